@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs what TALVO needs on Debian 12, builds it and then starts the program
+# ("run"), runs every test ("test") or runs the benchmarks ("bench").
+set -euo pipefail
+
+mode="${1:-run}"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${TALVO_BUILD_DIR:-$here/build}"
+
+packages=(
+  g++ cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev
+  python3 python3-openpyxl poppler-utils
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake --build "$build" -j "$(nproc)"
+
+case "$mode" in
+  run)
+    exec "$build/src/app/talvo"
+    ;;
+  test)
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+    ;;
+  bench)
+    for b in "$build"/bench/bench_*; do "$b"; done
+    ;;
+  *)
+    echo "usage: $0 [run|test|bench]" >&2
+    exit 2
+    ;;
+esac
