@@ -1,0 +1,28 @@
+#include "command.h"
+
+#include "logic/core/history_file.h"
+
+#include <QTextStream>
+
+namespace talvo::cli {
+namespace {
+
+int history(const QStringList& args, Io& io) {
+    if (args.size() != 1)
+        throw UsageError{QStringLiteral("Genau eine Datei angeben.")};
+    const logic::DrawHistory draws = logic::KenoZahlenLaden(args[0]);
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        const logic::TKenoZahlen& d = draws[i];
+        QStringList numbers;
+        for (auto n : d.GZ)
+            numbers << QString::number(n);
+        io.out << (i + 1) << '\t' << logic::serialToText(d.datum) << '\t' << numbers.join(QLatin1Char(' ')) << '\t'
+               << d.plus5.text() << '\n';
+    }
+    return 0;
+}
+
+const CommandRegistrar reg("history", "history DATEI", history);
+
+} // namespace
+} // namespace talvo::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QTextStream;
+
+namespace talvo::cli {
+
+// What a subcommand gets: its arguments (without the subcommand) and the two streams.
+struct Io {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// Wrong usage of a subcommand; main prints the usage text and exits with 2.
+struct UsageError {
+    QString text;
+};
+
+using CommandFn = std::function<int(const QStringList& args, Io& io)>;
+
+// Each subcommand registers itself from its own source file.
+struct CommandRegistrar {
+    CommandRegistrar(const char* name, const char* usage, CommandFn fn);
+};
+
+struct Command {
+    QString name;
+    QString usage;
+    CommandFn run;
+};
+const std::vector<Command>& commands();
+
+} // namespace talvo::cli

@@ -1,0 +1,59 @@
+#include "options.h"
+
+#include "command.h"
+
+#include <QDateTime>
+
+namespace talvo::cli {
+
+Options::Options(const QStringList& args, const QStringList& flags) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a.startsWith(QStringLiteral("--")) && a.size() > 2) {
+            const QString name = a.mid(2);
+            if (flags.contains(name)) {
+                values_.insert(name, QString());
+            } else {
+                if (i + 1 >= args.size())
+                    throw UsageError{QStringLiteral("Der Schalter --%1 braucht einen Wert.").arg(name)};
+                values_.insert(name, args[++i]);
+            }
+        } else {
+            positional_.append(a);
+        }
+    }
+}
+
+QString Options::required(const QString& name) const {
+    if (!has(name))
+        throw UsageError{QStringLiteral("Der Schalter --%1 fehlt.").arg(name)};
+    return value(name);
+}
+
+int Options::integer(const QString& name, int fallback) const {
+    if (!has(name))
+        return fallback;
+    bool ok = false;
+    const int n = value(name).toInt(&ok);
+    if (!ok)
+        throw UsageError{QStringLiteral("--%1 erwartet eine ganze Zahl.").arg(name)};
+    return n;
+}
+
+logic::DaySerial Options::now() const {
+    if (!has(QStringLiteral("now")))
+        return logic::dateTimeToSerial(QDateTime::currentDateTime());
+    const QDateTime t = QDateTime::fromString(value(QStringLiteral("now")), QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!t.isValid())
+        throw UsageError{QStringLiteral("--now erwartet \"JJJJ-MM-TT SS:MM\".")};
+    return logic::dateTimeToSerial(t);
+}
+
+logic::DaySerial parseDate(const QString& text) {
+    logic::DaySerial serial = 0;
+    if (!logic::textToSerial(text, serial))
+        throw UsageError{QStringLiteral("\"%1\" ist kein Datum (TT.MM.JJJJ).").arg(text)};
+    return serial;
+}
+
+} // namespace talvo::cli

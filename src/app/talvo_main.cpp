@@ -1,0 +1,17 @@
+#include "logic/core/paths.h"
+#include "ui/app/application.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(talvo::logic::kProductName));
+    QApplication::setApplicationVersion(QString::fromLatin1(talvo::logic::kVersionText));
+    // Hiding the start window must not end the program; only the main window does.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    talvo::ui::Application program(talvo::logic::AppPaths::forUser(talvo::ui::Application::programDirectory()));
+    QObject::connect(&program, &talvo::ui::Application::finished, &app, &QApplication::quit);
+    program.start();
+    return app.exec();
+}

@@ -1,0 +1,19 @@
+#include "logic/core/format.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace talvo::logic {
+
+QString formatNumber(double value, int decimals) {
+    static const QLocale german(QLocale::German, QLocale::Germany);
+    // A value that rounds to zero is shown as "0,00", never as a loss of "-0,00".
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0.0;
+    return german.toString(value, 'f', decimals);
+}
+
+QString formatInteger(long long value) { return QString::number(value); }
+
+} // namespace talvo::logic

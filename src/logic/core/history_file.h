@@ -1,0 +1,20 @@
+#pragma once
+
+#include "logic/core/records.h"
+
+#include <QString>
+#include <vector>
+
+namespace talvo::logic {
+
+using DrawHistory = std::vector<TKenoZahlen>;
+
+// Every whole 40-byte record of a draw file in file order; a trailing piece shorter
+// than a record is never read. Records are taken as stored.
+DrawHistory KenoZahlenLaden(const QString& path);
+DrawHistory drawsFromBytes(const QByteArray& bytes);
+QByteArray drawsToBytes(const DrawHistory& draws);
+// Rewrites the whole file atomically.
+void KenoZahlenSchreiben(const QString& path, const DrawHistory& draws);
+
+} // namespace talvo::logic

@@ -1,0 +1,28 @@
+#include "logic/core/paths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace talvo::logic {
+
+namespace {
+QString withSlash(QString folder) {
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+} // namespace
+
+AppPaths AppPaths::forUser(const QString& programDir) {
+    AppPaths paths;
+    paths.programDir = withSlash(programDir);
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    paths.dataDir = withSlash(base) + QLatin1String(kProductName) + QLatin1Char('/');
+    // One folder level, as the program always did; a failure shows up at the first write.
+    QDir().mkdir(paths.dataDir);
+    paths.tempDownloadFile = withSlash(QDir::tempPath()) + QStringLiteral("tmp.tmp");
+    paths.helpFile = paths.programDir + QStringLiteral("TALVO Hilfe.chm");
+    return paths;
+}
+
+} // namespace talvo::logic

@@ -1,0 +1,63 @@
+#include "ui/app/application.h"
+
+#include "logic/core/program_state.h"
+#include "ui/app/start_window.h"
+#include "ui/common/user_action.h"
+#include "ui/evaluation/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+
+namespace talvo::ui {
+
+Application::Application(const logic::AppPaths& paths, QObject* parent)
+    : QObject(parent), paths_(paths), state_(std::make_unique<logic::ProgramState>()) {}
+
+Application::~Application() {
+    delete main_;
+    delete start_;
+}
+
+QString Application::programDirectory() {
+    const QDir exe(QCoreApplication::applicationDirPath());
+    const QString shared = exe.absoluteFilePath(QStringLiteral("../share/talvo"));
+    return QDir(shared).exists() ? QDir(shared).absolutePath() : exe.absolutePath();
+}
+
+void Application::start() {
+    start_ = new TFStart();
+    start_->adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        start_->move(screen->availableGeometry().center() - start_->rect().center());
+    start_->show();
+    start_->repaint();
+    QApplication::processEvents();
+    connect(start_, &TFStart::weiterClicked, this, &Application::weiter);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    createWindows();
+    QApplication::restoreOverrideCursor();
+    start_->SetInitializationDone(true);
+}
+
+void Application::createWindows() {
+    // The main window stays unseen (fully transparent) until "Weiter".
+    main_ = new TFAuswertung(*state_, paths_);
+    main_->setWindowOpacity(0.0);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        main_->move(screen->availableGeometry().center() - main_->rect().center());
+    connect(main_, &TFAuswertung::closed, this, &Application::finished);
+    main_->setRoute(Route::Startfenster, [this] { start_->show(); });
+    runAction(start_, [this] { main_->FormCreate(); });
+}
+
+void Application::weiter() {
+    main_->show();
+    main_->setWindowOpacity(250.0 / 255.0);
+    main_->raise();
+    main_->activateWindow();
+    start_->hide();
+}
+
+} // namespace talvo::ui

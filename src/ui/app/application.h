@@ -1,0 +1,51 @@
+#pragma once
+
+#include "logic/core/paths.h"
+
+#include <QObject>
+#include <memory>
+
+namespace talvo::logic {
+class ProgramState;
+}
+
+namespace talvo::ui {
+
+class TFStart;
+class TFAuswertung;
+
+// The program as a whole: owns the shared lists, the paths and the long-lived windows,
+// and runs the start-up in its fixed order.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    explicit Application(const logic::AppPaths& paths, QObject* parent = nullptr);
+    ~Application() override;
+
+    // Shows the start window, creates the long-lived windows and marks the start done.
+    void start();
+
+    logic::ProgramState& state() { return *state_; }
+    const logic::AppPaths& paths() const { return paths_; }
+    TFStart* startWindow() const { return start_; }
+    TFAuswertung* mainWindow() const { return main_; }
+
+    // Where Demo.tix and the help lie: the executable's folder, or the installed share
+    // folder beside it.
+    static QString programDirectory();
+
+signals:
+    // The main window was closed: the program ends.
+    void finished();
+
+private:
+    void weiter();
+    void createWindows();
+
+    logic::AppPaths paths_;
+    std::unique_ptr<logic::ProgramState> state_;
+    TFStart* start_ = nullptr;
+    TFAuswertung* main_ = nullptr;
+};
+
+} // namespace talvo::ui

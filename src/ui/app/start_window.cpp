@@ -1,0 +1,56 @@
+#include "ui/app/start_window.h"
+
+#include "logic/core/paths.h"
+#include "ui/app/logo_widget.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace talvo::ui {
+
+TFStart::TFStart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("FStart"));
+    setWindowTitle(QStringLiteral("%1 %2").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 20);
+    layout->setSpacing(6);
+    layout->addWidget(new LogoWidget(this));
+    layout->addSpacing(8);
+    for (const char* line : {"TALVO ist ein Programm", "für statistische Auswertungen",
+                             "zur Auswertung und Eingabe von KENO-Spielscheinen", "für Tipp-Vorschläge"}) {
+        auto* label = new QLabel(QString::fromUtf8(line), this);
+        label->setAlignment(Qt::AlignHCenter);
+        QFont f = label->font();
+        f.setPointSizeF(f.pointSizeF() * 1.15);
+        label->setFont(f);
+        layout->addWidget(label);
+    }
+    layout->addSpacing(12);
+
+    auto* howTo = new QLabel(QStringLiteral("<a href=\"#\">Wie geht das hier?</a>"), this);
+    howTo->setObjectName(QStringLiteral("LWieGeht"));
+    howTo->setAlignment(Qt::AlignHCenter);
+    howTo->setCursor(Qt::PointingHandCursor);
+    connect(howTo, &QLabel::linkActivated, this, [this] { emit helpRequested(40); });
+    layout->addWidget(howTo);
+
+    BWeiter = new QPushButton(QStringLiteral("Weiter"), this);
+    BWeiter->setObjectName(QStringLiteral("BWeiter"));
+    BWeiter->setDefault(true);
+    BWeiter->setMinimumWidth(120);
+    connect(BWeiter, &QPushButton::clicked, this, &TFStart::weiterClicked);
+    layout->addSpacing(8);
+    layout->addWidget(BWeiter, 0, Qt::AlignHCenter);
+
+    SetInitializationDone(false);
+}
+
+void TFStart::SetInitializationDone(bool value) {
+    FInitializationDone = value;
+    BWeiter->setEnabled(value);
+    BWeiter->setCursor(value ? Qt::PointingHandCursor : Qt::WaitCursor);
+}
+
+} // namespace talvo::ui

@@ -1,0 +1,42 @@
+#include "ui/common/file_dialogs.h"
+
+#include <QFileDialog>
+#include <optional>
+
+namespace talvo::ui {
+
+namespace {
+std::optional<QString>& nextName() {
+    static std::optional<QString> n;
+    return n;
+}
+
+QString qtFilter(const QString& filter) {
+    const int bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
+}
+
+std::optional<QString> takeNext() {
+    std::optional<QString> n = nextName();
+    nextName().reset();
+    return n;
+}
+} // namespace
+
+QString chooseOpenFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
+    if (auto n = takeNext())
+        return *n;
+    return QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter));
+}
+
+QString chooseSaveFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
+    if (auto n = takeNext())
+        return *n;
+    return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter));
+}
+
+void setNextFileName(const QString& name) { nextName() = name; }
+
+} // namespace talvo::ui

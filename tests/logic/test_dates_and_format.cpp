@@ -1,0 +1,48 @@
+#include "logic/core/ansi.h"
+#include "logic/core/dates.h"
+#include "logic/core/format.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace talvo::logic;
+
+namespace {
+
+TEST(Dates, SerialsAndWeekdays) {
+    EXPECT_EQ(dateToSerial(QDate(2004, 2, 2)), kFirstDrawSerial);
+    EXPECT_EQ(serialToText(kFirstDrawSerial), "02.02.2004");
+    EXPECT_EQ(serialToText(45346.75), "24.02.2024"); // the time of day does not change the day
+    EXPECT_EQ(weekdayNumber(kFirstDrawSerial), 2);   // a Monday
+    EXPECT_EQ(weekdayNumber(static_cast<int>(dateToSerial(QDate(2024, 2, 24)))), 7);
+    EXPECT_EQ(weekdayNumber(static_cast<int>(dateToSerial(QDate(2024, 2, 25)))), 1);
+    DaySerial s = 0;
+    EXPECT_TRUE(textToSerial(QStringLiteral("1.3.2024"), s));
+    EXPECT_EQ(serialToText(s), "01.03.2024");
+    EXPECT_FALSE(textToSerial(QStringLiteral("31.02.2024"), s));
+}
+
+TEST(Dates, SerialsNoCalendarHoldsGiveNoText) {
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300, -1e300})
+        EXPECT_TRUE(serialToText(bad).isEmpty());
+}
+
+TEST(Format, GermanNumbers) {
+    EXPECT_EQ(formatNumber(1234.5, 2), "1.234,50");
+    EXPECT_EQ(formatNumber(-3, 2), "-3,00");
+    EXPECT_EQ(formatNumber(-0.001, 2), "0,00");
+    EXPECT_EQ(formatNumber(14.26, 1), "14,3");
+    EXPECT_EQ(formatNumber(1234567.0, 0), "1.234.567");
+}
+
+TEST(Ansi, Windows1252RoundTrip) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    EXPECT_EQ(textToAnsi(ansiToText(all)), all);
+    EXPECT_EQ(ansiToText(QByteArray("\x80\x9f\xe4", 3)), QString::fromUtf8("€Ÿä"));
+    EXPECT_EQ(textToAnsi(QString::fromUtf8("a€ü漢")), QByteArray("a\x80\xfc?"));
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#include "logic/core/history_file.h"
+#include "logic/core/program_state.h"
+#include "support/builders.h"
+#include "ui/app/application.h"
+#include "ui/app/form_offen.h"
+#include "ui/app/start_window.h"
+#include "ui/common/message_box.h"
+#include "ui/evaluation/main_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace talvo;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home;
+    QStringList messages;
+
+    logic::AppPaths pathsIn(const QString& dataDir) {
+        logic::AppPaths p;
+        p.programDir = home.path() + QStringLiteral("/prog/");
+        p.dataDir = dataDir;
+        p.tempDownloadFile = home.path() + QStringLiteral("/tmp.tmp");
+        return p;
+    }
+
+private slots:
+    void init() {
+        messages.clear();
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return true;
+        });
+    }
+
+    void firstStartCreatesTheDataFolder() {
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("share")).toUtf8());
+        QDir().mkpath(home.filePath(QStringLiteral("share")));
+        const logic::AppPaths paths = logic::AppPaths::forUser(home.path());
+        QCOMPARE(paths.dataDir, home.filePath(QStringLiteral("share/TALVO/")));
+        QVERIFY(QDir(paths.dataDir).exists());
+        QVERIFY(paths.tempDownloadFile.endsWith(QStringLiteral("/tmp.tmp")));
+        // A second start uses the existing folder.
+        QCOMPARE(logic::AppPaths::forUser(home.path()).dataDir, paths.dataDir);
+    }
+
+    void weiterHandsOverToTheMainWindow() {
+        QTemporaryDir data;
+        logic::KenoZahlenSchreiben(data.filePath(QStringLiteral("KenoZahlen.tpp")),
+                                   {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        program.start();
+
+        ui::TFStart* start = program.startWindow();
+        auto* weiter = start->findChild<QPushButton*>(QStringLiteral("BWeiter"));
+        QVERIFY(weiter);
+        QVERIFY(weiter->isEnabled());
+        QCOMPARE(weiter->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(start->windowTitle(), QStringLiteral("TALVO 1.7.1.0"));
+        QVERIFY(start->isVisible());
+        QVERIFY(ui::FormOffen(QStringLiteral("FAuswertung")));
+        QVERIFY(!ui::FormOffen(QStringLiteral("fauswertung")));
+        QCOMPARE(program.state().history().size(), std::size_t{1});
+
+        ui::TFAuswertung* main = program.mainWindow();
+        QCOMPARE(main->windowTitle(), QStringLiteral("TALVO - Zentrale"));
+        QCOMPARE(main->size(), QSize(800, 600));
+        QVERIFY(!main->isVisible());
+
+        weiter->click();
+        QVERIFY(main->isVisible());
+        QVERIFY(qAbs(main->windowOpacity() - 250.0 / 255.0) < 0.01);
+        QVERIFY(!start->isVisible());
+
+        main->findChild<QAction*>(QStringLiteral("MStartfenster"))->trigger();
+        QVERIFY(start->isVisible());
+        weiter->click();
+        QVERIFY(main->isVisible());
+        QVERIFY(!start->isVisible());
+        QVERIFY(messages.isEmpty());
+
+        QSignalSpy finished(&program, &ui::Application::finished);
+        main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
+        QCOMPARE(finished.count(), 1);
+    }
+
+    void weiterStartsDisabledWithTheBusyCursor() {
+        ui::TFStart start;
+        auto* weiter = start.findChild<QPushButton*>(QStringLiteral("BWeiter"));
+        QVERIFY(!weiter->isEnabled());
+        QCOMPARE(weiter->cursor().shape(), Qt::WaitCursor);
+        start.SetInitializationDone(true);
+        QVERIFY(weiter->isEnabled());
+        QCOMPARE(weiter->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void unreadableHistoryIsReportedAndTheStartGoesOn() {
+        QTemporaryDir data;
+        QDir(data.path()).mkdir(QStringLiteral("KenoZahlen.tpp")); // exists, but cannot be read as a file
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        program.start();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(QStringLiteral("KenoZahlen.tpp")));
+        QVERIFY(program.startWindow()->InitializationDone());
+        QVERIFY(program.state().history().empty());
+    }
+
+    void routesWithoutTheirWindowAreDisabled() {
+        QTemporaryDir data;
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        program.start();
+        auto* main = program.mainWindow();
+        QVERIFY(main->findChild<QAction*>(QStringLiteral("MStartfenster"))->isEnabled());
+        QVERIFY(main->findChild<QAction*>(QStringLiteral("MBeenden"))->isEnabled());
+        for (const char* name : {"MStatistik", "TStatistik", "MOptionen", "TTippcenter", "MInfo"})
+            QVERIFY2(!main->findChild<QAction*>(QString::fromLatin1(name))->isEnabled(), name);
+        QVERIFY(messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
