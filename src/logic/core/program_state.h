@@ -3,6 +3,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/slip_file.h"
 #include "logic/core/zahlenmenge.h"
+#include "logic/settings/einstellungen.h"
 
 #include <QObject>
 
@@ -27,11 +28,20 @@ public:
     Zahlenmenge GZAuswahl;
     int gzAnzahl() const { return GZAuswahl.count(); }
 
+    // The options record as read at start-up and last saved.
+    TEinstellungen Einstellungen;
+    // The colour scheme 1..7 the slip editor paints with; it can run ahead of the saved
+    // record while the user tries schemes in the options window.
+    int aktFarbschema() const { return aktFarbschema_; }
+    void setAktFarbschema(int scheme);
+
 signals:
     void historyChanged();
+    void farbschemaChanged();
 
 private:
     DrawHistory history_;
+    int aktFarbschema_ = 1;
 };
 
 } // namespace talvo::logic

@@ -23,6 +23,7 @@ void ShortString<MaxLen>::setText(const QString& value) {
 
 template struct ShortString<5>;
 template struct ShortString<20>;
+template struct ShortString<255>;
 
 namespace {
 
