@@ -40,14 +40,16 @@ int Options::integer(const QString& name, int fallback) const {
     return n;
 }
 
-logic::DaySerial Options::now() const {
+QDateTime Options::nowDateTime() const {
     if (!has(QStringLiteral("now")))
-        return logic::dateTimeToSerial(QDateTime::currentDateTime());
+        return QDateTime::currentDateTime();
     const QDateTime t = QDateTime::fromString(value(QStringLiteral("now")), QStringLiteral("yyyy-MM-dd HH:mm"));
     if (!t.isValid())
         throw UsageError{QStringLiteral("--now erwartet \"JJJJ-MM-TT SS:MM\".")};
-    return logic::dateTimeToSerial(t);
+    return t;
 }
+
+logic::DaySerial Options::now() const { return logic::dateTimeToSerial(nowDateTime()); }
 
 logic::DaySerial parseDate(const QString& text) {
     logic::DaySerial serial = 0;

@@ -2,6 +2,7 @@
 
 #include "logic/core/dates.h"
 
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,7 @@ public:
     const QStringList& positional() const { return positional_; }
     // "--now YYYY-MM-DD HH:MM" as a day serial, the real clock without it.
     logic::DaySerial now() const;
+    QDateTime nowDateTime() const;
 
 private:
     QMultiMap<QString, QString> values_;

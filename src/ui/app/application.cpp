@@ -3,6 +3,8 @@
 #include "logic/core/program_state.h"
 #include "ui/app/start_window.h"
 #include "ui/common/user_action.h"
+#include "platform/download_base.h"
+#include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@ Application::Application(const logic::AppPaths& paths, QObject* parent)
     : QObject(parent), paths_(paths), state_(std::make_unique<logic::ProgramState>()) {}
 
 Application::~Application() {
+    delete aktuell_;
     delete main_;
     delete start_;
 }
@@ -50,6 +53,16 @@ void Application::createWindows() {
     connect(main_, &TFAuswertung::closed, this, &Application::finished);
     main_->setRoute(Route::Startfenster, [this] { start_->show(); });
     runAction(start_, [this] { main_->FormCreate(); });
+
+    aktuell_ = new TFAktuell1(*state_, paths_, QString::fromLatin1(platform::kDownloadBase));
+    runAction(start_, [this] { aktuell_->FormCreate(); });
+    main_->setRoute(Route::Aktualisierung, [this] { showWindow(aktuell_); });
+}
+
+void Application::showWindow(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Application::weiter() {

@@ -3,6 +3,8 @@
 #include "logic/core/paths.h"
 
 #include <QObject>
+
+class QWidget;
 #include <memory>
 
 namespace talvo::logic {
@@ -13,6 +15,7 @@ namespace talvo::ui {
 
 class TFStart;
 class TFAuswertung;
+class TFAktuell1;
 
 // The program as a whole: owns the shared lists, the paths and the long-lived windows,
 // and runs the start-up in its fixed order.
@@ -29,6 +32,7 @@ public:
     const logic::AppPaths& paths() const { return paths_; }
     TFStart* startWindow() const { return start_; }
     TFAuswertung* mainWindow() const { return main_; }
+    TFAktuell1* updateWindow() const { return aktuell_; }
 
     // Where Demo.tix and the help lie: the executable's folder, or the installed share
     // folder beside it.
@@ -41,11 +45,13 @@ signals:
 private:
     void weiter();
     void createWindows();
+    static void showWindow(QWidget* window);
 
     logic::AppPaths paths_;
     std::unique_ptr<logic::ProgramState> state_;
     TFStart* start_ = nullptr;
     TFAuswertung* main_ = nullptr;
+    TFAktuell1* aktuell_ = nullptr;
 };
 
 } // namespace talvo::ui

@@ -1,0 +1,73 @@
+#include "command.h"
+#include "options.h"
+
+#include "logic/core/error.h"
+#include "logic/core/history_file.h"
+#include "logic/core/program_state.h"
+#include "logic/draws/draw_merge.h"
+#include "logic/draws/update_need.h"
+#include "platform/download.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace talvo::cli {
+namespace {
+
+logic::DrawHistory loadIfPresent(const QString& path) {
+    return QFileInfo::exists(path) ? logic::KenoZahlenLaden(path) : logic::DrawHistory{};
+}
+
+int need(const QStringList& args, Io& io) {
+    const Options o(args);
+    const auto n = logic::BedarfErmitteln(loadIfPresent(o.required(QStringLiteral("history"))), o.nowDateTime());
+    io.out << n.choice << '\t' << n.fileName << '\n';
+    return 0;
+}
+
+int update(const QStringList& args, Io& io) {
+    const Options o(args);
+    const QString historyPath = o.required(QStringLiteral("history"));
+    QString base = o.required(QStringLiteral("base"));
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    logic::ProgramState state;
+    state.setHistory(loadIfPresent(historyPath));
+
+    const int choice = o.has(QStringLiteral("choice")) ? o.integer(QStringLiteral("choice"), 0)
+                                                        : logic::BedarfErmitteln(state.history(), o.nowDateTime()).choice;
+    if (choice < 0 || choice >= logic::kUpdateChoices)
+        throw UsageError{QStringLiteral("--choice erwartet 0 bis 5.")};
+    const QString file = logic::updateFileName(choice);
+    if (file.isEmpty())
+        throw logic::Error(QStringLiteral("Es wurde kein Aktualisierungsbedarf gesetzt.\r\rIch breche ab."));
+    if (!platform::IstOnline())
+        throw logic::Error(QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
+
+    const QString folder = QFileInfo(historyPath).absolutePath() + QLatin1Char('/');
+    const QString target = folder + QStringLiteral("tempGZ.tpp");
+    QFile::remove(target);
+    QString why;
+    const bool ok = platform::dateiHolenBlocking(QUrl(base + file), target, QDir::tempPath() + QStringLiteral("/tmp.tmp"),
+                                                 &why) &&
+                    logic::keepValidDrawSet(target);
+    if (!ok) {
+        QFile::remove(target);
+        if (!why.isEmpty())
+            io.err << why << '\n';
+        throw logic::Error(QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r"));
+    }
+    logic::ZiehungenMischen(state, target, historyPath);
+    io.out << state.history().size() << '\n';
+    return 0;
+}
+
+const CommandRegistrar needReg("need", "need --history H [--now \"JJJJ-MM-TT SS:MM\"]", need);
+const CommandRegistrar updateReg("update", "update --history H --base URL [--choice N] [--now \"JJJJ-MM-TT SS:MM\"]",
+                                 update);
+
+} // namespace
+} // namespace talvo::cli

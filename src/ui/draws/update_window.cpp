@@ -1,0 +1,149 @@
+#include "ui/draws/update_window.h"
+
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/draws/draw_merge.h"
+#include "logic/draws/update_need.h"
+#include "platform/download.h"
+#include "ui/common/clock.h"
+#include "ui/common/message_box.h"
+#include "ui/common/user_action.h"
+
+#include <QButtonGroup>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace talvo::ui {
+
+TFAktuell1::TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths, const QString& downloadBase,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
+      downloadBase_(downloadBase), download_(new platform::DateiHolen(this)) {
+    setObjectName(QStringLiteral("FAktuell1"));
+    setWindowTitle(QStringLiteral("Aktualisieren Sie..."));
+    setProperty("HelpContext", 50);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(10);
+    for (const char* text : {"Als Aktualisierungsbedarf wird die Differenz zwischen dem lokalen Datenbestand und "
+                             "der letzten Ausspielung ausgewiesen.",
+                             "Die Vorauswahl kann geändert werden."}) {
+        auto* label = new QLabel(QString::fromUtf8(text), this);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+
+    auto* box = new QGroupBox(QStringLiteral("Ermittelter Aktualisierungsbedarf"), this);
+    box->setObjectName(QStringLiteral("RG1"));
+    auto* boxLayout = new QVBoxLayout(box);
+    RG1 = new QButtonGroup(this);
+    for (int c = 0; c < logic::kUpdateChoices; ++c) {
+        auto* radio = new QRadioButton(logic::updateChoiceText(c), box);
+        radio->setObjectName(QStringLiteral("RG1_%1").arg(c));
+        RG1->addButton(radio, c);
+        boxLayout->addWidget(radio);
+    }
+    connect(RG1, &QButtonGroup::idClicked, this, &TFAktuell1::choose);
+    layout->addWidget(box);
+
+    fileLabel_ = new QLabel(this);
+    fileLabel_->setObjectName(QStringLiteral("LDatei"));
+    layout->addWidget(fileLabel_);
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("Gauge1"));
+    progress_->setTextVisible(false);
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    layout->addWidget(progress_);
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setObjectName(QStringLiteral("LStatus"));
+    layout->addWidget(statusLabel_);
+
+    auto* buttons = new QHBoxLayout;
+    startButton_ = new QPushButton(QStringLiteral("Herunterladen starten"), this);
+    startButton_->setObjectName(QStringLiteral("BStart"));
+    startButton_->setDefault(true);
+    auto* close = new QPushButton(QStringLiteral("Sch&ließen"), this);
+    close->setObjectName(QStringLiteral("BSchliessen"));
+    buttons->addStretch();
+    buttons->addWidget(startButton_);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    connect(startButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { startDownload(); }); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(download_, &platform::DateiHolen::progress, this, [this](qint64 received, qint64 total) {
+        if (total > 0) {
+            progress_->setRange(0, 1000);
+            progress_->setValue(static_cast<int>(received * 1000 / total));
+        }
+    });
+    connect(download_, &platform::DateiHolen::finished, this, [this](bool ok, const QString& why) {
+        statusLabel_->setText(why);
+        downloadFinished(ok);
+    });
+    choose(0);
+    setFixedWidth(380);
+}
+
+void TFAktuell1::FormCreate() {
+    const logic::UpdateNeed need = logic::BedarfErmitteln(state_.history(), currentDateTime());
+    RG1->button(need.choice)->setChecked(true);
+    choose(need.choice);
+}
+
+void TFAktuell1::choose(int choice) {
+    chosenFile_ = logic::updateFileName(choice);
+    fileLabel_->setText(chosenFile_.isEmpty() ? QString() : QStringLiteral("Datei: %1").arg(chosenFile_));
+}
+
+void TFAktuell1::startDownload() {
+    if (download_->isRunning())
+        return;
+    if (chosenFile_.isEmpty()) {
+        showMessage(this, QStringLiteral("Es wurde kein Aktualisierungsbedarf gesetzt.\r\rIch breche ab."),
+                    MessageIcon::Information);
+        return;
+    }
+    if (!platform::IstOnline()) {
+        showMessage(this, QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."),
+                    MessageIcon::Information);
+        return;
+    }
+    const QString target = logic::tempDrawSetPath(paths_);
+    QFile::remove(target);
+    startButton_->setEnabled(false);
+    progress_->setRange(0, 0); // busy until the size is known
+    statusLabel_->setText(QStringLiteral("Lade %1 ...").arg(chosenFile_));
+    download_->start(QUrl(downloadBase_ + chosenFile_), target, paths_.tempDownloadFile);
+}
+
+void TFAktuell1::downloadFinished(bool ok) {
+    const QString target = logic::tempDrawSetPath(paths_);
+    // An answer that holds no draws counts as a failed download and is not merged.
+    if (ok)
+        ok = logic::keepValidDrawSet(target);
+    else
+        QFile::remove(target);
+    progress_->setRange(0, 1);
+    progress_->setValue(ok ? 1 : 0);
+    startButton_->setEnabled(true);
+    if (!ok)
+        showMessage(this, QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r"),
+                    MessageIcon::Information);
+    bool merged = false;
+    runAction(this, [&] { merged = logic::ZiehungenMischen(state_, target, paths_.historyFile()); });
+    if (merged)
+        statusLabel_->setText(QStringLiteral("Der Datenbestand umfasst jetzt %1 Ziehungen.").arg(state_.history().size()));
+    emit updateFinished(merged);
+}
+
+} // namespace talvo::ui

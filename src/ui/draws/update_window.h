@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace talvo::logic {
+class ProgramState;
+struct AppPaths;
+} // namespace talvo::logic
+
+namespace talvo::platform {
+class DateiHolen;
+}
+
+namespace talvo::ui {
+
+// "Aktualisieren Sie...": proposes the draw set that brings the history up to date,
+// downloads it in the background and merges it.
+class TFAktuell1 : public QWidget {
+    Q_OBJECT
+public:
+    TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths, const QString& downloadBase,
+               QWidget* parent = nullptr);
+
+    // Preselects the update need once, at program start.
+    void FormCreate();
+    const QString& chosenFileName() const { return chosenFile_; }
+    // "Herunterladen starten".
+    void startDownload();
+
+signals:
+    // A download ended, merged or not.
+    void updateFinished(bool merged);
+
+private:
+    void choose(int choice);
+    void downloadFinished(bool ok);
+
+    logic::ProgramState& state_;
+    const logic::AppPaths& paths_;
+    QString downloadBase_;
+    QString chosenFile_;
+    QButtonGroup* RG1 = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    platform::DateiHolen* download_ = nullptr;
+};
+
+} // namespace talvo::ui

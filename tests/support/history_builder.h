@@ -1,0 +1,23 @@
+#pragma once
+
+#include "support/builders.h"
+
+#include "logic/core/history_file.h"
+
+namespace talvo::test {
+
+// `count` draws on consecutive draw days (Sundays skipped) from `first` on; the numbers
+// vary with the position so every draw is different.
+inline logic::DrawHistory drawDays(const QDate& first, int count) {
+    logic::DrawHistory h;
+    QDate d = first;
+    for (int i = 0; i < count; ++i) {
+        if (d.dayOfWeek() == Qt::Sunday)
+            d = d.addDays(1);
+        h.push_back(draw(d, run20(i * 7 % 70 + 1), QStringLiteral("%1").arg(10000 + i)));
+        d = d.addDays(1);
+    }
+    return h;
+}
+
+} // namespace talvo::test
