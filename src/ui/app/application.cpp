@@ -60,6 +60,12 @@ void Application::createWindows() {
 }
 
 void Application::showWindow(QWidget* window) {
+    // The first time a tool window appears it is centred over the main window.
+    if (!window->property("shownBefore").toBool()) {
+        window->setProperty("shownBefore", true);
+        window->adjustSize();
+        window->move(main_->geometry().center() - window->rect().center());
+    }
     window->show();
     window->raise();
     window->activateWindow();

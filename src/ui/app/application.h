@@ -45,7 +45,7 @@ signals:
 private:
     void weiter();
     void createWindows();
-    static void showWindow(QWidget* window);
+    void showWindow(QWidget* window);
 
     logic::AppPaths paths_;
     std::unique_ptr<logic::ProgramState> state_;

@@ -60,8 +60,7 @@ TFAktuell1::TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths,
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("Gauge1"));
     progress_->setTextVisible(false);
-    progress_->setRange(0, 1);
-    progress_->setValue(0);
+    progress_->setVisible(false); // shown while a download runs
     layout->addWidget(progress_);
     statusLabel_ = new QLabel(this);
     statusLabel_->setObjectName(QStringLiteral("LStatus"));
@@ -122,6 +121,7 @@ void TFAktuell1::startDownload() {
     QFile::remove(target);
     startButton_->setEnabled(false);
     progress_->setRange(0, 0); // busy until the size is known
+    progress_->setVisible(true);
     statusLabel_->setText(QStringLiteral("Lade %1 ...").arg(chosenFile_));
     download_->start(QUrl(downloadBase_ + chosenFile_), target, paths_.tempDownloadFile);
 }
@@ -133,8 +133,7 @@ void TFAktuell1::downloadFinished(bool ok) {
         ok = logic::keepValidDrawSet(target);
     else
         QFile::remove(target);
-    progress_->setRange(0, 1);
-    progress_->setValue(ok ? 1 : 0);
+    progress_->setVisible(false);
     startButton_->setEnabled(true);
     if (!ok)
         showMessage(this, QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r"),
