@@ -1,0 +1,101 @@
+#include "command.h"
+#include "options.h"
+
+#include "logic/core/error.h"
+#include "logic/core/history_file.h"
+#include "logic/core/slip_file.h"
+#include "logic/core/zahlenmenge.h"
+#include "logic/evaluation/auswertung.h"
+#include "logic/evaluation/meldungen.h"
+
+#include <QTextStream>
+
+namespace talvo::cli {
+namespace {
+
+const char kUsage[] = "evaluate --history H --slips S (--current \"N N ...\" [--plus5 T] [--caption T] | "
+                      "--laufzeit | --range VON BIS) [--now \"JJJJ-MM-TT SS:MM\"]";
+
+void printTables(QTextStream& out, const logic::Ergebnisse& tables) {
+    for (const logic::Ergebnistabelle& t : tables) {
+        out << "# " << t.caption << '\n';
+        for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
+            out << (c > 0 ? "\t" : "") << logic::Ergebnistabelle::header(c);
+        out << '\n';
+        for (std::size_t r = 0; r < t.rows.size(); ++r) {
+            for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
+                out << (c > 0 ? "\t" : "") << t.cell(r, c);
+            out << '\n';
+        }
+    }
+}
+
+// The numbers of the board: 1..70, at most 20 of them.
+logic::Zahlenmenge boardNumbers(const QString& text) {
+    logic::Zahlenmenge set;
+    for (const QString& piece : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int n = piece.toInt(&ok);
+        if (!ok || n < 1 || n > 70)
+            throw UsageError{QStringLiteral("\"%1\" ist keine Zahl von 1 bis 70.").arg(piece)};
+        set.insert(n);
+    }
+    if (set.count() > 20)
+        throw UsageError{QStringLiteral("Höchstens 20 Gewinnzahlen angeben.")};
+    return set;
+}
+
+int evaluate(const QStringList& rawArgs, Io& io) {
+    // "--range VON BIS" is the one option with two values.
+    QStringList args = rawArgs;
+    QStringList range;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--range")); at >= 0) {
+        if (at + 2 >= args.size())
+            throw UsageError{QStringLiteral("--range braucht zwei Daten.")};
+        range = args.mid(at + 1, 2);
+        args.remove(at, 3);
+    }
+    const Options opts(args, {QStringLiteral("laufzeit")});
+    if (!opts.positional().isEmpty())
+        throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
+    const int modes = (opts.has(QStringLiteral("current")) ? 1 : 0) +
+                      (opts.has(QStringLiteral("laufzeit")) ? 1 : 0) + (range.isEmpty() ? 0 : 1);
+    if (modes != 1)
+        throw UsageError{QStringLiteral("Genau eine Art der Auswertung angeben.")};
+
+    const logic::DrawHistory history = logic::KenoZahlenLaden(opts.required(QStringLiteral("history")));
+    const logic::SlipList scheine = logic::ScheinDateiLesen(opts.required(QStringLiteral("slips")));
+    const logic::DaySerial now = opts.now();
+    logic::Ergebnisse tables;
+    QString message;
+    try {
+        if (opts.has(QStringLiteral("current"))) {
+            const logic::Zahlenmenge zahlen = boardNumbers(opts.value(QStringLiteral("current")));
+            if (zahlen.empty())
+                throw logic::Error(logic::keineGewinnzahlenMeldung());
+            const QString caption =
+                opts.has(QStringLiteral("caption"))
+                    ? opts.value(QStringLiteral("caption"))
+                    : (history.empty() ? QString() : logic::serialToText(history.back().datum));
+            logic::ZiehungAuswerten(scheine, zahlen, opts.value(QStringLiteral("plus5")).left(5), caption,
+                                    tables);
+        } else if (opts.has(QStringLiteral("laufzeit"))) {
+            const int ohneDaten = logic::LaufzeitAuswerten(scheine, history, now, tables);
+            message = logic::LaufzeitMeldung(static_cast<int>(scheine.size()), ohneDaten);
+        } else {
+            logic::ZeitraumAuswerten(scheine, parseDate(range[0]), parseDate(range[1]), history, now, tables);
+        }
+    } catch (const logic::Error&) {
+        printTables(io.out, tables);
+        throw;
+    }
+    printTables(io.out, tables);
+    if (!message.isEmpty())
+        io.err << message.replace(QLatin1Char('\r'), QLatin1Char('\n')) << '\n';
+    return 0;
+}
+
+const CommandRegistrar reg("evaluate", kUsage, evaluate);
+
+} // namespace
+} // namespace talvo::cli

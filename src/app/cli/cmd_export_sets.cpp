@@ -1,0 +1,22 @@
+#include "command.h"
+#include "options.h"
+
+#include "logic/core/history_file.h"
+#include "logic/draws/ziehungssaetze.h"
+
+namespace talvo::cli {
+namespace {
+
+int exportSets(const QStringList& args, Io&) {
+    const Options opts(args);
+    QString dir = opts.required(QStringLiteral("dir"));
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    logic::ZiehungssaetzeSchreiben(logic::KenoZahlenLaden(opts.required(QStringLiteral("history"))), dir);
+    return 0;
+}
+
+const CommandRegistrar reg("export-sets", "export-sets --history H --dir D", exportSets);
+
+} // namespace
+} // namespace talvo::cli

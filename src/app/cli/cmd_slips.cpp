@@ -1,0 +1,30 @@
+#include "command.h"
+
+#include "logic/core/slip_file.h"
+#include "logic/evaluation/schein_listing.h"
+
+#include <QTextStream>
+
+namespace talvo::cli {
+namespace {
+
+void printRow(QTextStream& out, const logic::ListingZeile& row) {
+    for (int c = 0; c < logic::kListingSpalten; ++c)
+        out << (c > 0 ? "\t" : "") << row[c];
+    out << '\n';
+}
+
+int slips(const QStringList& args, Io& io) {
+    if (args.size() != 1)
+        throw UsageError{QStringLiteral("Genau eine Spielschein-Datei angeben.")};
+    const logic::SlipList scheine = logic::ScheinDateiLesen(args[0]);
+    printRow(io.out, logic::listingKopf());
+    for (const logic::ListingZeile& row : logic::ScheinListing(scheine))
+        printRow(io.out, row);
+    return 0;
+}
+
+const CommandRegistrar reg("slips", "slips DATEI", slips);
+
+} // namespace
+} // namespace talvo::cli

@@ -1,0 +1,116 @@
+#include "logic/evaluation/auswertung.h"
+
+#include "logic/core/records.h"
+#include "logic/core/tables.h"
+#include "logic/evaluation/schein_auswerten.h"
+
+namespace talvo::logic {
+
+namespace {
+
+// Where a slip's draws begin. A start date that matches no stored draw (a Sunday, a day
+// missing from the history, a day before the first draw) begins at the first stored draw
+// dated after it, so the slip's running time is still honoured.
+std::size_t startPosition(const DrawHistory& history, int start) {
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        if (history[i].datum == start)
+            return i;
+    }
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        if (wholeDay(history[i].datum) >= start)
+            return i;
+    }
+    return history.size();
+}
+
+} // namespace
+
+void ZiehungAuswerten(std::span<const TGetippt> scheine, const Zahlenmenge& zahlen, const QString& plus5,
+                      const QString& caption, Ergebnisse& out) {
+    // A file without slips gets no table at all.
+    if (scheine.empty())
+        return;
+    AuswertStand stand;
+    Ergebnistabelle& tabelle = out.emplace_back();
+    tabelle.caption = caption;
+    for (const TGetippt& schein : scheine)
+        ScheinAuswerten(tabelle, zahlen, plus5, schein, stand);
+}
+
+void ScheinLaufzeit(const TGetippt& schein, const Laufzeit& laufzeit, const DrawHistory& history,
+                    DaySerial jetzt, Ergebnisse& out) {
+    AuswertStand stand;
+    const long long n = laufzeit.n == 0 ? kDauerZiehungenMax : laufzeit.n;
+    const std::size_t first = startPosition(history, laufzeit.start);
+    const QString name = schein.name.text();
+    for (std::size_t i = first; i < history.size() && static_cast<long long>(i - first) < n; ++i) {
+        const TKenoZahlen& ziehung = history[i];
+        if (ziehung.datum > jetzt || ziehung.istLeer())
+            continue;
+        if (laufzeit.bis >= 0 && wholeDay(ziehung.datum) > laufzeit.bis)
+            continue;
+        stand.r = 0;
+        stand.T = 0;
+        Ergebnistabelle& tabelle = out.emplace_back();
+        tabelle.caption = name + QStringLiteral(": ") + serialToText(ziehung.datum);
+        tabelle.position = static_cast<int>(i);
+        ScheinAuswerten(tabelle, ziehung.menge(), ziehung.plus5.text(), schein, stand);
+    }
+}
+
+int LaufzeitAuswerten(std::span<const TGetippt> scheine, const DrawHistory& history, DaySerial jetzt,
+                      Ergebnisse& out) {
+    int ohneDaten = 0;
+    const int last = history.empty() ? 0 : wholeDay(history.back().datum);
+    for (const TGetippt& schein : scheine) {
+        const int start = wholeDay(schein.ab);
+        if (history.empty() || start > last) {
+            ++ohneDaten;
+            continue;
+        }
+        // A duration index outside the table gives no draws at all.
+        const int n = durationDraws(schein.dauer);
+        if (n >= 0)
+            ScheinLaufzeit(schein, {start, n}, history, jetzt, out);
+    }
+    return ohneDaten;
+}
+
+int ZiehungstageImZeitraum(int von, int bis) {
+    if (bis <= von)
+        return 1;
+    const int tage = bis - von;
+    int n = 1 + (tage / 7) * 6;
+    for (int d = von + (tage / 7) * 7 + 1; d <= bis; ++d)
+        n += weekdayNumber(d) != 1 ? 1 : 0;
+    return n;
+}
+
+void ZeitraumAuswerten(std::span<const TGetippt> scheine, DaySerial von, DaySerial bis,
+                       const DrawHistory& history, DaySerial jetzt, Ergebnisse& out) {
+    const int erster = wholeDay(von);
+    const int letzter = wholeDay(bis);
+    if (erster > letzter)
+        return;
+    // The last day also bounds the draws, so a range starting on a day without a draw
+    // does not reach past it.
+    const Laufzeit laufzeit{erster, ZiehungstageImZeitraum(erster, letzter), letzter};
+    for (const TGetippt& schein : scheine)
+        ScheinLaufzeit(schein, laufzeit, history, jetzt, out);
+}
+
+QString LaufzeitMeldung(int scheine, int ohneDaten) {
+    if (ohneDaten <= 0)
+        return {};
+    if (ohneDaten == scheine)
+        return QStringLiteral("Keine Auswertung möglich, da für die Laufzeit keine Angaben vorhanden sind.");
+    if (ohneDaten == 1)
+        return QStringLiteral(
+            "Für einen Spielschein war keine Auswertung möglich, da für dessen Laufzeit keine "
+            "Angaben vorhanden sind.");
+    return QStringLiteral("Für ") + QString::number(ohneDaten) +
+           QStringLiteral(" Spielscheine war keine Auswertung möglich, ") +
+           QStringLiteral("da für deren Laufzeiten keine Angaben vorhanden sind.");
+}
+
+} // namespace talvo::logic

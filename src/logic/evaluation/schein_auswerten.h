@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace talvo::logic {
+
+struct Ergebnistabelle;
+struct TGetippt;
+struct Zahlenmenge;
+
+// The running state while a result table is filled; each evaluation mode decides which
+// part restarts when.
+struct AuswertStand {
+    std::int32_t r = 0; // rows written into the current table
+    std::int32_t T = 0; // prizes of the current table, whole euro ("Gesamtgewinn")
+    double B = 0;       // prizes minus stakes, euro ("Saldo")
+};
+
+// Appends one row per used field of the slip for one draw and updates the state. A slip
+// playing plus 5 pays its plus 5 stake once and shows the class on its first row.
+// Throws Error when a plus 5 number is no integer; the rows written so far stay.
+void ScheinAuswerten(Ergebnistabelle& tabelle, const Zahlenmenge& ziehung, const QString& ziehungPlus5,
+                     const TGetippt& schein, AuswertStand& stand);
+
+} // namespace talvo::logic

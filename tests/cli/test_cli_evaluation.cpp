@@ -1,0 +1,163 @@
+#include "logic/core/history_file.h"
+#include "logic/core/slip_file.h"
+#include "support/builders.h"
+#include "support/cli_runner.h"
+#include "support/qstring_printer.h"
+#include "support/temp_files.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace talvo;
+using talvo::test::runCli;
+
+namespace {
+
+const QString kHeader =
+    QStringLiteral("Tipp\tTyp\tTreffer\tEinsatz\tFaktor\tGewinn\tplus 5\tGesamtgewinn\tSaldo\n");
+
+class CliEvaluation : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    QString slips = dir.filePath(QStringLiteral("s.tix"));
+
+    void SetUp() override {
+        // Monday 26.02. to Thursday 29.02.2024; 28.02. is still missing.
+        logic::KenoZahlenSchreiben(
+            history, {test::draw(QDate(2024, 2, 26), test::run20(1), QStringLiteral("11111")),
+                      test::draw(QDate(2024, 2, 27), test::run20(11), QStringLiteral("12345")),
+                      test::draw(QDate(2024, 2, 28), {}),
+                      test::draw(QDate(2024, 2, 29), test::run20(21), QStringLiteral("99345"))});
+        logic::TGetippt a =
+            test::slip({{1, 2}, {15, 30, 45}}, 1, 0, QDate(2024, 2, 26), QStringLiteral("Alpha"));
+        a.p5 = 1;
+        a.plus5.setText(QStringLiteral("12345"));
+        const logic::TGetippt b = test::slip({{}, {21, 22, 23, 24, 25, 26, 27, 28}}, 0, 2, QDate(2024, 2, 27),
+                                             QStringLiteral("Beta"));
+        logic::ScheinDateiSchreiben(slips, {a, b});
+    }
+
+    test::CliResult evaluate(QStringList mode) {
+        return runCli(QStringList{QStringLiteral("evaluate"), QStringLiteral("--history"), history,
+                                  QStringLiteral("--slips"), slips, QStringLiteral("--now"),
+                                  QStringLiteral("2024-03-01 12:00")} +
+                      mode);
+    }
+};
+
+TEST_F(CliEvaluation, SlipsPrintsTheListingGrid) {
+    const auto r = runCli({QStringLiteral("slips"), slips});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "Tipp\tSchein\tK-Typ\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\tplus "
+                     "5\tEinsatz\tZiehungen\tab\tTippgemeinschaft\n"
+                     "1\tAlpha\t2\t1\t2\t\t\t\t\t\t\t\t\t12345\t2\tDauer\t26.02.2024\t\n"
+                     "2\t\t3\t15\t30\t45\t\t\t\t\t\t\t\t\t\t\t\t\n"
+                     "3\tBeta\t8\t21\t22\t23\t24\t25\t26\t27\t28\t\t\tnein\t1\t2\t27.02.2024\t\n");
+}
+
+TEST_F(CliEvaluation, CurrentDrawGivesOneTable) {
+    const auto r =
+        evaluate({QStringLiteral("--current"), QStringLiteral("1 2 15 21"), QStringLiteral("--plus5"),
+                  QStringLiteral("9934567"), QStringLiteral("--caption"), QStringLiteral("29.02.2024")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "# 29.02.2024\n" + kHeader +
+                         "1\t2\t2\t2\t6\t12\t3\t12\t9,25\n"
+                         "2\t3\t1\t2\t\t\t\t\t7,25\n"
+                         "3\t8\t1\t1\t\t\t\t\t6,25\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(CliEvaluation, RunningTimeGivesOneTablePerDraw) {
+    const auto r = evaluate({QStringLiteral("--laufzeit")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "# Alpha: 26.02.2024\n" + kHeader +
+                         "1\t2\t2\t2\t6\t12\t0\t12\t9,25\n"
+                         "2\t3\t1\t2\t\t\t\t\t7,25\n"
+                         "# Alpha: 27.02.2024\n" +
+                         kHeader +
+                         "1\t2\t0\t2\t\t\t5\t\t4,50\n"
+                         "2\t3\t2\t2\t1\t2\t\t2\t4,50\n"
+                         "# Alpha: 29.02.2024\n" +
+                         kHeader +
+                         "1\t2\t0\t2\t\t\t3\t\t1,75\n"
+                         "2\t3\t1\t2\t\t\t\t\t-0,25\n"
+                         "# Beta: 27.02.2024\n" +
+                         kHeader + "1\t8\t8\t1\t10000\t10000\t\t10000\t9.999,00\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(CliEvaluation, RangeAndTheClock) {
+    const auto r =
+        evaluate({QStringLiteral("--range"), QStringLiteral("27.02.2024"), QStringLiteral("29.02.2024")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.count(QStringLiteral("# ")), 4);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("# Alpha: 27.02.2024\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("# Beta: 29.02.2024\n")));
+
+    // Before noon of 29.02. only two draws have taken place.
+    const auto early = runCli({QStringLiteral("evaluate"), QStringLiteral("--history"), history,
+                               QStringLiteral("--slips"), slips, QStringLiteral("--laufzeit"),
+                               QStringLiteral("--now"), QStringLiteral("2024-02-28 20:00")});
+    EXPECT_EQ(early.out.count(QStringLiteral("# ")), 3);
+}
+
+TEST_F(CliEvaluation, MessagesGoToStderr) {
+    logic::ScheinDateiSchreiben(slips, {test::slip({{1, 2}}, 0, 1, QDate(2024, 3, 2)),
+                                        test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 29))});
+    const auto one = evaluate({QStringLiteral("--laufzeit")});
+    EXPECT_EQ(one.exitCode, 0);
+    EXPECT_EQ(one.err,
+              "Für einen Spielschein war keine Auswertung möglich, da für dessen Laufzeit keine Angaben "
+              "vorhanden sind.\n");
+    EXPECT_EQ(one.out.count(QStringLiteral("# ")), 1);
+
+    const auto noNumbers = evaluate({QStringLiteral("--current"), QString()});
+    EXPECT_EQ(noNumbers.exitCode, 1);
+    EXPECT_EQ(noNumbers.err, "Keine Gewinnzahlen für die Auswertung angegeben.\n");
+}
+
+TEST_F(CliEvaluation, ABadPlusFiveNumberPrintsTheTablesBeforeIt) {
+    logic::TGetippt bad = test::slip({{1, 2}}, 0, 0, QDate(2024, 2, 27), QStringLiteral("Kaputt"));
+    bad.p5 = 1;
+    logic::ScheinDateiSchreiben(slips, {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 26)), bad});
+    const auto r = evaluate({QStringLiteral("--laufzeit")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "# Test: 26.02.2024\n" + kHeader +
+                         "1\t2\t2\t1\t6\t6\t\t6\t5,00\n# Kaputt: 27.02.2024\n" + kHeader);
+    EXPECT_EQ(
+        r.err,
+        "Der Spielschein \"Kaputt\" kann nicht ausgewertet werden: \"\" ist keine gültige plus 5-Zahl.\n");
+}
+
+TEST_F(CliEvaluation, WrongUsage) {
+    for (const QStringList& mode :
+         {QStringList{},
+          QStringList{QStringLiteral("--laufzeit"), QStringLiteral("--current"), QStringLiteral("1")},
+          QStringList{QStringLiteral("--current"), QStringLiteral("71")},
+          QStringList{QStringLiteral("--current"), QStringLiteral("1 x")},
+          QStringList{QStringLiteral("--range"), QStringLiteral("01.01.2024")},
+          QStringList{QStringLiteral("--range"), QStringLiteral("01.01.2024"),
+                      QStringLiteral("32.01.2024")}}) {
+        EXPECT_EQ(evaluate(mode).exitCode, 2) << mode.join(u' ').toStdString();
+    }
+    QStringList many;
+    for (int n = 1; n <= 21; ++n)
+        many << QString::number(n);
+    EXPECT_EQ(evaluate({QStringLiteral("--current"), many.join(u' ')}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("slips")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("slips"), dir.filePath(QStringLiteral("fehlt.tix"))}).exitCode, 1);
+}
+
+TEST_F(CliEvaluation, ExportSetsWritesTheFiveFiles) {
+    const QString out = dir.filePath(QStringLiteral("sets"));
+    QDir().mkdir(out);
+    const auto r = runCli(
+        {QStringLiteral("export-sets"), QStringLiteral("--history"), history, QStringLiteral("--dir"), out});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    for (const char* name : {"gz6.tpp", "gz30.tpp", "gz90.tpp", "gz300.tpp", "gzAlle.tpp"})
+        EXPECT_EQ(QFileInfo(out + QLatin1Char('/') + QLatin1String(name)).size(), 160) << name;
+    EXPECT_EQ(runCli({QStringLiteral("export-sets"), QStringLiteral("--history"), history}).exitCode, 2);
+}
+
+} // namespace

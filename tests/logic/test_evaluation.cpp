@@ -1,0 +1,288 @@
+#include "logic/core/error.h"
+#include "logic/core/zahlenmenge.h"
+#include "logic/evaluation/auswertung.h"
+#include "logic/evaluation/plus5_klasse.h"
+#include "logic/evaluation/schein_auswerten.h"
+#include "support/builders.h"
+#include "support/qstring_printer.h"
+
+#include <gtest/gtest.h>
+
+using namespace talvo::logic;
+using talvo::test::draw;
+using talvo::test::slip;
+
+namespace {
+
+// A history of consecutive draw days (Monday to Saturday) from `first` on; draw i has the
+// numbers i+1 .. i+20 (wrapped) and the plus 5 text "1234" + i mod 10.
+DrawHistory historyFrom(const QDate& first, int count) {
+    DrawHistory h;
+    QDate d = first;
+    for (int i = 0; i < count; ++i) {
+        if (d.dayOfWeek() == Qt::Sunday)
+            d = d.addDays(1);
+        h.push_back(draw(d, talvo::test::run20(i % 70 + 1), QStringLiteral("1234%1").arg(i % 10)));
+        d = d.addDays(1);
+    }
+    return h;
+}
+
+const DaySerial kFarFuture = 90000;
+
+QStringList rowTexts(const Ergebnistabelle& t, std::size_t row) {
+    QStringList cells;
+    for (int c = 0; c < Ergebnistabelle::kSpalten; ++c)
+        cells << t.cell(row, c);
+    return cells;
+}
+
+QStringList row(std::initializer_list<const char*> cells) {
+    QStringList l;
+    for (const char* c : cells)
+        l << QString::fromUtf8(c);
+    return l;
+}
+
+Zahlenmenge setOf(std::vector<int> numbers) {
+    Zahlenmenge s;
+    for (int n : numbers)
+        s.insert(n);
+    return s;
+}
+
+TEST(Plus5Klasse, CountsMatchingFinalDigits) {
+    struct Case {
+        const char* ziehung;
+        const char* schein;
+        int klasse;
+    };
+    for (const Case c : {Case{"99345", "12345", 3}, Case{"12345", "12345", 5}, Case{"12346", "12345", 0},
+                         Case{"", "12345", 0}, Case{"", "kein", 0}, Case{"01234", "1234", 5},
+                         Case{"22345", "12345", 4}, Case{"12355", "12345", 1}, Case{"10045", "12345", 2}}) {
+        EXPECT_EQ(Plus5Klasse(QString::fromLatin1(c.ziehung), QString::fromLatin1(c.schein)), c.klasse)
+            << c.ziehung << " " << c.schein;
+    }
+}
+
+TEST(Plus5Klasse, TextsThatAreNoNumberFail) {
+    EXPECT_THROW(Plus5Klasse(QStringLiteral("12345"), QString()), Error);
+    EXPECT_THROW(Plus5Klasse(QStringLiteral("12345"), QStringLiteral("12 45")), Error);
+    EXPECT_THROW(Plus5Klasse(QStringLiteral("abcde"), QStringLiteral("12345")), Error);
+}
+
+TEST(ScheinAuswerten, PrizeCellsBalanceAndRowNumbers) {
+    // Field 1: type 8 with no hit; field 3: type 6 with 3 hits; field 2 unused.
+    TGetippt s = slip({{1, 2, 3, 4, 5, 6, 7, 8}, {}, {11, 12, 13, 14, 15, 16}}, 1);
+    const Zahlenmenge z = setOf({11, 12, 13, 40});
+    Ergebnistabelle t;
+    AuswertStand stand;
+    stand.r = 4;
+    ScheinAuswerten(t, z, QString(), s, stand);
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(rowTexts(t, 0), row({"5", "8", "0", "2", "1", "2", "", "2", "0,00"}));
+    EXPECT_EQ(rowTexts(t, 1), row({"6", "6", "3", "2", "1", "2", "", "4", "0,00"}));
+    EXPECT_EQ(stand.r, 6);
+    EXPECT_EQ(stand.T, 4);
+
+    // Two hits of the type 6 field pay nothing: the prize cells stay empty.
+    Ergebnistabelle t2;
+    AuswertStand s2;
+    ScheinAuswerten(t2, setOf({11, 12}), QString(), slip({{11, 12, 13, 14, 15, 16}}), s2);
+    EXPECT_EQ(rowTexts(t2, 0), row({"1", "6", "2", "1", "", "", "", "", "-1,00"}));
+}
+
+TEST(ScheinAuswerten, PlusFiveIsChargedOncePerSlipOnTheFirstUsedRow) {
+    TGetippt s = slip({{}, {1, 2}, {3, 4}});
+    s.p5 = 1;
+    s.plus5.setText(QStringLiteral("12345"));
+    Ergebnistabelle t;
+    AuswertStand stand;
+    ScheinAuswerten(t, setOf({1, 2}), QStringLiteral("99345"), s, stand);
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "2", "1", "6", "6", "3", "6", "4,25"}));
+    EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "0", "1", "", "", "", "", "3,25"}));
+}
+
+TEST(ScheinAuswerten, OddRecordsAreEvaluatedWithoutCrashing) {
+    // Types outside the table pick nothing and win nothing; numbers outside 1..70 never hit.
+    TGetippt s = slip({{1, 2}});
+    s.typ = {1, 11, 255, 2, 0};
+    s.typZ[3] = {0, 200};
+    s.einsatz = 9; // no stake of that index
+    Ergebnistabelle t;
+    AuswertStand stand;
+    ScheinAuswerten(t, setOf({1, 2, 70}), QString(), s, stand);
+    ASSERT_EQ(t.rows.size(), 4u);
+    EXPECT_EQ(rowTexts(t, 0), row({"1", "1", "0", "0", "", "", "", "", "0,00"}));
+    EXPECT_EQ(rowTexts(t, 2), row({"3", "255", "0", "0", "", "", "", "", "0,00"}));
+    EXPECT_EQ(rowTexts(t, 3), row({"4", "2", "0", "0", "", "", "", "", "0,00"}));
+
+    // A slip without used fields writes no row; its plus 5 stake still counts.
+    TGetippt leer = slip({});
+    leer.p5 = 1;
+    leer.plus5.setText(QStringLiteral("1"));
+    ScheinAuswerten(t, setOf({1}), QStringLiteral("1"), leer, stand);
+    EXPECT_EQ(t.rows.size(), 4u);
+    EXPECT_DOUBLE_EQ(stand.B, -0.75);
+}
+
+TEST(ZiehungAuswerten, OneTableForTheWholeFile) {
+    const std::vector<TGetippt> scheine = {slip({{1, 2}, {3, 4, 5}}), slip({{6, 7}}, 3),
+                                           slip({{1, 9}, {2, 10}})};
+    Ergebnisse out;
+    ZiehungAuswerten(scheine, setOf({1, 2, 3, 4, 5}), QString(), QStringLiteral("24.02.2024"), out);
+    ASSERT_EQ(out.size(), 1u);
+    const Ergebnistabelle& t = out[0];
+    EXPECT_EQ(t.caption, "24.02.2024");
+    EXPECT_EQ(t.position, Ergebnistabelle::kKeinePosition);
+    ASSERT_EQ(t.rows.size(), 5u);
+    for (std::size_t r = 0; r < t.rows.size(); ++r)
+        EXPECT_EQ(t.cell(r, 0), QString::number(r + 1));
+    // 6 + 16 won; stakes 1 + 1 + 10 + 1 + 1.
+    EXPECT_EQ(rowTexts(t, 4), row({"5", "2", "1", "1", "", "", "", "", "8,00"}));
+    EXPECT_EQ(t.cell(1, 7), "22");
+
+    Ergebnisse none;
+    ZiehungAuswerten({}, setOf({1}), QString(), QString(), none);
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(LaufzeitAuswerten, DurationsCoverTheirDraws) {
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 40);
+    struct Case {
+        int dauer;
+        std::size_t tables;
+    };
+    for (const Case c : {Case{7, 12}, Case{1, 1}, Case{10, 30}, Case{0, 40}}) {
+        Ergebnisse out;
+        const TGetippt s = slip({{1, 2}}, 0, c.dauer, QDate(2024, 1, 1), QStringLiteral("Los"));
+        EXPECT_EQ(LaufzeitAuswerten(std::vector{s}, h, kFarFuture, out), 0);
+        ASSERT_EQ(out.size(), c.tables) << c.dauer;
+        EXPECT_EQ(out.front().caption, "Los: 01.01.2024");
+        EXPECT_EQ(out.back().position, static_cast<int>(c.tables) - 1);
+    }
+}
+
+TEST(LaufzeitAuswerten, BalanceRunsOverTheDrawsAndTotalsRestart) {
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 3); // draws hold 1..20, 2..21, 3..22
+    const TGetippt s = slip({{1, 2}, {21, 22}}, 0, 3, QDate(2024, 1, 1));
+    Ergebnisse out;
+    LaufzeitAuswerten(std::vector{s}, h, kFarFuture, out);
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(rowTexts(out[0], 0), row({"1", "2", "2", "1", "6", "6", "", "6", "5,00"}));
+    EXPECT_EQ(rowTexts(out[0], 1), row({"2", "2", "0", "1", "", "", "", "", "4,00"}));
+    EXPECT_EQ(rowTexts(out[2], 1), row({"2", "2", "2", "1", "6", "6", "", "6", "6,00"}));
+}
+
+TEST(LaufzeitAuswerten, FutureAndEmptyDrawsAreSkippedButCounted) {
+    DrawHistory h = historyFrom(QDate(2024, 1, 1), 10);
+    h[2].GZ = {};                             // 03.01.2024 still missing
+    const DaySerial jetzt = h[5].datum + 0.5; // noon of 06.01.2024
+    Ergebnisse out;
+    LaufzeitAuswerten(std::vector{slip({{1, 2}}, 0, 7, QDate(2024, 1, 1))}, h, jetzt, out);
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_EQ(out[2].position, 3);
+    EXPECT_EQ(out[4].position, 5);
+}
+
+TEST(LaufzeitAuswerten, ContinuousPlayStopsAfterTenThousandDraws) {
+    const DrawHistory h = historyFrom(QDate(2004, 2, 2), kDauerZiehungenMax + 5);
+    Ergebnisse out;
+    LaufzeitAuswerten(std::vector{slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))}, h, 1.0e6, out);
+    ASSERT_EQ(out.size(), static_cast<std::size_t>(kDauerZiehungenMax));
+    EXPECT_EQ(out.back().position, kDauerZiehungenMax - 1);
+}
+
+TEST(LaufzeitAuswerten, SlipsWithoutDataAndTheirMessages) {
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 6); // up to 06.01.2024
+    const TGetippt spaet = slip({{1, 2}}, 0, 1, QDate(2024, 1, 8));
+    const TGetippt frueh = slip({{1, 2}}, 0, 1, QDate(2024, 1, 6));
+    Ergebnisse out;
+    EXPECT_EQ(LaufzeitAuswerten(std::vector{spaet, frueh, spaet}, h, kFarFuture, out), 2);
+    EXPECT_EQ(out.size(), 1u);
+    EXPECT_EQ(LaufzeitAuswerten(std::vector{frueh}, {}, kFarFuture, out), 1);
+
+    EXPECT_EQ(LaufzeitMeldung(3, 0), QString());
+    EXPECT_EQ(LaufzeitMeldung(2, 2),
+              "Keine Auswertung möglich, da für die Laufzeit keine Angaben vorhanden sind.");
+    EXPECT_EQ(LaufzeitMeldung(1, 1), LaufzeitMeldung(2, 2));
+    EXPECT_EQ(LaufzeitMeldung(3, 1), "Für einen Spielschein war keine Auswertung möglich, da für dessen "
+                                     "Laufzeit keine Angaben vorhanden sind.");
+    EXPECT_EQ(LaufzeitMeldung(5, 3),
+              "Für 3 Spielscheine war keine Auswertung möglich, da für deren Laufzeiten "
+              "keine Angaben vorhanden sind.");
+}
+
+TEST(LaufzeitAuswerten, StartWithoutAStoredDrawBeginsAtTheNextDraw) {
+    DrawHistory h = historyFrom(QDate(2024, 1, 1), 20);
+    h.erase(h.begin() + 8); // 10.01.2024 is missing
+    struct Case {
+        QDate start;
+        int firstPosition;
+    };
+    for (const Case c :
+         {Case{QDate(2024, 1, 7), 6}, Case{QDate(2024, 1, 10), 8}, Case{QDate(2023, 12, 1), 0}}) {
+        Ergebnisse out;
+        LaufzeitAuswerten(std::vector{slip({{1, 2}}, 0, 4, c.start)}, h, kFarFuture, out);
+        ASSERT_EQ(out.size(), 4u) << c.start.toString().toStdString();
+        EXPECT_EQ(out.front().position, c.firstPosition);
+    }
+}
+
+TEST(ZeitraumAuswerten, CountsDrawDaysWithoutSundays) {
+    const int monday = static_cast<int>(dateToSerial(QDate(2024, 1, 1)));
+    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 12), 12);
+    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday), 1);
+    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 6), 6);
+    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 7 * 52), 6 * 52 + 1);
+    EXPECT_EQ(ZiehungstageImZeitraum(monday - 1, monday + 5), 7); // von itself always counts
+}
+
+TEST(ZeitraumAuswerten, EverySlipOverTheSameDraws) {
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 30);
+    const std::vector<TGetippt> scheine = {slip({{1, 2}}, 0, 1, QDate(2020, 1, 1), QStringLiteral("A")),
+                                           slip({{3, 4}}, 0, 2, QDate(2030, 1, 1), QStringLiteral("B"))};
+    const auto tablesFor = [&](const QDate& von, const QDate& bis) {
+        Ergebnisse out;
+        ZeitraumAuswerten(scheine, dateToSerial(von), dateToSerial(bis) + 0.7, h, kFarFuture, out);
+        return out;
+    };
+    EXPECT_EQ(tablesFor(QDate(2024, 1, 1), QDate(2024, 1, 13)).size(), 24u);
+    const Ergebnisse einTag = tablesFor(QDate(2024, 1, 3), QDate(2024, 1, 3));
+    ASSERT_EQ(einTag.size(), 2u);
+    EXPECT_EQ(einTag[0].caption, "A: 03.01.2024");
+    EXPECT_EQ(einTag[1].caption, "B: 03.01.2024");
+    // A range from a Sunday to the following Saturday covers exactly Monday to Saturday.
+    const Ergebnisse abSonntag = tablesFor(QDate(2024, 1, 7), QDate(2024, 1, 13));
+    ASSERT_EQ(abSonntag.size(), 12u);
+    EXPECT_EQ(abSonntag[5].caption, "A: 13.01.2024");
+    EXPECT_TRUE(tablesFor(QDate(2024, 1, 10), QDate(2024, 1, 9)).empty());
+}
+
+TEST(Auswertung, ABadPlusFiveNumberStopsButKeepsWhatWasWritten) {
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 5);
+    TGetippt gut = slip({{1, 2}}, 0, 3, QDate(2024, 1, 1), QStringLiteral("gut"));
+    TGetippt schlecht = slip({{1, 2}}, 0, 3, QDate(2024, 1, 1), QStringLiteral("schlecht"));
+    schlecht.p5 = 1;
+    schlecht.plus5.setText(QStringLiteral("x1"));
+    Ergebnisse out;
+    try {
+        LaufzeitAuswerten(std::vector{gut, schlecht, gut}, h, kFarFuture, out);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("\"schlecht\""))) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains(QStringLiteral("\"x1\""))) << e.text().toStdString();
+    }
+    ASSERT_EQ(out.size(), 4u); // three tables of "gut", the started one of "schlecht"
+    EXPECT_TRUE(out.back().rows.empty());
+
+    Ergebnisse current;
+    EXPECT_THROW(
+        ZiehungAuswerten(std::vector{gut, schlecht}, setOf({1}), QStringLiteral("12345"), {}, current),
+        Error);
+    ASSERT_EQ(current.size(), 1u);
+    EXPECT_EQ(current[0].rows.size(), 1u);
+}
+
+} // namespace
