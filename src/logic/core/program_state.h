@@ -4,6 +4,7 @@
 #include "logic/core/slip_file.h"
 #include "logic/core/zahlenmenge.h"
 #include "logic/settings/einstellungen.h"
+#include "logic/statistics/klassen.h"
 
 #include <QObject>
 
@@ -27,6 +28,8 @@ public:
     // The numbers marked on the main window's board.
     Zahlenmenge GZAuswahl;
     int gzAnzahl() const { return GZAuswahl.count(); }
+    // The classified numbers of the last frequency statistics, read by the tip centre.
+    TKlassenMengen KlassenMengen;
 
     // The options record as read at start-up and last saved.
     TEinstellungen Einstellungen;

@@ -1,0 +1,123 @@
+#include "logic/core/history_file.h"
+#include "support/builders.h"
+#include "support/cli_runner.h"
+#include "support/random_history.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using talvo::test::runCli;
+
+namespace {
+
+class CliStatistics : public testing::Test {
+protected:
+    void SetUp() override {
+        path = dir.filePath(QStringLiteral("h.tpp"));
+        talvo::logic::DrawHistory h = talvo::test::randomHistory(30, 5);
+        h.push_back(talvo::test::draw(QDate(2030, 1, 1), {})); // placeholder at the end
+        talvo::logic::KenoZahlenSchreiben(path, h);
+    }
+    QStringList lines(const QString& out) { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+TEST_F(CliStatistics, StatsPrintsEveryBlock) {
+    const auto r = runCli({"stats", "--history", path, "--last", "10"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList l = lines(r.out);
+    ASSERT_EQ(l.size(), 3 * 6 + 70 + 10 + 7 + 18 + 70 + 2);
+    EXPECT_EQ(l[0], "KIND\t1");
+    EXPECT_EQ(l[1], "heading\tAuswertung für 10 Ziehungen (200 Zahlen)");
+    EXPECT_EQ(l[2], "legend\t200 Zahlen");
+    EXPECT_EQ(l[3], "mean\t2,9");
+    EXPECT_EQ(l[4], "T\t8 6 5 1 0 0");
+    EXPECT_EQ(l[5], "R\t> 8\t6 bis 8\t5 bis 5\t1 bis 4\t0 bis 0\tirrelevant\tirrelevant");
+    EXPECT_TRUE(l[6].startsWith("item\t1\t"));
+    EXPECT_EQ(l[6].split('\t').size(), 4);
+    EXPECT_EQ(l[76], "KIND\t2");
+    EXPECT_EQ(l[80], "T\t33 28 24 16 12 7");
+    EXPECT_EQ(l[92], "KIND\t3");
+    EXPECT_EQ(l[96], "T\t43 38 34 24 19 14");
+    EXPECT_TRUE(l[105].startsWith("KLASSEN\t1\t1\t"));
+    EXPECT_TRUE(l[122].startsWith("KLASSEN\t3\t6\t"));
+    EXPECT_TRUE(l[123].startsWith("ABSENCE\t1\t"));
+    EXPECT_TRUE(l[193].startsWith("ABSENCE-ORDER\t"));
+    EXPECT_EQ(l[193].mid(14).split(' ').size(), 70);
+    EXPECT_TRUE(l[194].startsWith("FREQUENCY-ORDER\t"));
+}
+
+TEST_F(CliStatistics, StatsWithoutDrawsPrintsOnlySetsAndAbsences) {
+    const QString empty = dir.filePath(QStringLiteral("e.tpp"));
+    talvo::logic::KenoZahlenSchreiben(empty, {talvo::test::draw(QDate(2024, 1, 1), {})});
+    const auto r = runCli({"stats", "--history", empty, "--last", "0"});
+    ASSERT_EQ(r.exitCode, 0);
+    const QStringList l = lines(r.out);
+    EXPECT_EQ(l[0], "KLASSEN\t1\t1\t");
+    EXPECT_EQ(l[18], "ABSENCE\t1\t0");
+    EXPECT_TRUE(l.contains("ABSENCE-ORDER\t1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 "
+                           "27 28 29 30 31 32 33 34 35 36 37 38 39 40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 "
+                           "55 56 57 58 59 60 61 62 63 64 65 66 67 68 69 70"));
+}
+
+TEST_F(CliStatistics, CombosPrintsLabelsAndBothLists) {
+    const auto r = runCli({"combos", "--history", path, "--k", "2", "--last", "0"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList l = lines(r.out);
+    EXPECT_EQ(l[0], "Erwartungswert: 2,36"); // 190 * 30 / 2415
+    EXPECT_EQ(l[1], "Prüfroutinen: 72.450");
+    EXPECT_TRUE(l[2].startsWith("TOP\t1\t"));
+    const QStringList first = l[2].split('\t');
+    EXPECT_EQ(first[2].split(' ').size(), 2);
+    EXPECT_EQ(l.filter(QRegularExpression("^TOP\t")).size(), 1000);
+    // Pairs pushed out of the top list never reach the flop list, so it has gaps at the end.
+    const QStringList flop = l.filter(QRegularExpression("^FLOP\t"));
+    ASSERT_FALSE(flop.isEmpty());
+    EXPECT_EQ(flop.last().split('\t')[1].toInt(), flop.size());
+    EXPECT_TRUE(QRegularExpression("^Dauer: \\d+:\\d\\d:\\d\\d,\\d\n$").match(r.err).hasMatch()) << r.err.toStdString();
+}
+
+TEST_F(CliStatistics, FreeSearchPrintsDetailAndSummary) {
+    const auto r = runCli({"free-search", "--history", path, "--last", "0", "5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList l = lines(r.out);
+    ASSERT_GE(l.size(), 6);
+    const QStringList summary = l.mid(l.size() - 6);
+    EXPECT_EQ(summary[0], "Suche\t1");
+    EXPECT_EQ(summary[1], "Kombi-Typ\t1");
+    EXPECT_EQ(summary[2], "Kombi-Zahlen\t5");
+    EXPECT_EQ(summary[3], "Ausspielungen\t30");
+    EXPECT_EQ(summary[4], QStringLiteral("Aufgetreten\t%1").arg(l.size() - 6));
+    EXPECT_EQ(summary[5], "Chance\t8,57");
+    if (l.size() > 6) {
+        EXPECT_TRUE(QRegularExpression("^1\t\\d+\t\\d\\d\\.\\d\\d\\.\\d{4}$").match(l[0]).hasMatch()) << l[0].toStdString();
+    }
+}
+
+TEST_F(CliStatistics, WrongUsageAndErrors) {
+    struct Case {
+        QStringList args;
+        int exitCode;
+    };
+    const std::vector<Case> cases = {
+        {{"stats", "--history", path, "--last", "-1"}, 2},
+        {{"stats", "--last", "0"}, 2},
+        {{"stats", "--history", dir.filePath("fehlt.tpp"), "--last", "0"}, 1},
+        {{"combos", "--history", path, "--k", "5", "--last", "0"}, 2},
+        {{"combos", "--history", path, "--last", "0"}, 2},
+        {{"free-search", "--history", path, "--last", "0"}, 2},
+        {{"free-search", "--history", path, "--last", "0", "71"}, 2},
+        {{"free-search", "--history", path, "--last", "0", "4", "4"}, 2},
+        {{"free-search", "--history", path, "--last", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(runCli(c.args).exitCode, c.exitCode) << c.args.join(' ').toStdString();
+    // Any count is accepted, also one outside the draw-count choices.
+    EXPECT_EQ(runCli({"combos", "--history", path, "--k", "3", "--last", "7"}).out.section('\n', 0, 0),
+              "Erwartungswert: 0,15");
+}
+
+} // namespace

@@ -1,0 +1,157 @@
+#include "logic/statistics/free_search.h"
+#include "logic/statistics/kombi_suche.h"
+#include "logic/statistics/kombi_werte.h"
+#include "support/builders.h"
+#include "support/random_history.h"
+#include "support/straight_kombisuche.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace talvo::logic;
+using talvo::test::randomHistory;
+using talvo::test::straightKombiSuche;
+using talvo::test::straightListen;
+
+namespace {
+
+Zahlenmenge combo(std::initializer_list<int> numbers) {
+    Zahlenmenge s;
+    for (int n : numbers)
+        s.insert(n);
+    return s;
+}
+
+int occupied(const std::vector<KombiEintrag>& list) {
+    return static_cast<int>(std::count_if(list.begin(), list.end(), [](const auto& e) { return e.belegt(); }));
+}
+
+void expectSameLists(const KombiErgebnis& fast, const KombiErgebnis& straight) {
+    EXPECT_EQ(fast.genommen, straight.genommen);
+    for (std::size_t p = 0; p < kKombiListenLaenge; ++p) {
+        ASSERT_EQ(fast.TopKombis[p], straight.TopKombis[p]) << "top position " << p + 1;
+        ASSERT_EQ(fast.FlopKombis[p], straight.FlopKombis[p]) << "flop position " << p + 1;
+    }
+}
+
+TEST(CombinationLabels, ExpectedValueAndTests) {
+    EXPECT_EQ(erwartungswertText(2, 6000), QStringLiteral("Erwartungswert: 472,05"));
+    EXPECT_EQ(pruefroutinenText(2, 6000), QStringLiteral("Prüfroutinen: 14.490.000"));
+    EXPECT_EQ(erwartungswertText(4, 10), QStringLiteral("Erwartungswert: 0,05"));
+    EXPECT_EQ(pruefroutinenText(4, 10), QStringLiteral("Prüfroutinen: 9.168.950"));
+    EXPECT_EQ(pruefroutinenText(4, 7000), QStringLiteral("Prüfroutinen: 6.418.265.000"));
+    EXPECT_EQ(erwartungswertText(3, 0), QStringLiteral("Erwartungswert: 0,00"));
+}
+
+TEST(CombinationLabels, Duration) {
+    EXPECT_EQ(dauerText(0), QStringLiteral("Dauer: 0:00:00,0"));
+    EXPECT_EQ(dauerText(123), QStringLiteral("Dauer: 0:00:00,1"));
+    EXPECT_EQ(dauerText(3723999), QStringLiteral("Dauer: 1:02:03,9"));
+    EXPECT_EQ(dauerText(36000000 + 61000), QStringLiteral("Dauer: 10:01:01,0"));
+}
+
+struct SearchCase {
+    int k;
+    int draws;
+    unsigned seed;
+};
+
+class SameListsAsTheSequentialSearch : public testing::TestWithParam<SearchCase> {};
+
+TEST_P(SameListsAsTheSequentialSearch, OnRandomHistories) {
+    const SearchCase& c = GetParam();
+    const ZiehungsMengenListe draws = ZiehungsMengen(randomHistory(c.draws, c.seed));
+    const KombiErgebnis fast = KombiSuche(draws, c.k);
+    EXPECT_FALSE(fast.gestoppt);
+    EXPECT_EQ(fast.genommen, kombinationenAus70(c.k));
+    expectSameLists(fast, straightKombiSuche(draws, c.k));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SameListsAsTheSequentialSearch,
+                         testing::Values(SearchCase{2, 1, 1}, SearchCase{2, 10, 2}, SearchCase{2, 313, 3},
+                                         SearchCase{2, 3000, 4}, SearchCase{3, 10, 5}, SearchCase{3, 100, 6},
+                                         SearchCase{3, 700, 7}));
+
+TEST(CombinationSearch, QuadruplesAgreeUpToAStop) {
+    const ZiehungsMengenListe draws = ZiehungsMengen(randomHistory(313, 8));
+    std::atomic<bool> stop{false};
+    std::int64_t seen = 0;
+    const KombiErgebnis fast = KombiSuche(draws, 4, &stop, [&](std::int64_t taken) {
+        if (taken >= 60000 && !stop) {
+            seen = taken;
+            stop = true;
+        }
+    });
+    EXPECT_TRUE(fast.gestoppt);
+    // The group being counted when the stop came is dropped.
+    EXPECT_EQ(fast.genommen, seen);
+    expectSameLists(fast, straightKombiSuche(draws, 4, fast.genommen));
+}
+
+TEST(CombinationSearch, StopBeforeAnythingIsCountedLeavesEmptyLists) {
+    const ZiehungsMengenListe draws = ZiehungsMengen(randomHistory(50, 9));
+    std::atomic<bool> stop{true};
+    const KombiErgebnis r = KombiSuche(draws, 3, &stop);
+    EXPECT_TRUE(r.gestoppt);
+    EXPECT_EQ(r.genommen, 0);
+    EXPECT_EQ(occupied(r.TopKombis), 0);
+    EXPECT_EQ(occupied(r.FlopKombis), 0);
+    EXPECT_EQ(r.FlopKombis[0].anzahl, kFlopLeerAnzahl);
+}
+
+TEST(CombinationSearch, FewerPositiveCountsThanPositionsAndTies) {
+    // One draw 1..20: its 190 pairs occur once, all others never.
+    const ZiehungsMengenListe draws = {combo({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})};
+    const KombiErgebnis r = KombiSuche(draws, 2);
+    EXPECT_EQ(occupied(r.TopKombis), 190);
+    EXPECT_EQ(r.TopKombis[0], (KombiEintrag{combo({1, 2}), 1}));   // earlier first on ties
+    EXPECT_EQ(r.TopKombis[189], (KombiEintrag{combo({19, 20}), 1}));
+    EXPECT_FALSE(r.TopKombis[190].belegt());
+    EXPECT_EQ(occupied(r.FlopKombis), 1000);
+    EXPECT_EQ(r.FlopKombis[0], (KombiEintrag{combo({69, 70}), 0})); // later first on ties
+    EXPECT_EQ(r.FlopKombis[1], (KombiEintrag{combo({68, 70}), 0}));
+}
+
+TEST(CombinationPlacement, PushedOutOfTheTopListIsNeverOfferedToTheFlopList) {
+    // The first 1000 pairs occur once, the other 1415 twice.
+    std::vector<std::uint32_t> counts(2415, 2);
+    std::fill(counts.begin(), counts.begin() + 1000, 1);
+    KombiErgebnis r = leeresKombiErgebnis(2);
+    kombiListenFuellen(counts, r);
+    expectSameLists(r, straightListen(counts, 2));
+    for (const auto& e : r.TopKombis)
+        EXPECT_EQ(e.anzahl, 2);
+    // Only the 415 pairs counted twice after the top list was full reach the flop list.
+    EXPECT_EQ(occupied(r.FlopKombis), 415);
+    for (int p = 0; p < 415; ++p)
+        EXPECT_EQ(r.FlopKombis[static_cast<std::size_t>(p)].anzahl, 2);
+    EXPECT_EQ(r.FlopKombis[0].kombination, combo({69, 70}));
+}
+
+TEST(CombinationPlacement, AgreesWithTheSequentialPlacementOnSkewedCounts) {
+    std::mt19937 random(21);
+    for (int round = 0; round < 6; ++round) {
+        const int k = round % 2 == 0 ? 2 : 3;
+        const std::size_t n = round < 4 ? static_cast<std::size_t>(kombinationenAus70(k)) : 1500;
+        std::vector<std::uint32_t> counts(n);
+        std::geometric_distribution<int> dist(round < 2 ? 0.6 : 0.15);
+        for (auto& c : counts)
+            c = static_cast<std::uint32_t>(dist(random));
+        KombiErgebnis r = leeresKombiErgebnis(k);
+        kombiListenFuellen(counts, r);
+        expectSameLists(r, straightListen(counts, k));
+    }
+}
+
+TEST(CombinationSearch, WindowIsTheLatestDraws) {
+    const ZiehungsMengenListe all = ZiehungsMengen(randomHistory(40, 10));
+    EXPECT_EQ(kombiFenster(all, 0).size(), 40u);
+    EXPECT_EQ(kombiFenster(all, 313).size(), 40u);
+    const ZiehungsMengenListe last = kombiFenster(all, 10);
+    ASSERT_EQ(last.size(), 10u);
+    EXPECT_EQ(last.front(), all[30]);
+    EXPECT_EQ(last.back(), all[39]);
+}
+
+} // namespace
