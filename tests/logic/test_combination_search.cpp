@@ -2,7 +2,7 @@
 #include "logic/statistics/kombi_suche.h"
 #include "logic/statistics/kombi_werte.h"
 #include "support/builders.h"
-#include "support/random_history.h"
+#include "support/generated_history.h"
 #include "support/straight_kombisuche.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <random>
 
 using namespace talvo::logic;
-using talvo::test::randomHistory;
+using talvo::test::generatedHistory;
 using talvo::test::straightKombiSuche;
 using talvo::test::straightListen;
 
@@ -61,7 +61,7 @@ class SameListsAsTheSequentialSearch : public testing::TestWithParam<SearchCase>
 
 TEST_P(SameListsAsTheSequentialSearch, OnRandomHistories) {
     const SearchCase& c = GetParam();
-    const ZiehungsMengenListe draws = ZiehungsMengen(randomHistory(c.draws, c.seed));
+    const ZiehungsMengenListe draws = ZiehungsMengen(generatedHistory(c.draws, QDate(2004, 2, 2), c.seed));
     const KombiErgebnis fast = KombiSuche(draws, c.k);
     EXPECT_FALSE(fast.gestoppt);
     EXPECT_EQ(fast.genommen, kombinationenAus70(c.k));
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SameListsAsTheSequentialSearch,
                                          SearchCase{3, 700, 7}));
 
 TEST(CombinationSearch, QuadruplesAgreeUpToAStop) {
-    const ZiehungsMengenListe draws = ZiehungsMengen(randomHistory(313, 8));
+    const ZiehungsMengenListe draws = ZiehungsMengen(generatedHistory(313, QDate(2004, 2, 2), 8));
     std::atomic<bool> stop{false};
     std::int64_t seen = 0;
     const KombiErgebnis fast = KombiSuche(draws, 4, &stop, [&](std::int64_t taken) {
@@ -90,7 +90,7 @@ TEST(CombinationSearch, QuadruplesAgreeUpToAStop) {
 }
 
 TEST(CombinationSearch, StopBeforeAnythingIsCountedLeavesEmptyLists) {
-    const ZiehungsMengenListe draws = ZiehungsMengen(randomHistory(50, 9));
+    const ZiehungsMengenListe draws = ZiehungsMengen(generatedHistory(50, QDate(2004, 2, 2), 9));
     std::atomic<bool> stop{true};
     const KombiErgebnis r = KombiSuche(draws, 3, &stop);
     EXPECT_TRUE(r.gestoppt);
@@ -145,7 +145,7 @@ TEST(CombinationPlacement, AgreesWithTheSequentialPlacementOnSkewedCounts) {
 }
 
 TEST(CombinationSearch, WindowIsTheLatestDraws) {
-    const ZiehungsMengenListe all = ZiehungsMengen(randomHistory(40, 10));
+    const ZiehungsMengenListe all = ZiehungsMengen(generatedHistory(40, QDate(2004, 2, 2), 10));
     EXPECT_EQ(kombiFenster(all, 0).size(), 40u);
     EXPECT_EQ(kombiFenster(all, 313).size(), 40u);
     const ZiehungsMengenListe last = kombiFenster(all, 10);

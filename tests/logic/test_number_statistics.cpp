@@ -1,6 +1,6 @@
 #include "logic/statistics/number_statistics.h"
 #include "support/builders.h"
-#include "support/random_history.h"
+#include "support/generated_history.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 using namespace talvo::logic;
 using talvo::test::draw;
-using talvo::test::randomHistory;
+using talvo::test::generatedHistory;
 
 namespace {
 
@@ -27,7 +27,7 @@ class Thresholds : public testing::TestWithParam<ThresholdCase> {};
 TEST_P(Thresholds, FollowTheBinomialExpectation) {
     const ThresholdCase& c = GetParam();
     TKlassenMengen mengen;
-    const StatErgebnis r = frequencyStatistic(c.art, randomHistory(c.w + 5, 11), c.w, mengen);
+    const StatErgebnis r = frequencyStatistic(c.art, generatedHistory(c.w + 5, QDate(2004, 2, 2), 11), c.w, mengen);
     EXPECT_EQ(r.W, c.w);
     EXPECT_EQ(r.M, 20 * c.w);
     EXPECT_EQ(r.T, c.T);
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NumberStatistics, TenDrawsOfNumbers) {
     TKlassenMengen mengen;
-    const StatErgebnis r = StatZahlen(randomHistory(10, 3), 0, mengen);
+    const StatErgebnis r = StatZahlen(generatedHistory(10, QDate(2004, 2, 2), 3), 0, mengen);
     EXPECT_NEAR(r.mu, 2.857142857, 1e-9);
     EXPECT_NEAR(r.sigma, 1.6781914, 1e-6);
     EXPECT_EQ(r.ueberschrift, QStringLiteral("Auswertung für 10 Ziehungen (200 Zahlen)"));
@@ -69,11 +69,11 @@ TEST(NumberStatistics, TenDrawsOfNumbers) {
 
 TEST(NumberStatistics, FinalDigitsAndTensOverTenDraws) {
     TKlassenMengen mengen;
-    const StatErgebnis digits = StatEndzahlen(randomHistory(10, 4), 0, mengen);
+    const StatErgebnis digits = StatEndzahlen(generatedHistory(10, QDate(2004, 2, 2), 4), 0, mengen);
     EXPECT_DOUBLE_EQ(digits.mu, 20.0);
     EXPECT_DOUBLE_EQ(digits.sigma, std::sqrt(18.0));
     EXPECT_EQ(digits.items(), 10);
-    EXPECT_EQ(StatZehner(randomHistory(10, 4), 0, mengen).items(), 7);
+    EXPECT_EQ(StatZehner(generatedHistory(10, QDate(2004, 2, 2), 4), 0, mengen).items(), 7);
 }
 
 TEST(NumberStatistics, ItemsStandForTheirNumbers) {
@@ -114,7 +114,7 @@ TEST(NumberStatistics, ClassSetsCollectTheClassifiedNumbers) {
 }
 
 TEST(NumberStatistics, WindowCountsRealDrawsOnly) {
-    talvo::logic::DrawHistory history = randomHistory(30, 5);
+    talvo::logic::DrawHistory history = generatedHistory(30, QDate(2004, 2, 2), 5);
     TKlassenMengen mengen;
     const StatErgebnis all = StatZahlen(history, 0, mengen);
     EXPECT_EQ(all.W, 30);
@@ -133,8 +133,8 @@ TEST(NumberStatistics, WindowCountsRealDrawsOnly) {
 
 TEST(NumberStatistics, MeanIsGermanWithOneDecimal) {
     TKlassenMengen mengen;
-    EXPECT_EQ(StatZahlen(randomHistory(50, 1), 0, mengen).mittel, QStringLiteral("14,3"));
-    EXPECT_EQ(StatZahlen(randomHistory(7000, 1), 0, mengen).mittel, QStringLiteral("2.000,0"));
+    EXPECT_EQ(StatZahlen(generatedHistory(50, QDate(2004, 2, 2), 1), 0, mengen).mittel, QStringLiteral("14,3"));
+    EXPECT_EQ(StatZahlen(generatedHistory(7000, QDate(2004, 2, 2), 1), 0, mengen).mittel, QStringLiteral("2.000,0"));
 }
 
 TEST(NumberStatistics, FrequencyOrderKeepsNumbersOfEqualCountAscending) {

@@ -1,7 +1,7 @@
 #include "logic/core/program_state.h"
 #include "logic/statistics/statistik.h"
 #include "support/builders.h"
-#include "support/random_history.h"
+#include "support/generated_history.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ TEST(Statistik, FrequencyRunReplacesTheClassSets) {
     EXPECT_TRUE(state.KlassenMengen.at(3, 6).contains(5));
     EXPECT_FALSE(statistik.ergebnis(StatArt::Zahlen).has_value());
 
-    state.setHistory(talvo::test::randomHistory(100, 12));
+    state.setHistory(talvo::test::generatedHistory(100, QDate(2004, 2, 2), 12));
     statistik.HaeufigkeitenBerechnen(50);
     EXPECT_EQ(runs, 1);
     for (auto art : {StatArt::Zahlen, StatArt::Endzahlen, StatArt::Zehner})
