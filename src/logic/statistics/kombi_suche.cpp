@@ -10,19 +10,19 @@ namespace talvo::logic {
 
 namespace {
 
-// The search counts first and places afterwards. Counting goes through the combinations in
-// lexicographic order, grouped by their first k - 1 numbers (the prefix): a bit column per
-// number (one bit per draw) gives by AND the draws holding the prefix, and each of those
-// draws adds one to the count of every larger number it holds. The work is proportional
-// to the combinations the draws really contain, not to combinations times draws.
+// The search counts and places in one pass through the combinations in lexicographic
+// order, grouped by their first k - 1 numbers (the prefix). A bit column per number holds
+// one bit per draw; AND gives the draws holding the prefix, and AND with the column of the
+// last number plus a popcount gives the count of each combination of the group, 64 draws
+// per step. No combination is ever tested against a draw one by one.
 
-constexpr std::uint32_t kOfferedFlag = 0x80000000u;
-
-// Numbers 1..64 are bits 0..63 of lo, 65..70 bits 0..5 of hi.
-struct DrawMask {
-    std::uint64_t lo = 0;
-    std::uint64_t hi = 0;
-};
+// The popcount instruction is far faster than its replacement; where the compiler can,
+// it builds the counting loop twice and picks the version the processor runs.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
+#define TALVO_POPCOUNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define TALVO_POPCOUNT_CLONES
+#endif
 
 std::int64_t binom(int n, int m) {
     if (m < 0 || n < m)
@@ -51,38 +51,143 @@ Zahlenmenge unrank(std::int64_t r, int k) {
     return set;
 }
 
+// cnt[d] for d = p + 1..70: the draws holding the prefix and d.
+TALVO_POPCOUNT_CLONES void countGroup(const std::uint64_t* prefix, const std::uint64_t* columns,
+                                      std::size_t words, int p, std::uint32_t* cnt) {
+    for (int d = p + 1; d <= 70; ++d) {
+        const std::uint64_t* column = columns + static_cast<std::size_t>(d) * words;
+        std::uint32_t n = 0;
+        for (std::size_t w = 0; w < words; ++w)
+            n += static_cast<std::uint32_t>(std::popcount(prefix[w] & column[w]));
+        cnt[d] = n;
+    }
+}
+
+// The placement of the sequential search, decided combination by combination as they
+// are counted. The top list takes a combination exactly when it is counted more often
+// than the 1000th best combination before it (nothing counted 0 ever enters); every other
+// combination is offered to the flop list, which takes it exactly when fewer than 1000
+// combinations offered before it were counted less often. What the lists hold at the end
+// is, of all combinations each list ever took, the 1000 best: by descending count and
+// earlier first on ties for the top list, by ascending count and later first on ties for
+// the flop list. So only the takers are kept, and of those counted alike for the flop
+// list only the latest 1000.
+class Placement {
+public:
+    // maxCount bounds every count that will be taken.
+    explicit Placement(std::size_t maxCount)
+        : all_(maxCount + 2, 0), offered_(maxCount + 2, 0), flopTaken_(maxCount + 2), flopBar_(maxCount + 1) {}
+
+    void take(std::uint32_t j) {
+        const auto rank = static_cast<std::uint32_t>(taken_++);
+        if (j > topBar_) {
+            ++all_[j];
+            top_.emplace_back(j, rank);
+            if (++aboveTopBar_ >= kKombiListenLaenge)
+                raiseTopBar();
+            return;
+        }
+        // Only counts from the top bar up can become the bar later, and only counts below
+        // the flop bar are ever looked at again when that bar comes down.
+        if (j == topBar_)
+            ++all_[j];
+        if (j > flopBar_)
+            return;
+        ++offered_[j];
+        Latest& latest = flopTaken_[j];
+        if (latest.ranks.size() < kKombiListenLaenge) {
+            latest.ranks.push_back(rank);
+        } else {
+            latest.ranks[latest.oldest] = rank;
+            latest.oldest = (latest.oldest + 1) % kKombiListenLaenge;
+        }
+        if (j < flopBar_ && ++belowFlopBar_ >= kKombiListenLaenge)
+            lowerFlopBar();
+    }
+
+    // The counts of consecutive combinations; most of them only pass between the bars.
+    void takeAll(const std::uint32_t* counts, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint32_t j = counts[i];
+            if (j <= topBar_ && j > flopBar_ && j != topBar_)
+                ++taken_;
+            else
+                take(j);
+        }
+    }
+
+    std::int64_t taken() const { return static_cast<std::int64_t>(taken_); }
+
+    void fill(KombiErgebnis& r) {
+        std::stable_sort(top_.begin(), top_.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> flop;
+        for (std::uint32_t j = 0; j <= flopBar_ && j < flopTaken_.size(); ++j)
+            for (auto rank : flopTaken_[j].ranks)
+                flop.emplace_back(j, rank);
+        std::sort(flop.begin(), flop.end(),
+                  [](const auto& a, const auto& b) { return a.first != b.first ? a.first < b.first : a.second > b.second; });
+        for (std::size_t p = 0; p < top_.size() && p < r.TopKombis.size(); ++p)
+            r.TopKombis[p] = {unrank(top_[p].second, r.k), static_cast<std::int32_t>(top_[p].first)};
+        for (std::size_t p = 0; p < flop.size() && p < r.FlopKombis.size(); ++p)
+            r.FlopKombis[p] = {unrank(flop[p].second, r.k), static_cast<std::int32_t>(flop[p].first)};
+        r.genommen = taken();
+    }
+
+private:
+    struct Latest {
+        std::vector<std::uint32_t> ranks; // at most 1000, a ring once full
+        std::size_t oldest = 0;
+    };
+
+    void raiseTopBar() {
+        while (aboveTopBar_ >= kKombiListenLaenge) {
+            ++topBar_;
+            aboveTopBar_ -= all_[topBar_];
+        }
+        // Takers counted less than the bar have left the top list for good.
+        if (top_.size() > 4 * kKombiListenLaenge)
+            std::erase_if(top_, [this](const auto& e) { return e.first < topBar_; });
+    }
+
+    void lowerFlopBar() {
+        while (belowFlopBar_ >= kKombiListenLaenge) {
+            flopTaken_[flopBar_] = {};
+            --flopBar_;
+            belowFlopBar_ -= offered_[flopBar_];
+        }
+    }
+
+    std::size_t taken_ = 0;
+    std::vector<std::int64_t> all_;     // combinations so far by count
+    std::vector<std::int64_t> offered_; // combinations offered to the flop list by count
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> top_; // top list takers: count, rank
+    std::vector<Latest> flopTaken_;     // latest flop list takers by count
+    std::uint32_t topBar_ = 0;          // the 1000th best count so far, 0 while fewer exist
+    std::int64_t aboveTopBar_ = 0;      // combinations so far counted more often than topBar_
+    std::uint32_t flopBar_;             // the largest count the flop list still takes
+    std::int64_t belowFlopBar_ = 0;     // offered combinations so far counted less than flopBar_
+};
+
 class Counter {
 public:
     Counter(const ZiehungsMengenListe& draws, int k) : k_(k) {
         words_ = (draws.size() + 63) / 64;
         columns_.assign(71 * words_, 0);
-        masks_.reserve(draws.size());
-        for (std::size_t i = 0; i < draws.size(); ++i) {
-            DrawMask m;
-            for (int n = 1; n <= 70; ++n) {
-                if (!draws[i].contains(n))
-                    continue;
-                if (n <= 64)
-                    m.lo |= std::uint64_t{1} << (n - 1);
-                else
-                    m.hi |= std::uint64_t{1} << (n - 65);
-                columns_[static_cast<std::size_t>(n) * words_ + i / 64] |= std::uint64_t{1} << (i % 64);
-            }
-            masks_.push_back(m);
-        }
+        for (std::size_t i = 0; i < draws.size(); ++i)
+            for (int n = 1; n <= 70; ++n)
+                if (draws[i].contains(n))
+                    columns_[static_cast<std::size_t>(n) * words_ + i / 64] |= std::uint64_t{1} << (i % 64);
         for (auto& level : levels_)
             level.assign(words_, 0);
     }
 
-    // Counts the combinations in lexicographic order into `counts` until all are done or
-    // `stop` is seen after a group; a group during which the stop came is dropped.
-    bool run(std::vector<std::uint32_t>& counts, const std::atomic<bool>* stop,
-             const std::function<void(std::int64_t)>& progress) {
+    // Counts and places the combinations until all are done or `stop` is seen after a
+    // group; the group during which the stop came is dropped. False when stopped.
+    bool run(Placement& placement, const std::atomic<bool>* stop, const std::function<void(std::int64_t)>& progress) {
+        placement_ = &placement;
         stop_ = stop;
         progress_ = &progress;
-        counts_ = &counts;
-        const std::int64_t total = kombinationenAus70(k_);
-        reportStep_ = std::max<std::int64_t>(1, total / 256);
+        reportStep_ = std::max<std::int64_t>(1, kombinationenAus70(k_) / 256);
         nextReport_ = reportStep_;
         return descend(1, 1, nullptr);
     }
@@ -102,7 +207,7 @@ private:
                 std::copy(column, column + words_, here);
             }
             if (depth == k_ - 1) {
-                if (!countGroup(here, p))
+                if (!finishGroup(here, p))
                     return false;
             } else if (!descend(depth + 1, p + 1, here)) {
                 return false;
@@ -111,27 +216,15 @@ private:
         return true;
     }
 
-    bool countGroup(const std::uint64_t* drawsWithPrefix, int p) {
-        std::array<std::uint32_t, 71> cnt{};
-        for (std::size_t w = 0; w < words_; ++w) {
-            for (std::uint64_t bits = drawsWithPrefix[w]; bits != 0; bits &= bits - 1) {
-                const DrawMask& m = masks_[w * 64 + static_cast<std::size_t>(std::countr_zero(bits))];
-                // Numbers above p are the bits from p on.
-                std::uint64_t lo = p >= 64 ? 0 : m.lo & (~std::uint64_t{0} << p);
-                std::uint64_t hi = p <= 64 ? m.hi : m.hi & (~std::uint64_t{0} << (p - 64));
-                for (; lo != 0; lo &= lo - 1)
-                    ++cnt[static_cast<std::size_t>(std::countr_zero(lo)) + 1];
-                for (; hi != 0; hi &= hi - 1)
-                    ++cnt[static_cast<std::size_t>(std::countr_zero(hi)) + 65];
-            }
-        }
+    bool finishGroup(const std::uint64_t* prefix, int p) {
+        std::array<std::uint32_t, 71> cnt;
+        countGroup(prefix, columns_.data(), words_, p, cnt.data());
         if (stop_ && stop_->load(std::memory_order_relaxed))
             return false;
-        counts_->insert(counts_->end(), cnt.begin() + p + 1, cnt.end());
-        const auto taken = static_cast<std::int64_t>(counts_->size());
-        if (*progress_ && taken >= nextReport_) {
-            (*progress_)(taken);
-            nextReport_ = taken + reportStep_;
+        placement_->takeAll(cnt.data() + p + 1, static_cast<std::size_t>(70 - p));
+        if (*progress_ && placement_->taken() >= nextReport_) {
+            (*progress_)(placement_->taken());
+            nextReport_ = placement_->taken() + reportStep_;
         }
         return true;
     }
@@ -139,106 +232,21 @@ private:
     int k_;
     std::size_t words_ = 0;
     std::vector<std::uint64_t> columns_; // column of number n at n * words_
-    std::vector<DrawMask> masks_;
     std::array<std::vector<std::uint64_t>, 3> levels_;
+    Placement* placement_ = nullptr;
     const std::atomic<bool>* stop_ = nullptr;
     const std::function<void(std::int64_t)>* progress_ = nullptr;
-    std::vector<std::uint32_t>* counts_ = nullptr;
     std::int64_t reportStep_ = 1;
     std::int64_t nextReport_ = 1;
 };
 
-// Marks every combination the sequential search would not place in the top list: that
-// list takes a combination exactly when it is counted more often than the 1000th best
-// combination before it (nothing counted 0 ever enters). Returns that bar at the end.
-std::uint32_t markOffered(std::vector<std::uint32_t>& counts, std::size_t maxCount) {
-    std::vector<std::int64_t> hist(maxCount + 2, 0);
-    std::uint32_t bar = 0;          // the 1000th best count so far, 0 while fewer exist
-    std::int64_t aboveBar = 0;      // combinations so far counted more often than bar
-    for (auto& c : counts) {
-        const std::uint32_t j = c;
-        if (j <= bar)
-            c |= kOfferedFlag;
-        ++hist[j];
-        if (j > bar)
-            ++aboveBar;
-        while (aboveBar >= kKombiListenLaenge) {
-            ++bar;
-            aboveBar -= hist[bar];
-        }
-    }
-    return bar;
-}
-
-KombiEintrag entry(std::int64_t rank, std::uint32_t count, int k) {
-    return {unrank(rank, k), static_cast<std::int32_t>(count)};
-}
-
-void fillTop(const std::vector<std::uint32_t>& counts, std::uint32_t bar, int k, KombiErgebnis& r) {
-    // The final top list: the 1000 best by count, earlier combination first on ties.
-    std::int64_t above = 0;
-    for (auto c : counts)
-        above += (c & ~kOfferedFlag) > bar ? 1 : 0;
-    std::int64_t equalWanted = bar > 0 ? kKombiListenLaenge - above : 0;
-    std::vector<std::pair<std::uint32_t, std::int64_t>> chosen;
-    for (std::size_t i = 0; i < counts.size(); ++i) {
-        const std::uint32_t j = counts[i] & ~kOfferedFlag;
-        if (j > bar || (j == bar && equalWanted > 0 && j > 0)) {
-            if (j == bar)
-                --equalWanted;
-            chosen.emplace_back(j, static_cast<std::int64_t>(i));
-        }
-    }
-    std::stable_sort(chosen.begin(), chosen.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (std::size_t p = 0; p < chosen.size() && p < r.TopKombis.size(); ++p)
-        r.TopKombis[p] = entry(chosen[p].second, chosen[p].first, k);
-}
-
-void fillFlop(const std::vector<std::uint32_t>& counts, std::size_t maxCount, int k, KombiErgebnis& r) {
-    // The final flop list: of the combinations offered to it, the 1000 best by ascending
-    // count, later combination first on ties.
-    std::vector<std::int64_t> hist(maxCount + 1, 0);
-    std::int64_t offered = 0;
-    for (auto c : counts) {
-        if (c & kOfferedFlag) {
-            ++hist[c & ~kOfferedFlag];
-            ++offered;
-        }
-    }
-    std::size_t bar = maxCount;   // the largest count that still enters
-    std::int64_t equalWanted = 0; // how many of the combinations counted `bar` enter
-    if (offered > kKombiListenLaenge) {
-        std::int64_t below = 0;
-        for (bar = 0; below + hist[bar] < kKombiListenLaenge; ++bar)
-            below += hist[bar];
-        equalWanted = kKombiListenLaenge - below;
-    } else {
-        equalWanted = hist[bar];
-    }
-    std::vector<std::pair<std::uint32_t, std::int64_t>> chosen;
-    for (std::size_t i = counts.size(); i-- > 0;) {
-        if (!(counts[i] & kOfferedFlag))
-            continue;
-        const std::uint32_t j = counts[i] & ~kOfferedFlag;
-        if (j < bar || (j == bar && equalWanted > 0)) {
-            if (j == bar)
-                --equalWanted;
-            chosen.emplace_back(j, static_cast<std::int64_t>(i));
-        }
-    }
-    std::stable_sort(chosen.begin(), chosen.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t p = 0; p < chosen.size() && p < r.FlopKombis.size(); ++p)
-        r.FlopKombis[p] = entry(chosen[p].second, chosen[p].first, k);
-}
-
 } // namespace
 
-void kombiListenFuellen(std::vector<std::uint32_t> counts, KombiErgebnis& result) {
-    result.genommen = static_cast<std::int64_t>(counts.size());
+void kombiListenFuellen(const std::vector<std::uint32_t>& counts, KombiErgebnis& result) {
     const std::size_t maxCount = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
-    const std::uint32_t bar = markOffered(counts, maxCount);
-    fillTop(counts, bar, result.k, result);
-    fillFlop(counts, maxCount, result.k, result);
+    Placement placement(maxCount);
+    placement.takeAll(counts.data(), counts.size());
+    placement.fill(result);
 }
 
 KombiErgebnis leeresKombiErgebnis(int k) {
@@ -260,11 +268,10 @@ KombiErgebnis KombiSuche(const ZiehungsMengenListe& draws, int k, const std::ato
     KombiErgebnis r = leeresKombiErgebnis(k);
     if (k < 2 || k > 4)
         return r;
-    std::vector<std::uint32_t> counts;
-    counts.reserve(static_cast<std::size_t>(kombinationenAus70(k)));
+    Placement placement(draws.size());
     Counter counter(draws, k);
-    r.gestoppt = !counter.run(counts, stop, progress);
-    kombiListenFuellen(std::move(counts), r);
+    r.gestoppt = !counter.run(placement, stop, progress);
+    placement.fill(r);
     if (progress)
         progress(r.genommen);
     return r;

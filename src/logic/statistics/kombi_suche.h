@@ -48,6 +48,6 @@ KombiErgebnis KombiSuche(const ZiehungsMengenListe& draws, int k, const std::ato
 // combination of k numbers on, into the two lists of `result` as the sequential search
 // does: one pass decides which combinations the top list takes, then both lists are
 // selected from the counts.
-void kombiListenFuellen(std::vector<std::uint32_t> counts, KombiErgebnis& result);
+void kombiListenFuellen(const std::vector<std::uint32_t>& counts, KombiErgebnis& result);
 
 } // namespace talvo::logic

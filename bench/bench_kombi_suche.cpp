@@ -1,0 +1,110 @@
+// The best-combination search over a generated history of 7,000 draws, side by side with
+// the plain search that tests every combination against every draw. After the runs a
+// table compares the two on the same data, and the fast search's peak heap use is shown.
+
+#include "logic/statistics/kombi_suche.h"
+#include "support/generated_history.h"
+#include "support/straight_kombisuche.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <new>
+#include <string>
+
+// Heap bookkeeping for the peak memory of one search: every allocation carries its size.
+namespace {
+std::atomic<std::size_t> liveBytes{0};
+std::atomic<std::size_t> peakBytes{0};
+constexpr std::size_t kHeader = alignof(std::max_align_t);
+} // namespace
+
+void* operator new(std::size_t size) {
+    auto* block = static_cast<char*>(std::malloc(size + kHeader));
+    if (!block)
+        throw std::bad_alloc();
+    *reinterpret_cast<std::size_t*>(block) = size;
+    const std::size_t now = liveBytes += size;
+    for (std::size_t peak = peakBytes; now > peak && !peakBytes.compare_exchange_weak(peak, now);) {
+    }
+    return block + kHeader;
+}
+void operator delete(void* p) noexcept {
+    if (!p)
+        return;
+    char* block = static_cast<char*>(p) - kHeader;
+    liveBytes -= *reinterpret_cast<std::size_t*>(block);
+    std::free(block);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+
+namespace {
+
+using namespace talvo;
+
+const logic::ZiehungsMengenListe& allDraws() {
+    static const logic::ZiehungsMengenListe sets = logic::ZiehungsMengen(test::generatedHistory(7000));
+    return sets;
+}
+
+logic::ZiehungsMengenListe window(int n) { return logic::kombiFenster(allDraws(), n); }
+
+void BM_KombiSuche(benchmark::State& state) {
+    const int k = static_cast<int>(state.range(0));
+    const logic::ZiehungsMengenListe draws = window(static_cast<int>(state.range(1)));
+    double peakMiB = 0;
+    for (auto _ : state) {
+        const std::size_t before = liveBytes;
+        peakBytes = before;
+        benchmark::DoNotOptimize(logic::KombiSuche(draws, k));
+        peakMiB = std::max(peakMiB, static_cast<double>(peakBytes - before) / (1024.0 * 1024.0));
+    }
+    state.counters["peak_MiB"] = peakMiB;
+    state.counters["draws"] = static_cast<double>(draws.size());
+}
+
+void BM_StraightKombiSuche(benchmark::State& state) {
+    const int k = static_cast<int>(state.range(0));
+    const logic::ZiehungsMengenListe draws = window(static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(test::straightKombiSuche(draws, k));
+    state.counters["draws"] = static_cast<double>(draws.size());
+}
+
+// range(1) = 0 is "Alle".
+BENCHMARK(BM_KombiSuche)->Args({4, 0})->Args({4, 313})->Args({3, 0})->Args({2, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StraightKombiSuche)->Args({4, 313})->Args({3, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_StraightKombiSuche)->Args({4, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Keeps the time per iteration of every run for the comparison table.
+class ComparingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
+                seconds[r.benchmark_name()] = r.GetAdjustedRealTime() / 1000.0;
+    }
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    ComparingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nplain search time / fast search time, same data, same run:\n");
+    for (const char* args : {"4/313", "3/0", "4/0"}) {
+        const auto fast = reporter.seconds.find(std::string("BM_KombiSuche/") + args);
+        const auto plain = reporter.seconds.find(std::string("BM_StraightKombiSuche/") + args + "/iterations:1");
+        if (fast != reporter.seconds.end() && plain != reporter.seconds.end() && fast->second > 0)
+            std::printf("  k/draws %-6s fast %9.4f s   plain %9.3f s   ratio %8.0f\n", args, fast->second,
+                        plain->second, plain->second / fast->second);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
