@@ -119,7 +119,7 @@ private slots:
         auto* main = program.mainWindow();
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MStartfenster"))->isEnabled());
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MBeenden"))->isEnabled());
-        for (const char* name : {"MStatistik", "TStatistik", "MOptionen", "TTippcenter", "MInfo"})
+        for (const char* name : {"MStatistik", "TStatistik", "TKalender", "TTippcenter", "MInfo"})
             QVERIFY2(!main->findChild<QAction*>(QString::fromLatin1(name))->isEnabled(), name);
         QVERIFY(messages.isEmpty());
     }

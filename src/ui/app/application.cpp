@@ -6,6 +6,8 @@
 #include "platform/download_base.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/settings/optionen.h"
+#include "ui/slips/eingabe2.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +20,8 @@ Application::Application(const logic::AppPaths& paths, QObject* parent)
 
 Application::~Application() {
     delete aktuell_;
+    delete eingabe_;
+    delete optionen_;
     delete main_;
     delete start_;
 }
@@ -53,6 +57,14 @@ void Application::createWindows() {
     connect(main_, &TFAuswertung::closed, this, &Application::finished);
     main_->setRoute(Route::Startfenster, [this] { start_->show(); });
     runAction(start_, [this] { main_->FormCreate(); });
+
+    optionen_ = new TFOptionen(*state_, paths_);
+    runAction(start_, [this] { optionen_->FormCreate(OptionenKopplung{}); });
+    main_->setRoute(Route::Optionen, [this] { showWindow(optionen_); });
+
+    eingabe_ = new TFEingabe2(*state_, paths_);
+    connect(eingabe_, &TFEingabe2::optionenGewuenscht, this, [this] { showWindow(optionen_); });
+    main_->setRoute(Route::Spielscheincenter, [this] { showWindow(eingabe_); });
 
     aktuell_ = new TFAktuell1(*state_, paths_, QString::fromLatin1(platform::kDownloadBase));
     runAction(start_, [this] { aktuell_->FormCreate(); });

@@ -16,6 +16,8 @@ namespace talvo::ui {
 class TFStart;
 class TFAuswertung;
 class TFAktuell1;
+class TFOptionen;
+class TFEingabe2;
 
 // The program as a whole: owns the shared lists, the paths and the long-lived windows,
 // and runs the start-up in its fixed order.
@@ -32,6 +34,8 @@ public:
     const logic::AppPaths& paths() const { return paths_; }
     TFStart* startWindow() const { return start_; }
     TFAuswertung* mainWindow() const { return main_; }
+    TFOptionen* optionsWindow() const { return optionen_; }
+    TFEingabe2* slipCentre() const { return eingabe_; }
     TFAktuell1* updateWindow() const { return aktuell_; }
 
     // Where Demo.tix and the help lie: the executable's folder, or the installed share
@@ -51,6 +55,8 @@ private:
     std::unique_ptr<logic::ProgramState> state_;
     TFStart* start_ = nullptr;
     TFAuswertung* main_ = nullptr;
+    TFOptionen* optionen_ = nullptr;
+    TFEingabe2* eingabe_ = nullptr;
     TFAktuell1* aktuell_ = nullptr;
 };
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace talvo::ui {
+
+// One number of a slip board: a small tile in the colour scheme, bold and framed darker
+// while ticked.
+class NumberCell : public QAbstractButton {
+    Q_OBJECT
+public:
+    NumberCell(int number, QWidget* parent = nullptr);
+
+    void setColours(const QColor& free, const QColor& marked);
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool marked_ = false;
+    QColor free_;
+    QColor markedColour_;
+};
+
+} // namespace talvo::ui

@@ -1,0 +1,260 @@
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/settings/einstellungen.h"
+#include "support/temp_files.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
+#include "ui/settings/optionen.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace talvo;
+
+class OptionsWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir data;
+    logic::AppPaths paths;
+    QStringList messages;
+    QList<QPair<int, int>> statistik;
+    QStringList geladen;
+
+    // One program start: a fresh state and a fresh window through its creation step.
+    struct Start {
+        logic::ProgramState state;
+        std::unique_ptr<ui::TFOptionen> window;
+    };
+    std::unique_ptr<Start> starte() {
+        auto s = std::make_unique<Start>();
+        s->window = std::make_unique<ui::TFOptionen>(s->state, paths);
+        ui::OptionenKopplung k;
+        k.statistikEinstellen = [this](int anzahl, int reg) { statistik << qMakePair(anzahl, reg); };
+        k.auswertungLaden = [this](const QString& path) { geladen << path; };
+        s->window->FormCreate(k);
+        return s;
+    }
+
+    template <class T>
+    static T* control(const Start& s, const QString& name) {
+        return s.window->findChild<T*>(name);
+    }
+    static QComboBox* combo(const Start& s, const QString& name) { return control<QComboBox>(s, name); }
+
+    void writeOptions(const QByteArray& bytes) { test::writeFile(data, QStringLiteral("optionen.kop"), bytes); }
+
+private slots:
+    void init() {
+        paths.dataDir = data.path() + QLatin1Char('/');
+        QFile::remove(paths.optionsFile());
+        QDir(paths.optionsFile()).removeRecursively();
+        messages.clear();
+        statistik.clear();
+        geladen.clear();
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return true;
+        });
+    }
+
+    void cleanup() { ui::setMessageHook({}); }
+
+    void withoutAFileEverythingIsZero() {
+        auto s = starte();
+        QCOMPARE(s->window->windowTitle(), QStringLiteral("Optionen - Programmeinstellungen"));
+        QCOMPARE(s->window->objectName(), QStringLiteral("FOptionen"));
+        for (int i = 1; i <= 5; ++i) {
+            QCOMPARE(combo(*s, QStringLiteral("combo%1").arg(i))->currentText(), QStringLiteral("--"));
+            QCOMPARE(combo(*s, QStringLiteral("combo2%1").arg(i))->currentText(), QStringLiteral("--"));
+            QCOMPARE(combo(*s, QStringLiteral("combo%1").arg(i))->count(), 10);
+        }
+        QCOMPARE(combo(*s, QStringLiteral("ComboEinsatz"))->currentText(), QStringLiteral("1"));
+        QCOMPARE(combo(*s, QStringLiteral("comboLaufzeit"))->currentText(), QStringLiteral("Dauerspiel"));
+        QCOMPARE(combo(*s, QStringLiteral("comboLaufzeit"))->count(), 11);
+        QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->currentText(), QStringLiteral("Alle"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->itemText(9), QStringLiteral("Die letzten 313"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboStat2"))->currentText(), QStringLiteral("Einzelnummern"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboTipps"))->currentText(), QStringLiteral("Nur aus Restanten wählen"));
+        QVERIFY(control<QRadioButton>(*s, QStringLiteral("RG3_0"))->isChecked());
+        QVERIFY(!control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->isChecked());
+        QVERIFY(control<QLineEdit>(*s, QStringLiteral("EFile"))->text().isEmpty());
+        QCOMPARE(s->state.aktFarbschema(), 1);
+        QCOMPARE(statistik, (QList<QPair<int, int>>{{0, 0}}));
+        QVERIFY(geladen.isEmpty());
+        QVERIFY(messages.isEmpty());
+        QVERIFY(!QFileInfo::exists(paths.optionsFile()));
+    }
+
+    void savedChoicesAreBackAfterARestart() {
+        const QString startFile = test::writeFile(data, QStringLiteral("start.tix"), QByteArray(112, '\0'));
+        {
+            auto s = starte();
+            combo(*s, QStringLiteral("combo21"))->setCurrentIndex(5);
+            combo(*s, QStringLiteral("combo3"))->setCurrentIndex(9);
+            combo(*s, QStringLiteral("ComboEinsatz"))->setCurrentIndex(2);
+            combo(*s, QStringLiteral("comboLaufzeit"))->setCurrentIndex(10);
+            combo(*s, QStringLiteral("ComboStat1"))->setCurrentIndex(7);
+            combo(*s, QStringLiteral("ComboStat2"))->setCurrentIndex(4);
+            combo(*s, QStringLiteral("ComboTipps"))->setCurrentIndex(3);
+            control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->setChecked(true);
+            control<QRadioButton>(*s, QStringLiteral("RG3_5"))->click();
+            control<QLineEdit>(*s, QStringLiteral("EFile"))->setText(startFile);
+            s->window->findChild<QAction*>(QStringLiteral("BSpeichern"))->trigger();
+            QCOMPARE(s->state.Einstellungen.scheinTyp[0], 5);
+            QCOMPARE(s->state.aktFarbschema(), 6);
+        }
+        QCOMPARE(QFileInfo(paths.optionsFile()).size(), 324);
+        statistik.clear();
+        auto s = starte();
+        QCOMPARE(combo(*s, QStringLiteral("combo21"))->currentText(), QStringLiteral("6"));
+        QCOMPARE(combo(*s, QStringLiteral("combo22"))->currentText(), QStringLiteral("--"));
+        QCOMPARE(combo(*s, QStringLiteral("combo3"))->currentText(), QStringLiteral("10"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboEinsatz"))->currentText(), QStringLiteral("5"));
+        QCOMPARE(combo(*s, QStringLiteral("comboLaufzeit"))->currentText(), QStringLiteral("30"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->currentText(), QStringLiteral("Die letzten 50"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboStat2"))->currentText(), QStringLiteral("Beste Kombis"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboTipps"))->currentIndex(), 3);
+        QVERIFY(control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->isChecked());
+        QVERIFY(control<QRadioButton>(*s, QStringLiteral("RG3_5"))->isChecked());
+        QCOMPARE(s->state.aktFarbschema(), 6);
+        QCOMPARE(s->state.Einstellungen.einsatzIndex, 2);
+        QCOMPARE(statistik, (QList<QPair<int, int>>{{7, 4}}));
+        QCOMPARE(geladen, QStringList{startFile});
+    }
+
+    void tryingASchemeActsAtOnceButOnlySavingKeepsIt() {
+        {
+            auto s = starte();
+            control<QRadioButton>(*s, QStringLiteral("RG3_6"))->click();
+            QCOMPARE(s->state.aktFarbschema(), 7);
+            QCOMPARE(s->state.Einstellungen.farbschema, 0);
+            s->window->findChild<QAction*>(QStringLiteral("BSchliessen"))->trigger();
+        }
+        auto s = starte();
+        QCOMPARE(s->state.aktFarbschema(), 1);
+        QVERIFY(!QFileInfo::exists(paths.optionsFile()));
+    }
+
+    void damagedFilesStartWithSaneChoices() {
+        // Too short to hold a record: as if there were none.
+        writeOptions(QByteArray(100, '\x03'));
+        {
+            auto s = starte();
+            QCOMPARE(combo(*s, QStringLiteral("ComboEinsatz"))->currentIndex(), 0);
+            QCOMPARE(combo(*s, QStringLiteral("combo1"))->currentText(), QStringLiteral("--"));
+            QCOMPARE(s->state.aktFarbschema(), 1);
+            QVERIFY(messages.isEmpty());
+        }
+
+        // Negative and huge values everywhere.
+        QByteArray bytes(324, '\0');
+        const auto put = [&bytes](int offset, qint32 v) { qToLittleEndian<qint32>(v, bytes.data() + offset); };
+        put(0, 2000000000);
+        put(4, -1);
+        put(8, 77);
+        put(12, 10);
+        put(16, -5);
+        put(20, 1 << 30);
+        for (int i = 0; i < 5; ++i) {
+            put(24 + 4 * i, i == 2 ? -1 : 10 + i);
+            put(44 + 4 * i, -2147483647 - 1);
+        }
+        bytes[64] = static_cast<char>(255);
+        bytes[320] = 7;
+        statistik.clear();
+        writeOptions(bytes + QByteArray(40, '\x7f'));
+        auto s = starte();
+        QCOMPARE(s->state.aktFarbschema(), 1);
+        QVERIFY(control<QRadioButton>(*s, QStringLiteral("RG3_0"))->isChecked());
+        for (const char* name : {"ComboEinsatz", "comboLaufzeit", "ComboStat1", "ComboStat2", "ComboTipps"})
+            QCOMPARE(combo(*s, QString::fromLatin1(name))->currentIndex(), 0);
+        for (int i = 1; i <= 5; ++i) {
+            QCOMPARE(combo(*s, QStringLiteral("combo%1").arg(i))->currentText(), QString::number(2 * i));
+            QCOMPARE(combo(*s, QStringLiteral("combo2%1").arg(i))->currentText(), QString::number(2 * i));
+        }
+        QVERIFY(control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->isChecked());
+        QCOMPARE(control<QLineEdit>(*s, QStringLiteral("EFile"))->text().size(), 255);
+        // A draw count no list has is not handed to the statistics window.
+        QVERIFY(statistik.isEmpty());
+        QVERIFY(geladen.isEmpty());
+        QVERIFY(messages.isEmpty());
+    }
+
+    void unreadableFileIsReportedAndTheWindowStillStarts() {
+        QDir().mkpath(paths.optionsFile());
+        auto s = starte();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(QStringLiteral("optionen.kop")));
+        QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->currentIndex(), 0);
+        QCOMPARE(statistik, (QList<QPair<int, int>>{{0, 0}}));
+    }
+
+    void tipTypeMinusOneSelectsTheGamesDefault() {
+        logic::TEinstellungen e;
+        e.tippTyp = {0, 0, -1, 0, 0};
+        e.statAnzahlIndex = -1;
+        e.statRegister = 3;
+        logic::EinstellungenSchreiben(paths.optionsFile(), e);
+        auto s = starte();
+        QCOMPARE(combo(*s, QStringLiteral("combo3"))->currentText(), QStringLiteral("6"));
+        QCOMPARE(combo(*s, QStringLiteral("combo2"))->currentText(), QStringLiteral("--"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->currentIndex(), 0);
+        QVERIFY(statistik.isEmpty());
+    }
+
+    void startFileLongerThan255IsCut() {
+        auto s = starte();
+        const QString path = QStringLiteral("/daten/") + QString(293, QLatin1Char('y'));
+        control<QLineEdit>(*s, QStringLiteral("EFile"))->setText(path);
+        s->window->Speichern();
+        const logic::TEinstellungen back = logic::EinstellungenLesen(paths.optionsFile());
+        QCOMPARE(back.startDatei.text(), path.left(255));
+        QCOMPARE(QFileInfo(paths.optionsFile()).size(), 324);
+    }
+
+    void openingTheFileNowNeedsAnExistingFile() {
+        auto s = starte();
+        auto* jetzt = s->window->findChild<QPushButton*>(QStringLiteral("BJetztOeffnen"));
+        jetzt->click();
+        QCOMPARE(messages, QStringList{QStringLiteral("Sie haben keine existierende Spielschein-Datei angegeben.\r\r"
+                                                      "Ich breche erst einmal ab.")});
+        control<QLineEdit>(*s, QStringLiteral("EFile"))->setText(data.path());
+        jetzt->click();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(geladen.isEmpty());
+
+        const QString tix = test::writeFile(data, QStringLiteral("jetzt.tix"), {});
+        ui::setNextFileName(tix);
+        s->window->findChild<QToolButton*>(QStringLiteral("BSuchen"))->click();
+        QCOMPARE(control<QLineEdit>(*s, QStringLiteral("EFile"))->text(), tix);
+        jetzt->click();
+        QCOMPARE(geladen, QStringList{tix});
+        s->window->findChild<QToolButton*>(QStringLiteral("BLeeren"))->click();
+        QVERIFY(control<QLineEdit>(*s, QStringLiteral("EFile"))->text().isEmpty());
+    }
+
+    void statisticsTabsComeFromTheStatisticsWindow() {
+        logic::ProgramState state;
+        ui::TFOptionen window(state, paths);
+        ui::OptionenKopplung k;
+        k.statistikRegister = {QStringLiteral("A"), QStringLiteral("B")};
+        window.FormCreate(k);
+        auto* tabs = window.findChild<QComboBox*>(QStringLiteral("ComboStat2"));
+        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(tabs->currentText(), QStringLiteral("A"));
+    }
+};
+
+QTEST_MAIN(OptionsWindowTest)
+#include "test_options_window.moc"

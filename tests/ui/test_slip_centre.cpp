@@ -1,0 +1,416 @@
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/core/slip_file.h"
+#include "logic/settings/farbschema.h"
+#include "logic/slips/scheincenter.h"
+#include "support/builders.h"
+#include "support/temp_files.h"
+#include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
+#include "ui/slips/eingabe2.h"
+#include "ui/slips/number_cell.h"
+#include "ui/slips/slip_editor_widget.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace talvo;
+
+namespace {
+
+struct Message {
+    QString text;
+    ui::MessageIcon icon;
+};
+
+const QString kAbbruch = QStringLiteral("\r\rIch breche erst einmal ab.");
+
+} // namespace
+
+class SlipCentreTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir data;
+    logic::AppPaths paths;
+    std::unique_ptr<logic::ProgramState> state;
+    std::unique_ptr<ui::TFEingabe2> centre;
+    QList<Message> messages;
+
+    QTableWidget* GS() const { return centre->findChild<QTableWidget*>(QStringLiteral("GS")); }
+    QTabWidget* tabs() const { return centre->findChild<QTabWidget*>(QStringLiteral("PC1")); }
+    QAction* action(const char* name) const { return centre->findChild<QAction*>(QString::fromLatin1(name)); }
+
+    static void typ(ui::TFrSschein* s, int feld, int t) {
+        s->typen(feld)->button(t - 2)->click();
+    }
+    static void ticke(ui::TFrSschein* s, int feld, std::initializer_list<int> zahlen) {
+        for (int z : zahlen)
+            s->zelle(feld, z)->click();
+    }
+    static void uebertrage(ui::TFrSschein* s) { s->findChild<QPushButton*>(QStringLiteral("BGo"))->click(); }
+    template <class T>
+    static T* control(ui::TFrSschein* s, const char* name) {
+        return s->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // The cells of one table row from column 0 to `columns` − 1, joined by '|'.
+    QString row(int r, int columns = 18) const {
+        QStringList cells;
+        for (int c = 0; c < columns; ++c)
+            cells << (GS()->item(r, c) ? GS()->item(r, c)->text() : QString());
+        return cells.join(QLatin1Char('|'));
+    }
+
+    ui::TFrSschein* neu() {
+        action("BNeu")->trigger();
+        return centre->aktiverSchein();
+    }
+
+private slots:
+    void init() {
+        paths.dataDir = data.path() + QLatin1Char('/');
+        state = std::make_unique<logic::ProgramState>();
+        centre = std::make_unique<ui::TFEingabe2>(*state, paths);
+        centre->show();
+        messages.clear();
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
+            messages << Message{text, icon};
+            return true;
+        });
+        ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 4), QTime(10, 0)); });
+    }
+
+    void cleanup() {
+        centre.reset();
+        ui::setMessageHook({});
+    }
+
+    void windowStartsWithHintsAndAnEmptyTable() {
+        QCOMPARE(centre->windowTitle(), QStringLiteral("Spielscheincenter"));
+        QCOMPARE(centre->objectName(), QStringLiteral("FEingabe2"));
+        QCOMPARE(centre->size(), QSize(800, 600));
+        QVERIFY(centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
+        QCOMPARE(GS()->columnCount(), 18);
+        QCOMPARE(GS()->rowCount(), 1);
+        const int widths[] = {30, 65, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 40, 55, 95, 65, 65};
+        for (int c = 0; c < 18; ++c) {
+            QCOMPARE(GS()->columnWidth(c), widths[c]);
+            QCOMPARE(GS()->horizontalHeaderItem(c)->text(), logic::Scheincenter::kopfzeile()[c]);
+        }
+        QCOMPARE(GS()->horizontalHeaderItem(12)->text(), QStringLiteral("Z 10"));
+        QCOMPARE(GS()->rowHeight(0), 17);
+        for (const char* name : {"BNeu", "BOptionen", "BOeffnen", "BSpeichern", "BSchliessen", "BHilfe", "Bgruenx"})
+            QVERIFY2(action(name), name);
+        // Closing a slip with no slip open does nothing.
+        action("Bgruenx")->trigger();
+        QVERIFY(messages.isEmpty());
+    }
+
+    void newSlipHasTheDocumentedDefaults() {
+        state->Einstellungen.scheinTyp = {5, 0, 0, 0, 9};
+        ui::TFrSschein* s = neu();
+        QVERIFY(!centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("S1"));
+        QCOMPARE(tabs()->widget(0)->property("tag").toInt(), 10002);
+        QCOMPARE(control<QLineEdit>(s, "E77")->text(), QStringLiteral("77777"));
+        QVERIFY(!control<QCheckBox>(s, "cbPlus")->isChecked());
+        QVERIFY(control<QRadioButton>(s, "RGEins_1")->isChecked());
+        QCOMPARE(control<QComboBox>(s, "comboDauer")->currentText(), QStringLiteral("0"));
+        QCOMPARE(control<QComboBox>(s, "comboDauer")->count(), 11);
+        QCOMPARE(control<QDateEdit>(s, "date1")->date(), QDate(2024, 3, 4));
+        QVERIFY(!control<QComboBox>(s, "ComboTG")->isEnabled());
+        QCOMPARE(control<QComboBox>(s, "ComboTG")->count(), 0);
+        QVERIFY(control<QLineEdit>(s, "EName")->text().isEmpty());
+        QVERIFY(s->typen(1)->button(4)->isChecked()); // type 6
+        QCOMPARE(s->typen(2)->checkedId(), -1);
+        QCOMPARE(s->typen(5)->checkedId(), 8);
+        QCOMPARE(s->gauge(1)->maximum(), 6);
+        QCOMPARE(s->gauge(2)->maximum(), 100);
+        QVERIFY(s->findChild<ui::NumberCell*>(QStringLiteral("LL1170")));
+        QVERIFY(s->findChild<ui::NumberCell*>(QStringLiteral("LL1501")));
+        // Numbers are never given twice, also after a close.
+        action("Bgruenx")->trigger();
+        QCOMPARE(neu()->nummer(), 2);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("S2"));
+    }
+
+    void tickingFollowsTheTypeAndTheColourScheme() {
+        ui::TFrSschein* s = neu();
+        s->zelle(1, 10)->click();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].text, QStringLiteral("Bitte wählen Sie erst einen KENO-Typ."));
+        QCOMPARE(messages[0].icon, ui::MessageIcon::Information);
+        QVERIFY(!s->zelle(1, 10)->isMarked());
+
+        typ(s, 1, 6);
+        ticke(s, 1, {1, 2, 3, 4, 5, 6});
+        QCOMPARE(s->gauge(1)->value(), 6);
+        typ(s, 1, 4);
+        QVERIFY(s->gauge(1)->property("zuHoch").toBool());
+        QVERIFY(s->gauge(1)->styleSheet().contains(QStringLiteral("#d93025")));
+        s->zelle(1, 7)->click();
+        QVERIFY(!s->zelle(1, 7)->isMarked());
+        uebertrage(s);
+        QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 1. Feld -2 Zahlen vergessen.") + kAbbruch);
+        QCOMPARE(messages.last().icon, ui::MessageIcon::Information);
+        s->zelle(1, 6)->click();
+        QVERIFY(s->gauge(1)->property("zuHoch").toBool());
+        s->zelle(1, 5)->click();
+        QVERIFY(!s->gauge(1)->property("zuHoch").toBool());
+        QCOMPARE(s->gauge(1)->value(), 4);
+        QVERIFY(!s->zelle(1, 5)->isMarked());
+        QVERIFY(s->zelle(1, 4)->isMarked());
+
+        // Trying another scheme in the options recolours the open slip at once.
+        const auto gaugeShows = [s](std::uint32_t colour) {
+            return s->gauge(1)->styleSheet().contains(QColor::fromRgb(static_cast<QRgb>(colour)).name());
+        };
+        QVERIFY(gaugeShows(logic::farbschemaNr(1).zahlMarkiert));
+        state->setAktFarbschema(7);
+        QVERIFY(gaugeShows(logic::farbschemaNr(7).zahlMarkiert));
+        QVERIFY(s->findChild<QFrame*>(QStringLiteral("Feld1100"))->styleSheet().contains(
+            QColor::fromRgb(static_cast<QRgb>(logic::farbschemaNr(7).feldHintergrund)).name()));
+        QVERIFY(!messages.isEmpty());
+    }
+
+    void transferChecksShowTheirMessages() {
+        ui::TFrSschein* s = neu();
+        uebertrage(s);
+        QCOMPARE(messages.last().text, QStringLiteral("Sie haben nicht ein komlettes Spielfeld getippt.") + kAbbruch);
+
+        typ(s, 2, 5);
+        ticke(s, 2, {1, 2, 3, 4});
+        uebertrage(s);
+        QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 2. Feld eine Zahl vergessen.") + kAbbruch);
+        s->zelle(2, 4)->click();
+        uebertrage(s);
+        QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 2. Feld 2 Zahlen vergessen.") + kAbbruch);
+        ticke(s, 2, {4, 5});
+
+        control<QCheckBox>(s, "cbPlus")->setChecked(true);
+        control<QLineEdit>(s, "E77")->setText(QStringLiteral("123"));
+        uebertrage(s);
+        QCOMPARE(messages.last().text,
+                 QStringLiteral("Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem Spielschein ein."));
+        QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
+        QCOMPARE(messages.size(), 4);
+        QVERIFY(state->ScheinListe.empty());
+        QCOMPARE(GS()->rowCount(), 1);
+
+        control<QLineEdit>(s, "E77")->setText(QStringLiteral("12345"));
+        uebertrage(s);
+        QCOMPARE(messages.size(), 4);
+        QCOMPARE(row(0), QStringLiteral("1|S1|5|1|2|3|4|5||||||12345|ja||Dauer|04.03.2024"));
+    }
+
+    void sundayStartMovesToSaturday() {
+        ui::TFrSschein* s = neu();
+        auto* date1 = control<QDateEdit>(s, "date1");
+        date1->setDate(QDate(2024, 3, 10));
+        s->date1Exit();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, ui::MessageIcon::Error);
+        QVERIFY(messages[0].text.startsWith(QStringLiteral("Das gewählte Datum ist ein Sonntag")));
+        QCOMPARE(date1->date(), QDate(2024, 3, 9));
+        QCOMPARE(s->editor().angaben.ab, logic::dateToSerial(QDate(2024, 3, 9)));
+    }
+
+    void transferAndRetransferRebuildTheTable() {
+        ui::TFrSschein* s1 = neu();
+        typ(s1, 1, 2);
+        ticke(s1, 1, {9, 8});
+        typ(s1, 3, 3);
+        ticke(s1, 3, {30, 20, 10});
+        control<QComboBox>(s1, "comboDauer")->setCurrentIndex(7);
+        control<QRadioButton>(s1, "RGEins_3")->click();
+        ui::TFrSschein* s2 = neu();
+        typ(s2, 1, 2);
+        ticke(s2, 1, {70, 69});
+        control<QLineEdit>(s2, "EName")->setText(QStringLiteral("Zweiter"));
+        uebertrage(s1);
+        uebertrage(s2);
+        QCOMPARE(GS()->rowCount(), 3);
+        QCOMPARE(row(0, 6), QStringLiteral("1|S1|2|8|9|"));
+        QCOMPARE(row(1, 6), QStringLiteral("2||3|10|20|30"));
+        QCOMPARE(row(2, 6), QStringLiteral("3|Zweiter|2|69|70|"));
+        QCOMPARE(GS()->item(0, 16)->text(), QStringLiteral("12"));
+        QCOMPARE(state->ScheinListe.size(), std::size_t{2});
+        QCOMPARE(state->ScheinListe[0].einsatz, 3);
+        QCOMPARE(state->ScheinListe[0].dauer, 7);
+
+        // Editing after a transfer changes nothing until the next transfer.
+        ticke(s1, 1, {8, 9});
+        QCOMPARE(GS()->rowCount(), 3);
+        uebertrage(s1);
+        QCOMPARE(GS()->rowCount(), 2);
+        QCOMPARE(row(0, 6), QStringLiteral("1|S1|3|10|20|30"));
+        QCOMPARE(row(1, 6), QStringLiteral("2|Zweiter|2|69|70|"));
+        QCOMPARE(state->ScheinListe[0].Nr, 1);
+        QCOMPARE(state->ScheinListe[0].typ, (std::array<std::uint8_t, 5>{0, 0, 3, 0, 0}));
+    }
+
+    void closingASlipTakesItOutOfTableAndSave() {
+        ui::TFrSschein* s1 = neu();
+        typ(s1, 1, 2);
+        ticke(s1, 1, {1, 2});
+        ui::TFrSschein* s2 = neu();
+        typ(s2, 1, 2);
+        ticke(s2, 1, {3, 4});
+        uebertrage(s1);
+        uebertrage(s2);
+        tabs()->setCurrentIndex(0);
+        action("Bgruenx")->trigger();
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("S2"));
+        QCOMPARE(GS()->rowCount(), 1);
+        QCOMPARE(row(0, 4), QStringLiteral("1|S2|2|3"));
+        QCOMPARE(state->ScheinListe.size(), std::size_t{1});
+        QCOMPARE(state->ScheinListe[0].Nr, 1);
+
+        ui::setNextFileName(data.filePath(QStringLiteral("rest")));
+        action("BSpeichern")->trigger();
+        const logic::SlipList saved = logic::ScheinDateiLesen(data.filePath(QStringLiteral("rest.tix")));
+        QCOMPARE(saved.size(), std::size_t{1});
+        QCOMPARE(saved[0].name.text(), QStringLiteral("S2"));
+
+        action("Bgruenx")->trigger();
+        QCOMPARE(tabs()->count(), 0);
+        QCOMPARE(GS()->rowCount(), 1);
+        QCOMPARE(row(0), QString(17, QLatin1Char('|')));
+        // The hints do not come back.
+        QVERIFY(!centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
+    }
+
+    void openTransferSaveNumbersTheRecords() {
+        const QString file = data.filePath(QStringLiteral("drei.tix"));
+        logic::ScheinDateiSchreiben(file, {test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Eins")),
+                                           test::slip({{3, 4, 5}}, 1, 7, QDate(2024, 1, 3), QStringLiteral("Zwei")),
+                                           test::slip({{6, 7}, {8, 9}}, 2, 2, QDate(2024, 1, 4), QStringLiteral("Drei"))});
+        ui::setNextFileName(file);
+        action("BOeffnen")->trigger();
+        QCOMPARE(tabs()->count(), 3);
+        QCOMPARE(tabs()->currentIndex(), 2);
+        QCOMPARE(tabs()->tabText(1), QStringLiteral("Zwei"));
+
+        action("BSpeichern")->trigger();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].text.startsWith(QStringLiteral("Vor dem Speichern muss ein Spielschein über den Button")));
+        QVERIFY(messages[0].text.endsWith(kAbbruch));
+
+        auto* zwei = qobject_cast<ui::TFrSschein*>(tabs()->widget(1));
+        auto* drei = qobject_cast<ui::TFrSschein*>(tabs()->widget(2));
+        QCOMPARE(control<QComboBox>(zwei, "comboDauer")->currentIndex(), 7);
+        QCOMPARE(control<QDateEdit>(zwei, "date1")->date(), QDate(2024, 1, 3));
+        QCOMPARE(control<QLineEdit>(zwei, "EName")->text(), QStringLiteral("Zwei"));
+        QVERIFY(zwei->zelle(1, 4)->isMarked());
+        QCOMPARE(zwei->gauge(1)->value(), 3);
+        uebertrage(drei);
+        uebertrage(zwei);
+        QCOMPARE(GS()->rowCount(), 3);
+
+        const QString out = data.filePath(QStringLiteral("neu"));
+        ui::setNextFileName(out);
+        action("BSpeichern")->trigger();
+        QCOMPARE(messages.size(), 1);
+        const logic::SlipList saved = logic::ScheinDateiLesen(out + QStringLiteral(".tix"));
+        QCOMPARE(saved.size(), std::size_t{2});
+        QCOMPARE(saved[0].Nr, 1);
+        QCOMPARE(saved[0].name.text(), QStringLiteral("Drei"));
+        QCOMPARE(saved[1].Nr, 2);
+        QCOMPARE(saved[1].name.text(), QStringLiteral("Zwei"));
+        QCOMPARE(QFileInfo(out + QStringLiteral(".tix")).size(), 224);
+        // The slip centre keeps its own list: the main window's evaluation list is untouched.
+        QVERIFY(state->AuswertScheine.empty());
+
+        // A cancelled dialog does nothing.
+        ui::setNextFileName(QString());
+        action("BOeffnen")->trigger();
+        QCOMPARE(tabs()->count(), 3);
+    }
+
+    void fourFieldRecordStaysFourFields() {
+        logic::TGetippt r = test::slip({{1, 2, 3, 4}, {}, {}, {50, 60}});
+        r.KastDef = 4;
+        ui::TFrSschein* s = centre->ScheinLaden(r);
+        QCOMPARE(s->editor().felder(), 4);
+        QVERIFY(!s->findChild<ui::NumberCell*>(QStringLiteral("LL1501")));
+        QVERIFY(s->zelle(4, 60)->isMarked());
+        uebertrage(s);
+        QCOMPARE(state->ScheinListe.at(0).KastDef, 4);
+        QCOMPARE(GS()->rowCount(), 2);
+    }
+
+    void oddRecordsOpenWithoutHarm() {
+        QByteArray bytes(112 * 2 + 50, '\0');
+        for (int i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>((i * 97 + 13) & 0xFF);
+        ui::setNextFileName(test::writeFile(data, QStringLiteral("kaputt.tix"), bytes));
+        action("BOeffnen")->trigger();
+        QCOMPARE(tabs()->count(), 2);
+        for (int t = 0; t < 2; ++t) {
+            auto* s = qobject_cast<ui::TFrSschein*>(tabs()->widget(t));
+            QVERIFY(s->editor().felder() >= 4);
+            for (int f = 1; f <= s->editor().felder(); ++f)
+                QVERIFY(s->gauge(f)->value() <= s->gauge(f)->maximum());
+            uebertrage(s);
+        }
+        QVERIFY(messages.size() <= 2);
+
+        // A file that cannot be read opens nothing and says why.
+        ui::setNextFileName(data.filePath(QStringLiteral("fehlt.tix")));
+        action("BOeffnen")->trigger();
+        QCOMPARE(tabs()->count(), 2);
+        QVERIFY(messages.last().text.contains(QStringLiteral("fehlt.tix")));
+    }
+
+    void clearingWorksOnItsOwnSlip() {
+        state->Einstellungen.scheinTyp = {5, 0, 0, 0, 0};
+        ui::TFrSschein* s1 = neu();
+        ticke(s1, 1, {1, 2, 3});
+        ui::TFrSschein* s2 = neu();
+        ticke(s2, 1, {4, 5});
+        typ(s1, 1, 3);
+        s1->findChild<QPushButton*>(QStringLiteral("BDel"))->click();
+        QVERIFY(!s1->zelle(1, 1)->isMarked());
+        QCOMPARE(s1->typen(1)->checkedId(), 4);
+        QCOMPARE(s1->gauge(1)->value(), 0);
+        QVERIFY(s2->zelle(1, 4)->isMarked());
+        ticke(s1, 1, {11, 12, 13, 14, 15, 16});
+        uebertrage(s1);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(GS()->rowCount(), 1);
+        QCOMPARE(row(0, 3), QStringLiteral("1|S1|6"));
+    }
+
+    void hidingKeepsEverything() {
+        ui::TFrSschein* s = neu();
+        typ(s, 1, 2);
+        ticke(s, 1, {1, 2});
+        uebertrage(s);
+        action("BSchliessen")->trigger();
+        QVERIFY(!centre->isVisible());
+        centre->show();
+        QCOMPARE(tabs()->count(), 1);
+        QCOMPARE(GS()->rowCount(), 1);
+        QCOMPARE(state->ScheinListe.size(), std::size_t{1});
+    }
+};
+
+QTEST_MAIN(SlipCentreTest)
+#include "test_slip_centre.moc"
