@@ -140,6 +140,7 @@ QWidget* TFrSschein::buildStrip() {
 
     auto* plusBox = new QGroupBox(QStringLiteral("Zahl für plus 5"), strip);
     auto* plusRow = new QHBoxLayout(plusBox);
+    plusRow->setContentsMargins(6, 4, 6, 4);
     E77 = new QLineEdit(plusBox);
     E77->setObjectName(QStringLiteral("E77"));
     E77->setMaxLength(5);
@@ -153,6 +154,8 @@ QWidget* TFrSschein::buildStrip() {
     auto* einsBox = new QGroupBox(QStringLiteral("Einsatz je Spiel + Ziehung in €"), strip);
     einsBox->setObjectName(QStringLiteral("RGEins"));
     auto* einsRow = new QHBoxLayout(einsBox);
+    einsRow->setContentsMargins(6, 4, 6, 4);
+    einsRow->setSpacing(4);
     RGEins = new QButtonGroup(einsBox);
     for (int i = 0; i < static_cast<int>(logic::kEinsatzEuro.size()); ++i) {
         auto* radio = new QRadioButton(QString::number(logic::kEinsatzEuro[i]), einsBox);
@@ -164,6 +167,7 @@ QWidget* TFrSschein::buildStrip() {
 
     auto* dauerBox = new QGroupBox(QStringLiteral("Anzahl der Ziehungen"), strip);
     auto* dauerGrid = new QGridLayout(dauerBox);
+    dauerGrid->setContentsMargins(6, 4, 6, 4);
     dauerGrid->setVerticalSpacing(2);
     comboDauer = new QComboBox(dauerBox);
     comboDauer->setObjectName(QStringLiteral("comboDauer"));
