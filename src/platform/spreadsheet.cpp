@@ -1,0 +1,154 @@
+#include "platform/spreadsheet.h"
+
+#include "logic/core/error.h"
+#include "logic/export/export_tabelle.h"
+#include "platform/shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace talvo::platform {
+
+namespace {
+
+const SpreadsheetDesktop* testDesktop = nullptr;
+
+constexpr char kXlsxMimeType[] = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+
+// The column (0 = A) whose cells stay text, or -1.
+int textColumn(int mode) {
+    switch (mode) {
+    case kModusGewinnzahlenPlus5: return 22; // W
+    case kModusPlus5: return 2;              // C
+    default: return -1;
+    }
+}
+
+bool fitted(int mode, int column) {
+    switch (mode) {
+    case kModusGewinnzahlenPlus5:
+    case kModusGewinnzahlen:
+    case kModusPlus5: return column != 1; // the date column B keeps its width
+    case kModusStatistik: return true;
+    default: return false;
+    }
+}
+
+// A spreadsheet program turns texts that read as whole numbers into numbers; texts with a
+// leading zero stay texts, so nothing is lost.
+bool isWholeNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^-?(0|[1-9][0-9]{0,14})$"));
+    return number.match(text).hasMatch();
+}
+
+// Width in characters of the default font, with a little room on both sides.
+double fittedWidth(int longestText) { return longestText + 2.0; }
+
+void check(lxw_error error, const QString& path) {
+    if (error != LXW_NO_ERROR)
+        throw logic::Error(QStringLiteral("Die Tabelle kann nicht als \"%1\" gespeichert werden (%2).")
+                               .arg(QDir::toNativeSeparators(path), QString::fromUtf8(lxw_strerror(error))));
+}
+
+QString workbookPath(const QString& folder, const QString& title) {
+    QString name = title;
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    if (name.trimmed().isEmpty())
+        name = QStringLiteral("Export");
+    // A workbook still open in the spreadsheet program cannot be replaced; take the next name.
+    for (int i = 1;; ++i) {
+        const QString path = QDir(folder).filePath(i == 1 ? name + QStringLiteral(".xlsx")
+                                                          : QStringLiteral("%1 (%2).xlsx").arg(name).arg(i));
+        if (!QFile::exists(path) || QFile::remove(path))
+            return path;
+    }
+}
+
+} // namespace
+
+bool ExcelVorhanden() {
+    if (testDesktop)
+        return testDesktop->available;
+#if defined(Q_OS_WIN)
+    return QSettings(QStringLiteral("HKEY_CLASSES_ROOT\\.xlsx"), QSettings::NativeFormat).childKeys().size() > 0;
+#elif defined(Q_OS_MACOS)
+    return true;
+#else
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QString::fromLatin1(kXlsxMimeType)});
+    if (!query.waitForFinished(5000))
+        return false;
+    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+#endif
+}
+
+void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int mode, const QString& path) {
+    const QByteArray file = QFile::encodeName(path);
+    lxw_workbook* workbook = workbook_new(file.constData());
+    if (!workbook)
+        check(LXW_ERROR_CREATING_XLSX_FILE, path);
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, title.toUtf8().constData());
+    if (!sheet) {
+        workbook_close(workbook);
+        QFile::remove(path);
+        throw logic::Error(QStringLiteral("\"%1\" ist als Name eines Tabellenblatts nicht möglich.").arg(title));
+    }
+    const int text = textColumn(mode);
+    lxw_format* textFormat = workbook_add_format(workbook);
+    format_set_num_format(textFormat, "@");
+    format_set_align(textFormat, LXW_ALIGN_RIGHT);
+
+    std::vector<int> longest(static_cast<std::size_t>(logic::ExportTabelle::kMaxSpalten), 0);
+    for (int c = 0; c < table.spalten(); ++c) {
+        for (int r = 0; r < table.zeilen(); ++r) {
+            const QString& cell = table.zelle(c, r);
+            longest[static_cast<std::size_t>(c)] = std::max(longest[static_cast<std::size_t>(c)], static_cast<int>(cell.size()));
+            const auto row = static_cast<lxw_row_t>(r);
+            const auto col = static_cast<lxw_col_t>(c);
+            if (c == text)
+                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), textFormat), path);
+            else if (isWholeNumber(cell))
+                check(worksheet_write_number(sheet, row, col, cell.toDouble(), nullptr), path);
+            else if (!cell.isEmpty())
+                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), nullptr), path);
+        }
+    }
+    for (int c = 0; c < logic::ExportTabelle::kMaxSpalten; ++c) {
+        const bool fit = fitted(mode, c) && longest[static_cast<std::size_t>(c)] > 0;
+        if (!fit && c != text)
+            continue;
+        const double width = fit ? fittedWidth(longest[static_cast<std::size_t>(c)]) : LXW_DEF_COL_WIDTH;
+        check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
+                                   c == text ? textFormat : nullptr),
+              path);
+    }
+    check(workbook_close(workbook), path);
+}
+
+ExportErgebnis TabellenExport(const logic::ExportTabelle& table, const QString& title, int mode,
+                              const QString& folder) {
+    if (!ExcelVorhanden())
+        return ExportErgebnis::KeinProgramm;
+    const QString path = workbookPath(folder, title);
+    writeWorkbook(table, title, mode, path);
+    if (testDesktop) {
+        if (testDesktop->open)
+            testDesktop->open(path);
+    } else if (!shellOpen(path)) {
+        throw logic::Error(QStringLiteral("Die Tabelle \"%1\" kann nicht geöffnet werden.").arg(QDir::toNativeSeparators(path)));
+    }
+    return ExportErgebnis::Geoeffnet;
+}
+
+void setSpreadsheetDesktopForTests(const SpreadsheetDesktop* desktop) { testDesktop = desktop; }
+
+} // namespace talvo::platform
