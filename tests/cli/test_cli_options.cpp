@@ -40,7 +40,8 @@ TEST(CliOptions, OneNamedLinePerField) {
 
 TEST(CliOptions, ShortFileShowsTheZeroRecord) {
     QTemporaryDir dir;
-    const auto r = runCli({QStringLiteral("options"), talvo::test::writeFile(dir, QStringLiteral("o.kop"), QByteArray(200, '\x05'))});
+    const auto r = runCli({QStringLiteral("options"),
+                           talvo::test::writeFile(dir, QStringLiteral("o.kop"), QByteArray(200, '\x05'))});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("farbschema\t0\n")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("\ntippTyp\t0 0 0 0 0\n")));

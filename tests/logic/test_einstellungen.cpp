@@ -29,7 +29,9 @@ TEinstellungen sample() {
     return e;
 }
 
-qint32 intAt(const QByteArray& b, int offset) { return qFromLittleEndian<qint32>(b.constData() + offset); }
+qint32 intAt(const QByteArray& b, int offset) {
+    return qFromLittleEndian<qint32>(b.constData() + offset);
+}
 
 TEST(Einstellungen, FieldsLieAtTheirOffsets) {
     const QByteArray b = sample().toBytes();
@@ -110,8 +112,8 @@ TEST(Einstellungen, StoredIndexesFallBackToSaneSelections) {
     struct Case {
         int stored, length, expected;
     };
-    for (const Case c : {Case{0, 4, 0}, Case{3, 4, 3}, Case{4, 4, 0}, Case{-1, 4, 0}, Case{-2147483647, 10, 0},
-                         Case{2147483647, 10, 0}, Case{9, 10, 9}})
+    for (const Case c : {Case{0, 4, 0}, Case{3, 4, 3}, Case{4, 4, 0}, Case{-1, 4, 0},
+                         Case{-2147483647, 10, 0}, Case{2147483647, 10, 0}, Case{9, 10, 9}})
         EXPECT_EQ(listenAuswahl(c.stored, c.length), c.expected) << c.stored;
 
     struct TypCase {

@@ -14,7 +14,7 @@ namespace {
 constexpr DaySerial kHeute = 45355; // Monday, 04.03.2024
 
 class ScheincenterTest : public ::testing::Test {
-protected:
+  protected:
     SlipList scheinListe;
     TEinstellungen optionen;
     Scheincenter centre{scheinListe, optionen};
@@ -141,9 +141,10 @@ TEST_F(ScheincenterTest, ClosingASlipDropsItsRowsAndRecord) {
 }
 
 TEST_F(ScheincenterTest, OpenedSlipsEnterTheListsOnlyThroughTheirTransfer) {
-    const SlipList datei = {talvo::test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Eins")),
-                            talvo::test::slip({{3, 4, 5}}, 1, 7, QDate(2024, 1, 3), QStringLiteral("Zwei")),
-                            talvo::test::slip({{6, 7}, {8, 9, 10, 11}}, 2, 0, QDate(2024, 1, 4), QStringLiteral("Drei"))};
+    const SlipList datei = {
+        talvo::test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Eins")),
+        talvo::test::slip({{3, 4, 5}}, 1, 7, QDate(2024, 1, 3), QStringLiteral("Zwei")),
+        talvo::test::slip({{6, 7}, {8, 9, 10, 11}}, 2, 0, QDate(2024, 1, 4), QStringLiteral("Drei"))};
     for (const TGetippt& r : datei)
         centre.ScheinLaden(r, kHeute);
     EXPECT_TRUE(scheinListe.empty());

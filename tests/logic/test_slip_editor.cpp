@@ -16,7 +16,7 @@ constexpr DaySerial kMontag = 45355;
 const QString kAbbruch = QStringLiteral("\r\rIch breche erst einmal ab.");
 
 class SlipEditorTest : public ::testing::Test {
-protected:
+  protected:
     TEinstellungen optionen;
     TTippE zustand;
 
@@ -60,7 +60,7 @@ TEST_F(SlipEditorTest, NewSlipStartsWithTheDocumentedDefaults) {
 
 TEST_F(SlipEditorTest, FieldCountBelowFourOrAboveFiveIsFive) {
     for (const auto& [asked, got] : {std::pair{4, 4}, std::pair{5, 5}, std::pair{3, 5}, std::pair{0, 5},
-                                    std::pair{-7, 5}, std::pair{9, 5}, std::pair{1 << 30, 5}})
+                                     std::pair{-7, 5}, std::pair{9, 5}, std::pair{1 << 30, 5}})
         EXPECT_EQ(neu(asked).felder(), got) << asked;
 }
 
@@ -225,10 +225,10 @@ TEST_F(SlipEditorTest, TransferMapsFieldsWithNumbersToRowsAndRecord) {
 
     const auto rows = e.tabellenZeilen();
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], (QStringList{"", "Ein sehr langer Scheinname über 20", "4", "3", "17", "44", "60", "", "",
-                                    "", "", "", "", "12345", "ja", "", "12", "04.03.2024"}));
-    EXPECT_EQ(rows[1], (QStringList{"", "", "10", "61", "62", "63", "64", "65", "66", "67", "68", "69", "70", "", "",
-                                    "", "", ""}));
+    EXPECT_EQ(rows[0], (QStringList{"", "Ein sehr langer Scheinname über 20", "4", "3", "17", "44", "60", "",
+                                    "", "", "", "", "", "12345", "ja", "", "12", "04.03.2024"}));
+    EXPECT_EQ(rows[1], (QStringList{"", "", "10", "61", "62", "63", "64", "65", "66", "67", "68", "69", "70",
+                                    "", "", "", "", ""}));
 
     TGetippt r;
     r.Nr = 4;
@@ -259,8 +259,9 @@ TEST_F(SlipEditorTest, SlipWideCellsFollowTheirChoices) {
         const char* plus5Zelle;
         const char* mit;
     };
-    for (const Case c : {Case{0, "77777", false, "Dauer", "77777", "nein"}, Case{7, "123", false, "12", "", "nein"},
-                         Case{10, "98765", true, "30", "98765", "ja"}}) {
+    for (const Case c :
+         {Case{0, "77777", false, "Dauer", "77777", "nein"}, Case{7, "123", false, "12", "", "nein"},
+          Case{10, "98765", true, "30", "98765", "ja"}}) {
         SlipEditor e = neu();
         e.cbSysClick(2, 0);
         ticke(e, 2, {5, 6});
@@ -286,7 +287,8 @@ TEST_F(SlipEditorTest, RecordRoundTripRestoresTheSlip) {
     ticke(e, 1, {8, 9});
     e.cbSysClick(3, 5);
     ticke(e, 3, {1, 11, 21, 31, 41, 51, 61});
-    e.angaben = {QStringLiteral("54321"), true, 2, 9, dateToSerial(QDate(2024, 5, 18)), -1, QStringLiteral("Urlaub")};
+    e.angaben = {QStringLiteral("54321"), true, 2, 9, dateToSerial(QDate(2024, 5, 18)), -1,
+                 QStringLiteral("Urlaub")};
     TGetippt r;
     e.inDatensatz(r);
     EXPECT_EQ(r.KastDef, 4);

@@ -46,15 +46,16 @@ class OptionsWindowTest : public QObject {
         return s;
     }
 
-    template <class T>
-    static T* control(const Start& s, const QString& name) {
+    template <class T> static T* control(const Start& s, const QString& name) {
         return s.window->findChild<T*>(name);
     }
     static QComboBox* combo(const Start& s, const QString& name) { return control<QComboBox>(s, name); }
 
-    void writeOptions(const QByteArray& bytes) { test::writeFile(data, QStringLiteral("optionen.kop"), bytes); }
+    void writeOptions(const QByteArray& bytes) {
+        test::writeFile(data, QStringLiteral("optionen.kop"), bytes);
+    }
 
-private slots:
+  private slots:
     void init() {
         paths.dataDir = data.path() + QLatin1Char('/');
         QFile::remove(paths.optionsFile());
@@ -85,7 +86,8 @@ private slots:
         QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->currentText(), QStringLiteral("Alle"));
         QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->itemText(9), QStringLiteral("Die letzten 313"));
         QCOMPARE(combo(*s, QStringLiteral("ComboStat2"))->currentText(), QStringLiteral("Einzelnummern"));
-        QCOMPARE(combo(*s, QStringLiteral("ComboTipps"))->currentText(), QStringLiteral("Nur aus Restanten wählen"));
+        QCOMPARE(combo(*s, QStringLiteral("ComboTipps"))->currentText(),
+                 QStringLiteral("Nur aus Restanten wählen"));
         QVERIFY(control<QRadioButton>(*s, QStringLiteral("RG3_0"))->isChecked());
         QVERIFY(!control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->isChecked());
         QVERIFY(control<QLineEdit>(*s, QStringLiteral("EFile"))->text().isEmpty());
@@ -159,7 +161,9 @@ private slots:
 
         // Negative and huge values everywhere.
         QByteArray bytes(324, '\0');
-        const auto put = [&bytes](int offset, qint32 v) { qToLittleEndian<qint32>(v, bytes.data() + offset); };
+        const auto put = [&bytes](int offset, qint32 v) {
+            qToLittleEndian<qint32>(v, bytes.data() + offset);
+        };
         put(0, 2000000000);
         put(4, -1);
         put(8, 77);
@@ -227,8 +231,9 @@ private slots:
         auto s = starte();
         auto* jetzt = s->window->findChild<QPushButton*>(QStringLiteral("BJetztOeffnen"));
         jetzt->click();
-        QCOMPARE(messages, QStringList{QStringLiteral("Sie haben keine existierende Spielschein-Datei angegeben.\r\r"
-                                                      "Ich breche erst einmal ab.")});
+        QCOMPARE(messages,
+                 QStringList{QStringLiteral("Sie haben keine existierende Spielschein-Datei angegeben.\r\r"
+                                            "Ich breche erst einmal ab.")});
         control<QLineEdit>(*s, QStringLiteral("EFile"))->setText(data.path());
         jetzt->click();
         QCOMPARE(messages.size(), 2);

@@ -55,16 +55,13 @@ class SlipCentreTest : public QObject {
     QTabWidget* tabs() const { return centre->findChild<QTabWidget*>(QStringLiteral("PC1")); }
     QAction* action(const char* name) const { return centre->findChild<QAction*>(QString::fromLatin1(name)); }
 
-    static void typ(ui::TFrSschein* s, int feld, int t) {
-        s->typen(feld)->button(t - 2)->click();
-    }
+    static void typ(ui::TFrSschein* s, int feld, int t) { s->typen(feld)->button(t - 2)->click(); }
     static void ticke(ui::TFrSschein* s, int feld, std::initializer_list<int> zahlen) {
         for (int z : zahlen)
             s->zelle(feld, z)->click();
     }
     static void uebertrage(ui::TFrSschein* s) { s->findChild<QPushButton*>(QStringLiteral("BGo"))->click(); }
-    template <class T>
-    static T* control(ui::TFrSschein* s, const char* name) {
+    template <class T> static T* control(ui::TFrSschein* s, const char* name) {
         return s->findChild<T*>(QString::fromLatin1(name));
     }
 
@@ -81,7 +78,7 @@ class SlipCentreTest : public QObject {
         return centre->aktiverSchein();
     }
 
-private slots:
+  private slots:
     void init() {
         paths.dataDir = data.path() + QLatin1Char('/');
         state = std::make_unique<logic::ProgramState>();
@@ -114,7 +111,8 @@ private slots:
         }
         QCOMPARE(GS()->horizontalHeaderItem(12)->text(), QStringLiteral("Z 10"));
         QCOMPARE(GS()->rowHeight(0), 17);
-        for (const char* name : {"BNeu", "BOptionen", "BOeffnen", "BSpeichern", "BSchliessen", "BHilfe", "Bgruenx"})
+        for (const char* name :
+             {"BNeu", "BOptionen", "BOeffnen", "BSpeichern", "BSchliessen", "BHilfe", "Bgruenx"})
             QVERIFY2(action(name), name);
         // Closing a slip with no slip open does nothing.
         action("Bgruenx")->trigger();
@@ -167,7 +165,8 @@ private slots:
         s->zelle(1, 7)->click();
         QVERIFY(!s->zelle(1, 7)->isMarked());
         uebertrage(s);
-        QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 1. Feld -2 Zahlen vergessen.") + kAbbruch);
+        QCOMPARE(messages.last().text,
+                 QStringLiteral("Sie haben im 1. Feld -2 Zahlen vergessen.") + kAbbruch);
         QCOMPARE(messages.last().icon, ui::MessageIcon::Information);
         s->zelle(1, 6)->click();
         QVERIFY(s->gauge(1)->property("zuHoch").toBool());
@@ -184,20 +183,24 @@ private slots:
         QVERIFY(gaugeShows(logic::farbschemaNr(1).zahlMarkiert));
         state->setAktFarbschema(7);
         QVERIFY(gaugeShows(logic::farbschemaNr(7).zahlMarkiert));
-        QVERIFY(s->findChild<QFrame*>(QStringLiteral("Feld1100"))->styleSheet().contains(
-            QColor::fromRgb(static_cast<QRgb>(logic::farbschemaNr(7).feldHintergrund)).name()));
+        QVERIFY(
+            s->findChild<QFrame*>(QStringLiteral("Feld1100"))
+                ->styleSheet()
+                .contains(QColor::fromRgb(static_cast<QRgb>(logic::farbschemaNr(7).feldHintergrund)).name()));
         QVERIFY(!messages.isEmpty());
     }
 
     void transferChecksShowTheirMessages() {
         ui::TFrSschein* s = neu();
         uebertrage(s);
-        QCOMPARE(messages.last().text, QStringLiteral("Sie haben nicht ein komlettes Spielfeld getippt.") + kAbbruch);
+        QCOMPARE(messages.last().text,
+                 QStringLiteral("Sie haben nicht ein komlettes Spielfeld getippt.") + kAbbruch);
 
         typ(s, 2, 5);
         ticke(s, 2, {1, 2, 3, 4});
         uebertrage(s);
-        QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 2. Feld eine Zahl vergessen.") + kAbbruch);
+        QCOMPARE(messages.last().text,
+                 QStringLiteral("Sie haben im 2. Feld eine Zahl vergessen.") + kAbbruch);
         s->zelle(2, 4)->click();
         uebertrage(s);
         QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 2. Feld 2 Zahlen vergessen.") + kAbbruch);
@@ -207,7 +210,8 @@ private slots:
         control<QLineEdit>(s, "E77")->setText(QStringLiteral("123"));
         uebertrage(s);
         QCOMPARE(messages.last().text,
-                 QStringLiteral("Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem Spielschein ein."));
+                 QStringLiteral(
+                     "Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem Spielschein ein."));
         QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
         QCOMPARE(messages.size(), 4);
         QVERIFY(state->ScheinListe.empty());
@@ -299,9 +303,10 @@ private slots:
 
     void openTransferSaveNumbersTheRecords() {
         const QString file = data.filePath(QStringLiteral("drei.tix"));
-        logic::ScheinDateiSchreiben(file, {test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Eins")),
-                                           test::slip({{3, 4, 5}}, 1, 7, QDate(2024, 1, 3), QStringLiteral("Zwei")),
-                                           test::slip({{6, 7}, {8, 9}}, 2, 2, QDate(2024, 1, 4), QStringLiteral("Drei"))});
+        logic::ScheinDateiSchreiben(
+            file, {test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Eins")),
+                   test::slip({{3, 4, 5}}, 1, 7, QDate(2024, 1, 3), QStringLiteral("Zwei")),
+                   test::slip({{6, 7}, {8, 9}}, 2, 2, QDate(2024, 1, 4), QStringLiteral("Drei"))});
         ui::setNextFileName(file);
         action("BOeffnen")->trigger();
         QCOMPARE(tabs()->count(), 3);
@@ -310,7 +315,8 @@ private slots:
 
         action("BSpeichern")->trigger();
         QCOMPARE(messages.size(), 1);
-        QVERIFY(messages[0].text.startsWith(QStringLiteral("Vor dem Speichern muss ein Spielschein über den Button")));
+        QVERIFY(messages[0].text.startsWith(
+            QStringLiteral("Vor dem Speichern muss ein Spielschein über den Button")));
         QVERIFY(messages[0].text.endsWith(kAbbruch));
 
         auto* zwei = qobject_cast<ui::TFrSschein*>(tabs()->widget(1));

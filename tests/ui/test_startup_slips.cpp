@@ -20,7 +20,7 @@ using namespace talvo;
 class StartupSlipsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void optionsReachTheSlipCentreAndTheRoutesOpenBothWindows() {
         QStringList messages;
         ui::setMessageHook([&messages](const QString& text, ui::MessageIcon) {

@@ -9,8 +9,12 @@ namespace talvo::logic {
 
 namespace {
 
-std::int32_t readInt(const char* at) { return qFromLittleEndian<qint32>(at); }
-void writeInt(char* at, std::int32_t v) { qToLittleEndian<qint32>(v, at); }
+std::int32_t readInt(const char* at) {
+    return qFromLittleEndian<qint32>(at);
+}
+void writeInt(char* at, std::int32_t v) {
+    qToLittleEndian<qint32>(v, at);
+}
 
 } // namespace
 
@@ -75,6 +79,8 @@ int typAuswahl(int gespeichert, int spiel) {
     return gespeichert >= 0 && gespeichert <= 9 ? gespeichert : 2 * spiel - 1;
 }
 
-int vorgabeTyp(int gespeichert) { return gespeichert >= 1 && gespeichert <= 9 ? gespeichert + 1 : 0; }
+int vorgabeTyp(int gespeichert) {
+    return gespeichert >= 1 && gespeichert <= 9 ? gespeichert + 1 : 0;
+}
 
 } // namespace talvo::logic

@@ -8,7 +8,9 @@ namespace talvo::logic {
 
 namespace {
 
-TabellenZeile leereZeile() { return TabellenZeile(Scheincenter::kSpalten); }
+TabellenZeile leereZeile() {
+    return TabellenZeile(Scheincenter::kSpalten);
+}
 
 } // namespace
 
@@ -25,7 +27,8 @@ const QStringList& Scheincenter::kopfzeile() {
 }
 
 Scheincenter::Scheincenter(SlipList& scheinListe, const TEinstellungen& einstellungen)
-    : scheinListe_(scheinListe), einstellungen_(einstellungen), zustaende_(1), tabelle_{kopfzeile(), leereZeile()} {}
+    : scheinListe_(scheinListe), einstellungen_(einstellungen),
+      zustaende_(1), tabelle_{kopfzeile(), leereZeile()} {}
 
 Scheincenter::~Scheincenter() = default;
 
@@ -33,7 +36,8 @@ SlipEditor& Scheincenter::ScheinAnlegen(int felder, const QString& name, DaySeri
     const int nummer = ++zaehler_;
     const QString caption = name.isEmpty() ? QStringLiteral("S%1").arg(nummer) : name;
     zustaende_.emplace_back();
-    auto editor = std::make_unique<SlipEditor>(nummer, felder, caption, zustaende_.back(), einstellungen_, heute);
+    auto editor =
+        std::make_unique<SlipEditor>(nummer, felder, caption, zustaende_.back(), einstellungen_, heute);
     SlipEditor& ref = *editor;
     scheine_[nummer] = std::move(editor);
     return ref;
@@ -94,7 +98,8 @@ void Scheincenter::ScheinSchliessen(int nummer) {
 
 void Scheincenter::ZeilenAnhaengen(const std::vector<TabellenZeile>& zeilen) {
     // Below the header there is always at least one row, empty while nothing is listed.
-    tabelle_.resize(std::max<std::size_t>(static_cast<std::size_t>(naechsteFreie_) + zeilen.size(), 2), leereZeile());
+    tabelle_.resize(std::max<std::size_t>(static_cast<std::size_t>(naechsteFreie_) + zeilen.size(), 2),
+                    leereZeile());
     for (std::size_t i = 0; i < zeilen.size(); ++i)
         tabelle_[static_cast<std::size_t>(naechsteFreie_) + i] = zeilen[i];
     naechsteFreie_ += static_cast<int>(zeilen.size());

@@ -18,7 +18,7 @@ struct TEinstellungen;
 // The bookkeeping of the slip centre without its window: the open slips with their
 // editors, the transferred slips, their records and the slip table.
 class Scheincenter {
-public:
+  public:
     static constexpr int kSpalten = 18;
 
     // scheinListe receives one record per transferred slip, in the order of the first
@@ -53,7 +53,7 @@ public:
 
     static const QStringList& kopfzeile();
 
-private:
+  private:
     void zeilenNummerieren();
 
     SlipList& scheinListe_;

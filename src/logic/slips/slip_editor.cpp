@@ -12,9 +12,13 @@ namespace {
 
 constexpr int kSpalten = 18;
 
-int felderFuer(int felder) { return felder >= 4 && felder <= 5 ? felder : 5; }
+int felderFuer(int felder) {
+    return felder >= 4 && felder <= 5 ? felder : 5;
+}
 
-bool istTyp(int typ) { return typ >= 2 && typ <= kMaxTyp; }
+bool istTyp(int typ) {
+    return typ >= 2 && typ <= kMaxTyp;
+}
 
 // A start date the date field can show.
 bool brauchbaresDatum(DaySerial ab) {
@@ -38,11 +42,19 @@ int SlipEditor::typ(int feld) const {
     return istTyp(t) ? t : 0;
 }
 
-bool SlipEditor::markiert(int feld, int zahl) const { return zustand_.gewaehlt[feld - 1].contains(zahl); }
-int SlipEditor::anzahl(int feld) const { return zustand_.ZahlAnz[feld - 1]; }
-bool SlipEditor::zuHoch(int feld) const { return zustand_.ZuHoch[feld - 1]; }
+bool SlipEditor::markiert(int feld, int zahl) const {
+    return zustand_.gewaehlt[feld - 1].contains(zahl);
+}
+int SlipEditor::anzahl(int feld) const {
+    return zustand_.ZahlAnz[feld - 1];
+}
+bool SlipEditor::zuHoch(int feld) const {
+    return zustand_.ZuHoch[feld - 1];
+}
 
-int SlipEditor::gaugeBereich(int feld) const { return typ(feld) ? pickCount(typ(feld)) : kKeinTypBereich; }
+int SlipEditor::gaugeBereich(int feld) const {
+    return typ(feld) ? pickCount(typ(feld)) : kKeinTypBereich;
+}
 
 std::vector<std::uint8_t> SlipEditor::zahlen(int feld) const {
     return MengeZuListe(zustand_.gewaehlt[feld - 1], pickCount(typ(feld)), 70);
@@ -121,7 +133,8 @@ std::optional<Meldung> SlipEditor::FelderPruefen() const {
             irgendeins = true;
         if (have > 0 && need != have) {
             const int d = need - have;
-            const QString fehlt = d == 1 ? QStringLiteral("eine Zahl") : QString::number(d) + QStringLiteral(" Zahlen");
+            const QString fehlt =
+                d == 1 ? QStringLiteral("eine Zahl") : QString::number(d) + QStringLiteral(" Zahlen");
             return Meldung{Meldung::Art::Information,
                            QStringLiteral("Sie haben im %1. Feld %2 vergessen.\r\rIch breche erst einmal ab.")
                                .arg(f)
@@ -135,7 +148,9 @@ std::optional<Meldung> SlipEditor::FelderPruefen() const {
     return std::nullopt;
 }
 
-QString SlipEditor::scheinName() const { return angaben.name.isEmpty() ? caption_ : angaben.name; }
+QString SlipEditor::scheinName() const {
+    return angaben.name.isEmpty() ? caption_ : angaben.name;
+}
 
 std::vector<TabellenZeile> SlipEditor::tabellenZeilen() const {
     std::vector<TabellenZeile> zeilen;

@@ -33,16 +33,20 @@ using TabellenZeile = QStringList;
 
 // The number cells, gauges and type selectors of all editors are told apart by a key:
 // slip × 1000 + field × 100 (+ number for a cell).
-constexpr int zellenSchluessel(int schein, int feld, int zahl = 0) { return schein * 1000 + feld * 100 + zahl; }
+constexpr int zellenSchluessel(int schein, int feld, int zahl = 0) {
+    return schein * 1000 + feld * 100 + zahl;
+}
 struct ZellenOrt {
     int schein, feld, zahl;
 };
-constexpr ZellenOrt ausSchluessel(int key) { return {key / 1000, key % 1000 / 100, key % 100}; }
+constexpr ZellenOrt ausSchluessel(int key) {
+    return {key / 1000, key % 1000 / 100, key % 100};
+}
 
 // The editor of one play slip without its widgets: ticking rules, checks, the transfer
 // mapping and the filling from a stored record. Fields are numbered 1..felder().
 class SlipEditor {
-public:
+  public:
     static constexpr int kKeinTypBereich = 100;
 
     // felder below 4 stands for 5, above 5 for 5. The default types of the options are
@@ -88,7 +92,7 @@ public:
     // repeated ones are not ticked, so a damaged field shows what it lacks.
     void ausDatensatz(const TGetippt& record);
 
-private:
+  private:
     void standardTyp(int feld);
 
     int nummer_;

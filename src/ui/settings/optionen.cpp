@@ -64,7 +64,9 @@ QLabel* ueberschrift(const QString& text, QWidget* parent) {
     return label;
 }
 
-int auswahl(const QComboBox* combo) { return combo->currentIndex(); }
+int auswahl(const QComboBox* combo) {
+    return combo->currentIndex();
+}
 
 } // namespace
 
@@ -88,8 +90,10 @@ TFOptionen::TFOptionen(logic::ProgramState& state, const logic::AppPaths& paths,
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, [this, handler] { runAction(this, handler); });
     };
-    add(QStyle::SP_DialogSaveButton, QStringLiteral("&Speichern"), QStringLiteral("BSpeichern"), [this] { Speichern(); });
-    add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"), [this] { close(); });
+    add(QStyle::SP_DialogSaveButton, QStringLiteral("&Speichern"), QStringLiteral("BSpeichern"),
+        [this] { Speichern(); });
+    add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"),
+        [this] { close(); });
     add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe"),
         [this] { emit helpRequested(55); });
     layout->addWidget(bar);
@@ -171,7 +175,8 @@ QWidget* TFOptionen::buildSlipGroup() {
     stake->addWidget(cbPlus5, 1, 1);
 
     stake->addWidget(ueberschrift(QStringLiteral("Laufzeit"), box), 2, 0, 1, 2);
-    stake->addWidget(hinweis(QStringLiteral("Anzahl der Ziehungen bzw. \"Dauerspiel\" wählen."), box), 3, 0, 1, 2);
+    stake->addWidget(hinweis(QStringLiteral("Anzahl der Ziehungen bzw. \"Dauerspiel\" wählen."), box), 3, 0,
+                     1, 2);
     comboLaufzeit = new QComboBox(box);
     comboLaufzeit->setObjectName(QStringLiteral("comboLaufzeit"));
     comboLaufzeit->addItem(QStringLiteral("Dauerspiel"));
@@ -268,7 +273,8 @@ void TFOptionen::FormCreate(const OptionenKopplung& kopplung) {
 
     if (e.statAnzahlIndex >= 0 && e.statAnzahlIndex < static_cast<int>(logic::kAnzahlAusspielungen.size()) &&
         kopplung_.statistikEinstellen)
-        kopplung_.statistikEinstellen(e.statAnzahlIndex, logic::listenAuswahl(e.statRegister, ComboStat2->count()));
+        kopplung_.statistikEinstellen(e.statAnzahlIndex,
+                                      logic::listenAuswahl(e.statRegister, ComboStat2->count()));
     const QString start = e.startDatei.text();
     if (!start.isEmpty() && QFileInfo(start).isFile() && kopplung_.auswertungLaden)
         kopplung_.auswertungLaden(start);
@@ -291,7 +297,9 @@ void TFOptionen::anzeigen(const logic::TEinstellungen& e) {
     EFile->setText(e.startDatei.text());
 }
 
-void TFOptionen::RG3Click(int index) { state_.setAktFarbschema(logic::aktFarbschemaFuer(index)); }
+void TFOptionen::RG3Click(int index) {
+    state_.setAktFarbschema(logic::aktFarbschemaFuer(index));
+}
 
 void TFOptionen::Speichern() {
     // Bytes the window has no control for stay as they were read.

@@ -32,7 +32,7 @@ struct OptionenKopplung {
 // "Optionen - Programmeinstellungen": shows and saves the options record.
 class TFOptionen : public QWidget {
     Q_OBJECT
-public:
+  public:
     TFOptionen(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
 
     // The creation step at program start: reads optionen.kop, shows it, sets up the
@@ -46,10 +46,10 @@ public:
     // The browse button: puts the chosen file into EFile.
     void Durchsuchen();
 
-signals:
+  signals:
     void helpRequested(int context);
 
-private:
+  private:
     QWidget* buildSlipGroup();
     QWidget* buildStartFileGroup();
     QWidget* buildTipGroup();

@@ -34,7 +34,9 @@ namespace {
 constexpr int kSpaltenBreiten[] = {30, 65, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 40, 55, 95, 65, 65};
 constexpr int kZeilenHoehe = 17;
 
-int tabSchluessel(int nummer) { return nummer * 10000 + 2; }
+int tabSchluessel(int nummer) {
+    return nummer * 10000 + 2;
+}
 
 } // namespace
 
@@ -59,17 +61,20 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
         QAction* a = bar->addAction(style()->standardIcon(icon), text);
         a->setObjectName(name);
         a->setIconText(QString(text).remove(QLatin1Char('&')));
-        connect(a, &QAction::triggered, this, [this, handler] { runAction(this, [this, handler] { handler(); }); });
+        connect(a, &QAction::triggered, this,
+                [this, handler] { runAction(this, [this, handler] { handler(); }); });
         return a;
     };
     add(QStyle::SP_FileIcon, QStringLiteral("Neu"), QStringLiteral("BNeu"), [this] { Neu(); });
     add(QStyle::SP_FileDialogListView, QStringLiteral("Optionen"), QStringLiteral("BOptionen"),
         [this] { emit optionenGewuenscht(); });
-    add(QStyle::SP_DialogOpenButton, QStringLiteral("Öffnen..."), QStringLiteral("BOeffnen"), [this] { Oeffnen(); });
+    add(QStyle::SP_DialogOpenButton, QStringLiteral("Öffnen..."), QStringLiteral("BOeffnen"),
+        [this] { Oeffnen(); });
     add(QStyle::SP_DialogSaveButton, QStringLiteral("Speichern..."), QStringLiteral("BSpeichern"),
         [this] { Speichern(); });
     bar->addSeparator();
-    add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"), [this] { close(); });
+    add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"),
+        [this] { close(); });
     add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe"),
         [this] { emit helpRequested(70); });
     auto* spacer = new QWidget(bar);
@@ -175,30 +180,34 @@ QWidget* TFEingabe2::buildHints() {
         b->setIconSize({24, 24});
         b->setAutoRaise(false);
         b->setToolTip(tip);
-        connect(b, &QToolButton::clicked, this, [this, handler] { runAction(this, [this, handler] { handler(); }); });
+        connect(b, &QToolButton::clicked, this,
+                [this, handler] { runAction(this, [this, handler] { handler(); }); });
         return b;
     };
 
     int row = 0;
-    auto* first = text(QStringLiteral("Hier sehen Sie solange nichts, bis Sie einen Spielschein für die Bearbeitung "
-                                      "geöffnet oder einen neuen, leeren Schein geladen haben."));
+    auto* first =
+        text(QStringLiteral("Hier sehen Sie solange nichts, bis Sie einen Spielschein für die Bearbeitung "
+                            "geöffnet oder einen neuen, leeren Schein geladen haben."));
     QFont big = first->font();
     big.setPointSizeF(big.pointSizeF() * 1.1);
     big.setBold(true);
     first->setFont(big);
     grid->addWidget(first, row++, 0, 1, 2);
-    grid->addWidget(button(QStyle::SP_FileDialogListView, QStringLiteral("BHinweisOptionen"), QStringLiteral("Optionen"),
-                           [this] { emit optionenGewuenscht(); }),
+    grid->addWidget(button(QStyle::SP_FileDialogListView, QStringLiteral("BHinweisOptionen"),
+                           QStringLiteral("Optionen"), [this] { emit optionenGewuenscht(); }),
                     row, 0, Qt::AlignTop);
-    grid->addWidget(text(QStringLiteral("Im Fenster \"Optionen\" können Sie festlegen, wie ein neuer schein geladen "
-                                        "wird (Farbe, KENO-Typen, Einsatz, Plus 5).")),
-                    row++, 1);
-    grid->addWidget(button(QStyle::SP_DialogOpenButton, QStringLiteral("BHinweisOeffnen"), QStringLiteral("Öffnen..."),
-                           [this] { Oeffnen(); }),
+    grid->addWidget(
+        text(QStringLiteral("Im Fenster \"Optionen\" können Sie festlegen, wie ein neuer schein geladen "
+                            "wird (Farbe, KENO-Typen, Einsatz, Plus 5).")),
+        row++, 1);
+    grid->addWidget(button(QStyle::SP_DialogOpenButton, QStringLiteral("BHinweisOeffnen"),
+                           QStringLiteral("Öffnen..."), [this] { Oeffnen(); }),
                     row, 0);
     grid->addWidget(text(QStringLiteral("Hier laden sie existierende Scheine:")), row++, 1);
-    grid->addWidget(button(QStyle::SP_FileIcon, QStringLiteral("BHinweisNeu"), QStringLiteral("Neu"), [this] { Neu(); }),
-                    row, 0);
+    grid->addWidget(
+        button(QStyle::SP_FileIcon, QStringLiteral("BHinweisNeu"), QStringLiteral("Neu"), [this] { Neu(); }),
+        row, 0);
     grid->addWidget(text(QStringLiteral("Hier laden Sie einen neuen Schein:")), row++, 1);
     auto* picture = new QLabel(page);
     picture->setPixmap(transferIcon().pixmap(24, 24));
@@ -206,12 +215,13 @@ QWidget* TFEingabe2::buildHints() {
     picture->setFrameShape(QFrame::StyledPanel);
     picture->setFixedSize(38, 30);
     grid->addWidget(picture, row, 0, Qt::AlignTop);
-    grid->addWidget(text(QStringLiteral("Vor dem Speichern eines Spielscheines muss er über den rechts abgebildeten "
-                                        "Button in die Tabelle unten übertragen werden. Bei der Gelegenheit werden "
-                                        "die gemachten Angaben überprüft.")),
-                    row++, 1);
-    grid->addWidget(button(QStyle::SP_DialogHelpButton, QStringLiteral("BHinweisHilfe"), QStringLiteral("Hilfe"),
-                           [this] { emit helpRequested(70); }),
+    grid->addWidget(
+        text(QStringLiteral("Vor dem Speichern eines Spielscheines muss er über den rechts abgebildeten "
+                            "Button in die Tabelle unten übertragen werden. Bei der Gelegenheit werden "
+                            "die gemachten Angaben überprüft.")),
+        row++, 1);
+    grid->addWidget(button(QStyle::SP_DialogHelpButton, QStringLiteral("BHinweisHilfe"),
+                           QStringLiteral("Hilfe"), [this] { emit helpRequested(70); }),
                     row++, 0);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
@@ -238,9 +248,13 @@ TFrSschein* TFEingabe2::ScheinLaden(const logic::TGetippt& record) {
     return page;
 }
 
-TFrSschein* TFEingabe2::aktiverSchein() const { return qobject_cast<TFrSschein*>(tabs_->currentWidget()); }
+TFrSschein* TFEingabe2::aktiverSchein() const {
+    return qobject_cast<TFrSschein*>(tabs_->currentWidget());
+}
 
-void TFEingabe2::Neu() { ScheinAnlegen(5, QString()); }
+void TFEingabe2::Neu() {
+    ScheinAnlegen(5, QString());
+}
 
 void TFEingabe2::Oeffnen() {
     const QString path = chooseOpenFile(this, QStringLiteral("Öffne KENO-Schein-Dateien"),
@@ -256,9 +270,10 @@ void TFEingabe2::Oeffnen() {
 void TFEingabe2::Speichern() {
     if (centre_->UebertrageneScheine().isEmpty()) {
         showMessage(this,
-                    QStringLiteral("Vor dem Speichern muss ein Spielschein über den Button mit dem blauen Pfeil in die "
-                                   "Tabelle übertragen werden. Auf diese Weise werden Ihre Angaben überprüft.\r\r"
-                                   "Ich breche erst einmal ab."),
+                    QStringLiteral(
+                        "Vor dem Speichern muss ein Spielschein über den Button mit dem blauen Pfeil in die "
+                        "Tabelle übertragen werden. Auf diese Weise werden Ihre Angaben überprüft.\r\r"
+                        "Ich breche erst einmal ab."),
                     MessageIcon::Information);
         return;
     }

@@ -22,7 +22,7 @@ class TFrSschein;
 // and the play-slip files they are opened from and saved to.
 class TFEingabe2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
     ~TFEingabe2() override;
 
@@ -43,11 +43,11 @@ public:
 
     QSize sizeHint() const override { return {800, 600}; }
 
-signals:
+  signals:
     void optionenGewuenscht();
     void helpRequested(int context);
 
-private:
+  private:
     QWidget* buildHints();
     void BGoClick(int nummer);
     void TabelleZeigen();

@@ -25,8 +25,12 @@ void NumberCell::setMarked(bool marked) {
     update();
 }
 
-QSize NumberCell::sizeHint() const { return {22, 17}; }
-QSize NumberCell::minimumSizeHint() const { return {18, 14}; }
+QSize NumberCell::sizeHint() const {
+    return {22, 17};
+}
+QSize NumberCell::minimumSizeHint() const {
+    return {18, 14};
+}
 
 void NumberCell::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -9,7 +9,7 @@ namespace talvo::ui {
 // while ticked.
 class NumberCell : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     NumberCell(int number, QWidget* parent = nullptr);
 
     void setColours(const QColor& free, const QColor& marked);
@@ -19,10 +19,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     bool marked_ = false;
     QColor free_;
     QColor markedColour_;

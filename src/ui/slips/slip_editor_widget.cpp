@@ -30,7 +30,9 @@ namespace talvo::ui {
 
 namespace {
 
-QColor rgb(std::uint32_t value) { return QColor::fromRgb(static_cast<QRgb>(value)); }
+QColor rgb(std::uint32_t value) {
+    return QColor::fromRgb(static_cast<QRgb>(value));
+}
 
 const QColor kZuHoch(0xD9, 0x30, 0x25);
 
@@ -65,11 +67,19 @@ void TFrSschein::refresh() {
     showSlipChoices();
 }
 
-int TFrSschein::nummer() const { return editor_.nummer(); }
+int TFrSschein::nummer() const {
+    return editor_.nummer();
+}
 
-NumberCell* TFrSschein::zelle(int feld, int zahl) const { return felder_[feld - 1].zellen[zahl - 1]; }
-QProgressBar* TFrSschein::gauge(int feld) const { return felder_[feld - 1].gauge; }
-QButtonGroup* TFrSschein::typen(int feld) const { return felder_[feld - 1].typen; }
+NumberCell* TFrSschein::zelle(int feld, int zahl) const {
+    return felder_[feld - 1].zellen[zahl - 1];
+}
+QProgressBar* TFrSschein::gauge(int feld) const {
+    return felder_[feld - 1].gauge;
+}
+QButtonGroup* TFrSschein::typen(int feld) const {
+    return felder_[feld - 1].typen;
+}
 
 QWidget* TFrSschein::buildField(int feld) {
     Feld& f = felder_[feld - 1];
@@ -276,9 +286,10 @@ void TFrSschein::showField(int feld) {
     f.gauge->setValue(std::min(editor_.gaugePosition(feld), bereich));
     const logic::Farbschema& s = logic::farbschemaNr(state_.aktFarbschema());
     const QColor bar = editor_.zuHoch(feld) ? kZuHoch : rgb(s.zahlMarkiert);
-    f.gauge->setStyleSheet(QStringLiteral("QProgressBar { background: %1; border: 1px solid %2; border-radius: 3px; }"
-                                          "QProgressBar::chunk { background: %3; border-radius: 2px; }")
-                               .arg(rgb(s.zahlFrei).name(), rgb(s.zahlFrei).darker(135).name(), bar.name()));
+    f.gauge->setStyleSheet(
+        QStringLiteral("QProgressBar { background: %1; border: 1px solid %2; border-radius: 3px; }"
+                       "QProgressBar::chunk { background: %3; border-radius: 2px; }")
+            .arg(rgb(s.zahlFrei).name(), rgb(s.zahlFrei).darker(135).name(), bar.name()));
     f.gauge->setProperty("zuHoch", editor_.zuHoch(feld));
 
     const int auswahl = editor_.typAuswahl(feld);
@@ -309,8 +320,9 @@ void TFrSschein::applyColours() {
     const QColor panel = rgb(s.feldHintergrund);
     for (int f = 1; f <= editor_.felder(); ++f) {
         QFrame* frame = felder_[f - 1].rahmen;
-        frame->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; border: 1px solid %3; border-radius: 6px; }")
-                                 .arg(frame->objectName(), panel.name(), panel.darker(125).name()));
+        frame->setStyleSheet(
+            QStringLiteral("QFrame#%1 { background: %2; border: 1px solid %3; border-radius: 6px; }")
+                .arg(frame->objectName(), panel.name(), panel.darker(125).name()));
         for (NumberCell* cell : felder_[f - 1].zellen)
             cell->setColours(rgb(s.zahlFrei), rgb(s.zahlMarkiert));
         showField(f);

@@ -27,7 +27,7 @@ class NumberCell;
 // It shows and drives a logic::SlipEditor.
 class TFrSschein : public QWidget {
     Q_OBJECT
-public:
+  public:
     TFrSschein(logic::SlipEditor& editor, logic::ProgramState& state, QWidget* parent = nullptr);
 
     logic::SlipEditor& editor() const { return editor_; }
@@ -47,11 +47,11 @@ public:
     void date1Exit();
     void BDelClick();
 
-signals:
+  signals:
     // "BGo": the slip is to be checked and transferred.
     void uebertragenGewuenscht(int nummer);
 
-private:
+  private:
     struct Feld {
         QFrame* rahmen = nullptr;
         std::vector<NumberCell*> zellen; // index number − 1
