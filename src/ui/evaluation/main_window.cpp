@@ -3,104 +3,628 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
+#include "logic/core/slip_file.h"
+#include "logic/draws/gz_klick.h"
+#include "logic/draws/ziehungssaetze.h"
+#include "logic/evaluation/meldungen.h"
+#include "platform/download.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+#include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
+#include "ui/evaluation/board.h"
+#include "ui/evaluation/file_view.h"
+#include "ui/evaluation/help_panel.h"
+#include "ui/evaluation/picture_link.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QFileInfo>
-#include <QMenuBar>
-#include <QStyle>
-#include <QToolBar>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace talvo::ui {
+
+namespace {
+
+const QDate kFirstDrawDate(2004, 2, 2);
+const QString kWebPage = QStringLiteral("https://www.lotto.de/keno");
+
+// A caption that reacts to a click.
+class ClickableLabel : public QLabel {
+  public:
+    ClickableLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : QLabel(text, parent), onClick_(std::move(onClick)) {}
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        onClick_();
+    }
+
+  private:
+    std::function<void()> onClick_;
+};
+
+// While the slips are evaluated and their tabs are built.
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+QDateEdit* dateField(const QString& name, QWidget* parent) {
+    auto* edit = new QDateEdit(parent);
+    edit->setObjectName(name);
+    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    edit->setCalendarPopup(true);
+    // The rules on the dates apply to finished entries, not to every typed digit.
+    edit->setKeyboardTracking(false);
+    edit->setDate(currentDateTime().date());
+    return edit;
+}
+
+// The file name without folder and without the text from its last dot on.
+QString fileCaption(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 ? name.left(dot) : name;
+}
+
+} // namespace
 
 TFAuswertung::TFAuswertung(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
     : QMainWindow(parent), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FAuswertung"));
     setWindowTitle(QStringLiteral("%1 - Zentrale").arg(QLatin1String(logic::kProductName)));
     resize(800, 600);
-    setCentralWidget(new QWidget(this));
     buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(8);
+    layout->addWidget(buildLeftColumn());
+    layout->addWidget(buildEvaluationArea(), 1);
+    setCentralWidget(central);
+
+    connect(&state_, &logic::ProgramState::historyChanged, this, &TFAuswertung::ZiehungslistenFuellen);
 }
+
+TFAuswertung::~TFAuswertung() = default;
 
 void TFAuswertung::FormCreate() {
-    if (QFileInfo::exists(paths_.historyFile()))
+    if (QFileInfo::exists(paths_.historyFile())) {
+        // Filling the lists follows the new history (historyChanged).
         state_.setHistory(logic::KenoZahlenLaden(paths_.historyFile()));
+        presetDateRange();
+    }
+    PC0->setCurrentIndex(0);
 }
 
-QAction* TFAuswertung::routeAction(Route route, const QString& text, const QString& objectName) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(objectName);
-    action->setEnabled(routeHandlers_.contains(route));
-    connect(action, &QAction::triggered, this, [this, route] {
-        if (auto it = routeHandlers_.constFind(route); it != routeHandlers_.cend())
-            runAction(this, *it);
+// ---------------------------------------------------------------- left column
+
+QWidget* TFAuswertung::buildLeftColumn() {
+    auto* column = new QWidget(this);
+    column->setObjectName(QStringLiteral("leftColumn"));
+    column->setFixedWidth(250);
+    auto* v = new QVBoxLayout(column);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(6);
+
+    auto* caption = new ClickableLabel(QStringLiteral("Wählen Sie die Ausspielung..."), column,
+                                       [this] { ZiehungssaetzeExportieren(); });
+    caption->setObjectName(QStringLiteral("LAuswahl"));
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    v->addWidget(caption);
+    v->addWidget(buildDrawPages());
+
+    board_ = new ZahlenBrett(column);
+    connect(board_, &ZahlenBrett::numberClicked, this, [this](int n) {
+        const logic::GZKlickErgebnis result = logic::GZKlick(state_.GZAuswahl, n);
+        if (result == logic::GZKlickErgebnis::Unveraendert)
+            return;
+        if (result == logic::GZKlickErgebnis::Hinzugefuegt)
+            platform::playClick();
+        board_->setMarked(n, result == logic::GZKlickErgebnis::Hinzugefuegt);
+        gauge1->setValue(state_.gzAnzahl());
+        board_->setFocus();
     });
-    routeActions_.insert(route, action);
-    return action;
+    v->addWidget(board_, 1);
+
+    auto* values = new QWidget(column);
+    auto* grid = new QGridLayout(values);
+    grid->setContentsMargins(2, 0, 2, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    gauge1 = new QProgressBar(values);
+    gauge1->setObjectName(QStringLiteral("gauge1"));
+    gauge1->setRange(0, 20);
+    gauge1->setValue(0);
+    gauge1->setFormat(QStringLiteral("%v von 20"));
+    gauge1->setMaximumHeight(16);
+    grid->addWidget(gauge1, 0, 0, 1, 3);
+    auto* plus5 = new QLabel(QStringLiteral("plus 5"), values);
+    E77 = new QLineEdit(values);
+    E77->setObjectName(QStringLiteral("E77"));
+    E77->setFixedWidth(64);
+    plus5->setBuddy(E77);
+    auto* excel = new QPushButton(QStringLiteral("Excel-Export..."), values);
+    excel->setObjectName(QStringLiteral("BExcel"));
+    excel->setEnabled(false);
+    routeWidgets_.insert(Route::Ziehungsexport, excel);
+    connect(excel, &QPushButton::clicked, this, [this] { followRoute(Route::Ziehungsexport); });
+    grid->addWidget(plus5, 1, 0);
+    grid->addWidget(E77, 1, 1);
+    grid->addWidget(excel, 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(2, 1);
+    v->addWidget(values);
+
+    auto* picture = new PictureLink(column);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setToolTip(kWebPage);
+    connect(picture, &PictureLink::clicked, this, [this] { runAction(this, [this] { openWebPage(); }); });
+    v->addWidget(picture);
+    return column;
 }
 
-void TFAuswertung::setRoute(Route route, std::function<void()> handler) {
-    routeHandlers_.insert(route, std::move(handler));
-    for (QAction* action : routeActions_.values(route))
-        action->setEnabled(true);
+QWidget* TFAuswertung::buildDrawPages() {
+    PC0 = new QTabWidget(this);
+    PC0->setObjectName(QStringLiteral("PC0"));
+
+    auto* viewing = new QWidget(PC0);
+    viewing->setObjectName(QStringLiteral("TabBisherige"));
+    auto* g = new QGridLayout(viewing);
+    g->setContentsMargins(6, 6, 6, 4);
+    g->setHorizontalSpacing(6);
+    g->setVerticalSpacing(4);
+    comboNr = new QComboBox(viewing);
+    comboNr->setObjectName(QStringLiteral("comboNr"));
+    comboDatum = new QComboBox(viewing);
+    comboDatum->setObjectName(QStringLiteral("comboDatum"));
+    for (QComboBox* c : {comboNr, comboDatum}) {
+        c->setMaxVisibleItems(20);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
+    BGo = new QPushButton(viewing);
+    BGo->setObjectName(QStringLiteral("BGo"));
+    BGo->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    BGo->setToolTip(QStringLiteral("Ziehung anzeigen"));
+    BGo->setFixedWidth(32);
+    g->addWidget(new QLabel(QStringLiteral("Nummer"), viewing), 0, 0);
+    g->addWidget(comboNr, 0, 1);
+    g->addWidget(BGo, 0, 2);
+    g->addWidget(new QLabel(QStringLiteral("Datum"), viewing), 1, 0);
+    g->addWidget(comboDatum, 1, 1, 1, 2);
+    auto* hier = new QLabel(QStringLiteral("Neue Zahlen geben Sie ein. <a href=\"hier\">hier</a>"), viewing);
+    hier->setObjectName(QStringLiteral("LHier"));
+    hier->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    g->addWidget(hier, 2, 0, 1, 3);
+    g->setColumnStretch(1, 1);
+
+    connect(comboNr, &QComboBox::activated, this, [this](int i) { selectViewingPosition(i, true); });
+    connect(comboDatum, &QComboBox::activated, this, [this](int i) {
+        // The board follows when the number list changes with it.
+        selectViewingPosition(i, i != comboNr->currentIndex());
+    });
+    connect(BGo, &QPushButton::clicked, this,
+            [this] { selectViewingPosition(comboNr->currentIndex(), true); });
+    connect(hier, &QLabel::linkActivated, this, [this] { PC0->setCurrentIndex(1); });
+
+    auto* entry = new QWidget(PC0);
+    entry->setObjectName(QStringLiteral("TabNeu"));
+    auto* e = new QGridLayout(entry);
+    e->setContentsMargins(6, 6, 6, 4);
+    e->setHorizontalSpacing(6);
+    e->setVerticalSpacing(4);
+    comboNr2 = new QComboBox(entry);
+    comboNr2->setObjectName(QStringLiteral("comboNr2"));
+    combo2 = new QComboBox(entry);
+    combo2->setObjectName(QStringLiteral("combo2"));
+    for (QComboBox* c : {comboNr2, combo2}) {
+        c->setMaxVisibleItems(20);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
+    e->addWidget(new QLabel(QStringLiteral("Nummer"), entry), 0, 0);
+    e->addWidget(comboNr2, 0, 1);
+    e->addWidget(new QLabel(QStringLiteral("Datum"), entry), 1, 0);
+    e->addWidget(combo2, 1, 1);
+    e->setColumnStretch(1, 1);
+    e->setRowStretch(2, 1);
+
+    PC0->addTab(viewing, QStringLiteral("bisherige"));
+    PC0->addTab(entry, QStringLiteral("neu/ändern..."));
+    return PC0;
 }
 
-void TFAuswertung::buildMenus() {
-    QStyle* st = style();
+void TFAuswertung::ZiehungslistenFuellen() {
+    const logic::DrawHistory& history = state_.history();
+    const int n = static_cast<int>(history.size());
+    QStringList numbers;
+    QStringList dates;
+    numbers.reserve(n + 1);
+    dates.reserve(n + 1);
+    for (int p = 0; p < n; ++p) {
+        numbers << QString::number(p + 1);
+        dates << logic::serialToText(history[static_cast<std::size_t>(p)].datum);
+    }
+    for (QComboBox* c : {comboNr, comboDatum, comboNr2, combo2}) {
+        const QSignalBlocker block(c);
+        c->clear();
+    }
+    if (n == 0)
+        return;
+    {
+        const QSignalBlocker blockNr(comboNr);
+        const QSignalBlocker blockDatum(comboDatum);
+        comboNr->addItems(numbers);
+        comboDatum->addItems(dates);
+    }
+    selectViewingPosition(n - 1, false);
+    numbers << QString::number(n + 1);
+    dates << logic::serialToText(logic::wholeDay(history.back().datum) + 1);
+    {
+        const QSignalBlocker blockNr(comboNr2);
+        const QSignalBlocker blockDatum(combo2);
+        comboNr2->addItems(numbers);
+        combo2->addItems(dates);
+        comboNr2->setCurrentIndex(n);
+        combo2->setCurrentIndex(n);
+    }
+    ZiehungZeigen(n - 1);
+}
 
-    auto* beenden = new QAction(QStringLiteral("&Beenden"), this);
-    beenden->setObjectName(QStringLiteral("MBeenden"));
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
+void TFAuswertung::selectViewingPosition(int p, bool show) {
+    if (p < 0 || p >= comboNr->count() || p >= comboDatum->count())
+        return;
+    {
+        const QSignalBlocker blockNr(comboNr);
+        const QSignalBlocker blockDatum(comboDatum);
+        comboNr->setCurrentIndex(p);
+        comboDatum->setCurrentIndex(p);
+    }
+    Baktuell->setText(comboDatum->itemText(p));
+    if (show)
+        ZiehungZeigen(p);
+}
 
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    datei->addAction(beenden);
+void TFAuswertung::ZiehungZeigen(int p) {
+    const logic::DrawHistory& history = state_.history();
+    if (p < 0 || p >= static_cast<int>(history.size()))
+        return;
+    const logic::TKenoZahlen& draw = history[static_cast<std::size_t>(p)];
+    state_.GZAuswahl = {};
+    if (draw.datum >= logic::kFirstDrawSerial) {
+        for (std::uint8_t number : draw.GZ) {
+            if (number >= 1 && number <= 70)
+                state_.GZAuswahl.insert(number);
+        }
+        E77->setText(draw.plus5.text());
+    } else {
+        E77->clear();
+    }
+    board_->showNumbers(state_.GZAuswahl);
+    gauge1->setValue(state_.gzAnzahl());
+}
 
-    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-    ansicht->addAction(routeAction(Route::Startfenster, QStringLiteral("&Startfenster..."), QStringLiteral("MStartfenster")));
+void TFAuswertung::ZiehungssaetzeExportieren() {
+    runAction(this, [this] { logic::ZiehungssaetzeSchreiben(state_.history(), paths_.dataDir); });
+}
 
-    QMenu* extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
-    extras->addAction(routeAction(Route::Statistik, QStringLiteral("&Statistik"), QStringLiteral("MStatistik")));
-    extras->addAction(routeAction(Route::Kalender, QStringLiteral("&Kalender"), QStringLiteral("MKalender")));
-    extras->addAction(routeAction(Route::Optionen, QStringLiteral("&Optionen"), QStringLiteral("MOptionen")));
-    extras->addAction(routeAction(Route::Aktualisierung, QStringLiteral("&Aktualisierung der Gewinnzahlen"),
-                                  QStringLiteral("MAktualisierung")));
+// ----------------------------------------------------------- evaluation area
 
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    hilfe->addAction(routeAction(Route::Hilfe, QStringLiteral("&Inhalt..."), QStringLiteral("MInhalt")));
-    hilfe->addAction(routeAction(Route::HilfeSuchen, QStringLiteral("Suchen..."), QStringLiteral("MSuchen")));
-    hilfe->addAction(routeAction(Route::Updatepruefung, QStringLiteral("&Updateprüfung"), QStringLiteral("MUpdate")));
-    hilfe->addAction(routeAction(Route::Info, QStringLiteral("&Info"), QStringLiteral("MInfo")));
+QWidget* TFAuswertung::buildEvaluationArea() {
+    auto* area = new QWidget(this);
+    auto* v = new QVBoxLayout(area);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(6);
 
-    QToolBar* bar = addToolBar(QStringLiteral("Werkzeuge"));
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setMovable(false);
-    auto tool = [&](QAction* action, QStyle::StandardPixmap icon, const QString& hint) {
-        action->setIcon(st->standardIcon(icon));
-        action->setToolTip(hint);
-        bar->addAction(action);
-    };
-    auto* beendenTool = new QAction(this);
-    beendenTool->setObjectName(QStringLiteral("TBeenden"));
-    connect(beendenTool, &QAction::triggered, this, &QWidget::close);
-    tool(beendenTool, QStyle::SP_DialogCloseButton, QStringLiteral("Beenden"));
-    bar->addSeparator();
-    tool(routeAction(Route::Statistik, QString(), QStringLiteral("TStatistik")), QStyle::SP_FileDialogDetailedView,
-         QStringLiteral("Statistik"));
-    tool(routeAction(Route::Kalender, QString(), QStringLiteral("TKalender")), QStyle::SP_FileDialogInfoView,
-         QStringLiteral("Kalender"));
-    tool(routeAction(Route::Optionen, QString(), QStringLiteral("TOptionen")), QStyle::SP_FileDialogListView,
-         QStringLiteral("Optionen"));
-    tool(routeAction(Route::Aktualisierung, QString(), QStringLiteral("TAktualisierung")), QStyle::SP_BrowserReload,
-         QStringLiteral("Aktualisierung der Gewinnzahlen"));
-    tool(routeAction(Route::Spielscheincenter, QString(), QStringLiteral("TSpielscheincenter")),
-         QStyle::SP_FileDialogNewFolder, QStringLiteral("Spielscheincenter"));
-    tool(routeAction(Route::Tippcenter, QString(), QStringLiteral("TTippcenter")), QStyle::SP_DialogYesButton,
-         QStringLiteral("Tippcenter"));
-    auto* spacer = new QWidget(bar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bar->addWidget(spacer);
-    tool(routeAction(Route::Hilfe, QString(), QStringLiteral("THilfe")), QStyle::SP_DialogHelpButton,
-         QStringLiteral("Hilfe"));
+    auto* top = new QHBoxLayout;
+    top->setSpacing(8);
+    auto* range = new QGroupBox(QStringLiteral("Für den Zeitraum..."), area);
+    range->setObjectName(QStringLiteral("GBZeitraum"));
+    auto* r = new QGridLayout(range);
+    r->setContentsMargins(8, 6, 8, 6);
+    r->setHorizontalSpacing(6);
+    r->setVerticalSpacing(4);
+    DateV = dateField(QStringLiteral("DateV"), range);
+    DateB = dateField(QStringLiteral("DateB"), range);
+    auto* rangeButton = new QToolButton(range);
+    rangeButton->setObjectName(QStringLiteral("BZeitraum"));
+    rangeButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    rangeButton->setIconSize(QSize(20, 20));
+    rangeButton->setToolTip(QStringLiteral("Alle Scheine für den Zeitraum auswerten"));
+    rangeButton->setFixedSize(34, 34);
+    r->addWidget(new QLabel(QStringLiteral("von"), range), 0, 0);
+    r->addWidget(DateV, 0, 1);
+    r->addWidget(new QLabel(QStringLiteral("bis"), range), 1, 0);
+    r->addWidget(DateB, 1, 1);
+    r->addWidget(rangeButton, 0, 2, 2, 1, Qt::AlignVCenter);
+    top->addWidget(range);
+
+    auto* evaluate = new QGroupBox(QStringLiteral("Werten Sie Ihre Tipps aus..."), area);
+    evaluate->setObjectName(QStringLiteral("GBAuswerten"));
+    auto* ev = new QGridLayout(evaluate);
+    ev->setContentsMargins(8, 6, 8, 6);
+    ev->setHorizontalSpacing(6);
+    Baktuell = new QPushButton(QStringLiteral("Markierte Zahlen"), evaluate);
+    Baktuell->setObjectName(QStringLiteral("Baktuell"));
+    Baktuell->setToolTip(QStringLiteral("Alle Scheine gegen die markierten Gewinnzahlen auswerten"));
+    auto* laufzeit = new QPushButton(QStringLiteral("Laufzeit"), evaluate);
+    laufzeit->setObjectName(QStringLiteral("BLaufzeit"));
+    laufzeit->setToolTip(QStringLiteral("Jeden Schein über seine Laufzeit auswerten"));
+    Baktuell->setMinimumSize(104, 34);
+    laufzeit->setMinimumSize(104, 34);
+    ev->addWidget(Baktuell, 0, 0);
+    ev->addWidget(laufzeit, 0, 1);
+    top->addWidget(evaluate);
+    top->addStretch();
+
+    auto* fileButtons = new QVBoxLayout;
+    fileButtons->setSpacing(2);
+    auto* closeOne = new QToolButton(area);
+    closeOne->setObjectName(QStringLiteral("closeFileTab"));
+    closeOne->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    closeOne->setToolTip(QStringLiteral("Spielschein-Datei schließen"));
+    auto* closeAll = new QToolButton(area);
+    closeAll->setObjectName(QStringLiteral("closeAllFileTabs"));
+    closeAll->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    closeAll->setToolTip(QStringLiteral("Alle Spielschein-Dateien schließen"));
+    for (QToolButton* b : {closeOne, closeAll}) {
+        b->setAutoRaise(true);
+        fileButtons->addWidget(b);
+    }
+    fileButtons->addStretch();
+    top->addLayout(fileButtons);
+    v->addLayout(top);
+
+    PC2 = new QTabWidget(area);
+    PC2->setObjectName(QStringLiteral("PC2"));
+    PC2->setDocumentMode(true);
+    PC2->setUsesScrollButtons(true);
+    QAction* einstieg = routeAction(Route::HilfeEinstieg, QString(), QStringLiteral("PHilfe"));
+    einstieg->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    einstieg->setToolTip(QStringLiteral("Hilfe"));
+    p100 = new HelpPanel({einstieg, sharedRouteAction(Route::Statistik),
+                          sharedRouteAction(Route::Aktualisierung),
+                          sharedRouteAction(Route::Spielscheincenter), sharedRouteAction(Route::Tippcenter)},
+                         area);
+    area_ = new QStackedWidget(area);
+    area_->setObjectName(QStringLiteral("evaluationArea"));
+    area_->addWidget(p100);
+    area_->addWidget(PC2);
+    area_->setCurrentWidget(p100);
+    v->addWidget(area_, 1);
+
+    connect(p100, &HelpPanel::demoRequested, this, [this] { runAction(this, [this] { DemoClick(); }); });
+    connect(Baktuell, &QPushButton::clicked, this, [this] { runAction(this, [this] { BaktuellClick(); }); });
+    connect(laufzeit, &QPushButton::clicked, this, [this] { runAction(this, [this] { LaufzeitClick(); }); });
+    connect(rangeButton, &QToolButton::clicked, this,
+            [this] { runAction(this, [this] { ZeitraumClick(); }); });
+    connect(closeOne, &QToolButton::clicked, this, &TFAuswertung::closeFileTab);
+    connect(closeAll, &QToolButton::clicked, this, &TFAuswertung::closeAllFileTabs);
+    connect(DateV, &QDateEdit::dateChanged, this, &TFAuswertung::dateVChanged);
+    connect(DateB, &QDateEdit::dateChanged, this, &TFAuswertung::dateBChanged);
+    return area;
+}
+
+void TFAuswertung::dateVChanged() {
+    const QSignalBlocker block(DateV);
+    if (DateV->date() < kFirstDrawDate)
+        DateV->setDate(kFirstDrawDate);
+}
+
+void TFAuswertung::dateBChanged() {
+    // Each rule applies once: with von in the future, "not before von" and "not after
+    // today" would otherwise undo each other without end.
+    const QSignalBlocker block(DateB);
+    if (DateV->date() > DateB->date())
+        DateB->setDate(DateV->date());
+    const QDate today = currentDateTime().date();
+    if (DateB->date() > today)
+        DateB->setDate(today);
+}
+
+void TFAuswertung::presetDateRange() {
+    const logic::DrawHistory& history = state_.history();
+    if (history.empty())
+        return;
+    const int d = logic::wholeDay(history.back().datum);
+    int von = d - 6;
+    int bis = d;
+    switch (logic::weekdayNumber(d)) {
+    case 1:
+        bis = d - 1;
+        break; // Sunday
+    case 7:
+        von = d - 5;
+        break; // Saturday
+    default:
+        break;
+    }
+    DateV->setDate(logic::serialToDate(von));
+    DateB->setDate(logic::serialToDate(bis));
+}
+
+void TFAuswertung::AuswertungLaden(const QString& path) {
+    logic::SlipList slips = logic::ScheinDateiLesen(path);
+    logic::SlipList& all = state_.AuswertScheine;
+    const int first = static_cast<int>(all.size());
+    const int count = static_cast<int>(slips.size());
+    all.insert(all.end(), slips.begin(), slips.end());
+
+    const int n = nextFileTab_++;
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabAusw%1").arg(n));
+    page->setProperty("tag", n);
+    auto* view = new TFrameAuswertung(n, first, first + count - 1, std::span(slips), page);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 4, 0, 0);
+    layout->addWidget(view);
+    connect(view, &TFrameAuswertung::drawChosen, this, [this](int position) {
+        // As when the user picks that date: the lists follow when the selection changes.
+        if (position != comboDatum->currentIndex())
+            selectViewingPosition(position, true);
+    });
+    PC2->addTab(page, fileCaption(path));
+    PC2->setCurrentWidget(page);
+    area_->setCurrentWidget(PC2);
+}
+
+int TFAuswertung::fileTabCount() const {
+    return PC2->count();
+}
+
+TFrameAuswertung* TFAuswertung::fileView(int index) const {
+    QWidget* page = PC2->widget(index);
+    return page ? page->findChild<TFrameAuswertung*>() : nullptr;
+}
+
+TFrameAuswertung* TFAuswertung::activeFileView() const {
+    return fileView(PC2->currentIndex());
+}
+
+std::span<const logic::TGetippt> TFAuswertung::activeSlips() const {
+    const TFrameAuswertung* view = activeFileView();
+    const logic::SlipList& all = state_.AuswertScheine;
+    if (!view || view->last() < view->first() || view->last() >= static_cast<int>(all.size()))
+        return {};
+    return std::span(all).subspan(static_cast<std::size_t>(view->first()),
+                                  static_cast<std::size_t>(view->last() - view->first() + 1));
+}
+
+bool TFAuswertung::needsFileTab() {
+    if (PC2->count() > 0)
+        return false;
+    showMessage(this, logic::keinSpielscheinMeldung(), MessageIcon::Information);
+    return true;
+}
+
+void TFAuswertung::showResults(logic::Ergebnisse& tables) {
+    if (TFrameAuswertung* view = activeFileView())
+        view->addResults(std::move(tables), nextResultTab_);
+}
+
+void TFAuswertung::BaktuellClick() {
+    if (needsFileTab())
+        return;
+    if (state_.GZAuswahl.empty()) {
+        showMessage(this, logic::keineGewinnzahlenMeldung(), MessageIcon::Error);
+        return;
+    }
+    logic::Ergebnisse tables;
+    try {
+        logic::ZiehungAuswerten(activeSlips(), state_.GZAuswahl, E77->text().left(5), Baktuell->text(),
+                                tables);
+    } catch (...) {
+        showResults(tables);
+        throw;
+    }
+    showResults(tables);
+}
+
+void TFAuswertung::LaufzeitClick() {
+    if (needsFileTab())
+        return;
+    const std::span<const logic::TGetippt> slips = activeSlips();
+    logic::Ergebnisse tables;
+    int ohneDaten = 0;
+    {
+        const BusyCursor busy;
+        try {
+            ohneDaten = logic::LaufzeitAuswerten(slips, state_.history(),
+                                                 logic::dateTimeToSerial(currentDateTime()), tables);
+        } catch (...) {
+            showResults(tables);
+            throw;
+        }
+        showResults(tables);
+    }
+    const QString message = logic::LaufzeitMeldung(static_cast<int>(slips.size()), ohneDaten);
+    if (!message.isEmpty())
+        showMessage(this, message, MessageIcon::Information);
+}
+
+void TFAuswertung::ZeitraumClick() {
+    if (needsFileTab())
+        return;
+    logic::Ergebnisse tables;
+    const BusyCursor busy;
+    try {
+        logic::ZeitraumAuswerten(activeSlips(), logic::dateToSerial(DateV->date()),
+                                 logic::dateToSerial(DateB->date()), state_.history(),
+                                 logic::dateTimeToSerial(currentDateTime()), tables);
+    } catch (...) {
+        showResults(tables);
+        throw;
+    }
+    showResults(tables);
+}
+
+void TFAuswertung::DemoClick() {
+    const QString path = paths_.programDir + QStringLiteral("Demo.tix");
+    if (!QFileInfo::exists(path)) {
+        showMessage(this,
+                    QStringLiteral(
+                        "Die Datei mit dem Demo-Spielschein \"Demo.tix\" wurde nicht gefunden.\r\rIch muss "
+                        "abbrechen."),
+                    MessageIcon::Error);
+        return;
+    }
+    AuswertungLaden(path);
+}
+
+void TFAuswertung::OeffnenClick() {
+    const QString path = chooseOpenFile(this, QStringLiteral("Öffne Keno-Spielschein-Dateien"),
+                                        QStringLiteral("Keno-Spielschein-Dateien|*.tix"), paths_.dataDir);
+    if (!path.isEmpty())
+        AuswertungLaden(path);
+}
+
+void TFAuswertung::closeFileTab() {
+    if (PC2->count() > 0) {
+        QWidget* page = PC2->currentWidget();
+        PC2->removeTab(PC2->currentIndex());
+        delete page;
+    }
+    if (PC2->count() == 0)
+        area_->setCurrentWidget(p100);
+}
+
+void TFAuswertung::closeAllFileTabs() {
+    for (int i = PC2->count() - 1; i >= 0; --i) {
+        QWidget* page = PC2->widget(i);
+        PC2->removeTab(i);
+        delete page;
+    }
+    area_->setCurrentWidget(p100);
+}
+
+void TFAuswertung::openWebPage() {
+    if (!platform::IstOnline()) {
+        showMessage(this, QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen."),
+                    MessageIcon::Information);
+        return;
+    }
+    platform::shellOpen(kWebPage);
 }
 
 void TFAuswertung::closeEvent(QCloseEvent* event) {

@@ -1,10 +1,21 @@
 #pragma once
 
+#include "logic/evaluation/auswertung.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
 
 class QAction;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+class QToolButton;
 
 namespace talvo::logic {
 class ProgramState;
@@ -13,8 +24,12 @@ struct AppPaths;
 
 namespace talvo::ui {
 
-// Destinations the main window's menus and tool bar lead to. Each stays disabled until
-// the window behind it exists and the program hands over its route.
+class HelpPanel;
+class TFrameAuswertung;
+class ZahlenBrett;
+
+// Destinations the main window's menus, tool bar and help panel lead to. Each stays
+// disabled until the window behind it exists and the program hands over its route.
 enum class Route {
     Startfenster,
     Statistik,
@@ -23,36 +38,99 @@ enum class Route {
     Aktualisierung,
     Spielscheincenter,
     Tippcenter,
-    Hilfe,
+    Hilfe,         // the help's contents
+    HilfeEinstieg, // the help's first page, from the help panel
     HilfeSuchen,
     Updatepruefung,
     Info,
+    Ziehungsexport, // "Excel-Export..."
 };
 
-// The central window "TALVO - Zentrale"; closing it ends the program.
+// The central window "TALVO - Zentrale"; closing it ends the program. On the left the
+// board with the draw lists, on the right the play-slip files loaded for evaluation.
 class TFAuswertung : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TFAuswertung(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+    ~TFAuswertung() override;
 
     // The creation step run during start-up: loads the draw history when its file exists.
     void FormCreate();
     void setRoute(Route route, std::function<void()> handler);
 
-signals:
+    // Rebuilds the draw lists of both pages from the history and shows the newest draw.
+    void ZiehungslistenFuellen();
+    // Shows history position p on the board and in the plus 5 field.
+    void ZiehungZeigen(int p);
+    // Loads a play-slip file for evaluation into a file tab of its own.
+    void AuswertungLaden(const QString& path);
+
+    // The evaluation buttons and the file-tab buttons.
+    void BaktuellClick();
+    void LaufzeitClick();
+    void ZeitraumClick();
+    void DemoClick();
+    void OeffnenClick();
+    void closeFileTab();
+    void closeAllFileTabs();
+    // The draw-set export behind the caption "Wählen Sie die Ausspielung...".
+    void ZiehungssaetzeExportieren();
+
+    int fileTabCount() const;
+    TFrameAuswertung* fileView(int index) const;
+    TFrameAuswertung* activeFileView() const;
+
+  signals:
     void closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     QAction* routeAction(Route route, const QString& text, const QString& objectName);
+    // An action for a further place the route is offered (the help panel).
+    QAction* sharedRouteAction(Route route);
+    void followRoute(Route route);
+    QWidget* buildLeftColumn();
+    QWidget* buildDrawPages();
+    QWidget* buildEvaluationArea();
+
+    // Selects position p in both lists of the viewing page; `show` puts the draw on the board.
+    void selectViewingPosition(int p, bool show);
+    void dateVChanged();
+    void dateBChanged();
+    void presetDateRange();
+    void showResults(logic::Ergebnisse& tables);
+    void openWebPage();
+    std::span<const logic::TGetippt> activeSlips() const;
+    bool needsFileTab();
 
     logic::ProgramState& state_;
     const logic::AppPaths& paths_;
     QMultiHash<Route, QAction*> routeActions_;
     QHash<Route, std::function<void()>> routeHandlers_;
+    QMultiHash<Route, QWidget*> routeWidgets_;
+
+    // Running numbers of file tabs and result tabs; never reused.
+    int nextFileTab_ = 1;
+    int nextResultTab_ = 1;
+
+    QTabWidget* PC0 = nullptr;
+    QComboBox* comboNr = nullptr;
+    QComboBox* comboDatum = nullptr;
+    QPushButton* BGo = nullptr;
+    QComboBox* comboNr2 = nullptr;
+    QComboBox* combo2 = nullptr;
+    ZahlenBrett* board_ = nullptr;
+    QProgressBar* gauge1 = nullptr;
+    QLineEdit* E77 = nullptr;
+    QPushButton* Baktuell = nullptr;
+    QDateEdit* DateV = nullptr;
+    QDateEdit* DateB = nullptr;
+    QStackedWidget* area_ = nullptr;
+    QTabWidget* PC2 = nullptr;
+    HelpPanel* p100 = nullptr;
 };
 
 } // namespace talvo::ui

@@ -1,0 +1,75 @@
+// Evaluating a slip in continuous play since the first draw by "Laufzeit" over a full
+// history and showing its ~7,000 result tabs; then switching between the tabs.
+
+#include "logic/evaluation/auswertung.h"
+#include "support/builders.h"
+#include "support/generated_history.h"
+#include "ui/evaluation/result_tab_strip.h"
+#include "ui/evaluation/result_tabs.h"
+
+#include <QApplication>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace talvo;
+
+const logic::DrawHistory& fullHistory() {
+    static const logic::DrawHistory h = test::generatedHistory(7000);
+    return h;
+}
+
+std::vector<logic::TGetippt> dauerschein() {
+    return {test::slip({{3, 11, 19, 24, 32, 40, 47, 55, 61, 68}, {7, 14, 21, 28, 35, 42, 49}, {12, 45}}, 1, 0,
+                       QDate(2004, 2, 2), QStringLiteral("Dauerschein"))};
+}
+
+void EvaluateAndShowSevenThousandTabs(benchmark::State& state) {
+    for (auto _ : state) {
+        ui::ResultTabs tabs;
+        tabs.resize(700, 400);
+        tabs.show();
+        QApplication::processEvents();
+        int counter = 1;
+        logic::Ergebnisse tables;
+        logic::LaufzeitAuswerten(dauerschein(), fullHistory(), 1.0e6, tables);
+        tabs.addTables(std::move(tables), counter);
+        tabs.repaint();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(tabs.count());
+        state.PauseTiming();
+        tabs.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(EvaluateAndShowSevenThousandTabs)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void SwitchAndRepaintAmongSevenThousandTabs(benchmark::State& state) {
+    ui::ResultTabs tabs;
+    tabs.resize(700, 400);
+    tabs.show();
+    int counter = 1;
+    logic::Ergebnisse tables;
+    logic::LaufzeitAuswerten(dauerschein(), fullHistory(), 1.0e6, tables);
+    tabs.addTables(std::move(tables), counter);
+    QApplication::processEvents();
+    int i = 0;
+    for (auto _ : state) {
+        // As the user does: the next tab to the left, painted at once.
+        tabs.tabBar()->setCurrentIndex(tabs.count() - 1 - (i++ % 500));
+        tabs.repaint();
+    }
+}
+BENCHMARK(SwitchAndRepaintAmongSevenThousandTabs)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,85 @@
+#include "ui/evaluation/file_view.h"
+
+#include "ui/evaluation/grid.h"
+#include "ui/evaluation/listing_model.h"
+#include "ui/evaluation/result_tabs.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSplitter>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace talvo::ui {
+
+namespace {
+QToolButton* iconButton(QWidget* parent, const QString& name, QStyle::StandardPixmap icon,
+                        const QString& hint) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(parent->style()->standardIcon(icon));
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    return b;
+}
+} // namespace
+
+TFrameAuswertung::TFrameAuswertung(int n, int first, int last, std::span<const logic::TGetippt> slips,
+                                   QWidget* parent)
+    : QWidget(parent), first_(first), last_(last) {
+    setObjectName(QStringLiteral("Ausw%1").arg(n));
+    setProperty("tag", first);
+
+    g1 = new QTableView(this);
+    g1->setObjectName(QStringLiteral("g1"));
+    g1->setModel(new ListingModel(logic::ScheinListing(slips), g1));
+    setUpGrid(g1, logic::listingBreiten(), 20);
+    g1->setProperty("tag", last);
+
+    auto* lower = new QWidget(this);
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(2, 2, 2, 0);
+    bar->setSpacing(2);
+    auto* title = new QLabel(QStringLiteral("Ergebnisse"), lower);
+    title->setObjectName(QStringLiteral("resultsTitle"));
+    bar->addWidget(title);
+    bar->addStretch();
+    QToolButton* closeOne = iconButton(lower, QStringLiteral("closeResultTab"), QStyle::SP_DialogCloseButton,
+                                       QStringLiteral("Aktuelles Ergebnis schließen"));
+    QToolButton* closeAll =
+        iconButton(lower, QStringLiteral("closeAllResultTabs"), QStyle::SP_DialogDiscardButton,
+                   QStringLiteral("Alle Ergebnisse schließen"));
+    bar->addWidget(closeOne);
+    bar->addWidget(closeAll);
+
+    PCG2 = new ResultTabs(lower);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->setSpacing(2);
+    lowerLayout->addLayout(bar);
+    lowerLayout->addWidget(PCG2, 1);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("Splitter1"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(g1);
+    splitter->addWidget(lower);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    connect(closeOne, &QToolButton::clicked, PCG2, &ResultTabs::closeCurrent);
+    connect(closeAll, &QToolButton::clicked, PCG2, &ResultTabs::closeAll);
+    connect(PCG2, &ResultTabs::drawChosen, this, &TFrameAuswertung::drawChosen);
+}
+
+void TFrameAuswertung::addResults(logic::Ergebnisse tables, int& counter) {
+    PCG2->addTables(std::move(tables), counter);
+}
+
+} // namespace talvo::ui

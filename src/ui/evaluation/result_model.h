@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+namespace talvo::logic {
+struct Ergebnistabelle;
+}
+
+namespace talvo::ui {
+
+// Shows one result table; the tabs of a file switch the table it shows, so a single
+// view serves thousands of tables.
+class ResultModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The table must outlive its showing; nullptr shows nothing.
+    void setTable(const logic::Ergebnistabelle* table);
+    const logic::Ergebnistabelle* table() const { return table_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    const logic::Ergebnistabelle* table_ = nullptr;
+};
+
+} // namespace talvo::ui

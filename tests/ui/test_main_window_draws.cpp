@@ -1,0 +1,274 @@
+#include "logic/core/history_file.h"
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "support/builders.h"
+#include "support/history_builder.h"
+#include "support/temp_files.h"
+#include "ui/common/clock.h"
+#include "ui/common/message_box.h"
+#include "ui/evaluation/main_window.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace talvo;
+
+// The left column of the main window: the draw lists, the board, the date range preset
+// and the draw-set export.
+class MainWindowDrawsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    logic::AppPaths paths;
+    QStringList messages;
+
+    template <typename T> static T* child(QWidget& w, const char* name) {
+        T* c = w.findChild<T*>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+
+    void writeHistory(const logic::DrawHistory& h) { logic::KenoZahlenSchreiben(paths.historyFile(), h); }
+
+    static QList<int> marked(QWidget& w) {
+        QList<int> numbers;
+        for (int n = 1; n <= 70; ++n) {
+            if (w.findChild<QPushButton*>(QStringLiteral("lot%1").arg(n))->isChecked())
+                numbers << n;
+        }
+        return numbers;
+    }
+
+    static QList<int> numbersOf(const logic::TKenoZahlen& d) {
+        QList<int> numbers;
+        for (auto n : d.GZ)
+            numbers << n;
+        return numbers;
+    }
+
+  private slots:
+    void init() {
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.filePath(QStringLiteral("data")));
+        paths.dataDir = dir.filePath(QStringLiteral("data/"));
+        paths.programDir = dir.filePath(QStringLiteral("prog/"));
+        messages.clear();
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return true;
+        });
+        ui::setClockForTests([] { return QDateTime(QDate(2024, 12, 31), QTime(12, 0)); });
+    }
+    void cleanup() { ui::setClockForTests({}); }
+
+    void boardHasSeventyNumbersInRowsOfSeven() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        for (int n = 1; n <= 70; ++n) {
+            auto* b = w.findChild<QPushButton*>(QStringLiteral("lot%1").arg(n));
+            QVERIFY(b);
+            QCOMPARE(b->text(), QString::number(n));
+            QCOMPARE(b->property("tag").toInt(), n);
+        }
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto pos = [&](int n) {
+            return child<QPushButton>(w, QStringLiteral("lot%1").arg(n).toLatin1())->pos();
+        };
+        QCOMPARE(pos(7).y(), pos(1).y());
+        QVERIFY(pos(8).y() > pos(1).y());
+        QCOMPARE(pos(8).x(), pos(1).x());
+        QCOMPARE(pos(70).x(), pos(7).x());
+    }
+
+    void creationFillsTheListsAndShowsTheNewestDraw() {
+        const logic::DrawHistory h = test::drawDays(QDate(2024, 2, 1), 30); // up to Wednesday 06.03.2024
+        writeHistory(h);
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        QVERIFY(messages.isEmpty());
+        auto* comboNr = child<QComboBox>(w, "comboNr");
+        auto* comboDatum = child<QComboBox>(w, "comboDatum");
+        QCOMPARE(comboNr->count(), 30);
+        QCOMPARE(comboDatum->count(), 30);
+        QCOMPARE(comboNr->itemText(0), QStringLiteral("1"));
+        QCOMPARE(comboDatum->itemText(0), QStringLiteral("01.02.2024"));
+        QCOMPARE(comboNr->currentIndex(), 29);
+        QCOMPARE(comboDatum->currentText(), QStringLiteral("06.03.2024"));
+        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("06.03.2024"));
+        QCOMPARE(marked(w), numbersOf(h[29]));
+        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 20);
+        QCOMPARE(child<QLineEdit>(w, "E77")->text(), h[29].plus5.text());
+        QCOMPARE(state.gzAnzahl(), 20);
+
+        auto* comboNr2 = child<QComboBox>(w, "comboNr2");
+        auto* combo2 = child<QComboBox>(w, "combo2");
+        QCOMPARE(comboNr2->count(), 31);
+        QCOMPARE(comboNr2->itemText(30), QStringLiteral("31"));
+        QCOMPARE(combo2->itemText(30), QStringLiteral("07.03.2024"));
+        QCOMPARE(combo2->currentIndex(), 30);
+        QCOMPARE(child<QTabWidget>(w, "PC0")->currentIndex(), 0);
+    }
+
+    void choosingADrawShowsItEverywhere() {
+        logic::DrawHistory h = test::drawDays(QDate(2024, 2, 1), 30);
+        h[5].GZ = {};
+        h[5].plus5.setText(QString());
+        writeHistory(h);
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        auto* comboNr = child<QComboBox>(w, "comboNr");
+        auto* comboDatum = child<QComboBox>(w, "comboDatum");
+
+        comboNr->setCurrentIndex(16);
+        emit comboNr->activated(16);
+        QCOMPARE(comboDatum->currentIndex(), 16);
+        QCOMPARE(marked(w), numbersOf(h[16]));
+        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 20);
+        QCOMPARE(child<QLineEdit>(w, "E77")->text(), h[16].plus5.text());
+        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), comboDatum->itemText(16));
+
+        comboDatum->setCurrentIndex(3);
+        emit comboDatum->activated(3);
+        QCOMPARE(comboNr->currentIndex(), 3);
+        QCOMPARE(marked(w), numbersOf(h[3]));
+        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("05.02.2024"));
+
+        // An empty record leaves the board, the gauge and the plus 5 field empty.
+        comboNr->setCurrentIndex(5);
+        emit comboNr->activated(5);
+        QVERIFY(marked(w).isEmpty());
+        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 0);
+        QCOMPARE(child<QLineEdit>(w, "E77")->text(), QString());
+        QVERIFY(state.GZAuswahl.empty());
+
+        // BGo shows the chosen draw again after numbers were marked by hand.
+        child<QPushButton>(w, "lot1")->click();
+        child<QPushButton>(w, "BGo")->click();
+        QVERIFY(marked(w).isEmpty());
+    }
+
+    void aRecordDatedBeforeTheFirstDrawShowsNothing() {
+        logic::DrawHistory h = test::drawDays(QDate(2024, 2, 1), 3);
+        h[0].datum = logic::dateToSerial(QDate(2004, 2, 1));
+        writeHistory(h);
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        w.ZiehungZeigen(0);
+        QVERIFY(marked(w).isEmpty());
+        QCOMPARE(child<QLineEdit>(w, "E77")->text(), QString());
+        w.ZiehungZeigen(3); // outside the history: nothing happens
+        QVERIFY(marked(w).isEmpty());
+    }
+
+    void withoutAHistoryEverythingStaysEmpty() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        QVERIFY(messages.isEmpty());
+        for (const char* name : {"comboNr", "comboDatum", "comboNr2"})
+            QCOMPARE(child<QComboBox>(w, name)->count(), 0);
+        QVERIFY(marked(w).isEmpty());
+        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("Markierte Zahlen"));
+    }
+
+    void dateRangeIsPresetByTheNewestDrawsWeekday() {
+        struct Case {
+            QDate newest;
+            QDate von;
+            QDate bis;
+        };
+        for (const Case c : {Case{QDate(2024, 3, 9), QDate(2024, 3, 4), QDate(2024, 3, 9)},     // Saturday
+                             Case{QDate(2024, 3, 6), QDate(2024, 2, 29), QDate(2024, 3, 6)},    // Wednesday
+                             Case{QDate(2024, 3, 10), QDate(2024, 3, 4), QDate(2024, 3, 9)}}) { // Sunday
+            writeHistory(
+                {test::draw(c.newest.addDays(-1), test::run20(1)), test::draw(c.newest, test::run20(2))});
+            logic::ProgramState state;
+            ui::TFAuswertung w(state, paths);
+            w.FormCreate();
+            QCOMPARE(child<QDateEdit>(w, "DateV")->date(), c.von);
+            QCOMPARE(child<QDateEdit>(w, "DateB")->date(), c.bis);
+        }
+    }
+
+    void dateFieldsKeepTheirRules() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        auto* von = child<QDateEdit>(w, "DateV");
+        auto* bis = child<QDateEdit>(w, "DateB");
+        von->setDate(QDate(2004, 1, 1));
+        QCOMPARE(von->date(), QDate(2004, 2, 2));
+        von->setDate(QDate(2024, 5, 10));
+        bis->setDate(QDate(2024, 5, 1));
+        QCOMPARE(bis->date(), QDate(2024, 5, 10));
+        bis->setDate(QDate(2025, 6, 1));
+        QCOMPARE(bis->date(), QDate(2024, 12, 31));
+        // Moving von after bis leaves bis alone.
+        von->setDate(QDate(2024, 12, 31));
+        bis->setDate(QDate(2024, 12, 30));
+        QCOMPARE(bis->date(), QDate(2024, 12, 31));
+        // With von in the future each rule applies once: bis ends at today.
+        von->setDate(QDate(2025, 3, 1));
+        bis->setDate(QDate(2024, 6, 1));
+        QCOMPARE(bis->date(), QDate(2024, 12, 31));
+        QCOMPARE(von->date(), QDate(2025, 3, 1));
+    }
+
+    void boardMarksAtMostTwentyNumbers() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        for (int n = 1; n <= 21; ++n)
+            child<QPushButton>(w, QStringLiteral("lot%1").arg(n).toLatin1())->click();
+        QCOMPARE(state.gzAnzahl(), 20);
+        QVERIFY(!state.GZAuswahl.contains(21));
+        QVERIFY(!child<QPushButton>(w, "lot21")->isChecked());
+        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 20);
+        child<QPushButton>(w, "lot3")->click();
+        QVERIFY(!child<QPushButton>(w, "lot3")->isChecked());
+        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 19);
+    }
+
+    void hierSwitchesToTheEntryPage() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        emit child<QLabel>(w, "LHier")->linkActivated(QStringLiteral("hier"));
+        QCOMPARE(child<QTabWidget>(w, "PC0")->currentIndex(), 1);
+    }
+
+    void historyChangesRefillTheLists() {
+        writeHistory(test::drawDays(QDate(2024, 2, 1), 10));
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        state.setHistory(test::drawDays(QDate(2024, 2, 1), 12));
+        QCOMPARE(child<QComboBox>(w, "comboNr")->count(), 12);
+        QCOMPARE(child<QComboBox>(w, "comboNr")->currentIndex(), 11);
+        QCOMPARE(child<QComboBox>(w, "combo2")->count(), 13);
+    }
+
+    void clickOnTheCaptionExportsTheDrawSets() {
+        writeHistory(test::drawDays(QDate(2024, 2, 1), 400));
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        QTest::mouseClick(child<QLabel>(w, "LAuswahl"), Qt::LeftButton);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(QFileInfo(paths.dataDir + QStringLiteral("gz6.tpp")).size(), 240);
+        QCOMPARE(QFileInfo(paths.dataDir + QStringLiteral("gz300.tpp")).size(), 12000);
+        QCOMPARE(QFileInfo(paths.dataDir + QStringLiteral("gzAlle.tpp")).size(), 16000);
+    }
+};
+
+QTEST_MAIN(MainWindowDrawsTest)
+#include "test_main_window_draws.moc"

@@ -1,0 +1,405 @@
+#include "logic/core/history_file.h"
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/core/slip_file.h"
+#include "support/builders.h"
+#include "support/cli_runner.h"
+#include "support/history_builder.h"
+#include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
+#include "ui/evaluation/file_view.h"
+#include "ui/evaluation/main_window.h"
+#include "ui/evaluation/result_tab_strip.h"
+#include "ui/evaluation/result_tabs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace talvo;
+
+// The evaluation area of the main window: loading play-slip files, the three ways of
+// evaluating, the result tabs and closing tabs.
+class MainWindowEvaluationTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    logic::AppPaths paths;
+    QList<QPair<QString, ui::MessageIcon>> messages;
+    // Monday 05.02. to Saturday 17.02.2024 (12 draws).
+    const logic::DrawHistory history = test::drawDays(QDate(2024, 2, 5), 12);
+
+    template <typename T> static T* child(QWidget& w, const QString& name) {
+        T* c = w.findChild<T*>(name);
+        if (!c)
+            qFatal("no control %s", qPrintable(name));
+        return c;
+    }
+    template <typename T> static T* child(QWidget& w, const char* name) {
+        return child<T>(w, QString::fromLatin1(name));
+    }
+
+    QString slipFile(const QString& name, const logic::SlipList& slips) {
+        const QString path = dir.filePath(name);
+        logic::ScheinDateiSchreiben(path, slips);
+        return path;
+    }
+
+    static ui::ResultTabs* results(ui::TFAuswertung& w) { return w.activeFileView()->results(); }
+
+    static QStringList gridRow(QTableView* grid, int row) {
+        QStringList cells;
+        for (int c = 0; c < grid->model()->columnCount(); ++c)
+            cells << grid->model()->index(row, c).data().toString();
+        return cells;
+    }
+
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().first; }
+
+  private slots:
+    void init() {
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.filePath(QStringLiteral("data")));
+        QDir().mkpath(dir.filePath(QStringLiteral("prog")));
+        paths.dataDir = dir.filePath(QStringLiteral("data/"));
+        paths.programDir = dir.filePath(QStringLiteral("prog/"));
+        logic::KenoZahlenSchreiben(paths.historyFile(), history);
+        messages.clear();
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
+            messages.append({text, icon});
+            return true;
+        });
+        ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 1), QTime(12, 0)); });
+    }
+    void cleanup() { ui::setClockForTests({}); }
+
+    void loadingOpensAFileTabPerFile() {
+        logic::ProgramState state;
+        state.ScheinListe = {test::slip({{9, 10}})};
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        auto* area = child<QStackedWidget>(w, "evaluationArea");
+        QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
+
+        const QString path =
+            slipFile(QStringLiteral("Woche.1.tix"),
+                     {test::slip({{1, 2}, {3, 4, 5}, {}, {6, 7}}, 1, 8), test::slip({{8, 9}}, 0, 0)});
+        w.AuswertungLaden(path);
+        w.AuswertungLaden(path);
+        QCOMPARE(w.fileTabCount(), 2);
+        auto* pc2 = child<QTabWidget>(w, "PC2");
+        QCOMPARE(pc2->tabText(0), QStringLiteral("Woche.1"));
+        QCOMPARE(pc2->widget(0)->objectName(), QStringLiteral("TabAusw1"));
+        QCOMPARE(pc2->widget(1)->objectName(), QStringLiteral("TabAusw2"));
+        QCOMPARE(pc2->currentIndex(), 1);
+        QCOMPARE(area->currentWidget(), pc2);
+        QCOMPARE(state.AuswertScheine.size(), std::size_t{4});
+        QCOMPARE(state.ScheinListe.size(), std::size_t{1});
+
+        ui::TFrameAuswertung* second = w.fileView(1);
+        QCOMPARE(second->objectName(), QStringLiteral("Ausw2"));
+        QCOMPARE(second->first(), 2);
+        QCOMPARE(second->last(), 3);
+        QTableView* g1 = second->listing();
+        QCOMPARE(g1->model()->rowCount(), 4);
+        QCOMPARE(g1->horizontalHeader()->sectionSize(0), 35);
+        QCOMPARE(g1->horizontalHeader()->sectionSize(17), 110);
+        QCOMPARE(gridRow(g1, 0).mid(0, 3), (QStringList{"1", "Test", "2"}));
+        QCOMPARE(gridRow(g1, 0).mid(13, 4), (QStringList{"nein", "2", "18", "02.01.2024"}));
+        QCOMPARE(gridRow(g1, 3).mid(0, 3), (QStringList{"4", "Test", "2"}));
+        QCOMPARE(gridRow(g1, 3)[15], QStringLiteral("Dauer"));
+
+        // An empty file gets a tab with an empty listing, and its evaluations do nothing.
+        w.AuswertungLaden(slipFile(QStringLiteral("leer"), {}));
+        QCOMPARE(pc2->tabText(2), QStringLiteral("leer"));
+        QCOMPARE(w.fileView(2)->listing()->model()->rowCount(), 0);
+        QCOMPARE(w.fileView(2)->last(), w.fileView(2)->first() - 1);
+        w.LaufzeitClick();
+        w.BaktuellClick();
+        QCOMPARE(results(w)->count(), 0);
+        QVERIFY(messages.isEmpty());
+    }
+
+    void openDialogAndTheDemoSlip() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        ui::setNextFileName(QString());
+        w.OeffnenClick();
+        QCOMPARE(w.fileTabCount(), 0);
+        ui::setNextFileName(slipFile(QStringLiteral("a.tix"), {test::slip({{1, 2}})}));
+        w.findChild<QAction*>(QStringLiteral("MOeffnen"))->trigger();
+        QCOMPARE(w.fileTabCount(), 1);
+
+        w.DemoClick();
+        QCOMPARE(lastMessage(),
+                 QStringLiteral("Die Datei mit dem Demo-Spielschein \"Demo.tix\" wurde nicht gefunden.\r\r"
+                                "Ich muss abbrechen."));
+        QCOMPARE(messages.last().second, ui::MessageIcon::Error);
+        QCOMPARE(w.fileTabCount(), 1);
+
+        // The demo file the project ships lies beside the programs.
+        QVERIFY(QFile::copy(QStringLiteral(TALVO_BIN_DIR "/Demo.tix"),
+                            paths.programDir + QStringLiteral("Demo.tix")));
+        child<QPushButton>(w, "BDemo")->click();
+        QCOMPARE(w.fileTabCount(), 2);
+        QCOMPARE(child<QTabWidget>(w, "PC2")->tabText(1), QStringLiteral("Demo"));
+        QVERIFY(w.activeFileView()->listing()->model()->rowCount() >= 4);
+
+        // A file that cannot be read opens no tab; the general error handling reports it.
+        messages.clear();
+        ui::setNextFileName(dir.filePath(QStringLiteral("fehlt.tix")));
+        w.findChild<QAction*>(QStringLiteral("TOeffnen"))->trigger();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(lastMessage().contains(QStringLiteral("fehlt.tix")));
+        QCOMPARE(w.fileTabCount(), 2);
+    }
+
+    void evaluationNeedsALoadedFile() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        for (const char* button : {"Baktuell", "BLaufzeit"}) {
+            messages.clear();
+            child<QPushButton>(w, button)->click();
+            QCOMPARE(lastMessage(),
+                     QStringLiteral("Sie haben keinen Spielschein für die Auswertung eingelesen.\r\r"
+                                    "Ich breche erst einmal ab."));
+            QCOMPARE(messages.last().second, ui::MessageIcon::Information);
+        }
+        messages.clear();
+        child<QToolButton>(w, "BZeitraum")->click();
+        QCOMPARE(messages.size(), 1);
+    }
+
+    void currentDrawEvaluatesTheMarkedNumbers() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        w.AuswertungLaden(
+            slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}, {3, 4, 5}}), test::slip({{6, 7}}, 3)}));
+        child<QToolButton>(w, "closeFileTab")->click(); // nothing evaluated yet; the tab goes
+        w.AuswertungLaden(
+            slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}, {3, 4, 5}}), test::slip({{6, 7}}, 3)}));
+
+        // An empty board is refused with the error icon.
+        child<QPushButton>(w, "lot1")->click();
+        for (int n = 1; n <= 70; ++n) {
+            if (state.GZAuswahl.contains(n))
+                child<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
+        }
+        QVERIFY(state.GZAuswahl.empty());
+        child<QPushButton>(w, "Baktuell")->click();
+        QCOMPARE(lastMessage(), QStringLiteral("Keine Gewinnzahlen für die Auswertung angegeben."));
+        QCOMPARE(messages.last().second, ui::MessageIcon::Error);
+
+        for (int n : {1, 2, 3, 6, 7})
+            child<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
+        child<QLineEdit>(w, "E77")->setText(QStringLiteral("1234567"));
+        child<QPushButton>(w, "Baktuell")->click();
+        ui::ResultTabs* r = results(w);
+        QCOMPARE(r->count(), 1);
+        QCOMPARE(r->tabName(0), QStringLiteral("TabG1"));
+        QCOMPARE(r->tabBar()->tabText(0), QStringLiteral("17.02.2024"));
+        QTableView* g2 = r->grid();
+        QCOMPARE(g2->property("tag").toInt(), 0);
+        QCOMPARE(g2->model()->rowCount(), 3);
+        QCOMPARE(gridRow(g2, 0), (QStringList{"1", "2", "2", "1", "6", "6", "", "6", "5,00"}));
+        QCOMPARE(gridRow(g2, 2), (QStringList{"3", "2", "2", "10", "6", "60", "", "66", "54,00"}));
+        QCOMPARE(g2->horizontalHeader()->sectionSize(7), 90);
+        QCOMPARE(g2->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Saldo"));
+    }
+
+    void runningTimeOpensATabPerDraw() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.AuswertungLaden(slipFile(QStringLiteral("s.tix"),
+                                   {test::slip({{1, 2}}, 0, 3, QDate(2024, 2, 6), QStringLiteral("Eins")),
+                                    test::slip({{3, 4}}, 0, 3, QDate(2024, 2, 13), QStringLiteral("Zwei")),
+                                    test::slip({{5, 6}}, 0, 3, QDate(2024, 2, 19), QStringLiteral("Spät"))}));
+        child<QPushButton>(w, "BLaufzeit")->click();
+        QCOMPARE(lastMessage(),
+                 QStringLiteral("Für einen Spielschein war keine Auswertung möglich, da für dessen "
+                                "Laufzeit keine Angaben vorhanden sind."));
+        ui::ResultTabs* r = results(w);
+        QCOMPARE(r->count(), 6);
+        QCOMPARE(r->tabBar()->tabText(0), QStringLiteral("Eins: 06.02.2024"));
+        QCOMPARE(r->tabBar()->tabText(5), QStringLiteral("Zwei: 15.02.2024"));
+        QCOMPARE(r->tabName(5), QStringLiteral("TabG6"));
+        QCOMPARE(r->currentIndex(), 5);
+        QCOMPARE(r->grid()->property("tag").toInt(), 9);
+        // Showing the last table selects no draw.
+        QCOMPARE(child<QComboBox>(w, "comboDatum")->currentIndex(), 11);
+
+        // The user's choice of a tab selects its draw in the lists and on the board.
+        ui::ResultTabStrip* strip = r->tabBar();
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(4).center());
+        QCOMPARE(r->currentIndex(), 4);
+        QCOMPARE(child<QComboBox>(w, "comboDatum")->currentIndex(), 8);
+        QCOMPARE(child<QComboBox>(w, "comboNr")->currentIndex(), 8);
+        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("14.02.2024"));
+        QVERIFY(child<QPushButton>(w, "lot" + QString::number(history[8].GZ[0]))->isChecked());
+        QTest::keyClick(strip, Qt::Key_Home);
+        QCOMPARE(child<QComboBox>(w, "comboDatum")->currentIndex(), 1);
+
+        // A second evaluation numbers its tabs on.
+        child<QPushButton>(w, "BLaufzeit")->click();
+        QCOMPARE(r->count(), 12);
+        QCOMPARE(r->tabName(11), QStringLiteral("TabG12"));
+
+        // The left icon button closes the shown tab, the right one all of them.
+        child<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
+        QCOMPARE(r->count(), 11);
+        QCOMPARE(r->currentIndex(), 10);
+        QCOMPARE(r->tabName(10), QStringLiteral("TabG11"));
+        child<QToolButton>(*w.activeFileView(), "closeAllResultTabs")->click();
+        QCOMPARE(r->count(), 0);
+        QCOMPARE(r->grid()->model()->rowCount(), 0);
+        child<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
+        QCOMPARE(r->count(), 0);
+    }
+
+    void aTableOfTheCurrentDrawSelectsNoDraw() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.AuswertungLaden(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 6))}));
+        child<QPushButton>(w, "BLaufzeit")->click();
+        child<QPushButton>(w, "Baktuell")->click();
+        auto* comboDatum = child<QComboBox>(w, "comboDatum");
+        comboDatum->setCurrentIndex(4);
+        emit comboDatum->activated(4);
+        ui::ResultTabStrip* strip = results(w)->tabBar();
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(0).center());
+        QCOMPARE(comboDatum->currentIndex(), 1);
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(1).center());
+        QCOMPARE(comboDatum->currentIndex(), 1);
+    }
+
+    void dateRangeEvaluatesEverySlipOverTheRange() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        w.AuswertungLaden(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2030, 1, 1)),
+                                                             test::slip({{3, 4}}, 0, 1, QDate(2020, 1, 1))}));
+        child<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 5));
+        child<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 17));
+        child<QToolButton>(w, "BZeitraum")->click();
+        QCOMPARE(results(w)->count(), 24);
+        child<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 10));
+        child<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 10));
+        child<QToolButton>(w, "BZeitraum")->click();
+        QCOMPARE(results(w)->count(), 26);
+        QVERIFY(messages.isEmpty());
+    }
+
+    void aBadPlusFiveNumberStopsWithAMessageAndKeepsTheTables() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        logic::TGetippt bad = test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 6), QStringLiteral("Kaputt"));
+        bad.p5 = 1;
+        bad.plus5.setText(QStringLiteral("12a"));
+        w.AuswertungLaden(
+            slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 6)), bad}));
+        child<QPushButton>(w, "BLaufzeit")->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(lastMessage().contains(QStringLiteral("\"12a\"")));
+        QCOMPARE(messages.last().second, ui::MessageIcon::Error);
+        QCOMPARE(results(w)->count(), 3);
+    }
+
+    void closingFileTabsBringsBackTheHelpPanel() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        auto* area = child<QStackedWidget>(w, "evaluationArea");
+        const QString path = slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}})});
+        w.AuswertungLaden(path);
+        w.AuswertungLaden(path);
+        w.AuswertungLaden(path);
+        child<QToolButton>(w, "closeFileTab")->click();
+        QCOMPARE(w.fileTabCount(), 2);
+        QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("PC2"));
+        child<QToolButton>(w, "closeAllFileTabs")->click();
+        QCOMPARE(w.fileTabCount(), 0);
+        QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
+        QCOMPARE(state.AuswertScheine.size(), std::size_t{3});
+        child<QPushButton>(w, "BLaufzeit")->click();
+        QVERIFY(lastMessage().startsWith(QStringLiteral("Sie haben keinen Spielschein")));
+
+        // Counters go on after closing.
+        w.AuswertungLaden(path);
+        QCOMPARE(child<QTabWidget>(w, "PC2")->widget(0)->objectName(), QStringLiteral("TabAusw4"));
+        child<QToolButton>(w, "closeFileTab")->click();
+        QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
+    }
+
+    void routesStayDisabledUntilTheirWindowExists() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        auto* excel = child<QPushButton>(w, "BExcel");
+        auto* statistik = child<QToolButton>(w, "BStatistik");
+        QVERIFY(!excel->isEnabled());
+        QVERIFY(!statistik->isEnabled());
+        int shown = 0;
+        w.setRoute(ui::Route::Ziehungsexport, [&] { ++shown; });
+        w.setRoute(ui::Route::Statistik, [&] { shown += 10; });
+        QVERIFY(excel->isEnabled());
+        QVERIFY(statistik->isEnabled());
+        excel->click();
+        statistik->click();
+        w.findChild<QAction*>(QStringLiteral("TStatistik"))->trigger();
+        QCOMPARE(shown, 21);
+    }
+
+    // What the window shows, cell for cell, is what the command line prints.
+    void theCommandLinePrintsWhatTheWindowShows() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        logic::TGetippt p5 =
+            test::slip({{}, {10, 11, 12, 13, 14, 15, 16, 17}}, 2, 0, QDate(2024, 2, 7), QStringLiteral("P"));
+        p5.p5 = 1;
+        p5.plus5.setText(QStringLiteral("10005"));
+        const QString path = slipFile(QStringLiteral("s.tix"),
+                                      {test::slip({{1, 2}, {5, 9, 30}}, 1, 7, QDate(2024, 2, 5)), p5});
+        w.AuswertungLaden(path);
+        child<QPushButton>(w, "BLaufzeit")->click();
+        QString shown;
+        ui::ResultTabs* r = results(w);
+        for (int i = 0; i < r->count(); ++i) {
+            r->tabBar()->setCurrentIndex(i);
+            shown += QStringLiteral("# ") + r->tabBar()->tabText(i) + QLatin1Char('\n');
+            QStringList header;
+            for (int c = 0; c < 9; ++c)
+                header << r->grid()->model()->headerData(c, Qt::Horizontal).toString();
+            shown += header.join(QLatin1Char('\t')) + QLatin1Char('\n');
+            for (int row = 0; row < r->grid()->model()->rowCount(); ++row)
+                shown += gridRow(r->grid(), row).join(QLatin1Char('\t')) + QLatin1Char('\n');
+        }
+        const auto cli =
+            test::runCli({QStringLiteral("evaluate"), QStringLiteral("--history"), paths.historyFile(),
+                          QStringLiteral("--slips"), path, QStringLiteral("--laufzeit"),
+                          QStringLiteral("--now"), QStringLiteral("2024-03-01 12:00")});
+        QCOMPARE(cli.exitCode, 0);
+        QCOMPARE(r->count(), 12 + 10);
+        QCOMPARE(cli.out, shown);
+    }
+};
+
+QTEST_MAIN(MainWindowEvaluationTest)
+#include "test_main_window_evaluation.moc"
