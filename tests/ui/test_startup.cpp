@@ -119,7 +119,9 @@ private slots:
         auto* main = program.mainWindow();
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MStartfenster"))->isEnabled());
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MBeenden"))->isEnabled());
-        for (const char* name : {"MStatistik", "TStatistik", "TKalender", "TTippcenter", "MInfo"})
+        QVERIFY(main->findChild<QAction*>(QStringLiteral("MStatistik"))->isEnabled());
+        QVERIFY(ui::FormOffen(QStringLiteral("FStatistik1")));
+        for (const char* name : {"TKalender", "TTippcenter", "MInfo"})
             QVERIFY2(!main->findChild<QAction*>(QString::fromLatin1(name))->isEnabled(), name);
         QVERIFY(messages.isEmpty());
     }

@@ -6,6 +6,7 @@
 #include "platform/download_base.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/settings/optionen.h"
 #include "ui/slips/eingabe2.h"
 
@@ -22,6 +23,7 @@ Application::~Application() {
     delete aktuell_;
     delete eingabe_;
     delete optionen_;
+    delete statistik_;
     delete main_;
     delete start_;
 }
@@ -58,8 +60,19 @@ void Application::createWindows() {
     main_->setRoute(Route::Startfenster, [this] { start_->show(); });
     runAction(start_, [this] { main_->FormCreate(); });
 
+    statistik_ = new TFStatistik1(*state_, paths_);
+    runAction(start_, [this] { statistik_->FormCreate(); });
+    main_->setRoute(Route::Statistik, [this] { showWindow(statistik_); });
+
     optionen_ = new TFOptionen(*state_, paths_);
-    runAction(start_, [this] { optionen_->FormCreate(OptionenKopplung{}); });
+    OptionenKopplung kopplung;
+    kopplung.statistikRegister = statistik_->registerNamen();
+    kopplung.statistikEinstellen = [this](int anzahlIndex, int registerIndex) {
+        statistik_->setAnzahlIndex(anzahlIndex);
+        statistik_->setRegister(registerIndex);
+        statistik_->RG1Click();
+    };
+    runAction(start_, [this, &kopplung] { optionen_->FormCreate(kopplung); });
     main_->setRoute(Route::Optionen, [this] { showWindow(optionen_); });
 
     eingabe_ = new TFEingabe2(*state_, paths_);
@@ -67,6 +80,10 @@ void Application::createWindows() {
     main_->setRoute(Route::Spielscheincenter, [this] { showWindow(eingabe_); });
 
     aktuell_ = new TFAktuell1(*state_, paths_, QString::fromLatin1(platform::kDownloadBase));
+    connect(aktuell_, &TFAktuell1::updateFinished, this, [this](bool merged) {
+        if (merged)
+            runAction(statistik_, [this] { statistik_->RG1Click(); });
+    });
     runAction(start_, [this] { aktuell_->FormCreate(); });
     main_->setRoute(Route::Aktualisierung, [this] { showWindow(aktuell_); });
 }

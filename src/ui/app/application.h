@@ -16,6 +16,7 @@ namespace talvo::ui {
 class TFStart;
 class TFAuswertung;
 class TFAktuell1;
+class TFStatistik1;
 class TFOptionen;
 class TFEingabe2;
 
@@ -34,6 +35,7 @@ public:
     const logic::AppPaths& paths() const { return paths_; }
     TFStart* startWindow() const { return start_; }
     TFAuswertung* mainWindow() const { return main_; }
+    TFStatistik1* statisticsWindow() const { return statistik_; }
     TFOptionen* optionsWindow() const { return optionen_; }
     TFEingabe2* slipCentre() const { return eingabe_; }
     TFAktuell1* updateWindow() const { return aktuell_; }
@@ -55,6 +57,7 @@ private:
     std::unique_ptr<logic::ProgramState> state_;
     TFStart* start_ = nullptr;
     TFAuswertung* main_ = nullptr;
+    TFStatistik1* statistik_ = nullptr;
     TFOptionen* optionen_ = nullptr;
     TFEingabe2* eingabe_ = nullptr;
     TFAktuell1* aktuell_ = nullptr;

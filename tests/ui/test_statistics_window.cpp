@@ -1,0 +1,305 @@
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/export/export_tabelle.h"
+#include "logic/statistics/free_search.h"
+#include "logic/statistics/kombi_suche.h"
+#include "logic/statistics/statistik.h"
+#include "platform/spreadsheet.h"
+#include "support/builders.h"
+#include "support/generated_history.h"
+#include "ui/common/message_box.h"
+#include "ui/statistics/best_combinations_page.h"
+#include "ui/statistics/result_grid.h"
+#include "ui/statistics/statistics_window.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace talvo;
+
+class StatisticsWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir data;
+    logic::AppPaths paths;
+    std::unique_ptr<logic::ProgramState> state;
+    std::unique_ptr<ui::TFStatistik1> window;
+    QStringList messages;
+    QList<int> followed; // choices passed on to the tip centre
+
+    template <typename T = QWidget>
+    T* child(const QString& name) {
+        T* w = window->findChild<T*>(name);
+        if (!w)
+            qWarning("missing child %s", qPrintable(name));
+        return w;
+    }
+    QString text(const QString& name) { return child<QLabel>(name)->text(); }
+    ui::ResultGrid* grid(const QString& name) { return child<ui::ResultGrid>(name); }
+    void couple() {
+        window->tippcenterKoppeln({[this](int index) { followed << index; }, [] {}});
+    }
+    void click(const QString& name) { child<QPushButton>(name)->click(); }
+
+private slots:
+    void init() {
+        paths.dataDir = data.path() + QLatin1Char('/');
+        state = std::make_unique<logic::ProgramState>();
+        state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 9));
+        window = std::make_unique<ui::TFStatistik1>(*state, paths);
+        window->FormCreate();
+        messages.clear();
+        followed.clear();
+        ui::setMessageHook([this](const QString& t, ui::MessageIcon) {
+            messages << t;
+            return true;
+        });
+    }
+    void cleanup() {
+        window.reset();
+        ui::setMessageHook({});
+        platform::setSpreadsheetDesktopForTests(nullptr);
+    }
+
+    void formCreateShowsChoicesGridsAndAbsences() {
+        QCOMPARE(window->objectName(), QStringLiteral("FStatistik1"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Statistische Auswertungen"));
+        QCOMPARE(window->property("HelpContext").toInt(), 90);
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        QStringList choices;
+        for (auto* r : child<QGroupBox>("RG1")->findChildren<QRadioButton*>())
+            choices << r->text();
+        QCOMPARE(choices, (QStringList{"Alle", "10", "12", "18", "20", "24", "30", "50", "100", "313"}));
+        QCOMPARE(window->anzahlIndex(), -1);
+        QCOMPARE(window->registerNamen(), (QStringList{"Einzelnummern", "Endzahlen", "Zehner", "Freie Kombis",
+                                                       "Beste Kombis", "Ausgeblieben"}));
+        for (const char* name : {"gk1", "GK2"}) {
+            QCOMPARE(grid(name)->cellText(1, 0), QStringLiteral("Kombination"));
+            QCOMPARE(grid(name)->cellText(0, 1), QStringLiteral("1"));
+            QCOMPARE(grid(name)->cellText(0, 1000), QStringLiteral("1000"));
+        }
+        QCOMPARE(grid("g1")->cellText(2, 0), QStringLiteral("Datum"));
+        QCOMPARE(grid("g2")->cellText(0, 5), QStringLiteral("Chance"));
+        QVERIFY(child<QLabel>("LGestartet")->isHidden());
+        for (int n = 1; n <= 70; ++n)
+            QVERIFY(child<QPushButton>(QStringLiteral("lot%1").arg(n)));
+        // Absences: the newest draw's numbers are 0.
+        const auto& newest = state->history().back().GZ;
+        QCOMPARE(text(QStringLiteral("PNummerA%1").arg(newest[0])), QString::number(newest[0]));
+        QCOMPARE(text(QStringLiteral("PNummerWertA%1").arg(newest[0])), QStringLiteral("0"));
+        QVERIFY(!child<QAction>("BTipp")->isEnabled());
+    }
+
+    void withoutTipCentreTheChoiceOnlySetsTheExpectedValues() {
+        window->setAnzahlIndex(7);
+        QCOMPARE(text("LD"), QStringLiteral("Erwartungswert: 3,93")); // 190 * 50 / 2415
+        QCOMPARE(text("LKombis"), QStringLiteral("Prüfroutinen: 120.750"));
+        QVERIFY(text("LAuswertung1").isEmpty());
+        QVERIFY(!window->statistik().ergebnis(logic::StatArt::Zahlen));
+    }
+
+    void choosingFiftyShowsTheStatisticsAndMovesTheTipCentre() {
+        couple();
+        QVERIFY(child<QAction>("BTipp")->isEnabled());
+        state->KlassenMengen.at(1, 1).insert(70);
+        child<QRadioButton>("RG1_7")->click();
+        QCOMPARE(followed, QList<int>{7});
+        QCOMPARE(text("LAuswertung1"), QStringLiteral("Auswertung für 50 Ziehungen (1000 Zahlen)"));
+        QCOMPARE(text("LLegende1"), QStringLiteral("1000 Zahlen"));
+        QCOMPARE(text("LMittel1"), QStringLiteral("14,3"));
+        QCOMPARE(text("LAuswertung2"), QStringLiteral("Auswertung für 50 Ziehungen (1000 Zahlen)"));
+        const logic::StatErgebnis& r = *window->statistik().ergebnis(logic::StatArt::Zahlen);
+        QCOMPARE(text("PDelta1"), r.R[0]);
+        QCOMPARE(text("PDelta37"), window->statistik().ergebnis(logic::StatArt::Zehner)->R[6]);
+        QCOMPARE(text("PNummerWert12"), QString::number(r.anzahl[11]));
+        const auto& digits = *window->statistik().ergebnis(logic::StatArt::Endzahlen);
+        QCOMPARE(text("PFinale1"), QStringLiteral("Gewinnzahlen mit Endzahl 0:"));
+        QCOMPARE(text("PFinaleWert1"), QString::number(digits.anzahl[0]));
+        QCOMPARE(text("Pdec7"), QStringLiteral("Gewinnzahlen von 61 - 70"));
+        // The class sets were emptied before the run.
+        QCOMPARE(state->KlassenMengen.at(1, 1).contains(70), r.klasse[69] == 5);
+        // Setting the same choice again from code runs nothing.
+        window->setAnzahlIndex(7);
+        QCOMPARE(followed.size(), 1);
+        window->setAnzahlIndex(0);
+        QCOMPARE(followed, (QList<int>{7, 0}));
+        QCOMPARE(text("LMittel1"), QStringLiteral("114,3"));
+    }
+
+    void numbersBoardToggleKeepsItsArrangementOnRecompute() {
+        couple();
+        window->setAnzahlIndex(1);
+        const logic::StatErgebnis r = *window->statistik().ergebnis(logic::StatArt::Zahlen);
+        const std::vector<int> order = window->statistik().haeufigkeitsOrdnung();
+        click("BSortieren1");
+        QCOMPARE(text("PNummer1"), QString::number(order[0]));
+        QCOMPARE(text("PNummerWert1"), QString::number(*std::min_element(r.anzahl.begin(), r.anzahl.end())));
+        // Natural order in the export all the same.
+        const logic::ExportTabelle t = window->exportTable(0);
+        QCOMPARE(t.zelle(0, 5), QStringLiteral("5"));
+        QCOMPARE(t.zelle(1, 5), QString::number(r.anzahl[4]));
+        window->setAnzahlIndex(9);
+        QCOMPARE(text("PNummer1"), QString::number(order[0]));
+        QCOMPARE(text("PNummerWert1"),
+                 QString::number(window->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl[order[0] - 1]));
+        click("BSortieren1");
+        QCOMPARE(text("PNummer1"), QStringLiteral("1"));
+        QCOMPARE(text("PNummer70"), QStringLiteral("70"));
+    }
+
+    void absenceBoardToggleAndExport() {
+        click("BSortieren6");
+        std::vector<int> newest(state->history().back().GZ.begin(), state->history().back().GZ.end());
+        std::sort(newest.begin(), newest.end());
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(text(QStringLiteral("PNummerA%1").arg(i + 1)), QString::number(newest[i]));
+        const logic::ExportTabelle t = window->exportTable(3);
+        QCOMPARE(t.zelle(1, 0), QStringLiteral("Seit Ziehungen..."));
+        QCOMPARE(t.zelle(0, 1), QString::number(newest[0]));
+        QCOMPARE(t.zelle(1, 1), QStringLiteral("0"));
+        click("BSortieren6");
+        QCOMPARE(text("PNummerA1"), QStringLiteral("1"));
+    }
+
+    void absencesFollowAChangedHistory() {
+        logic::DrawHistory h = state->history();
+        h.push_back(test::draw(QDate(2030, 1, 2), test::run20(51)));
+        state->setHistory(h);
+        QCOMPARE(text("PNummerWertA51"), QStringLiteral("0"));
+        QCOMPARE(window->statistik().ziehungen(), 401);
+    }
+
+    void exportsSendTheirTablesOrReportTheMissingProgram() {
+        QStringList opened;
+        platform::SpreadsheetDesktop desktop{false, [&](const QString& p) { opened << p; }};
+        platform::setSpreadsheetDesktopForTests(&desktop);
+        click("BExcel2");
+        QCOMPARE(messages, QStringList{QString::fromUtf8(platform::kExcelFehlt)});
+        desktop.available = true;
+        for (const char* name : {"BExcel1", "BExcel2", "BExcel3", "BExcel4", "BExcel5"})
+            click(name);
+        QCOMPARE(opened.size(), 6);
+        QVERIFY(opened[0].endsWith("/Einzelnummern.xlsx"));
+        QVERIFY(opened[4].endsWith("/Tops.xlsx"));
+        QVERIFY(opened[5].endsWith("/Flops.xlsx"));
+        QCOMPARE(window->exportTable(1).zeilen(), 71);
+        QCOMPARE(window->exportTable(2).zeilen(), 8);
+        QCOMPARE(window->exportTable(2).zelle(0, 7), QStringLiteral("Gewinnzahlen von 61 - 70"));
+    }
+
+    void freeSearchListsHitsAndGrowsTheSummary() {
+        window->setAnzahlIndex(1);
+        const auto& newest = state->history().back().GZ;
+        for (int i = 0; i < 11; ++i) // the eleventh is refused
+            click(QStringLiteral("lot%1").arg(newest[i]));
+        QVERIFY(child<QPushButton>(QStringLiteral("lot%1").arg(newest[0]))->isChecked());
+        QVERIFY(!child<QPushButton>(QStringLiteral("lot%1").arg(newest[10]))->isChecked());
+        click("BStart");
+        QCOMPARE(text("PKombiTop"), QStringLiteral("Auswertung für 10 Ziehungen"));
+        QCOMPARE(child<QGroupBox>("GR2")->title(), QStringLiteral("Such-Ergebnis im Detail (1)"));
+        QCOMPARE(grid("g1")->cellText(0, 1), QStringLiteral("1"));
+        QCOMPARE(grid("g1")->cellText(1, 1), QStringLiteral("400"));
+        QCOMPARE(grid("g1")->cellText(2, 1), logic::serialToText(state->history().back().datum));
+        QCOMPARE(grid("g2")->cellText(1, 0), QStringLiteral("1"));
+        QCOMPARE(grid("g2")->cellText(1, 1), QStringLiteral("10"));
+        QCOMPARE(grid("g2")->cellText(1, 4), QStringLiteral("1"));
+        click("BDel");
+        click("lot1");
+        click("lot2");
+        window->setAnzahlIndex(0);
+        click("BStart");
+        QCOMPARE(grid("g2")->columnCount(), 3);
+        QCOMPARE(grid("g2")->cellText(2, 0), QStringLiteral("2"));
+        QCOMPARE(grid("g2")->cellText(2, 2), QStringLiteral("1 2"));
+        QCOMPARE(grid("g2")->cellText(2, 3), QStringLiteral("400"));
+        QCOMPARE(grid("g2")->cellText(2, 5), QStringLiteral("31,42"));
+        QCOMPARE(grid("g1")->dataRows(), std::max(1, grid("g2")->cellText(2, 4).toInt()));
+        // No number picked: no search.
+        click("BDel");
+        click("BStart");
+        QCOMPARE(grid("g2")->columnCount(), 3);
+    }
+
+    void bestCombinationsRunInTheBackground() {
+        window->setAnzahlIndex(9);
+        auto* page = window->findChild<ui::BestCombinationsPage*>();
+        QSignalSpy done(page, &ui::BestCombinationsPage::searchFinished);
+        child<QRadioButton>("RGKombi1")->click();
+        QCOMPARE(text("LD"), QStringLiteral("Erwartungswert: 6,52"));
+        click("BStart2");
+        QVERIFY(!child<QLabel>("LGestartet")->isHidden());
+        QVERIFY(!child<QPushButton>("BStart2")->isEnabled());
+        page->BStart2Click(); // a second start while one runs does nothing
+        QVERIFY(done.wait(20000));
+        QCOMPARE(done.count(), 1);
+        QVERIFY(child<QLabel>("LGestartet")->isHidden());
+        QVERIFY(text("LDauer").startsWith("Dauer: 0:00:"));
+        QCOMPARE(child<QProgressBar>("Gauge1")->value(), 54740);
+        const logic::KombiErgebnis expected =
+            logic::KombiSuche(logic::kombiFenster(window->statistik().ziehungsMengen(), 313), 3);
+        for (int r : {1, 2, 500, 1000}) {
+            QCOMPARE(grid("gk1")->cellText(1, r), logic::zahlenText(expected.TopKombis[r - 1].kombination));
+            QCOMPARE(grid("gk1")->cellText(2, r), QString::number(expected.TopKombis[r - 1].anzahl));
+            QCOMPARE(grid("GK2")->cellText(1, r), logic::zahlenText(expected.FlopKombis[r - 1].kombination));
+        }
+        const logic::ExportTabelle tops = page->exportTable(*grid("gk1"));
+        QCOMPARE(tops.spalten(), 5);
+        QCOMPARE(tops.zelle(4, 0), QStringLiteral("Häufigkeit"));
+        QCOMPARE(tops.zelle(1, 1) + ' ' + tops.zelle(2, 1) + ' ' + tops.zelle(3, 1), grid("gk1")->cellText(1, 1));
+        QVERIFY(child<QPushButton>("BStart2")->isEnabled());
+    }
+
+    void exportStopsAtTheFirstEmptyRow() {
+        // One draw: 190 pairs occur, so the top list ends after position 190.
+        state->setHistory({test::draw(QDate(2024, 1, 1), test::run20(1))});
+        window->setAnzahlIndex(0);
+        auto* page = window->findChild<ui::BestCombinationsPage*>();
+        QSignalSpy done(page, &ui::BestCombinationsPage::searchFinished);
+        click("BStart2");
+        QVERIFY(done.wait(20000));
+        QCOMPARE(grid("gk1")->cellText(1, 190), QStringLiteral("19 20"));
+        QVERIFY(grid("gk1")->cellText(1, 191).isEmpty());
+        QCOMPARE(grid("gk1")->cellText(0, 191), QStringLiteral("191"));
+        const logic::ExportTabelle tops = page->exportTable(*grid("gk1"));
+        QCOMPARE(tops.zeilen(), 1001);
+        QCOMPARE(tops.zelle(0, 191), QStringLiteral("191"));
+        QVERIFY(tops.zelle(1, 191).isEmpty());
+        QVERIFY(tops.zelle(0, 192).isEmpty());
+    }
+
+    void stopKeepsWhatWasPlaced() {
+        state->setHistory(test::generatedHistory(3000, QDate(2004, 2, 2), 4));
+        window->setAnzahlIndex(0);
+        auto* page = window->findChild<ui::BestCombinationsPage*>();
+        QSignalSpy done(page, &ui::BestCombinationsPage::searchFinished);
+        child<QRadioButton>("RGKombi2")->click();
+        click("BStart2");
+        click("BStop");
+        QVERIFY(done.wait(20000));
+        QVERIFY(child<QProgressBar>("Gauge1")->value() <= 916895);
+        QVERIFY(text("LDauer").startsWith("Dauer: "));
+    }
+
+    void emptyHistoryLeavesEverythingAlone() {
+        state->setHistory({});
+        couple();
+        window->setAnzahlIndex(3);
+        QVERIFY(followed.isEmpty());
+        click("BSortieren1");
+        QCOMPARE(text("PNummer1"), QStringLiteral("1"));
+        click("BStart2");
+        QVERIFY(child<QPushButton>("BStart2")->isEnabled());
+        QCOMPARE(text("PNummerWertA1"), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(StatisticsWindowTest)
+#include "test_statistics_window.moc"
