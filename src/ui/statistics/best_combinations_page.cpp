@@ -122,7 +122,11 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, st
 
     gk1 = listGrid(QStringLiteral("gk1"), this);
     GK2 = listGrid(QStringLiteral("GK2"), this);
-    page->addLayout(side);
+    auto* sideWidget = new QWidget(this);
+    sideWidget->setLayout(side);
+    sideWidget->setMinimumWidth(210);
+    side->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(sideWidget);
     page->addWidget(titled(QStringLiteral("Die 1000 TOP-Kombinationen"), gk1, this), 1);
     page->addWidget(titled(QStringLiteral("Die 1000 FLOP-Kombinationen"), GK2, this), 1);
 }
