@@ -39,7 +39,9 @@ void operator delete(void* p) noexcept {
     liveBytes -= *reinterpret_cast<std::size_t*>(block);
     std::free(block);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
+}
 
 namespace {
 
@@ -50,7 +52,9 @@ const logic::ZiehungsMengenListe& allDraws() {
     return sets;
 }
 
-logic::ZiehungsMengenListe window(int n) { return logic::kombiFenster(allDraws(), n); }
+logic::ZiehungsMengenListe window(int n) {
+    return logic::kombiFenster(allDraws(), n);
+}
 
 void BM_KombiSuche(benchmark::State& state) {
     const int k = static_cast<int>(state.range(0));
@@ -75,13 +79,19 @@ void BM_StraightKombiSuche(benchmark::State& state) {
 }
 
 // range(1) = 0 is "Alle".
-BENCHMARK(BM_KombiSuche)->Args({4, 0})->Args({4, 313})->Args({3, 0})->Args({2, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KombiSuche)
+    ->Args({4, 0})
+    ->Args({4, 313})
+    ->Args({3, 0})
+    ->Args({2, 0})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StraightKombiSuche)->Args({4, 313})->Args({3, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_StraightKombiSuche)->Args({4, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Keeps the time per iteration of every run for the comparison table.
 class ComparingReporter : public benchmark::ConsoleReporter {
-public:
+  public:
+    ComparingReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)
@@ -100,7 +110,8 @@ int main(int argc, char** argv) {
     std::printf("\nplain search time / fast search time, same data, same run:\n");
     for (const char* args : {"4/313", "3/0", "4/0"}) {
         const auto fast = reporter.seconds.find(std::string("BM_KombiSuche/") + args);
-        const auto plain = reporter.seconds.find(std::string("BM_StraightKombiSuche/") + args + "/iterations:1");
+        const auto plain =
+            reporter.seconds.find(std::string("BM_StraightKombiSuche/") + args + "/iterations:1");
         if (fast != reporter.seconds.end() && plain != reporter.seconds.end() && fast->second > 0)
             std::printf("  k/draws %-6s fast %9.4f s   plain %9.3f s   ratio %8.0f\n", args, fast->second,
                         plain->second, plain->second / fast->second);

@@ -26,9 +26,12 @@ constexpr char kXlsxMimeType[] = "application/vnd.openxmlformats-officedocument.
 // The column (0 = A) whose cells stay text, or -1.
 int textColumn(int mode) {
     switch (mode) {
-    case kModusGewinnzahlenPlus5: return 22; // W
-    case kModusPlus5: return 2;              // C
-    default: return -1;
+    case kModusGewinnzahlenPlus5:
+        return 22; // W
+    case kModusPlus5:
+        return 2; // C
+    default:
+        return -1;
     }
 }
 
@@ -36,9 +39,12 @@ bool fitted(int mode, int column) {
     switch (mode) {
     case kModusGewinnzahlenPlus5:
     case kModusGewinnzahlen:
-    case kModusPlus5: return column != 1; // the date column B keeps its width
-    case kModusStatistik: return true;
-    default: return false;
+    case kModusPlus5:
+        return column != 1; // the date column B keeps its width
+    case kModusStatistik:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -50,7 +56,9 @@ bool isWholeNumber(const QString& text) {
 }
 
 // Width in characters of the default font, with a little room on both sides.
-double fittedWidth(int longestText) { return longestText + 2.0; }
+double fittedWidth(int longestText) {
+    return longestText + 2.0;
+}
 
 void check(lxw_error error, const QString& path) {
     if (error != LXW_NO_ERROR)
@@ -78,13 +86,14 @@ bool ExcelVorhanden() {
     if (testDesktop)
         return testDesktop->available;
 #if defined(Q_OS_WIN)
-    return QSettings(QStringLiteral("HKEY_CLASSES_ROOT\\.xlsx"), QSettings::NativeFormat).childKeys().size() > 0;
+    return QSettings(QStringLiteral("HKEY_CLASSES_ROOT\\.xlsx"), QSettings::NativeFormat).childKeys().size() >
+           0;
 #elif defined(Q_OS_MACOS)
     return true;
 #else
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                             QString::fromLatin1(kXlsxMimeType)});
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QString::fromLatin1(kXlsxMimeType)});
     if (!query.waitForFinished(5000))
         return false;
     return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
@@ -100,7 +109,8 @@ void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int 
     if (!sheet) {
         workbook_close(workbook);
         QFile::remove(path);
-        throw logic::Error(QStringLiteral("\"%1\" ist als Name eines Tabellenblatts nicht möglich.").arg(title));
+        throw logic::Error(
+            QStringLiteral("\"%1\" ist als Name eines Tabellenblatts nicht möglich.").arg(title));
     }
     const int text = textColumn(mode);
     lxw_format* textFormat = workbook_add_format(workbook);
@@ -111,7 +121,8 @@ void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int 
     for (int c = 0; c < table.spalten(); ++c) {
         for (int r = 0; r < table.zeilen(); ++r) {
             const QString& cell = table.zelle(c, r);
-            longest[static_cast<std::size_t>(c)] = std::max(longest[static_cast<std::size_t>(c)], static_cast<int>(cell.size()));
+            longest[static_cast<std::size_t>(c)] =
+                std::max(longest[static_cast<std::size_t>(c)], static_cast<int>(cell.size()));
             const auto row = static_cast<lxw_row_t>(r);
             const auto col = static_cast<lxw_col_t>(c);
             if (c == text)
@@ -144,11 +155,14 @@ ExportErgebnis TabellenExport(const logic::ExportTabelle& table, const QString& 
         if (testDesktop->open)
             testDesktop->open(path);
     } else if (!shellOpen(path)) {
-        throw logic::Error(QStringLiteral("Die Tabelle \"%1\" kann nicht geöffnet werden.").arg(QDir::toNativeSeparators(path)));
+        throw logic::Error(QStringLiteral("Die Tabelle \"%1\" kann nicht geöffnet werden.")
+                               .arg(QDir::toNativeSeparators(path)));
     }
     return ExportErgebnis::Geoeffnet;
 }
 
-void setSpreadsheetDesktopForTests(const SpreadsheetDesktop* desktop) { testDesktop = desktop; }
+void setSpreadsheetDesktopForTests(const SpreadsheetDesktop* desktop) {
+    testDesktop = desktop;
+}
 
 } // namespace talvo::platform

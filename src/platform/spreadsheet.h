@@ -14,7 +14,12 @@ inline constexpr char kExcelFehlt[] =
 
 // Format modes of the export: which column holds text that must stay text (plus 5
 // numbers with leading zeros) and which columns get fitted widths.
-enum ExportModus { kModusGewinnzahlenPlus5 = 0, kModusGewinnzahlen = 1, kModusPlus5 = 2, kModusStatistik = 5 };
+enum ExportModus {
+    kModusGewinnzahlenPlus5 = 0,
+    kModusGewinnzahlen = 1,
+    kModusPlus5 = 2,
+    kModusStatistik = 5
+};
 
 // Whether the desktop has a program that opens .xlsx workbooks.
 bool ExcelVorhanden();

@@ -12,7 +12,7 @@ using talvo::test::runCli;
 namespace {
 
 class CliStatistics : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         path = dir.filePath(QStringLiteral("h.tpp"));
         talvo::logic::DrawHistory h = talvo::test::generatedHistory(30, QDate(2004, 2, 2), 5);
@@ -58,9 +58,10 @@ TEST_F(CliStatistics, StatsWithoutDrawsPrintsOnlySetsAndAbsences) {
     const QStringList l = lines(r.out);
     EXPECT_EQ(l[0], "KLASSEN\t1\t1\t");
     EXPECT_EQ(l[18], "ABSENCE\t1\t0");
-    EXPECT_TRUE(l.contains("ABSENCE-ORDER\t1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 "
-                           "27 28 29 30 31 32 33 34 35 36 37 38 39 40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 "
-                           "55 56 57 58 59 60 61 62 63 64 65 66 67 68 69 70"));
+    EXPECT_TRUE(
+        l.contains("ABSENCE-ORDER\t1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 "
+                   "27 28 29 30 31 32 33 34 35 36 37 38 39 40 41 42 43 44 45 46 47 48 49 50 51 52 53 54 "
+                   "55 56 57 58 59 60 61 62 63 64 65 66 67 68 69 70"));
 }
 
 TEST_F(CliStatistics, CombosPrintsLabelsAndBothLists) {
@@ -77,7 +78,8 @@ TEST_F(CliStatistics, CombosPrintsLabelsAndBothLists) {
     const QStringList flop = l.filter(QRegularExpression("^FLOP\t"));
     ASSERT_FALSE(flop.isEmpty());
     EXPECT_EQ(flop.last().split('\t')[1].toInt(), flop.size());
-    EXPECT_TRUE(QRegularExpression("^Dauer: \\d+:\\d\\d:\\d\\d,\\d\n$").match(r.err).hasMatch()) << r.err.toStdString();
+    EXPECT_TRUE(QRegularExpression("^Dauer: \\d+:\\d\\d:\\d\\d,\\d\n$").match(r.err).hasMatch())
+        << r.err.toStdString();
 }
 
 TEST_F(CliStatistics, FreeSearchPrintsDetailAndSummary) {
@@ -93,7 +95,8 @@ TEST_F(CliStatistics, FreeSearchPrintsDetailAndSummary) {
     EXPECT_EQ(summary[4], QStringLiteral("Aufgetreten\t%1").arg(l.size() - 6));
     EXPECT_EQ(summary[5], "Chance\t8,57");
     if (l.size() > 6) {
-        EXPECT_TRUE(QRegularExpression("^1\t\\d+\t\\d\\d\\.\\d\\d\\.\\d{4}$").match(l[0]).hasMatch()) << l[0].toStdString();
+        EXPECT_TRUE(QRegularExpression("^1\t\\d+\t\\d\\d\\.\\d\\d\\.\\d{4}$").match(l[0]).hasMatch())
+            << l[0].toStdString();
     }
 }
 
@@ -111,7 +114,9 @@ TEST_F(CliStatistics, WrongUsageAndErrors) {
         {{"free-search", "--history", path, "--last", "0"}, 2},
         {{"free-search", "--history", path, "--last", "0", "71"}, 2},
         {{"free-search", "--history", path, "--last", "0", "4", "4"}, 2},
-        {{"free-search", "--history", path, "--last", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}, 2},
+        {{"free-search", "--history", path, "--last", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10",
+          "11"},
+         2},
     };
     for (const Case& c : cases)
         EXPECT_EQ(runCli(c.args).exitCode, c.exitCode) << c.args.join(' ').toStdString();

@@ -62,7 +62,8 @@ TEST(Absences, NumbersAwayForMoreThanThousandDrawsAreNotPlaced) {
     EXPECT_EQ(a.seit[46], 1002); // 21..25 and 46..50 never drawn
     EXPECT_EQ(a.seit[21], 1002);
     EXPECT_EQ(a.ordnung.size(), 40u);
-    const Abwesenheiten real = StatAusgeblieben(ZiehungsMengen(talvo::test::generatedHistory(500, QDate(2004, 2, 2), 2)));
+    const Abwesenheiten real =
+        StatAusgeblieben(ZiehungsMengen(talvo::test::generatedHistory(500, QDate(2004, 2, 2), 2)));
     EXPECT_EQ(real.ordnung.size(), 70u);
     for (std::size_t i = 1; i < real.ordnung.size(); ++i) {
         const int a1 = real.seit[real.ordnung[i - 1]], a2 = real.seit[real.ordnung[i]];

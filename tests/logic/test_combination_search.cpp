@@ -24,7 +24,8 @@ Zahlenmenge combo(std::initializer_list<int> numbers) {
 }
 
 int occupied(const std::vector<KombiEintrag>& list) {
-    return static_cast<int>(std::count_if(list.begin(), list.end(), [](const auto& e) { return e.belegt(); }));
+    return static_cast<int>(
+        std::count_if(list.begin(), list.end(), [](const auto& e) { return e.belegt(); }));
 }
 
 void expectSameLists(const KombiErgebnis& fast, const KombiErgebnis& straight) {
@@ -102,10 +103,11 @@ TEST(CombinationSearch, StopBeforeAnythingIsCountedLeavesEmptyLists) {
 
 TEST(CombinationSearch, FewerPositiveCountsThanPositionsAndTies) {
     // One draw 1..20: its 190 pairs occur once, all others never.
-    const ZiehungsMengenListe draws = {combo({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})};
+    const ZiehungsMengenListe draws = {
+        combo({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})};
     const KombiErgebnis r = KombiSuche(draws, 2);
     EXPECT_EQ(occupied(r.TopKombis), 190);
-    EXPECT_EQ(r.TopKombis[0], (KombiEintrag{combo({1, 2}), 1}));   // earlier first on ties
+    EXPECT_EQ(r.TopKombis[0], (KombiEintrag{combo({1, 2}), 1})); // earlier first on ties
     EXPECT_EQ(r.TopKombis[189], (KombiEintrag{combo({19, 20}), 1}));
     EXPECT_FALSE(r.TopKombis[190].belegt());
     EXPECT_EQ(occupied(r.FlopKombis), 1000);

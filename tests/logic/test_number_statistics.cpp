@@ -13,7 +13,9 @@ using talvo::test::generatedHistory;
 
 namespace {
 
-QStringList texts(const std::array<QString, 7>& r) { return {r.begin(), r.end()}; }
+QStringList texts(const std::array<QString, 7>& r) {
+    return {r.begin(), r.end()};
+}
 
 struct ThresholdCase {
     StatArt art;
@@ -27,7 +29,8 @@ class Thresholds : public testing::TestWithParam<ThresholdCase> {};
 TEST_P(Thresholds, FollowTheBinomialExpectation) {
     const ThresholdCase& c = GetParam();
     TKlassenMengen mengen;
-    const StatErgebnis r = frequencyStatistic(c.art, generatedHistory(c.w + 5, QDate(2004, 2, 2), 11), c.w, mengen);
+    const StatErgebnis r =
+        frequencyStatistic(c.art, generatedHistory(c.w + 5, QDate(2004, 2, 2), 11), c.w, mengen);
     EXPECT_EQ(r.W, c.w);
     EXPECT_EQ(r.M, 20 * c.w);
     EXPECT_EQ(r.T, c.T);
@@ -40,14 +43,22 @@ TEST_P(Thresholds, FollowTheBinomialExpectation) {
 INSTANTIATE_TEST_SUITE_P(
     Table, Thresholds,
     testing::Values(
-        ThresholdCase{StatArt::Zahlen, 10, {8, 6, 5, 1, 0, 0},
+        ThresholdCase{StatArt::Zahlen,
+                      10,
+                      {8, 6, 5, 1, 0, 0},
                       {"> 8", "6 bis 8", "5 bis 5", "1 bis 4", "0 bis 0", "irrelevant", "irrelevant"}},
-        ThresholdCase{StatArt::Zahlen, 12, {9, 7, 5, 2, 0, 0},
+        ThresholdCase{StatArt::Zahlen,
+                      12,
+                      {9, 7, 5, 2, 0, 0},
                       {"> 9", "7 bis 9", "5 bis 6", "2 bis 4", "1 bis 0", "irrelevant", "irrelevant"}},
-        ThresholdCase{StatArt::Zahlen, 18, {12, 10, 7, 3, 1, 0},
+        ThresholdCase{StatArt::Zahlen,
+                      18,
+                      {12, 10, 7, 3, 1, 0},
                       {"> 12", "10 bis 12", "7 bis 9", "3 bis 6", "2 bis 1", "0 bis 0", "irrelevant"}},
         ThresholdCase{StatArt::Zahlen, 313, {118, 108, 99, 80, 71, 61}, {}},
-        ThresholdCase{StatArt::Endzahlen, 10, {33, 28, 24, 16, 12, 7},
+        ThresholdCase{StatArt::Endzahlen,
+                      10,
+                      {33, 28, 24, 16, 12, 7},
                       {"> 33", "28 bis 33", "24 bis 27", "16 bis 23", "15 bis 12", "11 bis 7", "< 7"}},
         ThresholdCase{StatArt::Zehner, 10, {43, 38, 34, 24, 19, 14}, {}}));
 
@@ -60,7 +71,8 @@ TEST(NumberStatistics, TenDrawsOfNumbers) {
     EXPECT_EQ(r.legende, QStringLiteral("200 Zahlen"));
     EXPECT_EQ(r.mittel, QStringLiteral("2,9"));
     // Count -> class for these thresholds.
-    const std::vector<std::pair<int, int>> classes = {{0, 5}, {1, 4}, {4, 4}, {5, 3}, {6, 2}, {8, 2}, {9, 1}, {20, 1}};
+    const std::vector<std::pair<int, int>> classes = {{0, 5}, {1, 4}, {4, 4}, {5, 3},
+                                                      {6, 2}, {8, 2}, {9, 1}, {20, 1}};
     for (auto [x, klasse] : classes)
         EXPECT_EQ(klassifizieren(x, r.T), klasse) << x;
     for (int n = 1; n <= 70; ++n)
@@ -133,8 +145,10 @@ TEST(NumberStatistics, WindowCountsRealDrawsOnly) {
 
 TEST(NumberStatistics, MeanIsGermanWithOneDecimal) {
     TKlassenMengen mengen;
-    EXPECT_EQ(StatZahlen(generatedHistory(50, QDate(2004, 2, 2), 1), 0, mengen).mittel, QStringLiteral("14,3"));
-    EXPECT_EQ(StatZahlen(generatedHistory(7000, QDate(2004, 2, 2), 1), 0, mengen).mittel, QStringLiteral("2.000,0"));
+    EXPECT_EQ(StatZahlen(generatedHistory(50, QDate(2004, 2, 2), 1), 0, mengen).mittel,
+              QStringLiteral("14,3"));
+    EXPECT_EQ(StatZahlen(generatedHistory(7000, QDate(2004, 2, 2), 1), 0, mengen).mittel,
+              QStringLiteral("2.000,0"));
 }
 
 TEST(NumberStatistics, FrequencyOrderKeepsNumbersOfEqualCountAscending) {

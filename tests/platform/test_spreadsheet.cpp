@@ -15,7 +15,8 @@ using namespace talvo;
 namespace {
 
 // Reads a workbook back with openpyxl: sheet names, every cell as [value, is-text],
-// the explicit column widths (stored with the spreadsheet's padding of 0.71) and the number format and alignment of some cells.
+// the explicit column widths (stored with the spreadsheet's padding of 0.71) and the number format and
+// alignment of some cells.
 QJsonObject readBack(const QString& path) {
     static const char* script = R"(
 import json, sys, openpyxl
@@ -33,8 +34,9 @@ print(json.dumps({"sheets": wb.sheetnames, "cells": cells, "widths": widths, "fo
                   "dimensions": dimensions}))
 )";
     // Debian's interpreter carries python3-openpyxl; another one first on the PATH may not.
-    const QString python = QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                            : QStringLiteral("python3");
+    const QString python = QFile::exists(QStringLiteral("/usr/bin/python3"))
+                               ? QStringLiteral("/usr/bin/python3")
+                               : QStringLiteral("python3");
     QProcess p;
     p.start(python, {QStringLiteral("-c"), QString::fromUtf8(script), path, "W1", "W3", "A2", "C2"});
     p.waitForFinished(60000);
@@ -127,18 +129,22 @@ TEST(Spreadsheet, ExportNeedsASpreadsheetProgram) {
     platform::SpreadsheetDesktop desktop{false, [&](const QString& p) { opened << p; }};
     platform::setSpreadsheetDesktopForTests(&desktop);
     logic::ExportTabelle t(2, 2);
-    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path()), platform::ExportErgebnis::KeinProgramm);
+    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path()),
+              platform::ExportErgebnis::KeinProgramm);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(opened.isEmpty());
 
     desktop.available = true;
-    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path()), platform::ExportErgebnis::Geoeffnet);
-    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Flops"), 5, dir.path()), platform::ExportErgebnis::Geoeffnet);
+    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path()),
+              platform::ExportErgebnis::Geoeffnet);
+    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Flops"), 5, dir.path()),
+              platform::ExportErgebnis::Geoeffnet);
     EXPECT_EQ(opened, (QStringList{dir.filePath("Tops.xlsx"), dir.filePath("Flops.xlsx")}));
     EXPECT_EQ(readBack(opened[1])["sheets"].toArray().at(0).toString(), QStringLiteral("Flops"));
     platform::setSpreadsheetDesktopForTests(nullptr);
     EXPECT_EQ(QString::fromUtf8(platform::kExcelFehlt),
-              QStringLiteral("Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht möglich.\r\rIch breche ab."));
+              QStringLiteral("Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht "
+                             "möglich.\r\rIch breche ab."));
 }
 
 TEST(Spreadsheet, ImpossibleSheetNameOrFolderIsAnError) {
@@ -146,7 +152,8 @@ TEST(Spreadsheet, ImpossibleSheetNameOrFolderIsAnError) {
     logic::ExportTabelle t(1, 1);
     EXPECT_THROW(platform::writeWorkbook(t, QStringLiteral("a[b]"), 5, dir.filePath("a.xlsx")), logic::Error);
     EXPECT_FALSE(QFile::exists(dir.filePath("a.xlsx")));
-    EXPECT_THROW(platform::writeWorkbook(t, QStringLiteral("A"), 5, dir.filePath("fehlt/a.xlsx")), logic::Error);
+    EXPECT_THROW(platform::writeWorkbook(t, QStringLiteral("A"), 5, dir.filePath("fehlt/a.xlsx")),
+                 logic::Error);
 }
 
 } // namespace

@@ -41,8 +41,7 @@ inline void placeFlop(std::vector<logic::KombiEintrag>& list, const logic::Kombi
 
 // Calls fn(combination) for every combination of k numbers of 1..70 in lexicographic
 // order while fn returns true.
-template <typename Fn>
-void forEachCombination(int k, Fn fn) {
+template <typename Fn> void forEachCombination(int k, Fn fn) {
     std::array<int, 4> c{};
     for (int i = 0; i < k; ++i)
         c[static_cast<std::size_t>(i)] = i + 1;
@@ -98,7 +97,8 @@ inline logic::KombiErgebnis straightListen(const std::vector<std::uint32_t>& cou
     forEachCombination(k, [&](const logic::Zahlenmenge& combination) {
         if (r.genommen == static_cast<std::int64_t>(counts.size()))
             return false;
-        straightPlace(r, {combination, static_cast<std::int32_t>(counts[static_cast<std::size_t>(r.genommen)])});
+        straightPlace(r,
+                      {combination, static_cast<std::int32_t>(counts[static_cast<std::size_t>(r.genommen)])});
         return true;
     });
     return r;

@@ -35,8 +35,7 @@ class StatisticsWindowTest : public QObject {
     QStringList messages;
     QList<int> followed; // choices passed on to the tip centre
 
-    template <typename T = QWidget>
-    T* child(const QString& name) {
+    template <typename T = QWidget> T* child(const QString& name) {
         T* w = window->findChild<T*>(name);
         if (!w)
             qWarning("missing child %s", qPrintable(name));
@@ -49,7 +48,7 @@ class StatisticsWindowTest : public QObject {
     }
     void click(const QString& name) { child<QPushButton>(name)->click(); }
 
-private slots:
+  private slots:
     void init() {
         paths.dataDir = data.path() + QLatin1Char('/');
         state = std::make_unique<logic::ProgramState>();
@@ -253,7 +252,8 @@ private slots:
         const logic::ExportTabelle tops = page->exportTable(*grid("gk1"));
         QCOMPARE(tops.spalten(), 5);
         QCOMPARE(tops.zelle(4, 0), QStringLiteral("Häufigkeit"));
-        QCOMPARE(tops.zelle(1, 1) + ' ' + tops.zelle(2, 1) + ' ' + tops.zelle(3, 1), grid("gk1")->cellText(1, 1));
+        QCOMPARE(tops.zelle(1, 1) + ' ' + tops.zelle(2, 1) + ' ' + tops.zelle(3, 1),
+                 grid("gk1")->cellText(1, 1));
         QVERIFY(child<QPushButton>("BStart2")->isEnabled());
     }
 

@@ -25,7 +25,8 @@ int combos(const QStringList& args, Io& io) {
     if (k < 2 || k > 4)
         throw UsageError{QStringLiteral("--k erwartet 2, 3 oder 4.")};
     const int n = lastOption(options);
-    const logic::ZiehungsMengenListe window = logic::kombiFenster(logic::ZiehungsMengen(historyOption(options)), n);
+    const logic::ZiehungsMengenListe window =
+        logic::kombiFenster(logic::ZiehungsMengen(historyOption(options)), n);
     const int w = static_cast<int>(window.size());
     io.out << logic::erwartungswertText(k, w) << '\n' << logic::pruefroutinenText(k, w) << '\n';
     if (window.empty())

@@ -12,13 +12,15 @@ const QString& ExportTabelle::zelle(int spalte, int zeile) const {
     static const QString empty;
     if (spalte < 0 || spalte >= spalten_ || zeile < 0 || zeile >= zeilen_)
         return empty;
-    return zellen_[static_cast<std::size_t>(zeile) * static_cast<std::size_t>(spalten_) + static_cast<std::size_t>(spalte)];
+    return zellen_[static_cast<std::size_t>(zeile) * static_cast<std::size_t>(spalten_) +
+                   static_cast<std::size_t>(spalte)];
 }
 
 void ExportTabelle::setZelle(int spalte, int zeile, const QString& text) {
     if (spalte < 0 || spalte >= spalten_ || zeile < 0 || zeile >= zeilen_)
         return;
-    zellen_[static_cast<std::size_t>(zeile) * static_cast<std::size_t>(spalten_) + static_cast<std::size_t>(spalte)] = text;
+    zellen_[static_cast<std::size_t>(zeile) * static_cast<std::size_t>(spalten_) +
+            static_cast<std::size_t>(spalte)] = text;
 }
 
 } // namespace talvo::logic

@@ -8,7 +8,7 @@ namespace talvo::logic {
 // A rectangular table of texts handed to the spreadsheet export; row 0 holds the column
 // headers. At most 26 columns (A to Z).
 class ExportTabelle {
-public:
+  public:
     static constexpr int kMaxSpalten = 26;
 
     ExportTabelle(int spalten, int zeilen);
@@ -18,7 +18,7 @@ public:
     const QString& zelle(int spalte, int zeile) const;
     void setZelle(int spalte, int zeile, const QString& text);
 
-private:
+  private:
     int spalten_;
     int zeilen_;
     std::vector<QString> zellen_; // row by row

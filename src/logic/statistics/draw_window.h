@@ -8,7 +8,9 @@ namespace talvo::logic {
 
 // A placeholder record for a day whose numbers are still missing is no draw for any
 // statistic; everything here counts real draws only.
-inline bool istZiehung(const TKenoZahlen& d) { return !d.istLeer(); }
+inline bool istZiehung(const TKenoZahlen& d) {
+    return !d.istLeer();
+}
 int anzahlZiehungen(const DrawHistory& history);
 
 // The numbers 1..70 of a draw. A stored number outside that range is ignored by every

@@ -37,7 +37,7 @@ FreieSucheErgebnis FreieSuche(const DrawHistory& history, const Zahlenmenge& pic
 
 const std::array<QString, 6>& zusammenfassungsZeilen() {
     static const std::array<QString, 6> labels = {
-        QStringLiteral("Suche"),         QStringLiteral("Kombi-Typ"),  QStringLiteral("Kombi-Zahlen"),
+        QStringLiteral("Suche"),         QStringLiteral("Kombi-Typ"),   QStringLiteral("Kombi-Zahlen"),
         QStringLiteral("Ausspielungen"), QStringLiteral("Aufgetreten"), QStringLiteral("Chance")};
     return labels;
 }
@@ -49,7 +49,8 @@ QString zahlenText(const Zahlenmenge& numbers) {
     return parts.join(QLatin1Char(' '));
 }
 
-std::array<QString, 6> zusammenfassung(int suche, const Zahlenmenge& picked, const FreieSucheErgebnis& ergebnis) {
+std::array<QString, 6> zusammenfassung(int suche, const Zahlenmenge& picked,
+                                       const FreieSucheErgebnis& ergebnis) {
     const int m = picked.count();
     const double quote = m >= 1 && m <= kMaxGesuchteZahlen ? KombiQuoten[static_cast<std::size_t>(m)] : 0.0;
     return {QString::number(suche),

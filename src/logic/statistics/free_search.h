@@ -11,8 +11,8 @@ namespace talvo::logic {
 inline constexpr int kMaxGesuchteZahlen = 10;
 
 // Entry m is x in the odds 1 : x that one draw holds a given set of m numbers.
-inline constexpr std::array<double, 11> KombiQuoten = {
-    0.0, 3.5, 12.73, 48.02, 189.25, 780.64, 3382.77, 15464.07, 74941.3, 387196.5, 2147180.7};
+inline constexpr std::array<double, 11> KombiQuoten = {0.0,     3.5,      12.73,   48.02,    189.25,   780.64,
+                                                       3382.77, 15464.07, 74941.3, 387196.5, 2147180.7};
 
 // Adds n to the picked numbers, or removes it when it is picked already; an eleventh
 // number is refused. Returns whether the set changed.
@@ -24,7 +24,7 @@ struct FreierTreffer {
 };
 
 struct FreieSucheErgebnis {
-    int W = 0;                         // real draws examined
+    int W = 0;                          // real draws examined
     std::vector<FreierTreffer> treffer; // newest first
 };
 
@@ -33,7 +33,8 @@ FreieSucheErgebnis FreieSuche(const DrawHistory& history, const Zahlenmenge& pic
 
 // The labels of the summary rows and the summary column of search number `suche`.
 const std::array<QString, 6>& zusammenfassungsZeilen();
-std::array<QString, 6> zusammenfassung(int suche, const Zahlenmenge& picked, const FreieSucheErgebnis& ergebnis);
+std::array<QString, 6> zusammenfassung(int suche, const Zahlenmenge& picked,
+                                       const FreieSucheErgebnis& ergebnis);
 // The picked numbers ascending, separated by blanks.
 QString zahlenText(const Zahlenmenge& numbers);
 

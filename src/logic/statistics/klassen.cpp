@@ -22,7 +22,9 @@ KlassenFarbe KlassenFarben(int klasse) {
     return klasse >= 1 && klasse <= kKlassen ? kFarben[klasse] : kFarben[0];
 }
 
-int klassenStufe(int klasse) { return klasse >= 1 && klasse <= kKlassen ? kStufe[klasse] : 0; }
+int klassenStufe(int klasse) {
+    return klasse >= 1 && klasse <= kKlassen ? kStufe[klasse] : 0;
+}
 
 Rgb abwesenheitsFarbe(int absence) {
     if (absence <= 0)

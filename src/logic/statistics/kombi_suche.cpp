@@ -73,10 +73,11 @@ TALVO_POPCOUNT_CLONES void countGroup(const std::uint64_t* prefix, const std::ui
 // the flop list. So only the takers are kept, and of those counted alike for the flop
 // list only the latest 1000.
 class Placement {
-public:
+  public:
     // maxCount bounds every count that will be taken.
     explicit Placement(std::size_t maxCount)
-        : all_(maxCount + 2, 0), offered_(maxCount + 2, 0), flopTaken_(maxCount + 2), flopBar_(maxCount + 1) {}
+        : all_(maxCount + 2, 0), offered_(maxCount + 2, 0), flopTaken_(maxCount + 2), flopBar_(maxCount + 1) {
+    }
 
     void take(std::uint32_t j) {
         const auto rank = static_cast<std::uint32_t>(taken_++);
@@ -119,13 +120,15 @@ public:
     std::int64_t taken() const { return static_cast<std::int64_t>(taken_); }
 
     void fill(KombiErgebnis& r) {
-        std::stable_sort(top_.begin(), top_.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        std::stable_sort(top_.begin(), top_.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
         std::vector<std::pair<std::uint32_t, std::uint32_t>> flop;
         for (std::uint32_t j = 0; j <= flopBar_ && j < flopTaken_.size(); ++j)
             for (auto rank : flopTaken_[j].ranks)
                 flop.emplace_back(j, rank);
-        std::sort(flop.begin(), flop.end(),
-                  [](const auto& a, const auto& b) { return a.first != b.first ? a.first < b.first : a.second > b.second; });
+        std::sort(flop.begin(), flop.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : a.second > b.second;
+        });
         for (std::size_t p = 0; p < top_.size() && p < r.TopKombis.size(); ++p)
             r.TopKombis[p] = {unrank(top_[p].second, r.k), static_cast<std::int32_t>(top_[p].first)};
         for (std::size_t p = 0; p < flop.size() && p < r.FlopKombis.size(); ++p)
@@ -133,7 +136,7 @@ public:
         r.genommen = taken();
     }
 
-private:
+  private:
     struct Latest {
         std::vector<std::uint32_t> ranks; // at most 1000, a ring once full
         std::size_t oldest = 0;
@@ -161,15 +164,15 @@ private:
     std::vector<std::int64_t> all_;     // combinations so far by count
     std::vector<std::int64_t> offered_; // combinations offered to the flop list by count
     std::vector<std::pair<std::uint32_t, std::uint32_t>> top_; // top list takers: count, rank
-    std::vector<Latest> flopTaken_;     // latest flop list takers by count
-    std::uint32_t topBar_ = 0;          // the 1000th best count so far, 0 while fewer exist
-    std::int64_t aboveTopBar_ = 0;      // combinations so far counted more often than topBar_
-    std::uint32_t flopBar_;             // the largest count the flop list still takes
-    std::int64_t belowFlopBar_ = 0;     // offered combinations so far counted less than flopBar_
+    std::vector<Latest> flopTaken_;                            // latest flop list takers by count
+    std::uint32_t topBar_ = 0;      // the 1000th best count so far, 0 while fewer exist
+    std::int64_t aboveTopBar_ = 0;  // combinations so far counted more often than topBar_
+    std::uint32_t flopBar_;         // the largest count the flop list still takes
+    std::int64_t belowFlopBar_ = 0; // offered combinations so far counted less than flopBar_
 };
 
 class Counter {
-public:
+  public:
     Counter(const ZiehungsMengenListe& draws, int k) : k_(k) {
         words_ = (draws.size() + 63) / 64;
         columns_.assign(71 * words_, 0);
@@ -183,7 +186,8 @@ public:
 
     // Counts and places the combinations until all are done or `stop` is seen after a
     // group; the group during which the stop came is dropped. False when stopped.
-    bool run(Placement& placement, const std::atomic<bool>* stop, const std::function<void(std::int64_t)>& progress) {
+    bool run(Placement& placement, const std::atomic<bool>* stop,
+             const std::function<void(std::int64_t)>& progress) {
         placement_ = &placement;
         stop_ = stop;
         progress_ = &progress;
@@ -192,7 +196,7 @@ public:
         return descend(1, 1, nullptr);
     }
 
-private:
+  private:
     // Chooses prefix number `depth` from `from` on; `parent` is the bit set of the draws
     // holding the numbers chosen so far (nullptr before the first).
     bool descend(int depth, int from, const std::uint64_t* parent) {

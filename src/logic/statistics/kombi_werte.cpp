@@ -6,25 +6,32 @@ namespace talvo::logic {
 
 std::int64_t kombinationenAus70(int k) {
     switch (k) {
-    case 2: return 2415;
-    case 3: return 54740;
-    case 4: return 916895;
+    case 2:
+        return 2415;
+    case 3:
+        return 54740;
+    case 4:
+        return 916895;
     }
     return 0;
 }
 
 std::int64_t kombinationenAus20(int k) {
     switch (k) {
-    case 2: return 190;
-    case 3: return 1140;
-    case 4: return 4845;
+    case 2:
+        return 190;
+    case 3:
+        return 1140;
+    case 4:
+        return 4845;
     }
     return 0;
 }
 
 QString erwartungswertText(int k, int w) {
     const std::int64_t all = kombinationenAus70(k);
-    const double e = all > 0 ? static_cast<double>(kombinationenAus20(k) * w) / static_cast<double>(all) : 0.0;
+    const double e =
+        all > 0 ? static_cast<double>(kombinationenAus20(k) * w) / static_cast<double>(all) : 0.0;
     return QStringLiteral("Erwartungswert: ") + formatNumber(e, 2);
 }
 

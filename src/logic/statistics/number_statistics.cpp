@@ -17,26 +17,36 @@ struct KindTable {
 
 KindTable table(StatArt art) {
     switch (art) {
-    case StatArt::Zahlen: return {70, 69.0 / 4900.0};
-    case StatArt::Endzahlen: return {10, 9.0 / 100.0};
-    case StatArt::Zehner: return {7, 6.0 / 49.0};
+    case StatArt::Zahlen:
+        return {70, 69.0 / 4900.0};
+    case StatArt::Endzahlen:
+        return {10, 9.0 / 100.0};
+    case StatArt::Zehner:
+        return {7, 6.0 / 49.0};
     }
     return {70, 69.0 / 4900.0};
 }
 
 int itemOf(StatArt art, int n) {
     switch (art) {
-    case StatArt::Zahlen: return n;
-    case StatArt::Endzahlen: return n % 10 + 1;
-    case StatArt::Zehner: return (n - 1) / 10 + 1;
+    case StatArt::Zahlen:
+        return n;
+    case StatArt::Endzahlen:
+        return n % 10 + 1;
+    case StatArt::Zehner:
+        return (n - 1) / 10 + 1;
     }
     return n;
 }
 
 // Nearest integer, halves to the even neighbour (the default rounding mode).
-int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int roundEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
-QString range(int from, int to) { return QStringLiteral("%1 bis %2").arg(from).arg(to); }
+QString range(int from, int to) {
+    return QStringLiteral("%1 bis %2").arg(from).arg(to);
+}
 
 } // namespace
 

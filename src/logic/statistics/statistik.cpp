@@ -21,7 +21,8 @@ void Statistik::HaeufigkeitenBerechnen(int n) {
         return;
     state_.KlassenMengen.clear();
     for (StatArt art : {StatArt::Zahlen, StatArt::Endzahlen, StatArt::Zehner})
-        ergebnisse_[static_cast<std::size_t>(art) - 1] = frequencyStatistic(art, state_.history(), n, state_.KlassenMengen);
+        ergebnisse_[static_cast<std::size_t>(art) - 1] =
+            frequencyStatistic(art, state_.history(), n, state_.KlassenMengen);
     zahlenAnzahl_ = ergebnisse_[0]->anzahl;
     emit haeufigkeitenBerechnet();
 }
@@ -30,6 +31,8 @@ const std::optional<StatErgebnis>& Statistik::ergebnis(StatArt art) const {
     return ergebnisse_[static_cast<std::size_t>(art) - 1];
 }
 
-std::vector<int> Statistik::haeufigkeitsOrdnung() const { return logic::haeufigkeitsOrdnung(zahlenAnzahl_); }
+std::vector<int> Statistik::haeufigkeitsOrdnung() const {
+    return logic::haeufigkeitsOrdnung(zahlenAnzahl_);
+}
 
 } // namespace talvo::logic

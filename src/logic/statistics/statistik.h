@@ -16,7 +16,7 @@ class ProgramState;
 // ever works on a history that has since changed.
 class Statistik : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Statistik(ProgramState& state, QObject* parent = nullptr);
 
     // Empties the class sets and runs the three frequency statistics over the last n
@@ -32,11 +32,11 @@ public:
     const Abwesenheiten& abwesenheiten() const { return abwesenheiten_; }
     int ziehungen() const { return static_cast<int>(mengen_.size()); }
 
-signals:
+  signals:
     void haeufigkeitenBerechnet();
     void abwesenheitenBerechnet();
 
-private:
+  private:
     void historyChanged();
 
     ProgramState& state_;

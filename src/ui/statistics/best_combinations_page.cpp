@@ -26,8 +26,9 @@ namespace talvo::ui {
 namespace {
 
 ResultGrid* listGrid(const QString& name, QWidget* parent) {
-    auto* grid = new ResultGrid(name, {QStringLiteral("Pos."), QStringLiteral("Kombination"), QStringLiteral("Häufigk.")},
-                                logic::kKombiListenLaenge, parent);
+    auto* grid = new ResultGrid(
+        name, {QStringLiteral("Pos."), QStringLiteral("Kombination"), QStringLiteral("Häufigk.")},
+        logic::kKombiListenLaenge, parent);
     for (int r = 1; r <= logic::kKombiListenLaenge; ++r)
         grid->setCellText(0, r, QString::number(r));
     grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
@@ -60,7 +61,8 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, st
     sizeBox->setObjectName(QStringLiteral("RGKombi"));
     auto* sizeLayout = new QVBoxLayout(sizeBox);
     RGKombi = new QButtonGroup(this);
-    const QStringList sizes = {QStringLiteral("2 oder"), QStringLiteral("3 oder"), QStringLiteral("4 Zahlen")};
+    const QStringList sizes = {QStringLiteral("2 oder"), QStringLiteral("3 oder"),
+                               QStringLiteral("4 Zahlen")};
     for (int i = 0; i < sizes.size(); ++i) {
         auto* radio = new QRadioButton(sizes[i], sizeBox);
         radio->setObjectName(QStringLiteral("RGKombi%1").arg(i));
@@ -114,8 +116,10 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, st
     excel->setObjectName(QStringLiteral("BExcel5"));
     connect(excel, &QPushButton::clicked, this, [this] {
         runAction(this, [this] {
-            TabellenExportieren(this, exportTable(*gk1), QStringLiteral("Tops"), platform::kModusStatistik, exportFolder_);
-            TabellenExportieren(this, exportTable(*GK2), QStringLiteral("Flops"), platform::kModusStatistik, exportFolder_);
+            TabellenExportieren(this, exportTable(*gk1), QStringLiteral("Tops"), platform::kModusStatistik,
+                                exportFolder_);
+            TabellenExportieren(this, exportTable(*GK2), QStringLiteral("Flops"), platform::kModusStatistik,
+                                exportFolder_);
         });
     });
     side->addWidget(excel);
@@ -169,7 +173,8 @@ void BestCombinationsPage::BStart2Click() {
     BStart2->setEnabled(false);
     BStop->setEnabled(true);
     worker_ = std::make_unique<KombiWorker>(window, k_);
-    connect(worker_.get(), &KombiWorker::progress, this, [this](qint64 taken) { Gauge1->setValue(static_cast<int>(taken)); });
+    connect(worker_.get(), &KombiWorker::progress, this,
+            [this](qint64 taken) { Gauge1->setValue(static_cast<int>(taken)); });
     connect(worker_.get(), &KombiWorker::finished, this, &BestCombinationsPage::finishSearch);
     worker_->start(pool_);
 }

@@ -26,10 +26,10 @@ class ResultGrid;
 // The search runs in the background; the page stays usable and can stop it.
 class BestCombinationsPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     // drawCount gives N of the window's draw-count choice (0 = all).
-    BestCombinationsPage(const logic::Statistik& statistik, std::function<int()> drawCount, QString exportFolder,
-                         QWidget* parent = nullptr);
+    BestCombinationsPage(const logic::Statistik& statistik, std::function<int()> drawCount,
+                         QString exportFolder, QWidget* parent = nullptr);
     ~BestCombinationsPage() override;
 
     // The expected-value labels for the current size and draw-count choice.
@@ -42,10 +42,10 @@ public:
     // The table of one result grid as the export builds it.
     logic::ExportTabelle exportTable(const ResultGrid& grid) const;
 
-signals:
+  signals:
     void searchFinished();
 
-private:
+  private:
     void finishSearch();
     void showLists();
 

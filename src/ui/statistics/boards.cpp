@@ -10,7 +10,9 @@ namespace talvo::ui {
 
 namespace {
 
-QColor color(const logic::Rgb& c) { return QColor(c.r, c.g, c.b); }
+QColor color(const logic::Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 constexpr logic::Rgb kBlank{246, 246, 246};
 constexpr logic::Rgb kInk{32, 32, 32};
@@ -70,8 +72,12 @@ void NumberBoard::setCell(int position, const QString& number, const QString& va
     paintLabel(values_[position], ground, text);
 }
 
-QString NumberBoard::numberText(int position) const { return numbers_[position]->text(); }
-QString NumberBoard::valueText(int position) const { return values_[position]->text(); }
+QString NumberBoard::numberText(int position) const {
+    return numbers_[position]->text();
+}
+QString NumberBoard::valueText(int position) const {
+    return values_[position]->text();
+}
 
 ItemRows::ItemRows(const QString& labelPrefix, const QString& valuePrefix, const QStringList& labels,
                    QWidget* parent)
@@ -102,8 +108,12 @@ void ItemRows::setValue(int item, const QString& value, const logic::Rgb& ground
     paintLabel(values_[static_cast<std::size_t>(item)], ground, text);
 }
 
-QString ItemRows::labelText(int item) const { return labels_[static_cast<std::size_t>(item)]->text(); }
-QString ItemRows::valueText(int item) const { return values_[static_cast<std::size_t>(item)]->text(); }
+QString ItemRows::labelText(int item) const {
+    return labels_[static_cast<std::size_t>(item)]->text();
+}
+QString ItemRows::valueText(int item) const {
+    return values_[static_cast<std::size_t>(item)]->text();
+}
 
 ClassLegend::ClassLegend(const QString& rowPrefix, const QString& headingName, const QString& meanName,
                          QWidget* parent)

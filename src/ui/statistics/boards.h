@@ -17,7 +17,7 @@ namespace talvo::ui {
 // n is named prefix + n and valuePrefix + n.
 class NumberBoard : public QWidget {
     Q_OBJECT
-public:
+  public:
     NumberBoard(const QString& numberPrefix, const QString& valuePrefix, QWidget* parent = nullptr);
 
     // Position 1..70, counted row by row. An empty number leaves the cell blank.
@@ -26,7 +26,7 @@ public:
     QString numberText(int position) const;
     QString valueText(int position) const;
 
-private:
+  private:
     std::array<QLabel*, 71> numbers_{};
     std::array<QLabel*, 71> values_{};
 };
@@ -34,7 +34,7 @@ private:
 // Rows of a label and a coloured value: the final digits and the tens.
 class ItemRows : public QWidget {
     Q_OBJECT
-public:
+  public:
     ItemRows(const QString& labelPrefix, const QString& valuePrefix, const QStringList& labels,
              QWidget* parent = nullptr);
 
@@ -43,7 +43,7 @@ public:
     QString valueText(int item) const;
     int items() const { return static_cast<int>(labels_.size()) - 1; }
 
-private:
+  private:
     std::vector<QLabel*> labels_; // index 1..items
     std::vector<QLabel*> values_;
 };
@@ -51,14 +51,14 @@ private:
 // The class legend: "M Zahlen", the seven range texts on their class colours, the mean.
 class ClassLegend : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The rows are named rowPrefix + class, heading and mean by the given names.
     ClassLegend(const QString& rowPrefix, const QString& headingName, const QString& meanName,
                 QWidget* parent = nullptr);
 
     void show(const QString& heading, const std::array<QString, 7>& ranges, const QString& mean);
 
-private:
+  private:
     QLabel* heading_;
     std::array<QLabel*, 7> rows_{};
     QLabel* mean_;

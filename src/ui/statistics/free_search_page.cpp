@@ -16,13 +16,15 @@
 
 namespace talvo::ui {
 
-FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<int()> drawCount, QWidget* parent)
+FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<int()> drawCount,
+                               QWidget* parent)
     : QWidget(parent), state_(state), drawCount_(std::move(drawCount)) {
     auto* page = new QHBoxLayout(this);
 
     auto* pickBox = new QGroupBox(QStringLiteral("Gesuchte Kombination"), this);
     auto* pick = new QVBoxLayout(pickBox);
-    auto* hint = new QLabel(QStringLiteral("Wählen Sie maximal 10 Zahlen für die zu suchende Kombination"), pickBox);
+    auto* hint =
+        new QLabel(QStringLiteral("Wählen Sie maximal 10 Zahlen für die zu suchende Kombination"), pickBox);
     hint->setWordWrap(true);
     pick->addWidget(hint);
     auto* board = new QGridLayout;
@@ -36,7 +38,8 @@ FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<i
         b->setFocusPolicy(Qt::NoFocus);
         b->setStyleSheet(QStringLiteral("QPushButton:checked { background: rgb(0, 64, 128); color: white; "
                                         "font-weight: bold; border: 1px solid rgb(0, 40, 90); }"));
-        connect(b, &QPushButton::clicked, this, [this, n] { runAction(this, [this, n] { BLotUrClick(n); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, n] { runAction(this, [this, n] { BLotUrClick(n); }); });
         board->addWidget(b, (n - 1) / 7, (n - 1) % 7);
         lot_[static_cast<std::size_t>(n)] = b;
     }
@@ -71,8 +74,9 @@ FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<i
     GR2 = new QGroupBox(QStringLiteral("Such-Ergebnis im Detail"), this);
     GR2->setObjectName(QStringLiteral("GR2"));
     auto* detail = new QVBoxLayout(GR2);
-    g1 = new ResultGrid(QStringLiteral("g1"), {QStringLiteral("Nr."), QStringLiteral("Ausspielung"), QStringLiteral("Datum")},
-                        1, GR2);
+    g1 = new ResultGrid(QStringLiteral("g1"),
+                        {QStringLiteral("Nr."), QStringLiteral("Ausspielung"), QStringLiteral("Datum")}, 1,
+                        GR2);
     g1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     detail->addWidget(g1);
     results->addWidget(GR2, 3);

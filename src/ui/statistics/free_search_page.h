@@ -23,16 +23,17 @@ class ResultGrid;
 // draws and a summary column per search since the program started.
 class FreeSearchPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     // drawCount gives N of the window's draw-count choice (0 = all).
-    FreeSearchPage(const logic::ProgramState& state, std::function<int()> drawCount, QWidget* parent = nullptr);
+    FreeSearchPage(const logic::ProgramState& state, std::function<int()> drawCount,
+                   QWidget* parent = nullptr);
 
     void BLotUrClick(int number);
     void BDelClick();
     void BStartClick();
     const logic::Zahlenmenge& picked() const { return picked_; }
 
-private:
+  private:
     void showPicked();
 
     const logic::ProgramState& state_;

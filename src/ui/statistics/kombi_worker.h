@@ -14,7 +14,7 @@ namespace talvo::ui {
 // out, progress now and then, and a stop that the search notices after its current group.
 class KombiWorker : public QObject {
     Q_OBJECT
-public:
+  public:
     KombiWorker(logic::ZiehungsMengenListe draws, int k, QObject* parent = nullptr);
 
     void start(QThreadPool& pool);
@@ -22,12 +22,12 @@ public:
     // Valid once finished() arrived.
     const logic::KombiErgebnis& result() const { return result_; }
 
-signals:
+  signals:
     // Combinations taken up so far; emitted from the searching thread.
     void progress(qint64 taken);
     void finished();
 
-private:
+  private:
     logic::ZiehungsMengenListe draws_;
     int k_;
     std::atomic<bool> stop_{false};

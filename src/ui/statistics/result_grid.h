@@ -8,7 +8,7 @@ namespace talvo::ui {
 // column 0 a fixed column drawn like the header. Data cells are centred on white.
 class ResultGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     ResultGrid(const QString& name, const QStringList& header, int dataRows, QWidget* parent = nullptr);
 
     QString cellText(int column, int row) const;
@@ -18,7 +18,7 @@ public:
     void setColumns(int columns);
     int dataRows() const { return rowCount(); }
 
-private:
+  private:
     QTableWidgetItem* makeItem(int column) const;
 };
 

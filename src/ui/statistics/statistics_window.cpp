@@ -78,15 +78,17 @@ TFStatistik1::TFStatistik1(logic::ProgramState& state, const logic::AppPaths& pa
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
     body->setSpacing(8);
-    auto* label1 = new QLabel(QStringLiteral("Hier können verschiedene statistische Auswertungen aller oder eines "
-                                             "Teils der Ausspielungen vorgenommen werden."),
-                              this);
+    auto* label1 =
+        new QLabel(QStringLiteral("Hier können verschiedene statistische Auswertungen aller oder eines "
+                                  "Teils der Ausspielungen vorgenommen werden."),
+                   this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     body->addWidget(label1);
 
     auto* rg1 = new QGroupBox(
-        QStringLiteral("Wählen Sie die Anzahl der auszuwertenden Ausspielungen: Alle - oder die letzten..."), this);
+        QStringLiteral("Wählen Sie die Anzahl der auszuwertenden Ausspielungen: Alle - oder die letzten..."),
+        this);
     rg1->setObjectName(QStringLiteral("RG1"));
     auto* choices = new QHBoxLayout(rg1);
     RG1 = new QButtonGroup(this);
@@ -109,15 +111,18 @@ TFStatistik1::TFStatistik1(logic::ProgramState& state, const logic::AppPaths& pa
     PC1->addTab(buildNumbersPage(), QStringLiteral("Einzelnummern"));
     PC1->addTab(buildItemPage(2), QStringLiteral("Endzahlen"));
     PC1->addTab(buildItemPage(3), QStringLiteral("Zehner"));
-    freeSearch_ = new FreeSearchPage(state_, [this] { return anzahl(); }, PC1);
+    freeSearch_ = new FreeSearchPage(
+        state_, [this] { return anzahl(); }, PC1);
     PC1->addTab(freeSearch_, QStringLiteral("Freie Kombis"));
-    bestCombinations_ = new BestCombinationsPage(*statistik_, [this] { return anzahl(); }, paths_.dataDir, PC1);
+    bestCombinations_ = new BestCombinationsPage(
+        *statistik_, [this] { return anzahl(); }, paths_.dataDir, PC1);
     PC1->addTab(bestCombinations_, QStringLiteral("Beste Kombis"));
     PC1->addTab(buildAbsencePage(), QStringLiteral("Ausgeblieben"));
     body->addWidget(PC1, 1);
     layout->addLayout(body, 1);
 
-    connect(statistik_.get(), &logic::Statistik::haeufigkeitenBerechnet, this, &TFStatistik1::showFrequencies);
+    connect(statistik_.get(), &logic::Statistik::haeufigkeitenBerechnet, this,
+            &TFStatistik1::showFrequencies);
     connect(statistik_.get(), &logic::Statistik::abwesenheitenBerechnet, this, &TFStatistik1::showAbsences);
     resize(960, 760);
 }
@@ -144,8 +149,8 @@ QWidget* TFStatistik1::buildToolBar() {
     bar->addSeparator();
     connect(add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen")),
             &QAction::triggered, this, &QWidget::hide);
-    connect(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe")), &QAction::triggered,
-            this, [this] { emit helpRequested(kHelpContext); });
+    connect(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe")),
+            &QAction::triggered, this, [this] { emit helpRequested(kHelpContext); });
     return bar;
 }
 
@@ -161,11 +166,13 @@ QWidget* TFStatistik1::buildNumbersPage() {
     row->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
-    legends_[0] = new ClassLegend(QStringLiteral("PDelta"), QStringLiteral("LLegende1"), QStringLiteral("LMittel1"), page);
+    legends_[0] = new ClassLegend(QStringLiteral("PDelta"), QStringLiteral("LLegende1"),
+                                  QStringLiteral("LMittel1"), page);
     right->addWidget(legends_[0]);
     right->addStretch(1);
     QPushButton* sort = pageButton(QStringLiteral("Neu sortieren"), QStringLiteral("BSortieren1"), page);
-    connect(sort, &QPushButton::clicked, this, [this] { runAction(this, [this] { numbersNeuSortieren(); }); });
+    connect(sort, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { numbersNeuSortieren(); }); });
     right->addWidget(sort);
     QPushButton* excel = pageButton(QStringLiteral("Excel-Export"), QStringLiteral("BExcel1"), page);
     connect(excel, &QPushButton::clicked, this, [this] { exportTab(0); });
@@ -178,11 +185,14 @@ QWidget* TFStatistik1::buildItemPage(int kind) {
     auto* page = new QWidget;
     auto* row = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
-    headings_[static_cast<std::size_t>(kind - 1)] = headingLabel(QStringLiteral("LAuswertung%1").arg(kind), page);
+    headings_[static_cast<std::size_t>(kind - 1)] =
+        headingLabel(QStringLiteral("LAuswertung%1").arg(kind), page);
     left->addWidget(headings_[static_cast<std::size_t>(kind - 1)]);
     left->addSpacing(8);
-    ItemRows* rows = kind == 2 ? new ItemRows(QStringLiteral("PFinale"), QStringLiteral("PFinaleWert"), itemLabels(2), page)
-                               : new ItemRows(QStringLiteral("Pdec"), QStringLiteral("PDecWert"), itemLabels(3), page);
+    ItemRows* rows =
+        kind == 2
+            ? new ItemRows(QStringLiteral("PFinale"), QStringLiteral("PFinaleWert"), itemLabels(2), page)
+            : new ItemRows(QStringLiteral("Pdec"), QStringLiteral("PDecWert"), itemLabels(3), page);
     itemRows_[static_cast<std::size_t>(kind - 2)] = rows;
     left->addWidget(rows);
     left->addStretch(1);
@@ -194,7 +204,8 @@ QWidget* TFStatistik1::buildItemPage(int kind) {
                         QStringLiteral("LMittel%1").arg(kind), page);
     right->addWidget(legends_[static_cast<std::size_t>(kind - 1)]);
     right->addStretch(1);
-    QPushButton* excel = pageButton(QStringLiteral("Excel-Export"), QStringLiteral("BExcel%1").arg(kind), page);
+    QPushButton* excel =
+        pageButton(QStringLiteral("Excel-Export"), QStringLiteral("BExcel%1").arg(kind), page);
     connect(excel, &QPushButton::clicked, this, [this, kind] { exportTab(kind - 1); });
     right->addWidget(excel);
     row->addLayout(right);
@@ -233,7 +244,8 @@ QWidget* TFStatistik1::buildAbsencePage() {
     }
     right->addStretch(1);
     QPushButton* sort = pageButton(QStringLiteral("Neu sortieren"), QStringLiteral("BSortieren6"), page);
-    connect(sort, &QPushButton::clicked, this, [this] { runAction(this, [this] { absencesNeuSortieren(); }); });
+    connect(sort, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { absencesNeuSortieren(); }); });
     right->addWidget(sort);
     QPushButton* excel = pageButton(QStringLiteral("Excel-Export"), QStringLiteral("BExcel4"), page);
     connect(excel, &QPushButton::clicked, this, [this] { exportTab(3); });
@@ -242,7 +254,9 @@ QWidget* TFStatistik1::buildAbsencePage() {
     return page;
 }
 
-void TFStatistik1::FormCreate() { showAbsences(); }
+void TFStatistik1::FormCreate() {
+    showAbsences();
+}
 
 void TFStatistik1::RG1Click() {
     if (statistik_->ziehungen() == 0)
@@ -259,7 +273,9 @@ void TFStatistik1::setAnzahlIndex(int index) {
         b->setChecked(true);
 }
 
-int TFStatistik1::anzahlIndex() const { return RG1->checkedId(); }
+int TFStatistik1::anzahlIndex() const {
+    return RG1->checkedId();
+}
 
 int TFStatistik1::anzahl() const {
     const int index = anzahlIndex();
@@ -295,8 +311,10 @@ void TFStatistik1::showFrequencies() {
         if (kind > 1) {
             ItemRows* rows = itemRows_[static_cast<std::size_t>(kind - 2)];
             for (int item = 1; item <= r->items(); ++item) {
-                const logic::KlassenFarbe f = logic::KlassenFarben(r->klasse[static_cast<std::size_t>(item - 1)]);
-                rows->setValue(item, QString::number(r->anzahl[static_cast<std::size_t>(item - 1)]), f.hintergrund, f.text);
+                const logic::KlassenFarbe f =
+                    logic::KlassenFarben(r->klasse[static_cast<std::size_t>(item - 1)]);
+                rows->setValue(item, QString::number(r->anzahl[static_cast<std::size_t>(item - 1)]),
+                               f.hintergrund, f.text);
             }
         }
     }
@@ -312,8 +330,8 @@ void TFStatistik1::showNumbers() {
             continue;
         }
         const logic::KlassenFarbe f = logic::KlassenFarben(r->klasse[static_cast<std::size_t>(n - 1)]);
-        numbers_->setCell(cell, QString::number(n), QString::number(r->anzahl[static_cast<std::size_t>(n - 1)]),
-                          f.hintergrund, f.text);
+        numbers_->setCell(cell, QString::number(n),
+                          QString::number(r->anzahl[static_cast<std::size_t>(n - 1)]), f.hintergrund, f.text);
     }
 }
 
@@ -322,14 +340,16 @@ void TFStatistik1::showAbsences() {
     for (int cell = 1; cell <= 70; ++cell) {
         int n = cell;
         if (!absencesNatural_)
-            n = cell <= static_cast<int>(a.ordnung.size()) ? a.ordnung[static_cast<std::size_t>(cell - 1)] : 0;
+            n = cell <= static_cast<int>(a.ordnung.size()) ? a.ordnung[static_cast<std::size_t>(cell - 1)]
+                                                           : 0;
         if (n == 0) {
             // Numbers away for more than 1000 draws have no place in the order.
             absences_->setCell(cell, QString(), QString(), {246, 246, 246}, {32, 32, 32});
             continue;
         }
         const int absence = a.seit[static_cast<std::size_t>(n)];
-        absences_->setCell(cell, QString::number(n), QString::number(absence), logic::abwesenheitsFarbe(absence),
+        absences_->setCell(cell, QString::number(n), QString::number(absence),
+                           logic::abwesenheitsFarbe(absence),
                            absence >= 14 ? logic::Rgb{255, 255, 255} : logic::Rgb{0, 0, 0});
     }
 }
@@ -393,11 +413,12 @@ logic::ExportTabelle TFStatistik1::exportTable(int tab) const {
 }
 
 void TFStatistik1::exportTab(int tab) {
-    static const std::array<QString, 4> titles = {QStringLiteral("Einzelnummern"), QStringLiteral("Endzahlen"),
-                                                  QStringLiteral("Zehner"), QStringLiteral("Ausgeblieben")};
+    static const std::array<QString, 4> titles = {QStringLiteral("Einzelnummern"),
+                                                  QStringLiteral("Endzahlen"), QStringLiteral("Zehner"),
+                                                  QStringLiteral("Ausgeblieben")};
     runAction(this, [this, tab] {
-        TabellenExportieren(this, exportTable(tab), titles[static_cast<std::size_t>(tab)], platform::kModusStatistik,
-                            paths_.dataDir);
+        TabellenExportieren(this, exportTable(tab), titles[static_cast<std::size_t>(tab)],
+                            platform::kModusStatistik, paths_.dataDir);
     });
 }
 

@@ -37,7 +37,7 @@ struct TippcenterKopplung {
 // over all or the latest draws.
 class TFStatistik1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     TFStatistik1(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
     ~TFStatistik1() override;
 
@@ -65,13 +65,13 @@ public:
     // The table of an "Excel-Export" button of the tabs 1 to 4 as it is sent.
     logic::ExportTabelle exportTable(int tab) const;
 
-signals:
+  signals:
     void helpRequested(int context);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QWidget* buildToolBar();
     QWidget* buildNumbersPage();
     QWidget* buildItemPage(int kind);
