@@ -261,10 +261,11 @@ void TFStatistik1::FormCreate() {
 void TFStatistik1::RG1Click() {
     if (statistik_->ziehungen() == 0)
         return;
-    if (tippcenter_.auswahlUebernehmen) {
-        statistik_->HaeufigkeitenBerechnen(anzahl());
+    // The frequencies are shown whether or not the tip centre exists yet; without this
+    // the three frequency tabs would stay empty for a program that has no tip centre.
+    statistik_->HaeufigkeitenBerechnen(anzahl());
+    if (tippcenter_.auswahlUebernehmen)
         tippcenter_.auswahlUebernehmen(anzahlIndex());
-    }
     bestCombinations_->updateLabels();
 }
 
