@@ -177,8 +177,11 @@ class MainWindowDrawsTest : public QObject {
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
         QVERIFY(messages.isEmpty());
-        for (const char* name : {"comboNr", "comboDatum", "comboNr2"})
+        for (const char* name : {"comboNr", "comboDatum"})
             QCOMPARE(child<QComboBox>(w, name)->count(), 0);
+        // The entry page proposes today for the very first draw.
+        QCOMPARE(child<QComboBox>(w, "comboNr2")->count(), 1);
+        QCOMPARE(child<QComboBox>(w, "combo2")->currentText(), QStringLiteral("31.12.2024"));
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("Markierte Zahlen"));
     }

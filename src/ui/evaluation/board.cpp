@@ -79,6 +79,19 @@ bool ZahlenBrett::isMarked(int number) const {
     return b && b->isChecked();
 }
 
+void ZahlenBrett::setCornerButton(QWidget* button) {
+    corner_ = button;
+    corner_->setParent(this);
+    corner_->setFixedSize(18, 18);
+    corner_->move(width() - corner_->width() - 4, 0);
+}
+
+void ZahlenBrett::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    if (corner_)
+        corner_->move(width() - corner_->width() - 4, 0);
+}
+
 QPushButton* ZahlenBrett::button(int number) const {
     return number >= 1 && number <= 70 ? buttons_[static_cast<std::size_t>(number - 1)] : nullptr;
 }

@@ -23,11 +23,17 @@ class ZahlenBrett : public QGroupBox {
     void setMarked(int number, bool marked);
     bool isMarked(int number) const;
     QPushButton* button(int number) const;
+    // A small button drawn at the right end of the caption.
+    void setCornerButton(QWidget* button);
 
   signals:
     void numberClicked(int number);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    QWidget* corner_ = nullptr;
     std::array<QPushButton*, 70> buttons_{};
 };
 

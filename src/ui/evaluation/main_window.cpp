@@ -5,15 +5,18 @@
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/draws/gz_klick.h"
+#include "logic/draws/ziehung_speichern.h"
 #include "logic/draws/ziehungssaetze.h"
 #include "logic/evaluation/meldungen.h"
 #include "platform/download.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "ui/app/form_offen.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
+#include "ui/draws/paste_window.h"
 #include "ui/evaluation/board.h"
 #include "ui/evaluation/file_view.h"
 #include "ui/evaluation/help_panel.h"
@@ -21,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -32,6 +36,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -114,6 +119,8 @@ void TFAuswertung::FormCreate() {
         // Filling the lists follows the new history (historyChanged).
         state_.setHistory(logic::KenoZahlenLaden(paths_.historyFile()));
         presetDateRange();
+    } else {
+        ZiehungslistenFuellen(); // only the entry page's proposal for the first draw
     }
     PC0->setCurrentIndex(0);
 }
@@ -138,16 +145,16 @@ QWidget* TFAuswertung::buildLeftColumn() {
     v->addWidget(buildDrawPages());
 
     board_ = new ZahlenBrett(column);
-    connect(board_, &ZahlenBrett::numberClicked, this, [this](int n) {
-        const logic::GZKlickErgebnis result = logic::GZKlick(state_.GZAuswahl, n);
-        if (result == logic::GZKlickErgebnis::Unveraendert)
-            return;
-        if (result == logic::GZKlickErgebnis::Hinzugefuegt)
-            platform::playClick();
-        board_->setMarked(n, result == logic::GZKlickErgebnis::Hinzugefuegt);
-        gauge1->setValue(state_.gzAnzahl());
-        board_->setFocus();
-    });
+    connect(board_, &ZahlenBrett::numberClicked, this, &TFAuswertung::GZKlick);
+    auto* bDel = new QToolButton(board_);
+    bDel->setObjectName(QStringLiteral("BDel"));
+    bDel->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+    bDel->setToolTip(QStringLiteral("Alle Markierungen löschen"));
+    bDel->setAutoRaise(true);
+    bDel->setVisible(false);
+    board_->setCornerButton(bDel);
+    connect(bDel, &QToolButton::clicked, this, &TFAuswertung::BDelClick);
+    BDel = bDel;
     v->addWidget(board_, 1);
 
     auto* values = new QWidget(column);
@@ -161,21 +168,41 @@ QWidget* TFAuswertung::buildLeftColumn() {
     gauge1->setValue(0);
     gauge1->setFormat(QStringLiteral("%v von 20"));
     gauge1->setMaximumHeight(16);
-    grid->addWidget(gauge1, 0, 0, 1, 3);
     auto* plus5 = new QLabel(QStringLiteral("plus 5"), values);
     E77 = new QLineEdit(values);
     E77->setObjectName(QStringLiteral("E77"));
     E77->setFixedWidth(64);
+    // Digits and blanks only, from the keyboard and from the clipboard alike; the blanks
+    // are taken out again at once.
+    E77->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), E77));
+    connect(E77, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.contains(QLatin1Char(' '))) {
+            const int cursor = E77->cursorPosition() -
+                               static_cast<int>(text.left(E77->cursorPosition()).count(QLatin1Char(' ')));
+            E77->setText(QString(text).remove(QLatin1Char(' ')));
+            E77->setCursorPosition(cursor);
+        }
+    });
     plus5->setBuddy(E77);
+    auto* bDel2 = new QToolButton(values);
+    bDel2->setObjectName(QStringLiteral("BDel2"));
+    bDel2->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton));
+    bDel2->setToolTip(QStringLiteral("plus 5 löschen"));
+    bDel2->setAutoRaise(true);
+    bDel2->setVisible(false);
+    connect(bDel2, &QToolButton::clicked, this, &TFAuswertung::BDel2Click);
+    BDel2 = bDel2;
     auto* excel = new QPushButton(QStringLiteral("Excel-Export..."), values);
     excel->setObjectName(QStringLiteral("BExcel"));
     excel->setEnabled(false);
     routeWidgets_.insert(Route::Ziehungsexport, excel);
     connect(excel, &QPushButton::clicked, this, [this] { followRoute(Route::Ziehungsexport); });
+    grid->addWidget(gauge1, 0, 0, 1, 4);
     grid->addWidget(plus5, 1, 0);
     grid->addWidget(E77, 1, 1);
-    grid->addWidget(excel, 1, 2, Qt::AlignRight);
-    grid->setColumnStretch(2, 1);
+    grid->addWidget(bDel2, 1, 2);
+    grid->addWidget(excel, 1, 3, Qt::AlignRight);
+    grid->setColumnStretch(3, 1);
     v->addWidget(values);
 
     auto* picture = new PictureLink(column);
@@ -243,15 +270,33 @@ QWidget* TFAuswertung::buildDrawPages() {
         c->setMaxVisibleItems(20);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
+    auto* speichern = new QPushButton(QStringLiteral("Speichern"), entry);
+    speichern->setObjectName(QStringLiteral("BSpeichern1"));
+    auto* copyPaste = new QPushButton(QStringLiteral("copy paste"), entry);
+    copyPaste->setObjectName(QStringLiteral("BCopyPaste"));
+    copyPaste->setToolTip(QStringLiteral("Gewinnzahlen aus einer Webseite übernehmen"));
+    cbDel = new QCheckBox(QStringLiteral("nach \"Speichern\" Angaben löschen"), entry);
+    cbDel->setObjectName(QStringLiteral("cbDel"));
     e->addWidget(new QLabel(QStringLiteral("Nummer"), entry), 0, 0);
-    e->addWidget(comboNr2, 0, 1);
+    e->addWidget(comboNr2, 0, 1, 1, 2);
     e->addWidget(new QLabel(QStringLiteral("Datum"), entry), 1, 0);
-    e->addWidget(combo2, 1, 1);
+    e->addWidget(combo2, 1, 1, 1, 2);
+    e->addWidget(speichern, 2, 1);
+    e->addWidget(copyPaste, 2, 2);
+    e->addWidget(cbDel, 3, 0, 1, 3);
     e->setColumnStretch(1, 1);
-    e->setRowStretch(2, 1);
+    e->setColumnStretch(2, 1);
+
+    connect(comboNr2, &QComboBox::activated, this, &TFAuswertung::selectEntryPosition);
+    connect(combo2, &QComboBox::activated, this, &TFAuswertung::selectEntryPosition);
+    connect(speichern, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { BSpeichern1Click(); }); });
+    connect(copyPaste, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { copyPasteClick(); }); });
 
     PC0->addTab(viewing, QStringLiteral("bisherige"));
     PC0->addTab(entry, QStringLiteral("neu/ändern..."));
+    connect(PC0, &QTabWidget::currentChanged, this, &TFAuswertung::pageChanged);
     return PC0;
 }
 
@@ -270,8 +315,15 @@ void TFAuswertung::ZiehungslistenFuellen() {
         const QSignalBlocker block(c);
         c->clear();
     }
-    if (n == 0)
+    if (n == 0) {
+        // The very first draw can be entered for the date proposed here.
+        const QSignalBlocker blockNr(comboNr2);
+        const QSignalBlocker blockDatum(combo2);
+        comboNr2->addItem(QStringLiteral("1"));
+        combo2->addItem(
+            logic::serialToText(logic::ersterVorschlag(logic::dateToSerial(currentDateTime().date()))));
         return;
+    }
     {
         const QSignalBlocker blockNr(comboNr);
         const QSignalBlocker blockDatum(comboDatum);
@@ -304,6 +356,96 @@ void TFAuswertung::selectViewingPosition(int p, bool show) {
     Baktuell->setText(comboDatum->itemText(p));
     if (show)
         ZiehungZeigen(p);
+}
+
+void TFAuswertung::selectEntryPosition(int p) {
+    if (p < 0 || p >= comboNr2->count() || p >= combo2->count())
+        return;
+    {
+        const QSignalBlocker blockNr(comboNr2);
+        const QSignalBlocker blockDatum(combo2);
+        comboNr2->setCurrentIndex(p);
+        combo2->setCurrentIndex(p);
+    }
+    // A stored draw is shown; the proposed new date starts from an empty board.
+    if (p < static_cast<int>(state_.history().size()))
+        ZiehungZeigen(p);
+    else
+        BDelallClick();
+}
+
+void TFAuswertung::pageChanged(int page) {
+    const int previous = shownPage_;
+    shownPage_ = page;
+    const bool entry = page == 1;
+    BDel->setVisible(entry);
+    BDel2->setVisible(entry);
+    if (entry) {
+        if (comboNr->currentIndex() < combo2->currentIndex())
+            BDelallClick();
+    } else if (previous == 1) {
+        ZiehungZeigen(comboNr->currentIndex());
+    }
+}
+
+void TFAuswertung::GZKlick(int n) {
+    const logic::GZKlickErgebnis result = logic::GZKlick(state_.GZAuswahl, n);
+    if (result == logic::GZKlickErgebnis::Unveraendert)
+        return;
+    if (result == logic::GZKlickErgebnis::Hinzugefuegt)
+        platform::playClick();
+    board_->setMarked(n, result == logic::GZKlickErgebnis::Hinzugefuegt);
+    gauge1->setValue(state_.gzAnzahl());
+    board_->setFocus();
+}
+
+void TFAuswertung::BDelClick() {
+    state_.GZAuswahl = {};
+    board_->showNumbers(state_.GZAuswahl);
+    gauge1->setValue(0);
+}
+
+void TFAuswertung::BDelallClick() {
+    BDelClick();
+    E77->clear();
+}
+
+void TFAuswertung::BDel2Click() {
+    E77->clear();
+}
+
+void TFAuswertung::BSpeichern1Click() {
+    const int p = combo2->currentIndex();
+    logic::DaySerial datum = 0;
+    if (p < 0 || !logic::textToSerial(combo2->itemText(p), datum))
+        return;
+    logic::DrawHistory history = state_.history();
+    if (!logic::ZiehungSpeichern(history, p, datum, state_.GZAuswahl, E77->text()))
+        return;
+    // The lists follow the new history; the file is written last, so a failed write
+    // leaves the change in memory as the lists show it.
+    state_.setHistory(std::move(history));
+    logic::KenoZahlenSchreiben(paths_.historyFile(), state_.history());
+    if (p + 1 < combo2->count())
+        selectEntryPosition(p + 1);
+    if (cbDel->isChecked() && combo2->count() > comboDatum->count())
+        BDelallClick();
+    if (pasteWindow_ && FormOffen(QStringLiteral("FGewinnzahlen")))
+        pasteWindow_->setHinweis(combo2->currentText());
+}
+
+void TFAuswertung::copyPasteClick() {
+    if (!pasteWindow_) {
+        pasteWindow_ = new TFGewinnzahlen(this);
+        connect(pasteWindow_, &TFGewinnzahlen::zahlUebertragen, this, &TFAuswertung::GZKlick);
+        pasteWindow_->adjustSize();
+        pasteWindow_->move(geometry().center() - pasteWindow_->rect().center());
+    }
+    pasteWindow_->setHinweis(combo2->currentText());
+    pasteWindow_->setWindowState(pasteWindow_->windowState() & ~Qt::WindowMinimized);
+    pasteWindow_->show();
+    pasteWindow_->raise();
+    pasteWindow_->activateWindow();
 }
 
 void TFAuswertung::ZiehungZeigen(int p) {

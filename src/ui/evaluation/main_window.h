@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -25,6 +26,7 @@ struct AppPaths;
 namespace talvo::ui {
 
 class HelpPanel;
+class TFGewinnzahlen;
 class TFrameAuswertung;
 class ZahlenBrett;
 
@@ -76,6 +78,18 @@ class TFAuswertung : public QMainWindow {
     // The draw-set export behind the caption "Wählen Sie die Ausspielung...".
     void ZiehungssaetzeExportieren();
 
+    // Toggles number n on the board, as a click on it does.
+    void GZKlick(int n);
+    // Clear the board; the board and the plus 5 field; the plus 5 field.
+    void BDelClick();
+    void BDelallClick();
+    void BDel2Click();
+    // "Speichern" of the entry page: the board's numbers as the draw of the chosen date.
+    void BSpeichern1Click();
+    // "copy paste": the paste window, created on first use.
+    void copyPasteClick();
+    TFGewinnzahlen* pasteWindow() const { return pasteWindow_; }
+
     int fileTabCount() const;
     TFrameAuswertung* fileView(int index) const;
     TFrameAuswertung* activeFileView() const;
@@ -98,6 +112,9 @@ class TFAuswertung : public QMainWindow {
 
     // Selects position p in both lists of the viewing page; `show` puts the draw on the board.
     void selectViewingPosition(int p, bool show);
+    // Selects position p in both lists of the entry page and shows it on the board.
+    void selectEntryPosition(int p);
+    void pageChanged(int page);
     void dateVChanged();
     void dateBChanged();
     void presetDateRange();
@@ -122,6 +139,11 @@ class TFAuswertung : public QMainWindow {
     QPushButton* BGo = nullptr;
     QComboBox* comboNr2 = nullptr;
     QComboBox* combo2 = nullptr;
+    QCheckBox* cbDel = nullptr;
+    QWidget* BDel = nullptr;
+    QWidget* BDel2 = nullptr;
+    TFGewinnzahlen* pasteWindow_ = nullptr;
+    int shownPage_ = 0;
     ZahlenBrett* board_ = nullptr;
     QProgressBar* gauge1 = nullptr;
     QLineEdit* E77 = nullptr;

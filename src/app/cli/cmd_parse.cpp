@@ -1,0 +1,24 @@
+#include "command.h"
+
+#include "logic/draws/zahlen_aus_text.h"
+
+#include <QFile>
+#include <QTextStream>
+
+namespace talvo::cli {
+namespace {
+
+int parse(const QStringList& args, Io& io) {
+    if (!args.isEmpty())
+        throw UsageError{QStringLiteral("parse liest nur die Standardeingabe.")};
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        throw UsageError{QStringLiteral("Die Standardeingabe kann nicht gelesen werden.")};
+    io.out << logic::ZahlenAusText(QString::fromUtf8(in.readAll())).join(QLatin1Char(' ')) << '\n';
+    return 0;
+}
+
+const CommandRegistrar reg("parse", "parse < TEXT", parse);
+
+} // namespace
+} // namespace talvo::cli

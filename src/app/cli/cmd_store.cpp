@@ -1,0 +1,45 @@
+#include "command.h"
+#include "options.h"
+
+#include "logic/core/error.h"
+#include "logic/core/history_file.h"
+#include "logic/core/zahlenmenge.h"
+#include "logic/draws/ziehung_speichern.h"
+
+#include <QFileInfo>
+
+namespace talvo::cli {
+namespace {
+
+int store(const QStringList& args, Io&) {
+    const Options opts(args);
+    const QString path = opts.required(QStringLiteral("history"));
+    // The very first draw starts a new history.
+    logic::DrawHistory history =
+        QFileInfo::exists(path) ? logic::KenoZahlenLaden(path) : logic::DrawHistory{};
+    const int position = opts.integer(QStringLiteral("position"), 0);
+    if (!opts.has(QStringLiteral("position")) || position < 1)
+        throw UsageError{QStringLiteral("--position erwartet eine Nummer ab 1.")};
+    const logic::DaySerial datum = parseDate(opts.required(QStringLiteral("date")));
+    logic::Zahlenmenge auswahl;
+    for (const QString& piece :
+         opts.required(QStringLiteral("numbers")).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int n = piece.toInt(&ok);
+        if (!ok || n < 1 || n > 70)
+            throw UsageError{QStringLiteral("\"%1\" ist keine Zahl von 1 bis 70.").arg(piece)};
+        auswahl.insert(n);
+    }
+    if (!logic::ZiehungSpeichern(history, position - 1, datum, auswahl, opts.value(QStringLiteral("plus5"))))
+        throw logic::Error(
+            QStringLiteral("Eine Ziehung besteht aus genau 20 verschiedenen Zahlen; nichts wurde "
+                           "gespeichert."));
+    logic::KenoZahlenSchreiben(path, history);
+    return 0;
+}
+
+const CommandRegistrar
+    reg("store", "store --history H --position P --date TT.MM.JJJJ --numbers \"N ...\" [--plus5 T]", store);
+
+} // namespace
+} // namespace talvo::cli

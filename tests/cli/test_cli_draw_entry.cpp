@@ -1,0 +1,64 @@
+#include "logic/core/history_file.h"
+#include "support/cli_runner.h"
+#include "support/history_builder.h"
+#include "support/qstring_printer.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace talvo;
+using talvo::test::runCli;
+
+namespace {
+
+QString twenty(int from) {
+    QStringList n;
+    for (int i = 0; i < 20; ++i)
+        n << QString::number(from + 19 - i);
+    return n.join(u' ');
+}
+
+TEST(CliParse, PrintsThePiecesOfStdin) {
+    const auto r = runCli({QStringLiteral("parse")}, "Ziehung vom 12.03.2024:\n03, 7;12\r\nplus 5: 01234");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "12 03 2024 03 7 12 5 01234\n");
+    EXPECT_EQ(runCli({QStringLiteral("parse")}, QByteArray("\x00\xff\xfe garbage", 12)).out, "\n");
+    EXPECT_EQ(runCli({QStringLiteral("parse"), QStringLiteral("x")}).exitCode, 2);
+}
+
+TEST(CliStore, StoresLikeTheEntryPage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    logic::KenoZahlenSchreiben(path, test::drawDays(QDate(2024, 3, 7), 2)); // Thu, Fri
+    const auto store = [&](const QString& position, const QString& date, const QString& numbers) {
+        return runCli({QStringLiteral("store"), QStringLiteral("--history"), path,
+                       QStringLiteral("--position"), position, QStringLiteral("--date"), date,
+                       QStringLiteral("--numbers"), numbers, QStringLiteral("--plus5"),
+                       QStringLiteral("9876543")});
+    };
+    auto r = store(QStringLiteral("5"), QStringLiteral("12.03.2024"), twenty(30));
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const auto h = runCli({QStringLiteral("history"), path}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(h.size(), 5);
+    EXPECT_EQ(h[2], "3\t09.03.2024\t0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\t");
+    EXPECT_EQ(h[3].section(u'\t', 1, 1), "11.03.2024");
+    EXPECT_EQ(h[4], "5\t12.03.2024\t30 31 32 33 34 35 36 37 38 39 40 41 42 43 44 45 46 47 48 49\t98765");
+
+    r = store(QStringLiteral("1"), QStringLiteral("07.03.2024"), QStringLiteral("1 2 3"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(QFileInfo(path).size(), 200);
+    EXPECT_EQ(store(QStringLiteral("0"), QStringLiteral("07.03.2024"), twenty(1)).exitCode, 2);
+    EXPECT_EQ(store(QStringLiteral("1"), QStringLiteral("7.3."), twenty(1)).exitCode, 2);
+    EXPECT_EQ(store(QStringLiteral("1"), QStringLiteral("07.03.2024"), twenty(60)).exitCode, 2);
+
+    // The very first draw starts a new file.
+    const QString fresh = dir.filePath(QStringLiteral("neu.tpp"));
+    r = runCli({QStringLiteral("store"), QStringLiteral("--history"), fresh, QStringLiteral("--position"),
+                QStringLiteral("1"), QStringLiteral("--date"), QStringLiteral("02.02.2004"),
+                QStringLiteral("--numbers"), twenty(1)});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(QFileInfo(fresh).size(), 40);
+}
+
+} // namespace
