@@ -72,6 +72,7 @@ void Application::createWindows() {
         statistik_->setRegister(registerIndex);
         statistik_->RG1Click();
     };
+    kopplung.auswertungLaden = [this](const QString& path) { main_->AuswertungLaden(path); };
     runAction(start_, [this, &kopplung] { optionen_->FormCreate(kopplung); });
     main_->setRoute(Route::Optionen, [this] { showWindow(optionen_); });
 
