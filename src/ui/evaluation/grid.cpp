@@ -60,6 +60,7 @@ void setUpGrid(QTableView* view, std::span<const int> widths, int defaultWidth) 
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     QHeaderView* header = view->horizontalHeader();
+    header->setFont(small);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setDefaultSectionSize(defaultWidth);
     header->setMinimumSectionSize(10);

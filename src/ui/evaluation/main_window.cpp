@@ -21,6 +21,7 @@
 #include "ui/evaluation/file_view.h"
 #include "ui/evaluation/help_panel.h"
 #include "ui/evaluation/picture_link.h"
+#include "ui/evaluation/tool_icons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -246,6 +247,7 @@ QWidget* TFAuswertung::buildDrawPages() {
     hier->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     g->addWidget(hier, 2, 0, 1, 3);
     g->setColumnStretch(1, 1);
+    g->setRowStretch(3, 1);
 
     connect(comboNr, &QComboBox::activated, this, [this](int i) { selectViewingPosition(i, true); });
     connect(comboDatum, &QComboBox::activated, this, [this](int i) {
@@ -543,7 +545,7 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     PC2->setDocumentMode(true);
     PC2->setUsesScrollButtons(true);
     QAction* einstieg = routeAction(Route::HilfeEinstieg, QString(), QStringLiteral("PHilfe"));
-    einstieg->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    einstieg->setIcon(toolIcon(ToolIcon::Hilfe));
     einstieg->setToolTip(QStringLiteral("Hilfe"));
     p100 = new HelpPanel({einstieg, sharedRouteAction(Route::Statistik),
                           sharedRouteAction(Route::Aktualisierung),

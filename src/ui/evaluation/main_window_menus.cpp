@@ -4,6 +4,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 #include "ui/evaluation/picture_link.h"
+#include "ui/evaluation/tool_icons.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -99,32 +100,35 @@ void TFAuswertung::buildMenus() {
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
-    auto tool = [&](QAction* action, QStyle::StandardPixmap icon, const QString& hint) {
-        action->setIcon(st->standardIcon(icon));
+    auto toolWith = [&](QAction* action, const QIcon& icon, const QString& hint) {
+        action->setIcon(icon);
         action->setToolTip(hint);
         bar->addAction(action);
+    };
+    auto tool = [&](QAction* action, ToolIcon icon, const QString& hint) {
+        toolWith(action, toolIcon(icon), hint);
     };
     auto* beendenTool = new QAction(this);
     beendenTool->setObjectName(QStringLiteral("TBeenden"));
     connect(beendenTool, &QAction::triggered, this, &QWidget::close);
-    tool(beendenTool, QStyle::SP_DialogCloseButton, QStringLiteral("Beenden"));
+    tool(beendenTool, ToolIcon::Beenden, QStringLiteral("Beenden"));
     auto* oeffnenTool = new QAction(this);
     oeffnenTool->setObjectName(QStringLiteral("TOeffnen"));
     connect(oeffnenTool, &QAction::triggered, oeffnen, &QAction::trigger);
-    tool(oeffnenTool, QStyle::SP_DialogOpenButton, QStringLiteral("Öffnen..."));
+    toolWith(oeffnenTool, st->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("Öffnen..."));
     oeffnen->setIcon(oeffnenTool->icon());
     bar->addSeparator();
-    tool(routeAction(Route::Statistik, QString(), QStringLiteral("TStatistik")),
-         QStyle::SP_FileDialogDetailedView, QStringLiteral("Statistik"));
-    tool(routeAction(Route::Kalender, QString(), QStringLiteral("TKalender")), QStyle::SP_FileDialogInfoView,
+    tool(routeAction(Route::Statistik, QString(), QStringLiteral("TStatistik")), ToolIcon::Statistik,
+         QStringLiteral("Statistik"));
+    tool(routeAction(Route::Kalender, QString(), QStringLiteral("TKalender")), ToolIcon::Kalender,
          QStringLiteral("Kalender"));
-    tool(routeAction(Route::Optionen, QString(), QStringLiteral("TOptionen")), QStyle::SP_FileDialogListView,
+    tool(routeAction(Route::Optionen, QString(), QStringLiteral("TOptionen")), ToolIcon::Optionen,
          QStringLiteral("Optionen"));
-    tool(routeAction(Route::Aktualisierung, QString(), QStringLiteral("TAktualisierung")),
-         QStyle::SP_BrowserReload, QStringLiteral("Aktualisierung der Gewinnzahlen"));
+    toolWith(routeAction(Route::Aktualisierung, QString(), QStringLiteral("TAktualisierung")),
+             st->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Aktualisierung der Gewinnzahlen"));
     tool(routeAction(Route::Spielscheincenter, QString(), QStringLiteral("TSpielscheincenter")),
-         QStyle::SP_FileDialogNewFolder, QStringLiteral("Spielscheincenter"));
-    tool(routeAction(Route::Tippcenter, QString(), QStringLiteral("TTippcenter")), QStyle::SP_DialogYesButton,
+         ToolIcon::Spielscheincenter, QStringLiteral("Spielscheincenter"));
+    tool(routeAction(Route::Tippcenter, QString(), QStringLiteral("TTippcenter")), ToolIcon::Tippcenter,
          QStringLiteral("Tippcenter"));
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -134,7 +138,7 @@ void TFAuswertung::buildMenus() {
     picture->setToolTip(QStringLiteral("KENO im Internet"));
     connect(picture, &QAction::triggered, this, [this] { runAction(this, [this] { openWebPage(); }); });
     bar->addAction(picture);
-    tool(routeAction(Route::Hilfe, QString(), QStringLiteral("THilfe")), QStyle::SP_DialogHelpButton,
+    tool(routeAction(Route::Hilfe, QString(), QStringLiteral("THilfe")), ToolIcon::Hilfe,
          QStringLiteral("Hilfe"));
 }
 
