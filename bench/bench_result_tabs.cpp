@@ -1,13 +1,20 @@
 // Evaluating a slip in continuous play since the first draw by "Laufzeit" over a full
 // history and showing its ~7,000 result tabs; then switching between the tabs.
 
+#include "logic/core/history_file.h"
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/core/slip_file.h"
 #include "logic/evaluation/auswertung.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
 #include "ui/evaluation/result_tab_strip.h"
+#include "ui/evaluation/file_view.h"
+#include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tabs.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTableView>
 #include <benchmark/benchmark.h>
 
@@ -62,6 +69,34 @@ void SwitchAndRepaintAmongSevenThousandTabs(benchmark::State& state) {
     }
 }
 BENCHMARK(SwitchAndRepaintAmongSevenThousandTabs)->Unit(benchmark::kMillisecond);
+
+// The whole way in the main window: "Laufzeit" on a file holding the continuous-play slip.
+void MainWindowLaufzeitWithSevenThousandDraws(benchmark::State& state) {
+    QTemporaryDir dir;
+    logic::AppPaths paths;
+    paths.dataDir = dir.path() + QLatin1Char('/');
+    logic::KenoZahlenSchreiben(paths.historyFile(), fullHistory());
+    const QString slips = dir.filePath(QStringLiteral("Dauer.tix"));
+    logic::ScheinDateiSchreiben(slips, dauerschein());
+    logic::ProgramState programState;
+    ui::TFAuswertung window(programState, paths);
+    window.FormCreate();
+    window.show();
+    window.AuswertungLaden(slips);
+    QApplication::processEvents();
+    std::size_t tabs = 0;
+    for (auto _ : state) {
+        window.LaufzeitClick();
+        window.repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        tabs = static_cast<std::size_t>(window.activeFileView()->results()->count());
+        window.activeFileView()->results()->closeAll();
+        state.ResumeTiming();
+    }
+    state.counters["tabs"] = static_cast<double>(tabs);
+}
+BENCHMARK(MainWindowLaufzeitWithSevenThousandDraws)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
