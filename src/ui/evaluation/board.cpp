@@ -55,6 +55,7 @@ ZahlenBrett::ZahlenBrett(QWidget* parent) : QGroupBox(QStringLiteral("Gewinnzahl
             b->setCheckable(true);
             b->setFocusPolicy(Qt::NoFocus);
             b->setMinimumSize(26, 20);
+            b->setMaximumHeight(30); // a taller window leaves the board in shape
             b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
             connect(b, &QPushButton::clicked, this, [this, number] { emit numberClicked(number); });
             inner->addWidget(b, i - 1, j - 1);

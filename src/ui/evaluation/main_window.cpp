@@ -156,7 +156,7 @@ QWidget* TFAuswertung::buildLeftColumn() {
     board_->setCornerButton(bDel);
     connect(bDel, &QToolButton::clicked, this, &TFAuswertung::BDelClick);
     BDel = bDel;
-    v->addWidget(board_, 1);
+    v->addWidget(board_);
 
     auto* values = new QWidget(column);
     auto* grid = new QGridLayout(values);
@@ -206,6 +206,7 @@ QWidget* TFAuswertung::buildLeftColumn() {
     grid->setColumnStretch(3, 1);
     v->addWidget(values);
 
+    v->addStretch(1);
     auto* picture = new PictureLink(column);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setToolTip(kWebPage);
