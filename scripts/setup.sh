@@ -36,14 +36,16 @@ cmake --build "$build" -j "$(nproc)"
 
 case "$mode" in
   run)
-    exec "$build/src/app/talvo"
+    exec "$build/bin/talvo"
     ;;
   test)
     cd "$build"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
     ;;
   bench)
-    for b in "$build"/bench/bench_*; do "$b"; done
+    for b in "$build"/bench/bench_*; do
+      if [ -f "$b" ] && [ -x "$b" ]; then "$b"; fi
+    done
     ;;
   *)
     echo "usage: $0 [run|test|bench]" >&2
