@@ -2,8 +2,8 @@
 
 #include "logic/core/program_state.h"
 #include "ui/app/start_window.h"
-#include "ui/common/user_action.h"
 #include "platform/download_base.h"
+#include "ui/common/user_action.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/statistics/statistics_window.h"
@@ -16,8 +16,10 @@
 
 namespace talvo::ui {
 
-Application::Application(const logic::AppPaths& paths, QObject* parent)
-    : QObject(parent), paths_(paths), state_(std::make_unique<logic::ProgramState>()) {}
+Application::Application(const logic::AppPaths& paths, const QString& downloadBase, QObject* parent)
+    : QObject(parent), paths_(paths),
+      downloadBase_(downloadBase.isEmpty() ? QString::fromLatin1(platform::kDownloadBase) : downloadBase),
+      state_(std::make_unique<logic::ProgramState>()) {}
 
 Application::~Application() {
     delete aktuell_;
@@ -80,7 +82,7 @@ void Application::createWindows() {
     connect(eingabe_, &TFEingabe2::optionenGewuenscht, this, [this] { showWindow(optionen_); });
     main_->setRoute(Route::Spielscheincenter, [this] { showWindow(eingabe_); });
 
-    aktuell_ = new TFAktuell1(*state_, paths_, QString::fromLatin1(platform::kDownloadBase));
+    aktuell_ = new TFAktuell1(*state_, paths_, downloadBase_);
     connect(aktuell_, &TFAktuell1::updateFinished, this, [this](bool merged) {
         if (merged)
             runAction(statistik_, [this] { statistik_->RG1Click(); });
@@ -93,7 +95,8 @@ void Application::showWindow(QWidget* window) {
     // The first time a tool window appears it is centred over the main window.
     if (!window->property("shownBefore").toBool()) {
         window->setProperty("shownBefore", true);
-        window->adjustSize();
+        if (!window->testAttribute(Qt::WA_Resized))
+            window->adjustSize();
         window->move(main_->geometry().center() - window->rect().center());
     }
     window->show();

@@ -3,9 +3,10 @@
 #include "logic/core/paths.h"
 
 #include <QObject>
+#include <QString>
+#include <memory>
 
 class QWidget;
-#include <memory>
 
 namespace talvo::logic {
 class ProgramState;
@@ -25,7 +26,8 @@ class TFEingabe2;
 class Application : public QObject {
     Q_OBJECT
 public:
-    explicit Application(const logic::AppPaths& paths, QObject* parent = nullptr);
+    // downloadBase: the server folder of the draw sets; empty for the one fixed at build time.
+    explicit Application(const logic::AppPaths& paths, const QString& downloadBase = {}, QObject* parent = nullptr);
     ~Application() override;
 
     // Shows the start window, creates the long-lived windows and marks the start done.
@@ -54,6 +56,7 @@ private:
     void showWindow(QWidget* window);
 
     logic::AppPaths paths_;
+    QString downloadBase_;
     std::unique_ptr<logic::ProgramState> state_;
     TFStart* start_ = nullptr;
     TFAuswertung* main_ = nullptr;

@@ -1,0 +1,84 @@
+#include "logic/core/history_file.h"
+#include "logic/core/program_state.h"
+#include "logic/statistics/statistik.h"
+#include "platform/download.h"
+#include "support/generated_history.h"
+#include "support/http_test_server.h"
+#include "support/temp_files.h"
+#include "ui/app/application.h"
+#include "ui/common/clock.h"
+#include "ui/common/message_box.h"
+#include "ui/draws/update_window.h"
+#include "ui/statistics/statistics_window.h"
+#include "ui/evaluation/main_window.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace talvo;
+
+// The whole program after start-up: an update through the update window makes the main
+// window's lists and the statistics follow without any further action.
+class StartupUpdateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void updateRefreshesListsAndStatistics() {
+        QTemporaryDir data;
+        logic::AppPaths paths;
+        paths.dataDir = data.path() + QLatin1Char('/');
+        paths.programDir = data.path() + QLatin1Char('/');
+        paths.tempDownloadFile = data.filePath(QStringLiteral("tmp.tmp"));
+        const logic::DrawHistory full = test::generatedHistory(80, QDate(2024, 1, 2), 5);
+        logic::KenoZahlenSchreiben(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
+        const QDate newest = logic::serialToDate(full.back().datum);
+        ui::setClockForTests([newest] { return QDateTime(newest.addDays(1), QTime(20, 0)); });
+        QStringList messages;
+        ui::setMessageHook([&](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return true;
+        });
+        platform::setOnlineForTests(true);
+
+        test::HttpTestServer server;
+        server.set(QStringLiteral("/downloads/gz30.tpp"),
+                   {200, logic::drawsToBytes(logic::DrawHistory(full.end() - 30, full.end()))});
+        ui::Application program(paths, server.base());
+        program.start();
+
+        ui::TFAktuell1* update = program.updateWindow();
+        QCOMPARE(update->chosenFileName(), QStringLiteral("gz30.tpp")); // 13 days missing
+        ui::TFStatistik1* stats = program.statisticsWindow();
+        stats->findChild<QRadioButton*>(QStringLiteral("RG1_1"))->click(); // the last 10 draws
+        QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->W, 10);
+        auto countsOf = [](const logic::DrawHistory& draws) {
+            std::vector<int> counts(70, 0);
+            for (const auto& d : draws)
+                for (auto n : d.GZ)
+                    ++counts[n - 1];
+            return counts;
+        };
+
+        QSignalSpy finished(update, &ui::TFAktuell1::updateFinished);
+        update->findChild<QPushButton*>(QStringLiteral("BStart"))->click();
+        QVERIFY(finished.wait(20000));
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
+
+        QCOMPARE(program.state().history().size(), full.size());
+        auto* comboNr = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("comboNr"));
+        QCOMPARE(comboNr->count(), 80);
+        QCOMPARE(comboNr->currentText(), QStringLiteral("80"));
+        QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
+                 countsOf(logic::DrawHistory(full.end() - 10, full.end())));
+
+        platform::setOnlineForTests(std::nullopt);
+        ui::setClockForTests({});
+        ui::setMessageHook({});
+    }
+};
+
+QTEST_MAIN(StartupUpdateTest)
+#include "test_startup_update.moc"
