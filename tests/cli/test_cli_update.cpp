@@ -33,9 +33,15 @@ TEST(CliNeed, ChoiceAndFileForTheClock) {
 class CliUpdate : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir(server.path()).mkpath(QStringLiteral("."));
-        talvo::logic::KenoZahlenSchreiben(QDir(server.path()).filePath(QStringLiteral("gz30.tpp")),
-                                          talvo::logic::DrawHistory(full.end() - 30, full.end()));
+        // The server holds the draw sets as the program's own export writes them.
+        const QString source = data.filePath(QStringLiteral("server-history.tpp"));
+        talvo::logic::KenoZahlenSchreiben(source, full);
+        ASSERT_EQ(runCli({QStringLiteral("export-sets"), QStringLiteral("--history"), source, QStringLiteral("--dir"),
+                          server.path()})
+                      .exitCode,
+                  0);
+        QFile::remove(source);
+        QFile::remove(QDir(server.path()).filePath(QStringLiteral("gz300.tpp"))); // answered with 404
         talvo::test::writeFile(server, QStringLiteral("gz6.tpp"), "abc");
         talvo::test::writeFile(server, QStringLiteral("gz90.tpp"), QByteArray(85, 'x'));
         history = data.filePath(QStringLiteral("KenoZahlen.tpp"));
