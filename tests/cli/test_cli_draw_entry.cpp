@@ -61,4 +61,32 @@ TEST(CliStore, StoresLikeTheEntryPage) {
     EXPECT_EQ(QFileInfo(fresh).size(), 40);
 }
 
+TEST(CliStore, APositionFarBehindTheHistoryIsRefused) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    logic::KenoZahlenSchreiben(path, test::drawDays(QDate(2024, 3, 7), 2));
+    const auto store = [&](const QString& position, const QString& date) {
+        return runCli({QStringLiteral("store"), QStringLiteral("--history"), path,
+                       QStringLiteral("--position"), position, QStringLiteral("--date"), date,
+                       QStringLiteral("--numbers"), twenty(1)});
+    };
+    // The days filled in before the new draw would lie before the first draw of all.
+    for (const char* position : {"2000000000", "40000", "9000"}) {
+        const auto r = store(QString::fromLatin1(position), QStringLiteral("12.03.2024"));
+        EXPECT_EQ(r.exitCode, 2) << position << " " << r.err.toStdString();
+        EXPECT_FALSE(r.err.isEmpty()) << position;
+    }
+    EXPECT_EQ(QFileInfo(path).size(), 80);
+
+    // Nine draw days lie from 02.02.2004 to 11.02.2004 (a Sunday between): nine days can be
+    // filled in before a draw of 12.02.2004, ten cannot.
+    EXPECT_EQ(store(QStringLiteral("13"), QStringLiteral("12.02.2004")).exitCode, 2);
+    EXPECT_EQ(QFileInfo(path).size(), 80);
+    const auto r = store(QStringLiteral("12"), QStringLiteral("12.02.2004"));
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const auto h = runCli({QStringLiteral("history"), path}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(h.size(), 12);
+    EXPECT_EQ(h[2].section(u'\t', 1, 1), "02.02.2004");
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/zahlenmenge.h"
 #include "logic/draws/ziehung_speichern.h"
+#include "logic/evaluation/auswertung.h"
 
 #include <QFileInfo>
 
@@ -21,6 +22,16 @@ int store(const QStringList& args, Io&) {
     if (!opts.has(QStringLiteral("position")) || position < 1)
         throw UsageError{QStringLiteral("--position erwartet eine Nummer ab 1.")};
     const logic::DaySerial datum = parseDate(opts.required(QStringLiteral("date")));
+    // A position behind the end fills the days before the new draw with empty draws. Each
+    // of them takes an earlier draw day, and none can lie before the first draw of all;
+    // this also keeps a mistyped position from growing the history without end.
+    const long long luecke = static_cast<long long>(position) - 1 - static_cast<long long>(history.size());
+    const int tag = logic::wholeDay(datum);
+    const long long freieTage =
+        tag > logic::kFirstDrawSerial ? logic::ZiehungstageImZeitraum(logic::kFirstDrawSerial, tag - 1) : 0;
+    if (luecke > freieTage)
+        throw UsageError{
+            QStringLiteral("--position liegt zu weit hinter der letzten gespeicherten Ziehung.")};
     logic::Zahlenmenge auswahl;
     for (const QString& piece :
          opts.required(QStringLiteral("numbers")).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
