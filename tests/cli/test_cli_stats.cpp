@@ -123,6 +123,13 @@ TEST_F(CliStatistics, WrongUsageAndErrors) {
     // Any count is accepted, also one outside the draw-count choices.
     EXPECT_EQ(runCli({"combos", "--history", path, "--k", "3", "--last", "7"}).out.section('\n', 0, 0),
               "Erwartungswert: 0,15");
+    // A count beyond every history, even beyond the machine's int, means all draws.
+    for (const char* huge : {"313", "2147483648", "99999999999999"}) {
+        const auto r = runCli({"stats", "--history", path, "--last", huge});
+        EXPECT_EQ(r.exitCode, 0) << huge << ' ' << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains("heading\tAuswertung für 30 Ziehungen (600 Zahlen)\n")) << huge;
+    }
+    EXPECT_EQ(runCli({"stats", "--history", path, "--last", "zehn"}).exitCode, 2);
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 #include "command.h"
 #include "options.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace talvo::cli {
 
 logic::DrawHistory historyOption(const Options& options) {
@@ -10,10 +13,14 @@ logic::DrawHistory historyOption(const Options& options) {
 }
 
 int lastOption(const Options& options) {
-    const int n = options.integer(QStringLiteral("last"), 0);
-    if (n < 0)
+    if (!options.has(QStringLiteral("last")))
+        return 0;
+    bool ok = false;
+    const qulonglong n = options.value(QStringLiteral("last")).toULongLong(&ok);
+    if (!ok)
         throw UsageError{QStringLiteral("--last erwartet eine Zahl ab 0.")};
-    return n;
+    // No history holds more draws than an int counts; a larger count simply means all.
+    return static_cast<int>(std::min<qulonglong>(n, std::numeric_limits<int>::max()));
 }
 
 } // namespace talvo::cli
