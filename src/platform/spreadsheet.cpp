@@ -71,11 +71,12 @@ QString workbookPath(const QString& folder, const QString& title) {
     name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
     if (name.trimmed().isEmpty())
         name = QStringLiteral("Export");
-    // A workbook still open in the spreadsheet program cannot be replaced; take the next name.
+    // An earlier workbook may still be open, or kept with the user's changes under the name
+    // it opened with; it is never replaced, the new one takes the next free name.
     for (int i = 1;; ++i) {
         const QString path = QDir(folder).filePath(i == 1 ? name + QStringLiteral(".xlsx")
                                                           : QStringLiteral("%1 (%2).xlsx").arg(name).arg(i));
-        if (!QFile::exists(path) || QFile::remove(path))
+        if (!QFile::exists(path))
             return path;
     }
 }

@@ -147,6 +147,29 @@ TEST(Spreadsheet, ExportNeedsASpreadsheetProgram) {
                              "möglich.\r\rIch breche ab."));
 }
 
+TEST(Spreadsheet, AnEarlierWorkbookIsNeverReplaced) {
+    // The user may have kept an exported workbook, changed, under the name it opened with.
+    QTemporaryDir dir;
+    QStringList opened;
+    platform::SpreadsheetDesktop desktop{true, [&](const QString& p) { opened << p; }};
+    platform::setSpreadsheetDesktopForTests(&desktop);
+    logic::ExportTabelle t(1, 1);
+    platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path());
+    ASSERT_EQ(opened.size(), 1);
+    QFile kept(opened[0]);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("changed by the user");
+    kept.close();
+    platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path());
+    platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path());
+    platform::setSpreadsheetDesktopForTests(nullptr);
+    EXPECT_EQ(opened, (QStringList{dir.filePath("Tops.xlsx"), dir.filePath("Tops (2).xlsx"),
+                                   dir.filePath("Tops (3).xlsx")}));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("changed by the user"));
+    EXPECT_EQ(readBack(opened[2])["sheets"].toArray().at(0).toString(), QStringLiteral("Tops"));
+}
+
 TEST(Spreadsheet, ImpossibleSheetNameOrFolderIsAnError) {
     QTemporaryDir dir;
     logic::ExportTabelle t(1, 1);
