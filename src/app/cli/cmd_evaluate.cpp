@@ -1,3 +1,4 @@
+#include "cell_text.h"
 #include "command.h"
 #include "options.h"
 
@@ -18,13 +19,13 @@ const char kUsage[] = "evaluate --history H --slips S (--current \"N N ...\" [--
 
 void printTables(QTextStream& out, const logic::Ergebnisse& tables) {
     for (const logic::Ergebnistabelle& t : tables) {
-        out << "# " << t.caption << '\n';
+        out << "# " << cellText(t.caption) << '\n';
         for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
             out << (c > 0 ? "\t" : "") << logic::Ergebnistabelle::header(c);
         out << '\n';
         for (std::size_t r = 0; r < t.rows.size(); ++r) {
             for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
-                out << (c > 0 ? "\t" : "") << t.cell(r, c);
+                out << (c > 0 ? "\t" : "") << cellText(t.cell(r, c));
             out << '\n';
         }
     }

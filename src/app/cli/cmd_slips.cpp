@@ -1,3 +1,4 @@
+#include "cell_text.h"
 #include "command.h"
 
 #include "logic/core/slip_file.h"
@@ -10,7 +11,7 @@ namespace {
 
 void printRow(QTextStream& out, const logic::ListingZeile& row) {
     for (int c = 0; c < logic::kListingSpalten; ++c)
-        out << (c > 0 ? "\t" : "") << row[c];
+        out << (c > 0 ? "\t" : "") << cellText(row[c]);
     out << '\n';
 }
 
