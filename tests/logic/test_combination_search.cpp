@@ -72,7 +72,8 @@ TEST_P(SameListsAsTheSequentialSearch, OnRandomHistories) {
 INSTANTIATE_TEST_SUITE_P(Table, SameListsAsTheSequentialSearch,
                          testing::Values(SearchCase{2, 1, 1}, SearchCase{2, 10, 2}, SearchCase{2, 313, 3},
                                          SearchCase{2, 3000, 4}, SearchCase{3, 10, 5}, SearchCase{3, 100, 6},
-                                         SearchCase{3, 700, 7}));
+                                         SearchCase{3, 700, 7}, SearchCase{4, 3, 13},
+                                         SearchCase{4, 40, 14}));
 
 TEST(CombinationSearch, QuadruplesAgreeUpToAStop) {
     const ZiehungsMengenListe draws = ZiehungsMengen(generatedHistory(313, QDate(2004, 2, 2), 8));
