@@ -52,10 +52,15 @@ TEST_F(SlipEditorTest, NewSlipStartsWithTheDocumentedDefaults) {
         EXPECT_EQ(e.gaugePosition(f), 0);
         EXPECT_EQ(e.anzahl(f), 0);
     }
-    // "no choice" is recorded as 1, a default type as the type.
+    // A default type is recorded as the type; a field without one has never had a choice.
     EXPECT_EQ(zustand.SysWahl[0], 6);
-    EXPECT_EQ(zustand.SysWahl[1], 1);
+    EXPECT_EQ(zustand.SysWahl[1], 0);
+    EXPECT_EQ(zustand.SysWahl[3], 0);
     EXPECT_EQ(zustand.SysWahl[5], 0);
+    // Clearing records "no choice" as 1.
+    e.BDelClick();
+    EXPECT_EQ(zustand.SysWahl[1], 1);
+    EXPECT_EQ(zustand.SysWahl[0], 6);
 }
 
 TEST_F(SlipEditorTest, FieldCountBelowFourOrAboveFiveIsFive) {

@@ -33,8 +33,11 @@ SlipEditor::SlipEditor(int nummer, int felder, const QString& caption, TTippE& z
     : nummer_(nummer), felder_(felderFuer(felder)), caption_(caption), zustand_(zustand),
       einstellungen_(einstellungen) {
     angaben.ab = wholeDay(heute);
+    // A field without a default type stays untouched here (SysWahl 0, never chosen);
+    // only a later change to "no choice" records 1.
     for (int f = 1; f <= felder_; ++f)
-        standardTyp(f);
+        if (const int t = vorgabe(f))
+            cbSysClick(f, t - 2);
 }
 
 int SlipEditor::typ(int feld) const {
@@ -68,9 +71,8 @@ void SlipEditor::cbSysClick(int feld, int auswahl) {
         zustand_.ZuHoch[i] = true;
 }
 
-void SlipEditor::standardTyp(int feld) {
-    const int vorgabe = vorgabeTyp(einstellungen_.scheinTyp[feld - 1]);
-    cbSysClick(feld, vorgabe ? vorgabe - 2 : -1);
+int SlipEditor::vorgabe(int feld) const {
+    return vorgabeTyp(einstellungen_.scheinTyp[feld - 1]);
 }
 
 Klick SlipEditor::LLClick(int feld, int zahl) {
@@ -112,7 +114,8 @@ void SlipEditor::BDelClick() {
         zustand_.ZahlAnz[i] = 0;
         zustand_.ZuHoch[i] = false;
         gaugePosition_[i] = 0;
-        standardTyp(f);
+        const int t = vorgabe(f);
+        cbSysClick(f, t ? t - 2 : -1);
     }
 }
 

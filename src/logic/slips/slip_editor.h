@@ -93,7 +93,8 @@ class SlipEditor {
     void ausDatensatz(const TGetippt& record);
 
   private:
-    void standardTyp(int feld);
+    // The field's default KENO type from the options, 0 for none.
+    int vorgabe(int feld) const;
 
     int nummer_;
     int felder_;
