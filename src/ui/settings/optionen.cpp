@@ -7,6 +7,7 @@
 #include "logic/settings/farbschema.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
+#include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
 
 #include <QButtonGroup>
@@ -80,22 +81,13 @@ TFOptionen::TFOptionen(logic::ProgramState& state, const logic::AppPaths& paths,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto* bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    bar->setIconSize({18, 18});
-    const auto add = [this, bar](QStyle::StandardPixmap icon, const QString& text, const QString& name,
-                                 std::function<void()> handler) {
-        QAction* a = bar->addAction(style()->standardIcon(icon), text);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, [this, handler] { runAction(this, handler); });
-    };
-    add(QStyle::SP_DialogSaveButton, QStringLiteral("&Speichern"), QStringLiteral("BSpeichern"),
-        [this] { Speichern(); });
-    add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"),
-        [this] { close(); });
-    add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe"),
-        [this] { emit helpRequested(55); });
+    QToolBar* bar = makeToolBar(this);
+    addToolAction(bar, style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Speichern"),
+                  QStringLiteral("BSpeichern"), [this] { Speichern(); });
+    addToolAction(bar, style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Sch&ließen"),
+                  QStringLiteral("BSchliessen"), [this] { close(); });
+    addToolAction(bar, style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Hilfe"),
+                  QStringLiteral("BHilfe"), [this] { emit helpRequested(55); });
     layout->addWidget(bar);
 
     auto* body = new QGridLayout;

@@ -7,6 +7,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
+#include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
 #include "ui/slips/meldung_box.h"
 #include "ui/slips/slip_editor_widget.h"
@@ -52,18 +53,10 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto* bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    bar->setIconSize({18, 18});
+    QToolBar* bar = makeToolBar(this);
     const auto add = [this, bar](QStyle::StandardPixmap icon, const QString& text, const QString& name,
-                                 auto handler) {
-        QAction* a = bar->addAction(style()->standardIcon(icon), text);
-        a->setObjectName(name);
-        a->setIconText(QString(text).remove(QLatin1Char('&')));
-        connect(a, &QAction::triggered, this,
-                [this, handler] { runAction(this, [this, handler] { handler(); }); });
-        return a;
+                                 std::function<void()> handler) {
+        return addToolAction(bar, style()->standardIcon(icon), text, name, std::move(handler));
     };
     add(QStyle::SP_FileIcon, QStringLiteral("Neu"), QStringLiteral("BNeu"), [this] { Neu(); });
     add(QStyle::SP_FileDialogListView, QStringLiteral("Optionen"), QStringLiteral("BOptionen"),
@@ -80,9 +73,8 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    QAction* gruen = add(QStyle::SP_TitleBarCloseButton, QString(), QStringLiteral("Bgruenx"),
-                         [this] { ScheinSchliessen(); });
-    gruen->setIcon(closeSlipIcon());
+    QAction* gruen = addToolAction(bar, closeSlipIcon(), QString(), QStringLiteral("Bgruenx"),
+                                   [this] { ScheinSchliessen(); });
     gruen->setToolTip(QStringLiteral("Aktiven Spielschein schließen"));
     layout->addWidget(bar);
 

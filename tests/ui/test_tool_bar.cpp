@@ -1,0 +1,52 @@
+#include "logic/core/error.h"
+#include "ui/common/message_box.h"
+#include "ui/common/tool_bar.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace talvo;
+
+class ToolBarTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { ui::setMessageHook({}); }
+
+    void entriesShowTheirTextAndRunAsUserActions() {
+        QWidget window;
+        QToolBar* bar = ui::makeToolBar(&window);
+        QCOMPARE(bar->objectName(), QStringLiteral("ToolBar1"));
+        QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+
+        int runs = 0;
+        QAction* open = ui::addToolAction(bar, QIcon(), QStringLiteral("Öffnen..."),
+                                          QStringLiteral("BOeffnen"), [&runs] { ++runs; });
+        QAction* save =
+            ui::addToolAction(bar, QIcon(), QStringLiteral("&Speichern"), QStringLiteral("BSpeichern"),
+                              [] { throw logic::Error(QStringLiteral("Platte voll")); });
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("BOeffnen")), open);
+        QCOMPARE(qobject_cast<QToolButton*>(bar->widgetForAction(open))->text(), QStringLiteral("Öffnen..."));
+        QCOMPARE(qobject_cast<QToolButton*>(bar->widgetForAction(save))->text(), QStringLiteral("Speichern"));
+
+        open->trigger();
+        QCOMPARE(runs, 1);
+
+        // A failing entry reports its error and leaves the window working.
+        QStringList shown;
+        ui::setMessageHook([&shown](const QString& text, ui::MessageIcon) {
+            shown << text;
+            return true;
+        });
+        save->trigger();
+        QCOMPARE(shown, QStringList{QStringLiteral("Platte voll")});
+        open->trigger();
+        QCOMPARE(runs, 2);
+    }
+};
+
+QTEST_MAIN(ToolBarTest)
+#include "test_tool_bar.moc"
