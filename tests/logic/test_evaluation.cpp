@@ -148,6 +148,19 @@ TEST(ZiehungAuswerten, OneTableForTheWholeFile) {
     EXPECT_TRUE(none.empty());
 }
 
+TEST(ZiehungAuswerten, TheTotalOfABigFileDoesNotWrapAround) {
+    // Every field a type 10 with all ten numbers drawn at 10 euro: 1,000,000 each, and
+    // more than two thousand of them in one table.
+    const std::vector<int> zehn = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    const std::vector<TGetippt> scheine(440, slip({zehn, zehn, zehn, zehn, zehn}, 3));
+    Ergebnisse out;
+    ZiehungAuswerten(scheine, setOf(zehn), QString(), QString(), out);
+    ASSERT_EQ(out.size(), 1u);
+    ASSERT_EQ(out[0].rows.size(), 2200u);
+    EXPECT_EQ(rowTexts(out[0], 2199),
+              row({"2200", "10", "10", "10", "100000", "1000000", "", "2200000000", "2.199.978.000,00"}));
+}
+
 TEST(LaufzeitAuswerten, DurationsCoverTheirDraws) {
     const DrawHistory h = historyFrom(QDate(2024, 1, 1), 40);
     struct Case {

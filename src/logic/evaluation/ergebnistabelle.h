@@ -15,7 +15,7 @@ struct ErgebnisZeile {
     std::int32_t einsatz = 0;
     std::int32_t faktor = 0;
     std::int32_t gewinn = 0;
-    std::int32_t gesamtgewinn = 0;
+    std::int64_t gesamtgewinn = 0;
     std::int32_t plus5 = -1; // -1: the slip plays no plus 5, or this is not its first row
     double saldo = 0;
 };

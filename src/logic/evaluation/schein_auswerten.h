@@ -13,8 +13,10 @@ struct Zahlenmenge;
 // part restarts when.
 struct AuswertStand {
     std::int32_t r = 0; // rows written into the current table
-    std::int32_t T = 0; // prizes of the current table, whole euro ("Gesamtgewinn")
-    double B = 0;       // prizes minus stakes, euro ("Saldo")
+    // Prizes of the current table, whole euro ("Gesamtgewinn"). A file's table can sum
+    // thousands of million-euro prizes, more than 32 bits hold.
+    std::int64_t T = 0;
+    double B = 0; // prizes minus stakes, euro ("Saldo")
 };
 
 // Appends one row per used field of the slip for one draw and updates the state. A slip
