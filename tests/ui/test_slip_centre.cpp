@@ -385,6 +385,22 @@ class SlipCentreTest : public QObject {
         QVERIFY(messages.last().text.contains(QStringLiteral("fehlt.tix")));
     }
 
+    void largeFileAsksBeforeOpeningEverySlip() {
+        const QString file = data.filePath(QStringLiteral("gross.tix"));
+        logic::ScheinDateiSchreiben(file, logic::SlipList(101, test::slip({{1, 2}})));
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
+            messages << Message{text, icon};
+            return false;
+        });
+        ui::setNextFileName(file);
+        action("BOeffnen")->trigger();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, ui::MessageIcon::Question);
+        QVERIFY(messages[0].text.contains(QStringLiteral("101 Spielscheine")));
+        QCOMPARE(tabs()->count(), 0);
+        QVERIFY(centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
+    }
+
     void clearingWorksOnItsOwnSlip() {
         state->Einstellungen.scheinTyp = {5, 0, 0, 0, 0};
         ui::TFrSschein* s1 = neu();

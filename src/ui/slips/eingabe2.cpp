@@ -34,6 +34,10 @@ namespace {
 
 constexpr int kSpaltenBreiten[] = {30, 65, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 40, 55, 95, 65, 65};
 constexpr int kZeilenHoehe = 17;
+// Each open slip is a full editor of several hundred controls; beyond this many slips
+// from one file the user is asked first, so that a stray large file does not stall the
+// program or exhaust its memory.
+constexpr std::size_t kViele = 100;
 
 int tabSchluessel(int nummer) {
     return nummer * 10000 + 2;
@@ -255,6 +259,12 @@ void TFEingabe2::Oeffnen() {
         return;
     // The whole file is read before the first slip is built.
     const logic::SlipList records = logic::ScheinDateiLesen(path);
+    if (records.size() > kViele &&
+        !askYesNo(this,
+                  QStringLiteral("Die Datei enthält %1 Spielscheine. Jeder wird auf einer eigenen Seite "
+                                 "geöffnet, das kann lange dauern.\r\rSollen alle geöffnet werden?")
+                      .arg(records.size())))
+        return;
     for (const logic::TGetippt& r : records)
         ScheinLaden(r);
 }
