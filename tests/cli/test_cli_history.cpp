@@ -21,6 +21,17 @@ TEST(CliHistory, OneTabSeparatedLinePerWholeRecord) {
                      "2\t24.02.2024\t0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\t\n");
 }
 
+TEST(CliHistory, ControlCharactersInThePlus5TextKeepTheLineWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("h.tpp"));
+    talvo::logic::KenoZahlenSchreiben(
+        path, {talvo::test::draw(QDate(2024, 2, 23), talvo::test::run20(3), QStringLiteral("1\t2\n3"))});
+    const auto r = runCli({QStringLiteral("history"), path});
+    EXPECT_EQ(r.out.count(QLatin1Char('\n')), 1);
+    EXPECT_EQ(r.out.count(QLatin1Char('\t')), 3);
+    EXPECT_TRUE(r.out.endsWith(QStringLiteral("\t1 2 3\n")));
+}
+
 TEST(CliHistory, FileSizesDecideTheLineCount) {
     QTemporaryDir dir;
     EXPECT_EQ(runCli({QStringLiteral("history"), talvo::test::writeFile(dir, QStringLiteral("e.tpp"), {})}).out, "");

@@ -1,3 +1,4 @@
+#include "cell_text.h"
 #include "command.h"
 
 #include "logic/core/history_file.h"
@@ -17,7 +18,7 @@ int history(const QStringList& args, Io& io) {
         for (auto n : d.GZ)
             numbers << QString::number(n);
         io.out << (i + 1) << '\t' << logic::serialToText(d.datum) << '\t' << numbers.join(QLatin1Char(' ')) << '\t'
-               << d.plus5.text() << '\n';
+               << cellText(d.plus5.text()) << '\n';
     }
     return 0;
 }
