@@ -34,9 +34,13 @@ QString chooseOpenFile(QWidget* parent, const QString& title, const QString& fil
 QString chooseSaveFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
     if (auto n = takeNext())
         return *n;
-    return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter));
+    // The program's save actions replace an existing file without asking.
+    return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
-void setNextFileName(const QString& name) { nextName() = name; }
+void setNextFileName(const QString& name) {
+    nextName() = name;
+}
 
 } // namespace talvo::ui
