@@ -2,6 +2,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "platform/download.h"
+#include "support/named_child.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
 #include "ui/app/form_offen.h"
@@ -33,20 +34,10 @@ class DrawEntryTest : public QObject {
     // Thursday 07.03. to Saturday 09.03.2024.
     const logic::DrawHistory history = test::drawDays(QDate(2024, 3, 7), 3);
 
-    template <typename T> static T* child(QWidget& w, const QString& name) {
-        T* c = w.findChild<T*>(name);
-        if (!c)
-            qFatal("no control %s", qPrintable(name));
-        return c;
-    }
-    template <typename T> static T* child(QWidget& w, const char* name) {
-        return child<T>(w, QString::fromLatin1(name));
-    }
-
     static QList<int> marked(QWidget& w) {
         QList<int> numbers;
         for (int n = 1; n <= 70; ++n) {
-            if (child<QPushButton>(w, QStringLiteral("lot%1").arg(n))->isChecked())
+            if (test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->isChecked())
                 numbers << n;
         }
         return numbers;
@@ -54,29 +45,29 @@ class DrawEntryTest : public QObject {
 
     static void mark(ui::TFAuswertung& w, std::initializer_list<int> numbers) {
         for (int n : numbers)
-            child<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
+            test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
     }
 
     static void chooseEntry(ui::TFAuswertung& w, int p) {
-        auto* combo2 = child<QComboBox>(w, "combo2");
+        auto* combo2 = test::namedChild<QComboBox>(w, "combo2");
         combo2->setCurrentIndex(p);
         emit combo2->activated(p);
     }
 
     ui::TFGewinnzahlen* openPasteWindow(ui::TFAuswertung& w) {
-        child<QPushButton>(w, "BCopyPaste")->click();
+        test::namedChild<QPushButton>(w, "BCopyPaste")->click();
         return w.pasteWindow();
     }
 
     static void paste(ui::TFGewinnzahlen& p, const QString& text) {
-        child<QPlainTextEdit>(p, "M1")->setPlainText(text);
-        child<QPushButton>(p, "BParsen")->click();
+        test::namedChild<QPlainTextEdit>(p, "M1")->setPlainText(text);
+        test::namedChild<QPushButton>(p, "BParsen")->click();
     }
 
     static QStringList boxes(ui::TFGewinnzahlen& p) {
         QStringList b;
         for (int i = 1; i <= 20; ++i)
-            b << child<QLineEdit>(p, QStringLiteral("ez%1").arg(i))->text();
+            b << test::namedChild<QLineEdit>(p, QStringLiteral("ez%1").arg(i))->text();
         return b;
     }
 
@@ -103,19 +94,19 @@ class DrawEntryTest : public QObject {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
-        child<QTabWidget>(w, "PC0")->setCurrentIndex(1);
-        QCOMPARE(child<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
+        test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
         QVERIFY(marked(w).isEmpty()); // the proposed date starts from an empty board
 
         // 19 numbers: nothing happens.
         mark(w, {70, 3, 55, 12, 8, 41, 27, 33, 64, 1, 19, 22, 46, 50, 58, 61, 66, 9, 14});
-        child<QLineEdit>(w, "E77")->setText(QStringLiteral("1234567"));
-        child<QPushButton>(w, "BSpeichern1")->click();
+        test::namedChild<QLineEdit>(w, "E77")->setText(QStringLiteral("1234567"));
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         QCOMPARE(state.history().size(), std::size_t{3});
         QVERIFY(messages.isEmpty());
 
         mark(w, {36});
-        child<QPushButton>(w, "BSpeichern1")->click();
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         QVERIFY(messages.isEmpty());
         const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{4});
@@ -123,11 +114,11 @@ class DrawEntryTest : public QObject {
         QCOMPARE(stored[3].GZ[0], std::uint8_t{1});
         QCOMPARE(stored[3].GZ[19], std::uint8_t{70});
         QCOMPARE(stored[3].plus5.text(), QStringLiteral("12345"));
-        QCOMPARE(child<QComboBox>(w, "comboNr")->count(), 4);
-        QCOMPARE(child<QComboBox>(w, "comboDatum")->currentText(), QStringLiteral("10.03.2024"));
-        QCOMPARE(child<QComboBox>(w, "combo2")->count(), 5);
-        QCOMPARE(child<QComboBox>(w, "combo2")->currentText(), QStringLiteral("11.03.2024"));
-        QCOMPARE(child<QComboBox>(w, "comboNr2")->currentText(), QStringLiteral("5"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->count(), 4);
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->currentText(), QStringLiteral("10.03.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->count(), 5);
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("11.03.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr2")->currentText(), QStringLiteral("5"));
         QVERIFY(marked(w).isEmpty());
     }
 
@@ -135,22 +126,22 @@ class DrawEntryTest : public QObject {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
-        child<QTabWidget>(w, "PC0")->setCurrentIndex(1);
+        test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
         chooseEntry(w, 1);
-        QCOMPARE(child<QComboBox>(w, "comboNr2")->currentIndex(), 1);
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr2")->currentIndex(), 1);
         QCOMPARE(marked(w).size(), 20);
         mark(w, {history[1].GZ[0]});
         mark(w, {history[1].GZ[0] == 70 ? 69 : 70});
-        child<QCheckBox>(w, "cbDel")->setChecked(true);
-        child<QPushButton>(w, "BSpeichern1")->click();
+        test::namedChild<QCheckBox>(w, "cbDel")->setChecked(true);
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{3});
         QVERIFY(stored[1].GZ != history[1].GZ);
         QCOMPARE(stored[1].datum, history[1].datum);
         // The next entry is chosen; "cbDel" then clears the board and the plus 5 field.
-        QCOMPARE(child<QComboBox>(w, "combo2")->currentIndex(), 2);
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentIndex(), 2);
         QVERIFY(marked(w).isEmpty());
-        QCOMPARE(child<QLineEdit>(w, "E77")->text(), QString());
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
     }
 
     void theVeryFirstDrawGetsAProposedDate() {
@@ -159,15 +150,15 @@ class DrawEntryTest : public QObject {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
-        QCOMPARE(child<QComboBox>(w, "combo2")->count(), 1);
-        QCOMPARE(child<QComboBox>(w, "combo2")->currentText(), QStringLiteral("09.03.2024"));
-        child<QTabWidget>(w, "PC0")->setCurrentIndex(1);
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->count(), 1);
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("09.03.2024"));
+        test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
         for (int n = 1; n <= 20; ++n)
             mark(w, {n});
-        child<QPushButton>(w, "BSpeichern1")->click();
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         QCOMPARE(logic::KenoZahlenLaden(paths.historyFile()).size(), std::size_t{1});
-        QCOMPARE(child<QComboBox>(w, "comboDatum")->itemText(0), QStringLiteral("09.03.2024"));
-        QCOMPARE(child<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->itemText(0), QStringLiteral("09.03.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
     }
 
     void switchingPages() {
@@ -176,20 +167,20 @@ class DrawEntryTest : public QObject {
         w.FormCreate();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto* pc0 = child<QTabWidget>(w, "PC0");
-        QVERIFY(!child<QToolButton>(w, "BDel")->isVisible());
-        QVERIFY(!child<QToolButton>(w, "BDel2")->isVisible());
+        auto* pc0 = test::namedChild<QTabWidget>(w, "PC0");
+        QVERIFY(!test::namedChild<QToolButton>(w, "BDel")->isVisible());
+        QVERIFY(!test::namedChild<QToolButton>(w, "BDel2")->isVisible());
 
         // Viewing the newest draw (2) while the entry page proposes a new one (3): cleared.
         pc0->setCurrentIndex(1);
-        QVERIFY(child<QToolButton>(w, "BDel")->isVisible());
-        QVERIFY(child<QToolButton>(w, "BDel2")->isVisible());
+        QVERIFY(test::namedChild<QToolButton>(w, "BDel")->isVisible());
+        QVERIFY(test::namedChild<QToolButton>(w, "BDel2")->isVisible());
         QVERIFY(marked(w).isEmpty());
-        QCOMPARE(child<QLineEdit>(w, "E77")->text(), QString());
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
 
         // Back on the viewing page its draw is shown again.
         pc0->setCurrentIndex(0);
-        QVERIFY(!child<QToolButton>(w, "BDel")->isVisible());
+        QVERIFY(!test::namedChild<QToolButton>(w, "BDel")->isVisible());
         QCOMPARE(marked(w).size(), 20);
 
         // Viewing a later draw than the entry page's: the board keeps what it shows.
@@ -198,18 +189,18 @@ class DrawEntryTest : public QObject {
         pc0->setCurrentIndex(1);
         QCOMPARE(marked(w).size(), 19);
 
-        child<QToolButton>(w, "BDel2")->click();
-        QCOMPARE(child<QLineEdit>(w, "E77")->text(), QString());
+        test::namedChild<QToolButton>(w, "BDel2")->click();
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
         QCOMPARE(marked(w).size(), 19);
-        child<QToolButton>(w, "BDel")->click();
+        test::namedChild<QToolButton>(w, "BDel")->click();
         QVERIFY(marked(w).isEmpty());
-        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 0);
+        QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 0);
     }
 
     void plusFiveFieldTakesDigitsOnly() {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
-        auto* e77 = child<QLineEdit>(w, "E77");
+        auto* e77 = test::namedChild<QLineEdit>(w, "E77");
         e77->clear();
         QTest::keyClicks(e77, QStringLiteral("1a2 3-4x5"));
         QCOMPARE(e77->text(), QStringLiteral("12345"));
@@ -224,8 +215,8 @@ class DrawEntryTest : public QObject {
         ui::TFGewinnzahlen* p = openPasteWindow(w);
         QVERIFY(ui::FormOffen(QStringLiteral("FGewinnzahlen")));
         QCOMPARE(p->windowTitle(), QStringLiteral("TALVO 1.7.1.0 "));
-        QCOMPARE(child<QLabel>(*p, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 10.03.2024"));
-        QVERIFY(child<QCheckBox>(*p, "cbDel")->isChecked());
+        QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 10.03.2024"));
+        QVERIFY(test::namedChild<QCheckBox>(*p, "cbDel")->isChecked());
 
         paste(*p, QStringLiteral("Gewinnzahlen vom 12.03.2024\n3, 7; 12\t15"));
         QCOMPARE(boxes(*p).mid(0, 7), (QStringList{"12", "03", "2024", "3", "7", "12", "15"}));
@@ -253,42 +244,42 @@ class DrawEntryTest : public QObject {
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
         chooseEntry(w, 3);
-        child<QTabWidget>(w, "PC0")->setCurrentIndex(1);
+        test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
         ui::TFGewinnzahlen* p = openPasteWindow(w);
         for (int i = 1; i <= 20; ++i)
-            child<QLineEdit>(*p, QStringLiteral("ez%1").arg(i))->setText(QString::number(i + 10));
-        child<QLineEdit>(*p, "ez7")->clear();
-        child<QPlainTextEdit>(*p, "M1")->setPlainText(QStringLiteral("Text"));
+            test::namedChild<QLineEdit>(*p, QStringLiteral("ez%1").arg(i))->setText(QString::number(i + 10));
+        test::namedChild<QLineEdit>(*p, "ez7")->clear();
+        test::namedChild<QPlainTextEdit>(*p, "M1")->setPlainText(QStringLiteral("Text"));
         mark(w, {12});
-        child<QPushButton>(*p, "BOkay")->click();
+        test::namedChild<QPushButton>(*p, "BOkay")->click();
         QCOMPARE(messages,
                  QStringList{QStringLiteral("Mit dem Eintrag in das 7. Kästchen stimmt etwas nicht.\r\r"
                                             "Ich breche erst einmal ab.")});
         // 11..16 toggled: 12 was marked already and is no longer.
         QCOMPARE(marked(w), (QList<int>{11, 13, 14, 15, 16}));
-        QCOMPARE(child<QPlainTextEdit>(*p, "M1")->toPlainText(), QStringLiteral("Text"));
+        QCOMPARE(test::namedChild<QPlainTextEdit>(*p, "M1")->toPlainText(), QStringLiteral("Text"));
 
         for (const char* bad : {"71", "0", "123456789012345678901234567890", "1 "}) {
             messages.clear();
-            child<QLineEdit>(*p, "ez1")->setText(QString::fromLatin1(bad));
-            child<QPushButton>(*p, "BOkay")->click();
+            test::namedChild<QLineEdit>(*p, "ez1")->setText(QString::fromLatin1(bad));
+            test::namedChild<QPushButton>(*p, "BOkay")->click();
             QCOMPARE(messages.size(), 1);
             QVERIFY(messages[0].contains(QStringLiteral("das 1. Kästchen")));
         }
 
         w.BDelClick();
         messages.clear();
-        child<QLineEdit>(*p, "ez1")->setText(QStringLiteral("11"));
-        child<QLineEdit>(*p, "ez7")->setText(QStringLiteral("07"));
-        child<QPushButton>(*p, "BOkay")->click();
+        test::namedChild<QLineEdit>(*p, "ez1")->setText(QStringLiteral("11"));
+        test::namedChild<QLineEdit>(*p, "ez7")->setText(QStringLiteral("07"));
+        test::namedChild<QPushButton>(*p, "BOkay")->click();
         QVERIFY(messages.isEmpty());
         QCOMPARE(marked(w).size(), 20);
-        QCOMPARE(child<QPlainTextEdit>(*p, "M1")->toPlainText(), QString());
-        QCOMPARE(child<QLineEdit>(*p, "ez7")->text(), QStringLiteral("07"));
+        QCOMPARE(test::namedChild<QPlainTextEdit>(*p, "M1")->toPlainText(), QString());
+        QCOMPARE(test::namedChild<QLineEdit>(*p, "ez7")->text(), QStringLiteral("07"));
 
         // Saving moves the hint to the next proposed date.
-        child<QPushButton>(w, "BSpeichern1")->click();
-        QCOMPARE(child<QLabel>(*p, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 11.03.2024"));
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 11.03.2024"));
     }
 
     void closingHidesAndKeepsTheContents() {
@@ -296,17 +287,17 @@ class DrawEntryTest : public QObject {
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
         ui::TFGewinnzahlen* p = openPasteWindow(w);
-        child<QPlainTextEdit>(*p, "M1")->setPlainText(QStringLiteral("1 2 3"));
-        child<QPushButton>(*p, "BSchliessen")->click();
+        test::namedChild<QPlainTextEdit>(*p, "M1")->setPlainText(QStringLiteral("1 2 3"));
+        test::namedChild<QPushButton>(*p, "BSchliessen")->click();
         QVERIFY(!p->isVisible());
         QCOMPARE(openPasteWindow(w), p);
         QVERIFY(p->isVisible());
-        QCOMPARE(child<QPlainTextEdit>(*p, "M1")->toPlainText(), QStringLiteral("1 2 3"));
-        child<QPushButton>(*p, "BDel")->click();
-        QCOMPARE(child<QPlainTextEdit>(*p, "M1")->toPlainText(), QString());
+        QCOMPARE(test::namedChild<QPlainTextEdit>(*p, "M1")->toPlainText(), QStringLiteral("1 2 3"));
+        test::namedChild<QPushButton>(*p, "BDel")->click();
+        QCOMPARE(test::namedChild<QPlainTextEdit>(*p, "M1")->toPlainText(), QString());
 
         platform::setOnlineForTests(false);
-        child<QPushButton>(*p, "BLink1")->click();
+        test::namedChild<QPushButton>(*p, "BLink1")->click();
         QCOMPARE(messages, QStringList{QStringLiteral(
                                "Für den Aufruf des Links muss eine Verbindung zum Internet bestehen.")});
     }

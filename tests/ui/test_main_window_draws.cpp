@@ -1,6 +1,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
+#include "support/named_child.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
 #include "support/temp_files.h"
@@ -28,13 +29,6 @@ class MainWindowDrawsTest : public QObject {
     QTemporaryDir dir;
     logic::AppPaths paths;
     QStringList messages;
-
-    template <typename T> static T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
 
     void writeHistory(const logic::DrawHistory& h) { logic::KenoZahlenSchreiben(paths.historyFile(), h); }
 
@@ -81,7 +75,7 @@ class MainWindowDrawsTest : public QObject {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const auto pos = [&](int n) {
-            return child<QPushButton>(w, QStringLiteral("lot%1").arg(n).toLatin1())->pos();
+            return test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->pos();
         };
         QCOMPARE(pos(7).y(), pos(1).y());
         QVERIFY(pos(8).y() > pos(1).y());
@@ -96,27 +90,27 @@ class MainWindowDrawsTest : public QObject {
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
         QVERIFY(messages.isEmpty());
-        auto* comboNr = child<QComboBox>(w, "comboNr");
-        auto* comboDatum = child<QComboBox>(w, "comboDatum");
+        auto* comboNr = test::namedChild<QComboBox>(w, "comboNr");
+        auto* comboDatum = test::namedChild<QComboBox>(w, "comboDatum");
         QCOMPARE(comboNr->count(), 30);
         QCOMPARE(comboDatum->count(), 30);
         QCOMPARE(comboNr->itemText(0), QStringLiteral("1"));
         QCOMPARE(comboDatum->itemText(0), QStringLiteral("01.02.2024"));
         QCOMPARE(comboNr->currentIndex(), 29);
         QCOMPARE(comboDatum->currentText(), QStringLiteral("06.03.2024"));
-        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("06.03.2024"));
+        QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), QStringLiteral("06.03.2024"));
         QCOMPARE(marked(w), numbersOf(h[29]));
-        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 20);
-        QCOMPARE(child<QLineEdit>(w, "E77")->text(), h[29].plus5.text());
+        QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), h[29].plus5.text());
         QCOMPARE(state.gzAnzahl(), 20);
 
-        auto* comboNr2 = child<QComboBox>(w, "comboNr2");
-        auto* combo2 = child<QComboBox>(w, "combo2");
+        auto* comboNr2 = test::namedChild<QComboBox>(w, "comboNr2");
+        auto* combo2 = test::namedChild<QComboBox>(w, "combo2");
         QCOMPARE(comboNr2->count(), 31);
         QCOMPARE(comboNr2->itemText(30), QStringLiteral("31"));
         QCOMPARE(combo2->itemText(30), QStringLiteral("07.03.2024"));
         QCOMPARE(combo2->currentIndex(), 30);
-        QCOMPARE(child<QTabWidget>(w, "PC0")->currentIndex(), 0);
+        QCOMPARE(test::namedChild<QTabWidget>(w, "PC0")->currentIndex(), 0);
     }
 
     void choosingADrawShowsItEverywhere() {
@@ -127,34 +121,34 @@ class MainWindowDrawsTest : public QObject {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
-        auto* comboNr = child<QComboBox>(w, "comboNr");
-        auto* comboDatum = child<QComboBox>(w, "comboDatum");
+        auto* comboNr = test::namedChild<QComboBox>(w, "comboNr");
+        auto* comboDatum = test::namedChild<QComboBox>(w, "comboDatum");
 
         comboNr->setCurrentIndex(16);
         emit comboNr->activated(16);
         QCOMPARE(comboDatum->currentIndex(), 16);
         QCOMPARE(marked(w), numbersOf(h[16]));
-        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 20);
-        QCOMPARE(child<QLineEdit>(w, "E77")->text(), h[16].plus5.text());
-        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), comboDatum->itemText(16));
+        QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), h[16].plus5.text());
+        QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), comboDatum->itemText(16));
 
         comboDatum->setCurrentIndex(3);
         emit comboDatum->activated(3);
         QCOMPARE(comboNr->currentIndex(), 3);
         QCOMPARE(marked(w), numbersOf(h[3]));
-        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("05.02.2024"));
+        QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), QStringLiteral("05.02.2024"));
 
         // An empty record leaves the board, the gauge and the plus 5 field empty.
         comboNr->setCurrentIndex(5);
         emit comboNr->activated(5);
         QVERIFY(marked(w).isEmpty());
-        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 0);
-        QCOMPARE(child<QLineEdit>(w, "E77")->text(), QString());
+        QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 0);
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
         QVERIFY(state.GZAuswahl.empty());
 
         // BGo shows the chosen draw again after numbers were marked by hand.
-        child<QPushButton>(w, "lot1")->click();
-        child<QPushButton>(w, "BGo")->click();
+        test::namedChild<QPushButton>(w, "lot1")->click();
+        test::namedChild<QPushButton>(w, "BGo")->click();
         QVERIFY(marked(w).isEmpty());
     }
 
@@ -167,7 +161,7 @@ class MainWindowDrawsTest : public QObject {
         w.FormCreate();
         w.ZiehungZeigen(0);
         QVERIFY(marked(w).isEmpty());
-        QCOMPARE(child<QLineEdit>(w, "E77")->text(), QString());
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
         w.ZiehungZeigen(3); // outside the history: nothing happens
         QVERIFY(marked(w).isEmpty());
     }
@@ -178,12 +172,12 @@ class MainWindowDrawsTest : public QObject {
         w.FormCreate();
         QVERIFY(messages.isEmpty());
         for (const char* name : {"comboNr", "comboDatum"})
-            QCOMPARE(child<QComboBox>(w, name)->count(), 0);
+            QCOMPARE(test::namedChild<QComboBox>(w, name)->count(), 0);
         // The entry page proposes today for the very first draw.
-        QCOMPARE(child<QComboBox>(w, "comboNr2")->count(), 1);
-        QCOMPARE(child<QComboBox>(w, "combo2")->currentText(), QStringLiteral("31.12.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr2")->count(), 1);
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("31.12.2024"));
         QVERIFY(marked(w).isEmpty());
-        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("Markierte Zahlen"));
+        QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), QStringLiteral("Markierte Zahlen"));
     }
 
     void dateRangeIsPresetByTheNewestDrawsWeekday() {
@@ -200,16 +194,16 @@ class MainWindowDrawsTest : public QObject {
             logic::ProgramState state;
             ui::TFAuswertung w(state, paths);
             w.FormCreate();
-            QCOMPARE(child<QDateEdit>(w, "DateV")->date(), c.von);
-            QCOMPARE(child<QDateEdit>(w, "DateB")->date(), c.bis);
+            QCOMPARE(test::namedChild<QDateEdit>(w, "DateV")->date(), c.von);
+            QCOMPARE(test::namedChild<QDateEdit>(w, "DateB")->date(), c.bis);
         }
     }
 
     void dateFieldsKeepTheirRules() {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
-        auto* von = child<QDateEdit>(w, "DateV");
-        auto* bis = child<QDateEdit>(w, "DateB");
+        auto* von = test::namedChild<QDateEdit>(w, "DateV");
+        auto* bis = test::namedChild<QDateEdit>(w, "DateB");
         von->setDate(QDate(2004, 1, 1));
         QCOMPARE(von->date(), QDate(2004, 2, 2));
         von->setDate(QDate(2024, 5, 10));
@@ -232,21 +226,21 @@ class MainWindowDrawsTest : public QObject {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
         for (int n = 1; n <= 21; ++n)
-            child<QPushButton>(w, QStringLiteral("lot%1").arg(n).toLatin1())->click();
+            test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
         QCOMPARE(state.gzAnzahl(), 20);
         QVERIFY(!state.GZAuswahl.contains(21));
-        QVERIFY(!child<QPushButton>(w, "lot21")->isChecked());
-        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 20);
-        child<QPushButton>(w, "lot3")->click();
-        QVERIFY(!child<QPushButton>(w, "lot3")->isChecked());
-        QCOMPARE(child<QProgressBar>(w, "gauge1")->value(), 19);
+        QVERIFY(!test::namedChild<QPushButton>(w, "lot21")->isChecked());
+        QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
+        test::namedChild<QPushButton>(w, "lot3")->click();
+        QVERIFY(!test::namedChild<QPushButton>(w, "lot3")->isChecked());
+        QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 19);
     }
 
     void hierSwitchesToTheEntryPage() {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
-        emit child<QLabel>(w, "LHier")->linkActivated(QStringLiteral("hier"));
-        QCOMPARE(child<QTabWidget>(w, "PC0")->currentIndex(), 1);
+        emit test::namedChild<QLabel>(w, "LHier")->linkActivated(QStringLiteral("hier"));
+        QCOMPARE(test::namedChild<QTabWidget>(w, "PC0")->currentIndex(), 1);
     }
 
     void historyChangesRefillTheLists() {
@@ -255,9 +249,9 @@ class MainWindowDrawsTest : public QObject {
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
         state.setHistory(test::drawDays(QDate(2024, 2, 1), 12));
-        QCOMPARE(child<QComboBox>(w, "comboNr")->count(), 12);
-        QCOMPARE(child<QComboBox>(w, "comboNr")->currentIndex(), 11);
-        QCOMPARE(child<QComboBox>(w, "combo2")->count(), 13);
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->count(), 12);
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->currentIndex(), 11);
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->count(), 13);
     }
 
     void clickOnTheCaptionExportsTheDrawSets() {
@@ -265,7 +259,7 @@ class MainWindowDrawsTest : public QObject {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
-        QTest::mouseClick(child<QLabel>(w, "LAuswahl"), Qt::LeftButton);
+        QTest::mouseClick(test::namedChild<QLabel>(w, "LAuswahl"), Qt::LeftButton);
         QVERIFY(messages.isEmpty());
         QCOMPARE(QFileInfo(paths.dataDir + QStringLiteral("gz6.tpp")).size(), 240);
         QCOMPARE(QFileInfo(paths.dataDir + QStringLiteral("gz300.tpp")).size(), 12000);

@@ -2,6 +2,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
+#include "support/named_child.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
 #include "support/history_builder.h"
@@ -37,16 +38,6 @@ class MainWindowEvaluationTest : public QObject {
     QList<QPair<QString, ui::MessageIcon>> messages;
     // Monday 05.02. to Saturday 17.02.2024 (12 draws).
     const logic::DrawHistory history = test::drawDays(QDate(2024, 2, 5), 12);
-
-    template <typename T> static T* child(QWidget& w, const QString& name) {
-        T* c = w.findChild<T*>(name);
-        if (!c)
-            qFatal("no control %s", qPrintable(name));
-        return c;
-    }
-    template <typename T> static T* child(QWidget& w, const char* name) {
-        return child<T>(w, QString::fromLatin1(name));
-    }
 
     QString slipFile(const QString& name, const logic::SlipList& slips) {
         const QString path = dir.filePath(name);
@@ -87,7 +78,7 @@ class MainWindowEvaluationTest : public QObject {
         state.ScheinListe = {test::slip({{9, 10}})};
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
-        auto* area = child<QStackedWidget>(w, "evaluationArea");
+        auto* area = test::namedChild<QStackedWidget>(w, "evaluationArea");
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
 
         const QString path =
@@ -96,7 +87,7 @@ class MainWindowEvaluationTest : public QObject {
         w.AuswertungLaden(path);
         w.AuswertungLaden(path);
         QCOMPARE(w.fileTabCount(), 2);
-        auto* pc2 = child<QTabWidget>(w, "PC2");
+        auto* pc2 = test::namedChild<QTabWidget>(w, "PC2");
         QCOMPARE(pc2->tabText(0), QStringLiteral("Woche.1"));
         QCOMPARE(pc2->widget(0)->objectName(), QStringLiteral("TabAusw1"));
         QCOMPARE(pc2->widget(1)->objectName(), QStringLiteral("TabAusw2"));
@@ -149,9 +140,9 @@ class MainWindowEvaluationTest : public QObject {
         // The demo file the project ships lies beside the programs.
         QVERIFY(QFile::copy(QStringLiteral(TALVO_BIN_DIR "/Demo.tix"),
                             paths.programDir + QStringLiteral("Demo.tix")));
-        child<QPushButton>(w, "BDemo")->click();
+        test::namedChild<QPushButton>(w, "BDemo")->click();
         QCOMPARE(w.fileTabCount(), 2);
-        QCOMPARE(child<QTabWidget>(w, "PC2")->tabText(1), QStringLiteral("Demo"));
+        QCOMPARE(test::namedChild<QTabWidget>(w, "PC2")->tabText(1), QStringLiteral("Demo"));
         QVERIFY(w.activeFileView()->listing()->model()->rowCount() >= 4);
 
         // A file that cannot be read opens no tab; the general error handling reports it.
@@ -169,14 +160,14 @@ class MainWindowEvaluationTest : public QObject {
         w.FormCreate();
         for (const char* button : {"Baktuell", "BLaufzeit"}) {
             messages.clear();
-            child<QPushButton>(w, button)->click();
+            test::namedChild<QPushButton>(w, button)->click();
             QCOMPARE(lastMessage(),
                      QStringLiteral("Sie haben keinen Spielschein für die Auswertung eingelesen.\r\r"
                                     "Ich breche erst einmal ab."));
             QCOMPARE(messages.last().second, ui::MessageIcon::Information);
         }
         messages.clear();
-        child<QToolButton>(w, "BZeitraum")->click();
+        test::namedChild<QToolButton>(w, "BZeitraum")->click();
         QCOMPARE(messages.size(), 1);
     }
 
@@ -186,25 +177,25 @@ class MainWindowEvaluationTest : public QObject {
         w.FormCreate();
         w.AuswertungLaden(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}, {3, 4, 5}}), test::slip({{6, 7}}, 3)}));
-        child<QToolButton>(w, "closeFileTab")->click(); // nothing evaluated yet; the tab goes
+        test::namedChild<QToolButton>(w, "closeFileTab")->click(); // nothing evaluated yet; the tab goes
         w.AuswertungLaden(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}, {3, 4, 5}}), test::slip({{6, 7}}, 3)}));
 
         // An empty board is refused with the error icon.
-        child<QPushButton>(w, "lot1")->click();
+        test::namedChild<QPushButton>(w, "lot1")->click();
         for (int n = 1; n <= 70; ++n) {
             if (state.GZAuswahl.contains(n))
-                child<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
+                test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
         }
         QVERIFY(state.GZAuswahl.empty());
-        child<QPushButton>(w, "Baktuell")->click();
+        test::namedChild<QPushButton>(w, "Baktuell")->click();
         QCOMPARE(lastMessage(), QStringLiteral("Keine Gewinnzahlen für die Auswertung angegeben."));
         QCOMPARE(messages.last().second, ui::MessageIcon::Error);
 
         for (int n : {1, 2, 3, 6, 7})
-            child<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
-        child<QLineEdit>(w, "E77")->setText(QStringLiteral("1234567"));
-        child<QPushButton>(w, "Baktuell")->click();
+            test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
+        test::namedChild<QLineEdit>(w, "E77")->setText(QStringLiteral("1234567"));
+        test::namedChild<QPushButton>(w, "Baktuell")->click();
         ui::ResultTabs* r = results(w);
         QCOMPARE(r->count(), 1);
         QCOMPARE(r->tabName(0), QStringLiteral("TabG1"));
@@ -228,7 +219,7 @@ class MainWindowEvaluationTest : public QObject {
                                    {test::slip({{1, 2}}, 0, 3, QDate(2024, 2, 6), QStringLiteral("Eins")),
                                     test::slip({{3, 4}}, 0, 3, QDate(2024, 2, 13), QStringLiteral("Zwei")),
                                     test::slip({{5, 6}}, 0, 3, QDate(2024, 2, 19), QStringLiteral("Spät"))}));
-        child<QPushButton>(w, "BLaufzeit")->click();
+        test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QCOMPARE(lastMessage(),
                  QStringLiteral("Für einen Spielschein war keine Auswertung möglich, da für dessen "
                                 "Laufzeit keine Angaben vorhanden sind."));
@@ -240,33 +231,33 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(r->currentIndex(), 5);
         QCOMPARE(r->grid()->property("tag").toInt(), 9);
         // Showing the last table selects no draw.
-        QCOMPARE(child<QComboBox>(w, "comboDatum")->currentIndex(), 11);
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->currentIndex(), 11);
 
         // The user's choice of a tab selects its draw in the lists and on the board.
         ui::ResultTabStrip* strip = r->tabBar();
         QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(4).center());
         QCOMPARE(r->currentIndex(), 4);
-        QCOMPARE(child<QComboBox>(w, "comboDatum")->currentIndex(), 8);
-        QCOMPARE(child<QComboBox>(w, "comboNr")->currentIndex(), 8);
-        QCOMPARE(child<QPushButton>(w, "Baktuell")->text(), QStringLiteral("14.02.2024"));
-        QVERIFY(child<QPushButton>(w, "lot" + QString::number(history[8].GZ[0]))->isChecked());
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->currentIndex(), 8);
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->currentIndex(), 8);
+        QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), QStringLiteral("14.02.2024"));
+        QVERIFY(test::namedChild<QPushButton>(w, "lot" + QString::number(history[8].GZ[0]))->isChecked());
         QTest::keyClick(strip, Qt::Key_Home);
-        QCOMPARE(child<QComboBox>(w, "comboDatum")->currentIndex(), 1);
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->currentIndex(), 1);
 
         // A second evaluation numbers its tabs on.
-        child<QPushButton>(w, "BLaufzeit")->click();
+        test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QCOMPARE(r->count(), 12);
         QCOMPARE(r->tabName(11), QStringLiteral("TabG12"));
 
         // The left icon button closes the shown tab, the right one all of them.
-        child<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
+        test::namedChild<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
         QCOMPARE(r->count(), 11);
         QCOMPARE(r->currentIndex(), 10);
         QCOMPARE(r->tabName(10), QStringLiteral("TabG11"));
-        child<QToolButton>(*w.activeFileView(), "closeAllResultTabs")->click();
+        test::namedChild<QToolButton>(*w.activeFileView(), "closeAllResultTabs")->click();
         QCOMPARE(r->count(), 0);
         QCOMPARE(r->grid()->model()->rowCount(), 0);
-        child<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
+        test::namedChild<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
         QCOMPARE(r->count(), 0);
     }
 
@@ -277,9 +268,9 @@ class MainWindowEvaluationTest : public QObject {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.AuswertungLaden(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 6))}));
-        child<QPushButton>(w, "BLaufzeit")->click();
-        child<QPushButton>(w, "Baktuell")->click();
-        auto* comboDatum = child<QComboBox>(w, "comboDatum");
+        test::namedChild<QPushButton>(w, "BLaufzeit")->click();
+        test::namedChild<QPushButton>(w, "Baktuell")->click();
+        auto* comboDatum = test::namedChild<QComboBox>(w, "comboDatum");
         comboDatum->setCurrentIndex(4);
         emit comboDatum->activated(4);
         ui::ResultTabStrip* strip = results(w)->tabBar();
@@ -295,13 +286,13 @@ class MainWindowEvaluationTest : public QObject {
         w.FormCreate();
         w.AuswertungLaden(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2030, 1, 1)),
                                                              test::slip({{3, 4}}, 0, 1, QDate(2020, 1, 1))}));
-        child<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 5));
-        child<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 17));
-        child<QToolButton>(w, "BZeitraum")->click();
+        test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 5));
+        test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 17));
+        test::namedChild<QToolButton>(w, "BZeitraum")->click();
         QCOMPARE(results(w)->count(), 24);
-        child<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 10));
-        child<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 10));
-        child<QToolButton>(w, "BZeitraum")->click();
+        test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 10));
+        test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 10));
+        test::namedChild<QToolButton>(w, "BZeitraum")->click();
         QCOMPARE(results(w)->count(), 26);
         QVERIFY(messages.isEmpty());
     }
@@ -315,7 +306,7 @@ class MainWindowEvaluationTest : public QObject {
         bad.plus5.setText(QStringLiteral("12a"));
         w.AuswertungLaden(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 6)), bad}));
-        child<QPushButton>(w, "BLaufzeit")->click();
+        test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QCOMPARE(messages.size(), 1);
         QVERIFY(lastMessage().contains(QStringLiteral("\"12a\"")));
         QCOMPARE(messages.last().second, ui::MessageIcon::Error);
@@ -326,33 +317,33 @@ class MainWindowEvaluationTest : public QObject {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
         w.FormCreate();
-        auto* area = child<QStackedWidget>(w, "evaluationArea");
+        auto* area = test::namedChild<QStackedWidget>(w, "evaluationArea");
         const QString path = slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}})});
         w.AuswertungLaden(path);
         w.AuswertungLaden(path);
         w.AuswertungLaden(path);
-        child<QToolButton>(w, "closeFileTab")->click();
+        test::namedChild<QToolButton>(w, "closeFileTab")->click();
         QCOMPARE(w.fileTabCount(), 2);
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("PC2"));
-        child<QToolButton>(w, "closeAllFileTabs")->click();
+        test::namedChild<QToolButton>(w, "closeAllFileTabs")->click();
         QCOMPARE(w.fileTabCount(), 0);
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
         QCOMPARE(state.AuswertScheine.size(), std::size_t{3});
-        child<QPushButton>(w, "BLaufzeit")->click();
+        test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QVERIFY(lastMessage().startsWith(QStringLiteral("Sie haben keinen Spielschein")));
 
         // Counters go on after closing.
         w.AuswertungLaden(path);
-        QCOMPARE(child<QTabWidget>(w, "PC2")->widget(0)->objectName(), QStringLiteral("TabAusw4"));
-        child<QToolButton>(w, "closeFileTab")->click();
+        QCOMPARE(test::namedChild<QTabWidget>(w, "PC2")->widget(0)->objectName(), QStringLiteral("TabAusw4"));
+        test::namedChild<QToolButton>(w, "closeFileTab")->click();
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
     }
 
     void routesStayDisabledUntilTheirWindowExists() {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);
-        auto* excel = child<QPushButton>(w, "BExcel");
-        auto* statistik = child<QToolButton>(w, "BStatistik");
+        auto* excel = test::namedChild<QPushButton>(w, "BExcel");
+        auto* statistik = test::namedChild<QToolButton>(w, "BStatistik");
         QVERIFY(!excel->isEnabled());
         QVERIFY(!statistik->isEnabled());
         int shown = 0;
@@ -378,7 +369,7 @@ class MainWindowEvaluationTest : public QObject {
         const QString path = slipFile(QStringLiteral("s.tix"),
                                       {test::slip({{1, 2}, {5, 9, 30}}, 1, 7, QDate(2024, 2, 5)), p5});
         w.AuswertungLaden(path);
-        child<QPushButton>(w, "BLaufzeit")->click();
+        test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QString shown;
         ui::ResultTabs* r = results(w);
         for (int i = 0; i < r->count(); ++i) {
