@@ -1,6 +1,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/settings/einstellungen.h"
+#include "support/temp_paths.h"
 #include "support/temp_files.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -57,7 +58,7 @@ class OptionsWindowTest : public QObject {
 
   private slots:
     void init() {
-        paths.dataDir = data.path() + QLatin1Char('/');
+        paths = test::pathsIn(data);
         QFile::remove(paths.optionsFile());
         QDir(paths.optionsFile()).removeRecursively();
         messages.clear();

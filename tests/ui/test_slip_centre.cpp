@@ -3,6 +3,7 @@
 #include "logic/core/slip_file.h"
 #include "logic/settings/farbschema.h"
 #include "logic/slips/scheincenter.h"
+#include "support/temp_paths.h"
 #include "support/builders.h"
 #include "support/temp_files.h"
 #include "ui/common/clock.h"
@@ -80,7 +81,7 @@ class SlipCentreTest : public QObject {
 
   private slots:
     void init() {
-        paths.dataDir = data.path() + QLatin1Char('/');
+        paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
         centre = std::make_unique<ui::TFEingabe2>(*state, paths);
         centre->show();

@@ -3,6 +3,7 @@
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/einstellungen.h"
+#include "support/temp_paths.h"
 #include "support/builders.h"
 #include "ui/app/application.h"
 #include "ui/app/form_offen.h"
@@ -43,8 +44,7 @@ class StartupSlipsTest : public QObject {
             return true;
         });
         QTemporaryDir data;
-        logic::AppPaths paths;
-        paths.dataDir = data.path() + QLatin1Char('/');
+        const logic::AppPaths paths = test::pathsIn(data);
         logic::TEinstellungen e;
         e.farbschema = 4;
         e.scheinTyp = {3, 0, 0, 0, 0};
@@ -80,8 +80,7 @@ class StartupSlipsTest : public QObject {
         });
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 6), QTime(20, 0)); });
         QTemporaryDir data;
-        logic::AppPaths paths;
-        paths.dataDir = data.path() + QLatin1Char('/');
+        const logic::AppPaths paths = test::pathsIn(data);
         logic::KenoZahlenSchreiben(paths.historyFile(),
                                    {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("12345")),
                                     test::draw(QDate(2024, 3, 5), test::run20(21), QStringLiteral("54321")),

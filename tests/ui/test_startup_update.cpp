@@ -2,6 +2,7 @@
 #include "logic/core/program_state.h"
 #include "logic/statistics/statistik.h"
 #include "platform/download.h"
+#include "support/temp_paths.h"
 #include "support/generated_history.h"
 #include "support/http_test_server.h"
 #include "support/temp_files.h"
@@ -28,10 +29,7 @@ class StartupUpdateTest : public QObject {
 private slots:
     void updateRefreshesListsAndStatistics() {
         QTemporaryDir data;
-        logic::AppPaths paths;
-        paths.dataDir = data.path() + QLatin1Char('/');
-        paths.programDir = data.path() + QLatin1Char('/');
-        paths.tempDownloadFile = data.filePath(QStringLiteral("tmp.tmp"));
+        const logic::AppPaths paths = test::pathsIn(data);
         const logic::DrawHistory full = test::generatedHistory(80, QDate(2024, 1, 2), 5);
         logic::KenoZahlenSchreiben(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
         const QDate newest = logic::serialToDate(full.back().datum);

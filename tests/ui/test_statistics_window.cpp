@@ -5,6 +5,7 @@
 #include "logic/statistics/kombi_suche.h"
 #include "logic/statistics/statistik.h"
 #include "platform/spreadsheet.h"
+#include "support/temp_paths.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
 #include "ui/common/message_box.h"
@@ -50,7 +51,7 @@ class StatisticsWindowTest : public QObject {
 
   private slots:
     void init() {
-        paths.dataDir = data.path() + QLatin1Char('/');
+        paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
         state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 9));
         window = std::make_unique<ui::TFStatistik1>(*state, paths);

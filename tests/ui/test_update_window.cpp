@@ -2,6 +2,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "platform/download.h"
+#include "support/temp_paths.h"
 #include "support/history_builder.h"
 #include "support/http_test_server.h"
 #include "support/temp_files.h"
@@ -31,8 +32,7 @@ class UpdateWindowTest : public QObject {
 
 private slots:
     void init() {
-        paths.dataDir = data.path() + QLatin1Char('/');
-        paths.tempDownloadFile = data.filePath(QStringLiteral("tmp.tmp"));
+        paths = test::pathsIn(data);
         messages.clear();
         ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
             messages << text;
