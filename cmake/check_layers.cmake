@@ -1,0 +1,67 @@
+# Checks that the layers keep their direction: src/logic includes no Qt Gui, Widgets,
+# Network, Multimedia, Print Support or Help header (in any spelling) and nothing of
+# platform, ui or app; src/platform includes nothing of ui or app.
+#
+#   cmake -DSOURCE_DIR=<folder holding logic/ and platform/> -DQT_HEADERS=<Qt include root> -P check_layers.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT IS_DIRECTORY "${SOURCE_DIR}" OR NOT IS_DIRECTORY "${QT_HEADERS}")
+  message(FATAL_ERROR "layer check: SOURCE_DIR and QT_HEADERS must name folders")
+endif()
+
+# Every header name of the forbidden modules, lower case, minus those QtCore has as well.
+file(GLOB core_headers RELATIVE "${QT_HEADERS}/QtCore" "${QT_HEADERS}/QtCore/*")
+string(TOLOWER "${core_headers}" core_headers)
+set(forbidden_modules)
+set(forbidden_headers)
+foreach(module QtGui QtWidgets QtNetwork QtMultimedia QtMultimediaWidgets QtPrintSupport QtHelp)
+  string(TOLOWER ${module} lower)
+  list(APPEND forbidden_modules ${lower})
+  if(IS_DIRECTORY "${QT_HEADERS}/${module}")
+    file(GLOB names RELATIVE "${QT_HEADERS}/${module}" "${QT_HEADERS}/${module}/*")
+    string(TOLOWER "${names}" names)
+    list(APPEND forbidden_headers ${names})
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES forbidden_headers)
+list(REMOVE_ITEM forbidden_headers ${core_headers})
+
+set(violations 0)
+function(check_layer layer forbidden_dirs check_qt)
+  file(GLOB_RECURSE files "${SOURCE_DIR}/${layer}/*")
+  foreach(file ${files})
+    file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${lines})
+      if(NOT line MATCHES "#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"]")
+        continue()
+      endif()
+      string(TOLOWER "${CMAKE_MATCH_1}" path)
+      string(STRIP "${path}" path)
+      set(bad FALSE)
+      if(path MATCHES "(^|/)(${forbidden_dirs})/")
+        set(bad TRUE)
+      elseif(check_qt)
+        string(REGEX REPLACE "/.*" "" first "${path}")
+        get_filename_component(name "${path}" NAME)
+        if(first IN_LIST forbidden_modules OR name IN_LIST forbidden_headers)
+          set(bad TRUE)
+        endif()
+      endif()
+      if(bad)
+        file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
+        message("${shown}: ${line}")
+        math(EXPR violations "${violations} + 1")
+      endif()
+    endforeach()
+  endforeach()
+  set(violations ${violations} PARENT_SCOPE)
+endfunction()
+
+check_layer(logic "platform|ui|app" TRUE)
+check_layer(platform "ui|app" FALSE)
+
+if(violations GREATER 0)
+  message(FATAL_ERROR "layer check: ${violations} forbidden includes")
+endif()
+message("layer check: the layers keep their direction")
