@@ -1,5 +1,6 @@
 #include "logic/core/paths.h"
 #include "ui/app/application.h"
+#include "ui/app/german_qt_texts.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(talvo::logic::kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(talvo::logic::kVersionText));
+    talvo::ui::installGermanQtTexts(app);
     // Hiding the start window must not end the program; only the main window does.
     QApplication::setQuitOnLastWindowClosed(false);
 
