@@ -339,24 +339,6 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
     }
 
-    void routesStayDisabledUntilTheirWindowExists() {
-        logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        auto* excel = test::namedChild<QPushButton>(w, "BExcel");
-        auto* statistik = test::namedChild<QToolButton>(w, "BStatistik");
-        QVERIFY(!excel->isEnabled());
-        QVERIFY(!statistik->isEnabled());
-        int shown = 0;
-        w.setRoute(ui::Route::Ziehungsexport, [&] { ++shown; });
-        w.setRoute(ui::Route::Statistik, [&] { shown += 10; });
-        QVERIFY(excel->isEnabled());
-        QVERIFY(statistik->isEnabled());
-        excel->click();
-        statistik->click();
-        w.findChild<QAction*>(QStringLiteral("TStatistik"))->trigger();
-        QCOMPARE(shown, 21);
-    }
-
     // What the window shows, cell for cell, is what the command line prints.
     void theCommandLinePrintsWhatTheWindowShows() {
         logic::ProgramState state;

@@ -121,7 +121,7 @@ private slots:
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MBeenden"))->isEnabled());
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MStatistik"))->isEnabled());
         QVERIFY(ui::FormOffen(QStringLiteral("FStatistik1")));
-        for (const char* name : {"TKalender", "TTippcenter", "MInfo"})
+        for (const char* name : {"TTippcenter", "MUpdate"})
             QVERIFY2(!main->findChild<QAction*>(QString::fromLatin1(name))->isEnabled(), name);
         QVERIFY(messages.isEmpty());
     }

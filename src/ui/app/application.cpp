@@ -1,8 +1,12 @@
 #include "ui/app/application.h"
 
 #include "logic/core/program_state.h"
-#include "ui/app/start_window.h"
 #include "platform/download_base.h"
+#include "ui/app/calendar_window.h"
+#include "ui/app/info_window.h"
+#include "ui/app/navigator.h"
+#include "ui/app/start_window.h"
+#include "ui/common/links.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
@@ -19,7 +23,7 @@ namespace talvo::ui {
 Application::Application(const logic::AppPaths& paths, const QString& downloadBase, QObject* parent)
     : QObject(parent), paths_(paths),
       downloadBase_(downloadBase.isEmpty() ? QString::fromLatin1(platform::kDownloadBase) : downloadBase),
-      state_(std::make_unique<logic::ProgramState>()) {}
+      state_(std::make_unique<logic::ProgramState>()), navigator_(std::make_unique<Navigator>()) {}
 
 Application::~Application() {
     delete aktuell_;
@@ -41,6 +45,7 @@ void Application::start() {
     start_->adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         start_->move(screen->availableGeometry().center() - start_->rect().center());
+    navigator_->adopt(start_);
     start_->show();
     start_->repaint();
     QApplication::processEvents();
@@ -59,12 +64,20 @@ void Application::createWindows() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         main_->move(screen->availableGeometry().center() - main_->rect().center());
     connect(main_, &TFAuswertung::closed, this, &Application::finished);
-    main_->setRoute(Route::Startfenster, [this] { start_->show(); });
+    navigator_->setMainWindow(main_);
+    navigator_->adopt(main_);
+    navigator_->addAction(Route::Startfenster, [this] { start_->show(); });
+    navigator_->addWindowOnDemand(Route::Kalender, [] { return new TFKal; });
+    navigator_->addWindowOnDemand(Route::Info, [] { return new TFInfo; });
+    navigator_->addAction(Route::Webseite, [this] {
+        openWebLink(main_, QString::fromLatin1(kKenoWebPage),
+                    QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen."));
+    });
     runAction(start_, [this] { main_->FormCreate(); });
 
     statistik_ = new TFStatistik1(*state_, paths_);
     runAction(start_, [this] { statistik_->FormCreate(); });
-    main_->setRoute(Route::Statistik, [this] { showWindow(statistik_); });
+    navigator_->addWindow(Route::Statistik, statistik_);
 
     optionen_ = new TFOptionen(*state_, paths_);
     OptionenKopplung kopplung;
@@ -76,11 +89,10 @@ void Application::createWindows() {
     };
     kopplung.auswertungLaden = [this](const QString& path) { main_->AuswertungLaden(path); };
     runAction(start_, [this, &kopplung] { optionen_->FormCreate(kopplung); });
-    main_->setRoute(Route::Optionen, [this] { showWindow(optionen_); });
+    navigator_->addWindow(Route::Optionen, optionen_);
 
     eingabe_ = new TFEingabe2(*state_, paths_);
-    connect(eingabe_, &TFEingabe2::optionenGewuenscht, this, [this] { showWindow(optionen_); });
-    main_->setRoute(Route::Spielscheincenter, [this] { showWindow(eingabe_); });
+    navigator_->addWindow(Route::Spielscheincenter, eingabe_);
 
     aktuell_ = new TFAktuell1(*state_, paths_, downloadBase_);
     connect(aktuell_, &TFAktuell1::updateFinished, this, [this](bool merged) {
@@ -88,20 +100,7 @@ void Application::createWindows() {
             runAction(statistik_, [this] { statistik_->RG1Click(); });
     });
     runAction(start_, [this] { aktuell_->FormCreate(); });
-    main_->setRoute(Route::Aktualisierung, [this] { showWindow(aktuell_); });
-}
-
-void Application::showWindow(QWidget* window) {
-    // The first time a tool window appears it is centred over the main window.
-    if (!window->property("shownBefore").toBool()) {
-        window->setProperty("shownBefore", true);
-        if (!window->testAttribute(Qt::WA_Resized))
-            window->adjustSize();
-        window->move(main_->geometry().center() - window->rect().center());
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    navigator_->addWindow(Route::Aktualisierung, aktuell_);
 }
 
 void Application::weiter() {

@@ -14,6 +14,7 @@ class ProgramState;
 
 namespace talvo::ui {
 
+class Navigator;
 class TFStart;
 class TFAuswertung;
 class TFAktuell1;
@@ -41,6 +42,7 @@ public:
     TFOptionen* optionsWindow() const { return optionen_; }
     TFEingabe2* slipCentre() const { return eingabe_; }
     TFAktuell1* updateWindow() const { return aktuell_; }
+    Navigator& navigator() { return *navigator_; }
 
     // Where Demo.tix and the help lie: the executable's folder, or the installed share
     // folder beside it.
@@ -53,11 +55,11 @@ signals:
 private:
     void weiter();
     void createWindows();
-    void showWindow(QWidget* window);
 
     logic::AppPaths paths_;
     QString downloadBase_;
     std::unique_ptr<logic::ProgramState> state_;
+    std::unique_ptr<Navigator> navigator_;
     TFStart* start_ = nullptr;
     TFAuswertung* main_ = nullptr;
     TFStatistik1* statistik_ = nullptr;

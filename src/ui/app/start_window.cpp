@@ -2,6 +2,7 @@
 
 #include "logic/core/paths.h"
 #include "ui/app/logo_widget.h"
+#include "ui/app/navigator.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@ namespace talvo::ui {
 
 TFStart::TFStart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FStart"));
+    setHelpContext(this, 40);
     setWindowTitle(QStringLiteral("%1 %2").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)));
 
     auto* layout = new QVBoxLayout(this);
@@ -33,7 +35,7 @@ TFStart::TFStart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     howTo->setObjectName(QStringLiteral("LWieGeht"));
     howTo->setAlignment(Qt::AlignHCenter);
     howTo->setCursor(Qt::PointingHandCursor);
-    connect(howTo, &QLabel::linkActivated, this, [this] { emit helpRequested(40); });
+    helpFor(howTo, 40);
     layout->addWidget(howTo);
 
     BWeiter = new QPushButton(QStringLiteral("Weiter"), this);

@@ -18,7 +18,6 @@ public:
 
 signals:
     void weiterClicked();
-    void helpRequested(int context);
 
 private:
     bool FInitializationDone = false;

@@ -3,8 +3,8 @@
 #include "logic/core/paths.h"
 #include "logic/core/zahl_lesen.h"
 #include "logic/draws/zahlen_aus_text.h"
-#include "platform/download.h"
-#include "platform/shell.h"
+#include "ui/app/navigator.h"
+#include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 
@@ -30,7 +30,7 @@ TFGewinnzahlen::TFGewinnzahlen(QWidget* parent) : QWidget(parent, Qt::Window | Q
     setObjectName(QStringLiteral("FGewinnzahlen"));
     setWindowTitle(
         QStringLiteral("%1 %2 ").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)));
-    setProperty("HelpContext", 1017);
+    setHelpContext(this, 1017);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -146,13 +146,8 @@ void TFGewinnzahlen::BOkayClick() {
 }
 
 void TFGewinnzahlen::openLink(const QString& address) {
-    if (!platform::IstOnline()) {
-        showMessage(this,
-                    QStringLiteral("Für den Aufruf des Links muss eine Verbindung zum Internet bestehen."),
-                    MessageIcon::Information);
-        return;
-    }
-    platform::shellOpen(address);
+    openWebLink(this, address,
+                QStringLiteral("Für den Aufruf des Links muss eine Verbindung zum Internet bestehen."));
 }
 
 } // namespace talvo::ui

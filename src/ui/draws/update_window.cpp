@@ -5,6 +5,7 @@
 #include "logic/draws/draw_merge.h"
 #include "logic/draws/update_need.h"
 #include "platform/download.h"
+#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
@@ -27,7 +28,7 @@ TFAktuell1::TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths,
       downloadBase_(downloadBase), download_(new platform::DateiHolen(this)) {
     setObjectName(QStringLiteral("FAktuell1"));
     setWindowTitle(QStringLiteral("Aktualisieren Sie..."));
-    setProperty("HelpContext", 50);
+    setHelpContext(this, 50);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);

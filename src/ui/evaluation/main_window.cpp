@@ -8,12 +8,12 @@
 #include "logic/draws/ziehung_speichern.h"
 #include "logic/draws/ziehungssaetze.h"
 #include "logic/evaluation/meldungen.h"
-#include "platform/download.h"
-#include "platform/shell.h"
 #include "platform/sound.h"
 #include "ui/app/form_offen.h"
+#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
+#include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/paste_window.h"
@@ -48,7 +48,6 @@ namespace talvo::ui {
 namespace {
 
 const QDate kFirstDrawDate(2004, 2, 2);
-const QString kWebPage = QStringLiteral("https://www.lotto.de/keno");
 
 // A caption that reacts to a click.
 class ClickableLabel : public QLabel {
@@ -98,6 +97,7 @@ QString fileCaption(const QString& path) {
 TFAuswertung::TFAuswertung(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
     : QMainWindow(parent), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FAuswertung"));
+    setHelpContext(this, 40);
     setWindowTitle(QStringLiteral("%1 - Zentrale").arg(QLatin1String(logic::kProductName)));
     resize(800, 600);
     buildMenus();
@@ -195,9 +195,7 @@ QWidget* TFAuswertung::buildLeftColumn() {
     BDel2 = bDel2;
     auto* excel = new QPushButton(QStringLiteral("Excel-Export..."), values);
     excel->setObjectName(QStringLiteral("BExcel"));
-    excel->setEnabled(false);
-    routeWidgets_.insert(Route::Ziehungsexport, excel);
-    connect(excel, &QPushButton::clicked, this, [this] { followRoute(Route::Ziehungsexport); });
+    routeTo(excel, Route::Ziehungsexport);
     grid->addWidget(gauge1, 0, 0, 1, 4);
     grid->addWidget(plus5, 1, 0);
     grid->addWidget(E77, 1, 1);
@@ -209,8 +207,8 @@ QWidget* TFAuswertung::buildLeftColumn() {
     v->addStretch(1);
     auto* picture = new PictureLink(column);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setToolTip(kWebPage);
-    connect(picture, &PictureLink::clicked, this, [this] { runAction(this, [this] { openWebPage(); }); });
+    picture->setToolTip(QString::fromLatin1(kKenoWebPage));
+    routeTo(picture, Route::Webseite);
     v->addWidget(picture);
     return column;
 }
@@ -218,6 +216,7 @@ QWidget* TFAuswertung::buildLeftColumn() {
 QWidget* TFAuswertung::buildDrawPages() {
     PC0 = new QTabWidget(this);
     PC0->setObjectName(QStringLiteral("PC0"));
+    setHelpContext(PC0, 60);
 
     auto* viewing = new QWidget(PC0);
     viewing->setObjectName(QStringLiteral("TabBisherige"));
@@ -545,13 +544,15 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     PC2->setObjectName(QStringLiteral("PC2"));
     PC2->setDocumentMode(true);
     PC2->setUsesScrollButtons(true);
-    QAction* einstieg = routeAction(Route::HilfeEinstieg, QString(), QStringLiteral("PHilfe"));
-    einstieg->setIcon(toolIcon(ToolIcon::Hilfe));
+    auto* einstieg = new QAction(toolIcon(ToolIcon::Hilfe), QString(), this);
+    einstieg->setObjectName(QStringLiteral("PHilfe"));
     einstieg->setToolTip(QStringLiteral("Hilfe"));
-    p100 = new HelpPanel({einstieg, sharedRouteAction(Route::Statistik),
-                          sharedRouteAction(Route::Aktualisierung),
-                          sharedRouteAction(Route::Spielscheincenter), sharedRouteAction(Route::Tippcenter)},
-                         area);
+    helpFor(einstieg, 0);
+    // The panel's buttons share the tool bar's entries.
+    const auto tool = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+    p100 = new HelpPanel(
+        {einstieg, tool("TStatistik"), tool("TAktualisierung"), tool("TSpielscheincenter"), tool("TTippcenter")},
+        area);
     area_ = new QStackedWidget(area);
     area_->setObjectName(QStringLiteral("evaluationArea"));
     area_->addWidget(p100);
@@ -761,15 +762,6 @@ void TFAuswertung::closeAllFileTabs() {
         delete page;
     }
     area_->setCurrentWidget(p100);
-}
-
-void TFAuswertung::openWebPage() {
-    if (!platform::IstOnline()) {
-        showMessage(this, QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen."),
-                    MessageIcon::Information);
-        return;
-    }
-    platform::shellOpen(kWebPage);
 }
 
 void TFAuswertung::closeEvent(QCloseEvent* event) {

@@ -2,9 +2,7 @@
 
 #include "logic/evaluation/auswertung.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -30,24 +28,6 @@ class TFGewinnzahlen;
 class TFrameAuswertung;
 class ZahlenBrett;
 
-// Destinations the main window's menus, tool bar and help panel lead to. Each stays
-// disabled until the window behind it exists and the program hands over its route.
-enum class Route {
-    Startfenster,
-    Statistik,
-    Kalender,
-    Optionen,
-    Aktualisierung,
-    Spielscheincenter,
-    Tippcenter,
-    Hilfe,         // the help's contents
-    HilfeEinstieg, // the help's first page, from the help panel
-    HilfeSuchen,
-    Updatepruefung,
-    Info,
-    Ziehungsexport, // "Excel-Export..."
-};
-
 // The central window "TALVO - Zentrale"; closing it ends the program. On the left the
 // board with the draw lists, on the right the play-slip files loaded for evaluation.
 class TFAuswertung : public QMainWindow {
@@ -58,7 +38,6 @@ class TFAuswertung : public QMainWindow {
 
     // The creation step run during start-up: loads the draw history when its file exists.
     void FormCreate();
-    void setRoute(Route route, std::function<void()> handler);
 
     // Rebuilds the draw lists of both pages from the history and shows the newest draw.
     void ZiehungslistenFuellen();
@@ -102,10 +81,6 @@ class TFAuswertung : public QMainWindow {
 
   private:
     void buildMenus();
-    QAction* routeAction(Route route, const QString& text, const QString& objectName);
-    // An action for a further place the route is offered (the help panel).
-    QAction* sharedRouteAction(Route route);
-    void followRoute(Route route);
     QWidget* buildLeftColumn();
     QWidget* buildDrawPages();
     QWidget* buildEvaluationArea();
@@ -119,15 +94,11 @@ class TFAuswertung : public QMainWindow {
     void dateBChanged();
     void presetDateRange();
     void showResults(logic::Ergebnisse& tables);
-    void openWebPage();
     std::span<const logic::TGetippt> activeSlips() const;
     bool needsFileTab();
 
     logic::ProgramState& state_;
     const logic::AppPaths& paths_;
-    QMultiHash<Route, QAction*> routeActions_;
-    QHash<Route, std::function<void()>> routeHandlers_;
-    QMultiHash<Route, QWidget*> routeWidgets_;
 
     // Running numbers of file tabs and result tabs; never reused.
     int nextFileTab_ = 1;

@@ -1,7 +1,6 @@
 #include "ui/evaluation/main_window.h"
 
-#include "platform/download.h"
-#include "ui/common/message_box.h"
+#include "ui/app/navigator.h"
 #include "ui/common/user_action.h"
 #include "ui/evaluation/picture_link.h"
 #include "ui/evaluation/tool_icons.h"
@@ -13,53 +12,17 @@
 
 namespace talvo::ui {
 
-QAction* TFAuswertung::routeAction(Route route, const QString& text, const QString& objectName) {
-    auto* action = new QAction(text, this);
+namespace {
+
+// A menu or tool-bar entry leading to another window or action through the navigator.
+QAction* routeAction(Route route, const QString& text, const QString& objectName, QObject* parent) {
+    auto* action = new QAction(text, parent);
     action->setObjectName(objectName);
-    action->setEnabled(routeHandlers_.contains(route));
-    connect(action, &QAction::triggered, this, [this, route] { followRoute(route); });
-    routeActions_.insert(route, action);
+    routeTo(action, route);
     return action;
 }
 
-QAction* TFAuswertung::sharedRouteAction(Route route) {
-    // Looks like the tool-bar entry of the route.
-    QAction* model = nullptr;
-    for (QAction* a : routeActions_.values(route)) {
-        if (!a->icon().isNull())
-            model = a;
-    }
-    QAction* action = routeAction(route, QString(), QString());
-    if (model) {
-        action->setIcon(model->icon());
-        action->setToolTip(model->toolTip());
-    }
-    return action;
-}
-
-void TFAuswertung::followRoute(Route route) {
-    auto it = routeHandlers_.constFind(route);
-    if (it == routeHandlers_.cend())
-        return;
-    // The update check needs the internet; the check itself lives behind the route.
-    if (route == Route::Updatepruefung && !platform::IstOnline()) {
-        showMessage(
-            this,
-            QStringLiteral("Sie sind offline! Für die Prüfung, ob eine aktuellere Programm-Version "
-                           "heruntergeladen werden kann, muss eine Verbindung zum Internet bestehen."),
-            MessageIcon::Error);
-        return;
-    }
-    runAction(this, *it);
-}
-
-void TFAuswertung::setRoute(Route route, std::function<void()> handler) {
-    routeHandlers_.insert(route, std::move(handler));
-    for (QAction* action : routeActions_.values(route))
-        action->setEnabled(true);
-    for (QWidget* widget : routeWidgets_.values(route))
-        widget->setEnabled(true);
-}
+} // namespace
 
 void TFAuswertung::buildMenus() {
     QStyle* st = style();
@@ -79,22 +42,26 @@ void TFAuswertung::buildMenus() {
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
     ansicht->addAction(routeAction(Route::Startfenster, QStringLiteral("&Startfenster..."),
-                                   QStringLiteral("MStartfenster")));
+                                   QStringLiteral("MStartfenster"), this));
 
     QMenu* extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
     extras->addAction(
-        routeAction(Route::Statistik, QStringLiteral("&Statistik"), QStringLiteral("MStatistik")));
-    extras->addAction(routeAction(Route::Kalender, QStringLiteral("&Kalender"), QStringLiteral("MKalender")));
-    extras->addAction(routeAction(Route::Optionen, QStringLiteral("&Optionen"), QStringLiteral("MOptionen")));
+        routeAction(Route::Statistik, QStringLiteral("&Statistik"), QStringLiteral("MStatistik"), this));
+    extras->addAction(routeAction(Route::Kalender, QStringLiteral("&Kalender"), QStringLiteral("MKalender"), this));
+    extras->addAction(routeAction(Route::Optionen, QStringLiteral("&Optionen"), QStringLiteral("MOptionen"), this));
     extras->addAction(routeAction(Route::Aktualisierung, QStringLiteral("&Aktualisierung der Gewinnzahlen"),
-                                  QStringLiteral("MAktualisierung")));
+                                  QStringLiteral("MAktualisierung"), this));
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    hilfe->addAction(routeAction(Route::Hilfe, QStringLiteral("&Inhalt..."), QStringLiteral("MInhalt")));
-    hilfe->addAction(routeAction(Route::HilfeSuchen, QStringLiteral("Suchen..."), QStringLiteral("MSuchen")));
+    auto* inhalt = hilfe->addAction(QStringLiteral("&Inhalt..."));
+    inhalt->setObjectName(QStringLiteral("MInhalt"));
+    helpFor(inhalt, 40);
+    auto* suchen = hilfe->addAction(QStringLiteral("Suchen..."));
+    suchen->setObjectName(QStringLiteral("MSuchen"));
+    helpIndexFor(suchen);
     hilfe->addAction(
-        routeAction(Route::Updatepruefung, QStringLiteral("&Updateprüfung"), QStringLiteral("MUpdate")));
-    hilfe->addAction(routeAction(Route::Info, QStringLiteral("&Info"), QStringLiteral("MInfo")));
+        routeAction(Route::Updatepruefung, QStringLiteral("&Updateprüfung"), QStringLiteral("MUpdate"), this));
+    hilfe->addAction(routeAction(Route::Info, QStringLiteral("&Info"), QStringLiteral("MInfo"), this));
 
     QToolBar* bar = addToolBar(QStringLiteral("Werkzeuge"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
@@ -118,28 +85,27 @@ void TFAuswertung::buildMenus() {
     toolWith(oeffnenTool, st->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("Öffnen..."));
     oeffnen->setIcon(oeffnenTool->icon());
     bar->addSeparator();
-    tool(routeAction(Route::Statistik, QString(), QStringLiteral("TStatistik")), ToolIcon::Statistik,
+    tool(routeAction(Route::Statistik, QString(), QStringLiteral("TStatistik"), this), ToolIcon::Statistik,
          QStringLiteral("Statistik"));
-    tool(routeAction(Route::Kalender, QString(), QStringLiteral("TKalender")), ToolIcon::Kalender,
+    tool(routeAction(Route::Kalender, QString(), QStringLiteral("TKalender"), this), ToolIcon::Kalender,
          QStringLiteral("Kalender"));
-    tool(routeAction(Route::Optionen, QString(), QStringLiteral("TOptionen")), ToolIcon::Optionen,
+    tool(routeAction(Route::Optionen, QString(), QStringLiteral("TOptionen"), this), ToolIcon::Optionen,
          QStringLiteral("Optionen"));
-    toolWith(routeAction(Route::Aktualisierung, QString(), QStringLiteral("TAktualisierung")),
+    toolWith(routeAction(Route::Aktualisierung, QString(), QStringLiteral("TAktualisierung"), this),
              st->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Aktualisierung der Gewinnzahlen"));
-    tool(routeAction(Route::Spielscheincenter, QString(), QStringLiteral("TSpielscheincenter")),
+    tool(routeAction(Route::Spielscheincenter, QString(), QStringLiteral("TSpielscheincenter"), this),
          ToolIcon::Spielscheincenter, QStringLiteral("Spielscheincenter"));
-    tool(routeAction(Route::Tippcenter, QString(), QStringLiteral("TTippcenter")), ToolIcon::Tippcenter,
+    tool(routeAction(Route::Tippcenter, QString(), QStringLiteral("TTippcenter"), this), ToolIcon::Tippcenter,
          QStringLiteral("Tippcenter"));
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    auto* picture = new QAction(QIcon(PictureLink::smallPixmap(22)), QString(), this);
-    picture->setObjectName(QStringLiteral("TBild"));
-    picture->setToolTip(QStringLiteral("KENO im Internet"));
-    connect(picture, &QAction::triggered, this, [this] { runAction(this, [this] { openWebPage(); }); });
-    bar->addAction(picture);
-    tool(routeAction(Route::Hilfe, QString(), QStringLiteral("THilfe")), ToolIcon::Hilfe,
-         QStringLiteral("Hilfe"));
+    auto* picture = routeAction(Route::Webseite, QString(), QStringLiteral("TBild"), this);
+    toolWith(picture, QIcon(PictureLink::smallPixmap(22)), QStringLiteral("KENO im Internet"));
+    auto* hilfeTool = new QAction(this);
+    hilfeTool->setObjectName(QStringLiteral("THilfe"));
+    helpFor(hilfeTool, 40);
+    tool(hilfeTool, ToolIcon::Hilfe, QStringLiteral("Hilfe"));
 }
 
 } // namespace talvo::ui

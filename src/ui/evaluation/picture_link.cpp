@@ -1,6 +1,5 @@
 #include "ui/evaluation/picture_link.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
@@ -37,7 +36,7 @@ void drawBalls(QPainter& p, const QRectF& area, int count) {
 
 } // namespace
 
-PictureLink::PictureLink(QWidget* parent) : QWidget(parent) {
+PictureLink::PictureLink(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
     setMinimumHeight(40);
 }
@@ -72,11 +71,6 @@ void PictureLink::paintEvent(QPaintEvent*) {
     const qreal textLeft = 8 + 3 * d * 0.78 + d + 8;
     p.drawText(QRectF(textLeft, 0, width() - textLeft - 6, height()), Qt::AlignVCenter | Qt::AlignLeft,
                QStringLiteral("TALVO"));
-}
-
-void PictureLink::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
 }
 
 } // namespace talvo::ui

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace talvo::ui {
 
 // A small drawn picture (a few lottery balls and the product name) that reacts to a
 // click like a link.
-class PictureLink : public QWidget {
+class PictureLink : public QAbstractButton {
     Q_OBJECT
   public:
     explicit PictureLink(QWidget* parent = nullptr);
@@ -15,12 +15,8 @@ class PictureLink : public QWidget {
     // The same picture as a tool-bar icon.
     static QPixmap smallPixmap(int height);
 
-  signals:
-    void clicked();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 } // namespace talvo::ui

@@ -5,6 +5,7 @@
 #include "logic/core/tables.h"
 #include "logic/settings/einstellungen.h"
 #include "logic/settings/farbschema.h"
+#include "ui/app/navigator.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/tool_bar.h"
@@ -75,7 +76,7 @@ TFOptionen::TFOptionen(logic::ProgramState& state, const logic::AppPaths& paths,
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FOptionen"));
     setWindowTitle(QStringLiteral("Optionen - Programmeinstellungen"));
-    setProperty("HelpContext", 55);
+    setHelpContext(this, 55);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -86,8 +87,9 @@ TFOptionen::TFOptionen(logic::ProgramState& state, const logic::AppPaths& paths,
                   QStringLiteral("BSpeichern"), [this] { Speichern(); });
     addToolAction(bar, style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Sch&ließen"),
                   QStringLiteral("BSchliessen"), [this] { close(); });
-    addToolAction(bar, style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Hilfe"),
-                  QStringLiteral("BHilfe"), [this] { emit helpRequested(55); });
+    helpFor(addToolAction(bar, style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Hilfe"),
+                          QStringLiteral("BHilfe"), {}),
+            55);
     layout->addWidget(bar);
 
     auto* body = new QGridLayout;

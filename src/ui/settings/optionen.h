@@ -46,9 +46,6 @@ class TFOptionen : public QWidget {
     // The browse button: puts the chosen file into EFile.
     void Durchsuchen();
 
-  signals:
-    void helpRequested(int context);
-
   private:
     QWidget* buildSlipGroup();
     QWidget* buildStartFileGroup();

@@ -4,6 +4,7 @@
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/slips/scheincenter.h"
+#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -50,7 +51,7 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
       centre_(std::make_unique<logic::Scheincenter>(state.ScheinListe, state.Einstellungen)) {
     setObjectName(QStringLiteral("FEingabe2"));
     setWindowTitle(QStringLiteral("Spielscheincenter"));
-    setProperty("HelpContext", 70);
+    setHelpContext(this, 70);
     resize(800, 600);
 
     auto* layout = new QVBoxLayout(this);
@@ -63,8 +64,8 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
         return addToolAction(bar, style()->standardIcon(icon), text, name, std::move(handler));
     };
     add(QStyle::SP_FileIcon, QStringLiteral("Neu"), QStringLiteral("BNeu"), [this] { Neu(); });
-    add(QStyle::SP_FileDialogListView, QStringLiteral("Optionen"), QStringLiteral("BOptionen"),
-        [this] { emit optionenGewuenscht(); });
+    routeTo(add(QStyle::SP_FileDialogListView, QStringLiteral("Optionen"), QStringLiteral("BOptionen"), {}),
+            Route::Optionen);
     add(QStyle::SP_DialogOpenButton, QStringLiteral("Öffnen..."), QStringLiteral("BOeffnen"),
         [this] { Oeffnen(); });
     add(QStyle::SP_DialogSaveButton, QStringLiteral("Speichern..."), QStringLiteral("BSpeichern"),
@@ -72,8 +73,7 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
     bar->addSeparator();
     add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"),
         [this] { close(); });
-    add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe"),
-        [this] { emit helpRequested(70); });
+    helpFor(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe"), {}), 70);
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
@@ -169,15 +169,15 @@ QWidget* TFEingabe2::buildHints() {
         return label;
     };
     const auto button = [this, page](QStyle::StandardPixmap icon, const QString& name, const QString& tip,
-                                     auto handler) {
+                                     std::function<void()> handler) {
         auto* b = new QToolButton(page);
         b->setObjectName(name);
         b->setIcon(style()->standardIcon(icon));
         b->setIconSize({24, 24});
         b->setAutoRaise(false);
         b->setToolTip(tip);
-        connect(b, &QToolButton::clicked, this,
-                [this, handler] { runAction(this, [this, handler] { handler(); }); });
+        if (handler)
+            connect(b, &QToolButton::clicked, this, [this, handler] { runAction(this, handler); });
         return b;
     };
 
@@ -190,9 +190,10 @@ QWidget* TFEingabe2::buildHints() {
     big.setBold(true);
     first->setFont(big);
     grid->addWidget(first, row++, 0, 1, 2);
-    grid->addWidget(button(QStyle::SP_FileDialogListView, QStringLiteral("BHinweisOptionen"),
-                           QStringLiteral("Optionen"), [this] { emit optionenGewuenscht(); }),
-                    row, 0, Qt::AlignTop);
+    auto* optionen =
+        button(QStyle::SP_FileDialogListView, QStringLiteral("BHinweisOptionen"), QStringLiteral("Optionen"), {});
+    routeTo(optionen, Route::Optionen);
+    grid->addWidget(optionen, row, 0, Qt::AlignTop);
     grid->addWidget(
         text(QStringLiteral("Im Fenster \"Optionen\" können Sie festlegen, wie ein neuer schein geladen "
                             "wird (Farbe, KENO-Typen, Einsatz, Plus 5).")),
@@ -216,9 +217,10 @@ QWidget* TFEingabe2::buildHints() {
                             "Button in die Tabelle unten übertragen werden. Bei der Gelegenheit werden "
                             "die gemachten Angaben überprüft.")),
         row++, 1);
-    grid->addWidget(button(QStyle::SP_DialogHelpButton, QStringLiteral("BHinweisHilfe"),
-                           QStringLiteral("Hilfe"), [this] { emit helpRequested(70); }),
-                    row++, 0);
+    auto* hilfe =
+        button(QStyle::SP_DialogHelpButton, QStringLiteral("BHinweisHilfe"), QStringLiteral("Hilfe"), {});
+    helpFor(hilfe, 70);
+    grid->addWidget(hilfe, row++, 0);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
     outer->addStretch(1);

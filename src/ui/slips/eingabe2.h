@@ -43,10 +43,6 @@ class TFEingabe2 : public QWidget {
 
     QSize sizeHint() const override { return {800, 600}; }
 
-  signals:
-    void optionenGewuenscht();
-    void helpRequested(int context);
-
   private:
     QWidget* buildHints();
     void BGoClick(int nummer);

@@ -6,6 +6,7 @@
 #include "logic/export/export_tabelle.h"
 #include "logic/statistics/statistik.h"
 #include "platform/spreadsheet.h"
+#include "ui/app/navigator.h"
 #include "ui/common/table_export.h"
 #include "ui/common/user_action.h"
 #include "ui/statistics/best_combinations_page.h"
@@ -15,7 +16,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,7 +66,7 @@ TFStatistik1::TFStatistik1(logic::ProgramState& state, const logic::AppPaths& pa
       statistik_(std::make_unique<logic::Statistik>(state)) {
     setObjectName(QStringLiteral("FStatistik1"));
     setWindowTitle(QStringLiteral("Statistische Auswertungen"));
-    setProperty("HelpContext", kHelpContext);
+    setHelpContext(this, kHelpContext);
     for (int n = 1; n <= 70; ++n)
         numberInCell_[static_cast<std::size_t>(n - 1)] = n;
 
@@ -140,17 +140,12 @@ QWidget* TFStatistik1::buildToolBar() {
         a->setIconText(QString(text).remove(QLatin1Char('&')));
         return a;
     };
-    BTipp = add(QStyle::SP_DialogYesButton, QStringLiteral("Tippcenter"), QStringLiteral("BTipp"));
-    BTipp->setEnabled(false);
-    connect(BTipp, &QAction::triggered, this, [this] {
-        if (tippcenter_.zeigen)
-            runAction(this, tippcenter_.zeigen);
-    });
+    routeTo(add(QStyle::SP_DialogYesButton, QStringLiteral("Tippcenter"), QStringLiteral("BTipp")),
+            Route::Tippcenter);
     bar->addSeparator();
     connect(add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen")),
             &QAction::triggered, this, &QWidget::hide);
-    connect(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe")),
-            &QAction::triggered, this, [this] { emit helpRequested(kHelpContext); });
+    helpFor(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe")), kHelpContext);
     return bar;
 }
 
@@ -299,7 +294,6 @@ QStringList TFStatistik1::registerNamen() const {
 
 void TFStatistik1::tippcenterKoppeln(TippcenterKopplung kopplung) {
     tippcenter_ = std::move(kopplung);
-    BTipp->setEnabled(static_cast<bool>(tippcenter_.zeigen));
 }
 
 void TFStatistik1::showFrequencies() {
@@ -421,14 +415,6 @@ void TFStatistik1::exportTab(int tab) {
         TabellenExportieren(this, exportTable(tab), titles[static_cast<std::size_t>(tab)],
                             platform::kModusStatistik, paths_.dataDir);
     });
-}
-
-void TFStatistik1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        emit helpRequested(kHelpContext);
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace talvo::ui

@@ -9,7 +9,6 @@
 class QButtonGroup;
 class QLabel;
 class QTabWidget;
-class QAction;
 
 namespace talvo::logic {
 class ExportTabelle;
@@ -27,10 +26,9 @@ class ItemRows;
 class NumberBoard;
 
 // What the statistics window reaches in the tip centre once that exists: the tip centre
-// follows the draw-count choice and is shown by "Tippcenter".
+// follows the draw-count choice.
 struct TippcenterKopplung {
     std::function<void(int anzahlIndex)> auswahlUebernehmen;
-    std::function<void()> zeigen;
 };
 
 // "Statistische Auswertungen": frequencies, absences and combinations of the drawn numbers
@@ -55,7 +53,7 @@ class TFStatistik1 : public QWidget {
     QStringList registerNamen() const;
 
     // Ties the window to the tip centre: from now on the draw-count choice also runs the
-    // frequency statistics and is passed on, and "Tippcenter" shows it.
+    // frequency statistics and is passed on.
     void tippcenterKoppeln(TippcenterKopplung kopplung);
 
     logic::Statistik& statistik() { return *statistik_; }
@@ -64,12 +62,6 @@ class TFStatistik1 : public QWidget {
     void absencesNeuSortieren();
     // The table of an "Excel-Export" button of the tabs 1 to 4 as it is sent.
     logic::ExportTabelle exportTable(int tab) const;
-
-  signals:
-    void helpRequested(int context);
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* buildToolBar();
@@ -85,7 +77,6 @@ class TFStatistik1 : public QWidget {
     const logic::AppPaths& paths_;
     std::unique_ptr<logic::Statistik> statistik_;
     TippcenterKopplung tippcenter_;
-    QAction* BTipp = nullptr;
     QButtonGroup* RG1 = nullptr;
     QTabWidget* PC1 = nullptr;
     std::array<QLabel*, 3> headings_{};

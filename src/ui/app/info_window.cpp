@@ -1,0 +1,74 @@
+#include "ui/app/info_window.h"
+
+#include "logic/core/paths.h"
+#include "ui/app/contact.h"
+#include "ui/app/logo_widget.h"
+#include "ui/common/links.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace talvo::ui {
+
+namespace {
+
+QLabel* linkLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    return label;
+}
+
+} // namespace
+
+TFInfo::TFInfo(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("FInfo"));
+    setWindowTitle(QStringLiteral("Programm-Info"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->setSpacing(8);
+    layout->addWidget(new LogoWidget(this));
+
+    auto* version = new QLabel(
+        QStringLiteral("%1 %2").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)), this);
+    version->setObjectName(QStringLiteral("LVersion"));
+    version->setAlignment(Qt::AlignHCenter);
+    QFont bold = version->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    version->setFont(bold);
+    layout->addWidget(version);
+    layout->addSpacing(6);
+
+    auto* mail = linkLabel(QStringLiteral("LMail"), QString::fromUtf8(kContactMail), this);
+    connect(mail, &QLabel::linkActivated, this, &TFInfo::LMailClick);
+    layout->addWidget(mail);
+    auto* web = linkLabel(QStringLiteral("LWeb"), QString::fromUtf8(kWebSite), this);
+    connect(web, &QLabel::linkActivated, this, &TFInfo::LWebClick);
+    layout->addWidget(web);
+    layout->addSpacing(10);
+
+    auto* schliessen = new QPushButton(QStringLiteral("Sch&ließen"), this);
+    schliessen->setObjectName(QStringLiteral("BSchliessen"));
+    schliessen->setDefault(true);
+    schliessen->setMinimumWidth(110);
+    connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(schliessen, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFInfo::LMailClick() {
+    openMailLink(this, QStringLiteral("mailto:%1?subject=%2")
+                           .arg(QString::fromUtf8(kContactMail), QLatin1String(logic::kProductName)));
+}
+
+void TFInfo::LWebClick() {
+    openWebLink(this, QString::fromUtf8(kWebSite),
+                QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen."));
+}
+
+} // namespace talvo::ui

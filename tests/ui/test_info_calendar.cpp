@@ -1,0 +1,166 @@
+#include "platform/download.h"
+#include "platform/shell.h"
+#include "support/named_child.h"
+#include "support/temp_paths.h"
+#include "ui/app/application.h"
+#include "ui/app/calendar_window.h"
+#include "ui/app/contact.h"
+#include "ui/app/form_offen.h"
+#include "ui/app/navigator.h"
+#include "ui/common/clock.h"
+#include "ui/common/links.h"
+#include "ui/common/message_box.h"
+#include "ui/evaluation/main_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace talvo;
+
+namespace {
+
+int windowsNamed(const QString& name) {
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        count += w->objectName() == name ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+// The calendar, the info window and the links that leave the program, in the running program.
+class InfoCalendarTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir data;
+    std::unique_ptr<ui::Application> program;
+    QList<QPair<QString, ui::MessageIcon>> messages;
+    QStringList opened;
+    bool openerAnswer = true;
+
+    ui::TFAuswertung& main() { return *program->mainWindow(); }
+    void trigger(const char* name) { test::namedChild<QAction>(main(), name)->trigger(); }
+
+  private slots:
+    void init() {
+        messages.clear();
+        opened.clear();
+        openerAnswer = true;
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
+            messages.append({text, icon});
+            return true;
+        });
+        platform::setShellOpenerForTests([this](const QString& address) {
+            opened << address;
+            return openerAnswer;
+        });
+        platform::setOnlineForTests(true);
+        ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 6), QTime(20, 0)); });
+        program = std::make_unique<ui::Application>(test::pathsIn(data));
+        program->start();
+    }
+    void cleanup() {
+        program.reset();
+        ui::setMessageHook({});
+        ui::setClockForTests({});
+        platform::setShellOpenerForTests({});
+        platform::setOnlineForTests(std::nullopt);
+    }
+
+    void theCalendarOpensOnceWithTodayAndWeekNumbers() {
+        trigger("TKalender");
+        trigger("TKalender");
+        trigger("MKalender");
+        QCOMPARE(windowsNamed(QStringLiteral("FKal")), 1);
+        QVERIFY(ui::FormOffen(QStringLiteral("FKal")));
+        QWidget* kal = program->navigator().window(ui::Route::Kalender);
+        QVERIFY(kal->isVisible());
+        QCOMPARE(kal->windowTitle(), QStringLiteral("Kalender"));
+        QVERIFY(kal->windowFlags() & Qt::WindowStaysOnTopHint);
+        auto* mc1 = test::namedChild<QCalendarWidget>(*kal, "MC1");
+        QCOMPARE(mc1->selectedDate(), QDate(2024, 3, 6));
+        QCOMPARE(mc1->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
+        QCOMPARE(mc1->firstDayOfWeek(), Qt::Monday);
+        QCOMPARE(mc1->locale().monthName(3), QStringLiteral("März"));
+
+        // A minimised calendar comes back on the next request.
+        kal->showMinimized();
+        trigger("TKalender");
+        QVERIFY(!(kal->windowState() & Qt::WindowMinimized));
+
+        // Its "&Info" leads to the info window; "Schließen" destroys it.
+        test::namedChild<QAction>(*kal, "MInfo")->trigger();
+        QVERIFY(ui::FormOffen(QStringLiteral("FInfo")));
+        QPointer<QWidget> gone = kal;
+        test::namedChild<QAction>(*kal, "MSchliessen")->trigger();
+        QTRY_VERIFY(!gone);
+        QVERIFY(!ui::FormOffen(QStringLiteral("FKal")));
+        trigger("TKalender");
+        QCOMPARE(windowsNamed(QStringLiteral("FKal")), 1);
+    }
+
+    void theInfoWindowShowsNameVersionAndContacts() {
+        trigger("MInfo");
+        trigger("MInfo");
+        QCOMPARE(windowsNamed(QStringLiteral("FInfo")), 1);
+        QWidget* info = program->navigator().window(ui::Route::Info);
+        QCOMPARE(info->windowTitle(), QStringLiteral("Programm-Info"));
+        QVERIFY(info->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(test::namedChild<QLabel>(*info, "LVersion")->text(), QStringLiteral("TALVO 1.7.1.0"));
+        auto* mail = test::namedChild<QLabel>(*info, "LMail");
+        auto* web = test::namedChild<QLabel>(*info, "LWeb");
+        QVERIFY(mail->text().contains(QString::fromUtf8(ui::kContactMail)));
+        QVERIFY(web->text().contains(QString::fromUtf8(ui::kWebSite)));
+        QCOMPARE(mail->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
+
+        emit mail->linkActivated(QStringLiteral("#"));
+        emit web->linkActivated(QStringLiteral("#"));
+        QCOMPARE(opened, (QStringList{QStringLiteral("mailto:%1?subject=TALVO").arg(QString::fromUtf8(ui::kContactMail)),
+                                      QString::fromUtf8(ui::kWebSite)}));
+        QVERIFY(messages.isEmpty());
+
+        QPointer<QWidget> gone = info;
+        test::namedChild<QAbstractButton>(*info, "BSchliessen")->click();
+        QTRY_VERIFY(!gone);
+    }
+
+    // A link that cannot be followed says so; nothing silently does nothing.
+    void linksThatCannotBeFollowedSaySo() {
+        trigger("MInfo");
+        QWidget* info = program->navigator().window(ui::Route::Info);
+        auto* mail = test::namedChild<QLabel>(*info, "LMail");
+        auto* web = test::namedChild<QLabel>(*info, "LWeb");
+        const QString offline = QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen.");
+
+        platform::setOnlineForTests(false);
+        emit web->linkActivated(QStringLiteral("#"));
+        test::namedChild<QAbstractButton>(main(), "Image1")->click();
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(messages.size(), 2);
+        for (const auto& m : messages)
+            QCOMPARE(m, qMakePair(offline, ui::MessageIcon::Information));
+
+        messages.clear();
+        platform::setOnlineForTests(true);
+        openerAnswer = false;
+        emit web->linkActivated(QStringLiteral("#"));
+        emit mail->linkActivated(QStringLiteral("#"));
+        test::namedChild<QAction>(main(), "TBild")->trigger();
+        QCOMPARE(opened.size(), 3);
+        QCOMPARE(opened.last(), QString::fromLatin1(ui::kKenoWebPage));
+        QCOMPARE(messages.size(), 3);
+        QVERIFY(messages[0].first.contains(QStringLiteral("kein Web-Browser")));
+        QVERIFY(messages[1].first.contains(QStringLiteral("kein E-Mail-Programm")));
+        QVERIFY(messages[2].first.contains(QString::fromLatin1(ui::kKenoWebPage)));
+        for (const auto& m : messages)
+            QCOMPARE(m.second, ui::MessageIcon::Error);
+    }
+};
+
+QTEST_MAIN(InfoCalendarTest)
+#include "test_info_calendar.moc"

@@ -1,0 +1,187 @@
+#include "logic/core/error.h"
+#include "logic/core/program_state.h"
+#include "support/named_child.h"
+#include "support/temp_paths.h"
+#include "ui/app/application.h"
+#include "ui/app/navigator.h"
+#include "ui/common/message_box.h"
+#include "ui/evaluation/main_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace talvo;
+
+namespace {
+
+// Every control of the program's windows that a navigator leads somewhere.
+QList<QObject*> markedControls() {
+    QList<QObject*> marked;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        QList<QObject*> all = window->findChildren<QObject*>();
+        all.prepend(window);
+        for (QObject* o : all) {
+            if (o->property("talvoRoute").isValid() || o->property("talvoHelp").isValid() ||
+                o->property("talvoHelpIndex").isValid())
+                marked << o;
+        }
+    }
+    return marked;
+}
+
+bool isEnabled(QObject* control) {
+    if (auto* action = qobject_cast<QAction*>(control))
+        return action->isEnabled();
+    return static_cast<QWidget*>(control)->isEnabled();
+}
+
+} // namespace
+
+class NavigatorTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir data;
+    QStringList messages;
+
+  private slots:
+    void init() {
+        messages.clear();
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return true;
+        });
+    }
+    void cleanup() { ui::setMessageHook({}); }
+
+    void marksStayDisabledUntilTheirTargetExists() {
+        logic::ProgramState state;
+        const logic::AppPaths paths = test::pathsIn(data);
+        ui::TFAuswertung w(state, paths);
+        auto* excel = test::namedChild<QPushButton>(w, "BExcel");
+        auto* statistik = test::namedChild<QToolButton>(w, "BStatistik");
+        auto* menu = test::namedChild<QAction>(w, "MStatistik");
+        // Marked but not yet taken by a navigator: nothing can look active and do nothing.
+        QVERIFY(!excel->isEnabled());
+        QVERIFY(!menu->isEnabled());
+
+        ui::Navigator navigator;
+        navigator.adopt(&w);
+        QVERIFY(!excel->isEnabled());
+        int shown = 0;
+        navigator.addAction(ui::Route::Ziehungsexport, [&] { ++shown; });
+        navigator.addAction(ui::Route::Statistik, [&] { shown += 10; });
+        QVERIFY(excel->isEnabled());
+        QVERIFY(statistik->isEnabled());
+        QVERIFY(menu->isEnabled());
+        QVERIFY(!test::namedChild<QAction>(w, "TTippcenter")->isEnabled());
+        excel->click();
+        statistik->click();
+        menu->trigger();
+        test::namedChild<QAction>(w, "TStatistik")->trigger();
+        QCOMPARE(shown, 31);
+
+        // Adopting again connects nothing twice.
+        navigator.adopt(&w);
+        excel->click();
+        QCOMPARE(shown, 32);
+    }
+
+    void aLabelLinkAndAnErrorInTheTarget() {
+        QWidget window;
+        auto* label = new QLabel(QStringLiteral("<a href=\"#\">Kalender</a>"), &window);
+        ui::routeTo(label, ui::Route::Kalender);
+        ui::Navigator navigator;
+        navigator.adopt(&window);
+        QVERIFY(!label->isEnabled());
+        navigator.addAction(ui::Route::Kalender, [] { throw logic::Error(QStringLiteral("Geht nicht.")); });
+        QVERIFY(label->isEnabled());
+        emit label->linkActivated(QStringLiteral("#"));
+        // The general error handling shows the text; the program goes on.
+        QCOMPARE(messages, QStringList{QStringLiteral("Geht nicht.")});
+    }
+
+    void aWindowOnDemandExistsOnceAndGoesWhenClosed() {
+        ui::Navigator navigator;
+        int created = 0;
+        navigator.addWindowOnDemand(ui::Route::Kalender, [&] {
+            ++created;
+            auto* w = new QWidget;
+            w->setObjectName(QStringLiteral("FKal"));
+            auto* info = new QPushButton(QStringLiteral("Info"), w);
+            info->setObjectName(QStringLiteral("info"));
+            ui::routeTo(info, ui::Route::Info);
+            return w;
+        });
+        QVERIFY(!navigator.window(ui::Route::Kalender));
+        navigator.go(ui::Route::Kalender);
+        QPointer<QWidget> first = navigator.window(ui::Route::Kalender);
+        QVERIFY(first && first->isVisible());
+        // Its own marks are connected when it is created.
+        auto* info = test::namedChild<QPushButton>(*first, "info");
+        QVERIFY(!info->isEnabled());
+        int infos = 0;
+        navigator.addAction(ui::Route::Info, [&] { ++infos; });
+        QVERIFY(info->isEnabled());
+        info->click();
+        QCOMPARE(infos, 1);
+
+        first->showMinimized();
+        navigator.go(ui::Route::Kalender);
+        QCOMPARE(created, 1);
+        QCOMPARE(navigator.window(ui::Route::Kalender), first.data());
+        QVERIFY(!(first->windowState() & Qt::WindowMinimized));
+
+        first->close();
+        QTRY_VERIFY(!first);
+        QVERIFY(!navigator.window(ui::Route::Kalender));
+        navigator.go(ui::Route::Kalender);
+        QCOMPARE(created, 2);
+        QVERIFY(navigator.window(ui::Route::Kalender)->isVisible());
+    }
+
+    void aToolWindowFirstAppearsOverTheMainWindow() {
+        QWidget main;
+        main.setGeometry(100, 100, 800, 600);
+        QWidget tool;
+        tool.resize(200, 100);
+        ui::Navigator navigator;
+        navigator.setMainWindow(&main);
+        navigator.addWindow(ui::Route::Optionen, &tool);
+        navigator.go(ui::Route::Optionen);
+        QVERIFY(tool.isVisible());
+        QVERIFY((tool.geometry().center() - main.geometry().center()).manhattanLength() <= 4);
+        // Later it keeps where the user put it.
+        tool.hide();
+        tool.move(10, 10);
+        navigator.go(ui::Route::Optionen);
+        QCOMPARE(tool.pos(), QPoint(10, 10));
+    }
+
+    // Across the whole program: a control that leads somewhere is enabled exactly when its
+    // target is there.
+    void everyMarkedControlOfTheProgramIsEnabledExactlyWhenItLeadsSomewhere() {
+        ui::Application program(test::pathsIn(data));
+        program.start();
+        ui::Navigator& navigator = program.navigator();
+        const QList<QObject*> marked = markedControls();
+        QVERIFY(marked.size() > 20);
+        for (QObject* control : marked) {
+            const QVariant route = control->property("talvoRoute");
+            const bool leads = route.isValid() ? navigator.has(static_cast<ui::Route>(route.toInt()))
+                                               : navigator.hasHelp();
+            QVERIFY2(isEnabled(control) == leads, qPrintable(control->objectName()));
+        }
+        for (auto route : {ui::Route::Startfenster, ui::Route::Statistik, ui::Route::Optionen,
+                           ui::Route::Aktualisierung, ui::Route::Spielscheincenter, ui::Route::Webseite})
+            QVERIFY(navigator.has(route));
+        QVERIFY(messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(NavigatorTest)
+#include "test_navigator.moc"
