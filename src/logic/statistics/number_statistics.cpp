@@ -50,6 +50,16 @@ QString range(int from, int to) {
 
 } // namespace
 
+int itemAnzahl(StatArt art) {
+    return table(art).items;
+}
+
+Erwartung erwartung(StatArt art, int w) {
+    const KindTable kind = table(art);
+    const int M = 20 * w;
+    return {static_cast<double>(M) / kind.items, std::sqrt(M * kind.variance)};
+}
+
 std::array<int, 6> schwellen(double mu, double sigma) {
     std::array<int, 6> T{};
     for (int i = 1; i <= 3; ++i) {
@@ -132,8 +142,9 @@ StatErgebnis frequencyStatistic(StatArt art, const DrawHistory& history, int n, 
                 ++r.anzahl[static_cast<std::size_t>(itemOf(art, number) - 1)];
         }
     }
-    r.mu = static_cast<double>(r.M) / kind.items;
-    r.sigma = std::sqrt(r.M * kind.variance);
+    const Erwartung e = erwartung(art, r.W);
+    r.mu = e.mu;
+    r.sigma = e.sigma;
     r.T = schwellen(r.mu, r.sigma);
     r.R = bereichsTexte(r.T);
     r.klasse.reserve(r.anzahl.size());

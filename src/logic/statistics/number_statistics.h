@@ -15,6 +15,15 @@ StatErgebnis StatEndzahlen(const DrawHistory& history, int n, TKlassenMengen& me
 StatErgebnis StatZehner(const DrawHistory& history, int n, TKlassenMengen& mengen);
 StatErgebnis frequencyStatistic(StatArt art, const DrawHistory& history, int n, TKlassenMengen& mengen);
 
+// The number of items of a kind: 70 numbers, 10 final digits, 7 tens.
+int itemAnzahl(StatArt art);
+// Mean and standard deviation of one item's count over a window of w draws.
+struct Erwartung {
+    double mu = 0.0;
+    double sigma = 0.0;
+};
+Erwartung erwartung(StatArt art, int w);
+
 // T1..T6 for a mean and standard deviation, rounded and corrected.
 std::array<int, 6> schwellen(double mu, double sigma);
 // Class 1..7 of a count, or 0 when thresholds moved past each other leave it in none.

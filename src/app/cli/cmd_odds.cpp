@@ -1,0 +1,46 @@
+#include "command.h"
+#include "options.h"
+
+#include "logic/core/tables.h"
+#include "logic/tips/quoten.h"
+
+#include <QTextStream>
+#include <array>
+#include <charconv>
+
+namespace talvo::cli {
+namespace {
+
+// C's "%.17g" in the C locale, whatever the user's locale: these figures are for reading
+// back exactly, not for reading by eye.
+QString exact(double value) {
+    std::array<char, 40> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 17);
+    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+}
+
+int odds(const QStringList& args, Io& io) {
+    const Options options(args);
+    int first = 2;
+    int last = logic::kMaxTyp;
+    if (options.has(QStringLiteral("type"))) {
+        first = last = options.integer(QStringLiteral("type"), 0);
+        if (first < 2 || first > logic::kMaxTyp)
+            throw UsageError{QStringLiteral("--type erwartet einen KENO-Typ von 2 bis 10.")};
+    }
+    for (int t = first; t <= last; ++t) {
+        const logic::TypQuoten q = logic::Quoten(t);
+        for (int h = 0; h <= t; ++h)
+            io.out << "odds\t" << t << '\t' << h << '\t' << exact(q.wahrscheinlichkeit(h)) << '\t'
+                   << q.faktor[static_cast<std::size_t>(h)] << '\n';
+        io.out << "return\t" << t << '\t' << exact(q.rueckfluss()) << '\n';
+        io.out << "prize\t" << t << '\t' << exact(q.gewinnchance()) << '\n';
+    }
+    return 0;
+}
+
+const CommandRegistrar reg("odds", "odds [--type T]", odds);
+
+} // namespace
+} // namespace talvo::cli

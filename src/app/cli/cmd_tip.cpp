@@ -1,0 +1,109 @@
+#include "command.h"
+#include "history_option.h"
+#include "options.h"
+#include "seed_option.h"
+
+#include "logic/core/program_state.h"
+#include "logic/export/tipp_text_datei.h"
+#include "logic/statistics/statistik.h"
+#include "logic/tips/kandidatenliste.h"
+#include "logic/tips/spiel_ziehen.h"
+#include "logic/tips/tipp.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace talvo::cli {
+namespace {
+
+int strategyOption(const Options& options) {
+    bool ok = false;
+    const int s = options.required(QStringLiteral("strategy")).toInt(&ok);
+    if (!ok || s < 0 || s >= logic::kTippStrategien)
+        throw UsageError{QStringLiteral("--strategy erwartet 0, 1, 2 oder 3.")};
+    return s;
+}
+
+std::array<int, logic::kTippSpiele> typesOption(const Options& options) {
+    const QStringList entries = options.required(QStringLiteral("types"))
+                                    .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const UsageError wrong{
+        QStringLiteral("--types erwartet genau fünf Angaben, jede \"--\" oder ein KENO-Typ von 2 bis 10.")};
+    if (entries.size() != logic::kTippSpiele)
+        throw wrong;
+    std::array<int, logic::kTippSpiele> types{};
+    for (int i = 0; i < logic::kTippSpiele; ++i) {
+        const QString& e = entries[i];
+        if (e == QStringLiteral("--"))
+            continue;
+        bool ok = false;
+        const int t = e.toInt(&ok);
+        if (!ok || t < 2 || t > 10)
+            throw wrong;
+        types[static_cast<std::size_t>(i)] = t;
+    }
+    return types;
+}
+
+int countOption(const Options& options) {
+    if (!options.has(QStringLiteral("count")))
+        return 1;
+    bool ok = false;
+    const int k = options.value(QStringLiteral("count")).toInt(&ok);
+    if (!ok || k < 1)
+        throw UsageError{QStringLiteral("--count erwartet eine ganze Zahl ab 1.")};
+    return k;
+}
+
+int tip(const QStringList& args, Io& io) {
+    const Options options(args, {QStringLiteral("candidates")});
+    const int strategie = strategyOption(options);
+    const bool candidates = options.has(QStringLiteral("candidates"));
+    const auto types = candidates ? std::array<int, logic::kTippSpiele>{} : typesOption(options);
+    const int count = countOption(options);
+    const int n = lastOption(options);
+    const quint64 seed = seedOption(options);
+
+    logic::ProgramState state;
+    state.setHistory(historyOption(options));
+    logic::Statistik statistik(state);
+    statistik.HaeufigkeitenBerechnen(n);
+
+    if (candidates) {
+        QStringList numbers;
+        for (auto number : logic::KandidatenlisteBilden(state.KlassenMengen, strategie))
+            numbers << QString::number(number);
+        io.out << "Kandidaten\t" << numbers.join(QLatin1Char(' ')) << '\n';
+        return 0;
+    }
+
+    QRandomGenerator zufall = logic::tippZufall(seed);
+    logic::Tippgenerator generator;
+    QStringList lastText;
+    for (int k = 1; k <= count; ++k) {
+        const logic::TippErgebnis tipp = generator.generieren(state.KlassenMengen, strategie, types, zufall);
+        if (k > 1)
+            io.out << '\n';
+        lastText = tipp.text();
+        for (const QString& line : lastText)
+            io.out << line << '\n';
+        io.out << QStringLiteral("Ergänzt:");
+        for (const logic::TippSpiel& spiel : tipp.spieltipps.spiele)
+            if (spiel.typ > 0)
+                io.out << (spiel.ergaenzt ? " ja" : " nein");
+        io.out << '\n';
+    }
+    if (options.has(QStringLiteral("save")))
+        logic::TippTextSchreiben(options.value(QStringLiteral("save")), lastText);
+    return 0;
+}
+
+const CommandRegistrar
+    reg("tip",
+        "tip --history DATEI [--last N] --strategy S --types \"T1 T2 T3 T4 T5\" [--seed X] "
+        "[--count K] [--candidates] [--save DATEI]",
+        tip);
+
+} // namespace
+} // namespace talvo::cli

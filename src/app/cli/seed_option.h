@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace talvo::cli {
+
+class Options;
+
+// --seed X: a whole number from 0 to 2^64 − 1; without it the clock's milliseconds.
+quint64 seedOption(const Options& options);
+
+} // namespace talvo::cli
