@@ -89,4 +89,22 @@ TEST(CliStore, APositionFarBehindTheHistoryIsRefused) {
     EXPECT_EQ(h[2].section(u'\t', 1, 1), "02.02.2004");
 }
 
+TEST(CliStore, GapsOfADailyHistoryKeepTheirSundays) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    // Friday 08.03. to Sunday 10.03.2024, the Sunday drawn.
+    logic::KenoZahlenSchreiben(path, test::drawDays(QDate(2024, 3, 8), 3, QDate(2024, 3, 8)));
+    const auto r = runCli({QStringLiteral("store"), QStringLiteral("--history"), path,
+                           QStringLiteral("--position"), QStringLiteral("12"), QStringLiteral("--date"),
+                           QStringLiteral("19.03.2024"), QStringLiteral("--numbers"), twenty(1)});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const auto h = runCli({QStringLiteral("history"), path}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(h.size(), 12);
+    QStringList filled;
+    for (int i = 3; i < 11; ++i)
+        filled << h[i].section(u'\t', 1, 1);
+    EXPECT_EQ(filled.join(u' '), "11.03.2024 12.03.2024 13.03.2024 14.03.2024 15.03.2024 16.03.2024 "
+                                 "17.03.2024 18.03.2024");
+}
+
 } // namespace

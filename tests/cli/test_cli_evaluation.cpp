@@ -129,6 +129,22 @@ TEST_F(CliEvaluation, RangeAndTheClock) {
     EXPECT_EQ(early.out.count(QStringLiteral("# ")), 3);
 }
 
+TEST_F(CliEvaluation, RangeCountsSundaysOnceTheyAreDrawn) {
+    // Drawn every day from Sunday 03.03.2024 on: the week to Sunday 10.03. holds eight draws.
+    logic::DrawHistory h;
+    for (QDate d(2024, 3, 3); d <= QDate(2024, 3, 10); d = d.addDays(1))
+        h.push_back(test::draw(d, test::run20(d.day())));
+    logic::KenoZahlenSchreiben(history, h);
+    logic::ScheinDateiSchreiben(slips, {test::slip({{1, 2}})});
+    const auto r =
+        runCli({QStringLiteral("evaluate"), QStringLiteral("--history"), history, QStringLiteral("--slips"),
+                slips, QStringLiteral("--now"), QStringLiteral("2024-03-11 12:00"), QStringLiteral("--range"),
+                QStringLiteral("04.03.2024"), QStringLiteral("10.03.2024")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.count(QStringLiteral("# ")), 7);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("# Test: 10.03.2024\n")));
+}
+
 TEST_F(CliEvaluation, MessagesGoToStderr) {
     logic::ScheinDateiSchreiben(slips, {test::slip({{1, 2}}, 0, 1, QDate(2024, 3, 2)),
                                         test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 29))});

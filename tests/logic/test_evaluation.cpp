@@ -1,3 +1,4 @@
+#include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
 #include "logic/core/zahlenmenge.h"
 #include "logic/evaluation/auswertung.h"
@@ -244,12 +245,13 @@ TEST(LaufzeitAuswerten, StartWithoutAStoredDrawBeginsAtTheNextDraw) {
 }
 
 TEST(ZeitraumAuswerten, CountsDrawDaysWithoutSundays) {
+    const DrawCalendar kalender;
     const int monday = static_cast<int>(dateToSerial(QDate(2024, 1, 1)));
-    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 12), 12);
-    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday), 1);
-    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 6), 6);
-    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 7 * 52), 6 * 52 + 1);
-    EXPECT_EQ(ZiehungstageImZeitraum(monday - 1, monday + 5), 7); // von itself always counts
+    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 12, kalender), 12);
+    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday, kalender), 1);
+    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 6, kalender), 6);
+    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 7 * 52, kalender), 6 * 52 + 1);
+    EXPECT_EQ(ZiehungstageImZeitraum(monday - 1, monday + 5, kalender), 7); // von itself always counts
 }
 
 TEST(ZeitraumAuswerten, EverySlipOverTheSameDraws) {

@@ -1,3 +1,4 @@
+#include "logic/core/draw_calendar.h"
 #include "logic/core/records.h"
 #include "logic/settings/einstellungen.h"
 #include "logic/slips/slip_editor.h"
@@ -179,13 +180,14 @@ TEST_F(SlipEditorTest, Plus5CheckLooksOnlyAtTheLengthWhenPlayed) {
 TEST_F(SlipEditorTest, SundayMovesBackToSaturday) {
     SlipEditor e = neu();
     e.angaben.ab = dateToSerial(QDate(2024, 3, 10));
-    const auto m = e.date1Exit();
+    const DrawCalendar montagBisSamstag;
+    const auto m = e.date1Exit(montagBisSamstag);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->art, Meldung::Art::Fehler);
     EXPECT_EQ(m->text, "Das gewählte Datum ist ein Sonntag, daher wurde der Vortag gewählt.\r\r"
                        "Bitte gegebenenfalls korrigieren.");
     EXPECT_EQ(serialToText(e.angaben.ab), "09.03.2024");
-    EXPECT_FALSE(e.date1Exit());
+    EXPECT_FALSE(e.date1Exit(montagBisSamstag));
     EXPECT_EQ(serialToText(e.angaben.ab), "09.03.2024");
 }
 

@@ -181,16 +181,27 @@ class MainWindowDrawsTest : public QObject {
     }
 
     void dateRangeIsPresetByTheNewestDrawsWeekday() {
+        // The draws of the week before the newest, each day but Sunday, or every day.
         struct Case {
             QDate newest;
+            bool daily;
             QDate von;
             QDate bis;
         };
-        for (const Case c : {Case{QDate(2024, 3, 9), QDate(2024, 3, 4), QDate(2024, 3, 9)},     // Saturday
-                             Case{QDate(2024, 3, 6), QDate(2024, 2, 29), QDate(2024, 3, 6)},    // Wednesday
-                             Case{QDate(2024, 3, 10), QDate(2024, 3, 4), QDate(2024, 3, 9)}}) { // Sunday
-            writeHistory(
-                {test::draw(c.newest.addDays(-1), test::run20(1)), test::draw(c.newest, test::run20(2))});
+        for (const Case c :
+             {Case{QDate(2024, 3, 9), false, QDate(2024, 3, 4), QDate(2024, 3, 9)},  // Saturday
+              Case{QDate(2024, 3, 6), false, QDate(2024, 2, 29), QDate(2024, 3, 6)}, // Wednesday
+              Case{QDate(2024, 3, 10), false, QDate(2024, 3, 4), QDate(2024, 3, 9)}, // Sunday
+              Case{QDate(2024, 3, 9), true, QDate(2024, 3, 3), QDate(2024, 3, 9)},
+              Case{QDate(2024, 3, 10), true, QDate(2024, 3, 4), QDate(2024, 3, 10)}}) {
+            logic::DrawHistory h;
+            for (QDate d = c.newest.addDays(-7); d <= c.newest; d = d.addDays(1)) {
+                if (d.dayOfWeek() != Qt::Sunday || c.daily)
+                    h.push_back(test::draw(d, test::run20(d.day())));
+                else if (d == c.newest) // a day left without numbers
+                    h.push_back(test::draw(d, {}));
+            }
+            writeHistory(h);
             logic::ProgramState state;
             ui::TFAuswertung w(state, paths);
             w.FormCreate();

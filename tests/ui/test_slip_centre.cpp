@@ -236,6 +236,17 @@ class SlipCentreTest : public QObject {
         QCOMPARE(s->editor().angaben.ab, logic::dateToSerial(QDate(2024, 3, 9)));
     }
 
+    void sundayStaysOnceTheHistoryHoldsSundayDraws() {
+        state->setHistory({test::draw(QDate(2024, 3, 3), test::run20(1))});
+        ui::TFrSschein* s = neu();
+        auto* date1 = control<QDateEdit>(s, "date1");
+        date1->setDate(QDate(2024, 3, 10));
+        s->date1Exit();
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(date1->date(), QDate(2024, 3, 10));
+        QCOMPARE(s->editor().angaben.ab, logic::dateToSerial(QDate(2024, 3, 10)));
+    }
+
     void transferAndRetransferRebuildTheTable() {
         ui::TFrSschein* s1 = neu();
         typ(s1, 1, 2);

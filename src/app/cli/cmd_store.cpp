@@ -1,11 +1,11 @@
 #include "command.h"
 #include "options.h"
 
+#include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
 #include "logic/core/zahlenmenge.h"
 #include "logic/draws/ziehung_speichern.h"
-#include "logic/evaluation/auswertung.h"
 
 #include <QFileInfo>
 
@@ -28,7 +28,7 @@ int store(const QStringList& args, Io&) {
     const long long luecke = static_cast<long long>(position) - 1 - static_cast<long long>(history.size());
     const int tag = logic::wholeDay(datum);
     const long long freieTage =
-        tag > logic::kFirstDrawSerial ? logic::ZiehungstageImZeitraum(logic::kFirstDrawSerial, tag - 1) : 0;
+        logic::DrawCalendar(history).drawDaysBetween(logic::kFirstDrawSerial, tag - 1);
     if (luecke > freieTage)
         throw UsageError{
             QStringLiteral("--position liegt zu weit hinter der letzten gespeicherten Ziehung.")};

@@ -1,14 +1,11 @@
 #include "logic/draws/ziehung_speichern.h"
 
+#include "logic/core/draw_calendar.h"
 #include "logic/core/zahlenmenge.h"
 
 #include <algorithm>
 
 namespace talvo::logic {
-
-namespace {
-constexpr int kSonntag = 1;
-}
 
 bool ZiehungSpeichern(DrawHistory& history, int p, DaySerial datum, const Zahlenmenge& auswahl,
                       const QString& plus5) {
@@ -20,20 +17,21 @@ bool ZiehungSpeichern(DrawHistory& history, int p, DaySerial datum, const Zahlen
         history.resize(pos + 1);
     TKenoZahlen& ziehung = history[pos];
     ziehung.datum = datum;
-    int tag = wholeDay(datum);
-    for (std::size_t i = pos; i-- > 0 && history[i].datum == 0;) {
-        tag -= 1;
-        if (weekdayNumber(tag) == kSonntag)
-            tag -= 1;
-        history[i].datum = tag;
-    }
     std::copy(zahlen.begin(), zahlen.end(), ziehung.GZ.begin());
     ziehung.plus5.setText(plus5.left(5));
+    // The draw just stored belongs to the calendar the gap is filled by.
+    const DrawCalendar kalender(history);
+    int tag = wholeDay(datum);
+    for (std::size_t i = pos; i-- > 0 && history[i].datum == 0;) {
+        tag = kalender.drawDayBefore(tag);
+        history[i].datum = tag;
+    }
     return true;
 }
 
 int ersterVorschlag(int heute) {
-    return weekdayNumber(heute) == kSonntag ? heute - 1 : heute;
+    // An empty history knows no Sunday draws.
+    return DrawCalendar().drawDayBefore(heute + 1);
 }
 
 } // namespace talvo::logic

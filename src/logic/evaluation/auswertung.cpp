@@ -1,5 +1,6 @@
 #include "logic/evaluation/auswertung.h"
 
+#include "logic/core/draw_calendar.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/evaluation/schein_auswerten.h"
@@ -76,14 +77,10 @@ int LaufzeitAuswerten(std::span<const TGetippt> scheine, const DrawHistory& hist
     return ohneDaten;
 }
 
-int ZiehungstageImZeitraum(int von, int bis) {
+int ZiehungstageImZeitraum(int von, int bis, const DrawCalendar& kalender) {
     if (bis <= von)
         return 1;
-    const int tage = bis - von;
-    int n = 1 + (tage / 7) * 6;
-    for (int d = von + (tage / 7) * 7 + 1; d <= bis; ++d)
-        n += weekdayNumber(d) != 1 ? 1 : 0;
-    return n;
+    return 1 + kalender.drawDaysBetween(von + 1, bis);
 }
 
 void ZeitraumAuswerten(std::span<const TGetippt> scheine, DaySerial von, DaySerial bis,
@@ -94,7 +91,7 @@ void ZeitraumAuswerten(std::span<const TGetippt> scheine, DaySerial von, DaySeri
         return;
     // The last day also bounds the draws, so a range starting on a day without a draw
     // does not reach past it.
-    const Laufzeit laufzeit{erster, ZiehungstageImZeitraum(erster, letzter), letzter};
+    const Laufzeit laufzeit{erster, ZiehungstageImZeitraum(erster, letzter, DrawCalendar(history)), letzter};
     for (const TGetippt& schein : scheine)
         ScheinLaufzeit(schein, laufzeit, history, jetzt, out);
 }

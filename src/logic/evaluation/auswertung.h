@@ -10,6 +10,7 @@
 
 namespace talvo::logic {
 
+class DrawCalendar;
 struct TGetippt;
 struct Zahlenmenge;
 
@@ -44,8 +45,9 @@ int LaufzeitAuswerten(std::span<const TGetippt> scheine, const DrawHistory& hist
 void ZeitraumAuswerten(std::span<const TGetippt> scheine, DaySerial von, DaySerial bis,
                        const DrawHistory& history, DaySerial jetzt, Ergebnisse& out);
 
-// Draw days from von to bis: von itself and every later day that is not a Sunday.
-int ZiehungstageImZeitraum(int von, int bis);
+// Draws from von to bis: one for von itself, whatever day it is, and one for every later
+// draw day of the calendar.
+int ZiehungstageImZeitraum(int von, int bis, const DrawCalendar& kalender);
 
 // The message after a running-time evaluation of `scheine` slips of which `ohneDaten`
 // had no draws; empty when every slip was evaluated.

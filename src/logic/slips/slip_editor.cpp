@@ -1,5 +1,6 @@
 #include "logic/slips/slip_editor.h"
 
+#include "logic/core/draw_calendar.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/settings/einstellungen.h"
@@ -98,8 +99,9 @@ Klick SlipEditor::LLClick(int feld, int zahl) {
     return ergebnis;
 }
 
-std::optional<Meldung> SlipEditor::date1Exit() {
-    if (weekdayNumber(wholeDay(angaben.ab)) != 1)
+std::optional<Meldung> SlipEditor::date1Exit(const DrawCalendar& kalender) {
+    const int tag = wholeDay(angaben.ab);
+    if (weekdayNumber(tag) != 1 || kalender.isDrawDay(tag))
         return std::nullopt;
     angaben.ab = wholeDay(angaben.ab) - 1;
     return Meldung{Meldung::Art::Fehler,

@@ -11,6 +11,7 @@
 
 namespace talvo::logic {
 
+class DrawCalendar;
 struct TEinstellungen;
 struct TGetippt;
 
@@ -76,8 +77,8 @@ class SlipEditor {
 
     void cbSysClick(int feld, int auswahl);
     Klick LLClick(int feld, int zahl);
-    // A Sunday moves back to the Saturday; the message says so.
-    std::optional<Meldung> date1Exit();
+    // A Sunday without a draw moves back to the Saturday; the message says so.
+    std::optional<Meldung> date1Exit(const DrawCalendar& kalender);
     void BDelClick();
     std::optional<Meldung> Plus5Pruefen() const;
     std::optional<Meldung> FelderPruefen() const;

@@ -1,5 +1,6 @@
 #include "ui/evaluation/main_window.h"
 
+#include "logic/core/draw_calendar.h"
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
@@ -8,6 +9,7 @@
 #include "logic/draws/ziehung_speichern.h"
 #include "logic/draws/ziehungssaetze.h"
 #include "logic/evaluation/meldungen.h"
+#include "logic/evaluation/range_preset.h"
 #include "platform/sound.h"
 #include "ui/app/form_offen.h"
 #include "ui/app/navigator.h"
@@ -593,21 +595,10 @@ void TFAuswertung::presetDateRange() {
     const logic::DrawHistory& history = state_.history();
     if (history.empty())
         return;
-    const int d = logic::wholeDay(history.back().datum);
-    int von = d - 6;
-    int bis = d;
-    switch (logic::weekdayNumber(d)) {
-    case 1:
-        bis = d - 1;
-        break; // Sunday
-    case 7:
-        von = d - 5;
-        break; // Saturday
-    default:
-        break;
-    }
-    DateV->setDate(logic::serialToDate(von));
-    DateB->setDate(logic::serialToDate(bis));
+    const logic::DateRange r =
+        logic::presetRange(logic::wholeDay(history.back().datum), logic::DrawCalendar(history));
+    DateV->setDate(logic::serialToDate(r.von));
+    DateB->setDate(logic::serialToDate(r.bis));
 }
 
 void TFAuswertung::AuswertungLaden(const QString& path) {

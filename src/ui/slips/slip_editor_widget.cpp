@@ -1,5 +1,6 @@
 #include "ui/slips/slip_editor_widget.h"
 
+#include "logic/core/draw_calendar.h"
 #include "logic/core/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/settings/farbschema.h"
@@ -264,7 +265,7 @@ void TFrSschein::cbSysClick(int key, int auswahl) {
 }
 
 void TFrSschein::date1Exit() {
-    if (const auto m = editor_.date1Exit()) {
+    if (const auto m = editor_.date1Exit(logic::DrawCalendar(state_.history()))) {
         showSlipChoices();
         zeigeMeldung(this, *m);
     }
