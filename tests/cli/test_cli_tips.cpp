@@ -79,6 +79,22 @@ TEST_F(CliTips, CandidatesPrintTheWeightedList) {
     EXPECT_LE(list.size(), 420);
 }
 
+TEST_F(CliTips, PlaceholdersAreNoDraws) {
+    // The placeholder at the end must not push the oldest of the last ten draws out.
+    talvo::logic::DrawHistory h = talvo::logic::KenoZahlenLaden(path);
+    h.pop_back();
+    const QString plain = dir.filePath("plain.tpp");
+    talvo::logic::KenoZahlenSchreiben(plain, h);
+    const QStringList args = {"--strategy", "2", "--last", "10", "--candidates"};
+    const auto with = tip(args);
+    const auto without = runCli(QStringList{"tip", "--history", plain} + args);
+    ASSERT_EQ(with.exitCode, 0) << with.err.toStdString();
+    EXPECT_EQ(with.out, without.out);
+    h.erase(h.begin() + static_cast<long>(h.size()) - 10);
+    talvo::logic::KenoZahlenSchreiben(plain, h);
+    EXPECT_NE(runCli(QStringList{"tip", "--history", plain} + args).out, with.out);
+}
+
 TEST_F(CliTips, CandidatesOfAnEmptyHistoryAreNothingAfterTheTab) {
     const QString empty = dir.filePath("e.tpp");
     talvo::logic::KenoZahlenSchreiben(empty, {});
