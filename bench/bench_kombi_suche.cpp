@@ -1,12 +1,17 @@
 // The best-combination search over a generated history of 7,000 draws, side by side with
 // the plain search that tests every combination against every draw. After the runs a
 // table compares the two on the same data, and the fast search's peak heap use is shown.
+// Then the whole `talvo-cli combos` run for quadruples over every draw from 02.02.2004 to
+// yesterday: start, reading the history, search and printing.
 
 #include "logic/statistics/kombi_suche.h"
+#include "support/cli_runner.h"
 #include "support/generated_history.h"
 #include "support/straight_kombisuche.h"
 
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <cstdio>
@@ -87,6 +92,36 @@ BENCHMARK(BM_KombiSuche)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StraightKombiSuche)->Args({4, 313})->Args({3, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_StraightKombiSuche)->Args({4, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+
+double childCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The time of the whole process; cpu_ms is the processor time it used itself, which a busy
+// machine disturbs less than the time on the clock.
+void BM_CliCombosQuadruplesAllDraws(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    const int draws = test::drawDaysBetween(QDate(2004, 2, 2), QDate::currentDate().addDays(-1));
+    logic::KenoZahlenSchreiben(file, test::generatedHistory(draws));
+    const QStringList args = {QStringLiteral("combos"), QStringLiteral("--history"), file,
+                              QStringLiteral("--k"), QStringLiteral("4")};
+    const double cpuBefore = childCpuSeconds();
+    for (auto _ : state) {
+        const test::CliResult r = test::runCli(args);
+        if (r.exitCode != 0 || !r.out.contains(QStringLiteral("FLOP\t1000\t"))) {
+            state.SkipWithError("talvo-cli combos failed");
+            break;
+        }
+    }
+    state.counters["cpu_ms"] =
+        (childCpuSeconds() - cpuBefore) * 1000.0 / static_cast<double>(state.iterations());
+    state.counters["draws"] = draws;
+}
+BENCHMARK(BM_CliCombosQuadruplesAllDraws)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // Keeps the time per iteration of every run for the comparison table.
 class ComparingReporter : public benchmark::ConsoleReporter {

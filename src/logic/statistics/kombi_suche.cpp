@@ -1,36 +1,31 @@
 #include "logic/statistics/kombi_suche.h"
 
+#include "logic/statistics/combination_counter.h"
 #include "logic/statistics/kombi_werte.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
 
 namespace talvo::logic {
 
 namespace {
 
-// The search counts and places in one pass through the combinations in lexicographic
-// order, grouped by their first k - 1 numbers (the prefix). A bit column per number holds
-// one bit per draw; AND gives the draws holding the prefix, and AND with the column of the
-// last number plus a popcount gives the count of each combination of the group, 64 draws
-// per step. No combination is ever tested against a draw one by one.
+// The search counts the combinations group by group (CombinationCounter) and places each
+// group's counts as they come, in lexicographic order, as the sequential search would.
 
-// The popcount instruction is far faster than its replacement; where the compiler can,
-// it builds the counting loop twice and picks the version the processor runs.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
-#define TALVO_POPCOUNT_CLONES __attribute__((target_clones("popcnt", "default")))
-#else
-#define TALVO_POPCOUNT_CLONES
-#endif
-
+// C(n, m) for the m = 0..3 numbers that can follow a combination's first.
 std::int64_t binom(int n, int m) {
-    if (m < 0 || n < m)
+    if (n < m)
         return 0;
-    std::int64_t r = 1;
-    for (int i = 1; i <= m; ++i)
-        r = r * (n - m + i) / i;
-    return r;
+    switch (m) {
+    case 0:
+        return 1;
+    case 1:
+        return n;
+    case 2:
+        return std::int64_t{n} * (n - 1) / 2;
+    default:
+        return std::int64_t{n} * (n - 1) * (n - 2) / 6;
+    }
 }
 
 // The combination of rank r in lexicographic order of the k-subsets of 1..70.
@@ -49,18 +44,6 @@ Zahlenmenge unrank(std::int64_t r, int k) {
         }
     }
     return set;
-}
-
-// cnt[d] for d = p + 1..70: the draws holding the prefix and d.
-TALVO_POPCOUNT_CLONES void countGroup(const std::uint64_t* prefix, const std::uint64_t* columns,
-                                      std::size_t words, int p, std::uint32_t* cnt) {
-    for (int d = p + 1; d <= 70; ++d) {
-        const std::uint64_t* column = columns + static_cast<std::size_t>(d) * words;
-        std::uint32_t n = 0;
-        for (std::size_t w = 0; w < words; ++w)
-            n += static_cast<std::uint32_t>(std::popcount(prefix[w] & column[w]));
-        cnt[d] = n;
-    }
 }
 
 // The placement of the sequential search, decided combination by combination as they
@@ -171,79 +154,6 @@ class Placement {
     std::int64_t belowFlopBar_ = 0; // offered combinations so far counted less than flopBar_
 };
 
-class Counter {
-  public:
-    Counter(const ZiehungsMengenListe& draws, int k) : k_(k) {
-        words_ = (draws.size() + 63) / 64;
-        columns_.assign(71 * words_, 0);
-        for (std::size_t i = 0; i < draws.size(); ++i)
-            for (int n = 1; n <= 70; ++n)
-                if (draws[i].contains(n))
-                    columns_[static_cast<std::size_t>(n) * words_ + i / 64] |= std::uint64_t{1} << (i % 64);
-        for (auto& level : levels_)
-            level.assign(words_, 0);
-    }
-
-    // Counts and places the combinations until all are done or `stop` is seen after a
-    // group; the group during which the stop came is dropped. False when stopped.
-    bool run(Placement& placement, const std::atomic<bool>* stop,
-             const std::function<void(std::int64_t)>& progress) {
-        placement_ = &placement;
-        stop_ = stop;
-        progress_ = &progress;
-        reportStep_ = std::max<std::int64_t>(1, kombinationenAus70(k_) / 256);
-        nextReport_ = reportStep_;
-        return descend(1, 1, nullptr);
-    }
-
-  private:
-    // Chooses prefix number `depth` from `from` on; `parent` is the bit set of the draws
-    // holding the numbers chosen so far (nullptr before the first).
-    bool descend(int depth, int from, const std::uint64_t* parent) {
-        const int last = 70 - (k_ - depth); // highest number this position can take
-        std::uint64_t* here = levels_[static_cast<std::size_t>(depth - 1)].data();
-        for (int p = from; p <= last; ++p) {
-            const std::uint64_t* column = columns_.data() + static_cast<std::size_t>(p) * words_;
-            if (parent) {
-                for (std::size_t w = 0; w < words_; ++w)
-                    here[w] = parent[w] & column[w];
-            } else {
-                std::copy(column, column + words_, here);
-            }
-            if (depth == k_ - 1) {
-                if (!finishGroup(here, p))
-                    return false;
-            } else if (!descend(depth + 1, p + 1, here)) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool finishGroup(const std::uint64_t* prefix, int p) {
-        std::array<std::uint32_t, 71> cnt;
-        countGroup(prefix, columns_.data(), words_, p, cnt.data());
-        if (stop_ && stop_->load(std::memory_order_relaxed))
-            return false;
-        placement_->takeAll(cnt.data() + p + 1, static_cast<std::size_t>(70 - p));
-        if (*progress_ && placement_->taken() >= nextReport_) {
-            (*progress_)(placement_->taken());
-            nextReport_ = placement_->taken() + reportStep_;
-        }
-        return true;
-    }
-
-    int k_;
-    std::size_t words_ = 0;
-    std::vector<std::uint64_t> columns_; // column of number n at n * words_
-    std::array<std::vector<std::uint64_t>, 3> levels_;
-    Placement* placement_ = nullptr;
-    const std::atomic<bool>* stop_ = nullptr;
-    const std::function<void(std::int64_t)>* progress_ = nullptr;
-    std::int64_t reportStep_ = 1;
-    std::int64_t nextReport_ = 1;
-};
-
 } // namespace
 
 void kombiListenFuellen(const std::vector<std::uint32_t>& counts, KombiErgebnis& result) {
@@ -273,8 +183,20 @@ KombiErgebnis KombiSuche(const ZiehungsMengenListe& draws, int k, const std::ato
     if (k < 2 || k > 4)
         return r;
     Placement placement(draws.size());
-    Counter counter(draws, k);
-    r.gestoppt = !counter.run(placement, stop, progress);
+    const std::int64_t reportStep = std::max<std::int64_t>(1, kombinationenAus70(k) / 256);
+    std::int64_t nextReport = reportStep;
+    CombinationCounter counter(draws, k);
+    // The group during which a stop came is dropped.
+    r.gestoppt = !counter.run([&](const std::uint32_t* counts, std::size_t n) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            return false;
+        placement.takeAll(counts, n);
+        if (progress && placement.taken() >= nextReport) {
+            progress(placement.taken());
+            nextReport = placement.taken() + reportStep;
+        }
+        return true;
+    });
     placement.fill(r);
     if (progress)
         progress(r.genommen);
