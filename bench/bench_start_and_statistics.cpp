@@ -1,0 +1,84 @@
+// The program's start with a history of 10,000 draws until "Weiter" can be clicked, and a
+// change of the draw-count choice in the statistics window until the window has painted
+// the new frequencies, classes and boards.
+
+#include "logic/core/history_file.h"
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "support/generated_history.h"
+#include "ui/app/application.h"
+#include "ui/app/start_window.h"
+#include "ui/common/message_box.h"
+#include "ui/statistics/statistics_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace talvo;
+
+constexpr int kDraws = 10000;
+
+const logic::DrawHistory& history() {
+    static const logic::DrawHistory h = test::generatedHistory(kDraws);
+    return h;
+}
+
+void StartUntilWeiterWithTenThousandDraws(benchmark::State& state) {
+    QTemporaryDir dir;
+    logic::AppPaths paths;
+    paths.programDir = dir.path() + QStringLiteral("/prog/");
+    paths.dataDir = dir.path() + QLatin1Char('/');
+    paths.tempDownloadFile = dir.filePath(QStringLiteral("tmp.tmp"));
+    logic::KenoZahlenSchreiben(paths.historyFile(), history());
+    ui::setMessageHook([](const QString&, ui::MessageIcon) { return false; });
+    bool enabled = false;
+    for (auto _ : state) {
+        auto program = std::make_unique<ui::Application>(paths);
+        program->start();
+        enabled = program->startWindow()->findChild<QPushButton*>(QStringLiteral("BWeiter"))->isEnabled();
+        state.PauseTiming();
+        program.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    ui::setMessageHook({});
+    if (!enabled)
+        state.SkipWithError("\"Weiter\" was not enabled after the start");
+    state.counters["draws"] = kDraws;
+}
+BENCHMARK(StartUntilWeiterWithTenThousandDraws)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void StatisticsDrawCountChangeWithTenThousandDraws(benchmark::State& state) {
+    logic::ProgramState programState;
+    programState.setHistory(history());
+    logic::AppPaths paths;
+    ui::TFStatistik1 window(programState, paths);
+    window.FormCreate();
+    window.show();
+    window.setAnzahlIndex(0);
+    QApplication::processEvents();
+    int i = 0;
+    for (auto _ : state) {
+        // Through the choices as a user clicks them, "Alle" included, each painted at once.
+        window.setAnzahlIndex(++i % 10);
+        window.repaint();
+    }
+    state.counters["draws"] = kDraws;
+}
+BENCHMARK(StatisticsDrawCountChangeWithTenThousandDraws)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
