@@ -5,6 +5,7 @@
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
 #include "logic/core/zahlenmenge.h"
+#include "logic/draws/history_backup.h"
 #include "logic/draws/ziehung_speichern.h"
 
 #include <QFileInfo>
@@ -45,7 +46,7 @@ int store(const QStringList& args, Io&) {
         throw logic::Error(
             QStringLiteral("Eine Ziehung besteht aus genau 20 verschiedenen Zahlen; nichts wurde "
                            "gespeichert."));
-    logic::KenoZahlenSchreiben(path, history);
+    logic::writeHistoryKeepingBackup(path, history);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/record_file.h"
+#include "logic/draws/history_backup.h"
 
 #include <QFile>
 #include <cmath>
@@ -94,7 +95,7 @@ bool ZiehungenMischen(ProgramState& state, const QString& blockPath, const QStri
     }
     DrawHistory merged = mergeDrawBlock(state.history(), block);
     // The file first: when it cannot be written, memory and disk still agree.
-    KenoZahlenSchreiben(historyPath, merged);
+    writeHistoryKeepingBackup(historyPath, merged);
     state.setHistory(std::move(merged));
     QFile::remove(blockPath);
     return true;

@@ -6,6 +6,7 @@
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/draws/gz_klick.h"
+#include "logic/draws/history_backup.h"
 #include "logic/draws/ziehung_speichern.h"
 #include "logic/draws/ziehungssaetze.h"
 #include "logic/evaluation/meldungen.h"
@@ -429,7 +430,7 @@ void TFAuswertung::BSpeichern1Click() {
     // The lists follow the new history; the file is written last, so a failed write
     // leaves the change in memory as the lists show it.
     state_.setHistory(std::move(history));
-    logic::KenoZahlenSchreiben(paths_.historyFile(), state_.history());
+    logic::writeHistoryKeepingBackup(paths_.historyFile(), state_.history());
     if (p + 1 < combo2->count())
         selectEntryPosition(p + 1);
     if (cbDel->isChecked() && combo2->count() > comboDatum->count())

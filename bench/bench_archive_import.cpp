@@ -1,0 +1,64 @@
+// Importing a published draw archive of 20,000 rows (newest first, as the lottery lists
+// them, with the stake column) from the file on disk into a history: reading, merging
+// and writing the history with its backup. Must stay well under one second.
+
+#include "logic/draws/archive_import.h"
+#include "logic/draws/history_backup.h"
+#include "support/generated_history.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <climits>
+
+namespace {
+
+using namespace talvo;
+
+constexpr int kRows = 20000;
+
+QByteArray archiveOf(const logic::DrawHistory& draws) {
+    QByteArray csv = "Datum";
+    for (int i = 1; i <= 20; ++i)
+        csv += "; Keno_Z" + QByteArray::number(i);
+    csv += ";Keno_Plus5;Keno_Spieleinsatz\r\n";
+    for (auto d = draws.rbegin(); d != draws.rend(); ++d) {
+        csv += logic::serialToText(d->datum).toLatin1();
+        for (auto n : d->GZ)
+            csv += ';' + QByteArray::number(n);
+        // The plus 5 without its leading zeros, as a spreadsheet saves it.
+        csv += ';' + QByteArray::number(d->plus5.text().toInt()) + ";304.198,00\r\n";
+    }
+    return csv;
+}
+
+void ImportTwentyThousandRows(benchmark::State& state) {
+    const logic::DrawHistory draws = test::generatedHistory(kRows);
+    QTemporaryDir dir;
+    const QString archivePath = dir.filePath(QStringLiteral("archiv.csv"));
+    {
+        QFile f(archivePath);
+        f.open(QIODevice::WriteOnly);
+        f.write(archiveOf(draws));
+    }
+    // Half of the draws are stored already: the other half is new.
+    const logic::DrawHistory stored(draws.begin(), draws.begin() + kRows / 2);
+    const QString historyPath = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    for (auto _ : state) {
+        const logic::ArchiveFile archive = logic::readArchiveFile(archivePath, INT_MAX);
+        const logic::ImportResult result = logic::mergeArchive(stored, archive, true);
+        logic::writeHistoryKeepingBackup(historyPath, result.history);
+        if (result.report.neu != kRows / 2 || result.report.gleich != kRows / 2)
+            state.SkipWithError("unexpected report");
+        state.PauseTiming();
+        QFile::remove(historyPath);
+        state.ResumeTiming();
+    }
+    state.counters["rows/s"] =
+        benchmark::Counter(double(kRows) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(ImportTwentyThousandRows)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,20 @@
+#include "command.h"
+#include "options.h"
+
+#include "logic/draws/history_backup.h"
+
+namespace talvo::cli {
+namespace {
+
+int undo(const QStringList& args, Io&) {
+    const Options opts(args);
+    if (!opts.positional().isEmpty())
+        throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
+    logic::undoHistoryChange(opts.required(QStringLiteral("history")));
+    return 0;
+}
+
+const CommandRegistrar reg("undo", "undo --history H", undo);
+
+} // namespace
+} // namespace talvo::cli

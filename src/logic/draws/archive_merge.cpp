@@ -1,0 +1,113 @@
+#include "logic/draws/archive_import.h"
+
+#include "logic/core/dates.h"
+#include "logic/core/error.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace talvo::logic {
+
+namespace {
+
+// The import places draws by their day, so the history must hold one record per day in
+// date order; it names the first record that breaks this.
+void checkDayOrder(const DrawHistory& history) {
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        const double datum = history[i].datum;
+        const QString dated = serialToText(datum);
+        QString fault;
+        if (!std::isfinite(datum) || dated.isEmpty())
+            fault = QStringLiteral("Die Ziehung Nr. %1 hat kein gültiges Datum.").arg(i + 1);
+        else if (datum != std::floor(datum))
+            fault = QStringLiteral("Die Ziehung Nr. %1 vom %2 trägt zum Datum eine Uhrzeit.").arg(i + 1).arg(dated);
+        else if (datum < kFirstDrawSerial)
+            fault = QStringLiteral("Die Ziehung Nr. %1 vom %2 liegt vor der ersten KENO-Ziehung am 02.02.2004.")
+                        .arg(i + 1)
+                        .arg(dated);
+        else if (i > 0 && datum == history[i - 1].datum)
+            fault = QStringLiteral("Die Ziehung Nr. %1 hat dasselbe Datum %2 wie die Ziehung davor.").arg(i + 1).arg(dated);
+        else if (i > 0 && datum < history[i - 1].datum)
+            fault = QStringLiteral("Die Ziehung Nr. %1 vom %2 ist älter als die Ziehung davor.").arg(i + 1).arg(dated);
+        if (!fault.isEmpty())
+            throw Error(QStringLiteral("Die gespeicherten Ziehungen sind nicht nach Tagen geordnet: %1\r\r"
+                                       "Der Import ändert nichts.")
+                            .arg(fault));
+    }
+}
+
+// A stored plus 5 of fewer than five digits lost its leading zeros.
+QString fiveDigits(const QString& plus5) {
+    const bool digits = !plus5.isEmpty() && plus5.size() < 5 &&
+                        std::all_of(plus5.begin(), plus5.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return digits ? plus5.rightJustified(5, u'0') : plus5;
+}
+
+bool sameDraw(const TKenoZahlen& stored, const ArchiveDraw& row) {
+    auto numbers = stored.GZ;
+    std::sort(numbers.begin(), numbers.end());
+    if (numbers != row.numbers)
+        return false;
+    return row.plus5.isEmpty() || fiveDigits(stored.plus5.text()) == row.plus5;
+}
+
+// A draw that fills an empty record brings its plus 5 even when unknown (empty); one that
+// replaces a draw keeps the stored plus 5 unless it knows its own.
+void takeDraw(TKenoZahlen& record, const ArchiveDraw& row) {
+    if (!row.plus5.isEmpty() || record.istLeer())
+        record.plus5.setText(row.plus5);
+    record.GZ = row.numbers;
+}
+
+} // namespace
+
+ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive, bool replace) {
+    checkDayOrder(history);
+    if (archive.draws.empty())
+        throw Error(QStringLiteral("Die Datei enthält keine Ziehung, die sich übernehmen lässt.\r\r"
+                                   "Die gespeicherten Ziehungen bleiben unverändert."));
+
+    std::vector<const ArchiveDraw*> rows;
+    rows.reserve(archive.draws.size());
+    for (const ArchiveDraw& row : archive.draws)
+        rows.push_back(&row);
+    std::sort(rows.begin(), rows.end(), [](const ArchiveDraw* a, const ArchiveDraw* b) { return a->day < b->day; });
+
+    ImportResult result;
+    ImportReport& report = result.report;
+    report.faulty = archive.faulty;
+    DrawHistory merged;
+    merged.reserve(history.size() + rows.size());
+    auto stored = history.begin();
+    for (const ArchiveDraw* row : rows) {
+        while (stored != history.end() && stored->datum < row->day)
+            merged.push_back(*stored++);
+        if (stored != history.end() && stored->datum == row->day) {
+            TKenoZahlen record = *stored++;
+            if (record.istLeer()) {
+                takeDraw(record, *row);
+                ++report.neu;
+            } else if (sameDraw(record, *row)) {
+                ++report.gleich;
+            } else if (replace) {
+                takeDraw(record, *row);
+                ++report.ersetzt;
+            } else {
+                ++report.abweichend;
+            }
+            merged.push_back(record);
+        } else {
+            TKenoZahlen record;
+            record.datum = row->day;
+            takeDraw(record, *row);
+            merged.push_back(record);
+            ++report.neu;
+        }
+    }
+    merged.insert(merged.end(), stored, history.end());
+
+    result.history = report.changesHistory() ? std::move(merged) : history;
+    return result;
+}
+
+} // namespace talvo::logic
