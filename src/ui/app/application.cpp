@@ -8,6 +8,9 @@
 #include "ui/app/start_window.h"
 #include "ui/common/links.h"
 #include "ui/common/user_action.h"
+#include "ui/draws/csv_export_window.h"
+#include "ui/draws/history_undo.h"
+#include "ui/draws/import_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/statistics/statistics_window.h"
@@ -97,10 +100,27 @@ void Application::createWindows() {
     aktuell_ = new TFAktuell1(*state_, paths_, downloadBase_);
     connect(aktuell_, &TFAktuell1::updateFinished, this, [this](bool merged) {
         if (merged)
-            runAction(statistik_, [this] { statistik_->RG1Click(); });
+            followNewHistory();
     });
     runAction(start_, [this] { aktuell_->FormCreate(); });
     navigator_->addWindow(Route::Aktualisierung, aktuell_);
+
+    navigator_->addWindowOnDemand(Route::Archivimport, [this] {
+        auto* window = new TFImport(*state_, paths_);
+        connect(window, &TFImport::historyImported, this, &Application::followNewHistory);
+        return window;
+    });
+    navigator_->addWindowOnDemand(Route::Archivexport, [this] { return new TFCsvExport(*state_, paths_); });
+    navigator_->addAction(Route::Rueckgaengig, [this] {
+        if (undoLastDrawChange(main_, *state_, paths_.historyFile()))
+            followNewHistory();
+    });
+}
+
+void Application::followNewHistory() {
+    // The main window's lists follow the history by themselves; the statistics are
+    // computed anew for the draw count the window shows.
+    runAction(statistik_, [this] { statistik_->RG1Click(); });
 }
 
 void Application::weiter() {

@@ -54,6 +54,8 @@ signals:
 
 private:
     void weiter();
+    // After an update, an import or an undo replaced the draw history.
+    void followNewHistory();
     void createWindows();
 
     logic::AppPaths paths_;

@@ -47,7 +47,9 @@ enum class Route {
     Updatepruefung,
     Info,
     Webseite, // the KENO web page behind the picture links
-    Archivimport,
+    Archivimport,   // "Ziehungen importieren..."
+    Archivexport,   // "Ziehungen als CSV exportieren..."
+    Rueckgaengig,   // "Letzte Änderung der Ziehungen rückgängig machen"
     Strategietest,
 };
 

@@ -38,6 +38,13 @@ void TFAuswertung::buildMenus() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     datei->addAction(oeffnen);
     datei->addSeparator();
+    datei->addAction(routeAction(Route::Archivimport, QStringLiteral("Ziehungen &importieren..."),
+                                 QStringLiteral("MImport"), this));
+    datei->addAction(routeAction(Route::Archivexport, QStringLiteral("Ziehungen als &CSV exportieren..."),
+                                 QStringLiteral("MCsvExport"), this));
+    datei->addAction(routeAction(Route::Rueckgaengig, QStringLiteral("Letzte Änderung der Ziehungen &rückgängig machen"),
+                                 QStringLiteral("MRueckgaengig"), this));
+    datei->addSeparator();
     datei->addAction(beenden);
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));

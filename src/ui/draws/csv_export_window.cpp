@@ -1,0 +1,140 @@
+#include "ui/draws/csv_export_window.h"
+
+#include "logic/core/dates.h"
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/core/record_file.h"
+#include "logic/draws/archive_export.h"
+#include "ui/app/navigator.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
+#include "ui/common/user_action.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <climits>
+
+namespace talvo::ui {
+
+namespace {
+constexpr int kHelpContext = 110;
+
+QDateEdit* dateEdit(const QString& name, QWidget* parent) {
+    auto* edit = new QDateEdit(parent);
+    edit->setObjectName(name);
+    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    edit->setCalendarPopup(true);
+    return edit;
+}
+} // namespace
+
+TFCsvExport::TFCsvExport(const logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), paths_(paths) {
+    setObjectName(QStringLiteral("FCsvExport"));
+    setWindowTitle(QStringLiteral("Ziehungen als CSV exportieren"));
+    setHelpContext(this, kHelpContext);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(10);
+    auto* intro = new QLabel(QStringLiteral("Die Ziehungen werden in den Spalten des KENO-Archivs der Lotterie "
+                                            "gespeichert (ohne den Spieleinsatz): Tabellenkalkulationen lesen die "
+                                            "Datei, und \"Ziehungen importieren...\" übernimmt sie wieder."),
+                             this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto* range = new QGridLayout;
+    cbZeitraum = new QCheckBox(QStringLiteral("Nur die Ziehungen &vom"), this);
+    cbZeitraum->setObjectName(QStringLiteral("cbZeitraum"));
+    DTVon = dateEdit(QStringLiteral("DTVon"), this);
+    DTBis = dateEdit(QStringLiteral("DTBis"), this);
+    range->addWidget(cbZeitraum, 0, 0);
+    range->addWidget(DTVon, 0, 1);
+    range->addWidget(new QLabel(QStringLiteral("bis"), this), 0, 2);
+    range->addWidget(DTBis, 0, 3);
+    range->setColumnStretch(4, 1);
+    layout->addLayout(range);
+    countLabel_ = new QLabel(this);
+    countLabel_->setObjectName(QStringLiteral("LAnzahl"));
+    layout->addWidget(countLabel_);
+
+    auto* buttons = new QHBoxLayout;
+    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
+    hilfe->setObjectName(QStringLiteral("BHilfe"));
+    helpFor(hilfe, kHelpContext);
+    auto* exportButton = new QPushButton(QStringLiteral("&Exportieren..."), this);
+    exportButton->setObjectName(QStringLiteral("BExportieren"));
+    exportButton->setDefault(true);
+    auto* close = new QPushButton(QStringLiteral("Sch&ließen"), this);
+    close->setObjectName(QStringLiteral("BSchliessen"));
+    buttons->addWidget(hilfe);
+    buttons->addStretch();
+    buttons->addWidget(exportButton);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    for (QDateEdit* edit : {DTVon, DTBis}) {
+        edit->setEnabled(false);
+        connect(edit, &QDateEdit::dateChanged, this, [this] { runAction(this, [this] { showCount(); }); });
+    }
+    connect(cbZeitraum, &QCheckBox::toggled, this, [this](bool on) {
+        DTVon->setEnabled(on);
+        DTBis->setEnabled(on);
+        runAction(this, [this] { showCount(); });
+    });
+    connect(exportButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { exportieren(); }); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TFCsvExport::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The range starts as the whole history as it is now.
+    const logic::DrawHistory& history = state_.history();
+    const auto real = [](const logic::TKenoZahlen& d) { return !d.istLeer(); };
+    const auto first = std::find_if(history.begin(), history.end(), real);
+    const auto last = std::find_if(history.rbegin(), history.rend(), real);
+    if (first != history.end()) {
+        DTVon->setDate(logic::serialToDate(first->datum));
+        DTBis->setDate(logic::serialToDate(last->datum));
+    }
+    runAction(this, [this] { showCount(); });
+}
+
+QString TFCsvExport::csv() const {
+    if (!cbZeitraum->isChecked())
+        return logic::drawsAsArchiveCsv(state_.history());
+    return logic::drawsAsArchiveCsv(state_.history(), static_cast<int>(logic::dateToSerial(DTVon->date())),
+                                    static_cast<int>(logic::dateToSerial(DTBis->date())));
+}
+
+void TFCsvExport::showCount() {
+    if (cbZeitraum->isChecked() && DTVon->date() > DTBis->date()) {
+        countLabel_->setText(QStringLiteral("Der Beginn des Zeitraums liegt nach seinem Ende."));
+        return;
+    }
+    countLabel_->setText(QStringLiteral("%1 Ziehungen werden exportiert.").arg(csv().count(u'\n') - 1));
+}
+
+void TFCsvExport::exportieren() {
+    const QString text = csv(); // a reversed range stops here with its message
+    const QString path = chooseSaveFile(this, QStringLiteral("Ziehungen als CSV exportieren"),
+                                        QStringLiteral("CSV-Datei|*.csv"),
+                                        paths_.dataDir + QStringLiteral("KENO-Ziehungen.csv"));
+    if (path.isEmpty())
+        return;
+    logic::writeWholeFile(path, text.toUtf8());
+    showMessage(this,
+                QStringLiteral("%1 Ziehungen sind in \"%2\" gespeichert.")
+                    .arg(text.count(u'\n') - 1)
+                    .arg(QDir::toNativeSeparators(path)),
+                MessageIcon::Information);
+}
+
+} // namespace talvo::ui

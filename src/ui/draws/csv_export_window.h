@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+
+namespace talvo::logic {
+class ProgramState;
+struct AppPaths;
+} // namespace talvo::logic
+
+namespace talvo::ui {
+
+// "Ziehungen als CSV exportieren": saves the draws, optionally of a date range, in the
+// columns of the lottery's archive, so spreadsheets read them and the import takes them
+// back.
+class TFCsvExport : public QWidget {
+    Q_OBJECT
+  public:
+    TFCsvExport(const logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+
+    // "Exportieren...": asks for the file and writes it.
+    void exportieren();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QString csv() const;
+    void showCount();
+
+    const logic::ProgramState& state_;
+    const logic::AppPaths& paths_;
+    QCheckBox* cbZeitraum = nullptr;
+    QDateEdit* DTVon = nullptr;
+    QDateEdit* DTBis = nullptr;
+    QLabel* countLabel_ = nullptr;
+};
+
+} // namespace talvo::ui

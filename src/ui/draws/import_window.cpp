@@ -1,0 +1,268 @@
+#include "ui/draws/import_window.h"
+
+#include "logic/core/dates.h"
+#include "logic/core/error.h"
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/draws/history_backup.h"
+#include "ui/app/navigator.h"
+#include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
+#include "ui/common/user_action.h"
+#include "ui/draws/archive_reader.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace talvo::ui {
+
+namespace {
+
+constexpr int kHelpContext = 110;
+// More faulty rows than this say little more; a file of random bytes has thousands.
+constexpr int kShownFaultyRows = 1000;
+
+enum Count { Neu, Ersetzt, Abweichend, Gleich, Fehlerhaft };
+
+struct CountText {
+    const char* name;
+    const char* objectName;
+    const char* meaning;
+};
+constexpr CountText kCounts[] = {
+    {"neu", "LNeu", "Ziehungen, die hinzukommen oder eine leere Ziehung füllen"},
+    {"ersetzt", "LErsetzt", "gespeicherte Ziehungen, die die Datei ersetzt"},
+    {"abweichend", "LAbweichend", "gespeicherte Ziehungen, die von der Datei abweichen und bleiben"},
+    {"gleich", "LGleich", "Ziehungen, die schon so gespeichert sind"},
+    {"fehlerhaft", "LFehlerhaft", "Zeilen der Datei, die nicht übernommen werden"},
+};
+
+} // namespace
+
+TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), paths_(paths), reader_(new ArchiveReader(this)) {
+    setObjectName(QStringLiteral("FImport"));
+    setWindowTitle(QStringLiteral("Ziehungen importieren"));
+    setHelpContext(this, kHelpContext);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(8);
+    auto* intro = new QLabel(QStringLiteral("Übernehmen Sie die KENO-Gewinnzahlen aus dem Archiv, das die Lotterie als "
+                                            "CSV-Datei veröffentlicht, auch wenn eine Tabellenkalkulation es noch "
+                                            "einmal gespeichert hat. Die Vorschau zeigt, was der Import an den "
+                                            "gespeicherten Ziehungen ändert."),
+                             this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto* fileRow = new QHBoxLayout;
+    fileLabel_ = new QLabel(QStringLiteral("Keine Datei gewählt"), this);
+    fileLabel_->setObjectName(QStringLiteral("LDatei"));
+    fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    chooseButton_ = new QPushButton(QStringLiteral("Datei &wählen..."), this);
+    chooseButton_->setObjectName(QStringLiteral("BDateiWaehlen"));
+    fileRow->addWidget(fileLabel_, 1);
+    fileRow->addWidget(chooseButton_);
+    layout->addLayout(fileRow);
+
+    auto* preview = new QGroupBox(QStringLiteral("Vorschau"), this);
+    auto* grid = new QGridLayout(preview);
+    grid->setHorizontalSpacing(12);
+    for (int c = Neu; c <= Fehlerhaft; ++c) {
+        const CountText& t = kCounts[c];
+        grid->addWidget(new QLabel(QString::fromUtf8(t.name), preview), c, 0);
+        counts_[c] = new QLabel(preview);
+        counts_[c]->setObjectName(QString::fromLatin1(t.objectName));
+        counts_[c]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        counts_[c]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000.000")));
+        grid->addWidget(counts_[c], c, 1);
+        auto* meaning = new QLabel(QString::fromUtf8(t.meaning), preview);
+        meaning->setEnabled(false);
+        grid->addWidget(meaning, c, 2);
+    }
+    grid->setColumnStretch(2, 1);
+    cbErsetzen = new QCheckBox(QStringLiteral("Abweichende gespeicherte Ziehungen durch die der Datei &ersetzen"), preview);
+    cbErsetzen->setObjectName(QStringLiteral("cbErsetzen"));
+    grid->addWidget(cbErsetzen, Fehlerhaft + 1, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Fehlerhafte Zeilen"), preview), Fehlerhaft + 2, 0, 1, 3);
+    faultyTable_ = new QTableWidget(0, 2, preview);
+    faultyTable_->setObjectName(QStringLiteral("GFehler"));
+    faultyTable_->setHorizontalHeaderLabels({QStringLiteral("Zeile"), QStringLiteral("Grund")});
+    faultyTable_->verticalHeader()->setVisible(false);
+    faultyTable_->horizontalHeader()->setStretchLastSection(true);
+    faultyTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    faultyTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    faultyTable_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("Zeile 000000")));
+    grid->addWidget(faultyTable_, Fehlerhaft + 3, 0, 1, 3);
+    layout->addWidget(preview, 1);
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("Gauge1"));
+    progress_->setTextVisible(false);
+    progress_->setVisible(false); // while a file is read
+    layout->addWidget(progress_);
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setObjectName(QStringLiteral("LStatus"));
+    statusLabel_->setWordWrap(true);
+    layout->addWidget(statusLabel_);
+
+    auto* buttons = new QHBoxLayout;
+    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
+    hilfe->setObjectName(QStringLiteral("BHilfe"));
+    helpFor(hilfe, kHelpContext);
+    importButton_ = new QPushButton(QStringLiteral("&Importieren"), this);
+    importButton_->setObjectName(QStringLiteral("BImportieren"));
+    importButton_->setEnabled(false);
+    auto* close = new QPushButton(QStringLiteral("Sch&ließen"), this);
+    close->setObjectName(QStringLiteral("BSchliessen"));
+    buttons->addWidget(hilfe);
+    buttons->addStretch();
+    buttons->addWidget(importButton_);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    clearPreview({});
+    resize(620, 520);
+
+    connect(chooseButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { chooseFile(); }); });
+    connect(importButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { importieren(); }); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(cbErsetzen, &QCheckBox::toggled, this, [this] {
+        if (!archive_.draws.empty())
+            runAction(this, [this] { showPreview(); });
+    });
+    connect(reader_, &ArchiveReader::progress, this, [this](int done, int total) {
+        progress_->setRange(0, total);
+        progress_->setValue(done);
+    });
+    connect(reader_, &ArchiveReader::finished, this, &TFImport::readFinished);
+}
+
+TFImport::~TFImport() {
+    // A read still running ends before the window goes; its reports have nowhere to go.
+    disconnect(reader_, nullptr, this, nullptr);
+    delete reader_;
+}
+
+bool TFImport::isReading() const { return reader_->isRunning(); }
+
+void TFImport::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Opening the window starts with the choice of a file; cancelling that first choice
+    // closes it again.
+    if (!asked_) {
+        asked_ = true;
+        QTimer::singleShot(0, this, [this] {
+            runAction(this, [this] { chooseFile(); });
+            if (archive_.draws.empty() && archive_.faulty.empty() && !reader_->isRunning())
+                close();
+        });
+    }
+}
+
+void TFImport::chooseFile() {
+    if (reader_->isRunning())
+        return;
+    const QString path = chooseOpenFile(this, QStringLiteral("Ziehungen importieren"),
+                                        QStringLiteral("KENO-Archiv|*.csv *.txt"), paths_.dataDir);
+    if (path.isEmpty())
+        return;
+    fileLabel_->setText(QDir::toNativeSeparators(path));
+    archive_ = {};
+    clearPreview(QStringLiteral("Die Datei wird gelesen ..."));
+    chooseButton_->setEnabled(false);
+    progress_->setRange(0, 0);
+    progress_->setVisible(true);
+    reader_->start(path, logic::wholeDay(logic::dateTimeToSerial(currentDateTime())));
+}
+
+void TFImport::readFinished() {
+    progress_->setVisible(false);
+    chooseButton_->setEnabled(true);
+    if (!reader_->error().isEmpty()) {
+        clearPreview(reader_->error());
+        showMessage(this, reader_->error(), MessageIcon::Error);
+    } else {
+        archive_ = reader_->archive();
+        if (!runAction(this, [this] { showPreview(); }))
+            clearPreview(QStringLiteral("Die Datei lässt sich nicht importieren."));
+    }
+    emit previewReady();
+}
+
+void TFImport::clearPreview(const QString& status) {
+    for (QLabel* count : counts_)
+        count->setText(QStringLiteral("–"));
+    faultyTable_->setRowCount(0);
+    importButton_->setEnabled(false);
+    statusLabel_->setText(status);
+}
+
+void TFImport::showPreview() {
+    const logic::ImportResult result = logic::mergeArchive(state_.history(), archive_, cbErsetzen->isChecked());
+    const logic::ImportReport& report = result.report;
+    const int values[] = {report.neu, report.ersetzt, report.abweichend, report.gleich,
+                          static_cast<int>(report.faulty.size())};
+    for (int c = Neu; c <= Fehlerhaft; ++c)
+        counts_[c]->setText(QLocale(QLocale::German).toString(values[c]));
+
+    const int shown = std::min<int>(static_cast<int>(report.faulty.size()), kShownFaultyRows);
+    faultyTable_->setRowCount(shown);
+    for (int r = 0; r < shown; ++r) {
+        const logic::FaultyRow& row = report.faulty[static_cast<std::size_t>(r)];
+        auto* line = new QTableWidgetItem(QString::number(row.line));
+        line->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        faultyTable_->setItem(r, 0, line);
+        faultyTable_->setItem(r, 1, new QTableWidgetItem(row.reason));
+    }
+    importButton_->setEnabled(report.changesHistory());
+    QString status = report.changesHistory()
+                         ? QStringLiteral("\"Importieren\" übernimmt %1 neue und %2 ersetzte Ziehungen.")
+                               .arg(report.neu)
+                               .arg(report.ersetzt)
+                         : QStringLiteral("Die Datei bringt nichts Neues: Die gespeicherten Ziehungen bleiben, wie sie "
+                                          "sind.");
+    if (static_cast<int>(report.faulty.size()) > shown)
+        status += QStringLiteral(" Die Liste zeigt die ersten %1 fehlerhaften Zeilen.").arg(shown);
+    statusLabel_->setText(status);
+}
+
+void TFImport::importieren() {
+    if (archive_.draws.empty())
+        return;
+    // Merged anew: the history may have changed since the preview.
+    const logic::ImportResult result = logic::mergeArchive(state_.history(), archive_, cbErsetzen->isChecked());
+    const logic::ImportReport& report = result.report;
+    if (!report.changesHistory()) {
+        showPreview();
+        return;
+    }
+    if (!askYesNo(this, QStringLiteral("%1 Ziehungen kommen neu hinzu, %2 gespeicherte Ziehungen werden ersetzt.\r\r"
+                                       "Sollen die Ziehungen jetzt importiert werden?")
+                            .arg(report.neu)
+                            .arg(report.ersetzt)))
+        return;
+    logic::writeHistoryKeepingBackup(paths_.historyFile(), result.history);
+    state_.setHistory(result.history);
+    emit historyImported();
+    showPreview();
+    statusLabel_->setText(QStringLiteral("Die Ziehungen sind importiert: %1 neu, %2 ersetzt. Der Datenbestand umfasst "
+                                         "jetzt %3 Ziehungen.")
+                              .arg(report.neu)
+                              .arg(report.ersetzt)
+                              .arg(state_.history().size()));
+}
+
+} // namespace talvo::ui
