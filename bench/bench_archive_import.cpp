@@ -54,8 +54,8 @@ void ImportTwentyThousandRows(benchmark::State& state) {
         QFile::remove(historyPath);
         state.ResumeTiming();
     }
-    state.counters["rows/s"] =
-        benchmark::Counter(double(kRows) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["rows/s"] = benchmark::Counter(double(kRows) * static_cast<double>(state.iterations()),
+                                                  benchmark::Counter::kIsRate);
 }
 BENCHMARK(ImportTwentyThousandRows)->Unit(benchmark::kMillisecond);
 

@@ -35,18 +35,18 @@ test::CliResult import(const QString& history, const QString& file, const QStrin
 TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    logic::KenoZahlenSchreiben(history, {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("00001")),
-                                         test::draw(QDate(2024, 3, 5), test::run20(2), QStringLiteral("00002"))});
+    logic::KenoZahlenSchreiben(history,
+                               {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("00001")),
+                                test::draw(QDate(2024, 3, 5), test::run20(2), QStringLiteral("00002"))});
     const QByteArray before = readFile(history);
     const QString file = writeFile(
         dir, QStringLiteral("archiv.csv"),
         (QStringLiteral("Datum;Keno_Z1;Keno_Z2;Keno_Plus5;Keno_Spieleinsatz\r\n") +
          QStringLiteral("07.03.2024;") + numbers(7) + QStringLiteral(";7;304.198,00\r\n") + // neu
          QStringLiteral("05.03.2024;") + numbers(9) + QStringLiteral(";2;300,00\r\n") +     // abweichend
-         QStringLiteral("\r\n") +
-         QStringLiteral("04.03.2024;") + numbers(1) + QStringLiteral(";1\r\n") +            // gleich
-         QStringLiteral("31.02.2024;") + numbers(1) + QStringLiteral("\r\n") +
-         QStringLiteral("Summe;1\r\n"))
+         QStringLiteral("\r\n") + QStringLiteral("04.03.2024;") + numbers(1) +
+         QStringLiteral(";1\r\n") + // gleich
+         QStringLiteral("31.02.2024;") + numbers(1) + QStringLiteral("\r\n") + QStringLiteral("Summe;1\r\n"))
             .toUtf8());
 
     const QString report = QStringLiteral("neu\t1\nersetzt\t0\nabweichend\t1\ngleich\t1\nfehlerhaft\t2\n"
@@ -62,7 +62,8 @@ TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, report);
     EXPECT_EQ(readFile(history + QStringLiteral(".bak")), before);
-    const QStringList rows = runCli({QStringLiteral("history"), history}).out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList rows =
+        runCli({QStringLiteral("history"), history}).out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[2], "3\t06.03.2024\t0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\t"); // the gap is filled
     EXPECT_EQ(rows[3].section(u'\t', 1, 1), "07.03.2024");
@@ -103,7 +104,8 @@ TEST(CliImport, FilesWithoutAGoodRowChangeNothing) {
     logic::DrawHistory shuffled = test::drawDays(QDate(2024, 3, 4), 3);
     std::swap(shuffled[1], shuffled[2]);
     logic::KenoZahlenSchreiben(history, shuffled);
-    const auto r = import(history, writeFile(dir, QStringLiteral("y.csv"), QByteArray(future).replace("01.07", "01.06")));
+    const auto r = import(
+        history, writeFile(dir, QStringLiteral("y.csv"), QByteArray(future).replace("01.07", "01.06")));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Nr. 3 vom 05.03.2024"))) << r.err.toStdString();
 
@@ -118,11 +120,13 @@ TEST(CliExportCsv, WritesTheArchiveColumns) {
     h[1].GZ = {};
     logic::KenoZahlenSchreiben(history, h);
     const auto exportCsv = [&](const QStringList& extra = {}) {
-        return runCli(QStringList{QStringLiteral("export-csv"), QStringLiteral("--history"), history} + extra);
+        return runCli(QStringList{QStringLiteral("export-csv"), QStringLiteral("--history"), history} +
+                      extra);
     };
-    const QString header = QStringLiteral("Datum;Keno_Z1;Keno_Z2;Keno_Z3;Keno_Z4;Keno_Z5;Keno_Z6;Keno_Z7;Keno_Z8;"
-                                          "Keno_Z9;Keno_Z10;Keno_Z11;Keno_Z12;Keno_Z13;Keno_Z14;Keno_Z15;Keno_Z16;"
-                                          "Keno_Z17;Keno_Z18;Keno_Z19;Keno_Z20;Keno_Plus5\r\n");
+    const QString header =
+        QStringLiteral("Datum;Keno_Z1;Keno_Z2;Keno_Z3;Keno_Z4;Keno_Z5;Keno_Z6;Keno_Z7;Keno_Z8;"
+                       "Keno_Z9;Keno_Z10;Keno_Z11;Keno_Z12;Keno_Z13;Keno_Z14;Keno_Z15;Keno_Z16;"
+                       "Keno_Z17;Keno_Z18;Keno_Z19;Keno_Z20;Keno_Plus5\r\n");
     auto r = exportCsv();
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, header + QStringLiteral("04.03.2024;") + numbers(1) + QStringLiteral(";10000\r\n") +
@@ -145,7 +149,8 @@ TEST(CliExportCsv, WritesTheArchiveColumns) {
 
     logic::KenoZahlenSchreiben(history, {});
     EXPECT_EQ(exportCsv().out, header);
-    r = runCli({QStringLiteral("export-csv"), QStringLiteral("--history"), dir.filePath(QStringLiteral("fehlt.tpp"))});
+    r = runCli({QStringLiteral("export-csv"), QStringLiteral("--history"),
+                dir.filePath(QStringLiteral("fehlt.tpp"))});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_FALSE(r.err.isEmpty());
 }
@@ -154,8 +159,9 @@ TEST(CliExportCsv, ExportOfAHistoryImportsIntoAnEmptyOneAsTheSameDraws) {
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("quelle.tpp"));
     logic::KenoZahlenSchreiben(source, test::generatedHistory(600, QDate(2021, 1, 4), 3));
-    const QString csv = writeFile(dir, QStringLiteral("export.csv"),
-                                  runCli({QStringLiteral("export-csv"), QStringLiteral("--history"), source}).out.toUtf8());
+    const QString csv =
+        writeFile(dir, QStringLiteral("export.csv"),
+                  runCli({QStringLiteral("export-csv"), QStringLiteral("--history"), source}).out.toUtf8());
     const QString target = dir.filePath(QStringLiteral("ziel.tpp"));
     const auto r = import(target, csv);
     EXPECT_EQ(r.out, "neu\t600\nersetzt\t0\nabweichend\t0\ngleich\t0\nfehlerhaft\t0\n");
@@ -169,8 +175,9 @@ TEST(CliUndo, RestoresTheFileBeforeTheLastChange) {
     const QString bak = history + QStringLiteral(".bak");
     const auto undo = [&] { return runCli({QStringLiteral("undo"), QStringLiteral("--history"), history}); };
     const auto store = [&](const QString& date) {
-        return runCli({QStringLiteral("store"), QStringLiteral("--history"), history, QStringLiteral("--position"),
-                       QStringLiteral("1"), QStringLiteral("--date"), date, QStringLiteral("--numbers"),
+        return runCli({QStringLiteral("store"), QStringLiteral("--history"), history,
+                       QStringLiteral("--position"), QStringLiteral("1"), QStringLiteral("--date"), date,
+                       QStringLiteral("--numbers"),
                        QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20")});
     };
     auto r = undo();

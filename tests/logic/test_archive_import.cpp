@@ -8,8 +8,8 @@
 #include <QRandomGenerator>
 #include <QStringEncoder>
 #include <cmath>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace talvo::logic;
 using talvo::test::draw;
@@ -18,7 +18,9 @@ using talvo::test::run20;
 namespace {
 
 // A function, not a constant: the date conversion must not run before its own statics.
-int today() { return static_cast<int>(dateToSerial(QDate(2024, 6, 30))); }
+int today() {
+    return static_cast<int>(dateToSerial(QDate(2024, 6, 30)));
+}
 
 // "1;2;...;20" from the given numbers.
 QString numbersText(const std::vector<int>& numbers, QChar separator = u';') {
@@ -28,11 +30,14 @@ QString numbersText(const std::vector<int>& numbers, QChar separator = u';') {
     return parts.join(separator);
 }
 
-QString archiveRow(const QString& date, int first = 1, const QString& rest = QStringLiteral(";32646;304.198,00")) {
+QString archiveRow(const QString& date, int first = 1,
+                   const QString& rest = QStringLiteral(";32646;304.198,00")) {
     return date + u';' + numbersText(run20(first)) + rest;
 }
 
-ArchiveFile readText(const QString& text) { return readArchive(text.toUtf8(), today()); }
+ArchiveFile readText(const QString& text) {
+    return readArchive(text.toUtf8(), today());
+}
 
 std::array<std::uint8_t, 20> ascending(const std::vector<int>& numbers) {
     std::array<std::uint8_t, 20> a{};
@@ -43,7 +48,9 @@ std::array<std::uint8_t, 20> ascending(const std::vector<int>& numbers) {
     return a;
 }
 
-int day(int y, int m, int d) { return static_cast<int>(dateToSerial(QDate(y, m, d))); }
+int day(int y, int m, int d) {
+    return static_cast<int>(dateToSerial(QDate(y, m, d)));
+}
 
 TEST(ReadArchive, GoodRowsInTheirForms) {
     struct Case {
@@ -56,10 +63,10 @@ TEST(ReadArchive, GoodRowsInTheirForms) {
         {"01.01.2018;%1;32646;304.198,00", QDate(2018, 1, 1), "32646"},
         {"1.2.2018;%1;32646", QDate(2018, 2, 1), "32646"},
         {"2018-03-04;%1;32646", QDate(2018, 3, 4), "32646"},
-        {"02.02.2004;%1;7", QDate(2004, 2, 2), "00007"},    // spreadsheets drop leading zeros
-        {"30.06.2024;%1;0", QDate(2024, 6, 30), "00000"},   // today
-        {"05.05.2020;%1;", QDate(2020, 5, 5), ""},          // plus 5 empty: unknown
-        {"05.05.2021;%1", QDate(2021, 5, 5), ""},           // plus 5 missing
+        {"02.02.2004;%1;7", QDate(2004, 2, 2), "00007"},  // spreadsheets drop leading zeros
+        {"30.06.2024;%1;0", QDate(2024, 6, 30), "00000"}, // today
+        {"05.05.2020;%1;", QDate(2020, 5, 5), ""},        // plus 5 empty: unknown
+        {"05.05.2021;%1", QDate(2021, 5, 5), ""},         // plus 5 missing
         {"\"05.05.2022\" ; %1 ;\"01234\";x", QDate(2022, 5, 5), "01234"},
     };
     for (const Case& c : cases) {
@@ -72,9 +79,11 @@ TEST(ReadArchive, GoodRowsInTheirForms) {
         EXPECT_EQ(a.draws[0].line, 1);
     }
     // Numbers in any order, with leading zeros and quotes, are stored ascending.
-    const ArchiveFile a = readText(QStringLiteral("07.07.2019;\"070\";0069;3;") + numbersText({4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 1, 2}));
+    const ArchiveFile a = readText(QStringLiteral("07.07.2019;\"070\";0069;3;") +
+                                   numbersText({4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 1, 2}));
     ASSERT_EQ(a.draws.size(), 1u);
-    EXPECT_EQ(a.draws[0].numbers, ascending({70, 69, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 1, 2}));
+    EXPECT_EQ(a.draws[0].numbers,
+              ascending({70, 69, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 1, 2}));
 }
 
 TEST(ReadArchive, FaultyRowsAndTheirReasons) {
@@ -84,7 +93,9 @@ TEST(ReadArchive, FaultyRowsAndTheirReasons) {
     };
     const std::vector<int> first20 = run20(1);
     const QString n19 = numbersText(std::vector<int>(first20.begin(), first20.begin() + 19));
-    const auto withNumber = [&](const QString& number) { return QStringLiteral("03.03.2020;") + n19 + u';' + number; };
+    const auto withNumber = [&](const QString& number) {
+        return QStringLiteral("03.03.2020;") + n19 + u';' + number;
+    };
     const Case cases[] = {
         {archiveRow(QStringLiteral("31.02.2019")), "gibt es nicht"},
         {archiveRow(QStringLiteral("2019-13-01")), "gibt es nicht"},
@@ -118,11 +129,12 @@ TEST(ReadArchive, FaultyRowsAndTheirReasons) {
 }
 
 TEST(ReadArchive, HeaderBlankLinesAndLineNumbers) {
-    const QString text = QStringLiteral("\r\n  \r\nDatum;Keno_Z1;Keno_Z2\r\n") + // lines 1-3
+    const QString text = QStringLiteral("\r\n  \r\nDatum;Keno_Z1;Keno_Z2\r\n") +             // lines 1-3
                          archiveRow(QStringLiteral("01.01.2018")) + QStringLiteral("\r\n") + // 4
-                         QStringLiteral(";;; ;\r\n") +                                       // 5: empty fields
-                         QStringLiteral("Summe;1;2\r\n") +                                   // 6
-                         archiveRow(QStringLiteral("01.01.2018"), 9) + QStringLiteral("\r\n") + // 7: date again
+                         QStringLiteral(";;; ;\r\n") +     // 5: empty fields
+                         QStringLiteral("Summe;1;2\r\n") + // 6
+                         archiveRow(QStringLiteral("01.01.2018"), 9) +
+                         QStringLiteral("\r\n") + // 7: date again
                          archiveRow(QStringLiteral("02.01.2018"), 9) + QStringLiteral("\r\n\r\n");
     const ArchiveFile a = readText(text);
     ASSERT_EQ(a.draws.size(), 2u);
@@ -135,9 +147,10 @@ TEST(ReadArchive, HeaderBlankLinesAndLineNumbers) {
 
     // An impossible date in the first row is a faulty row, not a header; so the header
     // after it is faulty too. A date taken by a faulty row stays free.
-    const ArchiveFile b = readText(archiveRow(QStringLiteral("30.02.2018")) + u'\n' + QStringLiteral("Datum;Z1\n") +
-                                   archiveRow(QStringLiteral("01.02.2018"), 1, QStringLiteral(";x")) + u'\n' +
-                                   archiveRow(QStringLiteral("01.02.2018")));
+    const ArchiveFile b =
+        readText(archiveRow(QStringLiteral("30.02.2018")) + u'\n' + QStringLiteral("Datum;Z1\n") +
+                 archiveRow(QStringLiteral("01.02.2018"), 1, QStringLiteral(";x")) + u'\n' +
+                 archiveRow(QStringLiteral("01.02.2018")));
     ASSERT_EQ(b.faulty.size(), 3u);
     EXPECT_EQ(b.faulty[1].line, 2);
     ASSERT_EQ(b.draws.size(), 1u);
@@ -169,12 +182,15 @@ TEST(ReadArchive, SeparatorFollowsTheFirstLine) {
 }
 
 TEST(ReadArchive, TextEncodings) {
-    const QString text = QStringLiteral("Datum;Gewinnzahlen\nJänner;1\n") + archiveRow(QStringLiteral("01.01.2018"));
+    const QString text =
+        QStringLiteral("Datum;Gewinnzahlen\nJänner;1\n") + archiveRow(QStringLiteral("01.01.2018"));
     const QByteArray utf8 = text.toUtf8();
     QByteArray cp1252 = utf8;
     cp1252.replace("\xC3\xA4", "\xE4");
-    const QByteArray utf16le = QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(text);
-    const QByteArray utf16be = QByteArray("\xFE\xFF") + QStringEncoder(QStringConverter::Utf16BE).encode(text);
+    const QByteArray utf16le =
+        QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    const QByteArray utf16be =
+        QByteArray("\xFE\xFF") + QStringEncoder(QStringConverter::Utf16BE).encode(text);
     const QByteArray bomUtf8 = QByteArray("\xEF\xBB\xBF") + utf8;
     for (const QByteArray& bytes : {utf8, cp1252, utf16le, utf16be, bomUtf8}) {
         const ArchiveFile a = readArchive(bytes, today());
@@ -184,7 +200,8 @@ TEST(ReadArchive, TextEncodings) {
         EXPECT_EQ(a.faulty[0].reason, QStringLiteral("\"Jänner\" ist kein Datum."));
     }
     // A byte-order mark before a draw: the first row is still a draw, not a header.
-    const ArchiveFile a = readArchive("\xEF\xBB\xBF" + archiveRow(QStringLiteral("01.01.2018")).toUtf8(), today());
+    const ArchiveFile a =
+        readArchive("\xEF\xBB\xBF" + archiveRow(QStringLiteral("01.01.2018")).toUtf8(), today());
     EXPECT_EQ(a.draws.size(), 1u);
 }
 
@@ -197,7 +214,8 @@ TEST(ReadArchive, RandomBytesNeverGiveADraw) {
         const ArchiveFile a = readArchive(bytes, today());
         EXPECT_TRUE(a.draws.empty()) << seed;
         for (const FaultyRow& row : a.faulty) {
-            EXPECT_FALSE(row.reason.contains(u'\n') || row.reason.contains(u'\t') || row.reason.contains(u'\r'));
+            EXPECT_FALSE(row.reason.contains(u'\n') || row.reason.contains(u'\t') ||
+                         row.reason.contains(u'\r'));
         }
         EXPECT_THROW(mergeArchive({}, a, true), Error);
     }
@@ -213,13 +231,15 @@ ArchiveDraw row(int d, const std::vector<int>& numbers, const QString& plus5 = {
     return r;
 }
 
-ArchiveFile fileOf(std::vector<ArchiveDraw> draws) { return {std::move(draws), {{9, QStringLiteral("x")}}}; }
+ArchiveFile fileOf(std::vector<ArchiveDraw> draws) {
+    return {std::move(draws), {{9, QStringLiteral("x")}}};
+}
 
 TEST(MergeArchive, ClassifiesEachRowAgainstTheStoredDraw) {
     const int mon = day(2024, 3, 4);
     DrawHistory stored = {draw(QDate(2024, 3, 4), run20(1), QStringLiteral("123")),
                           draw(QDate(2024, 3, 5), run20(2), QStringLiteral("55555")),
-                          draw(QDate(2024, 3, 6), {}),                              // placeholder
+                          draw(QDate(2024, 3, 6), {}), // placeholder
                           draw(QDate(2024, 3, 7), run20(4), QStringLiteral("44444")),
                           draw(QDate(2024, 3, 9), run20(6), QStringLiteral("66666"))};
     // Stored numbers in any order are the same draw.
@@ -227,11 +247,11 @@ TEST(MergeArchive, ClassifiesEachRowAgainstTheStoredDraw) {
     stored[3].pad2 = {1, 2, 3, 4};
     const ArchiveFile file = fileOf({
         row(mon + 3, run20(40), QStringLiteral("00000")), // differs: numbers and plus 5
-        row(mon, run20(1), QStringLiteral("00123")),       // same: 123 lost its zeros
-        row(mon + 1, run20(2)),                            // same: plus 5 unknown
-        row(mon + 2, run20(3)),                            // fills the placeholder
-        row(mon + 4, run20(5), QStringLiteral("12345")),   // a day without a record
-        row(mon + 7, run20(8), QStringLiteral("88888")),   // after the last record
+        row(mon, run20(1), QStringLiteral("00123")),      // same: 123 lost its zeros
+        row(mon + 1, run20(2)),                           // same: plus 5 unknown
+        row(mon + 2, run20(3)),                           // fills the placeholder
+        row(mon + 4, run20(5), QStringLiteral("12345")),  // a day without a record
+        row(mon + 7, run20(8), QStringLiteral("88888")),  // after the last record
     });
 
     const ImportResult kept = mergeArchive(stored, file, false);
@@ -270,12 +290,57 @@ TEST(MergeArchive, NothingNewLeavesTheHistoryAsItIs) {
     const int mon = day(2024, 3, 4);
     const DrawHistory stored = {draw(QDate(2024, 3, 4), run20(1), QStringLiteral("12345")),
                                 draw(QDate(2024, 3, 9), run20(2), QStringLiteral("x"))};
-    const ImportResult r =
-        mergeArchive(stored, fileOf({row(mon, run20(1)), row(mon + 5, run20(3), QStringLiteral("00001"))}), false);
+    const ImportResult r = mergeArchive(
+        stored, fileOf({row(mon, run20(1)), row(mon + 5, run20(3), QStringLiteral("00001"))}), false);
     EXPECT_FALSE(r.report.changesHistory());
     EXPECT_EQ(r.report.gleich, 1);
     EXPECT_EQ(r.report.abweichend, 1);
     EXPECT_EQ(r.history, stored); // the gap between them stays
+}
+
+TEST(MergeArchive, FillsEveryDrawDayBetweenTwoRecordsWhenItWrites) {
+    struct Case {
+        const char* what;
+        DrawHistory stored;
+        std::vector<QDate> rows;
+        std::vector<QDate> placeholders; // the empty records the import adds
+    };
+    const Case cases[] = {
+        {"Monday to Saturday: the Sunday between stays out",
+         {},
+         {QDate(2024, 3, 1), QDate(2024, 3, 5)},
+         {QDate(2024, 3, 2), QDate(2024, 3, 4)}},
+        {"daily from the first Sunday draw on",
+         {},
+         {QDate(2024, 3, 1), QDate(2024, 3, 10), QDate(2024, 3, 13)},
+         {QDate(2024, 3, 2), QDate(2024, 3, 4), QDate(2024, 3, 5), QDate(2024, 3, 6), QDate(2024, 3, 7),
+          QDate(2024, 3, 8), QDate(2024, 3, 9), QDate(2024, 3, 11), QDate(2024, 3, 12)}},
+        {"a gap already stored is filled too once the import writes",
+         {draw(QDate(2024, 3, 4), run20(1)), draw(QDate(2024, 3, 8), run20(2))},
+         {QDate(2024, 3, 11)},
+         {QDate(2024, 3, 5), QDate(2024, 3, 6), QDate(2024, 3, 7), QDate(2024, 3, 9)}},
+        {"a stored Sunday draw makes the history daily",
+         {draw(QDate(2024, 3, 3), run20(1))},
+         {QDate(2024, 3, 8), QDate(2024, 3, 12)},
+         {QDate(2024, 3, 4), QDate(2024, 3, 5), QDate(2024, 3, 6), QDate(2024, 3, 7), QDate(2024, 3, 9),
+          QDate(2024, 3, 10), QDate(2024, 3, 11)}},
+    };
+    for (const Case& c : cases) {
+        std::vector<ArchiveDraw> rows;
+        for (const QDate& d : c.rows)
+            rows.push_back(row(static_cast<int>(dateToSerial(d)), run20(d.day())));
+        const ImportResult r = mergeArchive(c.stored, fileOf(rows), false);
+        std::vector<QDate> placeholders;
+        for (std::size_t i = 0; i < r.history.size(); ++i) {
+            if (i > 0) {
+                EXPECT_GT(r.history[i].datum, r.history[i - 1].datum) << c.what;
+            }
+            if (r.history[i].istLeer())
+                placeholders.push_back(serialToDate(r.history[i].datum));
+        }
+        EXPECT_EQ(placeholders, c.placeholders) << c.what;
+        EXPECT_EQ(r.history.size(), c.stored.size() + c.rows.size() + c.placeholders.size()) << c.what;
+    }
 }
 
 TEST(MergeArchive, RefusesAHistoryOutOfDayOrder) {
@@ -318,17 +383,18 @@ TEST(MergeArchive, AFileWithoutGoodRowsIsRefused) {
 // ---- export
 
 TEST(ArchiveCsv, ColumnsRangeAndQuoting) {
-    DrawHistory h = {draw(QDate(2024, 3, 4), run20(1), QStringLiteral("01234")),
-                     draw(QDate(2024, 3, 5), {}),
+    DrawHistory h = {draw(QDate(2024, 3, 4), run20(1), QStringLiteral("01234")), draw(QDate(2024, 3, 5), {}),
                      draw(QDate(2024, 3, 6), run20(3), QStringLiteral("1;2")),
                      draw(QDate(2024, 3, 7), run20(4), QStringLiteral("a\"b")),
                      draw(QDate(2024, 3, 8), run20(5))};
     std::swap(h[0].GZ[0], h[0].GZ[19]); // stored order is kept
-    const QString header = QStringLiteral("Datum;Keno_Z1;Keno_Z2;Keno_Z3;Keno_Z4;Keno_Z5;Keno_Z6;Keno_Z7;Keno_Z8;"
-                                          "Keno_Z9;Keno_Z10;Keno_Z11;Keno_Z12;Keno_Z13;Keno_Z14;Keno_Z15;Keno_Z16;"
-                                          "Keno_Z17;Keno_Z18;Keno_Z19;Keno_Z20;Keno_Plus5\r\n");
+    const QString header =
+        QStringLiteral("Datum;Keno_Z1;Keno_Z2;Keno_Z3;Keno_Z4;Keno_Z5;Keno_Z6;Keno_Z7;Keno_Z8;"
+                       "Keno_Z9;Keno_Z10;Keno_Z11;Keno_Z12;Keno_Z13;Keno_Z14;Keno_Z15;Keno_Z16;"
+                       "Keno_Z17;Keno_Z18;Keno_Z19;Keno_Z20;Keno_Plus5\r\n");
     EXPECT_EQ(drawsAsArchiveCsv(h),
-              header + QStringLiteral("04.03.2024;20;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;1;01234\r\n") +
+              header +
+                  QStringLiteral("04.03.2024;20;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;1;01234\r\n") +
                   QStringLiteral("06.03.2024;") + numbersText(run20(3)) + QStringLiteral(";\"1;2\"\r\n") +
                   QStringLiteral("07.03.2024;") + numbersText(run20(4)) + QStringLiteral(";\"a\"\"b\"\r\n") +
                   QStringLiteral("08.03.2024;") + numbersText(run20(5)) + QStringLiteral(";\r\n"));
@@ -343,7 +409,7 @@ TEST(ArchiveCsv, ColumnsRangeAndQuoting) {
 
 TEST(ArchiveCsv, ExportImportsIntoAnEmptyHistoryAsTheSameDraws) {
     DrawHistory h = talvo::test::generatedHistory(400, QDate(2020, 1, 2), 7);
-    h[10].GZ = {};   // a placeholder is left out
+    h[10].GZ = {};                             // a placeholder is left out
     h[11].plus5.setText(QStringLiteral("42")); // kept as it is: "42" reads back as "00042"
     h[12].plus5.setText({});
     const QByteArray csv = drawsAsArchiveCsv(h).toUtf8();

@@ -24,8 +24,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
@@ -76,7 +76,9 @@ class ArchiveImportTest : public QObject {
         return window;
     }
 
-    static QString count(QWidget* window, const char* name) { return namedChild<QLabel>(*window, name)->text(); }
+    static QString count(QWidget* window, const char* name) {
+        return namedChild<QLabel>(*window, name)->text();
+    }
 
   private slots:
     void init() {
@@ -127,9 +129,10 @@ class ArchiveImportTest : public QObject {
         QCOMPARE(faulty->item(0, 1)->text(), QStringLiteral("\"Summe\" ist kein Datum."));
 
         // The command line reports the same counts for the same file and history.
-        const auto cli = test::runCli({QStringLiteral("import"), QStringLiteral("--history"), paths.historyFile(), csv,
-                                       QStringLiteral("--dry-run"), QStringLiteral("--now"),
-                                       ui::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))});
+        const auto cli =
+            test::runCli({QStringLiteral("import"), QStringLiteral("--history"), paths.historyFile(), csv,
+                          QStringLiteral("--dry-run"), QStringLiteral("--now"),
+                          ui::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))});
         QCOMPARE(cli.out.section(u'\n', 0, 4),
                  QStringLiteral("neu\t12\nersetzt\t0\nabweichend\t1\ngleich\t67\nfehlerhaft\t1"));
 
@@ -187,7 +190,8 @@ class ArchiveImportTest : public QObject {
         ui::Application program(paths);
         program.start();
 
-        ui::TFImport* window = importFile(program, test::writeFile(data, QStringLiteral("rauschen.csv"), noise));
+        ui::TFImport* window =
+            importFile(program, test::writeFile(data, QStringLiteral("rauschen.csv"), noise));
         QVERIFY(window);
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(QStringLiteral("keine Ziehung")));
@@ -222,19 +226,20 @@ class ArchiveImportTest : public QObject {
         QVERIFY(window);
         QCOMPARE(ui::helpContext(window), 110);
         const logic::DrawHistory& history = program.state().history();
-        QCOMPARE(namedChild<QLabel>(*window, "LAnzahl")->text(), QStringLiteral("68 Ziehungen werden exportiert."));
+        QCOMPARE(namedChild<QLabel>(*window, "LAnzahl")->text(),
+                 QStringLiteral("68 Ziehungen werden exportiert."));
 
         namedChild<QCheckBox>(*window, "cbZeitraum")->setChecked(true);
         namedChild<QDateEdit>(*window, "DTVon")->setDate(logic::serialToDate(history[10].datum));
         namedChild<QDateEdit>(*window, "DTBis")->setDate(logic::serialToDate(history[19].datum));
-        QCOMPARE(namedChild<QLabel>(*window, "LAnzahl")->text(), QStringLiteral("10 Ziehungen werden exportiert."));
+        QCOMPARE(namedChild<QLabel>(*window, "LAnzahl")->text(),
+                 QStringLiteral("10 Ziehungen werden exportiert."));
         const QString out = data.filePath(QStringLiteral("export.csv"));
         ui::setNextFileName(out);
         namedChild<QPushButton>(*window, "BExportieren")->click();
-        QCOMPARE(test::readFile(out),
-                 logic::drawsAsArchiveCsv(history, static_cast<int>(history[10].datum),
-                                          static_cast<int>(history[19].datum))
-                     .toUtf8());
+        QCOMPARE(test::readFile(out), logic::drawsAsArchiveCsv(history, static_cast<int>(history[10].datum),
+                                                               static_cast<int>(history[19].datum))
+                                          .toUtf8());
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].startsWith(QStringLiteral("10 Ziehungen sind in")));
 

@@ -24,7 +24,8 @@ int exportCsv(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("export-csv", "export-csv --history H [--from TT.MM.JJJJ] [--to TT.MM.JJJJ]", exportCsv);
+const CommandRegistrar reg("export-csv", "export-csv --history H [--from TT.MM.JJJJ] [--to TT.MM.JJJJ]",
+                           exportCsv);
 
 } // namespace
 } // namespace talvo::cli

@@ -14,10 +14,10 @@ namespace talvo::logic {
 
 // A good row of the lottery's published draw archive.
 struct ArchiveDraw {
-    int line = 0; // counted from 1 over every line of the file, blank ones too
-    int day = 0;  // whole-day serial
+    int line = 0;                           // counted from 1 over every line of the file, blank ones too
+    int day = 0;                            // whole-day serial
     std::array<std::uint8_t, 20> numbers{}; // ascending
-    QString plus5; // five digits, or empty when the row does not know it
+    QString plus5;                          // five digits, or empty when the row does not know it
 };
 
 struct FaultyRow {

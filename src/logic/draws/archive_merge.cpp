@@ -1,6 +1,7 @@
 #include "logic/draws/archive_import.h"
 
 #include "logic/core/dates.h"
+#include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
 
 #include <algorithm>
@@ -20,15 +21,22 @@ void checkDayOrder(const DrawHistory& history) {
         if (!std::isfinite(datum) || dated.isEmpty())
             fault = QStringLiteral("Die Ziehung Nr. %1 hat kein gültiges Datum.").arg(i + 1);
         else if (datum != std::floor(datum))
-            fault = QStringLiteral("Die Ziehung Nr. %1 vom %2 trägt zum Datum eine Uhrzeit.").arg(i + 1).arg(dated);
-        else if (datum < kFirstDrawSerial)
-            fault = QStringLiteral("Die Ziehung Nr. %1 vom %2 liegt vor der ersten KENO-Ziehung am 02.02.2004.")
+            fault = QStringLiteral("Die Ziehung Nr. %1 vom %2 trägt zum Datum eine Uhrzeit.")
                         .arg(i + 1)
                         .arg(dated);
+        else if (datum < kFirstDrawSerial)
+            fault =
+                QStringLiteral("Die Ziehung Nr. %1 vom %2 liegt vor der ersten KENO-Ziehung am 02.02.2004.")
+                    .arg(i + 1)
+                    .arg(dated);
         else if (i > 0 && datum == history[i - 1].datum)
-            fault = QStringLiteral("Die Ziehung Nr. %1 hat dasselbe Datum %2 wie die Ziehung davor.").arg(i + 1).arg(dated);
+            fault = QStringLiteral("Die Ziehung Nr. %1 hat dasselbe Datum %2 wie die Ziehung davor.")
+                        .arg(i + 1)
+                        .arg(dated);
         else if (i > 0 && datum < history[i - 1].datum)
-            fault = QStringLiteral("Die Ziehung Nr. %1 vom %2 ist älter als die Ziehung davor.").arg(i + 1).arg(dated);
+            fault = QStringLiteral("Die Ziehung Nr. %1 vom %2 ist älter als die Ziehung davor.")
+                        .arg(i + 1)
+                        .arg(dated);
         if (!fault.isEmpty())
             throw Error(QStringLiteral("Die gespeicherten Ziehungen sind nicht nach Tagen geordnet: %1\r\r"
                                        "Der Import ändert nichts.")
@@ -38,8 +46,9 @@ void checkDayOrder(const DrawHistory& history) {
 
 // A stored plus 5 of fewer than five digits lost its leading zeros.
 QString fiveDigits(const QString& plus5) {
-    const bool digits = !plus5.isEmpty() && plus5.size() < 5 &&
-                        std::all_of(plus5.begin(), plus5.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool digits =
+        !plus5.isEmpty() && plus5.size() < 5 &&
+        std::all_of(plus5.begin(), plus5.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     return digits ? plus5.rightJustified(5, u'0') : plus5;
 }
 
@@ -59,6 +68,27 @@ void takeDraw(TKenoZahlen& record, const ArchiveDraw& row) {
     record.GZ = row.numbers;
 }
 
+// The evaluation counts a slip's running time by position, so every draw day between two
+// records gets one: an empty record with just its date, as storing a draw after a gap does.
+DrawHistory withGapsFilled(const DrawHistory& history) {
+    const DrawCalendar calendar(history);
+    DrawHistory filled;
+    filled.reserve(history.size());
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        if (i > 0) {
+            const int next = wholeDay(history[i].datum);
+            for (int day = calendar.drawDayAfter(wholeDay(history[i - 1].datum)); day < next;
+                 day = calendar.drawDayAfter(day)) {
+                TKenoZahlen empty;
+                empty.datum = day;
+                filled.push_back(empty);
+            }
+        }
+        filled.push_back(history[i]);
+    }
+    return filled;
+}
+
 } // namespace
 
 ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive, bool replace) {
@@ -71,7 +101,8 @@ ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive
     rows.reserve(archive.draws.size());
     for (const ArchiveDraw& row : archive.draws)
         rows.push_back(&row);
-    std::sort(rows.begin(), rows.end(), [](const ArchiveDraw* a, const ArchiveDraw* b) { return a->day < b->day; });
+    std::sort(rows.begin(), rows.end(),
+              [](const ArchiveDraw* a, const ArchiveDraw* b) { return a->day < b->day; });
 
     ImportResult result;
     ImportReport& report = result.report;
@@ -106,7 +137,7 @@ ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive
     }
     merged.insert(merged.end(), stored, history.end());
 
-    result.history = report.changesHistory() ? std::move(merged) : history;
+    result.history = report.changesHistory() ? withGapsFilled(merged) : history;
     return result;
 }
 

@@ -81,16 +81,18 @@ bool followedBy(const QString& text, qsizetype& pos, QChar c) {
 // itself may still be impossible (31.02.2019).
 bool hasDateForm(const QString& field, int& year, int& month, int& day) {
     qsizetype pos = 0;
-    if (digitRun(field, pos, 1, 2, day) && followedBy(field, pos, u'.') && digitRun(field, pos, 1, 2, month) &&
-        followedBy(field, pos, u'.') && digitRun(field, pos, 4, 4, year))
+    if (digitRun(field, pos, 1, 2, day) && followedBy(field, pos, u'.') &&
+        digitRun(field, pos, 1, 2, month) && followedBy(field, pos, u'.') && digitRun(field, pos, 4, 4, year))
         return pos == field.size();
     pos = 0;
-    return digitRun(field, pos, 4, 4, year) && followedBy(field, pos, u'-') && digitRun(field, pos, 2, 2, month) &&
-           followedBy(field, pos, u'-') && digitRun(field, pos, 2, 2, day) && pos == field.size();
+    return digitRun(field, pos, 4, 4, year) && followedBy(field, pos, u'-') &&
+           digitRun(field, pos, 2, 2, month) && followedBy(field, pos, u'-') &&
+           digitRun(field, pos, 2, 2, day) && pos == field.size();
 }
 
 bool allDigits(const QString& field) {
-    return !field.isEmpty() && std::all_of(field.begin(), field.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return !field.isEmpty() &&
+           std::all_of(field.begin(), field.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // The value of a whole number in 1..70, or 0 for any other field.
@@ -137,7 +139,9 @@ QString checkRow(const std::vector<QString>& fields, int year, int month, int da
         const QString& field = fields[static_cast<std::size_t>(i) + 1];
         const int n = drawnNumber(field);
         if (n == 0)
-            return QStringLiteral("Die %1. Gewinnzahl \"%2\" ist keine ganze Zahl von 1 bis 70.").arg(i + 1).arg(shown(field));
+            return QStringLiteral("Die %1. Gewinnzahl \"%2\" ist keine ganze Zahl von 1 bis 70.")
+                .arg(i + 1)
+                .arg(shown(field));
         if (seen[static_cast<std::size_t>(n)])
             return QStringLiteral("Die Gewinnzahl %1 kommt zweimal vor.").arg(n);
         seen[static_cast<std::size_t>(n)] = true;
@@ -154,7 +158,8 @@ QString checkRow(const std::vector<QString>& fields, int year, int month, int da
         if (!plus5.isEmpty()) {
             // Spreadsheets drop the leading zeros of the five digits.
             if (!allDigits(plus5) || plus5.size() > 5)
-                return QStringLiteral("Die Plus-5-Zahl \"%1\" besteht nicht aus 1 bis 5 Ziffern.").arg(shown(plus5));
+                return QStringLiteral("Die Plus-5-Zahl \"%1\" besteht nicht aus 1 bis 5 Ziffern.")
+                    .arg(shown(plus5));
             draw.plus5 = plus5.rightJustified(5, u'0');
         }
     }
@@ -205,7 +210,9 @@ ArchiveFile readArchive(const QByteArray& bytes, int today, const ArchiveProgres
         if (reason.isEmpty()) {
             const auto [earlier, added] = goodLineOfDay.emplace(draw.day, lineNumber);
             if (!added)
-                reason = QStringLiteral("Das Datum %1 steht schon in Zeile %2.").arg(fields[0]).arg(earlier->second);
+                reason = QStringLiteral("Das Datum %1 steht schon in Zeile %2.")
+                             .arg(fields[0])
+                             .arg(earlier->second);
         }
         if (reason.isEmpty())
             archive.draws.push_back(std::move(draw));

@@ -9,9 +9,13 @@
 
 namespace talvo::logic {
 
-QString historyBackupPath(const QString& historyPath) { return historyPath + QStringLiteral(".bak"); }
+QString historyBackupPath(const QString& historyPath) {
+    return historyPath + QStringLiteral(".bak");
+}
 
-bool hasHistoryBackup(const QString& historyPath) { return QFileInfo::exists(historyBackupPath(historyPath)); }
+bool hasHistoryBackup(const QString& historyPath) {
+    return QFileInfo::exists(historyBackupPath(historyPath));
+}
 
 bool writeHistoryKeepingBackup(const QString& historyPath, const DrawHistory& draws) {
     const QByteArray bytes = drawsToBytes(draws);
@@ -28,12 +32,14 @@ bool writeHistoryKeepingBackup(const QString& historyPath, const DrawHistory& dr
 void undoHistoryChange(const QString& historyPath) {
     const QString backup = historyBackupPath(historyPath);
     if (!QFileInfo::exists(backup))
-        throw Error(QStringLiteral("Es gibt keine Änderung der Ziehungen, die sich rückgängig machen lässt."));
+        throw Error(
+            QStringLiteral("Es gibt keine Änderung der Ziehungen, die sich rückgängig machen lässt."));
     writeWholeFile(historyPath, readWholeFile(backup));
     if (!QFile::remove(backup))
-        throw Error(QStringLiteral("Die Ziehungen sind wiederhergestellt, aber die Sicherung \"%1\" lässt sich "
-                                   "nicht löschen.")
-                        .arg(QDir::toNativeSeparators(backup)));
+        throw Error(
+            QStringLiteral("Die Ziehungen sind wiederhergestellt, aber die Sicherung \"%1\" lässt sich "
+                           "nicht löschen.")
+                .arg(QDir::toNativeSeparators(backup)));
 }
 
 } // namespace talvo::logic

@@ -22,7 +22,8 @@ void ArchiveReader::start(const QString& path, int today) {
     error_.clear();
     thread_ = QThread::create([this, path, today] {
         try {
-            archive_ = logic::readArchiveFile(path, today, [this](int done, int total) { emit progress(done, total); });
+            archive_ = logic::readArchiveFile(path, today,
+                                              [this](int done, int total) { emit progress(done, total); });
         } catch (const logic::Error& e) {
             error_ = e.text();
         } catch (const std::exception&) {

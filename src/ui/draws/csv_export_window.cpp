@@ -9,6 +9,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
+#include "ui/draws/archive_window_parts.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -23,8 +24,6 @@
 namespace talvo::ui {
 
 namespace {
-constexpr int kHelpContext = 110;
-
 QDateEdit* dateEdit(const QString& name, QWidget* parent) {
     auto* edit = new QDateEdit(parent);
     edit->setObjectName(name);
@@ -38,17 +37,16 @@ TFCsvExport::TFCsvExport(const logic::ProgramState& state, const logic::AppPaths
     : QWidget(parent, Qt::Window), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FCsvExport"));
     setWindowTitle(QStringLiteral("Ziehungen als CSV exportieren"));
-    setHelpContext(this, kHelpContext);
+    setHelpContext(this, kArchiveHelpContext);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     layout->setSpacing(10);
-    auto* intro = new QLabel(QStringLiteral("Die Ziehungen werden in den Spalten des KENO-Archivs der Lotterie "
-                                            "gespeichert (ohne den Spieleinsatz): Tabellenkalkulationen lesen die "
-                                            "Datei, und \"Ziehungen importieren...\" übernimmt sie wieder."),
-                             this);
-    intro->setWordWrap(true);
-    layout->addWidget(intro);
+    addIntroText(layout,
+                 QStringLiteral("Die Ziehungen werden in den Spalten des KENO-Archivs der Lotterie "
+                                "gespeichert (ohne den Spieleinsatz): Tabellenkalkulationen lesen die "
+                                "Datei, und \"Ziehungen importieren...\" übernimmt sie wieder."),
+                 this);
 
     auto* range = new QGridLayout;
     cbZeitraum = new QCheckBox(QStringLiteral("Nur die Ziehungen &vom"), this);
@@ -65,20 +63,10 @@ TFCsvExport::TFCsvExport(const logic::ProgramState& state, const logic::AppPaths
     countLabel_->setObjectName(QStringLiteral("LAnzahl"));
     layout->addWidget(countLabel_);
 
-    auto* buttons = new QHBoxLayout;
-    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
-    hilfe->setObjectName(QStringLiteral("BHilfe"));
-    helpFor(hilfe, kHelpContext);
     auto* exportButton = new QPushButton(QStringLiteral("&Exportieren..."), this);
     exportButton->setObjectName(QStringLiteral("BExportieren"));
     exportButton->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Sch&ließen"), this);
-    close->setObjectName(QStringLiteral("BSchliessen"));
-    buttons->addWidget(hilfe);
-    buttons->addStretch();
-    buttons->addWidget(exportButton);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    addHelpActionCloseRow(layout, exportButton, this);
 
     for (QDateEdit* edit : {DTVon, DTBis}) {
         edit->setEnabled(false);
@@ -89,8 +77,8 @@ TFCsvExport::TFCsvExport(const logic::ProgramState& state, const logic::AppPaths
         DTBis->setEnabled(on);
         runAction(this, [this] { showCount(); });
     });
-    connect(exportButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { exportieren(); }); });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(exportButton, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { exportieren(); }); });
 }
 
 void TFCsvExport::showEvent(QShowEvent* event) {

@@ -12,9 +12,10 @@ bool undoLastDrawChange(QWidget* parent, logic::ProgramState& state, const QStri
         logic::undoHistoryChange(historyPath); // says that there is nothing to undo
         return false;
     }
-    if (!askYesNo(parent, QStringLiteral("Sollen die Ziehungen so wiederhergestellt werden, wie sie vor der letzten "
-                                         "Änderung (Speichern, Aktualisierung oder Import) waren?\r\r"
-                                         "Das lässt sich nicht wiederholen.")))
+    if (!askYesNo(parent,
+                  QStringLiteral("Sollen die Ziehungen so wiederhergestellt werden, wie sie vor der letzten "
+                                 "Änderung (Speichern, Aktualisierung oder Import) waren?\r\r"
+                                 "Das lässt sich nicht wiederholen.")))
         return false;
     logic::undoHistoryChange(historyPath);
     state.setHistory(logic::KenoZahlenLaden(historyPath));

@@ -11,6 +11,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/archive_reader.h"
+#include "ui/draws/archive_window_parts.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -30,7 +31,6 @@ namespace talvo::ui {
 
 namespace {
 
-constexpr int kHelpContext = 110;
 // More faulty rows than this say little more; a file of random bytes has thousands.
 constexpr int kShownFaultyRows = 1000;
 
@@ -55,18 +55,17 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
     : QWidget(parent, Qt::Window), state_(state), paths_(paths), reader_(new ArchiveReader(this)) {
     setObjectName(QStringLiteral("FImport"));
     setWindowTitle(QStringLiteral("Ziehungen importieren"));
-    setHelpContext(this, kHelpContext);
+    setHelpContext(this, kArchiveHelpContext);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     layout->setSpacing(8);
-    auto* intro = new QLabel(QStringLiteral("Übernehmen Sie die KENO-Gewinnzahlen aus dem Archiv, das die Lotterie als "
-                                            "CSV-Datei veröffentlicht, auch wenn eine Tabellenkalkulation es noch "
-                                            "einmal gespeichert hat. Die Vorschau zeigt, was der Import an den "
-                                            "gespeicherten Ziehungen ändert."),
-                             this);
-    intro->setWordWrap(true);
-    layout->addWidget(intro);
+    addIntroText(layout,
+                 QStringLiteral("Übernehmen Sie die KENO-Gewinnzahlen aus dem Archiv, das die Lotterie als "
+                                "CSV-Datei veröffentlicht, auch wenn eine Tabellenkalkulation es noch "
+                                "einmal gespeichert hat. Die Vorschau zeigt, was der Import an den "
+                                "gespeicherten Ziehungen ändert."),
+                 this);
 
     auto* fileRow = new QHBoxLayout;
     fileLabel_ = new QLabel(QStringLiteral("Keine Datei gewählt"), this);
@@ -94,7 +93,8 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
         grid->addWidget(meaning, c, 2);
     }
     grid->setColumnStretch(2, 1);
-    cbErsetzen = new QCheckBox(QStringLiteral("Abweichende gespeicherte Ziehungen durch die der Datei &ersetzen"), preview);
+    cbErsetzen = new QCheckBox(
+        QStringLiteral("Abweichende gespeicherte Ziehungen durch die der Datei &ersetzen"), preview);
     cbErsetzen->setObjectName(QStringLiteral("cbErsetzen"));
     grid->addWidget(cbErsetzen, Fehlerhaft + 1, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Fehlerhafte Zeilen"), preview), Fehlerhaft + 2, 0, 1, 3);
@@ -119,26 +119,17 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
     statusLabel_->setWordWrap(true);
     layout->addWidget(statusLabel_);
 
-    auto* buttons = new QHBoxLayout;
-    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
-    hilfe->setObjectName(QStringLiteral("BHilfe"));
-    helpFor(hilfe, kHelpContext);
     importButton_ = new QPushButton(QStringLiteral("&Importieren"), this);
     importButton_->setObjectName(QStringLiteral("BImportieren"));
     importButton_->setEnabled(false);
-    auto* close = new QPushButton(QStringLiteral("Sch&ließen"), this);
-    close->setObjectName(QStringLiteral("BSchliessen"));
-    buttons->addWidget(hilfe);
-    buttons->addStretch();
-    buttons->addWidget(importButton_);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    addHelpActionCloseRow(layout, importButton_, this);
     clearPreview({});
     resize(620, 520);
 
-    connect(chooseButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { chooseFile(); }); });
-    connect(importButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { importieren(); }); });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(chooseButton_, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { chooseFile(); }); });
+    connect(importButton_, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { importieren(); }); });
     connect(cbErsetzen, &QCheckBox::toggled, this, [this] {
         if (!archive_.draws.empty())
             runAction(this, [this] { showPreview(); });
@@ -156,7 +147,9 @@ TFImport::~TFImport() {
     delete reader_;
 }
 
-bool TFImport::isReading() const { return reader_->isRunning(); }
+bool TFImport::isReading() const {
+    return reader_->isRunning();
+}
 
 void TFImport::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -211,7 +204,8 @@ void TFImport::clearPreview(const QString& status) {
 }
 
 void TFImport::showPreview() {
-    const logic::ImportResult result = logic::mergeArchive(state_.history(), archive_, cbErsetzen->isChecked());
+    const logic::ImportResult result =
+        logic::mergeArchive(state_.history(), archive_, cbErsetzen->isChecked());
     const logic::ImportReport& report = result.report;
     const int values[] = {report.neu, report.ersetzt, report.abweichend, report.gleich,
                           static_cast<int>(report.faulty.size())};
@@ -228,12 +222,13 @@ void TFImport::showPreview() {
         faultyTable_->setItem(r, 1, new QTableWidgetItem(row.reason));
     }
     importButton_->setEnabled(report.changesHistory());
-    QString status = report.changesHistory()
-                         ? QStringLiteral("\"Importieren\" übernimmt %1 neue und %2 ersetzte Ziehungen.")
-                               .arg(report.neu)
-                               .arg(report.ersetzt)
-                         : QStringLiteral("Die Datei bringt nichts Neues: Die gespeicherten Ziehungen bleiben, wie sie "
-                                          "sind.");
+    QString status =
+        report.changesHistory()
+            ? QStringLiteral("\"Importieren\" übernimmt %1 neue und %2 ersetzte Ziehungen.")
+                  .arg(report.neu)
+                  .arg(report.ersetzt)
+            : QStringLiteral("Die Datei bringt nichts Neues: Die gespeicherten Ziehungen bleiben, wie sie "
+                             "sind.");
     if (static_cast<int>(report.faulty.size()) > shown)
         status += QStringLiteral(" Die Liste zeigt die ersten %1 fehlerhaften Zeilen.").arg(shown);
     statusLabel_->setText(status);
@@ -243,14 +238,16 @@ void TFImport::importieren() {
     if (archive_.draws.empty())
         return;
     // Merged anew: the history may have changed since the preview.
-    const logic::ImportResult result = logic::mergeArchive(state_.history(), archive_, cbErsetzen->isChecked());
+    const logic::ImportResult result =
+        logic::mergeArchive(state_.history(), archive_, cbErsetzen->isChecked());
     const logic::ImportReport& report = result.report;
     if (!report.changesHistory()) {
         showPreview();
         return;
     }
-    if (!askYesNo(this, QStringLiteral("%1 Ziehungen kommen neu hinzu, %2 gespeicherte Ziehungen werden ersetzt.\r\r"
-                                       "Sollen die Ziehungen jetzt importiert werden?")
+    if (!askYesNo(this, QStringLiteral(
+                            "%1 Ziehungen kommen neu hinzu, %2 gespeicherte Ziehungen werden ersetzt.\r\r"
+                            "Sollen die Ziehungen jetzt importiert werden?")
                             .arg(report.neu)
                             .arg(report.ersetzt)))
         return;
@@ -258,11 +255,12 @@ void TFImport::importieren() {
     state_.setHistory(result.history);
     emit historyImported();
     showPreview();
-    statusLabel_->setText(QStringLiteral("Die Ziehungen sind importiert: %1 neu, %2 ersetzt. Der Datenbestand umfasst "
-                                         "jetzt %3 Ziehungen.")
-                              .arg(report.neu)
-                              .arg(report.ersetzt)
-                              .arg(state_.history().size()));
+    statusLabel_->setText(
+        QStringLiteral("Die Ziehungen sind importiert: %1 neu, %2 ersetzt. Der Datenbestand umfasst "
+                       "jetzt %3 Ziehungen.")
+            .arg(report.neu)
+            .arg(report.ersetzt)
+            .arg(state_.history().size()));
 }
 
 } // namespace talvo::ui

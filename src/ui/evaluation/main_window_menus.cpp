@@ -42,7 +42,8 @@ void TFAuswertung::buildMenus() {
                                  QStringLiteral("MImport"), this));
     datei->addAction(routeAction(Route::Archivexport, QStringLiteral("Ziehungen als &CSV exportieren..."),
                                  QStringLiteral("MCsvExport"), this));
-    datei->addAction(routeAction(Route::Rueckgaengig, QStringLiteral("Letzte Änderung der Ziehungen &rückgängig machen"),
+    datei->addAction(routeAction(Route::Rueckgaengig,
+                                 QStringLiteral("Letzte Änderung der Ziehungen &rückgängig machen"),
                                  QStringLiteral("MRueckgaengig"), this));
     datei->addSeparator();
     datei->addAction(beenden);
