@@ -102,6 +102,7 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
     faultyTable_->setObjectName(QStringLiteral("GFehler"));
     faultyTable_->setHorizontalHeaderLabels({QStringLiteral("Zeile"), QStringLiteral("Grund")});
     faultyTable_->verticalHeader()->setVisible(false);
+    faultyTable_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     faultyTable_->horizontalHeader()->setStretchLastSection(true);
     faultyTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     faultyTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
