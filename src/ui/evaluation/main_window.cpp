@@ -289,8 +289,8 @@ QWidget* TFAuswertung::buildDrawPages() {
     e->addWidget(speichern, 2, 1);
     e->addWidget(copyPaste, 2, 2);
     e->addWidget(cbDel, 3, 0, 1, 3);
-    auto* archiv = new QLabel(
-        QStringLiteral("<a href=\"import\">Ziehungen aus dem Archiv der Lotterie importieren...</a>"), entry);
+    auto* archiv = new QLabel(QStringLiteral("<a href=\"import\">Ziehungen importieren...</a>"), entry);
+    archiv->setToolTip(QStringLiteral("Die Gewinnzahlen aus dem Archiv der Lotterie übernehmen"));
     archiv->setObjectName(QStringLiteral("LImport"));
     archiv->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     routeTo(archiv, Route::Archivimport);
