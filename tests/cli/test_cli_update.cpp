@@ -61,10 +61,13 @@ protected:
 
 TEST_F(CliUpdate, DownloadsMergesAndPrintsTheDrawCount) {
     ASSERT_TRUE(http.running());
+    const QByteArray before = talvo::test::readFile(history);
     const auto r = update(QStringLiteral("2"));
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "100\n");
     EXPECT_EQ(talvo::test::readFile(history), talvo::logic::drawsToBytes(full));
+    // The history before the update is kept for undo.
+    EXPECT_EQ(talvo::test::readFile(history + QStringLiteral(".bak")), before);
     EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("tempGZ.tpp"))));
 }
 
@@ -78,6 +81,7 @@ TEST_F(CliUpdate, FailedDownloadsChangeNothing) {
             << choice;
         EXPECT_EQ(talvo::test::readFile(history), before) << choice;
     }
+    EXPECT_FALSE(QFile::exists(history + QStringLiteral(".bak")));
     const auto none = update(QStringLiteral("0"));
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("Es wurde kein Aktualisierungsbedarf gesetzt.")));

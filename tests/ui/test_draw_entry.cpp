@@ -2,6 +2,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "platform/download.h"
+#include "support/temp_files.h"
 #include "support/named_child.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
@@ -133,9 +134,11 @@ class DrawEntryTest : public QObject {
         mark(w, {history[1].GZ[0]});
         mark(w, {history[1].GZ[0] == 70 ? 69 : 70});
         test::namedChild<QCheckBox>(w, "cbDel")->setChecked(true);
+        const QByteArray before = test::readFile(paths.historyFile());
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{3});
+        QCOMPARE(test::readFile(paths.historyFile() + QStringLiteral(".bak")), before); // kept for undo
         QVERIFY(stored[1].GZ != history[1].GZ);
         QCOMPARE(stored[1].datum, history[1].datum);
         // The next entry is chosen; "cbDel" then clears the board and the plus 5 field.
