@@ -23,8 +23,18 @@ TEST(Dates, SerialsAndWeekdays) {
     EXPECT_FALSE(textToSerial(QStringLiteral("31.02.2024"), s));
 }
 
+TEST(Dates, TextOfEveryDayAsTheDateFormatWritesIt) {
+    for (const QDate& from :
+         {QDate(999, 12, 1), QDate(1899, 12, 1), QDate(2003, 12, 1), QDate(9999, 11, 1)}) {
+        for (QDate d = from; d.isValid() && d < from.addDays(3700); d = d.addDays(1))
+            ASSERT_EQ(serialToText(dateToSerial(d)), d.toString(QStringLiteral("dd.MM.yyyy")))
+                << d.toJulianDay();
+    }
+}
+
 TEST(Dates, SerialsNoCalendarHoldsGiveNoText) {
-    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300, -1e300})
+    for (double bad :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300, -1e300})
         EXPECT_TRUE(serialToText(bad).isEmpty());
 }
 

@@ -31,7 +31,22 @@ DaySerial dateTimeToSerial(const QDateTime& dateTime) {
 
 QString serialToText(DaySerial serial) {
     const QDate d = serialToDate(serial);
-    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+    if (!d.isValid())
+        return {};
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    d.getDate(&year, &month, &day);
+    if (year < 1000 || year > 9999)
+        return d.toString(QStringLiteral("dd.MM.yyyy"));
+    // Written digit by digit: the draw lists write every stored date at each start, and
+    // the general date formatting takes most of that time.
+    const QChar text[10] = {
+        QChar(u'0' + day / 10),    QChar(u'0' + day % 10),        QChar(u'.'),
+        QChar(u'0' + month / 10),  QChar(u'0' + month % 10),      QChar(u'.'),
+        QChar(u'0' + year / 1000), QChar(u'0' + year / 100 % 10), QChar(u'0' + year / 10 % 10),
+        QChar(u'0' + year % 10)};
+    return QString(text, 10);
 }
 
 bool textToSerial(const QString& text, DaySerial& serial) {

@@ -18,6 +18,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
+#include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/paste_window.h"
 #include "ui/evaluation/board.h"
@@ -42,6 +43,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStackedWidget>
+#include <QStringListModel>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -152,7 +154,7 @@ QWidget* TFAuswertung::buildLeftColumn() {
     connect(board_, &ZahlenBrett::numberClicked, this, &TFAuswertung::GZKlick);
     auto* bDel = new QToolButton(board_);
     bDel->setObjectName(QStringLiteral("BDel"));
-    bDel->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+    bDel->setIcon(standardIcon(style(), QStyle::SP_DialogResetButton));
     bDel->setToolTip(QStringLiteral("Alle Markierungen löschen"));
     bDel->setAutoRaise(true);
     bDel->setVisible(false);
@@ -190,7 +192,7 @@ QWidget* TFAuswertung::buildLeftColumn() {
     plus5->setBuddy(E77);
     auto* bDel2 = new QToolButton(values);
     bDel2->setObjectName(QStringLiteral("BDel2"));
-    bDel2->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton));
+    bDel2->setIcon(standardIcon(style(), QStyle::SP_LineEditClearButton));
     bDel2->setToolTip(QStringLiteral("plus 5 löschen"));
     bDel2->setAutoRaise(true);
     bDel2->setVisible(false);
@@ -232,12 +234,15 @@ QWidget* TFAuswertung::buildDrawPages() {
     comboDatum = new QComboBox(viewing);
     comboDatum->setObjectName(QStringLiteral("comboDatum"));
     for (QComboBox* c : {comboNr, comboDatum}) {
+        // A list of texts fills in one step what an item model builds item by item: with
+        // thousands of draws that is most of the start-up.
+        c->setModel(new QStringListModel(c));
         c->setMaxVisibleItems(20);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
     BGo = new QPushButton(viewing);
     BGo->setObjectName(QStringLiteral("BGo"));
-    BGo->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    BGo->setIcon(standardIcon(style(), QStyle::SP_ArrowRight));
     BGo->setToolTip(QStringLiteral("Ziehung anzeigen"));
     BGo->setFixedWidth(32);
     g->addWidget(new QLabel(QStringLiteral("Nummer"), viewing), 0, 0);
@@ -272,6 +277,7 @@ QWidget* TFAuswertung::buildDrawPages() {
     combo2 = new QComboBox(entry);
     combo2->setObjectName(QStringLiteral("combo2"));
     for (QComboBox* c : {comboNr2, combo2}) {
+        c->setModel(new QStringListModel(c));
         c->setMaxVisibleItems(20);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
@@ -322,33 +328,29 @@ void TFAuswertung::ZiehungslistenFuellen() {
         numbers << QString::number(p + 1);
         dates << logic::serialToText(history[static_cast<std::size_t>(p)].datum);
     }
-    for (QComboBox* c : {comboNr, comboDatum, comboNr2, combo2}) {
+    const auto fill = [](QComboBox* c, const QStringList& texts) {
         const QSignalBlocker block(c);
-        c->clear();
-    }
+        static_cast<QStringListModel*>(c->model())->setStringList(texts);
+    };
     if (n == 0) {
+        fill(comboNr, {});
+        fill(comboDatum, {});
         // The very first draw can be entered for the date proposed here.
-        const QSignalBlocker blockNr(comboNr2);
-        const QSignalBlocker blockDatum(combo2);
-        comboNr2->addItem(QStringLiteral("1"));
-        combo2->addItem(
-            logic::serialToText(logic::ersterVorschlag(logic::dateToSerial(currentDateTime().date()))));
+        fill(comboNr2, {QStringLiteral("1")});
+        fill(combo2,
+             {logic::serialToText(logic::ersterVorschlag(logic::dateToSerial(currentDateTime().date())))});
         return;
     }
-    {
-        const QSignalBlocker blockNr(comboNr);
-        const QSignalBlocker blockDatum(comboDatum);
-        comboNr->addItems(numbers);
-        comboDatum->addItems(dates);
-    }
+    fill(comboNr, numbers);
+    fill(comboDatum, dates);
     selectViewingPosition(n - 1, false);
     numbers << QString::number(n + 1);
     dates << logic::serialToText(logic::wholeDay(history.back().datum) + 1);
+    fill(comboNr2, numbers);
+    fill(combo2, dates);
     {
         const QSignalBlocker blockNr(comboNr2);
         const QSignalBlocker blockDatum(combo2);
-        comboNr2->addItems(numbers);
-        combo2->addItems(dates);
         comboNr2->setCurrentIndex(n);
         combo2->setCurrentIndex(n);
     }
@@ -502,7 +504,7 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     DateB = dateField(QStringLiteral("DateB"), range);
     auto* rangeButton = new QToolButton(range);
     rangeButton->setObjectName(QStringLiteral("BZeitraum"));
-    rangeButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    rangeButton->setIcon(standardIcon(style(), QStyle::SP_MediaPlay));
     rangeButton->setIconSize(QSize(20, 20));
     rangeButton->setToolTip(QStringLiteral("Alle Scheine für den Zeitraum auswerten"));
     rangeButton->setFixedSize(34, 34);
@@ -535,11 +537,11 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     fileButtons->setSpacing(2);
     auto* closeOne = new QToolButton(area);
     closeOne->setObjectName(QStringLiteral("closeFileTab"));
-    closeOne->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    closeOne->setIcon(standardIcon(style(), QStyle::SP_DialogCloseButton));
     closeOne->setToolTip(QStringLiteral("Spielschein-Datei schließen"));
     auto* closeAll = new QToolButton(area);
     closeAll->setObjectName(QStringLiteral("closeAllFileTabs"));
-    closeAll->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    closeAll->setIcon(standardIcon(style(), QStyle::SP_DialogDiscardButton));
     closeAll->setToolTip(QStringLiteral("Alle Spielschein-Dateien schließen"));
     for (QToolButton* b : {closeOne, closeAll}) {
         b->setAutoRaise(true);
@@ -559,9 +561,9 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     helpFor(einstieg, 0);
     // The panel's buttons share the tool bar's entries.
     const auto tool = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
-    p100 = new HelpPanel(
-        {einstieg, tool("TStatistik"), tool("TAktualisierung"), tool("TSpielscheincenter"), tool("TTippcenter")},
-        area);
+    p100 = new HelpPanel({einstieg, tool("TStatistik"), tool("TAktualisierung"), tool("TSpielscheincenter"),
+                          tool("TTippcenter")},
+                         area);
     area_ = new QStackedWidget(area);
     area_->setObjectName(QStringLiteral("evaluationArea"));
     area_->addWidget(p100);
