@@ -1,5 +1,6 @@
 #include "ui/evaluation/file_view.h"
 
+#include "ui/common/standard_icon.h"
 #include "ui/evaluation/grid.h"
 #include "ui/evaluation/listing_model.h"
 #include "ui/evaluation/result_tabs.h"
@@ -19,7 +20,7 @@ QToolButton* iconButton(QWidget* parent, const QString& name, QStyle::StandardPi
                         const QString& hint) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
-    b->setIcon(parent->style()->standardIcon(icon));
+    b->setIcon(standardIcon(parent->style(), icon));
     b->setToolTip(hint);
     b->setAutoRaise(true);
     return b;

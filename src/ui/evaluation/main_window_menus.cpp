@@ -1,6 +1,7 @@
 #include "ui/evaluation/main_window.h"
 
 #include "ui/app/navigator.h"
+#include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
 #include "ui/evaluation/picture_link.h"
 #include "ui/evaluation/tool_icons.h"
@@ -90,7 +91,7 @@ void TFAuswertung::buildMenus() {
     auto* oeffnenTool = new QAction(this);
     oeffnenTool->setObjectName(QStringLiteral("TOeffnen"));
     connect(oeffnenTool, &QAction::triggered, oeffnen, &QAction::trigger);
-    toolWith(oeffnenTool, st->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("Öffnen..."));
+    toolWith(oeffnenTool, standardIcon(st, QStyle::SP_DialogOpenButton), QStringLiteral("Öffnen..."));
     oeffnen->setIcon(oeffnenTool->icon());
     bar->addSeparator();
     tool(routeAction(Route::Statistik, QString(), QStringLiteral("TStatistik"), this), ToolIcon::Statistik,
@@ -100,7 +101,7 @@ void TFAuswertung::buildMenus() {
     tool(routeAction(Route::Optionen, QString(), QStringLiteral("TOptionen"), this), ToolIcon::Optionen,
          QStringLiteral("Optionen"));
     toolWith(routeAction(Route::Aktualisierung, QString(), QStringLiteral("TAktualisierung"), this),
-             st->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Aktualisierung der Gewinnzahlen"));
+             standardIcon(st, QStyle::SP_BrowserReload), QStringLiteral("Aktualisierung der Gewinnzahlen"));
     tool(routeAction(Route::Spielscheincenter, QString(), QStringLiteral("TSpielscheincenter"), this),
          ToolIcon::Spielscheincenter, QStringLiteral("Spielscheincenter"));
     tool(routeAction(Route::Tippcenter, QString(), QStringLiteral("TTippcenter"), this), ToolIcon::Tippcenter,

@@ -8,6 +8,7 @@
 #include "ui/app/navigator.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
+#include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
 
@@ -83,11 +84,11 @@ TFOptionen::TFOptionen(logic::ProgramState& state, const logic::AppPaths& paths,
     layout->setSpacing(0);
 
     QToolBar* bar = makeToolBar(this);
-    addToolAction(bar, style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Speichern"),
+    addToolAction(bar, standardIcon(style(), QStyle::SP_DialogSaveButton), QStringLiteral("&Speichern"),
                   QStringLiteral("BSpeichern"), [this] { Speichern(); });
-    addToolAction(bar, style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Sch&ließen"),
+    addToolAction(bar, standardIcon(style(), QStyle::SP_DialogCloseButton), QStringLiteral("Sch&ließen"),
                   QStringLiteral("BSchliessen"), [this] { close(); });
-    helpFor(addToolAction(bar, style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Hilfe"),
+    helpFor(addToolAction(bar, standardIcon(style(), QStyle::SP_DialogHelpButton), QStringLiteral("&Hilfe"),
                           QStringLiteral("BHilfe"), {}),
             55);
     layout->addWidget(bar);
@@ -192,11 +193,11 @@ QWidget* TFOptionen::buildStartFileGroup() {
     EFile->setPlaceholderText(QStringLiteral("keine"));
     auto* browse = new QToolButton(box);
     browse->setObjectName(QStringLiteral("BSuchen"));
-    browse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    browse->setIcon(standardIcon(style(), QStyle::SP_DirOpenIcon));
     browse->setToolTip(QStringLiteral("Spielschein-Datei suchen"));
     auto* clear = new QToolButton(box);
     clear->setObjectName(QStringLiteral("BLeeren"));
-    clear->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton));
+    clear->setIcon(standardIcon(style(), QStyle::SP_LineEditClearButton));
     clear->setToolTip(QStringLiteral("Keine Datei beim Programmstart öffnen"));
     auto* now = new QPushButton(QStringLiteral("Spielschein-Datei jetzt öffnen"), box);
     now->setObjectName(QStringLiteral("BJetztOeffnen"));

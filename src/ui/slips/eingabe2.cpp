@@ -8,6 +8,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
+#include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
 #include "ui/slips/meldung_box.h"
@@ -61,7 +62,7 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
     QToolBar* bar = makeToolBar(this);
     const auto add = [this, bar](QStyle::StandardPixmap icon, const QString& text, const QString& name,
                                  std::function<void()> handler) {
-        return addToolAction(bar, style()->standardIcon(icon), text, name, std::move(handler));
+        return addToolAction(bar, standardIcon(style(), icon), text, name, std::move(handler));
     };
     add(QStyle::SP_FileIcon, QStringLiteral("Neu"), QStringLiteral("BNeu"), [this] { Neu(); });
     routeTo(add(QStyle::SP_FileDialogListView, QStringLiteral("Optionen"), QStringLiteral("BOptionen"), {}),
@@ -172,7 +173,7 @@ QWidget* TFEingabe2::buildHints() {
                                      std::function<void()> handler) {
         auto* b = new QToolButton(page);
         b->setObjectName(name);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(standardIcon(style(), icon));
         b->setIconSize({24, 24});
         b->setAutoRaise(false);
         b->setToolTip(tip);

@@ -7,6 +7,7 @@
 #include "logic/slips/slip_editor.h"
 #include "platform/sound.h"
 #include "ui/common/message_box.h"
+#include "ui/common/standard_icon.h"
 #include "ui/slips/meldung_box.h"
 #include "ui/slips/number_cell.h"
 #include "ui/slips/transfer_icon.h"
@@ -220,7 +221,7 @@ QWidget* TFrSschein::buildStrip() {
     BGo->setToolTip(QStringLiteral("Schein prüfen und in die Tabelle übertragen"));
     BGo->setIconSize({22, 22});
     BGo->setFixedSize(38, 30);
-    BDel = new QPushButton(style()->standardIcon(QStyle::SP_DialogResetButton), QString(), strip);
+    BDel = new QPushButton(standardIcon(style(), QStyle::SP_DialogResetButton), QString(), strip);
     BDel->setObjectName(QStringLiteral("BDel"));
     BDel->setToolTip(QStringLiteral("Alle Zahlen des Scheins löschen"));
     BDel->setFixedSize(38, 26);

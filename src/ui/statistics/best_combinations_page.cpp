@@ -5,6 +5,7 @@
 #include "logic/statistics/kombi_werte.h"
 #include "logic/statistics/statistik.h"
 #include "platform/spreadsheet.h"
+#include "ui/common/standard_icon.h"
 #include "ui/common/table_export.h"
 #include "ui/common/user_action.h"
 #include "ui/statistics/kombi_worker.h"
@@ -99,11 +100,11 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, st
     auto* buttons = new QHBoxLayout;
     BStart2 = new QPushButton(QStringLiteral("&Start"), this);
     BStart2->setObjectName(QStringLiteral("BStart2"));
-    BStart2->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    BStart2->setIcon(standardIcon(style(), QStyle::SP_MediaPlay));
     connect(BStart2, &QPushButton::clicked, this, [this] { runAction(this, [this] { BStart2Click(); }); });
     BStop = new QPushButton(this);
     BStop->setObjectName(QStringLiteral("BStop"));
-    BStop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    BStop->setIcon(standardIcon(style(), QStyle::SP_MediaStop));
     BStop->setToolTip(QStringLiteral("Suche anhalten"));
     BStop->setEnabled(false);
     connect(BStop, &QPushButton::clicked, this, [this] { BStopClick(); });

@@ -2,6 +2,7 @@
 
 #include "logic/core/program_state.h"
 #include "logic/statistics/free_search.h"
+#include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
 #include "ui/statistics/result_grid.h"
 
@@ -47,11 +48,11 @@ FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<i
     auto* pickButtons = new QHBoxLayout;
     auto* del = new QPushButton(QStringLiteral("&Löschen"), pickBox);
     del->setObjectName(QStringLiteral("BDel"));
-    del->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+    del->setIcon(standardIcon(style(), QStyle::SP_DialogResetButton));
     connect(del, &QPushButton::clicked, this, [this] { runAction(this, [this] { BDelClick(); }); });
     auto* start = new QPushButton(QStringLiteral("&Start"), pickBox);
     start->setObjectName(QStringLiteral("BStart"));
-    start->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    start->setIcon(standardIcon(style(), QStyle::SP_MediaPlay));
     connect(start, &QPushButton::clicked, this, [this] { runAction(this, [this] { BStartClick(); }); });
     pickButtons->addWidget(del);
     pickButtons->addStretch(1);

@@ -7,6 +7,7 @@
 #include "logic/statistics/statistik.h"
 #include "platform/spreadsheet.h"
 #include "ui/app/navigator.h"
+#include "ui/common/standard_icon.h"
 #include "ui/common/table_export.h"
 #include "ui/common/user_action.h"
 #include "ui/statistics/best_combinations_page.h"
@@ -135,7 +136,7 @@ QWidget* TFStatistik1::buildToolBar() {
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->setIconSize({18, 18});
     const auto add = [this, bar](QStyle::StandardPixmap icon, const QString& text, const QString& name) {
-        QAction* a = bar->addAction(style()->standardIcon(icon), text);
+        QAction* a = bar->addAction(standardIcon(style(), icon), text);
         a->setObjectName(name);
         a->setIconText(QString(text).remove(QLatin1Char('&')));
         return a;
