@@ -4,6 +4,7 @@
 // Then the whole `talvo-cli combos` run for quadruples over every draw from 02.02.2004 to
 // yesterday: start, reading the history, search and printing.
 
+#include "logic/statistics/combination_counter.h"
 #include "logic/statistics/kombi_suche.h"
 #include "support/cli_runner.h"
 #include "support/generated_history.h"
@@ -82,6 +83,25 @@ void BM_StraightKombiSuche(benchmark::State& state) {
         benchmark::DoNotOptimize(test::straightKombiSuche(draws, k));
     state.counters["draws"] = static_cast<double>(draws.size());
 }
+
+// Counting alone, with the widest kernel the processor offers (0) and with the plain one
+// every processor runs (1), for quadruples over all draws.
+void BM_CountQuadruples(benchmark::State& state) {
+    const auto kernel = state.range(0) == 0 ? logic::CombinationCounter::Kernel::Fastest
+                                            : logic::CombinationCounter::Kernel::Plain;
+    std::uint64_t total = 0;
+    for (auto _ : state) {
+        logic::CombinationCounter counter(allDraws(), 4, kernel);
+        counter.run([&](const std::uint32_t* counts, std::size_t n) {
+            total += counts[n - 1];
+            return true;
+        });
+    }
+    benchmark::DoNotOptimize(total);
+    state.SetLabel(state.range(0) == 0 && logic::CombinationCounter::wideKernelAvailable() ? "wide"
+                                                                                           : "plain");
+}
+BENCHMARK(BM_CountQuadruples)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // range(1) = 0 is "Alle".
 BENCHMARK(BM_KombiSuche)

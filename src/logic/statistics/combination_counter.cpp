@@ -33,17 +33,32 @@ constexpr int kHighest = 70;
 #define TALVO_POPCOUNT_CLONES
 #endif
 
-// counts[d] for d = last + 1..70: the draws holding the prefix and d.
+// counts[d] for d = last + 1..70: the draws holding the prefix and d. Four last numbers
+// at a time share each word of the prefix and keep their sums in registers.
 TALVO_POPCOUNT_CLONES void countPlain(const std::uint64_t* prefix, const std::uint64_t* block,
                                       std::size_t words, int last, std::uint32_t* counts) {
-    std::fill(counts + last + 1, counts + kHighest + 1, 0u);
-    for (std::size_t w = 0; w < words; ++w) {
-        const std::uint64_t t = prefix[w];
-        if (t == 0)
-            continue;
-        const std::uint64_t* row = block + w * kLanes;
-        for (int d = last + 1; d <= kHighest; ++d)
-            counts[d] += static_cast<std::uint32_t>(std::popcount(t & row[d]));
+    int d = last + 1;
+    for (; d + 3 <= kHighest; d += 4) {
+        std::uint64_t s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+        for (std::size_t w = 0; w < words; ++w) {
+            const std::uint64_t t = prefix[w];
+            const std::uint64_t* row = block + w * kLanes + d;
+            s0 += static_cast<std::uint64_t>(std::popcount(t & row[0]));
+            s1 += static_cast<std::uint64_t>(std::popcount(t & row[1]));
+            s2 += static_cast<std::uint64_t>(std::popcount(t & row[2]));
+            s3 += static_cast<std::uint64_t>(std::popcount(t & row[3]));
+        }
+        counts[d] = static_cast<std::uint32_t>(s0);
+        counts[d + 1] = static_cast<std::uint32_t>(s1);
+        counts[d + 2] = static_cast<std::uint32_t>(s2);
+        counts[d + 3] = static_cast<std::uint32_t>(s3);
+    }
+    for (; d <= kHighest; ++d) {
+        std::uint64_t sum = 0;
+        for (std::size_t w = 0; w < words; ++w)
+            sum += static_cast<std::uint64_t>(
+                std::popcount(prefix[w] & block[w * kLanes + static_cast<std::size_t>(d)]));
+        counts[d] = static_cast<std::uint32_t>(sum);
     }
 }
 
