@@ -13,6 +13,7 @@
 #include "ui/draws/import_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/export/export1.h"
 #include "ui/statistics/statistics_window.h"
 #include "ui/settings/optionen.h"
 #include "ui/slips/eingabe2.h"
@@ -29,6 +30,7 @@ Application::Application(const logic::AppPaths& paths, const QString& downloadBa
       state_(std::make_unique<logic::ProgramState>()), navigator_(std::make_unique<Navigator>()) {}
 
 Application::~Application() {
+    delete export_;
     delete aktuell_;
     delete eingabe_;
     delete optionen_;
@@ -104,6 +106,10 @@ void Application::createWindows() {
     });
     runAction(start_, [this] { aktuell_->FormCreate(); });
     navigator_->addWindow(Route::Aktualisierung, aktuell_);
+
+    export_ = new TFExport1(*state_, paths_);
+    runAction(start_, [this] { export_->FormCreate(); });
+    navigator_->addWindow(Route::Ziehungsexport, export_);
 
     navigator_->addWindowOnDemand(Route::Archivimport, [this] {
         auto* window = new TFImport(*state_, paths_);

@@ -21,6 +21,7 @@ class TFAktuell1;
 class TFStatistik1;
 class TFOptionen;
 class TFEingabe2;
+class TFExport1;
 
 // The program as a whole: owns the shared lists, the paths and the long-lived windows,
 // and runs the start-up in its fixed order.
@@ -42,6 +43,7 @@ public:
     TFOptionen* optionsWindow() const { return optionen_; }
     TFEingabe2* slipCentre() const { return eingabe_; }
     TFAktuell1* updateWindow() const { return aktuell_; }
+    TFExport1* drawExportWindow() const { return export_; }
     Navigator& navigator() { return *navigator_; }
 
     // Where Demo.tix and the help lie: the executable's folder, or the installed share
@@ -68,6 +70,7 @@ private:
     TFOptionen* optionen_ = nullptr;
     TFEingabe2* eingabe_ = nullptr;
     TFAktuell1* aktuell_ = nullptr;
+    TFExport1* export_ = nullptr;
 };
 
 } // namespace talvo::ui

@@ -1,0 +1,235 @@
+#include "logic/core/history_file.h"
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "platform/spreadsheet.h"
+#include "support/history_builder.h"
+#include "support/named_child.h"
+#include "support/temp_paths.h"
+#include "support/workbook_reader.h"
+#include "ui/app/application.h"
+#include "ui/app/navigator.h"
+#include "ui/common/clock.h"
+#include "ui/common/message_box.h"
+#include "ui/evaluation/main_window.h"
+#include "ui/export/export1.h"
+
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace talvo;
+using test::namedChild;
+
+// Draws from Mon 26.02.2024 on, Sundays without a draw; Thursday 29.02. still a placeholder.
+// The last one lies on Sat 30.03.2024.
+class ExportWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir data;
+    logic::AppPaths paths;
+    QStringList messages;
+    QStringList opened;
+    platform::SpreadsheetDesktop desktop{true, [this](const QString& path) { opened << path; }};
+    const QDate today = QDate(2024, 4, 2);
+
+    static logic::DrawHistory history() {
+        logic::DrawHistory h = test::drawDays(QDate(2024, 2, 26), 30);
+        h[3].GZ = {};
+        h[4].plus5.setText(QStringLiteral("01234"));
+        return h;
+    }
+    static QDateEdit* date(QWidget& w, const char* name) { return namedChild<QDateEdit>(w, name); }
+    static QRadioButton* choice(QWidget& w, int c) {
+        return namedChild<QRadioButton>(w, QStringLiteral("RG1_%1").arg(c));
+    }
+    static void exportNow(QWidget& w) { namedChild<QPushButton>(w, "BExcel1")->click(); }
+    QStringList workbooks() const { return QDir(data.path()).entryList({QStringLiteral("*.xlsx")}); }
+
+private slots:
+    void init() {
+        paths = test::pathsIn(data);
+        messages.clear();
+        opened.clear();
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return true;
+        });
+        ui::setClockForTests([this] { return QDateTime(today, QTime(9, 30)); });
+        platform::setSpreadsheetDesktopForTests(&desktop);
+    }
+    void cleanup() {
+        platform::setSpreadsheetDesktopForTests(nullptr);
+        ui::setClockForTests({});
+        ui::setMessageHook({});
+        for (const QString& name : workbooks())
+            QFile::remove(data.filePath(name));
+    }
+
+    void setUpFromTheHistoryAtCreation() {
+        logic::ProgramState state;
+        state.setHistory(history());
+        ui::TFExport1 w(state, paths);
+        w.FormCreate();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Excel-Export"));
+        QCOMPARE(w.objectName(), QStringLiteral("FExport1"));
+        QCOMPARE(ui::helpContext(&w), 130);
+        QCOMPARE(namedChild<QGroupBox>(w, "RG1")->title(), QStringLiteral("Export für..."));
+        const QStringList texts = {"Gewinnzahlen und plus 5", "nur Gewinnzahlen", "nur plus 5"};
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(choice(w, c)->text(), texts[c]);
+        QVERIFY(choice(w, 0)->isChecked());
+        QCOMPARE(date(w, "DateV")->date(), QDate(2004, 2, 2));
+        QCOMPARE(date(w, "DateB")->date(), QDate(2024, 3, 30));
+        QVERIFY(date(w, "DateV")->isEnabled());
+    }
+
+    void rangeRulesPullTheDatesBack() {
+        logic::ProgramState state;
+        state.setHistory(history());
+        ui::TFExport1 w(state, paths);
+        w.FormCreate();
+        QDateEdit* von = date(w, "DateV");
+        QDateEdit* bis = date(w, "DateB");
+        von->setDate(QDate(2024, 3, 12));
+        QCOMPARE(von->date(), QDate(2024, 3, 12));
+        von->setDate(QDate(2024, 3, 31)); // after the end date
+        QCOMPARE(von->date(), QDate(2024, 3, 30));
+        von->setDate(QDate(2003, 12, 24)); // before the first KENO draw
+        QCOMPARE(von->date(), QDate(2004, 2, 2));
+        bis->setDate(QDate(2024, 6, 1)); // in the future
+        QCOMPARE(bis->date(), today);
+        von->setDate(QDate(2024, 3, 20));
+        bis->setDate(QDate(2024, 3, 1)); // before the start date
+        QCOMPARE(bis->date(), QDate(2024, 3, 20));
+        QCOMPARE(von->date(), QDate(2024, 3, 20));
+        // The calendars offer only days inside the bounds.
+        QCOMPARE(von->maximumDate(), QDate(2024, 3, 20));
+        QCOMPARE(bis->minimumDate(), QDate(2024, 3, 20));
+        QCOMPARE(bis->maximumDate(), today);
+    }
+
+    void exportsEveryStoredDrawWithItsPlus5AsText() {
+        logic::ProgramState state;
+        state.setHistory(history());
+        ui::TFExport1 w(state, paths);
+        w.FormCreate();
+        exportNow(w);
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
+        QCOMPARE(opened, QStringList{data.filePath(QStringLiteral("Gewinnzahlen und plus 5.xlsx"))});
+        const test::Workbook book = test::readWorkbook(opened[0], {QStringLiteral("W5")});
+        QVERIFY2(book.ok, qPrintable(book.error));
+        QCOMPARE(book.sheets(), QStringList{"Gewinnzahlen und plus 5"});
+        QCOMPARE(book.dimensions(), QStringLiteral("A1:W30")); // 29 draws, the placeholder left out
+        QCOMPARE(book.row(1, 3), (QStringList{"Veranstaltung", "Datum", "Zahl 1"}));
+        QCOMPARE(book.cell(QStringLiteral("V1")), QStringLiteral("Zahl 20"));
+        QCOMPARE(book.cell(QStringLiteral("W1")), QStringLiteral("plus 5"));
+        QCOMPARE(book.row(2, 2), (QStringList{"1", "26.02.2024"}));
+        QCOMPARE(book.row(4, 2), (QStringList{"3", "28.02.2024"}));
+        QCOMPARE(book.row(5, 2), (QStringList{"5", "01.03.2024"})); // the number stays the position + 1
+        QCOMPARE(book.cell(QStringLiteral("W5")), QStringLiteral("01234"));
+        QVERIFY(book.isText(QStringLiteral("W5")));
+        QCOMPARE(book.numberFormat(QStringLiteral("W5")), QStringLiteral("@"));
+        QCOMPARE(book.row(30, 2), (QStringList{"30", "30.03.2024"}));
+        const logic::TKenoZahlen& last = state.history().back();
+        for (int z = 0; z < 20; ++z)
+            QCOMPARE(book.cell(QStringLiteral("%1%2").arg(QChar(u'C' + z)).arg(30)), QString::number(last.GZ[z]));
+    }
+
+    void exportsTheDrawsInsideARangeOfDaysWithoutDraws() {
+        logic::ProgramState state;
+        state.setHistory(history());
+        ui::TFExport1 w(state, paths);
+        w.FormCreate();
+        choice(w, 2)->click();
+        date(w, "DateV")->setDate(QDate(2024, 3, 3)); // Sundays
+        date(w, "DateB")->setDate(QDate(2024, 3, 10));
+        exportNow(w);
+        QCOMPARE(opened, QStringList{data.filePath(QStringLiteral("nur plus 5.xlsx"))});
+        const test::Workbook plus5 = test::readWorkbook(opened[0]);
+        QVERIFY2(plus5.ok, qPrintable(plus5.error));
+        QCOMPARE(plus5.sheets(), QStringList{"nur plus 5"});
+        QCOMPARE(plus5.dimensions(), QStringLiteral("A1:C7"));
+        QCOMPARE(plus5.row(1, 3), (QStringList{"Veranstaltung", "Datum", "plus 5"}));
+        QCOMPARE(plus5.row(2, 3), (QStringList{"7", "04-03-2024", "10006"}));
+        QCOMPARE(plus5.row(7, 3), (QStringList{"12", "09-03-2024", "10011"}));
+        QVERIFY(plus5.isText(QStringLiteral("C7")));
+
+        choice(w, 1)->click();
+        exportNow(w);
+        QCOMPARE(opened.size(), 2);
+        const test::Workbook numbers = test::readWorkbook(opened[1]);
+        QCOMPARE(numbers.sheets(), QStringList{"nur Gewinnzahlen"});
+        QCOMPARE(numbers.dimensions(), QStringLiteral("A1:V7"));
+        QCOMPARE(numbers.row(2, 2), (QStringList{"7", "04.03.2024"}));
+        QVERIFY(!numbers.isText(QStringLiteral("C2")));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void aRangeWithoutDrawsGivesAMessageAndNoWorkbook() {
+        logic::ProgramState state;
+        state.setHistory(history());
+        ui::TFExport1 w(state, paths);
+        w.FormCreate();
+        date(w, "DateB")->setDate(QDate(2024, 2, 25));
+        exportNow(w);
+        QCOMPARE(messages, QStringList{"Vom 02.02.2004 bis zum 25.02.2024 ist keine Ziehung gespeichert."});
+        QVERIFY(opened.isEmpty());
+        QVERIFY(workbooks().isEmpty());
+    }
+
+    void anEmptyHistoryWaitsForTheFirstDraw() {
+        logic::ProgramState state;
+        ui::TFExport1 w(state, paths);
+        w.FormCreate();
+        QVERIFY(w.findChildren<QRadioButton*>().isEmpty());
+        QVERIFY(!date(w, "DateV")->isEnabled());
+        exportNow(w);
+        QCOMPARE(messages, QStringList{"Es ist noch keine Ziehung gespeichert, die exportiert werden könnte."});
+        QVERIFY(workbooks().isEmpty());
+
+        state.setHistory({test::draw(QDate(2024, 3, 1), {})}); // a placeholder is no draw
+        QVERIFY(w.findChildren<QRadioButton*>().isEmpty());
+
+        logic::DrawHistory draws = history();
+        draws.resize(10);
+        state.setHistory(draws);
+        QCOMPARE(w.findChildren<QRadioButton*>().size(), 3);
+        QVERIFY(choice(w, 0)->isChecked());
+        QVERIFY(date(w, "DateV")->isEnabled());
+        QCOMPARE(date(w, "DateV")->date(), QDate(2004, 2, 2));
+        QCOMPARE(date(w, "DateB")->date(), QDate(2024, 3, 7));
+
+        // Set up once: later draws leave the choices and dates as they are.
+        choice(w, 1)->click();
+        state.setHistory(history());
+        QCOMPARE(w.findChildren<QRadioButton*>().size(), 3);
+        QVERIFY(choice(w, 1)->isChecked());
+        QCOMPARE(date(w, "DateB")->date(), QDate(2024, 3, 7));
+        exportNow(w);
+        QCOMPARE(test::readWorkbook(opened.value(0)).dimensions(), QStringLiteral("A1:V10"));
+    }
+
+    void theMainWindowsButtonShowsTheWindowMadeAtStart() {
+        logic::KenoZahlenSchreiben(paths.historyFile(), history());
+        ui::Application program(paths);
+        program.start();
+        ui::TFExport1* w = program.drawExportWindow();
+        QVERIFY(w);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(date(*w, "DateB")->date(), QDate(2024, 3, 30));
+        auto* button = program.mainWindow()->findChild<QPushButton*>(QStringLiteral("BExcel"));
+        QVERIFY(button->isEnabled());
+        button->click();
+        QVERIFY(w->isVisible());
+        namedChild<QPushButton>(*w, "BSchliessen")->click();
+        QVERIFY(!w->isVisible());
+        QCOMPARE(program.drawExportWindow(), w); // hidden, not gone
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
+    }
+};
+
+QTEST_MAIN(ExportWindowTest)
+#include "test_export_window.moc"
