@@ -16,6 +16,7 @@
 #include <QButtonGroup>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -166,6 +167,22 @@ private slots:
         QCOMPARE(numbers.row(2, 2), (QStringList{"7", "04.03.2024"}));
         QVERIFY(!numbers.isText(QStringLiteral("C2")));
         QVERIFY(messages.isEmpty());
+    }
+
+    void aTypedRangeCountsWithoutEnter() {
+        logic::ProgramState state;
+        state.setHistory(history());
+        ui::TFExport1 w(state, paths);
+        w.FormCreate();
+        choice(w, 2)->click();
+        date(w, "DateV")->findChild<QLineEdit*>()->setText(QStringLiteral("30.03.2024"));
+        date(w, "DateB")->findChild<QLineEdit*>()->setText(QStringLiteral("05.04.2024")); // after today
+        exportNow(w);
+        QCOMPARE(date(w, "DateB")->date(), today);
+        QCOMPARE(opened.size(), 1);
+        const test::Workbook book = test::readWorkbook(opened[0]);
+        QCOMPARE(book.dimensions(), QStringLiteral("A1:C2"));
+        QCOMPARE(book.row(2, 2), (QStringList{"30", "30-03-2024"}));
     }
 
     void aRangeWithoutDrawsGivesAMessageAndNoWorkbook() {

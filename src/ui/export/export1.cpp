@@ -144,6 +144,9 @@ void TFExport1::showEvent(QShowEvent* event) {
 }
 
 void TFExport1::BExcel1Click() {
+    // A date typed but not yet confirmed is the range the user sees.
+    DateV->interpretText();
+    DateB->interpretText();
     const logic::DrawHistory& history = state_.history();
     const logic::ExportBereich bereich = logic::ziehungsBereich(history, DateV->date(), DateB->date());
     const int wahl = RG1->checkedId();
