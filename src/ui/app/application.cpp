@@ -17,6 +17,7 @@
 #include "ui/statistics/statistics_window.h"
 #include "ui/settings/optionen.h"
 #include "ui/slips/eingabe2.h"
+#include "ui/tips/tip_centre.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,7 @@ Application::Application(const logic::AppPaths& paths, const QString& downloadBa
 Application::~Application() {
     delete export_;
     delete aktuell_;
+    delete tipp_;
     delete eingabe_;
     delete optionen_;
     delete statistik_;
@@ -98,6 +100,17 @@ void Application::createWindows() {
 
     eingabe_ = new TFEingabe2(*state_, paths_);
     navigator_->addWindow(Route::Spielscheincenter, eingabe_);
+
+    TippcenterVerbindungen verbindungen;
+    verbindungen.statistikAuswahl = [this](int anzahlIndex) { statistik_->setAnzahlIndex(anzahlIndex); };
+    verbindungen.scheinLaden = [this](const logic::TGetippt& record) {
+        eingabe_->ScheinLaden(record);
+        navigator_->go(Route::Spielscheincenter);
+    };
+    tipp_ = new TFTipp1(*state_, paths_, statistik_->statistik(), std::move(verbindungen));
+    runAction(start_, [this] { tipp_->FormCreate(statistik_->anzahlIndex()); });
+    statistik_->tippcenterKoppeln({[this](int anzahlIndex) { tipp_->setAnzahlIndex(anzahlIndex); }});
+    navigator_->addWindow(Route::Tippcenter, tipp_);
 
     aktuell_ = new TFAktuell1(*state_, paths_, downloadBase_);
     connect(aktuell_, &TFAktuell1::updateFinished, this, [this](bool merged) {

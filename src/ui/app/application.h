@@ -22,6 +22,7 @@ class TFStatistik1;
 class TFOptionen;
 class TFEingabe2;
 class TFExport1;
+class TFTipp1;
 
 // The program as a whole: owns the shared lists, the paths and the long-lived windows,
 // and runs the start-up in its fixed order.
@@ -42,6 +43,7 @@ public:
     TFStatistik1* statisticsWindow() const { return statistik_; }
     TFOptionen* optionsWindow() const { return optionen_; }
     TFEingabe2* slipCentre() const { return eingabe_; }
+    TFTipp1* tipCentre() const { return tipp_; }
     TFAktuell1* updateWindow() const { return aktuell_; }
     TFExport1* drawExportWindow() const { return export_; }
     Navigator& navigator() { return *navigator_; }
@@ -69,6 +71,7 @@ private:
     TFStatistik1* statistik_ = nullptr;
     TFOptionen* optionen_ = nullptr;
     TFEingabe2* eingabe_ = nullptr;
+    TFTipp1* tipp_ = nullptr;
     TFAktuell1* aktuell_ = nullptr;
     TFExport1* export_ = nullptr;
 };
