@@ -1,5 +1,5 @@
 # Checks that the layers keep their direction: src/logic includes no Qt Gui, Widgets,
-# Network, Multimedia, Print Support or Help header (in any spelling) and nothing of
+# Network, Multimedia, Print Support, Help or Charts header (in any spelling) and nothing of
 # platform, ui or app; src/platform includes nothing of ui or app.
 #
 #   cmake -DSOURCE_DIR=<folder holding logic/ and platform/> -DQT_HEADERS=<Qt include root> -P check_layers.cmake
@@ -15,7 +15,7 @@ file(GLOB core_headers RELATIVE "${QT_HEADERS}/QtCore" "${QT_HEADERS}/QtCore/*")
 string(TOLOWER "${core_headers}" core_headers)
 set(forbidden_modules)
 set(forbidden_headers)
-foreach(module QtGui QtWidgets QtNetwork QtMultimedia QtMultimediaWidgets QtPrintSupport QtHelp)
+foreach(module QtGui QtWidgets QtNetwork QtMultimedia QtMultimediaWidgets QtPrintSupport QtHelp QtCharts)
   string(TOLOWER ${module} lower)
   list(APPEND forbidden_modules ${lower})
   if(IS_DIRECTORY "${QT_HEADERS}/${module}")

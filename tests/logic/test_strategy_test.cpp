@@ -70,6 +70,17 @@ TEST(Quoten, ReturnsMatchThePayoutTable) {
     EXPECT_DOUBLE_EQ(Quoten(2).gewinnchance(), 190.0 / 2415.0);
 }
 
+TEST(Quoten, ChanceOfAtLeastOnePrizeInSeveralDraws) {
+    const TypQuoten q = Quoten(2);
+    const double p = 190.0 / 2415.0;
+    EXPECT_EQ(q.gewinnchanceIn(0), 0.0);
+    EXPECT_DOUBLE_EQ(q.gewinnchanceIn(1), p);
+    EXPECT_DOUBLE_EQ(q.gewinnchanceIn(2), 1 - (1 - p) * (1 - p));
+    EXPECT_NEAR(q.gewinnchanceIn(30), 1 - std::pow(1 - p, 30), 1e-15);
+    for (int t = 2; t <= 10; ++t)
+        EXPECT_GT(Quoten(t).gewinnchanceIn(100000), 0.999999) << t;
+}
+
 TEST(KlassenFenster, SlidingSetsEqualTheFrequencyStatisticsOfTheSameDraws) {
     const DrawHistory all = generatedHistory(420, QDate(2010, 1, 4), 11);
     for (int n : {10, 18, 313, 0}) {

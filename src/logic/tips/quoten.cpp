@@ -2,6 +2,8 @@
 
 #include "logic/core/tables.h"
 
+#include <cmath>
+
 namespace talvo::logic {
 
 namespace {
@@ -51,6 +53,13 @@ double TypQuoten::gewinnchance() const {
         if (faktor[h] > 0)
             summe += wege[h];
     return bruch(summe, alle);
+}
+
+double TypQuoten::gewinnchanceIn(int ziehungen) const {
+    if (ziehungen <= 0)
+        return 0.0;
+    // 1 - (1 - p)^n, without losing the small chances of few draws to rounding.
+    return -std::expm1(ziehungen * std::log1p(-gewinnchance()));
 }
 
 } // namespace talvo::logic

@@ -20,6 +20,8 @@ struct TypQuoten {
     double rueckfluss() const;
     // The chance that a field wins anything.
     double gewinnchance() const;
+    // The chance that a field played in n draws wins at least once.
+    double gewinnchanceIn(int ziehungen) const;
 };
 
 // Odds of a type 2..10.

@@ -17,6 +17,7 @@
 #include "ui/statistics/statistics_window.h"
 #include "ui/settings/optionen.h"
 #include "ui/slips/eingabe2.h"
+#include "ui/tips/strategy_test_window.h"
 #include "ui/tips/tip_centre.h"
 
 #include <QApplication>
@@ -111,6 +112,18 @@ void Application::createWindows() {
     runAction(start_, [this] { tipp_->FormCreate(statistik_->anzahlIndex()); });
     statistik_->tippcenterKoppeln({[this](int anzahlIndex) { tipp_->setAnzahlIndex(anzahlIndex); }});
     navigator_->addWindow(Route::Tippcenter, tipp_);
+    navigator_->addWindowOnDemand(Route::Strategietest, [this] {
+        StrategieTestVorgabe vorgabe;
+        vorgabe.strategie = tipp_->strategie();
+        for (int typ : tipp_->typen())
+            if (typ > 0) {
+                vorgabe.typ = typ;
+                break;
+            }
+        vorgabe.anzahlIndex = std::max(0, tipp_->anzahlIndex());
+        vorgabe.einsatzIndex = state_->Einstellungen.einsatzIndex;
+        return new TFStrategieTest(*state_, paths_, vorgabe);
+    });
 
     aktuell_ = new TFAktuell1(*state_, paths_, downloadBase_);
     connect(aktuell_, &TFAktuell1::updateFinished, this, [this](bool merged) {

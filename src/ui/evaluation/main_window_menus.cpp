@@ -60,6 +60,8 @@ void TFAuswertung::buildMenus() {
     extras->addAction(routeAction(Route::Optionen, QStringLiteral("&Optionen"), QStringLiteral("MOptionen"), this));
     extras->addAction(routeAction(Route::Aktualisierung, QStringLiteral("&Aktualisierung der Gewinnzahlen"),
                                   QStringLiteral("MAktualisierung"), this));
+    extras->addAction(routeAction(Route::Strategietest, QStringLiteral("Strategie-&Test..."),
+                                  QStringLiteral("MStrategietest"), this));
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     auto* inhalt = hilfe->addAction(QStringLiteral("&Inhalt..."));

@@ -113,6 +113,9 @@ QWidget* TFTipp1::buildToolBar() {
     routeTo(add(QStyle::SP_FileDialogContentsView, QStringLiteral("Statistik"), QStringLiteral("BStatistik"),
                 {}),
             Route::Statistik);
+    routeTo(add(QStyle::SP_FileDialogDetailedView, QStringLiteral("Strategie-Test"),
+                QStringLiteral("BStrategieTest"), {}),
+            Route::Strategietest);
     bar->addSeparator();
     QAction* schliessen = add(QStyle::SP_DialogCloseButton, QStringLiteral("Schließen"),
                               QStringLiteral("BSchliessen"), [this] { close(); });

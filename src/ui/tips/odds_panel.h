@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QSpinBox;
+class QTableWidget;
+
+namespace talvo::ui {
+
+// The odds of a KENO type, or of all types: per number of hits the chance as "1 zu ...",
+// the payout factor and its share of the expected return; per type the expected return,
+// the chance of any prize and the chance of at least one prize in a chosen number of draws.
+class OddsPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit OddsPanel(QWidget* parent = nullptr);
+
+    void setTyp(int typ);
+
+  private:
+    void refresh();
+
+    int typ_ = 2;
+    QCheckBox* alleTypen_;
+    QSpinBox* ziehungen_;
+    QTableWidget* treffer_;
+    QTableWidget* typen_;
+};
+
+// A chance as "1 zu 4,2"; "–" for a chance of nothing.
+QString chanceText(double probability);
+
+} // namespace talvo::ui

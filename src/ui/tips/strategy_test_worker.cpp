@@ -1,0 +1,26 @@
+#include "ui/tips/strategy_test_worker.h"
+
+#include "logic/core/error.h"
+
+#include <QThreadPool>
+
+namespace talvo::ui {
+
+StrategieTestWorker::StrategieTestWorker(logic::DrawHistory history,
+                                         const logic::StrategieTestParameter& parameter, QObject* parent)
+    : QObject(parent), history_(std::move(history)), parameter_(parameter) {}
+
+void StrategieTestWorker::start(QThreadPool& pool) {
+    pool.start([this] {
+        // An error cannot cross the thread; its text goes back with the result.
+        try {
+            result_ = logic::StrategieTest(history_, parameter_, &stop_,
+                                           [this](int done, int total) { emit progress(done, total); });
+        } catch (const logic::Error& e) {
+            error_ = e.text();
+        }
+        emit finished();
+    });
+}
+
+} // namespace talvo::ui
