@@ -9,7 +9,6 @@
 #include <QDate>
 #include <QStringDecoder>
 #include <algorithm>
-#include <cmath>
 #include <unordered_map>
 
 namespace talvo::logic {
