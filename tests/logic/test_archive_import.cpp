@@ -343,6 +343,17 @@ TEST(MergeArchive, FillsEveryDrawDayBetweenTwoRecordsWhenItWrites) {
     }
 }
 
+TEST(MergeArchive, RefusesGapsBeyondWhatTheProgramKeeps) {
+    // A draw stored by mistake in the year 2400 would be reached by two million empty days.
+    const DrawHistory stored = {draw(QDate(2024, 3, 4), run20(1)), draw(QDate(2400, 1, 1), run20(2))};
+    try {
+        mergeArchive(stored, fileOf({row(day(2024, 3, 5), run20(3))}), false);
+        ADD_FAILURE();
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.text().contains(QStringLiteral("01.01.2400"))) << e.text().toStdString();
+    }
+}
+
 TEST(MergeArchive, RefusesAHistoryOutOfDayOrder) {
     struct Case {
         DrawHistory history;

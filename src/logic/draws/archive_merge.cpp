@@ -11,6 +11,9 @@ namespace talvo::logic {
 
 namespace {
 
+// A century of daily draws with room to spare.
+constexpr long long kMostImportedRecords = 50000;
+
 // The import places draws by their day, so the history must hold one record per day in
 // date order; it names the first record that breaks this.
 void checkDayOrder(const DrawHistory& history) {
@@ -70,10 +73,22 @@ void takeDraw(TKenoZahlen& record, const ArchiveDraw& row) {
 
 // The evaluation counts a slip's running time by position, so every draw day between two
 // records gets one: an empty record with just its date, as storing a draw after a gap does.
+// A record dated far ahead (mistyped by hand) would otherwise grow the history by millions
+// of empty records, beyond what the program loads again.
 DrawHistory withGapsFilled(const DrawHistory& history) {
     const DrawCalendar calendar(history);
+    long long records = static_cast<long long>(history.size());
+    for (std::size_t i = 1; i < history.size(); ++i)
+        records +=
+            calendar.drawDaysBetween(wholeDay(history[i - 1].datum) + 1, wholeDay(history[i].datum) - 1);
+    if (records > kMostImportedRecords)
+        throw Error(
+            QStringLiteral("Mit den Tagen zwischen den Ziehungen bis zum %1 ergäbe der Import %2 Ziehungen, "
+                           "mehr als das Programm verwaltet.\r\rDer Import ändert nichts.")
+                .arg(serialToText(history.back().datum))
+                .arg(records));
     DrawHistory filled;
-    filled.reserve(history.size());
+    filled.reserve(static_cast<std::size_t>(records));
     for (std::size_t i = 0; i < history.size(); ++i) {
         if (i > 0) {
             const int next = wholeDay(history[i].datum);
