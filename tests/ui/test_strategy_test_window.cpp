@@ -16,9 +16,9 @@
 #include <QAction>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QCheckBox>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -92,13 +92,15 @@ class StrategyTestWindowTest : public QObject {
         const logic::StrategieTestErgebnis expected = logic::StrategieTest(state->history(), p);
         const logic::StrategieTestErgebnis& r = window->ergebnis();
         QCOMPARE(r.ziehungen.size(), expected.ziehungen.size());
-        QCOMPARE(r.ziehungen.size(), std::size_t{test::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))});
+        QCOMPARE(r.ziehungen.size(),
+                 std::size_t{test::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))});
         QCOMPARE(r.gewinn, expected.gewinn);
         QCOMPARE(r.zufallGewinn, expected.zufallGewinn);
         QCOMPARE(r.einsatz, 2 * static_cast<long long>(r.ziehungen.size()));
         QCOMPARE(child<QLabel>("LErgebnis")->text(),
                  QStringLiteral("Ihre Strategie: %1 % zurück — Zufall: %2 %")
-                     .arg(logic::formatNumber(expected.rueckfluss(), 1), logic::formatNumber(expected.zufallRueckfluss(), 1)));
+                     .arg(logic::formatNumber(expected.rueckfluss(), 1),
+                          logic::formatNumber(expected.zufallRueckfluss(), 1)));
         QVERIFY(child<QLabel>("LHinweis")->text().contains(QStringLiteral("nur mit den Ziehungen davor")));
 
         // Both charts: the two balances per tested draw, observed and expected hits per count.
@@ -110,7 +112,8 @@ class StrategyTestWindowTest : public QObject {
         auto* bars = qobject_cast<QBarSeries*>(child<QChartView>("CTreffer")->chart()->series()[0]);
         QCOMPARE(bars->barSets()[0]->count(), 5);
         for (int h = 0; h <= 4; ++h) {
-            QCOMPARE(bars->barSets()[0]->at(h), static_cast<double>(expected.treffer[static_cast<std::size_t>(h)]));
+            QCOMPARE(bars->barSets()[0]->at(h),
+                     static_cast<double>(expected.treffer[static_cast<std::size_t>(h)]));
             QCOMPARE(bars->barSets()[1]->at(h), expected.erwartet[static_cast<std::size_t>(h)]);
         }
 
@@ -150,8 +153,10 @@ class StrategyTestWindowTest : public QObject {
         QCOMPARE(odds->item(0, 2)->text(), ui::chanceText(q.wahrscheinlichkeit(4)));
         QCOMPARE(odds->item(0, 3)->text(), QString::number(q.faktor[4]));
         auto* types = child<QTableWidget>("GTypen");
-        QCOMPARE(types->item(0, 1)->text(), logic::formatNumber(100 * q.rueckfluss(), 2) + QStringLiteral(" %"));
-        QCOMPARE(types->item(0, 3)->text(), logic::formatNumber(100 * q.gewinnchanceIn(30), 2) + QStringLiteral(" %"));
+        QCOMPARE(types->item(0, 1)->text(),
+                 logic::formatNumber(100 * q.rueckfluss(), 2) + QStringLiteral(" %"));
+        QCOMPARE(types->item(0, 3)->text(),
+                 logic::formatNumber(100 * q.gewinnchanceIn(30), 2) + QStringLiteral(" %"));
         child<QComboBox>("CBTyp")->setCurrentIndex(0);
         QCOMPARE(odds->rowCount(), 3);
         test::namedChild<QCheckBox>(*window, "CBAlleTypen")->setChecked(true);

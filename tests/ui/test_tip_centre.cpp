@@ -162,7 +162,8 @@ class TipCentreTest : public QObject {
         QCOMPARE(window->anzahlIndex(), 7);
         QCOMPARE(runs.count(), 1);
         QCOMPARE(statistikAuswahl, QList<int>{7});
-        QVERIFY(statistik->ergebnis(logic::StatArt::Zahlen)->ueberschrift.contains(QStringLiteral("50 Ziehungen")));
+        QVERIFY(statistik->ergebnis(logic::StatArt::Zahlen)
+                    ->ueberschrift.contains(QStringLiteral("50 Ziehungen")));
 
         const auto zeilen = logic::klassenZeilen(state->KlassenMengen);
         int numbers = 0;
@@ -190,7 +191,8 @@ class TipCentreTest : public QObject {
         child<QRadioButton>("RGAnzahl_0")->click();
         QCOMPARE(runs.count(), 2);
         QCOMPARE(statistikAuswahl, (QList<int>{7, 0}));
-        QVERIFY(statistik->ergebnis(logic::StatArt::Zahlen)->ueberschrift.contains(QStringLiteral("400 Ziehungen")));
+        QVERIFY(statistik->ergebnis(logic::StatArt::Zahlen)
+                    ->ueberschrift.contains(QStringLiteral("400 Ziehungen")));
         // A statistics run started elsewhere shows in the rows too.
         statistik->HaeufigkeitenBerechnen(10);
         QCOMPARE(rowTexts(), expectedRowTexts());
@@ -223,7 +225,8 @@ class TipCentreTest : public QObject {
             ui::CellStrip* row = strip(QStringLiteral("PTipp%1").arg(k + 1));
             QCOMPARE(row->isVisibleTo(window.get()), k < 2);
             if (k < 2) {
-                QCOMPARE(row->text(), logic::zahlenText(tipp.spieltipps.spiele[static_cast<std::size_t>(k)].zahlen));
+                QCOMPARE(row->text(),
+                         logic::zahlenText(tipp.spieltipps.spiele[static_cast<std::size_t>(k)].zahlen));
                 QCOMPARE(row->cells()[0].ground, QColor(224, 255, 255));
             }
         }
@@ -254,7 +257,8 @@ class TipCentreTest : public QObject {
         generate();
         QVERIFY(child<QLabel>("IErgaenzt1")->isVisibleTo(window.get()));
         QVERIFY(!child<QLabel>("IErgaenzt2")->isVisibleTo(window.get())); // 4 > 2: no completion
-        QVERIFY(child<QLabel>("LLegende")->text() == QStringLiteral("= der Auswahlbereich wurde um Zufallszahlen ergänzt"));
+        QVERIFY(child<QLabel>("LLegende")->text() ==
+                QStringLiteral("= der Auswahlbereich wurde um Zufallszahlen ergänzt"));
 
         window->setStrategie(logic::kZufall);
         generate();
@@ -363,8 +367,9 @@ class TipCentreTest : public QObject {
         QCOMPARE(stats->anzahlIndex(), 3);
         test::namedChild<QRadioButton>(*stats, "RG1_8")->click();
         QCOMPARE(tipp->anzahlIndex(), 8);
-        QVERIFY(stats->statistik().ergebnis(logic::StatArt::Zahlen)->ueberschrift.contains(
-            QStringLiteral("100 Ziehungen")));
+        QVERIFY(stats->statistik()
+                    .ergebnis(logic::StatArt::Zahlen)
+                    ->ueberschrift.contains(QStringLiteral("100 Ziehungen")));
 
         // The main window's tool button, its help panel's star and the statistics window lead here.
         auto* main = program.mainWindow();

@@ -93,7 +93,8 @@ void OddsPanel::refresh() {
     const int n = ziehungen_->value();
     treffer_->setRowCount(0);
     typen_->setRowCount(last - first + 1);
-    typen_->setHorizontalHeaderItem(3, new QTableWidgetItem(QStringLiteral("Mindestens ein Gewinn in %1 Ziehungen").arg(n)));
+    typen_->setHorizontalHeaderItem(
+        3, new QTableWidgetItem(QStringLiteral("Mindestens ein Gewinn in %1 Ziehungen").arg(n)));
     for (int t = first; t <= last; ++t) {
         const logic::TypQuoten q = logic::Quoten(t);
         for (int h = t; h >= 0; --h) {

@@ -47,12 +47,13 @@ std::pair<double, double> padded(double low, double high) {
 } // namespace
 
 QChartView* balanceChart(QWidget* parent) {
-    return chartView(QStringLiteral("CVerlauf"), QStringLiteral("Kontostand nach jeder Ziehung (Euro)"), parent);
+    return chartView(QStringLiteral("CVerlauf"), QStringLiteral("Kontostand nach jeder Ziehung (Euro)"),
+                     parent);
 }
 
 QChartView* hitsChart(QWidget* parent) {
-    return chartView(QStringLiteral("CTreffer"), QStringLiteral("Treffer: beobachtet und nach den Quoten erwartet"),
-                     parent);
+    return chartView(QStringLiteral("CTreffer"),
+                     QStringLiteral("Treffer: beobachtet und nach den Quoten erwartet"), parent);
 }
 
 void showBalance(QChartView* view, const logic::StrategieTestErgebnis& result) {
@@ -67,7 +68,8 @@ void showBalance(QChartView* view, const logic::StrategieTestErgebnis& result) {
     double low = 0;
     double high = 0;
     for (const logic::GetesteteZiehung& z : result.ziehungen) {
-        const auto x = static_cast<double>(QDateTime(logic::serialToDate(z.datum), QTime(12, 0)).toMSecsSinceEpoch());
+        const auto x =
+            static_cast<double>(QDateTime(logic::serialToDate(z.datum), QTime(12, 0)).toMSecsSinceEpoch());
         strategie->append(x, static_cast<double>(z.stand));
         zufall->append(x, static_cast<double>(z.zufallStand));
         low = std::min({low, static_cast<double>(z.stand), static_cast<double>(z.zufallStand)});
@@ -92,7 +94,8 @@ void showBalance(QChartView* view, const logic::StrategieTestErgebnis& result) {
     euro->setLabelFormat(QStringLiteral("%d"));
     euro->applyNiceNumbers();
     chart->addAxis(euro, Qt::AlignLeft);
-    for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(strategie), static_cast<QAbstractSeries*>(zufall)}) {
+    for (QAbstractSeries* s :
+         {static_cast<QAbstractSeries*>(strategie), static_cast<QAbstractSeries*>(zufall)}) {
         s->attachAxis(dates);
         s->attachAxis(euro);
     }

@@ -11,8 +11,8 @@
 namespace talvo::ui {
 
 namespace {
-const std::array<const char*, 8> kKopf = {"Datum",          "Tipp",           "Treffer",       "Gewinn",
-                                          "Stand",          "Zufall Treffer", "Zufall Gewinn", "Zufall Stand"};
+const std::array<const char*, 8> kKopf = {"Datum", "Tipp",           "Treffer",       "Gewinn",
+                                          "Stand", "Zufall Treffer", "Zufall Gewinn", "Zufall Stand"};
 }
 
 void StrategieTestModel::setErgebnis(const logic::StrategieTestErgebnis* ergebnis) {

@@ -88,14 +88,16 @@ TFStrategieTest::TFStrategieTest(logic::ProgramState& state, const logic::AppPat
                                  std::function<void()> handler) {
         return addToolAction(bar, style()->standardIcon(icon), text, name, std::move(handler));
     };
-    start_ = add(QStyle::SP_MediaPlay, QStringLiteral("&Start"), QStringLiteral("BStart"), [this] { Start(); });
+    start_ =
+        add(QStyle::SP_MediaPlay, QStringLiteral("&Start"), QStringLiteral("BStart"), [this] { Start(); });
     stop_ = add(QStyle::SP_MediaStop, QStringLiteral("Sto&p"), QStringLiteral("BStop"), [this] { Stop(); });
     export_ = add(QStyle::SP_DialogSaveButton, QStringLiteral("Excel-Export"), QStringLiteral("BExcel"),
                   [this] { Exportieren(); });
     bar->addSeparator();
     add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"),
         [this] { close(); });
-    helpFor(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe"), {}), kHelpContext);
+    helpFor(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe"), {}),
+            kHelpContext);
     layout->addWidget(bar);
 
     auto* body = new QVBoxLayout;
@@ -107,7 +109,8 @@ TFStrategieTest::TFStrategieTest(logic::ProgramState& state, const logic::AppPat
     typ_->setCurrentIndex(vorgabe.typ >= 2 && vorgabe.typ <= logic::kMaxTyp ? vorgabe.typ - 2 : 0);
     anzahl_->setCurrentIndex(
         logic::listenAuswahl(vorgabe.anzahlIndex, static_cast<int>(logic::kAnzahlAusspielungen.size())));
-    einsatz_->setCurrentIndex(logic::listenAuswahl(vorgabe.einsatzIndex, static_cast<int>(logic::kEinsatzEuro.size())));
+    einsatz_->setCurrentIndex(
+        logic::listenAuswahl(vorgabe.einsatzIndex, static_cast<int>(logic::kEinsatzEuro.size())));
 
     Gauge1 = new QProgressBar(this);
     Gauge1->setObjectName(QStringLiteral("Gauge1"));
@@ -231,13 +234,15 @@ logic::StrategieTestParameter TFStrategieTest::parameter() const {
 
 void TFStrategieTest::Start() {
     if (laeuft()) {
-        showMessage(this, QStringLiteral("Ein Test läuft bereits. Warten Sie sein Ende ab oder halten Sie ihn an."),
+        showMessage(this,
+                    QStringLiteral("Ein Test läuft bereits. Warten Sie sein Ende ab oder halten Sie ihn an."),
                     MessageIcon::Information);
         return;
     }
     if (von_->date() > bis_->date()) {
-        showMessage(this, QStringLiteral("Der Zeitraum endet vor seinem Beginn. Bitte prüfen Sie die beiden Daten."),
-                    MessageIcon::Information);
+        showMessage(
+            this, QStringLiteral("Der Zeitraum endet vor seinem Beginn. Bitte prüfen Sie die beiden Daten."),
+            MessageIcon::Information);
         return;
     }
     laufend_ = parameter();
@@ -247,7 +252,8 @@ void TFStrategieTest::Start() {
         Gauge1->setRange(0, std::max(total, 1));
         Gauge1->setValue(done);
     });
-    connect(worker_.get(), &StrategieTestWorker::finished, this, &TFStrategieTest::finishTest, Qt::QueuedConnection);
+    connect(worker_.get(), &StrategieTestWorker::finished, this, &TFStrategieTest::finishTest,
+            Qt::QueuedConnection);
     Gauge1->setValue(0);
     setRunning(true);
     worker_->start(pool_);
@@ -288,7 +294,8 @@ void TFStrategieTest::showResult() {
         QStringLiteral("%1 Ziehungen vom %2 bis %3 mit KENO-Typ %4 gespielt%5: Einsatz %6, Gewinn %7, "
                        "tiefster Stand %8. %9 Ziehungen mit Gewinn, die längste Serie ohne Gewinn: %10 "
                        "Ziehungen. Nach den Quoten zu erwarten: %11 zurück.")
-            .arg(logic::formatNumber(static_cast<double>(n), 0), logic::serialToText(r.ziehungen.front().datum),
+            .arg(logic::formatNumber(static_cast<double>(n), 0),
+                 logic::serialToText(r.ziehungen.front().datum),
                  logic::serialToText(r.ziehungen.back().datum), QString::number(laufend_.typ),
                  r.gestoppt ? QStringLiteral(" (angehalten)") : QString(), euro(r.einsatz), euro(r.gewinn),
                  euro(r.tiefsterStand), logic::formatNumber(r.ziehungenMitGewinn, 0))
@@ -296,11 +303,13 @@ void TFStrategieTest::showResult() {
     details_->setText(details);
     hinweis_->setText(
         laufend_.anzahl > 0
-            ? QStringLiteral("Jede Ziehung wurde nur mit den Ziehungen davor gespielt: ihr Tipp entstand aus den "
-                             "%1 Ziehungen vor ihr, ohne Kenntnis dieser oder späterer Ziehungen.")
+            ? QStringLiteral(
+                  "Jede Ziehung wurde nur mit den Ziehungen davor gespielt: ihr Tipp entstand aus den "
+                  "%1 Ziehungen vor ihr, ohne Kenntnis dieser oder späterer Ziehungen.")
                   .arg(laufend_.anzahl)
-            : QStringLiteral("Jede Ziehung wurde nur mit den Ziehungen davor gespielt: ihr Tipp entstand aus allen "
-                             "Ziehungen vor ihr, ohne Kenntnis dieser oder späterer Ziehungen."));
+            : QStringLiteral(
+                  "Jede Ziehung wurde nur mit den Ziehungen davor gespielt: ihr Tipp entstand aus allen "
+                  "Ziehungen vor ihr, ohne Kenntnis dieser oder späterer Ziehungen."));
     showBalance(verlauf_, r);
     showHits(treffer_, r);
     model_->setErgebnis(&ergebnis_);
@@ -318,8 +327,8 @@ void TFStrategieTest::setRunning(bool running) {
 void TFStrategieTest::Exportieren() {
     if (ergebnis_.ziehungen.empty())
         return;
-    TabellenExportieren(this, model_->exportTable(), QStringLiteral("Strategie-Test"), platform::kModusStatistik,
-                        paths_.dataDir);
+    TabellenExportieren(this, model_->exportTable(), QStringLiteral("Strategie-Test"),
+                        platform::kModusStatistik, paths_.dataDir);
 }
 
 void TFStrategieTest::closeEvent(QCloseEvent* event) {

@@ -37,8 +37,8 @@ struct StrategieTestVorgabe {
 class TFStrategieTest : public QWidget {
     Q_OBJECT
   public:
-    TFStrategieTest(logic::ProgramState& state, const logic::AppPaths& paths, const StrategieTestVorgabe& vorgabe,
-                    QWidget* parent = nullptr);
+    TFStrategieTest(logic::ProgramState& state, const logic::AppPaths& paths,
+                    const StrategieTestVorgabe& vorgabe, QWidget* parent = nullptr);
     ~TFStrategieTest() override;
 
     // Runs the test off the window's thread; refused while one runs.

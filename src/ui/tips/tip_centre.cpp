@@ -65,8 +65,8 @@ QToolButton* smallButton(QStyle::StandardPixmap icon, const QString& hint, const
 
 TFTipp1::TFTipp1(logic::ProgramState& state, const logic::AppPaths& paths, logic::Statistik& statistik,
                  TippcenterVerbindungen verbindungen, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths), statistik_(statistik),
-      verbindungen_(std::move(verbindungen)) {
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
+      statistik_(statistik), verbindungen_(std::move(verbindungen)) {
     setObjectName(QStringLiteral("FTipp1"));
     setWindowTitle(QStringLiteral("Tippcenter"));
     setHelpContext(this, kHelpContext);
@@ -80,9 +80,10 @@ TFTipp1::TFTipp1(logic::ProgramState& state, const logic::AppPaths& paths, logic
     body->setContentsMargins(10, 8, 10, 10);
     body->setSpacing(8);
     auto* beschreibung = new QLabel(
-        QStringLiteral("Tipps für Ihren KENO-Schein: Sie bestimmen auf welcher Grundlage, d. h. wie viele "
-                       "Ausspielungen ausgewertet werden und ob Restanten, Favoriten, ein Mischung von beidem "
-                       "oder der Zufall die Basiszahlen liefern."),
+        QStringLiteral(
+            "Tipps für Ihren KENO-Schein: Sie bestimmen auf welcher Grundlage, d. h. wie viele "
+            "Ausspielungen ausgewertet werden und ob Restanten, Favoriten, ein Mischung von beidem "
+            "oder der Zufall die Basiszahlen liefern."),
         this);
     beschreibung->setObjectName(QStringLiteral("LBeschreibung"));
     beschreibung->setWordWrap(true);
@@ -108,11 +109,11 @@ QWidget* TFTipp1::buildToolBar() {
     };
     add(QStyle::SP_MediaPlay, QStringLiteral("Tipp generieren"), QStringLiteral("BGenerieren"),
         [this] { TippGenerieren(); });
-    add(QStyle::SP_ArrowForward, QStringLiteral("Tipp in Spielschein schreiben"), QStringLiteral("BSchreiben"),
-        [this] { TippSchreiben(); });
-    routeTo(add(QStyle::SP_FileDialogContentsView, QStringLiteral("Statistik"), QStringLiteral("BStatistik"),
-                {}),
-            Route::Statistik);
+    add(QStyle::SP_ArrowForward, QStringLiteral("Tipp in Spielschein schreiben"),
+        QStringLiteral("BSchreiben"), [this] { TippSchreiben(); });
+    routeTo(
+        add(QStyle::SP_FileDialogContentsView, QStringLiteral("Statistik"), QStringLiteral("BStatistik"), {}),
+        Route::Statistik);
     routeTo(add(QStyle::SP_FileDialogDetailedView, QStringLiteral("Strategie-Test"),
                 QStringLiteral("BStrategieTest"), {}),
             Route::Strategietest);
@@ -146,19 +147,21 @@ QWidget* TFTipp1::buildChoices() {
     layout->addWidget(typen);
 
     auto* right = new QVBoxLayout;
-    QGroupBox* bereich = group(QStringLiteral("Auswahlbereich für die Tipps"), QStringLiteral("RGBereich"), row);
+    QGroupBox* bereich =
+        group(QStringLiteral("Auswahlbereich für die Tipps"), QStringLiteral("RGBereich"), row);
     auto* bereichGrid = new QGridLayout(bereich);
     RGBereich = new QButtonGroup(this);
     for (int i = 0; i < logic::kTippStrategien; ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(logic::kTippBereiche[static_cast<std::size_t>(i)]), bereich);
+        auto* radio =
+            new QRadioButton(QString::fromUtf8(logic::kTippBereiche[static_cast<std::size_t>(i)]), bereich);
         radio->setObjectName(QStringLiteral("RGBereich_%1").arg(i));
         RGBereich->addButton(radio, i);
         bereichGrid->addWidget(radio, i / 2, i % 2);
     }
     right->addWidget(bereich);
 
-    QGroupBox* anzahl = group(QStringLiteral("Anzahl der auszuwertenden Ausspielungen"),
-                              QStringLiteral("RGAnzahl"), row);
+    QGroupBox* anzahl =
+        group(QStringLiteral("Anzahl der auszuwertenden Ausspielungen"), QStringLiteral("RGAnzahl"), row);
     auto* anzahlGrid = new QGridLayout(anzahl);
     RGAnzahl = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(logic::kAnzahlAusspielungen.size()); ++i) {
@@ -240,7 +243,8 @@ QWidget* TFTipp1::buildOutput() {
     buttons->addWidget(einen);
     QToolButton* alle = smallButton(QStyle::SP_DialogDiscardButton, QStringLiteral("Alle Tipps schließen"),
                                     QStringLiteral("BAlleSchliessen"), box);
-    connect(alle, &QToolButton::clicked, this, [this] { runAction(this, [this] { AlleTippsSchliessen(); }); });
+    connect(alle, &QToolButton::clicked, this,
+            [this] { runAction(this, [this] { AlleTippsSchliessen(); }); });
     buttons->addWidget(alle);
     layout->addLayout(buttons);
     PCTipps = new QTabWidget(box);
@@ -339,7 +343,8 @@ void TFTipp1::showTipp(const logic::Spieltipps& tipp) {
         tippZahlen_[k]->setCells(std::move(cells));
         tippZahlen_[k]->setFixedSize(tippZahlen_[k]->sizeHint());
         tippZahlen_[k]->setVisible(spiel.typ > 0);
-        tippTitel_[k]->setText(spiel.typ > 0 ? QStringLiteral("Spiel %1: ").arg(k + 1) : QStringLiteral("--"));
+        tippTitel_[k]->setText(spiel.typ > 0 ? QStringLiteral("Spiel %1: ").arg(k + 1)
+                                             : QStringLiteral("--"));
         ergaenzt_[k]->setVisible(spiel.typ > 0 && spiel.ergaenzt);
     }
 }
