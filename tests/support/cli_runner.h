@@ -12,8 +12,10 @@ struct CliResult {
     QString err;
 };
 
-inline CliResult runCli(const QStringList& args, const QByteArray& input = {}) {
+inline CliResult runCli(const QStringList& args, const QByteArray& input = {},
+                        const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(TALVO_CLI), args);
     p.waitForStarted();
     if (!input.isEmpty())

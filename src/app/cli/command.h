@@ -21,15 +21,21 @@ struct UsageError {
 
 using CommandFn = std::function<int(const QStringList& args, Io& io)>;
 
+// Fonts: the command draws text (pages, PDF files) and gets a GUI application on Qt's
+// offscreen platform, so that it runs without a display.
+enum class CommandNeeds { Core, Fonts };
+
 // Each subcommand registers itself from its own source file.
 struct CommandRegistrar {
-    CommandRegistrar(const char* name, const char* usage, CommandFn fn);
+    CommandRegistrar(const char* name, const char* usage, CommandFn fn,
+                     CommandNeeds needs = CommandNeeds::Core);
 };
 
 struct Command {
     QString name;
     QString usage;
     CommandFn run;
+    CommandNeeds needs = CommandNeeds::Core;
 };
 const std::vector<Command>& commands();
 

@@ -3,8 +3,10 @@
 #include "logic/core/error.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 namespace talvo::cli {
 
@@ -15,8 +17,8 @@ std::vector<Command>& registry() {
 }
 } // namespace
 
-CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandFn fn) {
-    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(usage), std::move(fn)});
+CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandFn fn, CommandNeeds needs) {
+    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(usage), std::move(fn), needs});
 }
 
 const std::vector<Command>& commands() { return registry(); }
@@ -31,10 +33,29 @@ void printUsage(QTextStream& err) {
         err << "  " << c.usage << '\n';
 }
 
+// The application the named command needs: a GUI one without a display for those that
+// draw text, a plain one for the others.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
+    const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    for (const auto& c : talvo::cli::commands()) {
+        if (c.name == name && c.needs == talvo::cli::CommandNeeds::Fonts) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            // Qt's notes about the missing desktop (runtime folder and the like) would end up
+            // between the command's own German messages.
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type == QtCriticalMsg || type == QtFatalMsg)
+                    fprintf(stderr, "%s\n", qPrintable(text));
+            });
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const auto app = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

@@ -18,7 +18,13 @@ QString qtFilter(const QString& filter) {
     return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
 }
 
-std::optional<QString> takeNext() {
+FileDialogRequest& lastRequest() {
+    static FileDialogRequest r;
+    return r;
+}
+
+std::optional<QString> takeNext(const QString& title, const QString& filter, const QString& folder) {
+    lastRequest() = {title, filter, folder};
     std::optional<QString> n = nextName();
     nextName().reset();
     return n;
@@ -26,13 +32,13 @@ std::optional<QString> takeNext() {
 } // namespace
 
 QString chooseOpenFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
-    if (auto n = takeNext())
+    if (auto n = takeNext(title, filter, folder))
         return *n;
     return QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter));
 }
 
 QString chooseSaveFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
-    if (auto n = takeNext())
+    if (auto n = takeNext(title, filter, folder))
         return *n;
     // The program's save actions replace an existing file without asking.
     return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter), nullptr,
@@ -41,6 +47,10 @@ QString chooseSaveFile(QWidget* parent, const QString& title, const QString& fil
 
 void setNextFileName(const QString& name) {
     nextName() = name;
+}
+
+FileDialogRequest lastFileDialogRequest() {
+    return lastRequest();
 }
 
 } // namespace talvo::ui

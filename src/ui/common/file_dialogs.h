@@ -14,4 +14,12 @@ QString chooseSaveFile(QWidget* parent, const QString& title, const QString& fil
 // Test seam: the next dialog is not shown and answers with this name ("" = cancel).
 void setNextFileName(const QString& name);
 
+// What the last dialog, shown or answered by the seam, was asked for.
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString folder;
+};
+FileDialogRequest lastFileDialogRequest();
+
 } // namespace talvo::ui

@@ -18,6 +18,7 @@ QMessageBox::Icon toQt(MessageIcon icon) {
     case MessageIcon::Error: return QMessageBox::Critical;
     case MessageIcon::Warning: return QMessageBox::Warning;
     case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Plain: return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }
@@ -40,6 +41,8 @@ bool askYesNo(QWidget* parent, const QString& text) {
     return run(parent, text, MessageIcon::Question, QMessageBox::Yes | QMessageBox::No);
 }
 
-void setMessageHook(MessageHook h) { hook() = std::move(h); }
+void setMessageHook(MessageHook h) {
+    hook() = std::move(h);
+}
 
 } // namespace talvo::ui

@@ -7,7 +7,8 @@ class QWidget;
 
 namespace talvo::ui {
 
-enum class MessageIcon { Information, Error, Warning, Question };
+// Plain: a box without an icon.
+enum class MessageIcon { Information, Error, Warning, Question, Plain };
 
 // The program's modal message boxes. A "\r" in a text is a line break.
 void showMessage(QWidget* parent, const QString& text, MessageIcon icon);

@@ -103,6 +103,22 @@ void paint(QPainter& p, ToolIcon which) {
         p.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
+    case ToolIcon::Drucken: {
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(7, 3, 10, 7));
+        p.setBrush(kBlue.lighter(150));
+        p.drawRoundedRect(QRectF(3, 9, 18, 9), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(7, 14, 10, 7.5));
+        p.setPen(QPen(kInk, 1));
+        p.drawLine(QPointF(9, 17), QPointF(15, 17));
+        p.drawLine(QPointF(9, 19.3), QPointF(13.5, 19.3));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kGold);
+        p.drawEllipse(QPointF(18, 11.5), 1, 1);
+        break;
+    }
     }
 }
 

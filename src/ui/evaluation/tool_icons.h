@@ -4,8 +4,8 @@
 
 namespace talvo::ui {
 
-// The main window's own tool-bar pictures, drawn so they look alike on every desktop.
-enum class ToolIcon { Beenden, Statistik, Kalender, Optionen, Spielscheincenter, Tippcenter, Hilfe };
+// The program's own tool-bar pictures, drawn so they look alike on every desktop.
+enum class ToolIcon { Beenden, Statistik, Kalender, Optionen, Spielscheincenter, Tippcenter, Hilfe, Drucken };
 
 QIcon toolIcon(ToolIcon which);
 
