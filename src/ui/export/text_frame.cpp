@@ -5,6 +5,7 @@
 #include "platform/tip_text_print.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
+#include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
 #include "ui/evaluation/tool_icons.h"
 
@@ -38,9 +39,9 @@ TFrMemo1::TFrMemo1(const QString& dataDir, QWidget* parent) : QWidget(parent), d
 
     QToolBar* bar = makeToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    addToolAction(bar, style()->standardIcon(QStyle::SP_DialogOpenButton), kTitelOeffnen,
+    addToolAction(bar, standardIcon(style(), QStyle::SP_DialogOpenButton), kTitelOeffnen,
                   QStringLiteral("BOeffnen"), [this] { Oeffnen(); });
-    addToolAction(bar, style()->standardIcon(QStyle::SP_DialogSaveButton), kTitelSpeichern,
+    addToolAction(bar, standardIcon(style(), QStyle::SP_DialogSaveButton), kTitelSpeichern,
                   QStringLiteral("BSpeichern"), [this] { Speichern(); });
     addToolAction(bar, toolIcon(ToolIcon::Drucken), QStringLiteral("Drucken"), QStringLiteral("BDrucken"),
                   [this] { Drucken(); });
