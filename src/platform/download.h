@@ -1,31 +1,38 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QUrl>
+#include <chrono>
 #include <optional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
 
 namespace talvo::platform {
 
-// Fetches one address into a file without blocking the window. The body is written to
-// the probe file and, when it is a real answer (a 2xx status and more than 3 bytes),
-// atomically to the target. Anything else is a failed download and leaves the target
-// untouched.
+// What one download may take. A draw set or the version file fits the defaults.
+struct DownloadLimits {
+    qint64 maxBytes = 32 * 1024 * 1024;
+    std::chrono::seconds overall{120}; // from the request to the last byte
+    std::chrono::seconds idle{60};     // without a single byte
+};
+
+// Fetches one address into a file without blocking the window. The body is kept in
+// memory up to the limit and written atomically to the target when it is a real answer
+// (a 2xx status, the announced length, more than 3 bytes). Anything else is a failed
+// download and leaves the target untouched.
 class DateiHolen : public QObject {
     Q_OBJECT
 public:
     explicit DateiHolen(QObject* parent = nullptr);
     ~DateiHolen() override;
 
-    void start(const QUrl& address, const QString& target, const QString& probeFile);
+    void start(const QUrl& address, const QString& target, DownloadLimits limits = {});
     void abort();
     bool isRunning() const { return reply_ != nullptr; }
-
-    // Larger answers are refused; a full draw history is well below it.
-    static constexpr qint64 kMaxBytes = 32 * 1024 * 1024;
 
 signals:
     void progress(qint64 received, qint64 total);
@@ -33,17 +40,24 @@ signals:
     void finished(bool ok, const QString& error);
 
 private:
+    void takeBody();
+    void stop(const QString& why);
     void onFinished();
-    void fail(const QString& error);
+    QString tooBigText() const;
 
     QNetworkAccessManager* manager_;
     QNetworkReply* reply_ = nullptr;
+    QTimer* overallTimer_;
+    QTimer* idleTimer_;
     QString target_;
-    QString probe_;
+    DownloadLimits limits_;
+    QByteArray body_;
+    QString stopReason_;
 };
 
 // Runs a download to its end in a local event loop; for the command line.
-bool dateiHolenBlocking(const QUrl& address, const QString& target, const QString& probeFile, QString* error);
+bool dateiHolenBlocking(const QUrl& address, const QString& target, QString* error,
+                        DownloadLimits limits = {});
 
 // Whether the system reports an internet connection; unknown counts as online.
 bool IstOnline();

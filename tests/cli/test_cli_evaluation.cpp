@@ -57,12 +57,13 @@ TEST_F(CliEvaluation, SlipsPrintsTheListingGrid) {
 }
 
 // Names are free bytes in the file; a tab or a line break in one must not split a row
-// or a caption line.
+// or a caption line, and an escape or a bell must not reach the terminal.
 TEST_F(CliEvaluation, ControlCharactersInNamesKeepTheRowsWhole) {
     logic::TGetippt a = test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 26), QStringLiteral("A\tB"));
     a.p5 = 1;
     a.plus5.setText(QStringLiteral("1\r\n2"));
-    const logic::TGetippt b = test::slip({{50, 60}}, 0, 1, QDate(2024, 2, 26), QStringLiteral("C\nD"));
+    const logic::TGetippt b =
+        test::slip({{50, 60}}, 0, 1, QDate(2024, 2, 26), QStringLiteral("C\nD\x1b[2J\x07\x7f"));
     logic::ScheinDateiSchreiben(slips, {a, b});
 
     const auto listing = runCli({QStringLiteral("slips"), slips});
@@ -73,14 +74,14 @@ TEST_F(CliEvaluation, ControlCharactersInNamesKeepTheRowsWhole) {
         EXPECT_EQ(row.count(u'\t'), 17) << row.toStdString();
     EXPECT_EQ(rows[1].section(u'\t', 1, 1), "A B");
     EXPECT_EQ(rows[1].section(u'\t', 13, 13), "1  2");
-    EXPECT_EQ(rows[2].section(u'\t', 1, 1), "C D");
+    EXPECT_EQ(rows[2].section(u'\t', 1, 1), "C D [2J  ");
 
     a.plus5.setText(QStringLiteral("12345"));
     logic::ScheinDateiSchreiben(slips, {a, b});
     const auto r = evaluate({QStringLiteral("--laufzeit")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "# A B: 26.02.2024\n" + kHeader + "1\t2\t2\t1\t6\t6\t0\t6\t4,25\n" +
-                         "# C D: 26.02.2024\n" + kHeader + "1\t2\t0\t1\t\t\t\t\t-1,00\n");
+                         "# C D [2J  : 26.02.2024\n" + kHeader + "1\t2\t0\t1\t\t\t\t\t-1,00\n");
 }
 
 TEST_F(CliEvaluation, CurrentDrawGivesOneTable) {

@@ -4,6 +4,7 @@
 #include "support/history_builder.h"
 #include "support/temp_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <limits>
@@ -26,7 +27,7 @@ std::vector<QString> datesOf(const DrawHistory& h) {
 DrawHistory blockOf(const DrawHistory& full, std::size_t from, std::size_t to) {
     DrawHistory b(full.begin() + static_cast<std::ptrdiff_t>(from), full.begin() + static_cast<std::ptrdiff_t>(to) + 1);
     for (auto& d : b)
-        d.plus5.setText(QStringLiteral("NEU"));
+        d.plus5.setText(QStringLiteral("99999"));
     return b;
 }
 
@@ -38,7 +39,7 @@ TEST(MergeDrawBlock, BlockStartingAtAStoredDateOverwritesFromThere) {
     EXPECT_EQ(datesOf(merged), datesOf(full));
     EXPECT_EQ(merged[5].plus5.text(), stored[5].plus5.text());
     for (std::size_t i = 6; i < 12; ++i)
-        EXPECT_EQ(merged[i].plus5.text(), "NEU") << i;
+        EXPECT_EQ(merged[i].plus5.text(), "99999") << i;
 }
 
 TEST(MergeDrawBlock, HistoryLongerThanTheBlockKeepsItsTail) {
@@ -46,7 +47,7 @@ TEST(MergeDrawBlock, HistoryLongerThanTheBlockKeepsItsTail) {
     const DrawHistory merged = mergeDrawBlock(stored, blockOf(stored, 3, 5));
     ASSERT_EQ(merged.size(), 10u);
     EXPECT_EQ(merged[2].plus5.text(), stored[2].plus5.text());
-    EXPECT_EQ(merged[5].plus5.text(), "NEU");
+    EXPECT_EQ(merged[5].plus5.text(), "99999");
     EXPECT_EQ(merged[6].plus5.text(), stored[6].plus5.text());
 }
 
@@ -55,7 +56,7 @@ TEST(MergeDrawBlock, BlockStartingWithTheLastStoredDateReplacesIt) {
     const DrawHistory stored(full.begin(), full.begin() + 5);
     const DrawHistory merged = mergeDrawBlock(stored, blockOf(full, 4, 7));
     EXPECT_EQ(datesOf(merged), datesOf(full));
-    EXPECT_EQ(merged[4].plus5.text(), "NEU");
+    EXPECT_EQ(merged[4].plus5.text(), "99999");
 }
 
 TEST(MergeDrawBlock, BlockAfterTheLastStoredDateIsAppended) {
@@ -75,7 +76,7 @@ TEST(MergeDrawBlock, BlockStartingOnAMissingEarlierDateBeginsAfterIt) {
     EXPECT_EQ(datesOf(merged).size(), 10u);
     EXPECT_EQ(datesOf(merged), datesOf(full)) << "nothing duplicated, nothing older lost";
     EXPECT_EQ(merged[3].plus5.text(), full[3].plus5.text());
-    EXPECT_EQ(merged[4].plus5.text(), "NEU");
+    EXPECT_EQ(merged[4].plus5.text(), "99999");
 }
 
 TEST(MergeDrawBlock, EmptyHistoryBecomesTheBlock) {
@@ -83,29 +84,63 @@ TEST(MergeDrawBlock, EmptyHistoryBecomesTheBlock) {
     EXPECT_EQ(datesOf(mergeDrawBlock({}, full)), datesOf(full));
 }
 
-TEST(CheckedDrawSet, RefusesWhatCannotBeDraws) {
-    const DrawHistory good = drawDays(QDate(2024, 1, 2), 3);
-    EXPECT_EQ(checkedDrawSet(drawsToBytes(good)).size(), 3u);
+// Well after every test set; the future-date case pins its own day.
+const DaySerial kToday = dateToSerial(QDate(2030, 1, 1));
+
+TEST(CheckedDrawSet, RefusesBrokenSetsAndSaysWhy) {
+    const DrawHistory good = drawDays(QDate(2024, 1, 2), 3); // 02., 03. and 04.01.2024
+    EXPECT_EQ(checkedDrawSet(drawsToBytes(good), kToday).size(), 3u);
 
     auto broken = [&](auto change) {
         DrawHistory h = good;
         change(h[1]);
         return drawsToBytes(h);
     };
-    const QByteArray cases[] = {
-        QByteArray(),
-        QByteArray("<html>404</html>"),
-        drawsToBytes(good).left(100),
-        broken([](TKenoZahlen& d) { d.datum = kFirstDrawSerial - 1; }),
-        broken([](TKenoZahlen& d) { d.datum += 0.5; }),
-        broken([](TKenoZahlen& d) { d.GZ[7] = 71; }),
-        broken([](TKenoZahlen& d) { d.datum = std::numeric_limits<double>::quiet_NaN(); }),
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* why;
     };
-    for (const QByteArray& bytes : cases)
-        EXPECT_THROW(checkedDrawSet(bytes), Error) << bytes.size();
+    const Case cases[] = {
+        {"empty", QByteArray(), "keine vollständigen Ziehungen"},
+        {"error page", QByteArray("<html>404</html>"), "keine vollständigen Ziehungen"},
+        {"cut off", drawsToBytes(good).left(100), "keine vollständigen Ziehungen"},
+        {"before the first draw", broken([](TKenoZahlen& d) { d.datum = kFirstDrawSerial - 1; }),
+         "Die 2. Ziehung vom 01.02.2004 hat kein gültiges Ziehungsdatum"},
+        {"time of day", broken([](TKenoZahlen& d) { d.datum += 0.5; }), "kein gültiges Ziehungsdatum"},
+        {"no number", broken([](TKenoZahlen& d) { d.datum = std::numeric_limits<double>::quiet_NaN(); }),
+         "Die 2. Ziehung hat kein gültiges Ziehungsdatum"},
+        {"number above 70", broken([](TKenoZahlen& d) { d.GZ[7] = 71; }),
+         "die Zahl 71, die nicht zwischen 1 und 70"},
+        {"number twice", broken([](TKenoZahlen& d) { d.GZ[7] = d.GZ[6]; }), "zweimal"},
+        {"0 after numbers", broken([](TKenoZahlen& d) { d.GZ[19] = 0; }),
+         "Die 2. Ziehung vom 03.01.2024 hat weniger als 20 Zahlen"},
+        {"plus 5 with a letter", broken([](TKenoZahlen& d) { d.plus5.setText(QStringLiteral("1234x")); }),
+         "plus 5-Zahl aus höchstens fünf Ziffern"},
+        {"plus 5 too long", broken([](TKenoZahlen& d) { d.plus5.length = 6; }), "plus 5-Zahl"},
+        {"same date again", broken([](TKenoZahlen& d) { d.datum -= 1; }),
+         "liegt nicht nach der Ziehung davor"},
+        {"older date", broken([](TKenoZahlen& d) { d.datum -= 10; }), "liegt nicht nach der Ziehung davor"},
+    };
+    for (const Case& c : cases) {
+        try {
+            checkedDrawSet(c.bytes, kToday);
+            ADD_FAILURE() << c.name << ": accepted";
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(c.why)))
+                << c.name << ": " << e.text().toStdString();
+        }
+    }
 
-    // A placeholder day (numbers 0) is a draw record like any other.
-    EXPECT_NO_THROW(checkedDrawSet(broken([](TKenoZahlen& d) { d.GZ.fill(0); })));
+    // A set reaching past today is refused; the same set on its last day is fine.
+    EXPECT_THROW(checkedDrawSet(drawsToBytes(good), dateToSerial(QDate(2024, 1, 3)) + 0.9), Error);
+    EXPECT_EQ(checkedDrawSet(drawsToBytes(good), dateToSerial(QDate(2024, 1, 4)) + 0.1).size(), 3u);
+    // A placeholder day (numbers 0, empty plus 5) as the program's own export writes it.
+    EXPECT_NO_THROW(checkedDrawSet(broken([](TKenoZahlen& d) {
+                                       d.GZ.fill(0);
+                                       d.plus5.setText(QString());
+                                   }),
+                                   kToday));
 }
 
 TEST(ZiehungenMischen, MergesRewritesAndDeletesTheBlock) {
@@ -117,11 +152,11 @@ TEST(ZiehungenMischen, MergesRewritesAndDeletesTheBlock) {
     state.setHistory(DrawHistory(full.begin(), full.begin() + 7));
     QSignalSpy changed(&state, &ProgramState::historyChanged);
 
-    EXPECT_FALSE(ZiehungenMischen(state, block, history)) << "no block, nothing happens";
+    EXPECT_FALSE(ZiehungenMischen(state, block, history, kToday)) << "no block, nothing happens";
     EXPECT_FALSE(QFile::exists(history));
 
     KenoZahlenSchreiben(block, blockOf(full, 5, 9));
-    EXPECT_TRUE(ZiehungenMischen(state, block, history));
+    EXPECT_TRUE(ZiehungenMischen(state, block, history, kToday));
     EXPECT_EQ(state.history().size(), 10u);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(KenoZahlenLaden(history).size(), 10u);
@@ -138,13 +173,31 @@ TEST(ZiehungenMischen, InvalidBlockChangesNothingAndIsDeleted) {
     state.setHistory(stored);
 
     const QString block = talvo::test::writeFile(dir, QStringLiteral("tempGZ.tpp"), QByteArray(123, 'x'));
-    EXPECT_THROW(ZiehungenMischen(state, block, history), Error);
+    EXPECT_THROW(ZiehungenMischen(state, block, history, kToday), Error);
     EXPECT_EQ(talvo::test::readFile(history), before);
     EXPECT_EQ(state.history().size(), 7u);
     EXPECT_FALSE(QFile::exists(block));
 
     talvo::test::writeFile(dir, QStringLiteral("tempGZ.tpp"), QByteArray(40, '\0'));
-    EXPECT_FALSE(keepValidDrawSet(block));
+    EXPECT_TRUE(keepValidDrawSet(block, kToday).contains(QStringLiteral("kein gültiges Ziehungsdatum")));
+    EXPECT_FALSE(QFile::exists(block));
+
+    KenoZahlenSchreiben(block, stored);
+    EXPECT_EQ(keepValidDrawSet(block, kToday), QString());
+    EXPECT_TRUE(QFile::exists(block));
+}
+
+TEST(ZiehungenMischen, UnwritableHistoryKeepsMemoryAndLeavesNoBlock) {
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    QDir(dir.path()).mkdir(QStringLiteral("KenoZahlen.tpp")); // cannot be replaced by a file
+    const DrawHistory full = drawDays(QDate(2024, 1, 2), 10);
+    ProgramState state;
+    state.setHistory(DrawHistory(full.begin(), full.begin() + 7));
+    const QString block = dir.filePath(QStringLiteral("tempGZ.tpp"));
+    KenoZahlenSchreiben(block, blockOf(full, 5, 9));
+    EXPECT_THROW(ZiehungenMischen(state, block, history, kToday), Error);
+    EXPECT_EQ(state.history().size(), 7u);
     EXPECT_FALSE(QFile::exists(block));
 }
 

@@ -208,6 +208,22 @@ TEST(LaufzeitAuswerten, ContinuousPlayStopsAfterTenThousandDraws) {
     EXPECT_EQ(out.back().position, kDauerZiehungenMax - 1);
 }
 
+TEST(LaufzeitAuswerten, AListStopsAtItsCapWithAMessage) {
+    const DrawHistory h = historyFrom(QDate(2004, 2, 2), kDauerZiehungenMax);
+    const std::vector<TGetippt> scheine(11, slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))); // 110,000 tables
+    Ergebnisse out;
+    try {
+        LaufzeitAuswerten(scheine, h, 1.0e6, out);
+        FAIL() << "no message";
+    } catch (const Error& e) {
+        EXPECT_TRUE(
+            e.text().startsWith(QStringLiteral("Die Auswertung ergäbe mehr als 100.000 Ergebnistabellen")))
+            << e.text().toStdString();
+    }
+    EXPECT_EQ(out.size(), kMaxErgebnistabellen);
+    EXPECT_EQ(out.back().rows.size(), 1u); // the last kept table is whole
+}
+
 TEST(LaufzeitAuswerten, SlipsWithoutDataAndTheirMessages) {
     const DrawHistory h = historyFrom(QDate(2024, 1, 1), 6); // up to 06.01.2024
     const TGetippt spaet = slip({{1, 2}}, 0, 1, QDate(2024, 1, 8));

@@ -1,19 +1,26 @@
 #pragma once
 
 // A small HTTP server on 127.0.0.1 for download tests, running in the test's own event
-// loop. Each path answers as configured: a status and body, a body cut short before its
-// announced length, or a connection closed without any answer.
+// loop (or, as HttpTestServerThread, in a thread of its own for tests that wait for a
+// separate program). Each path answers as configured: a status and body, a body cut short
+// before its announced length, a connection closed without any answer, a body without an
+// announced length, a body sent one byte a second, or the head alone and then silence.
 
+#include <QEventLoop>
 #include <QHash>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <memory>
 
 namespace talvo::test {
 
 class HttpTestServer : public QObject {
 public:
-    enum class Mode { Normal, Truncated, CloseAtOnce };
+    enum class Mode { Normal, Truncated, CloseAtOnce, NoLength, Trickle, Stall };
     struct Answer {
         int status = 200;
         QByteArray body;
@@ -51,9 +58,23 @@ private:
             const qsizetype announced = body.size();
             if (answer.mode == Mode::Truncated)
                 body.truncate(body.size() / 2);
-            QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\nContent-Length: " +
-                              QByteArray::number(announced) + "\r\nConnection: close\r\n\r\n";
-            socket->write(head + body);
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\n";
+            if (answer.mode != Mode::NoLength)
+                head += "Content-Length: " + QByteArray::number(announced) + "\r\n";
+            socket->write(head + "Connection: close\r\n\r\n");
+            if (answer.mode == Mode::Stall)
+                return;
+            if (answer.mode == Mode::Trickle) {
+                auto* timer = new QTimer(socket);
+                QObject::connect(timer, &QTimer::timeout, socket,
+                                 [socket, body, sent = qsizetype{0}]() mutable {
+                                     if (sent < body.size())
+                                         socket->write(body.mid(sent++, 1));
+                                 });
+                timer->start(1000);
+                return;
+            }
+            socket->write(body);
             socket->flush();
             socket->disconnectFromHost();
         });
@@ -63,6 +84,37 @@ private:
     QHash<QString, Answer> answers_;
     QHash<QTcpSocket*, QByteArray> buffer_;
     int requests_ = 0;
+};
+
+// The server in a thread of its own, answering as configured before it starts.
+class HttpTestServerThread {
+public:
+    explicit HttpTestServerThread(const QHash<QString, HttpTestServer::Answer>& answers) {
+        thread_.reset(QThread::create([this, answers] {
+            HttpTestServer server;
+            for (auto it = answers.begin(); it != answers.end(); ++it)
+                server.set(it.key(), it.value());
+            QEventLoop loop;
+            quit_ = &loop;
+            base_ = server.base();
+            ready_ = true;
+            loop.exec();
+        }));
+        thread_->start();
+        while (!ready_)
+            QThread::msleep(10);
+    }
+    ~HttpTestServerThread() {
+        QMetaObject::invokeMethod(quit_, &QEventLoop::quit, Qt::QueuedConnection);
+        thread_->wait();
+    }
+    QString base() const { return base_; }
+
+private:
+    std::unique_ptr<QThread> thread_;
+    QEventLoop* quit_ = nullptr;
+    QString base_;
+    std::atomic<bool> ready_{false};
 };
 
 } // namespace talvo::test

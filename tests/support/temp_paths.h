@@ -11,7 +11,6 @@ inline logic::AppPaths pathsIn(const QTemporaryDir& dir) {
     logic::AppPaths p;
     p.dataDir = dir.path() + QLatin1Char('/');
     p.programDir = p.dataDir;
-    p.tempDownloadFile = p.dataDir + QStringLiteral("tmp.tmp");
     p.helpFile = p.programDir + QStringLiteral("TALVO Hilfe.chm");
     return p;
 }

@@ -27,7 +27,6 @@ class StartupTest : public QObject {
         logic::AppPaths p;
         p.programDir = home.path() + QStringLiteral("/prog/");
         p.dataDir = dataDir;
-        p.tempDownloadFile = home.path() + QStringLiteral("/tmp.tmp");
         return p;
     }
 
@@ -46,7 +45,6 @@ private slots:
         const logic::AppPaths paths = logic::AppPaths::forUser(home.path());
         QCOMPARE(paths.dataDir, home.filePath(QStringLiteral("share/TALVO/")));
         QVERIFY(QDir(paths.dataDir).exists());
-        QVERIFY(paths.tempDownloadFile.endsWith(QStringLiteral("/tmp.tmp")));
         // A second start uses the existing folder.
         QCOMPARE(logic::AppPaths::forUser(home.path()).dataDir, paths.dataDir);
     }

@@ -99,7 +99,12 @@ private slots:
         clickStart(w);
         QVERIFY(finished.wait(20000));
         QCOMPARE(finished.at(0).at(0).toBool(), false);
-        QCOMPARE(messages, QStringList{QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r")});
+        // The message says why, in German.
+        QCOMPARE(messages,
+                 QStringList{QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r"
+                                            "Der Server antwortete auf %1gz6.tpp mit dem Status 404 "
+                                            "(Datei nicht gefunden).")
+                                 .arg(server.base())});
         QCOMPARE(test::readFile(paths.historyFile()), before);
         QCOMPARE(state.history().size(), std::size_t{50});
     }

@@ -10,6 +10,7 @@
 #include "logic/evaluation/meldungen.h"
 
 #include <QTextStream>
+#include <optional>
 
 namespace talvo::cli {
 namespace {
@@ -17,19 +18,37 @@ namespace {
 const char kUsage[] = "evaluate --history H --slips S (--current \"N N ...\" [--plus5 T] [--caption T] | "
                       "--laufzeit | --range VON BIS) [--now \"JJJJ-MM-TT SS:MM\"]";
 
-void printTables(QTextStream& out, const logic::Ergebnisse& tables) {
-    for (const logic::Ergebnistabelle& t : tables) {
-        out << "# " << cellText(t.caption) << '\n';
+// Prints each table once it is complete, so an evaluation of any size needs the memory
+// of one table only.
+class TablePrinter final : public logic::Ergebnisziel {
+public:
+    explicit TablePrinter(QTextStream& out) : out_(out) {}
+    logic::Ergebnistabelle& neueTabelle() override {
+        finish();
+        open_.emplace();
+        return *open_;
+    }
+    // Prints the table being filled, also after an error: it keeps the rows made so far.
+    void finish() {
+        if (!open_)
+            return;
+        const logic::Ergebnistabelle& t = *open_;
+        out_ << "# " << cellText(t.caption) << '\n';
         for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
-            out << (c > 0 ? "\t" : "") << logic::Ergebnistabelle::header(c);
-        out << '\n';
+            out_ << (c > 0 ? "\t" : "") << logic::Ergebnistabelle::header(c);
+        out_ << '\n';
         for (std::size_t r = 0; r < t.rows.size(); ++r) {
             for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
-                out << (c > 0 ? "\t" : "") << cellText(t.cell(r, c));
-            out << '\n';
+                out_ << (c > 0 ? "\t" : "") << cellText(t.cell(r, c));
+            out_ << '\n';
         }
+        open_.reset();
     }
-}
+
+private:
+    QTextStream& out_;
+    std::optional<logic::Ergebnistabelle> open_;
+};
 
 // The numbers of the board: 1..70, at most 20 of them.
 logic::Zahlenmenge boardNumbers(const QString& text) {
@@ -67,7 +86,7 @@ int evaluate(const QStringList& rawArgs, Io& io) {
     const logic::DrawHistory history = logic::KenoZahlenLaden(opts.required(QStringLiteral("history")));
     const logic::SlipList scheine = logic::ScheinDateiLesen(opts.required(QStringLiteral("slips")));
     const logic::DaySerial now = opts.now();
-    logic::Ergebnisse tables;
+    TablePrinter tables(io.out);
     QString message;
     try {
         if (opts.has(QStringLiteral("current"))) {
@@ -87,10 +106,10 @@ int evaluate(const QStringList& rawArgs, Io& io) {
             logic::ZeitraumAuswerten(scheine, parseDate(range[0]), parseDate(range[1]), history, now, tables);
         }
     } catch (const logic::Error&) {
-        printTables(io.out, tables);
+        tables.finish();
         throw;
     }
-    printTables(io.out, tables);
+    tables.finish();
     if (!message.isEmpty())
         io.err << message.replace(QLatin1Char('\r'), QLatin1Char('\n')) << '\n';
     return 0;

@@ -1,3 +1,4 @@
+#include "cell_text.h"
 #include "command.h"
 
 #include "logic/settings/einstellungen.h"
@@ -29,7 +30,7 @@ int options(const QStringList& args, Io& io) {
     line("tippBereich", QString::number(e.tippBereich));
     line("tippTyp", perGame(e.tippTyp));
     line("scheinTyp", perGame(e.scheinTyp));
-    line("startDatei", e.startDatei.text());
+    line("startDatei", cellText(e.startDatei.text()));
     line("plus5Mitspiel", QString::number(e.plus5Mitspiel));
     return 0;
 }

@@ -9,7 +9,6 @@
 #include "platform/download.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -31,6 +30,8 @@ int need(const QStringList& args, Io& io) {
 int update(const QStringList& args, Io& io) {
     const Options o(args);
     const QString historyPath = o.required(QStringLiteral("history"));
+    platform::DownloadLimits limits;
+    limits.overall = o.seconds(QStringLiteral("timeout"), limits.overall);
     QString base = o.required(QStringLiteral("base"));
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
@@ -51,23 +52,23 @@ int update(const QStringList& args, Io& io) {
     const QString target = folder + QStringLiteral("tempGZ.tpp");
     QFile::remove(target);
     QString why;
-    const bool ok = platform::dateiHolenBlocking(QUrl(base + file), target, QDir::tempPath() + QStringLiteral("/tmp.tmp"),
-                                                 &why) &&
-                    logic::keepValidDrawSet(target);
-    if (!ok) {
+    if (platform::dateiHolenBlocking(QUrl(base + file), target, &why, limits))
+        why = logic::keepValidDrawSet(target, o.now());
+    if (!why.isEmpty()) {
         QFile::remove(target);
-        if (!why.isEmpty())
-            io.err << why << '\n';
-        throw logic::Error(QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r"));
+        throw logic::Error(QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r") +
+                           why);
     }
-    logic::ZiehungenMischen(state, target, historyPath);
+    logic::ZiehungenMischen(state, target, historyPath, o.now());
     io.out << state.history().size() << '\n';
     return 0;
 }
 
 const CommandRegistrar needReg("need", "need --history H [--now \"JJJJ-MM-TT SS:MM\"]", need);
-const CommandRegistrar updateReg("update", "update --history H --base URL [--choice N] [--now \"JJJJ-MM-TT SS:MM\"]",
-                                 update);
+const CommandRegistrar
+    updateReg("update",
+              "update --history H --base URL [--choice N] [--timeout SEKUNDEN] [--now \"JJJJ-MM-TT SS:MM\"]",
+              update);
 
 } // namespace
 } // namespace talvo::cli

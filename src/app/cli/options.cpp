@@ -40,6 +40,22 @@ int Options::integer(const QString& name, int fallback) const {
     return n;
 }
 
+std::chrono::seconds Options::seconds(const QString& name, std::chrono::seconds fallback) const {
+    if (!has(name))
+        return fallback;
+    QString digits = value(name);
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            throw UsageError{QStringLiteral("--%1 erwartet eine ganze Zahl von Sekunden ab 1.").arg(name)};
+    }
+    while (digits.startsWith(u'0'))
+        digits.remove(0, 1);
+    if (digits.isEmpty())
+        throw UsageError{QStringLiteral("--%1 erwartet eine ganze Zahl von Sekunden ab 1.").arg(name)};
+    // Beyond some thirty years a limit is no limit; a longer number need not fit any type.
+    return std::chrono::seconds(digits.size() > 9 ? 999999999 : digits.toLongLong());
+}
+
 QDateTime Options::nowDateTime() const {
     if (!has(QStringLiteral("now")))
         return QDateTime::currentDateTime();

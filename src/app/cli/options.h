@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 
 namespace talvo::cli {
 
@@ -21,6 +22,8 @@ public:
     // The option's value; a UsageError when it is missing.
     QString required(const QString& name) const;
     int integer(const QString& name, int fallback) const;
+    // A time limit: a whole number of seconds, at least 1; a UsageError for anything else.
+    std::chrono::seconds seconds(const QString& name, std::chrono::seconds fallback) const;
     const QStringList& positional() const { return positional_; }
     // "--now YYYY-MM-DD HH:MM" as a day serial, the real clock without it.
     logic::DaySerial now() const;

@@ -20,7 +20,9 @@ QByteArray drawsToBytes(const DrawHistory& draws) {
     return bytes;
 }
 
-DrawHistory KenoZahlenLaden(const QString& path) { return drawsFromBytes(readWholeFile(path)); }
+DrawHistory KenoZahlenLaden(const QString& path) {
+    return drawsFromBytes(readWholeFile(path, kMaxDrawFileBytes));
+}
 
 void KenoZahlenSchreiben(const QString& path, const DrawHistory& draws) {
     writeWholeFile(path, drawsToBytes(draws));

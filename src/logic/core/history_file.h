@@ -9,8 +9,12 @@ namespace talvo::logic {
 
 using DrawHistory = std::vector<TKenoZahlen>;
 
+// The largest draw file read: a century of daily draws with room to spare.
+inline constexpr qint64 kMaxDrawFileBytes = 50000 * TKenoZahlen::kSize;
+
 // Every whole 40-byte record of a draw file in file order; a trailing piece shorter
-// than a record is never read. Records are taken as stored.
+// than a record is never read. Records are taken as stored. A file above kMaxDrawFileBytes
+// is refused.
 DrawHistory KenoZahlenLaden(const QString& path);
 DrawHistory drawsFromBytes(const QByteArray& bytes);
 QByteArray drawsToBytes(const DrawHistory& draws);

@@ -20,7 +20,6 @@ AppPaths AppPaths::forUser(const QString& programDir) {
     paths.dataDir = withSlash(base) + QLatin1String(kProductName) + QLatin1Char('/');
     // One folder level, as the program always did; a failure shows up at the first write.
     QDir().mkdir(paths.dataDir);
-    paths.tempDownloadFile = withSlash(QDir::tempPath()) + QStringLiteral("tmp.tmp");
     paths.helpFile = paths.programDir + QStringLiteral("TALVO Hilfe.chm");
     return paths;
 }

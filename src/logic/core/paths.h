@@ -11,14 +11,12 @@ inline constexpr char kVersionText[] = "1.7.1.0";
 struct AppPaths {
     QString programDir; // where the executable and Demo.tix lie
     QString dataDir;    // every data file of the user
-    QString tempDownloadFile;
     QString helpFile;
 
     QString historyFile() const { return dataDir + QStringLiteral("KenoZahlen.tpp"); }
     QString optionsFile() const { return dataDir + QStringLiteral("optionen.kop"); }
 
-    // The user's data folder "TALVO" (created when missing), the temporary folder and
-    // the given program folder.
+    // The user's data folder "TALVO" (created when missing) and the given program folder.
     static AppPaths forUser(const QString& programDir);
 };
 

@@ -5,7 +5,7 @@
 namespace talvo::logic {
 
 SlipList ScheinDateiLesen(const QString& path) {
-    const QByteArray bytes = readWholeFile(path);
+    const QByteArray bytes = readWholeFile(path, kMaxSlipFileBytes);
     const qsizetype count = bytes.size() / TGetippt::kSize;
     SlipList slips;
     slips.reserve(static_cast<std::size_t>(count));

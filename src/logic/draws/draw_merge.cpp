@@ -5,33 +5,68 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/record_file.h"
+#include "logic/core/zahlenmenge.h"
 #include "logic/draws/history_backup.h"
 
 #include <QFile>
+#include <QScopeGuard>
+#include <algorithm>
 #include <cmath>
 
 namespace talvo::logic {
 
 namespace {
-bool plausibleDraw(const TKenoZahlen& d) {
-    if (!std::isfinite(d.datum) || d.datum < kFirstDrawSerial || d.datum > 1.0e6 || d.datum != std::floor(d.datum))
+bool plus5Valid(const TKenoZahlen& d) {
+    if (d.plus5.length > 5)
         return false;
-    for (auto n : d.GZ)
-        if (n > 70)
+    for (int i = 0; i < d.plus5.length; ++i) {
+        if (d.plus5.chars[i] < '0' || d.plus5.chars[i] > '9')
             return false;
+    }
     return true;
+}
+
+// What is wrong with the draw, or an empty text.
+QString drawFault(const TKenoZahlen& d, const TKenoZahlen* previous, DaySerial today) {
+    if (!std::isfinite(d.datum) || d.datum != std::floor(d.datum) || d.datum < kFirstDrawSerial ||
+        d.datum > 1.0e6)
+        return QStringLiteral("hat kein gültiges Ziehungsdatum");
+    if (d.datum > std::floor(today))
+        return QStringLiteral("liegt nach dem heutigen Tag");
+    if (previous && d.datum <= previous->datum)
+        return QStringLiteral("liegt nicht nach der Ziehung davor");
+    if (!plus5Valid(d))
+        return QStringLiteral("hat keine plus 5-Zahl aus höchstens fünf Ziffern");
+    if (d.GZ[0] == 0)
+        return QString(); // a placeholder for a day whose numbers are still missing
+    Zahlenmenge seen;
+    for (const std::uint8_t n : d.GZ) {
+        if (n == 0)
+            return QStringLiteral("hat weniger als 20 Zahlen");
+        if (n > 70)
+            return QStringLiteral("hat die Zahl %1, die nicht zwischen 1 und 70 liegt").arg(n);
+        if (seen.contains(n))
+            return QStringLiteral("hat die Zahl %1 zweimal").arg(n);
+        seen.insert(n);
+    }
+    return QString();
 }
 } // namespace
 
 QString tempDrawSetPath(const AppPaths& paths) { return paths.dataDir + QStringLiteral("tempGZ.tpp"); }
 
-DrawHistory checkedDrawSet(const QByteArray& bytes) {
+DrawHistory checkedDrawSet(const QByteArray& bytes, DaySerial today) {
     if (bytes.isEmpty() || bytes.size() % TKenoZahlen::kSize != 0)
         throw Error(QStringLiteral("Die heruntergeladene Datei enthält keine vollständigen Ziehungen."));
     DrawHistory block = drawsFromBytes(bytes);
-    for (const auto& d : block) {
-        if (!plausibleDraw(d))
-            throw Error(QStringLiteral("Die heruntergeladene Datei enthält keine gültigen Ziehungen."));
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        const QString fault = drawFault(block[i], i > 0 ? &block[i - 1] : nullptr, today);
+        if (fault.isEmpty())
+            continue;
+        const QString date = serialToText(block[i].datum);
+        throw Error(QStringLiteral("Die heruntergeladene Datei wird nicht übernommen: Die %1. Ziehung%2 %3.")
+                        .arg(i + 1)
+                        .arg(date.isEmpty() ? QString() : QStringLiteral(" vom %1").arg(date), fault));
     }
     return block;
 }
@@ -73,31 +108,27 @@ DrawHistory mergeDrawBlock(const DrawHistory& history, const DrawHistory& block)
     return merged;
 }
 
-bool keepValidDrawSet(const QString& blockPath) {
+QString keepValidDrawSet(const QString& blockPath, DaySerial today) {
     try {
-        checkedDrawSet(readWholeFile(blockPath));
-        return true;
-    } catch (const Error&) {
+        checkedDrawSet(readWholeFile(blockPath, kMaxDrawFileBytes), today);
+        return QString();
+    } catch (const Error& e) {
         QFile::remove(blockPath);
-        return false;
+        return e.text();
     }
 }
 
-bool ZiehungenMischen(ProgramState& state, const QString& blockPath, const QString& historyPath) {
+bool ZiehungenMischen(ProgramState& state, const QString& blockPath, const QString& historyPath,
+                      DaySerial today) {
     if (!QFile::exists(blockPath))
         return false;
-    DrawHistory block;
-    try {
-        block = checkedDrawSet(readWholeFile(blockPath));
-    } catch (const Error&) {
-        QFile::remove(blockPath);
-        throw;
-    }
-    DrawHistory merged = mergeDrawBlock(state.history(), block);
+    // A block that fails here would only fail again: it never outlives the merge.
+    const auto removeBlock = qScopeGuard([&] { QFile::remove(blockPath); });
+    DrawHistory merged =
+        mergeDrawBlock(state.history(), checkedDrawSet(readWholeFile(blockPath, kMaxDrawFileBytes), today));
     // The file first: when it cannot be written, memory and disk still agree.
     writeHistoryKeepingBackup(historyPath, merged);
     state.setHistory(std::move(merged));
-    QFile::remove(blockPath);
     return true;
 }
 

@@ -1,9 +1,12 @@
 #include "logic/evaluation/auswertung.h"
 
 #include "logic/core/draw_calendar.h"
+#include "logic/core/error.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/evaluation/schein_auswerten.h"
+
+#include <QLocale>
 
 namespace talvo::logic {
 
@@ -26,20 +29,30 @@ std::size_t startPosition(const DrawHistory& history, int start) {
 
 } // namespace
 
+Ergebnistabelle& ErgebnisListe::neueTabelle() {
+    if (tabellen_.size() >= kMaxErgebnistabellen)
+        throw Error(
+            QStringLiteral(
+                "Die Auswertung ergäbe mehr als %1 Ergebnistabellen; gezeigt werden die ersten %1. "
+                "Für den Rest wählen Sie bitte weniger Spielscheine oder einen kürzeren Zeitraum.")
+                .arg(QLocale(QLocale::German).toString(static_cast<qulonglong>(kMaxErgebnistabellen))));
+    return tabellen_.emplace_back();
+}
+
 void ZiehungAuswerten(std::span<const TGetippt> scheine, const Zahlenmenge& zahlen, const QString& plus5,
-                      const QString& caption, Ergebnisse& out) {
+                      const QString& caption, Ergebnisziel& out) {
     // A file without slips gets no table at all.
     if (scheine.empty())
         return;
     AuswertStand stand;
-    Ergebnistabelle& tabelle = out.emplace_back();
+    Ergebnistabelle& tabelle = out.neueTabelle();
     tabelle.caption = caption;
     for (const TGetippt& schein : scheine)
         ScheinAuswerten(tabelle, zahlen, plus5, schein, stand);
 }
 
 void ScheinLaufzeit(const TGetippt& schein, const Laufzeit& laufzeit, const DrawHistory& history,
-                    DaySerial jetzt, Ergebnisse& out) {
+                    DaySerial jetzt, Ergebnisziel& out) {
     AuswertStand stand;
     const long long n = laufzeit.n == 0 ? kDauerZiehungenMax : laufzeit.n;
     const std::size_t first = startPosition(history, laufzeit.start);
@@ -52,7 +65,7 @@ void ScheinLaufzeit(const TGetippt& schein, const Laufzeit& laufzeit, const Draw
             continue;
         stand.r = 0;
         stand.T = 0;
-        Ergebnistabelle& tabelle = out.emplace_back();
+        Ergebnistabelle& tabelle = out.neueTabelle();
         tabelle.caption = name + QStringLiteral(": ") + serialToText(ziehung.datum);
         tabelle.position = static_cast<int>(i);
         ScheinAuswerten(tabelle, ziehung.menge(), ziehung.plus5.text(), schein, stand);
@@ -60,7 +73,7 @@ void ScheinLaufzeit(const TGetippt& schein, const Laufzeit& laufzeit, const Draw
 }
 
 int LaufzeitAuswerten(std::span<const TGetippt> scheine, const DrawHistory& history, DaySerial jetzt,
-                      Ergebnisse& out) {
+                      Ergebnisziel& out) {
     int ohneDaten = 0;
     const int last = history.empty() ? 0 : wholeDay(history.back().datum);
     for (const TGetippt& schein : scheine) {
@@ -84,7 +97,7 @@ int ZiehungstageImZeitraum(int von, int bis, const DrawCalendar& kalender) {
 }
 
 void ZeitraumAuswerten(std::span<const TGetippt> scheine, DaySerial von, DaySerial bis,
-                       const DrawHistory& history, DaySerial jetzt, Ergebnisse& out) {
+                       const DrawHistory& history, DaySerial jetzt, Ergebnisziel& out) {
     const int erster = wholeDay(von);
     const int letzter = wholeDay(bis);
     if (erster > letzter)

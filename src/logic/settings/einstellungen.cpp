@@ -61,7 +61,7 @@ QByteArray TEinstellungen::toBytes() const {
 }
 
 TEinstellungen EinstellungenLesen(const QString& path) {
-    const QByteArray bytes = readWholeFile(path);
+    const QByteArray bytes = readWholeFile(path, kMaxOptionsFileBytes);
     if (bytes.size() < TEinstellungen::kSize)
         return {};
     return TEinstellungen::fromBytes(bytes.constData());

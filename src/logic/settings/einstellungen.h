@@ -36,6 +36,8 @@ struct TEinstellungen {
 
 // The record of an options file. A file shorter than one record holds no whole record,
 // so every choice stays zero as with a missing file; bytes after the record are ignored.
+// A file of more than kMaxOptionsFileBytes is no options file and is refused.
+inline constexpr qint64 kMaxOptionsFileBytes = 64 * 1024;
 TEinstellungen EinstellungenLesen(const QString& path);
 // Rewrites the file with exactly one record, atomically.
 void EinstellungenSchreiben(const QString& path, const TEinstellungen& einstellungen);

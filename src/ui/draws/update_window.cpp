@@ -86,10 +86,8 @@ TFAktuell1::TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths,
             progress_->setValue(static_cast<int>(received * 1000 / total));
         }
     });
-    connect(download_, &platform::DateiHolen::finished, this, [this](bool ok, const QString& why) {
-        statusLabel_->setText(why);
-        downloadFinished(ok);
-    });
+    connect(download_, &platform::DateiHolen::finished, this,
+            [this](bool ok, const QString& why) { downloadFinished(ok ? QString() : why); });
     choose(0);
     setFixedWidth(380);
 }
@@ -124,23 +122,26 @@ void TFAktuell1::startDownload() {
     progress_->setRange(0, 0); // busy until the size is known
     progress_->setVisible(true);
     statusLabel_->setText(QStringLiteral("Lade %1 ...").arg(chosenFile_));
-    download_->start(QUrl(downloadBase_ + chosenFile_), target, paths_.tempDownloadFile);
+    download_->start(QUrl(downloadBase_ + chosenFile_), target);
 }
 
-void TFAktuell1::downloadFinished(bool ok) {
+void TFAktuell1::downloadFinished(QString failure) {
     const QString target = logic::tempDrawSetPath(paths_);
-    // An answer that holds no draws counts as a failed download and is not merged.
-    if (ok)
-        ok = logic::keepValidDrawSet(target);
+    const logic::DaySerial today = logic::dateTimeToSerial(currentDateTime());
+    // An answer that holds no sound draws counts as a failed download and is not merged.
+    if (failure.isEmpty())
+        failure = logic::keepValidDrawSet(target, today);
     else
         QFile::remove(target);
     progress_->setVisible(false);
     startButton_->setEnabled(true);
-    if (!ok)
-        showMessage(this, QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r"),
-                    MessageIcon::Information);
+    statusLabel_->setText(failure);
+    if (!failure.isEmpty())
+        showMessage(
+            this, QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r") + failure,
+            MessageIcon::Information);
     bool merged = false;
-    runAction(this, [&] { merged = logic::ZiehungenMischen(state_, target, paths_.historyFile()); });
+    runAction(this, [&] { merged = logic::ZiehungenMischen(state_, target, paths_.historyFile(), today); });
     if (merged)
         statusLabel_->setText(QStringLiteral("Der Datenbestand umfasst jetzt %1 Ziehungen.").arg(state_.history().size()));
     emit updateFinished(merged);

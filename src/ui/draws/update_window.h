@@ -38,7 +38,8 @@ signals:
 
 private:
     void choose(int choice);
-    void downloadFinished(bool ok);
+    // failure: why the download failed (German), empty when it succeeded.
+    void downloadFinished(QString failure);
 
     logic::ProgramState& state_;
     const logic::AppPaths& paths_;

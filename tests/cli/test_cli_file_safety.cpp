@@ -1,0 +1,99 @@
+#include "logic/core/history_file.h"
+#include "logic/core/slip_file.h"
+#include "support/cli_runner.h"
+#include "support/full_disk.h"
+#include "support/history_builder.h"
+#include "support/temp_files.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using talvo::test::readFile;
+using talvo::test::runCli;
+
+namespace {
+
+QString cliOutcome(const talvo::test::CliResult& r) {
+    return QString::number(r.exitCode) + u'\n' + r.err;
+}
+
+const char kKeptOld[] = "konnte nicht vollständig geschrieben werden; der bisherige Inhalt bleibt erhalten.";
+
+TEST(CliFullDisk, StoreFailsAndKeepsTheHistory) {
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    talvo::logic::KenoZahlenSchreiben(history, talvo::test::drawDays(QDate(2024, 3, 4), 100));
+    const QByteArray before = readFile(history);
+    const auto outcome = talvo::test::onFullDisk(dir.path(), [&] {
+        return cliOutcome(
+            runCli({QStringLiteral("store"), QStringLiteral("--history"), history,
+                    QStringLiteral("--position"), QStringLiteral("101"), QStringLiteral("--date"),
+                    QStringLiteral("01.07.2024"), QStringLiteral("--numbers"),
+                    QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20")}));
+    });
+    if (!outcome)
+        GTEST_SKIP() << "neither a mount namespace nor a file size limit is available";
+    EXPECT_TRUE(outcome->startsWith(QStringLiteral("1\n"))) << outcome->toStdString();
+    EXPECT_TRUE(outcome->contains(QString::fromUtf8(kKeptOld))) << outcome->toStdString();
+    EXPECT_EQ(readFile(history), before);
+}
+
+TEST(CliFullDisk, ExportSetsFailsAndKeepsTheOldSets) {
+    QTemporaryDir source;
+    const QString history = source.filePath(QStringLiteral("KenoZahlen.tpp"));
+    talvo::logic::KenoZahlenSchreiben(history, talvo::test::drawDays(QDate(2024, 3, 4), 40));
+    QTemporaryDir sets;
+    const QString gz6 = talvo::test::writeFile(sets, QStringLiteral("gz6.tpp"), QByteArray(240, 'o'));
+    const auto outcome = talvo::test::onFullDisk(sets.path(), [&] {
+        return cliOutcome(runCli({QStringLiteral("export-sets"), QStringLiteral("--history"), history,
+                                  QStringLiteral("--dir"), sets.path()}));
+    });
+    if (!outcome)
+        GTEST_SKIP() << "neither a mount namespace nor a file size limit is available";
+    EXPECT_TRUE(outcome->startsWith(QStringLiteral("1\n"))) << outcome->toStdString();
+    EXPECT_TRUE(outcome->contains(QString::fromUtf8(kKeptOld))) << outcome->toStdString();
+    EXPECT_EQ(readFile(gz6), QByteArray(240, 'o'));
+}
+
+TEST(CliReads, DevicesAndPipesAreRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.tpp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo}) {
+        QElapsedTimer clock;
+        clock.start();
+        const auto r = runCli({QStringLiteral("history"), path});
+        EXPECT_EQ(r.exitCode, 1) << path.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("keine gewöhnliche Datei"))) << r.err.toStdString();
+        EXPECT_LT(clock.elapsed(), 30000) << path.toStdString();
+    }
+}
+
+// 40 continuous-play slips over 10,000 draws make 400,000 result tables: far more than
+// fit the memory the evaluation may take here when it keeps them all before printing.
+TEST(CliEvaluateStreams, HugeRunningTimeEvaluationPrintsAsItGoes) {
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    talvo::logic::KenoZahlenSchreiben(history, talvo::test::drawDays(QDate(2004, 2, 2), 10000));
+    const QString slips = dir.filePath(QStringLiteral("viele.tix"));
+    talvo::logic::ScheinDateiSchreiben(
+        slips, talvo::logic::SlipList(40, talvo::test::slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))));
+    QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());
+    // The data size limit (in KiB) stands for a machine without more memory to give.
+    p.start(QStringLiteral("sh"),
+            {QStringLiteral("-c"), QStringLiteral("ulimit -d 100000 && exec \"$0\" \"$@\""),
+             QStringLiteral(TALVO_CLI), QStringLiteral("evaluate"), QStringLiteral("--history"), history,
+             QStringLiteral("--slips"), slips, QStringLiteral("--laufzeit"), QStringLiteral("--now"),
+             QStringLiteral("2040-01-01 12:00")});
+    ASSERT_TRUE(p.waitForFinished(300000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+}
+
+} // namespace
