@@ -4,6 +4,7 @@
 #include "logic/core/slip_file.h"
 #include "logic/core/system_error_text.h"
 #include "logic/draws/ziehungssaetze.h"
+#include "logic/export/tipp_text_datei.h"
 #include "logic/settings/einstellungen.h"
 #include "support/builders.h"
 #include "support/full_disk.h"
@@ -60,6 +61,8 @@ const std::vector<Writer>& writers() {
              e.farbschema = 3;
              EinstellungenSchreiben(p, e);
          }},
+        {"tip text",
+         [](const QString& p) { TippTextSchreiben(p, QStringList(50, QStringLiteral("3 14 15 26 53 58"))); }},
         {"any bytes", [](const QString& p) { writeWholeFile(p, QByteArray(9000, 'x')); }},
     };
     return list;
@@ -158,7 +161,8 @@ TEST(CappedRead, EveryKindHasACapThatFitsIt) {
     for (const Case& c :
          {Case{"history", kMaxDrawFileBytes, [](const QString& p) { KenoZahlenLaden(p); }},
           Case{"slips", kMaxSlipFileBytes, [](const QString& p) { ScheinDateiLesen(p); }},
-          Case{"options", kMaxOptionsFileBytes, [](const QString& p) { EinstellungenLesen(p); }}}) {
+          Case{"options", kMaxOptionsFileBytes, [](const QString& p) { EinstellungenLesen(p); }},
+          Case{"tip text", kMaxTippTextBytes, [](const QString& p) { TippTextLesen(p); }}}) {
         const QString path = dir.filePath(QString::fromLatin1(c.kind));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

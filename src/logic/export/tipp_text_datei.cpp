@@ -6,7 +6,7 @@
 namespace talvo::logic {
 
 QStringList TippTextLesen(const QString& path) {
-    const QByteArray bytes = readWholeFile(path);
+    const QByteArray bytes = readWholeFile(path, kMaxTippTextBytes);
     QStringList lines;
     qsizetype start = 0;
     while (start < bytes.size()) {
