@@ -33,7 +33,6 @@ void StartUntilWeiterWithTenThousandDraws(benchmark::State& state) {
     logic::AppPaths paths;
     paths.programDir = dir.path() + QStringLiteral("/prog/");
     paths.dataDir = dir.path() + QLatin1Char('/');
-    paths.tempDownloadFile = dir.filePath(QStringLiteral("tmp.tmp"));
     logic::KenoZahlenSchreiben(paths.historyFile(), history());
     ui::setMessageHook([](const QString&, ui::MessageIcon) { return false; });
     bool enabled = false;

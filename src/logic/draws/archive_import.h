@@ -38,6 +38,7 @@ using ArchiveProgress = std::function<void(int done, int total)>;
 // `today` are faulty. Any bytes are accepted; what is no draw becomes a faulty row.
 ArchiveFile readArchive(const QByteArray& bytes, int today, const ArchiveProgress& progress = {});
 // The same for a file; throws Error when it cannot be read or is far larger than any archive.
+inline constexpr qint64 kMaxArchiveFileBytes = 64 * 1024 * 1024;
 ArchiveFile readArchiveFile(const QString& path, int today, const ArchiveProgress& progress = {});
 
 struct ImportReport {

@@ -224,7 +224,7 @@ ArchiveFile readArchive(const QByteArray& bytes, int today, const ArchiveProgres
 }
 
 ArchiveFile readArchiveFile(const QString& path, int today, const ArchiveProgress& progress) {
-    return readArchive(readWholeFile(path), today, progress);
+    return readArchive(readWholeFile(path, kMaxArchiveFileBytes), today, progress);
 }
 
 } // namespace talvo::logic

@@ -20,7 +20,7 @@ bool hasHistoryBackup(const QString& historyPath) {
 bool writeHistoryKeepingBackup(const QString& historyPath, const DrawHistory& draws) {
     const QByteArray bytes = drawsToBytes(draws);
     const bool existed = QFileInfo::exists(historyPath);
-    const QByteArray previous = existed ? readWholeFile(historyPath) : QByteArray();
+    const QByteArray previous = existed ? readWholeFile(historyPath, kMaxDrawFileBytes) : QByteArray();
     if (existed && previous == bytes)
         return false;
     // The backup first: if it cannot be written, the history file stays as it was.
@@ -34,7 +34,7 @@ void undoHistoryChange(const QString& historyPath) {
     if (!QFileInfo::exists(backup))
         throw Error(
             QStringLiteral("Es gibt keine Änderung der Ziehungen, die sich rückgängig machen lässt."));
-    writeWholeFile(historyPath, readWholeFile(backup));
+    writeWholeFile(historyPath, readWholeFile(backup, kMaxDrawFileBytes));
     if (!QFile::remove(backup))
         throw Error(
             QStringLiteral("Die Ziehungen sind wiederhergestellt, aber die Sicherung \"%1\" lässt sich "
