@@ -2,6 +2,7 @@
 
 #include "logic/core/ansi.h"
 #include "logic/core/record_file.h"
+#include "logic/export/tipp_text_datei.h"
 
 namespace talvo::logic {
 
@@ -40,7 +41,7 @@ bool fitsTipText(const QString& text) {
 }
 
 QStringList readTipText(const QString& path) {
-    return tipTextLines(readWholeFile(path));
+    return tipTextLines(readWholeFile(path, kMaxTippTextBytes));
 }
 
 void writeTipText(const QString& path, const QStringList& lines) {
