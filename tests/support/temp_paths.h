@@ -11,7 +11,8 @@ inline logic::AppPaths pathsIn(const QTemporaryDir& dir) {
     logic::AppPaths p;
     p.dataDir = dir.path() + QLatin1Char('/');
     p.programDir = p.dataDir;
-    p.helpFile = p.programDir + QStringLiteral("TALVO Hilfe.chm");
+    p.helpFile = p.programDir + QStringLiteral("TALVO Hilfe.qch");
+    p.helpCollection = p.dataDir + QStringLiteral("Hilfe/TALVO Hilfe.qhc");
     return p;
 }
 

@@ -20,7 +20,9 @@ AppPaths AppPaths::forUser(const QString& programDir) {
     paths.dataDir = withSlash(base) + QLatin1String(kProductName) + QLatin1Char('/');
     // One folder level, as the program always did; a failure shows up at the first write.
     QDir().mkdir(paths.dataDir);
-    paths.helpFile = paths.programDir + QStringLiteral("TALVO Hilfe.chm");
+    paths.helpFile = paths.programDir + QStringLiteral("TALVO Hilfe.qch");
+    paths.helpCollection = withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)) +
+                           QLatin1String(kProductName) + QStringLiteral("/TALVO Hilfe.qhc");
     return paths;
 }
 

@@ -11,7 +11,8 @@ inline constexpr char kVersionText[] = "1.7.1.0";
 struct AppPaths {
     QString programDir; // where the executable and Demo.tix lie
     QString dataDir;    // every data file of the user
-    QString helpFile;
+    QString helpFile;       // the compiled help, beside the program
+    QString helpCollection; // the user's own register of the help and its search index
 
     QString historyFile() const { return dataDir + QStringLiteral("KenoZahlen.tpp"); }
     QString optionsFile() const { return dataDir + QStringLiteral("optionen.kop"); }

@@ -73,6 +73,7 @@ void Application::createWindows() {
         main_->move(screen->availableGeometry().center() - main_->rect().center());
     connect(main_, &TFAuswertung::closed, this, &Application::finished);
     navigator_->setMainWindow(main_);
+    navigator_->setHelpFiles(paths_.helpFile, paths_.helpCollection);
     navigator_->adopt(main_);
     navigator_->addAction(Route::Startfenster, [this] { start_->show(); });
     navigator_->addWindowOnDemand(Route::Kalender, [] { return new TFKal; });

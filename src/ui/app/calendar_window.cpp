@@ -42,7 +42,7 @@ TFKal::TFKal(QWidget* parent) : QMainWindow(parent, Qt::Window | Qt::WindowStays
     MC1->setSelectedDate(currentDateTime().date());
     setCentralWidget(MC1);
 
-    adjustSize();
+    resize(sizeHint().expandedTo(QSize(340, 250)));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

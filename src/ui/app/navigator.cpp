@@ -1,5 +1,6 @@
 #include "ui/app/navigator.h"
 
+#include "ui/app/help_window.h"
 #include "ui/common/user_action.h"
 
 #include <QAbstractButton>
@@ -185,13 +186,30 @@ void Navigator::present(QWidget* window) {
     window->activateWindow();
 }
 
-bool Navigator::hasHelp() const {
-    return false;
+void Navigator::setHelpFiles(const QString& helpFile, const QString& collectionFile) {
+    helpFile_ = helpFile;
+    collectionFile_ = collectionFile;
+    help_.reset();
+    refresh();
 }
 
-void Navigator::showHelp(int) {}
+HelpWindow& Navigator::openHelpWindow() {
+    // A help file that cannot be opened is reported by the throw, and asked again next time.
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>(helpFile_, collectionFile_);
+    present(help_.get());
+    return *help_;
+}
 
-void Navigator::showHelpIndex() {}
+void Navigator::showHelp(int context) {
+    if (hasHelp())
+        openHelpWindow().showContext(context);
+}
+
+void Navigator::showHelpIndex() {
+    if (hasHelp())
+        openHelpWindow().showIndex();
+}
 
 bool Navigator::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&

@@ -34,6 +34,8 @@ class QWidget;
 
 namespace talvo::ui {
 
+class HelpWindow;
+
 // Where menu entries and buttons lead. A target exists once the program has added it.
 enum class Route {
     Startfenster,
@@ -88,8 +90,12 @@ class Navigator : public QObject {
     // Connects the marked controls of `window` and its children.
     void adopt(QWidget* window);
 
-    // Help entries stay disabled while there is no help.
-    bool hasHelp() const;
+    // The help: the compiled help file and the user's own collection the help engine keeps
+    // its search index beside. Help entries stay disabled until the program names them.
+    void setHelpFiles(const QString& helpFile, const QString& collectionFile);
+    bool hasHelp() const { return !helpFile_.isEmpty(); }
+    // The help window once a help entry has opened it.
+    HelpWindow* helpWindow() const { return help_.get(); }
 
     void go(Route route);
     void showHelp(int context);
@@ -107,12 +113,16 @@ class Navigator : public QObject {
     void bind(QObject* control);
     void refresh();
     void present(QWidget* window);
+    HelpWindow& openHelpWindow();
 
     QPointer<QWidget> main_;
     QHash<Route, Target> targets_;
     QList<QPointer<QObject>> controls_;
     // The open windows of addWindowOnDemand; they have no parent and go with the program.
     QList<std::shared_ptr<QPointer<QWidget>>> onDemand_;
+    QString helpFile_;
+    QString collectionFile_;
+    std::unique_ptr<HelpWindow> help_;
 };
 
 } // namespace talvo::ui

@@ -1,0 +1,178 @@
+#include "support/named_child.h"
+#include "support/temp_paths.h"
+#include "ui/app/application.h"
+#include "ui/app/help_window.h"
+#include "ui/app/navigator.h"
+#include "ui/app/start_window.h"
+#include "ui/common/message_box.h"
+#include "ui/draws/paste_window.h"
+#include "ui/draws/update_window.h"
+#include "ui/evaluation/main_window.h"
+#include "ui/settings/optionen.h"
+#include "ui/slips/eingabe2.h"
+#include "ui/statistics/statistics_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpSearchEngine>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace talvo;
+
+// Every way into the help opens the topic of its window, in the running program with the
+// help file the build wrote.
+class HelpTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir data;
+    std::unique_ptr<ui::Application> program;
+    QStringList messages;
+
+    ui::TFAuswertung& main() { return *program->mainWindow(); }
+    ui::HelpWindow* help() { return program->navigator().helpWindow(); }
+    QString shownTopic() { return help() ? help()->currentTopic().fileName() : QString(); }
+    void startProgram(const QString& helpFile) {
+        program.reset();
+        logic::AppPaths paths = test::pathsIn(data);
+        paths.helpFile = helpFile;
+        program = std::make_unique<ui::Application>(paths);
+        program->start();
+    }
+    template <typename T> T* control(QWidget* window, const char* name) { return test::namedChild<T>(*window, name); }
+
+  private slots:
+    void init() {
+        messages.clear();
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return true;
+        });
+        startProgram(QStringLiteral(TALVO_BIN_DIR "/TALVO Hilfe.qch"));
+    }
+    void cleanup() {
+        program.reset();
+        ui::setMessageHook({});
+    }
+
+    void everyControlOpensTheTopicOfItsWindow() {
+        ui::TFAuswertung* m = &main();
+        m->copyPasteClick();
+        QWidget* start = program->startWindow();
+        QWidget* update = program->updateWindow();
+        QWidget* options = program->optionsWindow();
+        QWidget* centre = program->slipCentre();
+        QWidget* statistics = program->statisticsWindow();
+        const struct {
+            const char* what;
+            std::function<void()> open;
+            const char* topic;
+        } routes[] = {
+            {"main menu Inhalt", [&] { control<QAction>(m, "MInhalt")->trigger(); }, "zentrale.html"},
+            {"main tool bar", [&] { control<QAction>(m, "THilfe")->trigger(); }, "zentrale.html"},
+            {"F1 in the draw pages", [&] { QTest::keyClick(control<QWidget>(m, "comboNr"), Qt::Key_F1); },
+             "ziehungen.html"},
+            {"F1 elsewhere in the main window", [&] { QTest::keyClick(control<QWidget>(m, "E77"), Qt::Key_F1); },
+             "zentrale.html"},
+            {"help panel", [&] { control<QAbstractButton>(m, "BHilfe0")->click(); }, "einstieg.html"},
+            {"start window", [&] { emit control<QLabel>(start, "LWieGeht")->linkActivated(QStringLiteral("#")); },
+             "zentrale.html"},
+            {"F1 in the paste window",
+             [&] { QTest::keyClick(control<QPlainTextEdit>(m->pasteWindow(), "M1"), Qt::Key_F1); },
+             "einfuegen.html"},
+            {"F1 in the update window", [&] { QTest::keyClick(update, Qt::Key_F1); }, "aktualisierung.html"},
+            {"options Hilfe", [&] { control<QAction>(options, "BHilfe")->trigger(); }, "optionen.html"},
+            {"F1 in the options", [&] { QTest::keyClick(options, Qt::Key_F1); }, "optionen.html"},
+            {"slip centre Hilfe", [&] { control<QAction>(centre, "BHilfe")->trigger(); }, "spielscheincenter.html"},
+            {"slip centre hint button", [&] { control<QAbstractButton>(centre, "BHinweisHilfe")->click(); },
+             "spielscheincenter.html"},
+            {"statistics Hilfe", [&] { control<QAction>(statistics, "BHilfe")->trigger(); }, "statistik.html"},
+            {"F1 in the statistics window", [&] { QTest::keyClick(statistics, Qt::Key_F1); }, "statistik.html"},
+        };
+        for (const auto& r : routes) {
+            if (help())
+                help()->hide();
+            r.open();
+            QVERIFY2(help() && help()->isVisible(), r.what);
+            QVERIFY2(shownTopic() == QLatin1String(r.topic), qPrintable(QStringLiteral("%1: %2").arg(r.what, shownTopic())));
+        }
+
+        // The calendar's help menu: topic 0 and the keyword index.
+        control<QAction>(m, "TKalender")->trigger();
+        QWidget* kal = program->navigator().window(ui::Route::Kalender);
+        control<QAction>(kal, "MInhalt")->trigger();
+        QCOMPARE(shownTopic(), QStringLiteral("einstieg.html"));
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    }
+
+    // The windows still to come open their topics by these numbers.
+    void everyContextNumberHasItsTopic() {
+        const struct {
+            int context;
+            const char* topic;
+            const char* title;
+        } topics[] = {{0, "einstieg.html", "Willkommen bei TALVO"},
+                      {40, "zentrale.html", "Die Zentrale"},
+                      {50, "aktualisierung.html", "Gewinnzahlen aktualisieren"},
+                      {55, "optionen.html", "Optionen"},
+                      {60, "ziehungen.html", "Ziehungen ansehen und eingeben"},
+                      {70, "spielscheincenter.html", "Spielscheincenter"},
+                      {90, "statistik.html", "Statistische Auswertungen"},
+                      {100, "tippcenter.html", "Tippcenter"},
+                      {110, "archivimport.html", "Archiv importieren"},
+                      {120, "strategietest.html", "Strategietest"},
+                      {130, "ziehungsexport.html", "Ziehungen exportieren"},
+                      {140, "programmupdate.html", "Programm-Update"},
+                      {1017, "einfuegen.html", "Gewinnzahlen aus einer Webseite übernehmen"}};
+        for (const auto& t : topics) {
+            program->navigator().showHelp(t.context);
+            QCOMPARE(shownTopic(), QLatin1String(t.topic));
+            QCOMPARE(help()->currentTitle(), QString::fromUtf8(t.title));
+        }
+        QVERIFY(messages.isEmpty());
+        program->navigator().showHelp(77);
+        QCOMPARE(messages, QStringList{QStringLiteral("Zu diesem Fenster gibt es in der Hilfe kein Thema (Nummer 77).")});
+    }
+
+    void suchenOpensTheKeywordIndexAndTheFullTextSearchFindsTopics() {
+        control<QAction>(&main(), "MSuchen")->trigger();
+        QVERIFY(help()->isVisible());
+        auto* tabs = control<QTabWidget>(help(), "HilfeRegister");
+        QCOMPARE(tabs->currentIndex(), 1);
+        auto* keyword = control<QLineEdit>(help(), "HilfeStichwort");
+        QVERIFY(keyword->text().isEmpty());
+        QTRY_VERIFY(help()->engine().indexModel()->rowCount() > 10);
+
+        // The search index is built in the background when the help is first opened.
+        QHelpSearchEngine* search = help()->engine().searchEngine();
+        int hits = 0;
+        for (int attempt = 0; attempt < 50 && hits == 0; ++attempt) {
+            QSignalSpy found(search, &QHelpSearchEngine::searchingFinished);
+            search->search(QStringLiteral("Restanten"));
+            QVERIFY(found.wait(10000));
+            hits = found.at(0).at(0).toInt();
+            if (hits == 0)
+                QTest::qWait(200);
+        }
+        QCOMPARE(hits, 1);
+        QCOMPARE(search->searchResults(0, 1).at(0).url().fileName(), QStringLiteral("tippcenter.html"));
+    }
+
+    void aMissingHelpFileIsReported() {
+        startProgram(data.filePath(QStringLiteral("nirgends/TALVO Hilfe.qch")));
+        control<QAction>(&main(), "MInhalt")->trigger();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].startsWith(QStringLiteral("Die Hilfe ")));
+        QVERIFY(messages[0].endsWith(QStringLiteral("kann nicht geöffnet werden: Die Datei fehlt.")));
+        QVERIFY(!help());
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "test_help.moc"
