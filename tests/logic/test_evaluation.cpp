@@ -8,6 +8,7 @@
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace talvo::logic;
 using talvo::test::draw;
@@ -242,6 +243,20 @@ TEST(LaufzeitAuswerten, SlipsWithoutDataAndTheirMessages) {
     EXPECT_EQ(LaufzeitMeldung(5, 3),
               "Für 3 Spielscheine war keine Auswertung möglich, da für deren Laufzeiten "
               "keine Angaben vorhanden sind.");
+}
+
+TEST(LaufzeitAuswerten, ImpossibleStartDatesAreSlipsWithoutData) {
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 6);
+    const DaySerial lastDay = dateToSerial(QDate(9999, 12, 31));
+    for (const DaySerial ab :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), lastDay + 1, 1.0e300, -1.0e300}) {
+        TGetippt s = slip({{1, 2}}, 0, 1);
+        s.ab = ab;
+        Ergebnisse out;
+        EXPECT_EQ(LaufzeitAuswerten(std::vector{s}, h, kFarFuture, out), 1) << ab;
+        EXPECT_TRUE(out.empty()) << ab;
+    }
 }
 
 TEST(LaufzeitAuswerten, StartWithoutAStoredDrawBeginsAtTheNextDraw) {

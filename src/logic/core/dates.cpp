@@ -8,12 +8,18 @@ namespace {
 const QDate kEpoch(1899, 12, 30);
 // QDate covers far more than any sane serial; beyond this a serial is treated as no day.
 constexpr double kSerialLimit = 1.0e8;
+// 31.12.9999, the last day a date field can show.
+constexpr double kLastDaySerial = 2958465;
 } // namespace
 
 int wholeDay(DaySerial serial) {
     if (!std::isfinite(serial) || std::fabs(serial) > kSerialLimit)
         return 0;
     return static_cast<int>(std::floor(serial));
+}
+
+bool isCalendarDay(DaySerial serial) {
+    return std::isfinite(serial) && serial > -kSerialLimit && serial < kLastDaySerial + 1;
 }
 
 QDate serialToDate(DaySerial serial) {

@@ -20,6 +20,8 @@ DaySerial dateTimeToSerial(const QDateTime& dateTime);
 QString serialToText(DaySerial serial);
 // Parses "d.M.yyyy"; returns false when the text is no date.
 bool textToSerial(const QString& text, DaySerial& serial);
+// True for a serial that names a calendar day no later than 31.12.9999.
+bool isCalendarDay(DaySerial serial);
 // Whole day of a serial (towards minus infinity, as the day of a negative serial is).
 int wholeDay(DaySerial serial);
 // 1 = Sunday .. 7 = Saturday.

@@ -77,8 +77,9 @@ int LaufzeitAuswerten(std::span<const TGetippt> scheine, const DrawHistory& hist
     int ohneDaten = 0;
     const int last = history.empty() ? 0 : wholeDay(history.back().datum);
     for (const TGetippt& schein : scheine) {
+        // A start that is no calendar day has no draws, as one after the last draw.
         const int start = wholeDay(schein.ab);
-        if (history.empty() || start > last) {
+        if (history.empty() || !isCalendarDay(schein.ab) || start > last) {
             ++ohneDaten;
             continue;
         }
