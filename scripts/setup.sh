@@ -13,8 +13,11 @@ packages=(
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-openpyxl poppler-utils
-  fonts-dejavu-core
+  fonts-dejavu-core locales xdg-utils
 )
+
+sudo_cmd=""
+[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,10 +27,14 @@ for p in "${packages[@]}"; do
 done
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests run the program's exports under the German locale as well.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Creating the locale de_DE.UTF-8"
+  $sudo_cmd localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
 
 launcher=()

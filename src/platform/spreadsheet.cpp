@@ -2,26 +2,61 @@
 
 #include "logic/core/error.h"
 #include "logic/export/export_tabelle.h"
-#include "platform/shell.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <clocale>
+#include <string>
 #include <vector>
+
+#if defined(Q_OS_UNIX)
+#include <locale.h>
+#endif
 
 namespace talvo::platform {
 
 namespace {
 
-const SpreadsheetDesktop* testDesktop = nullptr;
+// The workbook library prints its numbers (widths, margins) with the C library, whose
+// number format follows the user's locale; a decimal comma there makes a broken file.
+// For as long as it lives, this thread prints numbers the C way.
+class CNumbers {
+  public:
+#if defined(Q_OS_UNIX)
+    CNumbers() : c_(newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr))) {
+        if (c_)
+            previous_ = uselocale(c_);
+    }
+    ~CNumbers() {
+        if (c_) {
+            uselocale(previous_);
+            freelocale(c_);
+        }
+    }
 
-constexpr char kXlsxMimeType[] = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+  private:
+    locale_t c_ = nullptr;
+    locale_t previous_ = nullptr;
+#else
+    CNumbers() : previous_(std::setlocale(LC_NUMERIC, nullptr)) {
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    ~CNumbers() {
+        std::setlocale(LC_NUMERIC, previous_.c_str());
+    }
+
+  private:
+    std::string previous_;
+#endif
+  public:
+    CNumbers(const CNumbers&) = delete;
+    CNumbers& operator=(const CNumbers&) = delete;
+};
 
 // The column (0 = A) whose cells stay text, or -1.
 int textColumn(int mode) {
@@ -83,25 +118,8 @@ QString workbookPath(const QString& folder, const QString& title) {
 
 } // namespace
 
-bool ExcelVorhanden() {
-    if (testDesktop)
-        return testDesktop->available;
-#if defined(Q_OS_WIN)
-    return QSettings(QStringLiteral("HKEY_CLASSES_ROOT\\.xlsx"), QSettings::NativeFormat).childKeys().size() >
-           0;
-#elif defined(Q_OS_MACOS)
-    return true;
-#else
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"), QString::fromLatin1(kXlsxMimeType)});
-    if (!query.waitForFinished(5000))
-        return false;
-    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
-#endif
-}
-
 void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int mode, const QString& path) {
+    const CNumbers numbers;
     const QByteArray file = QFile::encodeName(path);
     lxw_workbook* workbook = workbook_new(file.constData());
     if (!workbook)
@@ -146,24 +164,11 @@ void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int 
     check(workbook_close(workbook), path);
 }
 
-ExportErgebnis TabellenExport(const logic::ExportTabelle& table, const QString& title, int mode,
-                              const QString& folder) {
-    if (!ExcelVorhanden())
-        return ExportErgebnis::KeinProgramm;
+QString saveWorkbook(const logic::ExportTabelle& table, const QString& title, int mode,
+                     const QString& folder) {
     const QString path = workbookPath(folder, title);
     writeWorkbook(table, title, mode, path);
-    if (testDesktop) {
-        if (testDesktop->open)
-            testDesktop->open(path);
-    } else if (!shellOpen(path)) {
-        throw logic::Error(QStringLiteral("Die Tabelle \"%1\" kann nicht geöffnet werden.")
-                               .arg(QDir::toNativeSeparators(path)));
-    }
-    return ExportErgebnis::Geoeffnet;
-}
-
-void setSpreadsheetDesktopForTests(const SpreadsheetDesktop* desktop) {
-    testDesktop = desktop;
+    return path;
 }
 
 } // namespace talvo::platform

@@ -1,10 +1,14 @@
 #include "platform/shell.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 // shellOpen asks the desktop's xdg-open and believes its exit code. A stand-in xdg-open
 // on the PATH records what it was given and answers with the code the test chooses.
@@ -73,4 +77,35 @@ TEST_F(ShellOpen, TheTestOpenerReplacesTheDesktop) {
     EXPECT_FALSE(talvo::platform::shellOpen(QStringLiteral("https://www.lotto.de/keno")));
     talvo::platform::setShellOpenerForTests({});
     EXPECT_EQ(seen, QStringList{QStringLiteral("https://www.lotto.de/keno")});
+}
+
+// The same without waiting: the answer comes later, from the exit code all the same.
+TEST_F(ShellOpen, WithoutWaitingTheAnswerComesLater) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tops.xlsx"));
+    QFile(path).open(QIODevice::WriteOnly);
+    const auto openAndWait = [&] {
+        QObject context;
+        QEventLoop loop;
+        std::optional<bool> answer;
+        talvo::platform::shellOpenAsync(path, &context, [&](bool opened) {
+            answer = opened;
+            loop.quit();
+        });
+        EXPECT_FALSE(answer.has_value());
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        return answer;
+    };
+    for (const int exitCode : {0, 3}) {
+        opener(exitCode);
+        EXPECT_EQ(openAndWait(), std::optional<bool>(exitCode == 0)) << "exit code " << exitCode;
+        EXPECT_EQ(readGiven(), QUrl::fromLocalFile(path).toString());
+    }
+    qputenv("PATH", bin.path().toLocal8Bit() + "/none");
+    EXPECT_EQ(openAndWait(), std::optional<bool>(false));
+
+    talvo::platform::setShellOpenerForTests([](const QString&) { return true; });
+    EXPECT_EQ(openAndWait(), std::optional<bool>(true));
+    talvo::platform::setShellOpenerForTests({});
 }

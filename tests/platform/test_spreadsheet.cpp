@@ -7,8 +7,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <string>
 
 using namespace talvo;
 
@@ -123,51 +128,65 @@ TEST(Spreadsheet, OtherModesNeitherFormatNorFit) {
     EXPECT_TRUE(readBack(path)["widths"].toObject().isEmpty());
 }
 
-TEST(Spreadsheet, ExportNeedsASpreadsheetProgram) {
-    QTemporaryDir dir;
-    QStringList opened;
-    platform::SpreadsheetDesktop desktop{false, [&](const QString& p) { opened << p; }};
-    platform::setSpreadsheetDesktopForTests(&desktop);
-    logic::ExportTabelle t(2, 2);
-    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path()),
-              platform::ExportErgebnis::KeinProgramm);
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(opened.isEmpty());
-
-    desktop.available = true;
-    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path()),
-              platform::ExportErgebnis::Geoeffnet);
-    EXPECT_EQ(platform::TabellenExport(t, QStringLiteral("Flops"), 5, dir.path()),
-              platform::ExportErgebnis::Geoeffnet);
-    EXPECT_EQ(opened, (QStringList{dir.filePath("Tops.xlsx"), dir.filePath("Flops.xlsx")}));
-    EXPECT_EQ(readBack(opened[1])["sheets"].toArray().at(0).toString(), QStringLiteral("Flops"));
-    platform::setSpreadsheetDesktopForTests(nullptr);
-    EXPECT_EQ(QString::fromUtf8(platform::kExcelFehlt),
-              QStringLiteral("Excel ist nicht auf Ihrem Rechner installiert, der Export daher nicht "
-                             "möglich.\r\rIch breche ab."));
-}
-
 TEST(Spreadsheet, AnEarlierWorkbookIsNeverReplaced) {
     // The user may have kept an exported workbook, changed, under the name it opened with.
     QTemporaryDir dir;
-    QStringList opened;
-    platform::SpreadsheetDesktop desktop{true, [&](const QString& p) { opened << p; }};
-    platform::setSpreadsheetDesktopForTests(&desktop);
     logic::ExportTabelle t(1, 1);
-    platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path());
-    ASSERT_EQ(opened.size(), 1);
-    QFile kept(opened[0]);
+    const QString first = platform::saveWorkbook(t, QStringLiteral("Tops"), 5, dir.path());
+    EXPECT_EQ(first, dir.filePath("Tops.xlsx"));
+    QFile kept(first);
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
     kept.write("changed by the user");
     kept.close();
-    platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path());
-    platform::TabellenExport(t, QStringLiteral("Tops"), 5, dir.path());
-    platform::setSpreadsheetDesktopForTests(nullptr);
-    EXPECT_EQ(opened, (QStringList{dir.filePath("Tops.xlsx"), dir.filePath("Tops (2).xlsx"),
-                                   dir.filePath("Tops (3).xlsx")}));
+    EXPECT_EQ(platform::saveWorkbook(t, QStringLiteral("Tops"), 5, dir.path()),
+              dir.filePath("Tops (2).xlsx"));
+    EXPECT_EQ(platform::saveWorkbook(t, QStringLiteral("Flops"), 5, dir.path()), dir.filePath("Flops.xlsx"));
+    const QString third = platform::saveWorkbook(t, QStringLiteral("Tops"), 5, dir.path());
+    EXPECT_EQ(third, dir.filePath("Tops (3).xlsx"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("changed by the user"));
-    EXPECT_EQ(readBack(opened[2])["sheets"].toArray().at(0).toString(), QStringLiteral("Tops"));
+    EXPECT_EQ(readBack(third)["sheets"].toArray().at(0).toString(), QStringLiteral("Tops"));
+}
+
+// The workbook's own XML: a number with a decimal comma (width="12,71") makes it unreadable.
+QByteArray sheetXml(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1])"
+                            ".read('xl/worksheets/sheet1.xml'))"),
+             path});
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput();
+}
+
+TEST(Spreadsheet, WorkbookIsTheSameUnderAGermanLocale) {
+    QTemporaryDir dir;
+    logic::ExportTabelle t(2, 3);
+    t.setZelle(0, 0, QStringLiteral("Endnummer"));
+    t.setZelle(1, 1, QStringLiteral("201"));
+    const QString c = dir.filePath(QStringLiteral("c.xlsx"));
+    platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModusStatistik, c);
+
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the locale de_DE.UTF-8 is missing; scripts/setup.sh creates it";
+    char decimal[8];
+    std::snprintf(decimal, sizeof decimal, "%.1f", 0.5);
+    EXPECT_STREQ(decimal, "0,5"); // the C library prints the German way now
+    const QString de = dir.filePath(QStringLiteral("de.xlsx"));
+    platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModusStatistik, de);
+    std::snprintf(decimal, sizeof decimal, "%.1f", 0.5);
+    EXPECT_STREQ(decimal, "0,5"); // and still does afterwards
+    std::setlocale(LC_ALL, before.c_str());
+
+    const QByteArray xml = sheetXml(de);
+    ASSERT_FALSE(xml.isEmpty());
+    EXPECT_FALSE(
+        QRegularExpression(QStringLiteral("=\"-?[0-9]+,[0-9]+\"")).match(QString::fromUtf8(xml)).hasMatch())
+        << xml.toStdString();
+    EXPECT_EQ(xml, sheetXml(c));
+    EXPECT_NEAR(width(readBack(de), "A"), 11.71, 0.01);
 }
 
 TEST(Spreadsheet, ImpossibleSheetNameOrFolderIsAnError) {

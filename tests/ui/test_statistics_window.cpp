@@ -4,16 +4,18 @@
 #include "logic/statistics/free_search.h"
 #include "logic/statistics/kombi_suche.h"
 #include "logic/statistics/statistik.h"
-#include "platform/spreadsheet.h"
-#include "support/temp_paths.h"
+#include "platform/shell.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
+#include "support/temp_paths.h"
 #include "ui/common/message_box.h"
 #include "ui/statistics/best_combinations_page.h"
 #include "ui/statistics/result_grid.h"
 #include "ui/statistics/statistics_window.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -22,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 using namespace talvo;
@@ -66,7 +69,7 @@ class StatisticsWindowTest : public QObject {
     void cleanup() {
         window.reset();
         ui::setMessageHook({});
-        platform::setSpreadsheetDesktopForTests(nullptr);
+        platform::setShellOpenerForTests({});
     }
 
     void formCreateShowsChoicesGridsAndAbsences() {
@@ -177,19 +180,41 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(window->statistik().ziehungen(), 401);
     }
 
-    void exportsSendTheirTablesOrReportTheMissingProgram() {
+    void exportsAreSavedAndOpenedOrTheUserIsToldWhereTheyLie() {
         QStringList opened;
-        platform::SpreadsheetDesktop desktop{false, [&](const QString& p) { opened << p; }};
-        platform::setSpreadsheetDesktopForTests(&desktop);
-        click("BExcel2");
-        QCOMPARE(messages, QStringList{QString::fromUtf8(platform::kExcelFehlt)});
-        desktop.available = true;
+        bool desktopHasAProgram = true;
+        platform::setShellOpenerForTests([&](const QString& address) {
+            opened << QUrl(address).toLocalFile();
+            return desktopHasAProgram;
+        });
         for (const char* name : {"BExcel1", "BExcel2", "BExcel3", "BExcel4", "BExcel5"})
             click(name);
-        QCOMPARE(opened.size(), 6);
+        QTRY_COMPARE(opened.size(), 6);
         QVERIFY(opened[0].endsWith("/Einzelnummern.xlsx"));
         QVERIFY(opened[4].endsWith("/Tops.xlsx"));
         QVERIFY(opened[5].endsWith("/Flops.xlsx"));
+        QTest::qWait(50);
+        QVERIFY(messages.isEmpty());
+
+        // Nothing opens workbooks: they are saved all the same, and one message per click
+        // names where.
+        desktopHasAProgram = false;
+        click("BExcel5");
+        QTRY_COMPARE(messages.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(opened.size(), 8);
+        for (const QString& path : {opened[6], opened[7]}) {
+            QVERIFY(QFileInfo::exists(path));
+            QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
+        }
+        QVERIFY(messages[0].startsWith(QStringLiteral("Die Tabellen wurden gespeichert unter:\r")));
+        click("BExcel2");
+        QTRY_COMPARE(messages.size(), 2);
+        QCOMPARE(messages[1],
+                 QStringLiteral("Die Tabelle wurde gespeichert unter:\r%1\r\rAuf diesem Rechner ist "
+                                "kein Programm eingerichtet, das Excel-Tabellen (.xlsx) öffnet.")
+                     .arg(QDir::toNativeSeparators(opened[8])));
         QCOMPARE(window->exportTable(1).zeilen(), 71);
         QCOMPARE(window->exportTable(2).zeilen(), 8);
         QCOMPARE(window->exportTable(2).zelle(0, 7), QStringLiteral("Gewinnzahlen von 61 - 70"));

@@ -1,6 +1,8 @@
 #pragma once
 
-class QString;
+#include <QString>
+#include <vector>
+
 class QWidget;
 
 namespace talvo::logic {
@@ -9,8 +11,16 @@ class ExportTabelle;
 
 namespace talvo::ui {
 
-// Hands a table to the spreadsheet program; tells the user when there is none.
-void TabellenExportieren(QWidget* parent, const logic::ExportTabelle& table, const QString& title, int mode,
-                         const QString& folder);
+// One sheet of an export: the table, its title and its format mode.
+struct ExportBlatt {
+    const logic::ExportTabelle& table;
+    QString title;
+    int mode;
+};
+
+// The spreadsheet export of one click: every table becomes a workbook in `folder`, each
+// then opened with the desktop's program for workbooks. When some cannot be opened, the
+// user is told once where they were saved.
+void TabellenExport(QWidget* parent, const std::vector<ExportBlatt>& sheets, const QString& folder);
 
 } // namespace talvo::ui

@@ -117,10 +117,12 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, st
     excel->setObjectName(QStringLiteral("BExcel5"));
     connect(excel, &QPushButton::clicked, this, [this] {
         runAction(this, [this] {
-            TabellenExportieren(this, exportTable(*gk1), QStringLiteral("Tops"), platform::kModusStatistik,
-                                exportFolder_);
-            TabellenExportieren(this, exportTable(*GK2), QStringLiteral("Flops"), platform::kModusStatistik,
-                                exportFolder_);
+            const logic::ExportTabelle tops = exportTable(*gk1);
+            const logic::ExportTabelle flops = exportTable(*GK2);
+            TabellenExport(this,
+                           {{tops, QStringLiteral("Tops"), platform::kModusStatistik},
+                            {flops, QStringLiteral("Flops"), platform::kModusStatistik}},
+                           exportFolder_);
         });
     });
     side->addWidget(excel);

@@ -270,6 +270,13 @@ void TFStatistik1::setAnzahlIndex(int index) {
         b->setChecked(true);
 }
 
+void TFStatistik1::anzahlAnwenden(int index) {
+    if (index == anzahlIndex())
+        RG1Click();
+    else
+        setAnzahlIndex(index);
+}
+
 int TFStatistik1::anzahlIndex() const {
     return RG1->checkedId();
 }
@@ -413,8 +420,9 @@ void TFStatistik1::exportTab(int tab) {
                                                   QStringLiteral("Endzahlen"), QStringLiteral("Zehner"),
                                                   QStringLiteral("Ausgeblieben")};
     runAction(this, [this, tab] {
-        TabellenExportieren(this, exportTable(tab), titles[static_cast<std::size_t>(tab)],
-                            platform::kModusStatistik, paths_.dataDir);
+        const logic::ExportTabelle table = exportTable(tab);
+        TabellenExport(this, {{table, titles[static_cast<std::size_t>(tab)], platform::kModusStatistik}},
+                       paths_.dataDir);
     });
 }
 

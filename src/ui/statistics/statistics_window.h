@@ -45,6 +45,9 @@ class TFStatistik1 : public QWidget {
     void RG1Click();
     // Selects a draw-count choice from code; its handler runs when the choice changes.
     void setAnzahlIndex(int index);
+    // Applies a stored draw-count choice: selects it and computes its statistics once,
+    // whether or not the choice changes.
+    void anzahlAnwenden(int index);
     // -1 while nothing is chosen.
     int anzahlIndex() const;
     // N of the choice: 0 for "Alle" or no choice.
