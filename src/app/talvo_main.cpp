@@ -13,7 +13,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     talvo::ui::Application program(talvo::logic::AppPaths::forUser(talvo::ui::Application::programDirectory()));
-    QObject::connect(&program, &talvo::ui::Application::finished, &app, &QApplication::quit);
+    // Queued: the program may end while it is still starting, before the event loop runs.
+    QObject::connect(&program, &talvo::ui::Application::finished, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
     program.start();
     return app.exec();
 }

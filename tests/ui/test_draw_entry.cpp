@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -162,6 +163,33 @@ class DrawEntryTest : public QObject {
         QCOMPARE(logic::KenoZahlenLaden(paths.historyFile()).size(), std::size_t{1});
         QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->itemText(0), QStringLiteral("09.03.2024"));
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
+        QVERIFY(test::namedChild<QDateEdit>(w, "DateErste")->isHidden());
+    }
+
+    void theVeryFirstDrawMayBeOfAnyDaySinceTheFirstDraw() {
+        QFile::remove(paths.historyFile());
+        ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 12), QTime(9, 0)); });
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        auto* erste = test::namedChild<QDateEdit>(w, "DateErste");
+        QVERIFY(!erste->isHidden());
+        QVERIFY(test::namedChild<QComboBox>(w, "combo2")->isHidden());
+        QCOMPARE(erste->date(), QDate(2024, 3, 12));
+        QCOMPARE(erste->minimumDate(), QDate(2004, 2, 2));
+        erste->setDate(QDate(2003, 5, 5));
+        QCOMPARE(erste->date(), QDate(2004, 2, 2));
+        erste->setDate(QDate(2010, 6, 4));
+        test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
+        for (int n = 1; n <= 20; ++n)
+            mark(w, {n});
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
+        QCOMPARE(stored.size(), std::size_t{1});
+        QCOMPARE(logic::serialToDate(stored[0].datum), QDate(2010, 6, 4));
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("05.06.2010"));
+        QVERIFY(erste->isHidden());
+        QVERIFY(!test::namedChild<QComboBox>(w, "combo2")->isHidden());
     }
 
     void switchingPages() {

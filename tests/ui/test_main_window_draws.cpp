@@ -9,6 +9,7 @@
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileInfo>
@@ -62,6 +63,41 @@ class MainWindowDrawsTest : public QObject {
         ui::setClockForTests([] { return QDateTime(QDate(2024, 12, 31), QTime(12, 0)); });
     }
     void cleanup() { ui::setClockForTests({}); }
+
+    void boardIsUsableByKeyboard() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QWidget* board = test::namedChild<QWidget>(w, "GroupBox1");
+        // Tab reaches the board from the controls before it.
+        test::namedChild<QComboBox>(w, "comboNr")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 12 && QApplication::focusWidget() != board; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), board);
+
+        struct Step {
+            Qt::Key key;
+            QList<int> marked;
+        };
+        // From 1: right to 2, down to 9, mark it, left to 8 and up past the top edge to 1,
+        // mark 1, unmark 1; at the edges the frame stays.
+        for (const Step& step :
+             {Step{Qt::Key_Right, {}}, Step{Qt::Key_Down, {}}, Step{Qt::Key_Space, {9}},
+              Step{Qt::Key_Left, {9}}, Step{Qt::Key_Up, {9}}, Step{Qt::Key_Up, {9}}, Step{Qt::Key_Left, {9}},
+              Step{Qt::Key_Space, {1, 9}}, Step{Qt::Key_Space, {9}}}) {
+            QTest::keyClick(board, step.key);
+            QCOMPARE(marked(w), step.marked);
+        }
+        QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 1);
+        for (int i = 0; i < 12; ++i)
+            QTest::keyClick(board, Qt::Key_Down);
+        for (int i = 0; i < 8; ++i)
+            QTest::keyClick(board, Qt::Key_Right);
+        QTest::keyClick(board, Qt::Key_Space);
+        QCOMPARE(marked(w), (QList<int>{9, 70}));
+    }
 
     void boardHasSeventyNumbersInRowsOfSeven() {
         logic::ProgramState state;

@@ -297,6 +297,33 @@ class MainWindowEvaluationTest : public QObject {
         QVERIFY(messages.isEmpty());
     }
 
+    void typedDatesCountWithoutEnterAndVonAfterBisIsExplained() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.AuswertungLaden(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1)}));
+        auto* von = test::namedChild<QDateEdit>(w, "DateV");
+        QCOMPARE(von->date(), QDate(2024, 2, 12)); // preset from the newest draw, Saturday 17.02.
+        // 10.02. typed over the field, then straight to the button: Saturday 10.02. and
+        // Monday 12.02. to Saturday 17.02. are seven draws.
+        von->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(von, QStringLiteral("10022024"));
+        test::namedChild<QToolButton>(w, "BZeitraum")->click();
+        QCOMPARE(results(w)->count(), 7);
+        QVERIFY(messages.isEmpty());
+
+        // von after bis: nothing is evaluated, and the user is told why.
+        test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 14));
+        von->setDate(QDate(2024, 2, 16));
+        test::namedChild<QToolButton>(w, "BZeitraum")->click();
+        QCOMPARE(results(w)->count(), 7);
+        QCOMPARE(lastMessage(), QStringLiteral("Das Datum \"von\" liegt nach dem Datum \"bis\". Bitte den "
+                                               "Zeitraum berichtigen."));
+        QCOMPARE(messages.last().second, ui::MessageIcon::Information);
+    }
+
     void aBadPlusFiveNumberStopsWithAMessageAndKeepsTheTables() {
         logic::ProgramState state;
         ui::TFAuswertung w(state, paths);

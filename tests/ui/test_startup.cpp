@@ -1,11 +1,16 @@
+#include "logic/core/error.h"
 #include "logic/core/history_file.h"
 #include "logic/core/program_state.h"
+#include "logic/core/slip_file.h"
+#include "logic/settings/einstellungen.h"
+#include "logic/statistics/statistik.h"
 #include "support/builders.h"
 #include "ui/app/application.h"
 #include "ui/app/form_offen.h"
 #include "ui/app/start_window.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/statistics/statistics_window.h"
 
 #include <QAction>
 #include <QDir>
@@ -40,13 +45,25 @@ private slots:
     }
 
     void firstStartCreatesTheDataFolder() {
-        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("share")).toUtf8());
-        QDir().mkpath(home.filePath(QStringLiteral("share")));
+        // A fresh account: not even the user's data folder exists yet.
+        const QString share = home.filePath(QStringLiteral("fresh/.local/share"));
+        qputenv("XDG_DATA_HOME", share.toUtf8());
         const logic::AppPaths paths = logic::AppPaths::forUser(home.path());
-        QCOMPARE(paths.dataDir, home.filePath(QStringLiteral("share/TALVO/")));
+        QCOMPARE(paths.dataDir, share + QStringLiteral("/TALVO/"));
         QVERIFY(QDir(paths.dataDir).exists());
         // A second start uses the existing folder.
         QCOMPARE(logic::AppPaths::forUser(home.path()).dataDir, paths.dataDir);
+
+        // The first start can keep options, draws and slips there.
+        logic::TEinstellungen options;
+        options.farbschema = 3;
+        logic::EinstellungenSchreiben(paths.optionsFile(), options);
+        logic::KenoZahlenSchreiben(paths.historyFile(),
+                                   {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
+        logic::ScheinDateiSchreiben(paths.dataDir + QStringLiteral("Erste.tix"), {logic::TGetippt{}});
+        QVERIFY(logic::EinstellungenLesen(paths.optionsFile()) == options);
+        QCOMPARE(logic::KenoZahlenLaden(paths.historyFile()).size(), std::size_t{1});
+        QCOMPARE(logic::ScheinDateiLesen(paths.dataDir + QStringLiteral("Erste.tix")).size(), std::size_t{1});
     }
 
     void weiterHandsOverToTheMainWindow() {
@@ -86,6 +103,64 @@ private slots:
 
         QSignalSpy finished(&program, &ui::Application::finished);
         main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
+        QCOMPARE(finished.count(), 1);
+    }
+
+    void closingTheStartWindowBeforeWeiterEndsTheProgram() {
+        QTemporaryDir data;
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        program.start();
+        QSignalSpy finished(&program, &ui::Application::finished);
+        QVERIFY(program.startWindow()->close());
+        QCOMPARE(finished.count(), 1);
+    }
+
+    void closingTheStartWindowAfterWeiterOnlyHidesIt() {
+        QTemporaryDir data;
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        program.start();
+        QSignalSpy finished(&program, &ui::Application::finished);
+        ui::TFStart* start = program.startWindow();
+        start->findChild<QPushButton*>(QStringLiteral("BWeiter"))->click();
+        program.mainWindow()->findChild<QAction*>(QStringLiteral("MStartfenster"))->trigger();
+        QVERIFY(start->isVisible());
+        QVERIFY(start->close());
+        QVERIFY(!start->isVisible());
+        QVERIFY(program.mainWindow()->isVisible());
+        QCOMPARE(finished.count(), 0);
+    }
+
+    void theStoredDrawCountIsComputedOnceAtStart() {
+        QTemporaryDir data;
+        logic::KenoZahlenSchreiben(data.filePath(QStringLiteral("KenoZahlen.tpp")),
+                                   {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
+        logic::TEinstellungen options;
+        options.statAnzahlIndex = 2;
+        logic::EinstellungenSchreiben(data.filePath(QStringLiteral("optionen.kop")), options);
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        int computed = 0;
+        program.setWindowBuiltHook([&computed](QWidget* window) {
+            if (auto* statistics = qobject_cast<ui::TFStatistik1*>(window))
+                QObject::connect(&statistics->statistik(), &logic::Statistik::haeufigkeitenBerechnet,
+                                 [&computed] { ++computed; });
+        });
+        program.start();
+        QCOMPARE(computed, 1);
+        QCOMPARE(program.statisticsWindow()->anzahlIndex(), 2);
+        QVERIFY(messages.isEmpty());
+    }
+
+    void anErrorWhileAWindowIsBuiltIsShownAndEndsTheProgram() {
+        QTemporaryDir data;
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        program.setWindowBuiltHook([](QWidget* window) {
+            if (window->objectName() == QStringLiteral("FOptionen"))
+                throw logic::Error(QStringLiteral("Das Fenster Optionen fehlt."));
+        });
+        QSignalSpy finished(&program, &ui::Application::finished);
+        program.start();
+        QVERIFY(program.startWindow()->InitializationDone());
+        QCOMPARE(messages, QStringList{QStringLiteral("Das Fenster Optionen fehlt.")});
         QCOMPARE(finished.count(), 1);
     }
 

@@ -69,6 +69,12 @@ private slots:
         auto* comboNr = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("comboNr"));
         QCOMPARE(comboNr->count(), 80);
         QCOMPARE(comboNr->currentText(), QStringLiteral("80"));
+        // The entry page stands on the same, last stored draw, not on the next date.
+        auto* comboNr2 = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("comboNr2"));
+        auto* combo2 = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("combo2"));
+        QCOMPARE(comboNr2->count(), 81);
+        QCOMPARE(comboNr2->currentText(), QStringLiteral("80"));
+        QCOMPARE(combo2->currentText(), logic::serialToText(full.back().datum));
         QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
                  countsOf(logic::DrawHistory(full.end() - 10, full.end())));
 

@@ -18,8 +18,9 @@ AppPaths AppPaths::forUser(const QString& programDir) {
     paths.programDir = withSlash(programDir);
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     paths.dataDir = withSlash(base) + QLatin1String(kProductName) + QLatin1Char('/');
-    // One folder level, as the program always did; a failure shows up at the first write.
-    QDir().mkdir(paths.dataDir);
+    // On a fresh account even the parents of the data folder may be missing. A failure
+    // shows up at the first write.
+    QDir().mkpath(paths.dataDir);
     paths.helpFile = paths.programDir + QStringLiteral("TALVO Hilfe.qch");
     paths.helpCollection = withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)) +
                            QLatin1String(kProductName) + QStringLiteral("/TALVO Hilfe.qhc");

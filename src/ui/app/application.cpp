@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <exception>
 
 namespace talvo::ui {
 
@@ -58,16 +59,34 @@ void Application::start() {
     start_->repaint();
     QApplication::processEvents();
     connect(start_, &TFStart::weiterClicked, this, &Application::weiter);
+    connect(start_, &TFStart::closed, this, &Application::startWindowClosed);
 
+    // Each window's creation step reports its own errors and the start goes on; an error
+    // while a window itself is built leaves the program without it, so it ends.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    createWindows();
+    std::exception_ptr failure;
+    try {
+        createWindows();
+    } catch (...) {
+        failure = std::current_exception();
+    }
     QApplication::restoreOverrideCursor();
     start_->SetInitializationDone(true);
+    if (failure) {
+        runAction(start_, [&failure] { std::rethrow_exception(failure); });
+        emit finished();
+    }
+}
+
+void Application::built(QWidget* window) {
+    if (windowBuilt_)
+        windowBuilt_(window);
 }
 
 void Application::createWindows() {
     // The main window stays unseen (fully transparent) until "Weiter".
     main_ = new TFAuswertung(*state_, paths_);
+    built(main_);
     main_->setWindowOpacity(0.0);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         main_->move(screen->availableGeometry().center() - main_->rect().center());
@@ -85,22 +104,24 @@ void Application::createWindows() {
     runAction(start_, [this] { main_->FormCreate(); });
 
     statistik_ = new TFStatistik1(*state_, paths_);
+    built(statistik_);
     runAction(start_, [this] { statistik_->FormCreate(); });
     navigator_->addWindow(Route::Statistik, statistik_);
 
     optionen_ = new TFOptionen(*state_, paths_);
+    built(optionen_);
     OptionenKopplung kopplung;
     kopplung.statistikRegister = statistik_->registerNamen();
     kopplung.statistikEinstellen = [this](int anzahlIndex, int registerIndex) {
-        statistik_->setAnzahlIndex(anzahlIndex);
+        statistik_->anzahlAnwenden(anzahlIndex);
         statistik_->setRegister(registerIndex);
-        statistik_->RG1Click();
     };
     kopplung.auswertungLaden = [this](const QString& path) { main_->AuswertungLaden(path); };
     runAction(start_, [this, &kopplung] { optionen_->FormCreate(kopplung); });
     navigator_->addWindow(Route::Optionen, optionen_);
 
     eingabe_ = new TFEingabe2(*state_, paths_);
+    built(eingabe_);
     navigator_->addWindow(Route::Spielscheincenter, eingabe_);
 
     TippcenterVerbindungen verbindungen;
@@ -127,9 +148,12 @@ void Application::createWindows() {
     });
 
     aktuell_ = new TFAktuell1(*state_, paths_, downloadBase_);
+    built(aktuell_);
     connect(aktuell_, &TFAktuell1::updateFinished, this, [this](bool merged) {
-        if (merged)
-            followNewHistory();
+        if (!merged)
+            return;
+        main_->EintragWieAnzeige();
+        followNewHistory();
     });
     runAction(start_, [this] { aktuell_->FormCreate(); });
     navigator_->addWindow(Route::Aktualisierung, aktuell_);
@@ -156,7 +180,14 @@ void Application::followNewHistory() {
     runAction(statistik_, [this] { statistik_->RG1Click(); });
 }
 
+void Application::startWindowClosed() {
+    // Before "Weiter" the start window is the only window the user sees.
+    if (!handedOver_)
+        emit finished();
+}
+
 void Application::weiter() {
+    handedOver_ = true;
     main_->show();
     main_->setWindowOpacity(250.0 / 255.0);
     main_->raise();

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -52,20 +53,28 @@ public:
     // folder beside it.
     static QString programDirectory();
 
+    // Test seam: runs right after each long-lived window is built, before its creation
+    // step, as part of building it.
+    void setWindowBuiltHook(std::function<void(QWidget*)> hook) { windowBuilt_ = std::move(hook); }
+
 signals:
     // The main window was closed: the program ends.
     void finished();
 
 private:
     void weiter();
+    void startWindowClosed();
     // After an update, an import or an undo replaced the draw history.
     void followNewHistory();
     void createWindows();
+    void built(QWidget* window);
 
     logic::AppPaths paths_;
     QString downloadBase_;
     std::unique_ptr<logic::ProgramState> state_;
     std::unique_ptr<Navigator> navigator_;
+    std::function<void(QWidget*)> windowBuilt_;
+    bool handedOver_ = false;
     TFStart* start_ = nullptr;
     TFAuswertung* main_ = nullptr;
     TFStatistik1* statistik_ = nullptr;

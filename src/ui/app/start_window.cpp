@@ -4,6 +4,7 @@
 #include "ui/app/logo_widget.h"
 #include "ui/app/navigator.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -53,6 +54,11 @@ void TFStart::SetInitializationDone(bool value) {
     FInitializationDone = value;
     BWeiter->setEnabled(value);
     BWeiter->setCursor(value ? Qt::PointingHandCursor : Qt::WaitCursor);
+}
+
+void TFStart::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closed();
 }
 
 } // namespace talvo::ui

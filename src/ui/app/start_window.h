@@ -18,6 +18,11 @@ public:
 
 signals:
     void weiterClicked();
+    // The user closed the window; the program decides whether that ends it.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool FInitializationDone = false;

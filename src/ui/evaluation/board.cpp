@@ -3,7 +3,9 @@
 #include "logic/core/zahlenmenge.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QStyle>
 
 namespace talvo::ui {
 
@@ -31,7 +33,10 @@ QPushButton:hover { border-color: #2f6db5; background: #f1f6fd; }
 QPushButton:pressed { background: #dfe9f7; }
 QPushButton:checked { color: #ffffff; background: #c62828; border-color: #8e1b1b; }
 QPushButton:checked:hover { background: #d84343; }
+QPushButton[current="true"] { border: 2px solid #2f6db5; }
 )";
+
+constexpr int kSpalten = 7;
 
 } // namespace
 
@@ -57,7 +62,10 @@ ZahlenBrett::ZahlenBrett(QWidget* parent) : QGroupBox(QStringLiteral("Gewinnzahl
             b->setMinimumSize(26, 20);
             b->setMaximumHeight(30); // a taller window leaves the board in shape
             b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-            connect(b, &QPushButton::clicked, this, [this, number] { emit numberClicked(number); });
+            connect(b, &QPushButton::clicked, this, [this, number] {
+                setCurrent(number);
+                emit numberClicked(number);
+            });
             inner->addWidget(b, i - 1, j - 1);
             buttons_[static_cast<std::size_t>(number - 1)] = b;
         }
@@ -91,6 +99,67 @@ void ZahlenBrett::resizeEvent(QResizeEvent* event) {
     QGroupBox::resizeEvent(event);
     if (corner_)
         corner_->move(width() - corner_->width() - 4, 0);
+}
+
+bool ZahlenBrett::event(QEvent* event) {
+    // A group box takes Space for its check box, which the board has none of.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QGroupBox::event(event);
+}
+
+void ZahlenBrett::keyPressEvent(QKeyEvent* event) {
+    const int row = (current_ - 1) / kSpalten;
+    const int column = (current_ - 1) % kSpalten;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        setCurrent(column > 0 ? current_ - 1 : current_);
+        break;
+    case Qt::Key_Right:
+        setCurrent(column < kSpalten - 1 ? current_ + 1 : current_);
+        break;
+    case Qt::Key_Up:
+        setCurrent(row > 0 ? current_ - kSpalten : current_);
+        break;
+    case Qt::Key_Down:
+        setCurrent(current_ + kSpalten <= 70 ? current_ + kSpalten : current_);
+        break;
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit numberClicked(current_);
+        break;
+    default:
+        QGroupBox::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ZahlenBrett::focusInEvent(QFocusEvent* event) {
+    QGroupBox::focusInEvent(event);
+    showCurrent(true);
+}
+
+void ZahlenBrett::focusOutEvent(QFocusEvent* event) {
+    QGroupBox::focusOutEvent(event);
+    showCurrent(false);
+}
+
+void ZahlenBrett::setCurrent(int number) {
+    showCurrent(false);
+    current_ = number;
+    showCurrent(hasFocus());
+}
+
+void ZahlenBrett::showCurrent(bool shown) {
+    QPushButton* b = button(current_);
+    if (b->property("current").toBool() == shown)
+        return;
+    b->setProperty("current", shown);
+    b->style()->unpolish(b);
+    b->style()->polish(b);
 }
 
 QPushButton* ZahlenBrett::button(int number) const {

@@ -15,6 +15,7 @@
 #include "ui/app/form_offen.h"
 #include "ui/app/navigator.h"
 #include "ui/common/clock.h"
+#include "ui/common/date_field.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
@@ -79,11 +80,9 @@ class BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-QDateEdit* dateField(const QString& name, QWidget* parent) {
-    auto* edit = new QDateEdit(parent);
+DateField* dateField(const QString& name, QWidget* parent) {
+    auto* edit = new DateField(parent);
     edit->setObjectName(name);
-    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    edit->setCalendarPopup(true);
     // The rules on the dates apply to finished entries, not to every typed digit.
     edit->setKeyboardTracking(false);
     edit->setDate(currentDateTime().date());
@@ -290,8 +289,15 @@ QWidget* TFAuswertung::buildDrawPages() {
     cbDel->setObjectName(QStringLiteral("cbDel"));
     e->addWidget(new QLabel(QStringLiteral("Nummer"), entry), 0, 0);
     e->addWidget(comboNr2, 0, 1, 1, 2);
+    // With no stored draw the first one may be of any day since the first draw.
+    DateErste = new DateField(entry);
+    DateErste->setObjectName(QStringLiteral("DateErste"));
+    DateErste->setMinimumDate(kFirstDrawDate);
+    DateErste->setToolTip(QStringLiteral("Datum der ersten Ziehung, die Sie eingeben"));
+    DateErste->hide();
     e->addWidget(new QLabel(QStringLiteral("Datum"), entry), 1, 0);
     e->addWidget(combo2, 1, 1, 1, 2);
+    e->addWidget(DateErste, 1, 1, 1, 2);
     e->addWidget(speichern, 2, 1);
     e->addWidget(copyPaste, 2, 2);
     e->addWidget(cbDel, 3, 0, 1, 3);
@@ -304,6 +310,13 @@ QWidget* TFAuswertung::buildDrawPages() {
     e->setColumnStretch(1, 1);
     e->setColumnStretch(2, 1);
 
+    connect(DateErste, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+        if (!state_.history().empty() || combo2->count() != 1)
+            return;
+        combo2->setItemText(0, date.toString(QStringLiteral("dd.MM.yyyy")));
+        if (pasteWindow_ && FormOffen(QStringLiteral("FGewinnzahlen")))
+            pasteWindow_->setHinweis(combo2->currentText());
+    });
     connect(comboNr2, &QComboBox::activated, this, &TFAuswertung::selectEntryPosition);
     connect(combo2, &QComboBox::activated, this, &TFAuswertung::selectEntryPosition);
     connect(speichern, &QPushButton::clicked, this,
@@ -332,13 +345,19 @@ void TFAuswertung::ZiehungslistenFuellen() {
         const QSignalBlocker block(c);
         static_cast<QStringListModel*>(c->model())->setStringList(texts);
     };
+    combo2->setVisible(n > 0);
+    DateErste->setVisible(n == 0);
     if (n == 0) {
+        // The very first draw: proposed for today, any day since the first draw may be chosen.
+        const QDate proposal = logic::serialToDate(
+            logic::ersterVorschlag(static_cast<int>(logic::dateToSerial(currentDateTime().date()))));
         fill(comboNr, {});
         fill(comboDatum, {});
-        // The very first draw can be entered for the date proposed here.
         fill(comboNr2, {QStringLiteral("1")});
-        fill(combo2,
-             {logic::serialToText(logic::ersterVorschlag(logic::dateToSerial(currentDateTime().date())))});
+        fill(combo2, {logic::serialToText(logic::dateToSerial(proposal))});
+        const QSignalBlocker blockErste(DateErste);
+        DateErste->setMaximumDate(std::max(proposal, kFirstDrawDate));
+        DateErste->setDate(proposal);
         return;
     }
     fill(comboNr, numbers);
@@ -387,6 +406,10 @@ void TFAuswertung::selectEntryPosition(int p) {
         BDelallClick();
 }
 
+void TFAuswertung::EintragWieAnzeige() {
+    selectEntryPosition(comboNr->currentIndex());
+}
+
 void TFAuswertung::pageChanged(int page) {
     const int previous = shownPage_;
     shownPage_ = page;
@@ -428,6 +451,8 @@ void TFAuswertung::BDel2Click() {
 }
 
 void TFAuswertung::BSpeichern1Click() {
+    if (state_.history().empty())
+        DateErste->commitTyping();
     const int p = combo2->currentIndex();
     logic::DaySerial datum = 0;
     if (p < 0 || !logic::textToSerial(combo2->itemText(p), datum))
@@ -712,6 +737,16 @@ void TFAuswertung::LaufzeitClick() {
 void TFAuswertung::ZeitraumClick() {
     if (needsFileTab())
         return;
+    // A date typed without Enter counts as it stands on the screen.
+    DateV->commitTyping();
+    DateB->commitTyping();
+    if (DateV->date() > DateB->date()) {
+        showMessage(
+            this,
+            QStringLiteral("Das Datum \"von\" liegt nach dem Datum \"bis\". Bitte den Zeitraum berichtigen."),
+            MessageIcon::Information);
+        return;
+    }
     logic::Ergebnisse tables;
     const BusyCursor busy;
     try {

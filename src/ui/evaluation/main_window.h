@@ -7,7 +7,6 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -23,6 +22,7 @@ struct AppPaths;
 
 namespace talvo::ui {
 
+class DateField;
 class HelpPanel;
 class TFGewinnzahlen;
 class TFrameAuswertung;
@@ -43,6 +43,9 @@ class TFAuswertung : public QMainWindow {
     void ZiehungslistenFuellen();
     // Shows history position p on the board and in the plus 5 field.
     void ZiehungZeigen(int p);
+    // After an update merge the entry page stands on the viewing page's draw, the last
+    // stored one, instead of the proposed next date.
+    void EintragWieAnzeige();
     // Loads a play-slip file for evaluation into a file tab of its own.
     void AuswertungLaden(const QString& path);
 
@@ -119,8 +122,9 @@ class TFAuswertung : public QMainWindow {
     QProgressBar* gauge1 = nullptr;
     QLineEdit* E77 = nullptr;
     QPushButton* Baktuell = nullptr;
-    QDateEdit* DateV = nullptr;
-    QDateEdit* DateB = nullptr;
+    DateField* DateErste = nullptr; // the date of the first draw, while none is stored
+    DateField* DateV = nullptr;
+    DateField* DateB = nullptr;
     QStackedWidget* area_ = nullptr;
     QTabWidget* PC2 = nullptr;
     HelpPanel* p100 = nullptr;

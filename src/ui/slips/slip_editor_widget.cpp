@@ -6,6 +6,7 @@
 #include "logic/settings/farbschema.h"
 #include "logic/slips/slip_editor.h"
 #include "platform/sound.h"
+#include "ui/common/date_field.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
 #include "ui/slips/meldung_box.h"
@@ -187,10 +188,8 @@ QWidget* TFrSschein::buildStrip() {
         comboDauer->addItem(QString::number(draws));
     auto* note = new QLabel(QStringLiteral("0 = Dauerspiel"), dauerBox);
     note->setEnabled(false);
-    date1 = new QDateEdit(dauerBox);
+    date1 = new DateField(dauerBox);
     date1->setObjectName(QStringLiteral("date1"));
-    date1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    date1->setCalendarPopup(true);
     dauerGrid->addWidget(comboDauer, 0, 0);
     dauerGrid->addWidget(new QLabel(QStringLiteral("ab:"), dauerBox), 0, 1, Qt::AlignRight);
     dauerGrid->addWidget(date1, 0, 2);
@@ -237,7 +236,10 @@ QWidget* TFrSschein::buildStrip() {
     connect(date1, &QDateEdit::dateChanged, this, [&a](const QDate& d) { a.ab = logic::dateToSerial(d); });
     connect(date1, &QDateEdit::editingFinished, this, &TFrSschein::date1Exit);
     connect(EName, &QLineEdit::textChanged, this, [&a](const QString& t) { a.name = t; });
-    connect(BGo, &QPushButton::clicked, this, [this] { emit uebertragenGewuenscht(nummer()); });
+    connect(BGo, &QPushButton::clicked, this, [this] {
+        date1->commitTyping(); // a start date typed without Enter counts as shown
+        emit uebertragenGewuenscht(nummer());
+    });
     connect(BDel, &QPushButton::clicked, this, &TFrSschein::BDelClick);
     return strip;
 }

@@ -7,7 +7,6 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QFrame;
 class QLineEdit;
 class QProgressBar;
@@ -20,6 +19,7 @@ class SlipEditor;
 
 namespace talvo::ui {
 
+class DateField;
 class NumberCell;
 
 // The editor of one play slip: its fields side by side, each a board of 70 numbers
@@ -72,7 +72,7 @@ class TFrSschein : public QWidget {
     QCheckBox* cbPlus = nullptr;
     QButtonGroup* RGEins = nullptr;
     QComboBox* comboDauer = nullptr;
-    QDateEdit* date1 = nullptr;
+    DateField* date1 = nullptr;
     QComboBox* ComboTG = nullptr;
     QLineEdit* EName = nullptr;
     QPushButton* BGo = nullptr;
