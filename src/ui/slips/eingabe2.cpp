@@ -15,8 +15,10 @@
 #include "ui/slips/slip_editor_widget.h"
 #include "ui/slips/transfer_icon.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -36,14 +38,73 @@ namespace {
 
 constexpr int kSpaltenBreiten[] = {30, 65, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 40, 55, 95, 65, 65};
 constexpr int kZeilenHoehe = 17;
-// Each open slip is a full editor of several hundred controls; beyond this many slips
-// from one file the user is asked first, so that a stray large file does not stall the
-// program or exhaust its memory.
-constexpr std::size_t kViele = 100;
 
 int tabSchluessel(int nummer) {
     return nummer * 10000 + 2;
 }
+
+// The tab strip of the slips. Qt lays out every tab again whenever one is added; with the
+// sizes remembered per caption, a file of thousands of slips opens in a moment.
+class SlipTabBar : public QTabBar {
+  public:
+    using QTabBar::QTabBar;
+
+  protected:
+    QSize tabSizeHint(int index) const override {
+        return remembered(sizes_, index, [this, index] { return QTabBar::tabSizeHint(index); });
+    }
+    QSize minimumTabSizeHint(int index) const override {
+        return remembered(minimumSizes_, index, [this, index] { return QTabBar::minimumTabSizeHint(index); });
+    }
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+            sizes_.clear();
+            minimumSizes_.clear();
+        }
+        QTabBar::changeEvent(event);
+    }
+
+  private:
+    template <class Measure>
+    QSize remembered(QHash<QString, QSize>& sizes, int index, Measure measure) const {
+        const QString caption = tabText(index);
+        auto it = sizes.constFind(caption);
+        if (it == sizes.cend())
+            it = sizes.insert(caption, measure());
+        return *it;
+    }
+
+    mutable QHash<QString, QSize> sizes_;
+    mutable QHash<QString, QSize> minimumSizes_;
+};
+
+// A tab widget with that strip.
+class SlipTabs : public QTabWidget {
+  public:
+    explicit SlipTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new SlipTabBar(this)); }
+};
+
+// The page of a slip's tab. A full editor is several hundred controls; it is built the
+// first time the tab is shown, so a file of many slips costs only what the user looks at.
+class SlipPage : public QWidget {
+  public:
+    SlipPage(logic::SlipEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+        setProperty("tag", tabSchluessel(editor.nummer()));
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+
+    logic::SlipEditor& editor() const { return editor_; }
+    TFrSschein* built() const { return editorWidget_; }
+    void setBuilt(TFrSschein* widget) {
+        editorWidget_ = widget;
+        layout()->addWidget(widget);
+    }
+
+  private:
+    logic::SlipEditor& editor_;
+    TFrSschein* editorWidget_ = nullptr;
+};
 
 } // namespace
 
@@ -83,7 +144,7 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
     gruen->setToolTip(QStringLiteral("Aktiven Spielschein schließen"));
     layout->addWidget(bar);
 
-    tabs_ = new QTabWidget(this);
+    tabs_ = new SlipTabs(this);
     tabs_->setObjectName(QStringLiteral("PC1"));
     tabs_->setDocumentMode(true);
     tabs_->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -98,6 +159,8 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
         if (menu.exec(tabs_->tabBar()->mapToGlobal(at)) == close)
             runAction(this, [this] { ScheinSchliessen(); });
     });
+
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) { schein(index); });
 
     stack_ = new QStackedWidget(this);
     stack_->addWidget(buildHints());
@@ -228,27 +291,42 @@ QWidget* TFEingabe2::buildHints() {
     return page;
 }
 
-TFrSschein* TFEingabe2::ScheinAnlegen(int felder, const QString& name) {
+logic::DaySerial TFEingabe2::heute() const {
+    return logic::wholeDay(logic::dateTimeToSerial(currentDateTime()));
+}
+
+int TFEingabe2::addSlipTab(logic::SlipEditor& editor, bool makeCurrent) {
     stack_->setCurrentWidget(tabs_);
-    const logic::DaySerial heute = logic::wholeDay(logic::dateTimeToSerial(currentDateTime()));
-    logic::SlipEditor& editor = centre_->ScheinAnlegen(felder, name, heute);
-    auto* page = new TFrSschein(editor, state_, tabs_);
-    page->setProperty("tag", tabSchluessel(editor.nummer()));
-    connect(page, &TFrSschein::uebertragenGewuenscht, this,
-            [this](int nummer) { runAction(this, [this, nummer] { BGoClick(nummer); }); });
-    tabs_->setCurrentIndex(tabs_->addTab(page, editor.caption()));
-    return page;
+    const int index = tabs_->addTab(new SlipPage(editor, tabs_), editor.caption());
+    if (makeCurrent)
+        tabs_->setCurrentIndex(index);
+    return index;
+}
+
+TFrSschein* TFEingabe2::schein(int index) {
+    auto* page = static_cast<SlipPage*>(tabs_->widget(index));
+    if (!page)
+        return nullptr;
+    if (!page->built()) {
+        auto* editor = new TFrSschein(page->editor(), state_, page);
+        editor->refresh();
+        connect(editor, &TFrSschein::uebertragenGewuenscht, this,
+                [this](int nummer) { runAction(this, [this, nummer] { BGoClick(nummer); }); });
+        page->setBuilt(editor);
+    }
+    return page->built();
+}
+
+TFrSschein* TFEingabe2::ScheinAnlegen(int felder, const QString& name) {
+    return schein(addSlipTab(centre_->ScheinAnlegen(felder, name, heute()), true));
 }
 
 TFrSschein* TFEingabe2::ScheinLaden(const logic::TGetippt& record) {
-    TFrSschein* page = ScheinAnlegen(record.KastDef, record.name.text());
-    page->editor().ausDatensatz(record);
-    page->refresh();
-    return page;
+    return schein(addSlipTab(centre_->ScheinLaden(record, heute()), true));
 }
 
-TFrSschein* TFEingabe2::aktiverSchein() const {
-    return qobject_cast<TFrSschein*>(tabs_->currentWidget());
+TFrSschein* TFEingabe2::aktiverSchein() {
+    return schein(tabs_->currentIndex());
 }
 
 void TFEingabe2::Neu() {
@@ -262,14 +340,13 @@ void TFEingabe2::Oeffnen() {
         return;
     // The whole file is read before the first slip is built.
     const logic::SlipList records = logic::ScheinDateiLesen(path);
-    if (records.size() > kViele &&
-        !askYesNo(this,
-                  QStringLiteral("Die Datei enthält %1 Spielscheine. Jeder wird auf einer eigenen Seite "
-                                 "geöffnet, das kann lange dauern.\r\rSollen alle geöffnet werden?")
-                      .arg(records.size())))
+    if (records.empty())
         return;
+    const logic::DaySerial tag = heute();
+    int last = -1;
     for (const logic::TGetippt& r : records)
-        ScheinLaden(r);
+        last = addSlipTab(centre_->ScheinLaden(r, tag), false);
+    tabs_->setCurrentIndex(last);
 }
 
 void TFEingabe2::Speichern() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/core/dates.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -10,6 +12,7 @@ class QTableWidget;
 namespace talvo::logic {
 class ProgramState;
 class Scheincenter;
+class SlipEditor;
 struct AppPaths;
 struct TGetippt;
 } // namespace talvo::logic
@@ -39,12 +42,17 @@ class TFEingabe2 : public QWidget {
     void ScheinSchliessen();
 
     const logic::Scheincenter& centre() const { return *centre_; }
-    TFrSschein* aktiverSchein() const;
+    TFrSschein* aktiverSchein();
+    // The editor on tab `index`, built when it is first asked for; nullptr without that tab.
+    TFrSschein* schein(int index);
 
     QSize sizeHint() const override { return {800, 600}; }
 
   private:
     QWidget* buildHints();
+    // A tab for the slip; its editor is built only once the tab is shown or asked for.
+    int addSlipTab(logic::SlipEditor& editor, bool makeCurrent);
+    logic::DaySerial heute() const;
     void BGoClick(int nummer);
     void TabelleZeigen();
     void fitTableFont();
