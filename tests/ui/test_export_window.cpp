@@ -1,7 +1,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
-#include "platform/spreadsheet.h"
+#include "platform/shell.h"
 #include "support/history_builder.h"
 #include "support/named_child.h"
 #include "support/temp_paths.h"
@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 #include <QtTest>
 
 using namespace talvo;
@@ -33,7 +34,6 @@ class ExportWindowTest : public QObject {
     logic::AppPaths paths;
     QStringList messages;
     QStringList opened;
-    platform::SpreadsheetDesktop desktop{true, [this](const QString& path) { opened << path; }};
     const QDate today = QDate(2024, 4, 2);
 
     static logic::DrawHistory history() {
@@ -59,10 +59,13 @@ private slots:
             return true;
         });
         ui::setClockForTests([this] { return QDateTime(today, QTime(9, 30)); });
-        platform::setSpreadsheetDesktopForTests(&desktop);
+        platform::setShellOpenerForTests([this](const QString& address) {
+            opened << QUrl(address).toLocalFile();
+            return true;
+        });
     }
     void cleanup() {
-        platform::setSpreadsheetDesktopForTests(nullptr);
+        platform::setShellOpenerForTests({});
         ui::setClockForTests({});
         ui::setMessageHook({});
         for (const QString& name : workbooks())

@@ -154,7 +154,7 @@ void TFExport1::BExcel1Click() {
         return; // FormCreate has not run
     const logic::ExportTabelle tabelle = logic::ZiehungsTabelle(history, wahl, bereich.erste, bereich.letzte);
     // The choice's index is the export's format mode: the plus 5 column stays text.
-    TabellenExportieren(this, tabelle, logic::ziehungsExportText(wahl), wahl, paths_.dataDir);
+    TabellenExport(this, {{tabelle, logic::ziehungsExportText(wahl), wahl}}, paths_.dataDir);
 }
 
 } // namespace talvo::ui
