@@ -327,8 +327,8 @@ void TFStrategieTest::setRunning(bool running) {
 void TFStrategieTest::Exportieren() {
     if (ergebnis_.ziehungen.empty())
         return;
-    TabellenExportieren(this, model_->exportTable(), QStringLiteral("Strategie-Test"),
-                        platform::kModusStatistik, paths_.dataDir);
+    const logic::ExportTabelle table = model_->exportTable();
+    TabellenExport(this, {{table, QStringLiteral("Strategie-Test"), platform::kModusStatistik}}, paths_.dataDir);
 }
 
 void TFStrategieTest::closeEvent(QCloseEvent* event) {
