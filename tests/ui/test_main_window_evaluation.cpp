@@ -2,10 +2,10 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
-#include "support/named_child.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
 #include "support/history_builder.h"
+#include "support/named_child.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -259,6 +259,30 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(r->grid()->model()->rowCount(), 0);
         test::namedChild<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
         QCOMPARE(r->count(), 0);
+    }
+
+    void longNamesAndDatesAreShownWhole() {
+        logic::ProgramState state;
+        ui::TFAuswertung w(state, paths);
+        w.FormCreate();
+        w.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QString name = QStringLiteral("Tippgemeinschaft Süd");
+        w.AuswertungLaden(
+            slipFile(QStringLiteral("lang.tix"), {test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 15), name)}));
+        QTableView* g1 = w.activeFileView()->listing();
+        const QFontMetrics cells(g1->font());
+        QVERIFY(g1->columnWidth(1) > cells.horizontalAdvance(name));
+        QVERIFY(g1->columnWidth(16) > cells.horizontalAdvance(QStringLiteral("15.02.2024")));
+
+        test::namedChild<QPushButton>(w, "BLaufzeit")->click();
+        ui::ResultTabStrip* strip = results(w)->tabBar();
+        QCOMPARE(strip->count(), 2);
+        const QFontMetrics captions(strip->font());
+        for (int i = 0; i < strip->count(); ++i)
+            QVERIFY2(strip->tabRect(i).width() >= captions.horizontalAdvance(strip->tabText(i)) +
+                                                      strip->style()->pixelMetric(QStyle::PM_TabBarTabHSpace),
+                     qPrintable(strip->tabText(i)));
     }
 
     void aTableOfTheCurrentDrawSelectsNoDraw() {

@@ -1,5 +1,6 @@
 #include "ui/evaluation/file_view.h"
 
+#include "ui/common/fit_columns.h"
 #include "ui/common/standard_icon.h"
 #include "ui/evaluation/grid.h"
 #include "ui/evaluation/listing_model.h"
@@ -16,6 +17,10 @@
 namespace talvo::ui {
 
 namespace {
+// The listing's columns of the slip name and the start date.
+constexpr int kListingSchein = 1;
+constexpr int kListingAb = 16;
+
 QToolButton* iconButton(QWidget* parent, const QString& name, QStyle::StandardPixmap icon,
                         const QString& hint) {
     auto* b = new QToolButton(parent);
@@ -37,6 +42,7 @@ TFrameAuswertung::TFrameAuswertung(int n, int first, int last, std::span<const l
     g1->setObjectName(QStringLiteral("g1"));
     g1->setModel(new ListingModel(logic::ScheinListing(slips), g1));
     setUpGrid(g1, logic::listingBreiten(), 20);
+    fitColumnsToContent(g1, {kListingSchein, kListingAb});
     g1->setProperty("tag", last);
 
     auto* lower = new QWidget(this);

@@ -68,10 +68,19 @@ void ResultTabStrip::addTabs(const QStringList& captions) {
     if (captions.isEmpty())
         return;
     const QFontMetrics fm = fontMetrics();
+    // As wide as the style needs for the whole caption, as a tab bar's tabs are.
+    QStyleOptionTab opt;
+    opt.initFrom(this);
+    opt.shape = QTabBar::RoundedNorth;
+    const int space = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
     int left = rowWidth();
     tabs_.reserve(tabs_.size() + static_cast<std::size_t>(captions.size()));
     for (const QString& caption : captions) {
-        const int w = fm.horizontalAdvance(caption) + 2 * kPadding;
+        opt.text = caption;
+        const int advance = fm.horizontalAdvance(caption);
+        const QSize text(advance + space, tabsHeight());
+        const int w = std::max(style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, text, this).width(),
+                               advance + 2 * kPadding);
         tabs_.push_back({caption, left, w});
         left += w;
     }

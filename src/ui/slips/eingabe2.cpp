@@ -7,6 +7,7 @@
 #include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
+#include "ui/common/fit_columns.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
@@ -254,8 +255,8 @@ QWidget* TFEingabe2::buildHints() {
     big.setBold(true);
     first->setFont(big);
     grid->addWidget(first, row++, 0, 1, 2);
-    auto* optionen =
-        button(QStyle::SP_FileDialogListView, QStringLiteral("BHinweisOptionen"), QStringLiteral("Optionen"), {});
+    auto* optionen = button(QStyle::SP_FileDialogListView, QStringLiteral("BHinweisOptionen"),
+                            QStringLiteral("Optionen"), {});
     routeTo(optionen, Route::Optionen);
     grid->addWidget(optionen, row, 0, Qt::AlignTop);
     grid->addWidget(
@@ -397,6 +398,8 @@ void TFEingabe2::TabelleZeigen() {
             GS->setItem(static_cast<int>(r) - 1, c, item);
         }
     }
+    // A long slip name widens its column rather than being cut.
+    fitColumnsToContent(GS, {1});
 }
 
 } // namespace talvo::ui
