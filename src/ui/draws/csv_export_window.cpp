@@ -6,13 +6,13 @@
 #include "logic/core/record_file.h"
 #include "logic/draws/archive_export.h"
 #include "ui/app/navigator.h"
+#include "ui/common/date_field.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/archive_window_parts.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,11 +24,9 @@
 namespace talvo::ui {
 
 namespace {
-QDateEdit* dateEdit(const QString& name, QWidget* parent) {
-    auto* edit = new QDateEdit(parent);
+DateField* dateEdit(const QString& name, QWidget* parent) {
+    auto* edit = new DateField(parent);
     edit->setObjectName(name);
-    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    edit->setCalendarPopup(true);
     return edit;
 }
 } // namespace
@@ -68,7 +66,7 @@ TFCsvExport::TFCsvExport(const logic::ProgramState& state, const logic::AppPaths
     exportButton->setDefault(true);
     addHelpActionCloseRow(layout, exportButton, this);
 
-    for (QDateEdit* edit : {DTVon, DTBis}) {
+    for (DateField* edit : {DTVon, DTBis}) {
         edit->setEnabled(false);
         connect(edit, &QDateEdit::dateChanged, this, [this] { runAction(this, [this] { showCount(); }); });
     }

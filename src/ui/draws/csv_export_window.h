@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 
 namespace talvo::logic {
@@ -12,6 +11,8 @@ struct AppPaths;
 } // namespace talvo::logic
 
 namespace talvo::ui {
+
+class DateField;
 
 // "Ziehungen als CSV exportieren": saves the draws, optionally of a date range, in the
 // columns of the lottery's archive, so spreadsheets read them and the import takes them
@@ -34,8 +35,8 @@ class TFCsvExport : public QWidget {
     const logic::ProgramState& state_;
     const logic::AppPaths& paths_;
     QCheckBox* cbZeitraum = nullptr;
-    QDateEdit* DTVon = nullptr;
-    QDateEdit* DTBis = nullptr;
+    DateField* DTVon = nullptr;
+    DateField* DTBis = nullptr;
     QLabel* countLabel_ = nullptr;
 };
 

@@ -5,11 +5,11 @@
 #include "logic/export/ziehungs_tabelle.h"
 #include "ui/app/navigator.h"
 #include "ui/common/clock.h"
+#include "ui/common/date_field.h"
 #include "ui/common/table_export.h"
 #include "ui/common/user_action.h"
 
 #include <QButtonGroup>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,13 +23,13 @@ namespace talvo::ui {
 
 namespace {
 
-bool holdsDraw(const logic::ProgramState& state) { return logic::letzterZiehungstag(state.history()).isValid(); }
+bool holdsDraw(const logic::ProgramState& state) {
+    return logic::letzterZiehungstag(state.history()).isValid();
+}
 
-QDateEdit* dateField(const QString& name, QWidget* parent) {
-    auto* edit = new QDateEdit(parent);
+DateField* dateField(const QString& name, QWidget* parent) {
+    auto* edit = new DateField(parent);
     edit->setObjectName(name);
-    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    edit->setCalendarPopup(true);
     // The range rules apply to a finished date, not to every digit typed; a typed date
     // beyond a bound is pulled back to it, as a chosen one is.
     edit->setKeyboardTracking(false);
@@ -49,7 +49,8 @@ TFExport1::TFExport1(logic::ProgramState& state, const logic::AppPaths& paths, Q
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(10);
     auto* intro = new QLabel(
-        QStringLiteral("Bitte wählen Sie, welche Daten exportiert werden sollen und aus welchem Zeitraum."), this);
+        QStringLiteral("Bitte wählen Sie, welche Daten exportiert werden sollen und aus welchem Zeitraum."),
+        this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
@@ -117,11 +118,14 @@ void TFExport1::setUp() {
     }
     RG1->button(logic::kGewinnzahlenUndPlus5)->setChecked(true);
     const QDate ende = logic::letzterZiehungstag(state_.history());
-    setRange(logic::ersterExportTag(), logic::bisGeaendert(logic::ersterExportTag(), ende, currentDateTime().date()));
+    setRange(logic::ersterExportTag(),
+             logic::bisGeaendert(logic::ersterExportTag(), ende, currentDateTime().date()));
     range_->setEnabled(true);
 }
 
-void TFExport1::DateVChange() { setRange(logic::vonGeaendert(DateV->date(), DateB->date()), DateB->date()); }
+void TFExport1::DateVChange() {
+    setRange(logic::vonGeaendert(DateV->date(), DateB->date()), DateB->date());
+}
 
 void TFExport1::DateBChange() {
     setRange(DateV->date(), logic::bisGeaendert(DateV->date(), DateB->date(), currentDateTime().date()));
@@ -145,8 +149,8 @@ void TFExport1::showEvent(QShowEvent* event) {
 
 void TFExport1::BExcel1Click() {
     // A date typed but not yet confirmed is the range the user sees.
-    DateV->interpretText();
-    DateB->interpretText();
+    DateV->commitTyping();
+    DateB->commitTyping();
     const logic::DrawHistory& history = state_.history();
     const logic::ExportBereich bereich = logic::ziehungsBereich(history, DateV->date(), DateB->date());
     const int wahl = RG1->checkedId();

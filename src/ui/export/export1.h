@@ -5,7 +5,6 @@
 
 class QButtonGroup;
 class QDate;
-class QDateEdit;
 class QGroupBox;
 
 namespace talvo::logic {
@@ -15,11 +14,13 @@ struct AppPaths;
 
 namespace talvo::ui {
 
+class DateField;
+
 // "Excel-Export": hands the stored draws of a date range to the spreadsheet program, with
 // the winning numbers, the plus 5 numbers or both.
 class TFExport1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     TFExport1(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
 
     // At program start, once the history is loaded: the choices and the range from the
@@ -29,10 +30,10 @@ public:
     // "Excel-Export...".
     void BExcel1Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void setUp();
     void DateVChange();
     void DateBChange();
@@ -43,8 +44,8 @@ private:
     QGroupBox* choices_ = nullptr;
     QButtonGroup* RG1 = nullptr;
     QGroupBox* range_ = nullptr;
-    QDateEdit* DateV = nullptr;
-    QDateEdit* DateB = nullptr;
+    DateField* DateV = nullptr;
+    DateField* DateB = nullptr;
     QMetaObject::Connection waitingForDraw_;
 };
 

@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -264,6 +265,8 @@ void TFTipp1::FormCreate(int statistikAnzahlIndex) {
 }
 
 void TFTipp1::setAnzahlIndex(int index) {
+    // Only shows a choice whose frequencies the caller has computed already.
+    const QSignalBlocker quiet(RGAnzahl);
     if (QAbstractButton* b = RGAnzahl->button(index))
         b->setChecked(true);
 }
@@ -276,9 +279,12 @@ void TFTipp1::RGAnzahlClick() {
     const int index = anzahlIndex();
     if (index < 0)
         return;
-    statistik_.HaeufigkeitenBerechnen(logic::kAnzahlAusspielungen[static_cast<std::size_t>(index)]);
+    // With the statistics window coupled, its choice computes the frequencies both windows
+    // share; computing here as well would do the work twice.
     if (verbindungen_.statistikAuswahl)
         verbindungen_.statistikAuswahl(index);
+    else
+        statistik_.HaeufigkeitenBerechnen(logic::kAnzahlAusspielungen[static_cast<std::size_t>(index)]);
 }
 
 std::array<int, logic::kTippSpiele> TFTipp1::typen() const {
