@@ -4,6 +4,7 @@
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/core/zahlenmenge.h"
+#include "logic/export/tip_text.h"
 #include "logic/settings/einstellungen.h"
 #include "logic/slips/slip_editor.h"
 #include "logic/statistics/free_search.h"
@@ -17,8 +18,10 @@
 #include "support/temp_paths.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/export/text_frame.h"
 #include "ui/slips/eingabe2.h"
 #include "ui/slips/slip_editor_widget.h"
 #include "ui/statistics/statistics_window.h"
@@ -225,6 +228,14 @@ class TipCentreTest : public QObject {
         QCOMPARE(window->ausgabeText(0)[1], QStringLiteral("Auswahl aus Restanten und Favoriten"));
         QVERIFY(window->ausgabeText(0)[3].startsWith(QStringLiteral("KENO-Typ 4: ")));
         QVERIFY(window->ausgabeText(0)[4].startsWith(QStringLiteral("KENO-Typ 6: ")));
+        // The tab is a text frame: its save button writes the tip as a tip text file.
+        auto* frame = qobject_cast<ui::TFrMemo1*>(tabs()->widget(0));
+        QVERIFY(frame);
+        const QString file = QDir(paths.dataDir).filePath(QStringLiteral("tipp1.ktp"));
+        ui::setNextFileName(file);
+        test::namedChild<QAction>(*frame, "BSpeichern")->trigger();
+        ui::setNextFileName(QString());
+        QCOMPARE(logic::readTipText(file), tipp.text());
 
         // The games are numbered without the gaps of the selectors.
         const QStringList titel = {"Spiel 1: ", "Spiel 2: ", "--", "--", "--"};

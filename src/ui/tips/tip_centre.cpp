@@ -15,6 +15,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
+#include "ui/export/text_frame.h"
 #include "ui/tips/cell_strip.h"
 #include "ui/tips/completion_mark.h"
 
@@ -24,7 +25,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSignalBlocker>
@@ -335,9 +335,10 @@ void TFTipp1::TippGenerieren() {
     const logic::TippErgebnis tipp = generator_.generieren(state_.KlassenMengen, strategie(), t, zufall);
     showTipp(tipp.spieltipps);
 
-    auto* pane = new QPlainTextEdit(tipp.text().join(QLatin1Char('\n')), PCTipps);
-    pane->setObjectName(QStringLiteral("M1"));
-    PCTipps->setCurrentIndex(PCTipps->addTab(pane, QStringLiteral("Tipp %1").arg(tipp.nummer)));
+    // Each tip in a text frame of its own, to be edited, saved and printed.
+    auto* frame = new TFrMemo1(paths_.dataDir, PCTipps);
+    frame->setLines(tipp.text());
+    PCTipps->setCurrentIndex(PCTipps->addTab(frame, QStringLiteral("Tipp %1").arg(tipp.nummer)));
 }
 
 void TFTipp1::showTipp(const logic::Spieltipps& tipp) {
@@ -376,8 +377,8 @@ void TFTipp1::AlleTippsSchliessen() {
 }
 
 QStringList TFTipp1::ausgabeText(int i) const {
-    auto* pane = qobject_cast<QPlainTextEdit*>(PCTipps->widget(i));
-    return pane ? pane->toPlainText().split(QLatin1Char('\n')) : QStringList();
+    auto* frame = qobject_cast<TFrMemo1*>(PCTipps->widget(i));
+    return frame ? frame->lines() : QStringList();
 }
 
 int TFTipp1::ausgaben() const {
