@@ -5,7 +5,7 @@
 #include "logic/core/system_error_text.h"
 #include "logic/draws/history_backup.h"
 #include "logic/draws/ziehungssaetze.h"
-#include "logic/export/tipp_text_datei.h"
+#include "logic/export/tip_text.h"
 #include "logic/settings/einstellungen.h"
 #include "support/builders.h"
 #include "support/full_disk.h"
@@ -67,7 +67,7 @@ const std::vector<Writer>& writers() {
              writeHistoryKeepingBackup(p, talvo::test::drawDays(QDate(2024, 1, 2), 100));
          }},
         {"tip text",
-         [](const QString& p) { TippTextSchreiben(p, QStringList(50, QStringLiteral("3 14 15 26 53 58"))); }},
+         [](const QString& p) { writeTipText(p, QStringList(50, QStringLiteral("3 14 15 26 53 58"))); }},
         {"any bytes", [](const QString& p) { writeWholeFile(p, QByteArray(9000, 'x')); }},
     };
     return list;
@@ -168,7 +168,7 @@ TEST(CappedRead, EveryKindHasACapThatFitsIt) {
          {Case{"history", kMaxDrawFileBytes, [](const QString& p) { KenoZahlenLaden(p); }},
           Case{"slips", kMaxSlipFileBytes, [](const QString& p) { ScheinDateiLesen(p); }},
           Case{"options", kMaxOptionsFileBytes, [](const QString& p) { EinstellungenLesen(p); }},
-          Case{"tip text", kMaxTippTextBytes, [](const QString& p) { TippTextLesen(p); }}}) {
+          Case{"tip text", kMaxTippTextBytes, [](const QString& p) { readTipText(p); }}}) {
         const QString path = dir.filePath(QString::fromLatin1(c.kind));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

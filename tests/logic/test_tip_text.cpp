@@ -29,6 +29,7 @@ TEST(TipText, LineEndsOfEveryKindEndALineAndTheLastStartsNone) {
         {"a\nb\n", {"a", "b"}},
         {"a\rb\r", {"a", "b"}},
         {"a\r\n\r\n", {"a", QString()}},
+        {"a\r\n\r\nb\n\n", {"a", QString(), "b", QString()}},
         {"\n\nx", {QString(), QString(), "x"}},
         {"  Tipp 1:  3 12 45\t70  \r\n", {"  Tipp 1:  3 12 45\t70  "}},
         {"\xC4pfel \xFC\xDF \x80 \xA0!\r\n", {QStringLiteral("Äpfel üß € \u00A0!")}},

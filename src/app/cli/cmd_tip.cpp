@@ -4,7 +4,7 @@
 #include "seed_option.h"
 
 #include "logic/core/program_state.h"
-#include "logic/export/tipp_text_datei.h"
+#include "logic/export/tip_text.h"
 #include "logic/statistics/statistik.h"
 #include "logic/tips/kandidatenliste.h"
 #include "logic/tips/spiel_ziehen.h"
@@ -95,7 +95,7 @@ int tip(const QStringList& args, Io& io) {
         io.out << '\n';
     }
     if (options.has(QStringLiteral("save")))
-        logic::TippTextSchreiben(options.value(QStringLiteral("save")), lastText);
+        logic::writeTipText(options.value(QStringLiteral("save")), lastText);
     return 0;
 }
 

@@ -2,7 +2,6 @@
 
 #include "logic/core/ansi.h"
 #include "logic/core/record_file.h"
-#include "logic/export/tipp_text_datei.h"
 
 namespace talvo::logic {
 
