@@ -1,11 +1,9 @@
 #include "logic/core/error.h"
 #include "logic/export/export_tabelle.h"
 #include "platform/spreadsheet.h"
+#include "support/workbook_reader.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -19,44 +17,12 @@ using namespace talvo;
 
 namespace {
 
-// Reads a workbook back with openpyxl: sheet names, every cell as [value, is-text],
-// the explicit column widths (stored with the spreadsheet's padding of 0.71) and the number format and
-// alignment of some cells.
-QJsonObject readBack(const QString& path) {
-    static const char* script = R"(
-import json, sys, openpyxl
-wb = openpyxl.load_workbook(sys.argv[1])
-ws = wb.worksheets[0]
-cells = {}
-for row in ws.iter_rows():
-    for c in row:
-        if c.value is not None:
-            cells[c.coordinate] = [str(c.value), isinstance(c.value, str)]
-widths = {k: v.width for k, v in ws.column_dimensions.items() if v.customWidth}
-dimensions = ws.dimensions
-formats = {k: [ws[k].number_format, ws[k].alignment.horizontal or ""] for k in sys.argv[2:]}
-print(json.dumps({"sheets": wb.sheetnames, "cells": cells, "widths": widths, "formats": formats,
-                  "dimensions": dimensions}))
-)";
-    // Debian's interpreter carries python3-openpyxl; another one first on the PATH may not.
-    const QString python = QFile::exists(QStringLiteral("/usr/bin/python3"))
-                               ? QStringLiteral("/usr/bin/python3")
-                               : QStringLiteral("python3");
-    QProcess p;
-    p.start(python, {QStringLiteral("-c"), QString::fromUtf8(script), path, "W1", "W3", "A2", "C2"});
-    p.waitForFinished(60000);
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-}
-
-QString cell(const QJsonObject& book, const char* name) {
-    return book["cells"].toObject()[QLatin1String(name)].toArray().at(0).toString();
-}
-bool isText(const QJsonObject& book, const char* name) {
-    return book["cells"].toObject()[QLatin1String(name)].toArray().at(1).toBool();
-}
-double width(const QJsonObject& book, const char* column) {
-    return book["widths"].toObject()[QLatin1String(column)].toDouble(-1);
+// Reads a workbook back with a real reader, with the number format and alignment of the
+// cells the draw tables format.
+test::Workbook readBack(const QString& path) {
+    test::Workbook book = test::readWorkbook(path, {"W1", "W3", "A2", "C2"});
+    EXPECT_TRUE(book.ok) << book.error.toStdString();
+    return book;
 }
 
 TEST(Spreadsheet, StatisticsTableFromA1WithFittedColumns) {
@@ -69,19 +35,19 @@ TEST(Spreadsheet, StatisticsTableFromA1WithFittedColumns) {
     t.setZelle(1, 70, QStringLiteral("7"));
     const QString path = dir.filePath(QStringLiteral("t.xlsx"));
     platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModusStatistik, path);
-    const QJsonObject book = readBack(path);
-    EXPECT_EQ(book["sheets"].toArray().size(), 1);
-    EXPECT_EQ(book["sheets"].toArray().at(0).toString(), QStringLiteral("Endzahlen"));
-    EXPECT_EQ(book["dimensions"].toString(), QStringLiteral("A1:B71"));
-    EXPECT_EQ(cell(book, "A1"), QStringLiteral("Endnummer"));
-    EXPECT_EQ(cell(book, "B1"), QStringLiteral("Häufigkeit"));
-    EXPECT_EQ(cell(book, "A2"), QStringLiteral("Gewinnzahlen mit Endzahl 0:"));
-    EXPECT_EQ(cell(book, "B2"), QStringLiteral("201"));
-    EXPECT_FALSE(isText(book, "B2")); // counts are numbers
-    EXPECT_EQ(cell(book, "B71"), QStringLiteral("7"));
-    EXPECT_NEAR(width(book, "A"), 29.71, 0.01); // longest text 27 characters
-    EXPECT_NEAR(width(book, "B"), 12.71, 0.01);
-    EXPECT_EQ(book["widths"].toObject().size(), 2); // empty columns keep their width
+    const test::Workbook book = readBack(path);
+    EXPECT_EQ(book.sheets().size(), 1);
+    EXPECT_EQ(book.sheets().at(0), QStringLiteral("Endzahlen"));
+    EXPECT_EQ(book.dimensions(), QStringLiteral("A1:B71"));
+    EXPECT_EQ(book.cell("A1"), QStringLiteral("Endnummer"));
+    EXPECT_EQ(book.cell("B1"), QStringLiteral("Häufigkeit"));
+    EXPECT_EQ(book.cell("A2"), QStringLiteral("Gewinnzahlen mit Endzahl 0:"));
+    EXPECT_EQ(book.cell("B2"), QStringLiteral("201"));
+    EXPECT_FALSE(book.isText("B2")); // counts are numbers
+    EXPECT_EQ(book.cell("B71"), QStringLiteral("7"));
+    EXPECT_NEAR(book.width("A"), 29.71, 0.01); // longest text 27 characters
+    EXPECT_NEAR(book.width("B"), 12.71, 0.01);
+    EXPECT_EQ(book.widthCount(), 2); // empty columns keep their width
 }
 
 TEST(Spreadsheet, DrawTableKeepsPlus5AsTextAndLeavesTheDateColumn) {
@@ -97,24 +63,23 @@ TEST(Spreadsheet, DrawTableKeepsPlus5AsTextAndLeavesTheDateColumn) {
         t.setZelle(textColumn, 2, QStringLiteral("56789"));
         const QString path = dir.filePath(QStringLiteral("m%1.xlsx").arg(mode));
         platform::writeWorkbook(t, QStringLiteral("Gewinnzahlen"), mode, path);
-        const QJsonObject book = readBack(path);
+        const test::Workbook book = readBack(path);
         const char* second = mode == platform::kModusPlus5 ? "C2" : "W2";
         const char* third = mode == platform::kModusPlus5 ? "C3" : "W3";
-        EXPECT_EQ(cell(book, second), QStringLiteral("01234"));
-        EXPECT_TRUE(isText(book, second));
-        EXPECT_TRUE(isText(book, third)); // text even where it reads as a number
-        EXPECT_EQ(book["dimensions"].toString(), QStringLiteral("A1:W3"));
-        EXPECT_LT(width(book, "B"), 0); // never fitted
-        EXPECT_NEAR(width(book, "A"), 4.71, 0.01);
-        EXPECT_NEAR(width(book, "D"), 4.71, 0.01);
-        const QJsonObject formats = book["formats"].toObject();
+        EXPECT_EQ(book.cell(second), QStringLiteral("01234"));
+        EXPECT_TRUE(book.isText(second));
+        EXPECT_TRUE(book.isText(third)); // text even where it reads as a number
+        EXPECT_EQ(book.dimensions(), QStringLiteral("A1:W3"));
+        EXPECT_LT(book.width("B"), 0); // never fitted
+        EXPECT_NEAR(book.width("A"), 4.71, 0.01);
+        EXPECT_NEAR(book.width("D"), 4.71, 0.01);
         if (mode == platform::kModusGewinnzahlenPlus5) {
-            EXPECT_EQ(formats["W1"].toArray().at(0).toString(), QStringLiteral("@"));
-            EXPECT_EQ(formats["W3"].toArray().at(1).toString(), QStringLiteral("right"));
-            EXPECT_NE(formats["C2"].toArray().at(0).toString(), QStringLiteral("@"));
+            EXPECT_EQ(book.numberFormat("W1"), QStringLiteral("@"));
+            EXPECT_EQ(book.alignment("W3"), QStringLiteral("right"));
+            EXPECT_NE(book.numberFormat("C2"), QStringLiteral("@"));
         } else {
-            EXPECT_EQ(formats["C2"].toArray().at(0).toString(), QStringLiteral("@"));
-            EXPECT_NE(formats["W1"].toArray().at(0).toString(), QStringLiteral("@"));
+            EXPECT_EQ(book.numberFormat("C2"), QStringLiteral("@"));
+            EXPECT_NE(book.numberFormat("W1"), QStringLiteral("@"));
         }
     }
 }
@@ -125,7 +90,7 @@ TEST(Spreadsheet, OtherModesNeitherFormatNorFit) {
     t.setZelle(0, 0, QStringLiteral("eine lange Überschrift"));
     const QString path = dir.filePath(QStringLiteral("x.xlsx"));
     platform::writeWorkbook(t, QStringLiteral("X"), 3, path);
-    EXPECT_TRUE(readBack(path)["widths"].toObject().isEmpty());
+    EXPECT_TRUE(readBack(path).widthCount() == 0);
 }
 
 TEST(Spreadsheet, AnEarlierWorkbookIsNeverReplaced) {
@@ -145,7 +110,7 @@ TEST(Spreadsheet, AnEarlierWorkbookIsNeverReplaced) {
     EXPECT_EQ(third, dir.filePath("Tops (3).xlsx"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("changed by the user"));
-    EXPECT_EQ(readBack(third)["sheets"].toArray().at(0).toString(), QStringLiteral("Tops"));
+    EXPECT_EQ(readBack(third).sheets().at(0), QStringLiteral("Tops"));
 }
 
 // The workbook's own XML: a number with a decimal comma (width="12,71") makes it unreadable.
@@ -186,7 +151,7 @@ TEST(Spreadsheet, WorkbookIsTheSameUnderAGermanLocale) {
         QRegularExpression(QStringLiteral("=\"-?[0-9]+,[0-9]+\"")).match(QString::fromUtf8(xml)).hasMatch())
         << xml.toStdString();
     EXPECT_EQ(xml, sheetXml(c));
-    EXPECT_NEAR(width(readBack(de), "A"), 11.71, 0.01);
+    EXPECT_NEAR(readBack(de).width("A"), 11.71, 0.01);
 }
 
 TEST(Spreadsheet, ImpossibleSheetNameOrFolderIsAnError) {

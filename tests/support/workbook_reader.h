@@ -66,9 +66,11 @@ for row in ws.iter_rows():
         if c.value is not None:
             cells[c.coordinate] = [str(c.value), isinstance(c.value, str)]
 widths = {k: v.width for k, v in ws.column_dimensions.items() if v.customWidth}
+# Before the formats: looking a cell up adds it to the sheet and widens its dimensions.
+dimensions = ws.dimensions
 formats = {k: [ws[k].number_format, ws[k].alignment.horizontal or ""] for k in sys.argv[2:]}
 print(json.dumps({"sheets": wb.sheetnames, "cells": cells, "widths": widths, "formats": formats,
-                  "dimensions": ws.dimensions}))
+                  "dimensions": dimensions}))
 )";
     // Debian's interpreter carries python3-openpyxl; another one first on the PATH may not.
     const QString python = QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
