@@ -1,11 +1,14 @@
 #include "platform/spreadsheet.h"
 
 #include "logic/core/error.h"
+#include "logic/core/record_file.h"
+#include "logic/core/system_error_text.h"
 #include "logic/export/export_tabelle.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <xlsxwriter.h>
 
@@ -95,10 +98,37 @@ double fittedWidth(int longestText) {
     return longestText + 2.0;
 }
 
-void check(lxw_error error, const QString& path) {
+QString cannotSave(const QString& path, const QString& reason) {
+    return QStringLiteral("Die Tabelle kann nicht als \"%1\" gespeichert werden (%2).")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The library's few failures in the user's words; it builds the workbook in the folder
+// for temporary files, so a failure to write lies there.
+QString reason(lxw_error error) {
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return QStringLiteral("nicht genug Arbeitsspeicher");
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return QStringLiteral("im Ordner für temporäre Dateien lässt sich nichts schreiben");
+    case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
+        return QStringLiteral("die Tabelle ist für eine Arbeitsmappe zu groß");
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return QStringLiteral("ein Text ist für eine Zelle zu lang");
+    default:
+        return QStringLiteral("Fehler %1 beim Anlegen der Arbeitsmappe").arg(static_cast<int>(error));
+    }
+}
+
+// `shown`: the file the user asked for; the library writes elsewhere.
+void check(lxw_error error, const QString& shown) {
     if (error != LXW_NO_ERROR)
-        throw logic::Error(QStringLiteral("Die Tabelle kann nicht als \"%1\" gespeichert werden (%2).")
-                               .arg(QDir::toNativeSeparators(path), QString::fromUtf8(lxw_strerror(error))));
+        throw logic::Error(cannotSave(shown, reason(error)));
 }
 
 QString workbookPath(const QString& folder, const QString& title) {
@@ -116,52 +146,75 @@ QString workbookPath(const QString& folder, const QString& title) {
     }
 }
 
-} // namespace
-
-void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int mode, const QString& path) {
+// Builds the workbook at `built`, a file of its own that nobody else sees; errors name the
+// file the user asked for, `path`.
+void buildWorkbook(const logic::ExportTabelle& table, const QString& title, int mode, const QString& built,
+                   const QString& path) {
     const CNumbers numbers;
-    const QByteArray file = QFile::encodeName(path);
+    const QByteArray file = QFile::encodeName(built);
     lxw_workbook* workbook = workbook_new(file.constData());
     if (!workbook)
         check(LXW_ERROR_CREATING_XLSX_FILE, path);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, title.toUtf8().constData());
     if (!sheet) {
         workbook_close(workbook);
-        QFile::remove(path);
         throw logic::Error(
             QStringLiteral("\"%1\" ist als Name eines Tabellenblatts nicht möglich.").arg(title));
     }
-    const int text = textColumn(mode);
-    lxw_format* textFormat = workbook_add_format(workbook);
-    format_set_num_format(textFormat, "@");
-    format_set_align(textFormat, LXW_ALIGN_RIGHT);
+    try {
+        const int text = textColumn(mode);
+        lxw_format* textFormat = workbook_add_format(workbook);
+        format_set_num_format(textFormat, "@");
+        format_set_align(textFormat, LXW_ALIGN_RIGHT);
 
-    std::vector<int> longest(static_cast<std::size_t>(logic::ExportTabelle::kMaxSpalten), 0);
-    for (int c = 0; c < table.spalten(); ++c) {
-        for (int r = 0; r < table.zeilen(); ++r) {
-            const QString& cell = table.zelle(c, r);
-            longest[static_cast<std::size_t>(c)] =
-                std::max(longest[static_cast<std::size_t>(c)], static_cast<int>(cell.size()));
-            const auto row = static_cast<lxw_row_t>(r);
-            const auto col = static_cast<lxw_col_t>(c);
-            if (c == text)
-                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), textFormat), path);
-            else if (isWholeNumber(cell))
-                check(worksheet_write_number(sheet, row, col, cell.toDouble(), nullptr), path);
-            else if (!cell.isEmpty())
-                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), nullptr), path);
+        std::vector<int> longest(static_cast<std::size_t>(logic::ExportTabelle::kMaxSpalten), 0);
+        for (int c = 0; c < table.spalten(); ++c) {
+            for (int r = 0; r < table.zeilen(); ++r) {
+                const QString& cell = table.zelle(c, r);
+                longest[static_cast<std::size_t>(c)] =
+                    std::max(longest[static_cast<std::size_t>(c)], static_cast<int>(cell.size()));
+                const auto row = static_cast<lxw_row_t>(r);
+                const auto col = static_cast<lxw_col_t>(c);
+                if (c == text)
+                    check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), textFormat),
+                          path);
+                else if (isWholeNumber(cell))
+                    check(worksheet_write_number(sheet, row, col, cell.toDouble(), nullptr), path);
+                else if (!cell.isEmpty())
+                    check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), nullptr), path);
+            }
         }
-    }
-    for (int c = 0; c < logic::ExportTabelle::kMaxSpalten; ++c) {
-        const bool fit = fitted(mode, c) && longest[static_cast<std::size_t>(c)] > 0;
-        if (!fit && c != text)
-            continue;
-        const double width = fit ? fittedWidth(longest[static_cast<std::size_t>(c)]) : LXW_DEF_COL_WIDTH;
-        check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
-                                   c == text ? textFormat : nullptr),
-              path);
+        for (int c = 0; c < logic::ExportTabelle::kMaxSpalten; ++c) {
+            const bool fit = fitted(mode, c) && longest[static_cast<std::size_t>(c)] > 0;
+            if (!fit && c != text)
+                continue;
+            const double width = fit ? fittedWidth(longest[static_cast<std::size_t>(c)]) : LXW_DEF_COL_WIDTH;
+            check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
+                                       c == text ? textFormat : nullptr),
+                  path);
+        }
+    } catch (...) {
+        workbook_close(workbook); // frees it; the half-built file goes with its folder
+        throw;
     }
     check(workbook_close(workbook), path);
+}
+
+} // namespace
+
+void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int mode, const QString& path) {
+    // The library writes its file piece by piece; a full disk or a missing right would
+    // leave a broken workbook, or a half-written one in place of an earlier one. It builds
+    // the workbook aside, and the finished file replaces the target in one step.
+    QTemporaryDir aside;
+    if (!aside.isValid())
+        throw logic::Error(cannotSave(path, logic::germanFileError(aside.errorString())));
+    const QString built = aside.filePath(QStringLiteral("Arbeitsmappe.xlsx"));
+    buildWorkbook(table, title, mode, built, path);
+    QFile file(built);
+    if (!file.open(QIODevice::ReadOnly))
+        throw logic::Error(cannotSave(path, logic::germanFileError(file.errorString())));
+    logic::writeWholeFile(path, file.readAll());
 }
 
 QString saveWorkbook(const logic::ExportTabelle& table, const QString& title, int mode,

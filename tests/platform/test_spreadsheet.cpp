@@ -1,6 +1,8 @@
 #include "logic/core/error.h"
 #include "logic/export/export_tabelle.h"
 #include "platform/spreadsheet.h"
+#include "support/full_disk.h"
+#include "support/temp_files.h"
 #include "support/workbook_reader.h"
 
 #include <QDir>
@@ -161,6 +163,38 @@ TEST(Spreadsheet, ImpossibleSheetNameOrFolderIsAnError) {
     EXPECT_FALSE(QFile::exists(dir.filePath("a.xlsx")));
     EXPECT_THROW(platform::writeWorkbook(t, QStringLiteral("A"), 5, dir.filePath("fehlt/a.xlsx")),
                  logic::Error);
+    // A bad sheet name leaves a workbook of that name, kept by the user, alone.
+    const QString kept = test::writeFile(dir, QStringLiteral("b.xlsx"), "kept");
+    EXPECT_THROW(platform::writeWorkbook(t, QStringLiteral("a[b]"), 5, kept), logic::Error);
+    EXPECT_EQ(test::readFile(kept), QByteArray("kept"));
+}
+
+TEST(Spreadsheet, AFullDiskKeepsTheEarlierWorkbookAndSaysWhyInGerman) {
+    QTemporaryDir dir;
+    const QString path = test::writeFile(dir, QStringLiteral("Tops.xlsx"), "the earlier workbook");
+    logic::ExportTabelle t(23, 2000);
+    for (int r = 0; r < t.zeilen(); ++r)
+        for (int c = 0; c < t.spalten(); ++c)
+            t.setZelle(c, r, QStringLiteral("Zelle %1/%2").arg(r).arg(c));
+    const auto text = test::onFullDisk(dir.path(), [&] {
+        try {
+            platform::writeWorkbook(t, QStringLiteral("Tops"), 5, path);
+            return QStringLiteral("no error");
+        } catch (const logic::Error& e) {
+            return e.text();
+        }
+    });
+    if (!text)
+        GTEST_SKIP() << "neither a mount namespace nor a file size limit is available";
+    EXPECT_TRUE(text->startsWith(QStringLiteral("Die Tabelle kann nicht als \"%1\" gespeichert werden")
+                                     .arg(QDir::toNativeSeparators(path))) ||
+                text->startsWith(QStringLiteral("Die Datei \"%1\"").arg(QDir::toNativeSeparators(path))))
+        << text->toStdString();
+    EXPECT_FALSE(text->contains(QStringLiteral("space")) || text->contains(QStringLiteral("Error")))
+        << text->toStdString();
+    EXPECT_EQ(test::readFile(path), QByteArray("the earlier workbook"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Tops.xlsx")});
 }
 
 } // namespace
