@@ -159,8 +159,9 @@ TEST(TextDrucken, LinesRunAtSixToTheInchBetweenHeaderAndFooter) {
             EXPECT_LT(words[i].yMax, kBottom) << "page " << page << " line " << i;
         }
         // ... and the pages are filled: one more line would have reached it.
-        if (page < 3)
+        if (page < 3) {
             EXPECT_GT(words.last().yMax + kPitch, kBottom) << "page " << page;
+        }
 
         const auto header = wordOn(pdf, page, QStringLiteral("TALVO"));
         EXPECT_NEAR(header.xMin, kLeft, kSlack);

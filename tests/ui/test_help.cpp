@@ -125,7 +125,7 @@ class HelpTest : public QObject {
                       {70, "spielscheincenter.html", "Spielscheincenter"},
                       {90, "statistik.html", "Statistische Auswertungen"},
                       {100, "tippcenter.html", "Tippcenter"},
-                      {110, "archivimport.html", "Archiv importieren"},
+                      {110, "archivimport.html", "Ziehungen importieren und exportieren"},
                       {120, "strategietest.html", "Strategietest"},
                       {130, "ziehungsexport.html", "Ziehungen exportieren"},
                       {140, "programmupdate.html", "Programm-Update"},

@@ -93,7 +93,7 @@ class StrategyTestWindowTest : public QObject {
         const logic::StrategieTestErgebnis& r = window->ergebnis();
         QCOMPARE(r.ziehungen.size(), expected.ziehungen.size());
         QCOMPARE(r.ziehungen.size(),
-                 std::size_t{test::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))});
+                 static_cast<std::size_t>(test::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))));
         QCOMPARE(r.gewinn, expected.gewinn);
         QCOMPARE(r.zufallGewinn, expected.zufallGewinn);
         QCOMPARE(r.einsatz, 2 * static_cast<long long>(r.ziehungen.size()));
