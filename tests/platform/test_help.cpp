@@ -1,7 +1,7 @@
 #include "logic/core/error.h"
 #include "platform/help.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QHelpEngine>
@@ -28,7 +28,9 @@ class Help : public ::testing::Test {
     QString collection() const { return dir.filePath(QStringLiteral("cache/TALVO Hilfe.qhc")); }
 
     int argc = 0;
-    QCoreApplication app{argc, nullptr};
+    // The engine indexes its topics in a thread of its own with rich-text documents, which
+    // need the fonts of a GUI application.
+    QGuiApplication app{argc, nullptr};
     QTemporaryDir dir;
 };
 
