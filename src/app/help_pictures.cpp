@@ -7,6 +7,7 @@
 #include "ui/app/application.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"
+#include "ui/app/neue_version.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
@@ -82,5 +83,7 @@ int main(int argc, char* argv[]) {
     ok = save(&calendar, folder, QStringLiteral("kalender")) && ok;
     ui::TFInfo info;
     ok = save(&info, folder, QStringLiteral("info")) && ok;
+    ui::TFNeueVersion neueVersion(paths, QString(), QStringLiteral("1.8.0.0"));
+    ok = save(&neueVersion, folder, QStringLiteral("neueversion")) && ok;
     return ok ? 0 : 1;
 }

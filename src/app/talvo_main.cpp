@@ -1,4 +1,5 @@
 #include "logic/core/paths.h"
+#include "logic/core/version.h"
 #include "ui/app/application.h"
 #include "ui/app/german_qt_texts.h"
 

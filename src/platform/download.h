@@ -20,6 +20,15 @@ struct DownloadLimits {
     std::chrono::seconds idle{60};     // without a single byte
 };
 
+// The version file is one small record; the installer of a new version may be large and
+// come slowly.
+inline DownloadLimits versionFileLimits() {
+    return {1024 * 1024, std::chrono::seconds(60), std::chrono::seconds(30)};
+}
+inline DownloadLimits installerLimits() {
+    return {256LL * 1024 * 1024, std::chrono::minutes(30), std::chrono::seconds(60)};
+}
+
 // Fetches one address into a file without blocking the window. The body is kept in
 // memory up to the limit and written atomically to the target when it is a real answer
 // (a 2xx status, the announced length, more than 3 bytes). Anything else is a failed

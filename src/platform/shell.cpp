@@ -9,6 +9,10 @@
 #else
 #include <QDesktopServices>
 #endif
+#ifdef Q_OS_WIN
+#include <QProcess>
+#include <windows.h>
+#endif
 
 namespace talvo::platform {
 
@@ -99,5 +103,18 @@ void shellOpenAsync(const QString& target, QObject* context, std::function<void(
 void setShellOpenerForTests(std::function<bool(const QString& address)> opener) {
     testOpener = std::move(opener);
 }
+
+#ifdef Q_OS_WIN
+bool runHiddenBatch(const QString& script) {
+    QProcess process;
+    process.setProgram(QStringLiteral("cmd.exe"));
+    process.setArguments({QStringLiteral("/C"), script});
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
+        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        args->startupInfo->wShowWindow = SW_HIDE;
+    });
+    return process.startDetached();
+}
+#endif
 
 } // namespace talvo::platform

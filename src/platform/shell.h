@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 
 class QObject;
@@ -17,5 +18,11 @@ void shellOpenAsync(const QString& target, QObject* context, std::function<void(
 
 // Test seam: while set, the opener gets the address instead of the desktop.
 void setShellOpenerForTests(std::function<bool(const QString& address)> opener);
+
+#ifdef Q_OS_WIN
+// Runs a batch file in a hidden console window without waiting for it; false when it
+// could not be started.
+bool runHiddenBatch(const QString& script);
+#endif
 
 } // namespace talvo::platform

@@ -5,7 +5,6 @@
 namespace talvo::logic {
 
 inline constexpr char kProductName[] = "TALVO";
-inline constexpr char kVersionText[] = "1.7.1.0";
 
 // The program-wide paths, fixed once at start-up. Folders end with '/'.
 struct AppPaths {

@@ -22,6 +22,7 @@ void ShortString<MaxLen>::setText(const QString& value) {
 }
 
 template struct ShortString<5>;
+template struct ShortString<15>;
 template struct ShortString<20>;
 template struct ShortString<255>;
 

@@ -6,6 +6,7 @@
 #include "ui/app/info_window.h"
 #include "ui/app/navigator.h"
 #include "ui/app/start_window.h"
+#include "ui/app/version_check.h"
 #include "ui/common/links.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/csv_export_window.h"
@@ -168,6 +169,10 @@ void Application::createWindows() {
         return window;
     });
     navigator_->addWindowOnDemand(Route::Archivexport, [this] { return new TFCsvExport(*state_, paths_); });
+    versionPruefung_ = new VersionPruefung(paths_, downloadBase_, this);
+    // The installer replaces the program: it ends as when its main window is closed.
+    connect(versionPruefung_, &VersionPruefung::programmEnde, this, &Application::finished);
+    navigator_->addAction(Route::Updatepruefung, [this] { versionPruefung_->Updatepruefung(main_); });
     navigator_->addAction(Route::Rueckgaengig, [this] {
         if (undoLastDrawChange(main_, *state_, paths_.historyFile()))
             followNewHistory();

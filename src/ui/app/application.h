@@ -24,6 +24,7 @@ class TFOptionen;
 class TFEingabe2;
 class TFExport1;
 class TFTipp1;
+class VersionPruefung;
 
 // The program as a whole: owns the shared lists, the paths and the long-lived windows,
 // and runs the start-up in its fixed order.
@@ -47,6 +48,7 @@ public:
     TFTipp1* tipCentre() const { return tipp_; }
     TFAktuell1* updateWindow() const { return aktuell_; }
     TFExport1* drawExportWindow() const { return export_; }
+    VersionPruefung& versionCheck() { return *versionPruefung_; }
     Navigator& navigator() { return *navigator_; }
 
     // Where Demo.tix and the help lie: the executable's folder, or the installed share
@@ -83,6 +85,7 @@ private:
     TFTipp1* tipp_ = nullptr;
     TFAktuell1* aktuell_ = nullptr;
     TFExport1* export_ = nullptr;
+    VersionPruefung* versionPruefung_ = nullptr;
 };
 
 } // namespace talvo::ui

@@ -1,6 +1,7 @@
 #include "ui/app/info_window.h"
 
 #include "logic/core/paths.h"
+#include "logic/core/version.h"
 #include "ui/app/contact.h"
 #include "ui/app/logo_widget.h"
 #include "ui/common/links.h"

@@ -1,6 +1,7 @@
 #include "ui/app/start_window.h"
 
 #include "logic/core/paths.h"
+#include "logic/core/version.h"
 #include "ui/app/logo_widget.h"
 #include "ui/app/navigator.h"
 

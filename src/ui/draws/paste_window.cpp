@@ -1,6 +1,7 @@
 #include "ui/draws/paste_window.h"
 
 #include "logic/core/paths.h"
+#include "logic/core/version.h"
 #include "logic/core/zahl_lesen.h"
 #include "logic/draws/zahlen_aus_text.h"
 #include "ui/app/navigator.h"

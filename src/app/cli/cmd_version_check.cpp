@@ -1,0 +1,64 @@
+#include "command.h"
+#include "options.h"
+
+#include "logic/app/program_update.h"
+#include "logic/core/error.h"
+#include "logic/core/paths.h"
+#include "logic/core/version.h"
+#include "platform/download.h"
+#include "ui/app/contact.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+#include <QUrl>
+
+namespace talvo::cli {
+namespace {
+
+int versionCheck(const QStringList& args, Io& io) {
+    const Options o(args, {QStringLiteral("download")});
+    QString base = o.required(QStringLiteral("base"));
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    QString folder = o.has(QStringLiteral("data"))
+                         ? o.value(QStringLiteral("data"))
+                         : logic::AppPaths::forUser(QCoreApplication::applicationDirPath()).dataDir;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    const auto withTimeout = [&o](platform::DownloadLimits limits) {
+        limits.overall = o.seconds(QStringLiteral("timeout"), limits.overall);
+        return limits;
+    };
+
+    // The steps of the menu entry "Updateprüfung", with the reasons spelled out.
+    const QString local = folder + QLatin1String(logic::kVersionFile);
+    QFile::remove(local);
+    QString why;
+    if (!platform::dateiHolenBlocking(QUrl(base + QLatin1String(logic::kVersionFile)), local, &why,
+                                      withTimeout(platform::versionFileLimits())))
+        throw logic::Error(logic::versionNichtPruefbar(QUrl(QString::fromUtf8(ui::kWebSite)).host()) +
+                           QLatin1Char('\r') + why);
+    const QString serverVersion = logic::VersionLesen(local);
+    if (logic::istAktuelleVersion(serverVersion))
+        io.out << "aktuell\n";
+    else
+        io.out << "neu\t" << serverVersion << '\n';
+    io.out.flush();
+
+    if (o.has(QStringLiteral("download"))) {
+        const QString installer = folder + QLatin1String(logic::kInstallerLocal);
+        QFile::remove(installer);
+        if (!platform::dateiHolenBlocking(QUrl(base + QLatin1String(logic::kInstallerOnServer)), installer, &why,
+                                          withTimeout(platform::installerLimits())))
+            throw logic::Error(QString::fromUtf8(logic::kInstallerDownloadFehlgeschlagen) + QLatin1Char('\r') + why);
+    }
+    return 0;
+}
+
+const CommandRegistrar
+    versionCheckReg("version-check", "version-check --base URL [--data ORDNER] [--download] [--timeout SEKUNDEN]",
+                    versionCheck);
+
+} // namespace
+} // namespace talvo::cli
