@@ -45,6 +45,32 @@ const QString kProgramFolder = QStringLiteral("Datenverzeichnis");
 const QString kUserFolder = kProgramFolder;
 #endif
 
+// The installation's questions and messages; %1 is the installer's name in the data folder.
+#ifdef Q_OS_WIN
+constexpr char kInstallationFrage[] =
+    "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die Programm-Datei "
+    "wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick "
+    "auf die Datei \"%1\" im Programmverzeichnis starten.\r\rSoll fortgefahren werden?";
+constexpr char kInstallationAbgebrochen[] =
+    "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell durch Doppelklick auf die "
+    "Datei \"%1\" im Programmverzeichnis starten.\r\rZuvor muss TALVO geschlossen und die Datei \"talvo.exe\" "
+    "gelöscht werden.";
+constexpr char kInstallationNichtGestartet[] =
+    "Update konnte nicht gestartet werden. Bitte schließen Sie TALVO und starten Sie das Update manuell durch "
+    "Doppelklick auf die Datei \"%1\" im Programmverzeichnis.";
+#else
+constexpr char kInstallationFrage[] =
+    "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Das Update wird "
+    "gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick auf die Datei \"%1\" im "
+    "Datenverzeichnis starten.\r\rSoll fortgefahren werden?";
+constexpr char kInstallationAbgebrochen[] =
+    "Installation wurde auf Ihren Wunsch abgebrochen. Sie können das Update manuell durch Doppelklick auf die "
+    "Datei \"%1\" im Datenverzeichnis starten.";
+constexpr char kInstallationNichtGestartet[] =
+    "Update konnte nicht gestartet werden. Bitte schließen Sie TALVO und starten Sie das Update manuell durch "
+    "Doppelklick auf die Datei \"%1\" im Datenverzeichnis.";
+#endif
+
 QString installerName() {
     return QString::fromLatin1(logic::kInstallerLocal);
 }
@@ -169,9 +195,16 @@ TFNeueVersion::TFNeueVersion(const logic::AppPaths& paths, const QString& downlo
     connect(download_, &platform::DateiHolen::finished, this, &TFNeueVersion::onDownloadFinished);
 
     setFixedWidth(440);
-    adjustSize();
+    fitHeight();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft() + QPoint(40, 40));
+}
+
+void TFNeueVersion::fitHeight() {
+    // The wrapped texts take the height they need at the window's width, no more: a
+    // taller window would spread the rest between them.
+    layout()->activate();
+    setFixedHeight(layout()->totalHeightForWidth(width()));
 }
 
 QString TFNeueVersion::installerPath() const {
@@ -194,6 +227,7 @@ void TFNeueVersion::BDownloadClick() {
     }
     p1->show();
     PInst->hide();
+    fitHeight();
     // An installer of an earlier try must not be taken for the new one.
     QFile::remove(installerPath());
     progress_->setRange(0, 0); // busy until the size is known
@@ -222,6 +256,7 @@ void TFNeueVersion::onDownloadFinished(bool ok, const QString& why) {
     if (ok) {
         status_->setText(QStringLiteral("Download abgeschlossen: %1").arg(installerName()));
         PInst->show();
+        fitHeight();
     } else {
         status_->setText(why);
         showMessage(this, QString::fromUtf8(logic::kInstallerDownloadFehlgeschlagen), MessageIcon::Information);
@@ -229,34 +264,25 @@ void TFNeueVersion::onDownloadFinished(bool ok, const QString& why) {
     emit downloadFinished(ok);
 }
 
-#ifdef Q_OS_WIN
 void TFNeueVersion::BInstallationClick() {
-    if (!askYesNo(this,
-                  QStringLiteral("Um die Installation durchführen zu können, muss das Programm jetzt geschlossen "
-                                 "werden. Die Programm-Datei wird gelöscht und das Update gestartet. Wenn etwas "
-                                 "schief läuft, bitte das Update manuell durch Doppelklick auf die Datei \"%1\" im "
-                                 "Programmverzeichnis starten.\r\rSoll fortgefahren werden?")
-                      .arg(installerName()))) {
-        showMessage(this,
-                    QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell "
-                                   "durch Doppelklick auf die Datei \"%1\" im Programmverzeichnis starten.\r\rZuvor "
-                                   "muss TALVO geschlossen und die Datei \"talvo.exe\" gelöscht werden.")
-                        .arg(installerName()),
-                    MessageIcon::Information);
+    if (!askYesNo(this, QString::fromUtf8(kInstallationFrage).arg(installerName()))) {
+        showMessage(this, QString::fromUtf8(kInstallationAbgebrochen).arg(installerName()), MessageIcon::Information);
         return;
     }
     if (!platform::shellOpen(installerPath())) {
-        showMessage(this,
-                    QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie TALVO und starten Sie "
-                                   "das Update manuell durch Doppelklick auf die Datei \"%1\" im "
-                                   "Programmverzeichnis.")
-                        .arg(installerName()),
+        showMessage(this, QString::fromUtf8(kInstallationNichtGestartet).arg(installerName()),
                     MessageIcon::Information);
         return;
     }
+#ifdef Q_OS_WIN
     BLoeschenClick();
+#else
+    // The package manager owns the installed program's files: nothing of them is deleted here.
+    emit programmEnde();
+#endif
 }
 
+#ifdef Q_OS_WIN
 void TFNeueVersion::BLoeschenClick() {
     QTemporaryFile fresh(QDir::tempPath() + QStringLiteral("/uisXXXXXX.tmp"));
     fresh.setAutoRemove(false);
@@ -274,32 +300,6 @@ void TFNeueVersion::BLoeschenClick() {
     // The program's folder must not be in use when the script removes it.
     QDir::setCurrent(QDir::tempPath());
     platform::runHiddenBatch(script);
-    emit programmEnde();
-}
-#else
-void TFNeueVersion::BInstallationClick() {
-    if (!askYesNo(this,
-                  QStringLiteral("Um die Installation durchführen zu können, muss das Programm jetzt geschlossen "
-                                 "werden. Das Update wird gestartet. Wenn etwas schief läuft, bitte das Update "
-                                 "manuell durch Doppelklick auf die Datei \"%1\" im Datenverzeichnis starten."
-                                 "\r\rSoll fortgefahren werden?")
-                      .arg(installerName()))) {
-        showMessage(this,
-                    QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie können das Update manuell "
-                                   "durch Doppelklick auf die Datei \"%1\" im Datenverzeichnis starten.")
-                        .arg(installerName()),
-                    MessageIcon::Information);
-        return;
-    }
-    // The package manager owns the installed program's files: nothing of them is deleted here.
-    if (!platform::shellOpen(installerPath())) {
-        showMessage(this,
-                    QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie TALVO und starten Sie "
-                                   "das Update manuell durch Doppelklick auf die Datei \"%1\" im Datenverzeichnis.")
-                        .arg(installerName()),
-                    MessageIcon::Information);
-        return;
-    }
     emit programmEnde();
 }
 #endif

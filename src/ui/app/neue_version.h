@@ -38,6 +38,7 @@ class TFNeueVersion : public QWidget {
     void downloadFinished(bool ok);
 
   private:
+    void fitHeight();
     void onDownloadFinished(bool ok, const QString& why);
     void showProgress(qint64 received, qint64 total);
 #ifdef Q_OS_WIN
