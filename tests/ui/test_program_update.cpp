@@ -161,6 +161,20 @@ class ProgramUpdateTest : public QObject {
         }
     }
 
+    void aSecondRequestWhileTheCheckRunsIsIgnored() {
+        server->set(kVersionPath, {200, test::versionFile("1.7.1.0")});
+        QSignalSpy done(&check(), &ui::VersionPruefung::checkFinished);
+        auto* entry = test::namedChild<QAction>(*program->mainWindow(), "MUpdate");
+        entry->trigger();
+        entry->trigger();
+        QVERIFY(done.wait(20000));
+        QTest::qWait(100);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(server->requests(), 1);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
     void theWindowNamesBothVersions() {
         ui::TFNeueVersion* w = openWindow("1.6.0.0");
         QVERIFY(w);
