@@ -4,8 +4,7 @@
 
 namespace talvo::logic {
 
-SlipList ScheinDateiLesen(const QString& path) {
-    const QByteArray bytes = readWholeFile(path, kMaxSlipFileBytes);
+SlipList slipsFromBytes(const QByteArray& bytes) {
     const qsizetype count = bytes.size() / TGetippt::kSize;
     SlipList slips;
     slips.reserve(static_cast<std::size_t>(count));
@@ -14,11 +13,19 @@ SlipList ScheinDateiLesen(const QString& path) {
     return slips;
 }
 
-void ScheinDateiSchreiben(const QString& path, const SlipList& slips) {
+QByteArray slipsToBytes(const SlipList& slips) {
     QByteArray bytes(static_cast<qsizetype>(slips.size()) * TGetippt::kSize, '\0');
     for (std::size_t i = 0; i < slips.size(); ++i)
         slips[i].toBytes(bytes.data() + i * TGetippt::kSize);
-    writeWholeFile(path, bytes);
+    return bytes;
+}
+
+SlipList ScheinDateiLesen(const QString& path) {
+    return slipsFromBytes(readWholeFile(path, kMaxSlipFileBytes));
+}
+
+void ScheinDateiSchreiben(const QString& path, const SlipList& slips) {
+    writeWholeFile(path, slipsToBytes(slips));
 }
 
 } // namespace talvo::logic

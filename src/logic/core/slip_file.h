@@ -2,6 +2,7 @@
 
 #include "logic/core/records.h"
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -16,6 +17,8 @@ inline constexpr qint64 kMaxSlipFileBytes = 500000 * TGetippt::kSize;
 // shorter than a record is never read. No field is checked. A file above
 // kMaxSlipFileBytes is refused.
 SlipList ScheinDateiLesen(const QString& path);
+SlipList slipsFromBytes(const QByteArray& bytes);
+QByteArray slipsToBytes(const SlipList& slips);
 // The file holds exactly these records afterwards; written atomically.
 void ScheinDateiSchreiben(const QString& path, const SlipList& slips);
 

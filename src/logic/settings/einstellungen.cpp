@@ -60,11 +60,14 @@ QByteArray TEinstellungen::toBytes() const {
     return bytes;
 }
 
-TEinstellungen EinstellungenLesen(const QString& path) {
-    const QByteArray bytes = readWholeFile(path, kMaxOptionsFileBytes);
+TEinstellungen optionsFromBytes(const QByteArray& bytes) {
     if (bytes.size() < TEinstellungen::kSize)
         return {};
     return TEinstellungen::fromBytes(bytes.constData());
+}
+
+TEinstellungen EinstellungenLesen(const QString& path) {
+    return optionsFromBytes(readWholeFile(path, kMaxOptionsFileBytes));
 }
 
 void EinstellungenSchreiben(const QString& path, const TEinstellungen& einstellungen) {

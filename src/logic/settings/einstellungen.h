@@ -39,6 +39,7 @@ struct TEinstellungen {
 // A file of more than kMaxOptionsFileBytes is no options file and is refused.
 inline constexpr qint64 kMaxOptionsFileBytes = 64 * 1024;
 TEinstellungen EinstellungenLesen(const QString& path);
+TEinstellungen optionsFromBytes(const QByteArray& bytes);
 // Rewrites the file with exactly one record, atomically.
 void EinstellungenSchreiben(const QString& path, const TEinstellungen& einstellungen);
 
