@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
         FUZZ_CHECK(e == TEinstellungen{});
 
-    for (const int stored : {e.einsatzIndex, e.laufzeitIndex, e.statAnzahlIndex, e.statRegister, e.tippBereich}) {
+    for (const int stored :
+         {e.einsatzIndex, e.laufzeitIndex, e.statAnzahlIndex, e.statRegister, e.tippBereich}) {
         const int chosen = listenAuswahl(stored, 7);
         FUZZ_CHECK(chosen >= 0 && chosen < 7);
     }

@@ -48,7 +48,8 @@ std::optional<std::int32_t> expectedNumber(const QString& text) {
         return std::nullopt;
     if (magnitude > (negative ? 2147483648ULL : 2147483647ULL))
         return std::nullopt;
-    return static_cast<std::int32_t>(negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude));
+    return static_cast<std::int32_t>(negative ? -static_cast<long long>(magnitude)
+                                              : static_cast<long long>(magnitude));
 }
 
 } // namespace

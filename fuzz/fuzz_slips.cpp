@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const Error&) {
         }
     };
-    evaluate([&] { ZiehungAuswerten(scheine, zahlen, QStringLiteral("54321"), QStringLiteral("Test"), tables); });
+    evaluate(
+        [&] { ZiehungAuswerten(scheine, zahlen, QStringLiteral("54321"), QStringLiteral("Test"), tables); });
     evaluate([&] { LaufzeitAuswerten(scheine, fuzz::history(), fuzz::today(), tables); });
     evaluate([&] {
         ZeitraumAuswerten(scheine, fuzz::today() - 40, fuzz::today(), fuzz::history(), fuzz::today(), tables);

@@ -19,12 +19,12 @@
 #include <cstdlib>
 #include <optional>
 
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);    \
-            std::abort();                                                                          \
-        }                                                                                          \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);               \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (false)
 
 namespace talvo::fuzz {
@@ -41,9 +41,9 @@ inline int today() {
     return static_cast<int>(logic::dateToSerial(now().date()));
 }
 
-// 300 draw days up to today.
+// 120 draw days up to today.
 inline const logic::DrawHistory& history() {
-    static const logic::DrawHistory h = test::drawDays(QDate(2024, 7, 10), 300);
+    static const logic::DrawHistory h = test::drawDays(QDate(2025, 2, 7), 120);
     return h;
 }
 
@@ -52,9 +52,10 @@ inline const logic::DrawHistory& history() {
 inline const logic::SlipList& slips() {
     static const logic::SlipList s = [] {
         logic::SlipList list;
-        list.push_back(test::slip({{1, 2}, {3, 4, 5, 6, 7, 8}, {10, 20, 30, 40, 50, 60, 70, 11, 12, 13}}, 0, 3,
-                                  QDate(2025, 5, 2)));
-        logic::TGetippt dauer = test::slip({{5, 15, 25, 35}}, 2, 0, QDate(2025, 6, 1), QStringLiteral("Dauer"));
+        list.push_back(test::slip({{1, 2}, {3, 4, 5, 6, 7, 8}, {10, 20, 30, 40, 50, 60, 70, 11, 12, 13}}, 0,
+                                  3, QDate(2025, 5, 2)));
+        logic::TGetippt dauer =
+            test::slip({{5, 15, 25, 35}}, 2, 0, QDate(2025, 6, 1), QStringLiteral("Dauer"));
         dauer.p5 = 1;
         dauer.plus5.setText(QStringLiteral("12345"));
         list.push_back(dauer);
@@ -66,7 +67,7 @@ inline const logic::SlipList& slips() {
 // Takes the result tables and reads every cell, as a window or the command line would,
 // keeping only the table being filled.
 class ReadAndDropTables final : public logic::Ergebnisziel {
-public:
+  public:
     ~ReadAndDropTables() { readOpen(); }
     logic::Ergebnistabelle& neueTabelle() override {
         readOpen();
@@ -74,7 +75,7 @@ public:
         return *open_;
     }
 
-private:
+  private:
     void readOpen() {
         if (!open_)
             return;

@@ -43,8 +43,11 @@ void historySeeds() {
 
 void slipSeeds() {
     SlipList scheine = fuzz::slips();
-    scheine.push_back(test::slip({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {11, 12, 13}, {14, 15, 16, 17, 18},
-                                  {19, 20, 21, 22, 23, 24, 25}, {69, 70}},
+    scheine.push_back(test::slip({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+                                  {11, 12, 13},
+                                  {14, 15, 16, 17, 18},
+                                  {19, 20, 21, 22, 23, 24, 25},
+                                  {69, 70}},
                                  1, 5, QDate(2025, 1, 7), QStringLiteral("Fünf Felder")));
     seed("slips", "demo", slipsToBytes(scheine));
     seed("slips", "one", slipsToBytes({scheine.front()}));
@@ -73,8 +76,9 @@ void drawSetSeeds() {
 }
 
 void pastedTextSeeds() {
-    seed("pasted_text", "web", "Gewinnzahlen vom 12.03.2024: 3, 07, 12, 19, 23, 28, 31, 36, 40, 44, 47, 50, 53, "
-                               "57, 60, 62, 65, 66, 68, 70\nplus 5: 04711");
+    seed("pasted_text", "web",
+         "Gewinnzahlen vom 12.03.2024: 3, 07, 12, 19, 23, 28, 31, 36, 40, 44, 47, 50, 53, "
+         "57, 60, 62, 65, 66, 68, 70\nplus 5: 04711");
     seed("pasted_text", "hex", "  -$7FFFFFFF");
     seed("pasted_text", "limit", "-2147483648");
     seed("pasted_text", "prefix", "0x1f");
@@ -95,7 +99,8 @@ void archiveSeeds() {
 void tipTextSeeds() {
     seed("tip_text", "tip",
          tipTextBytes({QStringLiteral("Tipp-Nr.: 1"), QStringLiteral("Restanten"), QString(),
-                       QStringLiteral("KENO-Typ 6: 3 - 7 - 12 - 19 - 44 - 70"), QStringLiteral("Grüße, 5 €")}));
+                       QStringLiteral("KENO-Typ 6: 3 - 7 - 12 - 19 - 44 - 70"),
+                       QStringLiteral("Grüße, 5 €")}));
     seed("tip_text", "mixed-ends", "erste\rzweite\nletzte ohne Ende");
 }
 

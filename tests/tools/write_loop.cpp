@@ -1,0 +1,33 @@
+// Rewrites the draw history (keeping its backup), a play-slip file and the options file
+// in the given folder, alternating between two versions of each, until it is killed.
+// Prints "started" before the first write and "round" after each round of all three.
+
+#include "support/write_versions.h"
+
+#include "logic/draws/history_backup.h"
+
+#include <array>
+#include <cstdio>
+
+using namespace talvo;
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]) + u'/';
+    const std::array histories{test::versionHistory(0), test::versionHistory(1)};
+    const std::array slips{test::versionSlips(0), test::versionSlips(1)};
+    const std::array options{test::versionOptions(0), test::versionOptions(1)};
+    std::puts("started");
+    std::fflush(stdout);
+    for (int round = 1;; ++round) {
+        const int v = round % 2;
+        logic::writeHistoryKeepingBackup(folder + QStringLiteral("KenoZahlen.tpp"), histories[v]);
+        logic::ScheinDateiSchreiben(folder + QStringLiteral("scheine.tix"), slips[v]);
+        logic::EinstellungenSchreiben(folder + QStringLiteral("optionen.kop"), options[v]);
+        std::puts("round");
+        std::fflush(stdout);
+    }
+}
