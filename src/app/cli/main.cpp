@@ -1,6 +1,7 @@
 #include "command.h"
 
 #include "logic/core/error.h"
+#include "logic/core/version.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -29,6 +30,7 @@ namespace {
 
 void printUsage(QTextStream& err) {
     err << "Aufruf: talvo-cli BEFEHL ...\n";
+    err << "  --version\n";
     for (const auto& c : talvo::cli::commands())
         err << "  " << c.usage << '\n';
 }
@@ -68,6 +70,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString name = args.takeFirst();
+    if (name == QStringLiteral("--version") && args.isEmpty()) {
+        out << "talvo-cli " << talvo::logic::kVersionText << '\n';
+        return 0;
+    }
     for (const auto& c : talvo::cli::commands()) {
         if (c.name != name)
             continue;

@@ -1,5 +1,7 @@
 #include "logic/core/paths.h"
 
+#include "logic/core/install_layout.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -25,6 +27,12 @@ AppPaths AppPaths::forUser(const QString& programDir) {
     paths.helpCollection = withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)) +
                            QLatin1String(kProductName) + QStringLiteral("/TALVO Hilfe.qhc");
     return paths;
+}
+
+QString AppPaths::programFolder(const QString& executableFolder) {
+    const QDir executable(executableFolder);
+    const QDir shared(executable.absoluteFilePath(QString::fromUtf8(kSharedFolderFromProgram)));
+    return shared.exists() ? shared.absolutePath() : executable.absolutePath();
 }
 
 } // namespace talvo::logic

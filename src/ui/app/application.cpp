@@ -22,7 +22,6 @@
 #include "ui/tips/tip_centre.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
 #include <exception>
 
@@ -42,12 +41,6 @@ Application::~Application() {
     delete statistik_;
     delete main_;
     delete start_;
-}
-
-QString Application::programDirectory() {
-    const QDir exe(QCoreApplication::applicationDirPath());
-    const QString shared = exe.absoluteFilePath(QStringLiteral("../share/talvo"));
-    return QDir(shared).exists() ? QDir(shared).absolutePath() : exe.absolutePath();
 }
 
 void Application::start() {

@@ -51,10 +51,6 @@ public:
     VersionPruefung& versionCheck() { return *versionPruefung_; }
     Navigator& navigator() { return *navigator_; }
 
-    // Where Demo.tix and the help lie: the executable's folder, or the installed share
-    // folder beside it.
-    static QString programDirectory();
-
     // Test seam: runs right after each long-lived window is built, before its creation
     // step, as part of building it.
     void setWindowBuiltHook(std::function<void(QWidget*)> hook) { windowBuilt_ = std::move(hook); }

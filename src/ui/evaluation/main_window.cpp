@@ -761,7 +761,7 @@ void TFAuswertung::ZeitraumClick() {
 }
 
 void TFAuswertung::DemoClick() {
-    const QString path = paths_.programDir + QStringLiteral("Demo.tix");
+    const QString path = paths_.demoFile();
     if (!QFileInfo::exists(path)) {
         showMessage(this,
                     QStringLiteral(
