@@ -6,6 +6,7 @@
 #include "support/cli_runner.h"
 #include "support/history_builder.h"
 #include "support/named_child.h"
+#include "support/shown_results.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -403,24 +404,13 @@ class MainWindowEvaluationTest : public QObject {
                                       {test::slip({{1, 2}, {5, 9, 30}}, 1, 7, QDate(2024, 2, 5)), p5});
         w.AuswertungLaden(path);
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
-        QString shown;
-        ui::ResultTabs* r = results(w);
-        for (int i = 0; i < r->count(); ++i) {
-            r->tabBar()->setCurrentIndex(i);
-            shown += QStringLiteral("# ") + r->tabBar()->tabText(i) + QLatin1Char('\n');
-            QStringList header;
-            for (int c = 0; c < 9; ++c)
-                header << r->grid()->model()->headerData(c, Qt::Horizontal).toString();
-            shown += header.join(QLatin1Char('\t')) + QLatin1Char('\n');
-            for (int row = 0; row < r->grid()->model()->rowCount(); ++row)
-                shown += gridRow(r->grid(), row).join(QLatin1Char('\t')) + QLatin1Char('\n');
-        }
+        const QString shown = test::shownResults(w);
         const auto cli =
             test::runCli({QStringLiteral("evaluate"), QStringLiteral("--history"), paths.historyFile(),
                           QStringLiteral("--slips"), path, QStringLiteral("--laufzeit"),
                           QStringLiteral("--now"), QStringLiteral("2024-03-01 12:00")});
         QCOMPARE(cli.exitCode, 0);
-        QCOMPARE(r->count(), 12 + 10);
+        QCOMPARE(results(w)->count(), 12 + 10);
         QCOMPARE(cli.out, shown);
     }
 };

@@ -1,0 +1,251 @@
+#include "logic/core/dates.h"
+#include "logic/core/history_file.h"
+#include "logic/core/paths.h"
+#include "logic/core/program_state.h"
+#include "logic/core/slip_file.h"
+#include "logic/draws/archive_export.h"
+#include "logic/slips/slip_editor.h"
+#include "logic/statistics/statistik.h"
+#include "logic/core/zahlenmenge.h"
+#include "logic/tips/tipp.h"
+#include "support/builders.h"
+#include "support/cli_runner.h"
+#include "support/generated_history.h"
+#include "support/named_child.h"
+#include "support/shown_results.h"
+#include "support/temp_files.h"
+#include "ui/app/application.h"
+#include "ui/app/start_window.h"
+#include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/message_box.h"
+#include "ui/draws/import_window.h"
+#include "ui/evaluation/main_window.h"
+#include "ui/slips/eingabe2.h"
+#include "ui/slips/slip_editor_widget.h"
+#include "ui/statistics/statistics_window.h"
+#include "ui/tips/tip_centre.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace talvo;
+using test::namedChild;
+
+namespace {
+
+QWidget* openWindow(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+std::vector<int> countsOf(logic::DrawHistory::const_iterator from, logic::DrawHistory::const_iterator to) {
+    std::vector<int> counts(70, 0);
+    for (; from != to; ++from)
+        for (auto n : from->GZ)
+            ++counts[n - 1];
+    return counts;
+}
+
+} // namespace
+
+// One user's way through the program, window by window as they would click it: the
+// first start, the lottery's archive, a draw of their own, the demo slip, statistics, a
+// tip that becomes a slip of their own, its evaluation, and taking the draw back. Each
+// step looks at what the user sees and at the files it leaves; evaluations are held
+// against the command line, which prints the same tables from the same files.
+class WalkTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home;
+    QStringList messages;
+    logic::DrawHistory archive = test::generatedHistory(120, QDate(2004, 2, 2), 23);
+    QDateTime now;
+
+    QString nowText() const { return now.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
+
+    // What the command line reports for the slips in `file`: its tables and its messages.
+    test::CliResult evaluated(const logic::AppPaths& paths, const QString& file) const {
+        return test::runCli({QStringLiteral("evaluate"), QStringLiteral("--history"), paths.historyFile(),
+                             QStringLiteral("--slips"), file, QStringLiteral("--laufzeit"),
+                             QStringLiteral("--now"), nowText()});
+    }
+
+    // The messages shown since the last call, as the command line writes them.
+    QString takeMessages() {
+        QString text;
+        for (QString m : std::as_const(messages))
+            text += m.replace(QLatin1Char('\r'), QLatin1Char('\n')) + QLatin1Char('\n');
+        messages.clear();
+        return text;
+    }
+
+  private slots:
+    void init() {
+        // The program's own paths, as it builds them at start, with the user's folders
+        // in a fresh home and the program folder of the build.
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+        qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return true;
+        });
+        // The evening of the first draw day after the archive.
+        QDate today = logic::serialToDate(archive.back().datum).addDays(1);
+        if (today.dayOfWeek() == Qt::Sunday)
+            today = today.addDays(1);
+        now = QDateTime(today, QTime(20, 0));
+        ui::setClockForTests([this] { return now; });
+    }
+
+    void cleanup() {
+        ui::setMessageHook({});
+        ui::setClockForTests({});
+        ui::setNextFileName({});
+    }
+
+    void fromTheFirstStartToTheUndo() {
+        const logic::AppPaths paths =
+            logic::AppPaths::forUser(logic::AppPaths::programFolder(QStringLiteral(TALVO_BIN_DIR)));
+        QVERIFY(QFileInfo::exists(paths.demoFile()));
+        // The user has kept the first 100 draws by hand.
+        logic::KenoZahlenSchreiben(paths.historyFile(), logic::DrawHistory(archive.begin(), archive.begin() + 100));
+
+        // Start → Weiter.
+        ui::Application program(paths);
+        program.start();
+        ui::TFAuswertung& main = *program.mainWindow();
+        namedChild<QPushButton>(*program.startWindow(), "BWeiter")->click();
+        QVERIFY(main.isVisible());
+        QVERIFY(!program.startWindow()->isVisible());
+        QCOMPARE(namedChild<QComboBox>(main, "comboNr")->count(), 100);
+        QVERIFY(messages.isEmpty());
+
+        // Import the lottery's archive: 20 draws are new, the confirmation says so.
+        const QString csv = test::writeFile(home, QStringLiteral("KENO-Archiv.csv"),
+                                            logic::drawsAsArchiveCsv(archive).toUtf8());
+        ui::setNextFileName(csv);
+        namedChild<QAction>(main, "MImport")->trigger();
+        auto* import = qobject_cast<ui::TFImport*>(openWindow("FImport"));
+        QVERIFY(import);
+        QSignalSpy ready(import, &ui::TFImport::previewReady);
+        QVERIFY(ready.wait(10000));
+        namedChild<QPushButton>(*import, "BImportieren")->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages.takeFirst().contains(QStringLiteral("20 Ziehungen kommen neu hinzu")));
+        QCOMPARE(logic::KenoZahlenLaden(paths.historyFile()), archive);
+        import->close();
+        const QByteArray imported = test::readFile(paths.historyFile());
+
+        // Store a draw of their own at the date the entry page proposes.
+        namedChild<QTabWidget>(main, "PC0")->setCurrentIndex(1);
+        const QString proposed = namedChild<QComboBox>(main, "combo2")->currentText();
+        const std::vector<int> numbers = test::run20(30);
+        for (int n : numbers)
+            namedChild<QPushButton>(main, QStringLiteral("lot%1").arg(n))->click();
+        namedChild<QLineEdit>(main, "E77")->setText(QStringLiteral("54321"));
+        namedChild<QPushButton>(main, "BSpeichern1")->click();
+        QVERIFY(messages.isEmpty());
+        const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
+        QCOMPARE(stored.size(), archive.size() + 1);
+        QCOMPARE(logic::serialToText(stored.back().datum), proposed);
+        QCOMPARE(stored.back(), test::draw(logic::serialToDate(stored.back().datum), numbers,
+                                           QStringLiteral("54321")));
+        QCOMPARE(program.state().history(), stored);
+        QCOMPARE(namedChild<QComboBox>(main, "comboNr")->count(), 121);
+
+        // The demo slip from the program folder, over its running time: the tables and
+        // messages of the command line for the same files.
+        namedChild<QPushButton>(main, "BDemo")->click();
+        QCOMPARE(namedChild<QTabWidget>(main, "PC2")->tabText(0), QStringLiteral("Demo"));
+        namedChild<QPushButton>(main, "BLaufzeit")->click();
+        const test::CliResult demo = evaluated(paths, paths.demoFile());
+        QCOMPARE(demo.exitCode, 0);
+        QCOMPARE(test::shownResults(main), demo.out);
+        QVERIFY(main.activeFileView()->results()->count() > 121); // the continuous slip: one per draw
+        QCOMPARE(takeMessages(), demo.err);
+
+        // Statistics of the last ten draws, the stored one among them.
+        namedChild<QAction>(main, "TStatistik")->trigger();
+        ui::TFStatistik1* statistics = program.statisticsWindow();
+        QVERIFY(statistics->isVisible());
+        namedChild<QRadioButton>(*statistics, "RG1_1")->click();
+        QCOMPARE(statistics->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
+                 countsOf(stored.end() - 10, stored.end()));
+
+        // A tip of a six and a four from those statistics.
+        namedChild<QAction>(*statistics, "BTipp")->trigger();
+        ui::TFTipp1* tips = program.tipCentre();
+        QVERIFY(tips->isVisible());
+        QCOMPARE(tips->anzahlIndex(), 1);
+        namedChild<QComboBox>(*tips, "CBSpiel1")->setCurrentIndex(5);
+        namedChild<QComboBox>(*tips, "CBSpiel2")->setCurrentIndex(3);
+        for (int i = 3; i <= 5; ++i)
+            namedChild<QComboBox>(*tips, QStringLiteral("CBSpiel%1").arg(i))->setCurrentIndex(0);
+        namedChild<QAction>(*tips, "BGenerieren")->trigger();
+        QCOMPARE(tips->ausgaben(), 1);
+        const logic::Spieltipps tip = tips->generator().spieltipps();
+
+        // The tip written into a slip: played for six draws from a week ago.
+        namedChild<QAction>(*tips, "BSchreiben")->trigger();
+        ui::TFEingabe2* centre = program.slipCentre();
+        QVERIFY(centre->isVisible());
+        ui::TFrSschein* slip = centre->aktiverSchein();
+        for (int feld = 1; feld <= 2; ++feld) {
+            const logic::TippSpiel& spiel = tip.spiele[static_cast<std::size_t>(feld - 1)];
+            QCOMPARE(slip->editor().zahlen(feld), logic::MengeZuListe(spiel.zahlen, spiel.typ, 70));
+        }
+        namedChild<QComboBox>(*slip, "comboDauer")->setCurrentIndex(6);
+        auto* date1 = namedChild<QDateEdit>(*slip, "date1");
+        const QDate start = logic::serialToDate(stored[stored.size() - 6].datum);
+        date1->setDate(start);
+        emit date1->editingFinished();
+        namedChild<QPushButton>(*slip, "BGo")->click();
+        QCOMPARE(namedChild<QTableWidget>(*centre, "GS")->rowCount(), 2);
+
+        // Saved as a play-slip file of their own.
+        ui::setNextFileName(home.filePath(QStringLiteral("data/TALVO/Mein Tipp")));
+        namedChild<QAction>(*centre, "BSpeichern")->trigger();
+        const QString saved = paths.dataDir + QStringLiteral("Mein Tipp.tix");
+        const logic::SlipList slips = logic::ScheinDateiLesen(saved);
+        QCOMPARE(slips.size(), std::size_t{1});
+        QCOMPARE((std::array<int, 2>{slips[0].typ[0], slips[0].typ[1]}), (std::array<int, 2>{6, 4}));
+        QCOMPARE(logic::serialToDate(slips[0].ab), start);
+        QVERIFY(messages.isEmpty());
+
+        // The saved file opened in the main window and evaluated over its six draws.
+        ui::setNextFileName(saved);
+        namedChild<QAction>(main, "MOeffnen")->trigger();
+        QCOMPARE(namedChild<QTabWidget>(main, "PC2")->tabText(1), QStringLiteral("Mein Tipp"));
+        namedChild<QPushButton>(main, "BLaufzeit")->click();
+        QCOMPARE(main.activeFileView()->results()->count(), 6);
+        const test::CliResult mine = evaluated(paths, saved);
+        QCOMPARE(mine.exitCode, 0);
+        QCOMPARE(test::shownResults(main), mine.out);
+        QCOMPARE(takeMessages(), mine.err);
+
+        // Taking the stored draw back: asked first, then the archive's history is back.
+        namedChild<QAction>(main, "MRueckgaengig")->trigger();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(test::readFile(paths.historyFile()), imported);
+        QCOMPARE(program.state().history(), archive);
+        QCOMPARE(namedChild<QComboBox>(main, "comboNr")->count(), 120);
+        QCOMPARE(statistics->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
+                 countsOf(archive.end() - 10, archive.end()));
+    }
+};
+
+QTEST_MAIN(WalkTest)
+#include "test_walk.moc"
