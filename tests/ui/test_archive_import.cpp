@@ -3,10 +3,12 @@
 #include "logic/draws/archive_export.h"
 #include "logic/statistics/statistik.h"
 #include "support/cli_runner.h"
+#include "support/draw_counts.h"
 #include "support/generated_history.h"
 #include "support/named_child.h"
 #include "support/temp_files.h"
 #include "support/temp_paths.h"
+#include "support/visible_window.h"
 #include "ui/app/application.h"
 #include "ui/app/navigator.h"
 #include "ui/common/clock.h"
@@ -33,26 +35,6 @@
 using namespace talvo;
 using test::namedChild;
 
-namespace {
-
-QWidget* openWindow(const char* name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-std::vector<int> countsOf(const logic::DrawHistory& draws) {
-    std::vector<int> counts(70, 0);
-    for (const auto& d : draws)
-        for (auto n : d.GZ)
-            if (n >= 1 && n <= 70)
-                ++counts[n - 1];
-    return counts;
-}
-
-} // namespace
-
 // The whole program: the archive import through the menu with its preview, the history,
 // the main window's lists and the statistics following it, the undo, and the CSV export.
 class ArchiveImportTest : public QObject {
@@ -67,7 +49,7 @@ class ArchiveImportTest : public QObject {
     ui::TFImport* importFile(ui::Application& program, const QString& file) {
         ui::setNextFileName(file);
         namedChild<QAction>(*program.mainWindow(), "MImport")->trigger();
-        auto* window = qobject_cast<ui::TFImport*>(openWindow("FImport"));
+        auto* window = qobject_cast<ui::TFImport*>(test::visibleWindow("FImport"));
         if (!window)
             return nullptr;
         QSignalSpy ready(window, &ui::TFImport::previewReady);
@@ -158,7 +140,7 @@ class ArchiveImportTest : public QObject {
         QCOMPARE(comboNr->count(), 80);
         QCOMPARE(comboNr->currentText(), QStringLiteral("80"));
         QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
-                 countsOf(logic::DrawHistory(full.end() - 10, full.end())));
+                 test::drawCounts(full.end() - 10, full.end()));
         // The preview now finds nothing new.
         QCOMPARE(count(window, "LGleich"), QStringLiteral("80"));
         QVERIFY(!namedChild<QPushButton>(*window, "BImportieren")->isEnabled());
@@ -173,7 +155,7 @@ class ArchiveImportTest : public QObject {
         QCOMPARE(program.state().history().size(), 68u);
         QCOMPARE(comboNr->count(), 68);
         QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
-                 countsOf(logic::DrawHistory(full.end() - 22, full.end() - 12)));
+                 test::drawCounts(full.end() - 22, full.end() - 12));
         // One level only.
         namedChild<QAction>(*program.mainWindow(), "MRueckgaengig")->trigger();
         QCOMPARE(messages.size(), 2);
@@ -203,8 +185,8 @@ class ArchiveImportTest : public QObject {
         // Cancelling the first choice of a file closes the window again.
         ui::setNextFileName(QString());
         namedChild<QAction>(*program.mainWindow(), "MImport")->trigger();
-        QVERIFY(openWindow("FImport"));
-        QTRY_VERIFY(!openWindow("FImport"));
+        QVERIFY(test::visibleWindow("FImport"));
+        QTRY_VERIFY(!test::visibleWindow("FImport"));
     }
 
     void entryPageLinkOpensTheImport() {
@@ -214,15 +196,15 @@ class ArchiveImportTest : public QObject {
         QVERIFY(link->isEnabled());
         ui::setNextFileName(QString());
         emit link->linkActivated(QStringLiteral("import"));
-        QVERIFY(openWindow("FImport"));
-        QTRY_VERIFY(!openWindow("FImport"));
+        QVERIFY(test::visibleWindow("FImport"));
+        QTRY_VERIFY(!test::visibleWindow("FImport"));
     }
 
     void csvExportOfADateRange() {
         ui::Application program(paths);
         program.start();
         namedChild<QAction>(*program.mainWindow(), "MCsvExport")->trigger();
-        QWidget* window = openWindow("FCsvExport");
+        QWidget* window = test::visibleWindow("FCsvExport");
         QVERIFY(window);
         QCOMPARE(ui::helpContext(window), 110);
         const logic::DrawHistory& history = program.state().history();

@@ -3,6 +3,7 @@
 #include "logic/statistics/statistik.h"
 #include "platform/download.h"
 #include "support/temp_paths.h"
+#include "support/draw_counts.h"
 #include "support/generated_history.h"
 #include "support/http_test_server.h"
 #include "support/temp_files.h"
@@ -52,13 +53,6 @@ private slots:
         ui::TFStatistik1* stats = program.statisticsWindow();
         stats->findChild<QRadioButton*>(QStringLiteral("RG1_1"))->click(); // the last 10 draws
         QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->W, 10);
-        auto countsOf = [](const logic::DrawHistory& draws) {
-            std::vector<int> counts(70, 0);
-            for (const auto& d : draws)
-                for (auto n : d.GZ)
-                    ++counts[n - 1];
-            return counts;
-        };
 
         QSignalSpy finished(update, &ui::TFAktuell1::updateFinished);
         update->findChild<QPushButton*>(QStringLiteral("BStart"))->click();
@@ -76,7 +70,7 @@ private slots:
         QCOMPARE(comboNr2->currentText(), QStringLiteral("80"));
         QCOMPARE(combo2->currentText(), logic::serialToText(full.back().datum));
         QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
-                 countsOf(logic::DrawHistory(full.end() - 10, full.end())));
+                 test::drawCounts(full.end() - 10, full.end()));
 
         platform::setOnlineForTests(std::nullopt);
         ui::setClockForTests({});

@@ -10,10 +10,12 @@
 #include "logic/tips/tipp.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
+#include "support/draw_counts.h"
 #include "support/generated_history.h"
 #include "support/named_child.h"
 #include "support/shown_results.h"
 #include "support/temp_files.h"
+#include "support/visible_window.h"
 #include "ui/app/application.h"
 #include "ui/app/start_window.h"
 #include "ui/common/clock.h"
@@ -41,25 +43,6 @@
 
 using namespace talvo;
 using test::namedChild;
-
-namespace {
-
-QWidget* openWindow(const char* name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-std::vector<int> countsOf(logic::DrawHistory::const_iterator from, logic::DrawHistory::const_iterator to) {
-    std::vector<int> counts(70, 0);
-    for (; from != to; ++from)
-        for (auto n : from->GZ)
-            ++counts[n - 1];
-    return counts;
-}
-
-} // namespace
 
 // One user's way through the program, window by window as they would click it: the
 // first start, the lottery's archive, a draw of their own, the demo slip, statistics, a
@@ -138,7 +121,7 @@ class WalkTest : public QObject {
                                             logic::drawsAsArchiveCsv(archive).toUtf8());
         ui::setNextFileName(csv);
         namedChild<QAction>(main, "MImport")->trigger();
-        auto* import = qobject_cast<ui::TFImport*>(openWindow("FImport"));
+        auto* import = qobject_cast<ui::TFImport*>(test::visibleWindow("FImport"));
         QVERIFY(import);
         QSignalSpy ready(import, &ui::TFImport::previewReady);
         QVERIFY(ready.wait(10000));
@@ -183,7 +166,7 @@ class WalkTest : public QObject {
         QVERIFY(statistics->isVisible());
         namedChild<QRadioButton>(*statistics, "RG1_1")->click();
         QCOMPARE(statistics->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
-                 countsOf(stored.end() - 10, stored.end()));
+                 test::drawCounts(stored.end() - 10, stored.end()));
 
         // A tip of a six and a four from those statistics.
         namedChild<QAction>(*statistics, "BTipp")->trigger();
@@ -243,7 +226,7 @@ class WalkTest : public QObject {
         QCOMPARE(program.state().history(), archive);
         QCOMPARE(namedChild<QComboBox>(main, "comboNr")->count(), 120);
         QCOMPARE(statistics->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
-                 countsOf(archive.end() - 10, archive.end()));
+                 test::drawCounts(archive.end() - 10, archive.end()));
     }
 };
 
