@@ -25,7 +25,7 @@ packages=(
   libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-openpyxl poppler-utils
   fonts-dejavu-core locales xdg-utils
-  dpkg-dev desktop-file-utils
+  dpkg-dev file desktop-file-utils
 )
 if [ "$mode" = fuzz ]; then packages+=(clang-14 libfuzzer-14-dev libclang-rt-14-dev); fi
 
