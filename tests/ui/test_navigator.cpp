@@ -162,6 +162,39 @@ class NavigatorTest : public QObject {
         QCOMPARE(tool.pos(), QPoint(10, 10));
     }
 
+    // On a small screen a tool window is shrunk and moved so that it lies on the screen, its
+    // title bar and tool bar within reach.
+    void aToolWindowFirstAppearsWithinTheScreen() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget main;
+        main.setGeometry(area.left(), area.top() + 40, 300, 200);
+        QWidget tool;
+        tool.resize(area.width() + 300, area.height() + 400);
+        ui::Navigator navigator;
+        navigator.setMainWindow(&main);
+        navigator.addWindow(ui::Route::Optionen, &tool);
+        navigator.go(ui::Route::Optionen);
+        QVERIFY(area.contains(tool.frameGeometry()));
+    }
+
+    void everyToolWindowOfTheProgramOpensWithinTheScreensHeight() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        ui::Application program(test::pathsIn(data));
+        program.start();
+        ui::Navigator& navigator = program.navigator();
+        for (auto route : {ui::Route::Statistik, ui::Route::Optionen, ui::Route::Aktualisierung,
+                           ui::Route::Spielscheincenter, ui::Route::Tippcenter, ui::Route::Ziehungsexport,
+                           ui::Route::Strategietest}) {
+            navigator.go(route);
+            QWidget* window = navigator.window(route);
+            QVERIFY(window && window->isVisible());
+            const QRect frame = window->frameGeometry();
+            QVERIFY2(area.contains(frame.topLeft()) && frame.height() <= area.height(),
+                     qPrintable(window->objectName()));
+        }
+        QVERIFY(messages.isEmpty());
+    }
+
     // Across the whole program: a control that leads somewhere is enabled exactly when its
     // target is there.
     void everyMarkedControlOfTheProgramIsEnabledExactlyWhenItLeadsSomewhere() {
@@ -172,8 +205,8 @@ class NavigatorTest : public QObject {
         QVERIFY(marked.size() > 20);
         for (QObject* control : marked) {
             const QVariant route = control->property("talvoRoute");
-            const bool leads = route.isValid() ? navigator.has(static_cast<ui::Route>(route.toInt()))
-                                               : navigator.hasHelp();
+            const bool leads =
+                route.isValid() ? navigator.has(static_cast<ui::Route>(route.toInt())) : navigator.hasHelp();
             QVERIFY2(isEnabled(control) == leads, qPrintable(control->objectName()));
         }
         for (auto route : {ui::Route::Startfenster, ui::Route::Statistik, ui::Route::Optionen,

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 
 namespace talvo::ui {
 
@@ -24,6 +26,30 @@ void setControlEnabled(QObject* control, bool enabled) {
         action->setEnabled(enabled);
     else if (auto* widget = qobject_cast<QWidget*>(control))
         widget->setEnabled(enabled);
+}
+
+// Shrinks and moves a window into the free area of the screen, so that on a small screen its
+// title bar and tool bar stay reachable. A window whose layout needs more room than the screen
+// has keeps its top left corner in view.
+void keepOnScreen(QWidget* window, const QScreen* screen) {
+    if (!screen)
+        return;
+    // The window manager's frame is not known before the window is shown: room for a title
+    // bar and a thin border.
+    const int border = 4;
+    const QSize frame(2 * border, window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    const QRect area = screen->availableGeometry();
+    window->resize(window->size().boundedTo(area.size() - frame));
+    QRect placed(window->pos(), window->size() + frame);
+    if (placed.right() > area.right())
+        placed.moveRight(area.right());
+    if (placed.bottom() > area.bottom())
+        placed.moveBottom(area.bottom());
+    if (placed.left() < area.left())
+        placed.moveLeft(area.left());
+    if (placed.top() < area.top())
+        placed.moveTop(area.top());
+    window->move(placed.topLeft());
 }
 
 void mark(QObject* control, const char* name, const QVariant& value) {
@@ -178,6 +204,7 @@ void Navigator::present(QWidget* window) {
             if (!window->testAttribute(Qt::WA_Resized))
                 window->adjustSize();
             window->move(main_->geometry().center() - window->rect().center());
+            keepOnScreen(window, main_->screen());
         }
     }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);

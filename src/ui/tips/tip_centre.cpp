@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
@@ -77,7 +78,13 @@ TFTipp1::TFTipp1(logic::ProgramState& state, const logic::AppPaths& paths, logic
     layout->setSpacing(0);
     layout->addWidget(buildToolBar());
 
-    auto* body = new QVBoxLayout;
+    // On a small screen the window is lower than its content, which then scrolls below the
+    // tool bar.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* content = new QWidget(scroller);
+    auto* body = new QVBoxLayout(content);
     body->setContentsMargins(10, 8, 10, 10);
     body->setSpacing(8);
     auto* beschreibung = new QLabel(
@@ -93,7 +100,8 @@ TFTipp1::TFTipp1(logic::ProgramState& state, const logic::AppPaths& paths, logic
     body->addWidget(buildClassRows());
     body->addWidget(buildTipRows());
     body->addWidget(buildOutput(), 1);
-    layout->addLayout(body, 1);
+    scroller->setWidget(content);
+    layout->addWidget(scroller, 1);
 
     connect(&statistik_, &logic::Statistik::haeufigkeitenBerechnet, this, &TFTipp1::showKlassen);
     showKlassen();
