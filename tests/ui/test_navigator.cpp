@@ -10,8 +10,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -193,6 +197,34 @@ class NavigatorTest : public QObject {
                      qPrintable(window->objectName()));
         }
         QVERIFY(messages.isEmpty());
+    }
+
+    // Tool-bar buttons take no keyboard focus: every window the main window's tool bar opens is
+    // in its menus as well. The picture link to the web page is decoration.
+    void everyToolBarRouteOfTheMainWindowIsInItsMenus() {
+        ui::Application program(test::pathsIn(data));
+        program.start();
+        QMainWindow* main = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QStringLiteral("FAuswertung"))
+                main = qobject_cast<QMainWindow*>(window);
+        QVERIFY(main);
+        QSet<int> inMenus;
+        QList<QAction*> pending = main->menuBar()->actions();
+        while (!pending.isEmpty()) {
+            QAction* action = pending.takeFirst();
+            if (action->menu())
+                pending += action->menu()->actions();
+            else if (action->property("talvoRoute").isValid())
+                inMenus << action->property("talvoRoute").toInt();
+        }
+        const auto* bar = main->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+        QVERIFY(bar);
+        for (QAction* action : bar->actions()) {
+            const QVariant route = action->property("talvoRoute");
+            if (route.isValid() && route.toInt() != static_cast<int>(ui::Route::Webseite))
+                QVERIFY2(inMenus.contains(route.toInt()), qPrintable(action->toolTip()));
+        }
     }
 
     // Across the whole program: a control that leads somewhere is enabled exactly when its

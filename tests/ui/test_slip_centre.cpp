@@ -124,6 +124,20 @@ class SlipCentreTest : public QObject {
         QVERIFY(messages.isEmpty());
     }
 
+    // The tool bar's buttons take no focus: Ctrl+N, Ctrl+O and Ctrl+S reach its file commands.
+    void fileCommandsByKeyboard() {
+        centre->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(centre.get()));
+        QTest::keyClick(centre.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(tabs()->count(), 1);
+        QTest::keyClick(centre.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].text.startsWith(QStringLiteral("Vor dem Speichern")));
+        ui::setNextFileName(QString());
+        QTest::keyClick(centre.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(ui::lastFileDialogRequest().title, QStringLiteral("Öffne KENO-Schein-Dateien"));
+    }
+
     void newSlipHasTheDocumentedDefaults() {
         state->Einstellungen.scheinTyp = {5, 0, 0, 0, 9};
         ui::TFrSschein* s = neu();

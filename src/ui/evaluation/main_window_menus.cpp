@@ -56,10 +56,17 @@ void TFAuswertung::buildMenus() {
     QMenu* extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
     extras->addAction(
         routeAction(Route::Statistik, QStringLiteral("&Statistik"), QStringLiteral("MStatistik"), this));
-    extras->addAction(routeAction(Route::Kalender, QStringLiteral("&Kalender"), QStringLiteral("MKalender"), this));
-    extras->addAction(routeAction(Route::Optionen, QStringLiteral("&Optionen"), QStringLiteral("MOptionen"), this));
+    extras->addAction(
+        routeAction(Route::Kalender, QStringLiteral("&Kalender"), QStringLiteral("MKalender"), this));
+    extras->addAction(
+        routeAction(Route::Optionen, QStringLiteral("&Optionen"), QStringLiteral("MOptionen"), this));
     extras->addAction(routeAction(Route::Aktualisierung, QStringLiteral("&Aktualisierung der Gewinnzahlen"),
                                   QStringLiteral("MAktualisierung"), this));
+    // The slip and tip centres are reachable from the menu too, so the keyboard reaches them.
+    extras->addAction(routeAction(Route::Spielscheincenter, QStringLiteral("Spielschein&center"),
+                                  QStringLiteral("MSpielscheincenter"), this));
+    extras->addAction(
+        routeAction(Route::Tippcenter, QStringLiteral("T&ippcenter"), QStringLiteral("MTippcenter"), this));
     extras->addAction(routeAction(Route::Strategietest, QStringLiteral("Strategie-&Test..."),
                                   QStringLiteral("MStrategietest"), this));
 
@@ -70,8 +77,8 @@ void TFAuswertung::buildMenus() {
     auto* suchen = hilfe->addAction(QStringLiteral("Suchen..."));
     suchen->setObjectName(QStringLiteral("MSuchen"));
     helpIndexFor(suchen);
-    hilfe->addAction(
-        routeAction(Route::Updatepruefung, QStringLiteral("&Updateprüfung"), QStringLiteral("MUpdate"), this));
+    hilfe->addAction(routeAction(Route::Updatepruefung, QStringLiteral("&Updateprüfung"),
+                                 QStringLiteral("MUpdate"), this));
     hilfe->addAction(routeAction(Route::Info, QStringLiteral("&Info"), QStringLiteral("MInfo"), this));
 
     QToolBar* bar = addToolBar(QStringLiteral("Werkzeuge"));

@@ -16,11 +16,13 @@
 #include "ui/slips/slip_editor_widget.h"
 #include "ui/slips/transfer_icon.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QSplitter>
@@ -126,13 +128,18 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
                                  std::function<void()> handler) {
         return addToolAction(bar, standardIcon(style(), icon), text, name, std::move(handler));
     };
-    add(QStyle::SP_FileIcon, QStringLiteral("Neu"), QStringLiteral("BNeu"), [this] { Neu(); });
+    // Tool-bar buttons take no keyboard focus; the usual keys reach the file commands.
+    add(QStyle::SP_FileIcon, QStringLiteral("Neu"), QStringLiteral("BNeu"), [this] {
+        Neu();
+    })->setShortcut(QKeySequence::New);
     routeTo(add(QStyle::SP_FileDialogListView, QStringLiteral("Optionen"), QStringLiteral("BOptionen"), {}),
             Route::Optionen);
-    add(QStyle::SP_DialogOpenButton, QStringLiteral("Öffnen..."), QStringLiteral("BOeffnen"),
-        [this] { Oeffnen(); });
-    add(QStyle::SP_DialogSaveButton, QStringLiteral("Speichern..."), QStringLiteral("BSpeichern"),
-        [this] { Speichern(); });
+    add(QStyle::SP_DialogOpenButton, QStringLiteral("Öffnen..."), QStringLiteral("BOeffnen"), [this] {
+        Oeffnen();
+    })->setShortcut(QKeySequence::Open);
+    add(QStyle::SP_DialogSaveButton, QStringLiteral("Speichern..."), QStringLiteral("BSpeichern"), [this] {
+        Speichern();
+    })->setShortcut(QKeySequence::Save);
     bar->addSeparator();
     add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"),
         [this] { close(); });
