@@ -4,6 +4,7 @@
 #include "fuzz_support.h"
 #include "support/generated_history.h"
 
+#include "logic/app/program_update.h"
 #include "logic/draws/archive_export.h"
 #include "logic/draws/ziehungssaetze.h"
 #include "logic/export/tip_text.h"
@@ -104,6 +105,16 @@ void tipTextSeeds() {
     seed("tip_text", "mixed-ends", "erste\rzweite\nletzte ohne Ende");
 }
 
+void versionFileSeeds() {
+    // The server's record: eight bytes the program skips, then the version as a short string.
+    QByteArray record(TVersionSatz::kSize, '\0');
+    record.replace(0, 8, "TALVOVER");
+    record[8] = 7;
+    record.replace(9, 7, "1.7.2.0");
+    seed("version_file", "newer", record);
+    seed("version_file", "short", record.left(10));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -119,5 +130,6 @@ int main(int argc, char** argv) {
     pastedTextSeeds();
     archiveSeeds();
     tipTextSeeds();
+    versionFileSeeds();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "support/builders.h"
 #include "support/generated_history.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,13 +23,16 @@ namespace {
 
 // Binomial coefficients from Pascal's triangle, independent of the code under test.
 std::int64_t pascal(int n, int k) {
-    std::vector<std::vector<std::int64_t>> c(71, std::vector<std::int64_t>(71, 0));
-    for (int i = 0; i <= 70; ++i) {
+    if (k < 0 || k > n)
+        return 0;
+    // Only the columns up to k: the middle of row 70 does not fit 64 bits.
+    std::vector<std::vector<std::int64_t>> c(n + 1, std::vector<std::int64_t>(k + 1, 0));
+    for (int i = 0; i <= n; ++i) {
         c[i][0] = 1;
-        for (int j = 1; j <= i; ++j)
+        for (int j = 1; j <= std::min(i, k); ++j)
             c[i][j] = c[i - 1][j - 1] + c[i - 1][j];
     }
-    return k < 0 || k > n ? 0 : c[n][k];
+    return c[n][k];
 }
 
 // Whether p is the double nearest to num / den, decided in integer arithmetic:
