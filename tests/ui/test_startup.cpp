@@ -7,13 +7,20 @@
 #include "support/builders.h"
 #include "ui/app/application.h"
 #include "ui/app/form_offen.h"
+#include "ui/app/navigator.h"
 #include "ui/app/start_window.h"
+#include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/slips/eingabe2.h"
+#include "ui/slips/number_cell.h"
+#include "ui/slips/slip_editor_widget.h"
 #include "ui/statistics/statistics_window.h"
 #include "ui/tips/tip_centre.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,6 +113,50 @@ class StartupTest : public QObject {
         QSignalSpy finished(&program, &ui::Application::finished);
         main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
         QCOMPARE(finished.count(), 1);
+    }
+
+    // Nothing is saved at the end, so transferred slips not yet saved are not dropped unasked.
+    void endingWithUnsavedSlipsAsksFirst() {
+        QTemporaryDir data;
+        ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 4), QTime(10, 0)); });
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        program.start();
+        program.startWindow()->findChild<QPushButton*>(QStringLiteral("BWeiter"))->click();
+        ui::TFAuswertung* main = program.mainWindow();
+        auto* centre =
+            qobject_cast<ui::TFEingabe2*>(program.navigator().window(ui::Route::Spielscheincenter));
+        QVERIFY(centre);
+        ui::TFrSschein* slip = centre->ScheinAnlegen(5, QString());
+        slip->typen(1)->button(0)->click();
+        slip->zelle(1, 8)->click();
+        slip->zelle(1, 9)->click();
+        slip->findChild<QPushButton*>(QStringLiteral("BGo"))->click();
+        QCOMPARE(program.state().ScheinListe.size(), std::size_t{1});
+        QVERIFY(messages.isEmpty());
+
+        QSignalSpy finished(&program, &ui::Application::finished);
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
+            messages << text;
+            return false;
+        });
+        main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(main->isVisible());
+        QVERIFY(centre->isVisible());
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(
+            messages[0].startsWith(QStringLiteral("Im Spielscheincenter gibt es übertragene Spielscheine")));
+
+        // Once saved, the program ends without a question.
+        ui::setNextFileName(data.filePath(QStringLiteral("gesichert.tix")));
+        centre->Speichern();
+        QCOMPARE(logic::ScheinDateiLesen(data.filePath(QStringLiteral("gesichert.tix"))).size(),
+                 std::size_t{1});
+        messages.clear();
+        main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(messages.isEmpty());
+        ui::setClockForTests({});
     }
 
     void closingTheStartWindowBeforeWeiterEndsTheProgram() {

@@ -8,6 +8,7 @@
 #include "ui/app/start_window.h"
 #include "ui/app/version_check.h"
 #include "ui/common/links.h"
+#include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/csv_export_window.h"
 #include "ui/draws/history_undo.h"
@@ -15,9 +16,9 @@
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/export/export1.h"
-#include "ui/statistics/statistics_window.h"
 #include "ui/settings/optionen.h"
 #include "ui/slips/eingabe2.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/tips/strategy_test_window.h"
 #include "ui/tips/tip_centre.h"
 
@@ -117,6 +118,16 @@ void Application::createWindows() {
     eingabe_ = new TFEingabe2(*state_, paths_);
     built(eingabe_);
     navigator_->addWindow(Route::Spielscheincenter, eingabe_);
+    // Nothing is saved at the end: the user decides about transferred slips not yet saved.
+    main_->setCloseCheck([this] {
+        if (!eingabe_->hatUngespeicherteScheine() ||
+            askYesNo(main_, QStringLiteral("Im Spielscheincenter gibt es übertragene Spielscheine, die noch "
+                                           "nicht gespeichert sind. Beim Beenden gehen sie verloren.\r\r"
+                                           "Trotzdem beenden?")))
+            return true;
+        navigator_->go(Route::Spielscheincenter);
+        return false;
+    });
 
     TippcenterVerbindungen verbindungen;
     verbindungen.statistikAuswahl = [this](int anzahlIndex) { statistik_->setAnzahlIndex(anzahlIndex); };

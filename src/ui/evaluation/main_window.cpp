@@ -800,6 +800,10 @@ void TFAuswertung::closeAllFileTabs() {
 }
 
 void TFAuswertung::closeEvent(QCloseEvent* event) {
+    if (closeCheck_ && !closeCheck_()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
         emit closed();

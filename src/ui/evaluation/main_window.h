@@ -3,6 +3,7 @@
 #include "logic/evaluation/auswertung.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -76,6 +77,9 @@ class TFAuswertung : public QMainWindow {
     TFrameAuswertung* fileView(int index) const;
     TFrameAuswertung* activeFileView() const;
 
+    // Asked before the window closes and the program ends; false keeps it open.
+    void setCloseCheck(std::function<bool()> check) { closeCheck_ = std::move(check); }
+
   signals:
     void closed();
 
@@ -128,6 +132,7 @@ class TFAuswertung : public QMainWindow {
     QStackedWidget* area_ = nullptr;
     QTabWidget* PC2 = nullptr;
     HelpPanel* p100 = nullptr;
+    std::function<bool()> closeCheck_;
 };
 
 } // namespace talvo::ui

@@ -374,6 +374,7 @@ void TFEingabe2::Speichern() {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".tix");
     logic::ScheinDateiSchreiben(path, state_.ScheinListe);
+    ungespeichert_ = false;
 }
 
 void TFEingabe2::ScheinSchliessen() {
@@ -392,6 +393,7 @@ void TFEingabe2::BGoClick(int nummer) {
         zeigeMeldung(this, *m);
         return;
     }
+    ungespeichert_ = true;
     TabelleZeigen();
 }
 

@@ -41,6 +41,9 @@ class TFEingabe2 : public QWidget {
     // Closes the active slip ("Bgruenx", or "Schließen" on the tab strip).
     void ScheinSchliessen();
 
+    // Whether a slip has been transferred since the slip table was last saved.
+    bool hatUngespeicherteScheine() const { return ungespeichert_; }
+
     const logic::Scheincenter& centre() const { return *centre_; }
     TFrSschein* aktiverSchein();
     // The editor on tab `index`, built when it is first asked for; nullptr without that tab.
@@ -63,6 +66,7 @@ class TFEingabe2 : public QWidget {
     QStackedWidget* stack_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QTableWidget* GS = nullptr;
+    bool ungespeichert_ = false;
 };
 
 } // namespace talvo::ui
