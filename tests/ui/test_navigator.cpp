@@ -8,8 +8,11 @@
 #include "ui/evaluation/main_window.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -225,6 +228,27 @@ class NavigatorTest : public QObject {
             if (route.isValid() && route.toInt() != static_cast<int>(ui::Route::Webseite))
                 QVERIFY2(inMenus.contains(route.toInt()), qPrintable(action->toolTip()));
         }
+    }
+
+    // A listing that takes the focus lets Tab go on to the next control instead of walking
+    // through its cells, which are thousands in the strategy test.
+    void tabLeavesEveryListing() {
+        ui::Application program(test::pathsIn(data));
+        program.start();
+        ui::Navigator& navigator = program.navigator();
+        for (auto route : {ui::Route::Statistik, ui::Route::Spielscheincenter, ui::Route::Tippcenter,
+                           ui::Route::Strategietest, ui::Route::Archivimport})
+            navigator.go(route);
+        int listings = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
+                if (view->focusPolicy() == Qt::NoFocus || qobject_cast<QListView*>(view) ||
+                    qobject_cast<QHeaderView*>(view))
+                    continue;
+                ++listings;
+                QVERIFY2(!view->tabKeyNavigation(), qPrintable(view->objectName()));
+            }
+        QVERIFY(listings >= 3);
     }
 
     // Across the whole program: a control that leads somewhere is enabled exactly when its

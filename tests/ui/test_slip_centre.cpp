@@ -138,6 +138,30 @@ class SlipCentreTest : public QObject {
         QCOMPARE(ui::lastFileDialogRequest().title, QStringLiteral("Öffne KENO-Schein-Dateien"));
     }
 
+    // Tab reaches a board at its number 1, the arrows move over its seven columns, Space ticks.
+    void boardByKeyboard() {
+        centre->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(centre.get()));
+        ui::TFrSschein* s = neu();
+        typ(s, 1, 2);
+        QVERIFY(s->zelle(1, 1)->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!(s->zelle(1, 2)->focusPolicy() & Qt::TabFocus));
+        s->zelle(1, 1)->setFocus(Qt::TabFocusReason);
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget(), s->zelle(1, 8));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(s->zelle(1, 8)->isMarked());
+        // The edges of the board hold the frame.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), s->zelle(1, 8));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), s->zelle(1, 1));
+        QVERIFY(messages.isEmpty());
+    }
+
     void newSlipHasTheDocumentedDefaults() {
         state->Einstellungen.scheinTyp = {5, 0, 0, 0, 9};
         ui::TFrSschein* s = neu();

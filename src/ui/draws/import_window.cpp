@@ -105,6 +105,7 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
     faultyTable_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     faultyTable_->horizontalHeader()->setStretchLastSection(true);
     faultyTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    faultyTable_->setTabKeyNavigation(false);
     faultyTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     faultyTable_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("Zeile 000000")));
     grid->addWidget(faultyTable_, Fehlerhaft + 3, 0, 1, 3);

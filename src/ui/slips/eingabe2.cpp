@@ -186,6 +186,8 @@ TFEingabe2::TFEingabe2(logic::ProgramState& state, const logic::AppPaths& paths,
     GS->verticalHeader()->setDefaultSectionSize(kZeilenHoehe);
     GS->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     GS->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A listing: Tab leaves it for the next control, the arrows move inside.
+    GS->setTabKeyNavigation(false);
     GS->setSelectionBehavior(QAbstractItemView::SelectRows);
     GS->setAlternatingRowColors(true);
     GS->setWordWrap(false);

@@ -1,12 +1,20 @@
 #include "ui/slips/number_cell.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace talvo::ui {
 
-NumberCell::NumberCell(int number, QWidget* parent) : QAbstractButton(parent) {
+namespace {
+
+constexpr int kSpalten = 7;
+
+} // namespace
+
+NumberCell::NumberCell(int number, QWidget* parent) : QAbstractButton(parent), number_(number) {
     setText(QString::number(number));
-    setFocusPolicy(Qt::NoFocus);
+    // One tab stop per board; the other numbers are reached with the arrow keys.
+    setFocusPolicy(number == 1 ? Qt::StrongFocus : Qt::ClickFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -40,7 +48,7 @@ void NumberCell::paintEvent(QPaintEvent*) {
     QColor edge = fill.darker(marked_ ? 150 : 112);
     if (underMouse() && isEnabled())
         edge = fill.darker(170);
-    p.setPen(QPen(edge, marked_ ? 1.4 : 1.0));
+    p.setPen(hasFocus() ? QPen(palette().color(QPalette::Highlight), 2.0) : QPen(edge, marked_ ? 1.4 : 1.0));
     p.setBrush(isDown() ? fill.darker(108) : fill);
     p.drawRoundedRect(r, 3, 3);
 
@@ -49,6 +57,34 @@ void NumberCell::paintEvent(QPaintEvent*) {
     p.setFont(f);
     p.setPen(marked_ ? QColor(0x20, 0x20, 0x20) : QColor(0x55, 0x55, 0x55));
     p.drawText(rect(), Qt::AlignCenter, text());
+}
+
+void NumberCell::keyPressEvent(QKeyEvent* event) {
+    const int column = (number_ - 1) % kSpalten;
+    int target = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        target = column > 0 ? number_ - 1 : 0;
+        break;
+    case Qt::Key_Right:
+        target = column < kSpalten - 1 ? number_ + 1 : 0;
+        break;
+    case Qt::Key_Up:
+        target = number_ - kSpalten;
+        break;
+    case Qt::Key_Down:
+        target = number_ + kSpalten;
+        break;
+    default:
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!parentWidget())
+        return;
+    for (NumberCell* cell : parentWidget()->findChildren<NumberCell*>(Qt::FindDirectChildrenOnly))
+        if (cell->number_ == target)
+            cell->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace talvo::ui

@@ -22,6 +22,7 @@ QTableWidget* table(const QString& name, const QStringList& headers, QWidget* pa
     t->setHorizontalHeaderLabels(headers);
     t->verticalHeader()->hide();
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setTabKeyNavigation(false);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->verticalHeader()->setDefaultSectionSize(20);
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -148,6 +148,8 @@ TFStrategieTest::TFStrategieTest(logic::ProgramState& state, const logic::AppPat
     tabelle_->setObjectName(QStringLiteral("GZiehungen"));
     model_ = new StrategieTestModel(tabelle_);
     tabelle_->setModel(model_);
+    // Tab leaves the thousands of rows for the next control; the arrows move inside.
+    tabelle_->setTabKeyNavigation(false);
     tabelle_->verticalHeader()->hide();
     tabelle_->verticalHeader()->setDefaultSectionSize(20);
     tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -328,7 +330,8 @@ void TFStrategieTest::Exportieren() {
     if (ergebnis_.ziehungen.empty())
         return;
     const logic::ExportTabelle table = model_->exportTable();
-    TabellenExport(this, {{table, QStringLiteral("Strategie-Test"), platform::kModusStatistik}}, paths_.dataDir);
+    TabellenExport(this, {{table, QStringLiteral("Strategie-Test"), platform::kModusStatistik}},
+                   paths_.dataDir);
 }
 
 void TFStrategieTest::closeEvent(QCloseEvent* event) {
