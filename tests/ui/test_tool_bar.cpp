@@ -35,6 +35,16 @@ class ToolBarTest : public QObject {
         open->trigger();
         QCOMPARE(runs, 1);
 
+        // Tab reaches the buttons and Space presses them.
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget* openButton = bar->widgetForAction(open);
+        QCOMPARE(openButton->focusPolicy(), Qt::TabFocus);
+        openButton->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(openButton, Qt::Key_Space);
+        QCOMPARE(runs, 2);
+
         // A failing entry reports its error and leaves the window working.
         QStringList shown;
         ui::setMessageHook([&shown](const QString& text, ui::MessageIcon) {
@@ -44,7 +54,7 @@ class ToolBarTest : public QObject {
         save->trigger();
         QCOMPARE(shown, QStringList{QStringLiteral("Platte voll")});
         open->trigger();
-        QCOMPARE(runs, 2);
+        QCOMPARE(runs, 3);
     }
 };
 

@@ -21,6 +21,9 @@ QAction* addToolAction(QToolBar* bar, const QIcon& icon, const QString& text, co
     a->setObjectName(name);
     // Without an icon text of its own the button would drop the "..." of "Öffnen...".
     a->setIconText(QString(text).remove(QLatin1Char('&')));
+    // Tool buttons take no focus by themselves; Tab and Space reach the window's commands.
+    if (QWidget* button = bar->widgetForAction(a))
+        button->setFocusPolicy(Qt::TabFocus);
     if (handler)
         QObject::connect(a, &QAction::triggered, bar,
                          [bar, handler = std::move(handler)] { runAction(bar->window(), handler); });

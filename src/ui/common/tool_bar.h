@@ -15,7 +15,7 @@ QToolBar* makeToolBar(QWidget* window);
 
 // An entry of such a bar, named for tests; its handler runs as a user action of the
 // bar's window (an entry the navigator leads gets none). The text keeps a trailing "..."
-// on the button.
+// on the button, and Tab reaches the button.
 QAction* addToolAction(QToolBar* bar, const QIcon& icon, const QString& text, const QString& name,
                        std::function<void()> handler);
 

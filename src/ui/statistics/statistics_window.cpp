@@ -9,6 +9,7 @@
 #include "ui/app/navigator.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/table_export.h"
+#include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
 #include "ui/statistics/best_combinations_page.h"
 #include "ui/statistics/boards.h"
@@ -131,22 +132,17 @@ TFStatistik1::TFStatistik1(logic::ProgramState& state, const logic::AppPaths& pa
 TFStatistik1::~TFStatistik1() = default;
 
 QWidget* TFStatistik1::buildToolBar() {
-    auto* bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    bar->setIconSize({18, 18});
+    QToolBar* bar = makeToolBar(this);
     const auto add = [this, bar](QStyle::StandardPixmap icon, const QString& text, const QString& name) {
-        QAction* a = bar->addAction(standardIcon(style(), icon), text);
-        a->setObjectName(name);
-        a->setIconText(QString(text).remove(QLatin1Char('&')));
-        return a;
+        return addToolAction(bar, standardIcon(style(), icon), text, name, {});
     };
     routeTo(add(QStyle::SP_DialogYesButton, QStringLiteral("Tippcenter"), QStringLiteral("BTipp")),
             Route::Tippcenter);
     bar->addSeparator();
     connect(add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen")),
             &QAction::triggered, this, &QWidget::hide);
-    helpFor(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe")), kHelpContext);
+    helpFor(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe")),
+            kHelpContext);
     return bar;
 }
 
