@@ -9,6 +9,7 @@ namespace talvo::ui {
 
 bool installGermanQtTexts(QCoreApplication& app) {
     const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     bool all = true;
     // "qt" gathers the texts of every Qt module the program uses; the help widgets have their own.
