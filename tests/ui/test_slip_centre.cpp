@@ -450,6 +450,25 @@ class SlipCentreTest : public QObject {
         QVERIFY(messages.last().text.contains(QStringLiteral("fehlt.tix")));
     }
 
+    // Tens of thousands of tabs take minutes to build: above 5,000 slips the user is asked first.
+    void aHugeFileIsAskedAbout() {
+        const QString file =
+            test::writeFile(data, QStringLiteral("riesig.tix"), QByteArray(112 * 5001, '\x01'));
+        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
+            messages << Message{text, icon};
+            return false;
+        });
+        ui::setNextFileName(file);
+        action("BOeffnen")->trigger();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].text,
+                 QStringLiteral("Die Datei \"riesig.tix\" enthält 5.001 Spielscheine. Jeder bekommt "
+                                "eine eigene Registerkarte; das Öffnen kann sehr lange dauern.\r\r"
+                                "Trotzdem öffnen?"));
+        QCOMPARE(tabs()->count(), 0);
+        QVERIFY(centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
+    }
+
     void manySlipsOpenWithoutAnEditorEach() {
         const QString file = data.filePath(QStringLiteral("gross.tix"));
         logic::SlipList records;

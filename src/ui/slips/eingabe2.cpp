@@ -1,5 +1,6 @@
 #include "ui/slips/eingabe2.h"
 
+#include "logic/core/format.h"
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
@@ -351,6 +352,16 @@ void TFEingabe2::Oeffnen() {
     // The whole file is read before the first slip is built.
     const logic::SlipList records = logic::ScheinDateiLesen(path);
     if (records.empty())
+        return;
+    // Each slip gets a tab, and the tab strip grows slower the more it holds: thousands of
+    // slips take seconds, tens of thousands minutes. A file that large is asked about.
+    constexpr std::size_t kVieleScheine = 5000;
+    if (records.size() > kVieleScheine &&
+        !askYesNo(this,
+                  QStringLiteral("Die Datei \"%1\" enthält %2 Spielscheine. Jeder bekommt eine eigene "
+                                 "Registerkarte; das Öffnen kann sehr lange dauern.\r\rTrotzdem öffnen?")
+                      .arg(QFileInfo(path).fileName(),
+                           logic::formatNumber(static_cast<double>(records.size()), 0))))
         return;
     const logic::DaySerial tag = heute();
     int last = -1;
