@@ -8,14 +8,15 @@
 #include "logic/evaluation/auswertung.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
-#include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/file_view.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
+#include "widget_bench_main.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -100,11 +101,4 @@ BENCHMARK(MainWindowLaufzeitWithSevenThousandDraws)->Unit(benchmark::kMillisecon
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TALVO_WIDGET_BENCHMARK_MAIN()

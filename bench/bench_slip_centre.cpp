@@ -7,6 +7,7 @@
 #include "support/builders.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/slips/eingabe2.h"
+#include "widget_bench_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,11 +72,4 @@ BENCHMARK(OpenSlipFile)->Arg(100)->Arg(1000)->Arg(2555)->Unit(benchmark::kMillis
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TALVO_WIDGET_BENCHMARK_MAIN()

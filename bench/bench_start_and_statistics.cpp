@@ -10,6 +10,7 @@
 #include "ui/app/start_window.h"
 #include "ui/common/message_box.h"
 #include "ui/statistics/statistics_window.h"
+#include "widget_bench_main.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -73,14 +74,4 @@ BENCHMARK(StatisticsDrawCountChangeWithTenThousandDraws)->Unit(benchmark::kMilli
 
 } // namespace
 
-int main(int argc, char** argv) {
-    // Off screen unless a platform is named: QT_QPA_PLATFORM=xcb on an X display measures
-    // the windows as the user sees them.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TALVO_WIDGET_BENCHMARK_MAIN()

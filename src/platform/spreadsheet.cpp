@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <clocale>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(Q_OS_UNIX)
@@ -146,58 +147,69 @@ QString workbookPath(const QString& folder, const QString& title) {
     }
 }
 
+// A workbook being built; one that is not closed on purpose is closed (and freed) when
+// left by an error. Its half-built file goes with the temporary folder it lies in.
+class OpenWorkbook {
+  public:
+    explicit OpenWorkbook(const QString& file)
+        : workbook_(workbook_new(QFile::encodeName(file).constData())) {}
+    ~OpenWorkbook() {
+        if (workbook_)
+            workbook_close(workbook_);
+    }
+    OpenWorkbook(const OpenWorkbook&) = delete;
+    OpenWorkbook& operator=(const OpenWorkbook&) = delete;
+
+    lxw_workbook* get() const { return workbook_; }
+    lxw_error close() { return workbook_close(std::exchange(workbook_, nullptr)); }
+
+  private:
+    lxw_workbook* workbook_;
+};
+
 // Builds the workbook at `built`, a file of its own that nobody else sees; errors name the
 // file the user asked for, `path`.
 void buildWorkbook(const logic::ExportTabelle& table, const QString& title, int mode, const QString& built,
                    const QString& path) {
     const CNumbers numbers;
-    const QByteArray file = QFile::encodeName(built);
-    lxw_workbook* workbook = workbook_new(file.constData());
-    if (!workbook)
+    OpenWorkbook workbook(built);
+    if (!workbook.get())
         check(LXW_ERROR_CREATING_XLSX_FILE, path);
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, title.toUtf8().constData());
-    if (!sheet) {
-        workbook_close(workbook);
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook.get(), title.toUtf8().constData());
+    if (!sheet)
         throw logic::Error(
             QStringLiteral("\"%1\" ist als Name eines Tabellenblatts nicht möglich.").arg(title));
-    }
-    try {
-        const int text = textColumn(mode);
-        lxw_format* textFormat = workbook_add_format(workbook);
-        format_set_num_format(textFormat, "@");
-        format_set_align(textFormat, LXW_ALIGN_RIGHT);
+    const int text = textColumn(mode);
+    lxw_format* textFormat = workbook_add_format(workbook.get());
+    format_set_num_format(textFormat, "@");
+    format_set_align(textFormat, LXW_ALIGN_RIGHT);
 
-        std::vector<int> longest(static_cast<std::size_t>(logic::ExportTabelle::kMaxSpalten), 0);
-        for (int c = 0; c < table.spalten(); ++c) {
-            for (int r = 0; r < table.zeilen(); ++r) {
-                const QString& cell = table.zelle(c, r);
-                longest[static_cast<std::size_t>(c)] =
-                    std::max(longest[static_cast<std::size_t>(c)], static_cast<int>(cell.size()));
-                const auto row = static_cast<lxw_row_t>(r);
-                const auto col = static_cast<lxw_col_t>(c);
-                if (c == text)
-                    check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), textFormat),
-                          path);
-                else if (isWholeNumber(cell))
-                    check(worksheet_write_number(sheet, row, col, cell.toDouble(), nullptr), path);
-                else if (!cell.isEmpty())
-                    check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), nullptr), path);
-            }
+    std::vector<int> longest(static_cast<std::size_t>(logic::ExportTabelle::kMaxSpalten), 0);
+    for (int c = 0; c < table.spalten(); ++c) {
+        for (int r = 0; r < table.zeilen(); ++r) {
+            const QString& cell = table.zelle(c, r);
+            longest[static_cast<std::size_t>(c)] =
+                std::max(longest[static_cast<std::size_t>(c)], static_cast<int>(cell.size()));
+            const auto row = static_cast<lxw_row_t>(r);
+            const auto col = static_cast<lxw_col_t>(c);
+            if (c == text)
+                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), textFormat), path);
+            else if (isWholeNumber(cell))
+                check(worksheet_write_number(sheet, row, col, cell.toDouble(), nullptr), path);
+            else if (!cell.isEmpty())
+                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), nullptr), path);
         }
-        for (int c = 0; c < logic::ExportTabelle::kMaxSpalten; ++c) {
-            const bool fit = fitted(mode, c) && longest[static_cast<std::size_t>(c)] > 0;
-            if (!fit && c != text)
-                continue;
-            const double width = fit ? fittedWidth(longest[static_cast<std::size_t>(c)]) : LXW_DEF_COL_WIDTH;
-            check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
-                                       c == text ? textFormat : nullptr),
-                  path);
-        }
-    } catch (...) {
-        workbook_close(workbook); // frees it; the half-built file goes with its folder
-        throw;
     }
-    check(workbook_close(workbook), path);
+    for (int c = 0; c < logic::ExportTabelle::kMaxSpalten; ++c) {
+        const bool fit = fitted(mode, c) && longest[static_cast<std::size_t>(c)] > 0;
+        if (!fit && c != text)
+            continue;
+        const double width = fit ? fittedWidth(longest[static_cast<std::size_t>(c)]) : LXW_DEF_COL_WIDTH;
+        check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
+                                   c == text ? textFormat : nullptr),
+              path);
+    }
+    check(workbook.close(), path);
 }
 
 } // namespace

@@ -109,8 +109,9 @@ TEST(CliPrintText, FailuresAreGermanWithExitOneAndLeaveNoOutput) {
         EXPECT_EQ(r.exitCode, 1) << c.file.toStdString() << " " << c.pdf.toStdString();
         EXPECT_EQ(r.out, QString());
         EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
-        if (c.pdf != old)
+        if (c.pdf != old) {
             EXPECT_FALSE(QFileInfo(c.pdf).isFile());
+        }
     }
     EXPECT_EQ(readFile(old), QByteArray("alt"));
 }

@@ -78,10 +78,11 @@ TEST_F(CliVersionCheck, MissingShortOrBadFilesPrintNothing) {
         EXPECT_EQ(r.exitCode, 1) << c.says;
         EXPECT_EQ(r.out, QString()) << c.says;
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
-        if (!c.kept)
+        if (!c.kept) {
             EXPECT_TRUE(r.err.startsWith(QStringLiteral("Momentan ist die Prüfung, ob eine aktuellere "
                                                         "Programm-Version heruntergeladen werden kann, nicht möglich.")))
                 << r.err.toStdString();
+        }
         // No installer is fetched after a failed check.
         EXPECT_EQ(files(), c.kept ? QStringList{QStringLiteral("version.tlv")} : QStringList()) << c.says;
     }

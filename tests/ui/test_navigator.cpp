@@ -207,11 +207,7 @@ class NavigatorTest : public QObject {
     void everyToolBarRouteOfTheMainWindowIsInItsMenus() {
         ui::Application program(test::pathsIn(data));
         program.start();
-        QMainWindow* main = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QStringLiteral("FAuswertung"))
-                main = qobject_cast<QMainWindow*>(window);
-        QVERIFY(main);
+        QMainWindow* main = program.mainWindow();
         QSet<int> inMenus;
         QList<QAction*> pending = main->menuBar()->actions();
         while (!pending.isEmpty()) {

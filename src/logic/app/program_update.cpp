@@ -27,10 +27,11 @@ QString VersionLesen(const QString& path) {
     const QByteArray bytes = readWholeFile(path, kMostVersionFileBytes);
     const QString shown = QDir::toNativeSeparators(path);
     if (bytes.size() < TVersionSatz::kSize)
-        throw Error(QStringLiteral("Die Versionsdatei \"%1\" ist mit %2 Bytes zu kurz; sie muss %3 Bytes lang sein.")
-                        .arg(shown)
-                        .arg(bytes.size())
-                        .arg(TVersionSatz::kSize));
+        throw Error(
+            QStringLiteral("Die Versionsdatei \"%1\" ist mit %2 Bytes zu kurz; sie muss %3 Bytes lang sein.")
+                .arg(shown)
+                .arg(bytes.size())
+                .arg(TVersionSatz::kSize));
     const TVersionSatz satz = TVersionSatz::fromBytes(bytes.constData());
     if (satz.version.length == 0 || satz.version.length > static_cast<int>(satz.version.chars.size()))
         throw Error(QStringLiteral("Die Versionsdatei \"%1\" nennt keine gültige Version.").arg(shown));
@@ -38,9 +39,10 @@ QString VersionLesen(const QString& path) {
 }
 
 QString versionNichtPruefbar(const QString& host) {
-    return QStringLiteral("Momentan ist die Prüfung, ob eine aktuellere Programm-Version heruntergeladen werden "
-                          "kann, nicht möglich.\r\rBitte versuchen Sie es später noch einmal oder schauen sie "
-                          "auf %1 nach.")
+    return QStringLiteral(
+               "Momentan ist die Prüfung, ob eine aktuellere Programm-Version heruntergeladen werden "
+               "kann, nicht möglich.\r\rBitte versuchen Sie es später noch einmal oder schauen sie "
+               "auf %1 nach.")
         .arg(host);
 }
 
@@ -50,10 +52,11 @@ bool istAktuelleVersion(const QString& serverText) {
 
 QByteArray selbstLoeschSkript(const QString& exe, const QString& folder, const QString& script) {
     for (const QString& path : {exe, folder, script})
-        if (ansiToText(textToAnsi(path)) != path)
-            throw Error(QStringLiteral("Der Pfad \"%1\" enthält Zeichen, die das Skript zum Entfernen des alten "
-                                       "Programms nicht schreiben kann.")
-                            .arg(path));
+        if (!fitsAnsi(path))
+            throw Error(
+                QStringLiteral("Der Pfad \"%1\" enthält Zeichen, die das Skript zum Entfernen des alten "
+                               "Programms nicht schreiben kann.")
+                    .arg(path));
     const auto quoted = [](const QString& path) { return QLatin1Char('"') + path + QLatin1Char('"'); };
     const QStringList lines{
         QStringLiteral(":Label1"),

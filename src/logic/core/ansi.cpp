@@ -52,4 +52,8 @@ QByteArray textToAnsi(const QString& text) {
     return bytes;
 }
 
+bool fitsAnsi(const QString& text) {
+    return ansiToText(textToAnsi(text)) == text;
+}
+
 } // namespace talvo::logic

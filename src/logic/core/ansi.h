@@ -10,5 +10,7 @@ namespace talvo::logic {
 QString ansiToText(const QByteArray& bytes);
 // Characters that Windows-1252 cannot hold become '?'.
 QByteArray textToAnsi(const QString& text);
+// Whether Windows-1252 holds every character of the text.
+bool fitsAnsi(const QString& text);
 
 } // namespace talvo::logic

@@ -36,7 +36,7 @@ QByteArray tipTextBytes(const QStringList& lines) {
 }
 
 bool fitsTipText(const QString& text) {
-    return ansiToText(textToAnsi(text)) == text;
+    return fitsAnsi(text);
 }
 
 QStringList readTipText(const QString& path) {

@@ -26,6 +26,10 @@ TFNeueVersion* VersionPruefung::window() const {
     return window_;
 }
 
+QString VersionPruefung::localFile() const {
+    return paths_.dataDir + QLatin1String(logic::kVersionFile);
+}
+
 bool VersionPruefung::isRunning() const {
     return download_->isRunning();
 }
@@ -33,10 +37,11 @@ bool VersionPruefung::isRunning() const {
 void VersionPruefung::Updatepruefung(QWidget* parent) {
     parent_ = parent;
     if (!platform::IstOnline()) {
-        showMessage(parent,
-                    QStringLiteral("Sie sind offline! Für die Prüfung, ob eine aktuellere Programm-Version "
-                                   "heruntergeladen werden kann, muss eine Verbindung zum Internet bestehen."),
-                    MessageIcon::Error);
+        showMessage(
+            parent,
+            QStringLiteral("Sie sind offline! Für die Prüfung, ob eine aktuellere Programm-Version "
+                           "heruntergeladen werden kann, muss eine Verbindung zum Internet bestehen."),
+            MessageIcon::Error);
         return;
     }
     VersionPruefen();
@@ -47,21 +52,20 @@ void VersionPruefung::VersionPruefen() {
         return;
     // The window stays usable while the file comes; the cursor says that something runs.
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    const QString local = paths_.dataDir + QLatin1String(logic::kVersionFile);
-    QFile::remove(local);
-    download_->start(QUrl(downloadBase_ + QLatin1String(logic::kVersionFile)), local, platform::versionFileLimits());
+    QFile::remove(localFile());
+    download_->start(QUrl(downloadBase_ + QLatin1String(logic::kVersionFile)), localFile(),
+                     platform::versionFileLimits());
 }
 
 void VersionPruefung::downloaded() {
     QApplication::restoreOverrideCursor();
-    const QString local = paths_.dataDir + QLatin1String(logic::kVersionFile);
-    if (!QFile::exists(local)) {
+    if (!QFile::exists(localFile())) {
         showMessage(parent_, logic::versionNichtPruefbar(QUrl(QString::fromUtf8(kWebSite)).host()),
                     MessageIcon::Information);
     } else {
         // A file that names no version ends the check without a word.
         try {
-            const QString serverVersion = logic::VersionLesen(local);
+            const QString serverVersion = logic::VersionLesen(localFile());
             if (logic::istAktuelleVersion(serverVersion))
                 showMessage(parent_, QStringLiteral("Sie nutzen die aktuelle Programm-Version."),
                             MessageIcon::Information);

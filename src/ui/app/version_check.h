@@ -37,6 +37,8 @@ class VersionPruefung : public QObject {
     void programmEnde();
 
   private:
+    // The copy of the server's version file in the data folder.
+    QString localFile() const;
     void downloaded();
     void openWindow(const QString& serverVersion);
 

@@ -1,6 +1,7 @@
 #include "ui/evaluation/board.h"
 
 #include "logic/core/zahlenmenge.h"
+#include "ui/common/board_keys.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -36,8 +37,6 @@ QPushButton:checked:hover { background: #d84343; }
 QPushButton[current="true"] { border: 2px solid #2f6db5; }
 )";
 
-constexpr int kSpalten = 7;
-
 } // namespace
 
 ZahlenBrett::ZahlenBrett(QWidget* parent) : QGroupBox(QStringLiteral("Gewinnzahlen hier wählen"), parent) {
@@ -51,9 +50,9 @@ ZahlenBrett::ZahlenBrett(QWidget* parent) : QGroupBox(QStringLiteral("Gewinnzahl
     auto* inner = new QGridLayout(buttons);
     inner->setSpacing(3);
     inner->setContentsMargins(0, 0, 0, 0);
-    for (int i = 1; i <= 10; ++i) {
-        for (int j = 1; j <= 7; ++j) {
-            const int number = 7 * (i - 1) + j;
+    for (int i = 1; i <= kBoardNumbers / kBoardColumns; ++i) {
+        for (int j = 1; j <= kBoardColumns; ++j) {
+            const int number = kBoardColumns * (i - 1) + j;
             auto* b = new BoardButton(QString::number(number), buttons);
             b->setObjectName(QStringLiteral("lot%1").arg(number));
             b->setProperty("tag", number);
@@ -111,26 +110,12 @@ bool ZahlenBrett::event(QEvent* event) {
 }
 
 void ZahlenBrett::keyPressEvent(QKeyEvent* event) {
-    const int row = (current_ - 1) / kSpalten;
-    const int column = (current_ - 1) % kSpalten;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        setCurrent(column > 0 ? current_ - 1 : current_);
-        break;
-    case Qt::Key_Right:
-        setCurrent(column < kSpalten - 1 ? current_ + 1 : current_);
-        break;
-    case Qt::Key_Up:
-        setCurrent(row > 0 ? current_ - kSpalten : current_);
-        break;
-    case Qt::Key_Down:
-        setCurrent(current_ + kSpalten <= 70 ? current_ + kSpalten : current_);
-        break;
-    case Qt::Key_Space:
+    if (const auto target = arrowTarget(current_, event->key())) {
+        setCurrent(*target);
+    } else if (event->key() == Qt::Key_Space) {
         if (!event->isAutoRepeat())
             emit numberClicked(current_);
-        break;
-    default:
+    } else {
         QGroupBox::keyPressEvent(event);
         return;
     }

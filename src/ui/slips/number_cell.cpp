@@ -1,15 +1,11 @@
 #include "ui/slips/number_cell.h"
 
+#include "ui/common/board_keys.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace talvo::ui {
-
-namespace {
-
-constexpr int kSpalten = 7;
-
-} // namespace
 
 NumberCell::NumberCell(int number, QWidget* parent) : QAbstractButton(parent), number_(number) {
     setText(QString::number(number));
@@ -60,22 +56,8 @@ void NumberCell::paintEvent(QPaintEvent*) {
 }
 
 void NumberCell::keyPressEvent(QKeyEvent* event) {
-    const int column = (number_ - 1) % kSpalten;
-    int target = 0;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        target = column > 0 ? number_ - 1 : 0;
-        break;
-    case Qt::Key_Right:
-        target = column < kSpalten - 1 ? number_ + 1 : 0;
-        break;
-    case Qt::Key_Up:
-        target = number_ - kSpalten;
-        break;
-    case Qt::Key_Down:
-        target = number_ + kSpalten;
-        break;
-    default:
+    const auto target = arrowTarget(number_, event->key());
+    if (!target) {
         QAbstractButton::keyPressEvent(event);
         return;
     }
@@ -83,7 +65,7 @@ void NumberCell::keyPressEvent(QKeyEvent* event) {
     if (!parentWidget())
         return;
     for (NumberCell* cell : parentWidget()->findChildren<NumberCell*>(Qt::FindDirectChildrenOnly))
-        if (cell->number_ == target)
+        if (cell->number_ == *target)
             cell->setFocus(Qt::OtherFocusReason);
 }
 

@@ -6,6 +6,7 @@
 #include "logic/settings/farbschema.h"
 #include "logic/slips/slip_editor.h"
 #include "platform/sound.h"
+#include "ui/common/board_keys.h"
 #include "ui/common/date_field.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
@@ -111,7 +112,7 @@ QWidget* TFrSschein::buildField(int feld) {
         cell->setProperty("tag", key + zahl);
         cell->setFont(numbers);
         connect(cell, &NumberCell::clicked, this, [this, k = key + zahl] { LLClick(k); });
-        board->addWidget(cell, (zahl - 1) / 7, (zahl - 1) % 7);
+        board->addWidget(cell, (zahl - 1) / kBoardColumns, (zahl - 1) % kBoardColumns);
         f.zellen.push_back(cell);
     }
     layout->addLayout(board, 1);
