@@ -48,7 +48,7 @@ void ImportTwentyThousandRows(benchmark::State& state) {
         const logic::ArchiveFile archive = logic::readArchiveFile(archivePath, INT_MAX);
         const logic::ImportResult result = logic::mergeArchive(stored, archive, true);
         logic::writeHistoryKeepingBackup(historyPath, result.history);
-        if (result.report.neu != kRows / 2 || result.report.gleich != kRows / 2)
+        if (result.report.added != kRows / 2 || result.report.identical != kRows / 2)
             state.SkipWithError("unexpected report");
         state.PauseTiming();
         QFile::remove(historyPath);

@@ -5,10 +5,10 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
-#include "logic/evaluation/auswertung.h"
+#include "logic/evaluation/evaluation.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
-#include "ui/evaluation/file_view.h"
+#include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
@@ -28,7 +28,7 @@ const logic::DrawHistory& fullHistory() {
     return h;
 }
 
-std::vector<logic::TGetippt> dauerschein() {
+std::vector<logic::SlipRecord> continuousSlips() {
     return {test::slip({{3, 11, 19, 24, 32, 40, 47, 55, 61, 68}, {7, 14, 21, 28, 35, 42, 49}, {12, 45}}, 1, 0,
                        QDate(2004, 2, 2), QStringLiteral("Dauerschein"))};
 }
@@ -40,8 +40,8 @@ void EvaluateAndShowSevenThousandTabs(benchmark::State& state) {
         tabs.show();
         QApplication::processEvents();
         int counter = 1;
-        logic::Ergebnisse tables;
-        logic::LaufzeitAuswerten(dauerschein(), fullHistory(), 1.0e6, tables);
+        logic::ResultTables tables;
+        logic::evaluateRunningTimes(continuousSlips(), fullHistory(), 1.0e6, tables);
         tabs.addTables(std::move(tables), counter);
         tabs.repaint();
         QApplication::processEvents();
@@ -58,8 +58,8 @@ void SwitchAndRepaintAmongSevenThousandTabs(benchmark::State& state) {
     tabs.resize(700, 400);
     tabs.show();
     int counter = 1;
-    logic::Ergebnisse tables;
-    logic::LaufzeitAuswerten(dauerschein(), fullHistory(), 1.0e6, tables);
+    logic::ResultTables tables;
+    logic::evaluateRunningTimes(continuousSlips(), fullHistory(), 1.0e6, tables);
     tabs.addTables(std::move(tables), counter);
     QApplication::processEvents();
     int i = 0;
@@ -72,32 +72,32 @@ void SwitchAndRepaintAmongSevenThousandTabs(benchmark::State& state) {
 BENCHMARK(SwitchAndRepaintAmongSevenThousandTabs)->Unit(benchmark::kMillisecond);
 
 // The whole way in the main window: "Laufzeit" on a file holding the continuous-play slip.
-void MainWindowLaufzeitWithSevenThousandDraws(benchmark::State& state) {
+void MainWindowRunningTimeWithSevenThousandDraws(benchmark::State& state) {
     QTemporaryDir dir;
     logic::AppPaths paths;
     paths.dataDir = dir.path() + QLatin1Char('/');
-    logic::KenoZahlenSchreiben(paths.historyFile(), fullHistory());
+    logic::saveDrawHistory(paths.historyFile(), fullHistory());
     const QString slips = dir.filePath(QStringLiteral("Dauer.tix"));
-    logic::ScheinDateiSchreiben(slips, dauerschein());
+    logic::saveSlips(slips, continuousSlips());
     logic::ProgramState programState;
-    ui::TFAuswertung window(programState, paths);
-    window.FormCreate();
+    ui::MainWindow window(programState, paths);
+    window.setUpAtStart();
     window.show();
-    window.AuswertungLaden(slips);
+    window.loadEvaluationFile(slips);
     QApplication::processEvents();
     std::size_t tabs = 0;
     for (auto _ : state) {
-        window.LaufzeitClick();
+        window.evaluateOverRunTime();
         window.repaint();
         QApplication::processEvents();
         state.PauseTiming();
-        tabs = static_cast<std::size_t>(window.activeFileView()->results()->count());
-        window.activeFileView()->results()->closeAll();
+        tabs = static_cast<std::size_t>(window.activeFileFrame()->results()->count());
+        window.activeFileFrame()->results()->closeAll();
         state.ResumeTiming();
     }
     state.counters["tabs"] = static_cast<double>(tabs);
 }
-BENCHMARK(MainWindowLaufzeitWithSevenThousandDraws)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(MainWindowRunningTimeWithSevenThousandDraws)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -6,7 +6,7 @@
 #include "logic/core/slip_file.h"
 #include "support/builders.h"
 #include "ui/common/file_dialogs.h"
-#include "ui/slips/eingabe2.h"
+#include "ui/slips/slip_centre_window.h"
 #include "widget_bench_main.h"
 
 #include <QAction>
@@ -37,7 +37,7 @@ QString slipFile(const QTemporaryDir& dir, int count) {
         slips.push_back(test::slip({{i % 70 + 1, (i + 7) % 70 + 1, (i + 23) % 70 + 1}, {1, 2}, {3, 4, 5, 6}},
                                    1, 3, QDate(2024, 1, 2), QStringLiteral("Schein %1").arg(i + 1)));
     const QString path = dir.filePath(QStringLiteral("viele.tix"));
-    logic::ScheinDateiSchreiben(path, slips);
+    logic::saveSlips(path, slips);
     return path;
 }
 
@@ -51,7 +51,7 @@ void OpenSlipFile(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         logic::ProgramState programState;
-        auto centre = std::make_unique<ui::TFEingabe2>(programState, paths);
+        auto centre = std::make_unique<ui::SlipCentreWindow>(programState, paths);
         centre->show();
         QApplication::processEvents();
         const double before = residentMegabytes();

@@ -29,12 +29,12 @@ const logic::DrawHistory& history() {
     return h;
 }
 
-void StartUntilWeiterWithTenThousandDraws(benchmark::State& state) {
+void StartUntilContinueWithTenThousandDraws(benchmark::State& state) {
     QTemporaryDir dir;
     logic::AppPaths paths;
     paths.programDir = dir.path() + QStringLiteral("/prog/");
     paths.dataDir = dir.path() + QLatin1Char('/');
-    logic::KenoZahlenSchreiben(paths.historyFile(), history());
+    logic::saveDrawHistory(paths.historyFile(), history());
     ui::setMessageHook([](const QString&, ui::MessageIcon) { return false; });
     bool enabled = false;
     for (auto _ : state) {
@@ -51,21 +51,21 @@ void StartUntilWeiterWithTenThousandDraws(benchmark::State& state) {
         state.SkipWithError("\"Weiter\" was not enabled after the start");
     state.counters["draws"] = kDraws;
 }
-BENCHMARK(StartUntilWeiterWithTenThousandDraws)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(StartUntilContinueWithTenThousandDraws)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void StatisticsDrawCountChangeWithTenThousandDraws(benchmark::State& state) {
     logic::ProgramState programState;
     programState.setHistory(history());
     logic::AppPaths paths;
-    ui::TFStatistik1 window(programState, paths);
-    window.FormCreate();
+    ui::StatisticsWindow window(programState, paths);
+    window.setUpAtStart();
     window.show();
-    window.setAnzahlIndex(0);
+    window.setDrawCountIndex(0);
     QApplication::processEvents();
     int i = 0;
     for (auto _ : state) {
         // Through the choices as a user clicks them, "Alle" included, each painted at once.
-        window.setAnzahlIndex(++i % 10);
+        window.setDrawCountIndex(++i % 10);
         window.repaint();
     }
     state.counters["draws"] = kDraws;

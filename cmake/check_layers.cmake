@@ -39,7 +39,7 @@ function(check_layer layer forbidden_dirs check_qt)
       string(TOLOWER "${CMAKE_MATCH_1}" path)
       string(STRIP "${path}" path)
       set(bad FALSE)
-      # logic's own subsystem folders (logic/app/ among them) are no other layer.
+      # logic's own subsystem folders (logic/update/ among them) are no other layer.
       if(path MATCHES "^logic/[a-z_]+/[a-z_0-9]+\\.h$")
         continue()
       endif()

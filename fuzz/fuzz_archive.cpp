@@ -37,20 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         const ImportReport& r = result.report;
-        FUZZ_CHECK(r.neu + r.ersetzt + r.abweichend + r.gleich <= static_cast<int>(archive.draws.size()));
-        FUZZ_CHECK(!replace || r.abweichend == 0);
+        FUZZ_CHECK(r.added + r.replaced + r.differing + r.identical <= static_cast<int>(archive.draws.size()));
+        FUZZ_CHECK(!replace || r.differing == 0);
         // Every stored draw is still there by its date, changed only where replaced.
-        std::map<double, const TKenoZahlen*> byDate;
-        for (const TKenoZahlen& d : result.history)
+        std::map<double, const DrawRecord*> byDate;
+        for (const DrawRecord& d : result.history)
             byDate[d.datum] = &d;
         FUZZ_CHECK(byDate.size() == result.history.size());
         int changed = 0;
-        for (const TKenoZahlen& d : history) {
+        for (const DrawRecord& d : history) {
             const auto at = byDate.find(d.datum);
             FUZZ_CHECK(at != byDate.end());
             changed += *at->second == d ? 0 : 1;
         }
-        FUZZ_CHECK(changed <= r.ersetzt + r.neu);
+        FUZZ_CHECK(changed <= r.replaced + r.added);
     }
     return 0;
 }

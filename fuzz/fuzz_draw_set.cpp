@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(!block.empty());
     for (std::size_t i = 0; i < block.size(); ++i) {
-        const TKenoZahlen& d = block[i];
+        const DrawRecord& d = block[i];
         FUZZ_CHECK(std::isfinite(d.datum) && d.datum <= fuzz::today() && d.datum >= kFirstDrawSerial);
         FUZZ_CHECK(i == 0 || d.datum > block[i - 1].datum);
-        FUZZ_CHECK(d.GZ[0] == 0 || d.menge().count() == 20);
+        FUZZ_CHECK(d.GZ[0] == 0 || d.numberSet().count() == 20);
     }
 
     const DrawHistory& history = fuzz::history();
@@ -38,6 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(at != merged.end());
     for (auto d = history.begin(); d != history.end() && d->datum < block.front().datum; ++d)
         FUZZ_CHECK(merged[static_cast<std::size_t>(d - history.begin())] == *d);
-    BedarfErmitteln(merged, fuzz::now());
+    determineUpdateNeed(merged, fuzz::now());
     return 0;
 }

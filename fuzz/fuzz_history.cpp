@@ -9,12 +9,12 @@
 #include "logic/draws/archive_export.h"
 #include "logic/draws/archive_import.h"
 #include "logic/draws/update_need.h"
-#include "logic/draws/ziehung_speichern.h"
+#include "logic/draws/store_draw.h"
 #include "logic/evaluation/range_preset.h"
-#include "logic/export/ziehungs_tabelle.h"
-#include "logic/statistics/kombi_suche.h"
-#include "logic/statistics/statistik.h"
-#include "logic/tips/tipp.h"
+#include "logic/export/draw_export_table.h"
+#include "logic/statistics/combination_search.h"
+#include "logic/statistics/statistics.h"
+#include "logic/tips/tip_generator.h"
 
 #include <QRandomGenerator>
 
@@ -24,54 +24,54 @@ using namespace talvo::logic;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = fuzz::bytes(data, size);
     const DrawHistory draws = drawsFromBytes(bytes);
-    FUZZ_CHECK(draws.size() == size / TKenoZahlen::kSize);
-    FUZZ_CHECK(drawsToBytes(draws) == bytes.left(static_cast<qsizetype>(draws.size()) * TKenoZahlen::kSize));
+    FUZZ_CHECK(draws.size() == size / DrawRecord::kSize);
+    FUZZ_CHECK(drawsToBytes(draws) == bytes.left(static_cast<qsizetype>(draws.size()) * DrawRecord::kSize));
 
-    for (const TKenoZahlen& d : draws) {
+    for (const DrawRecord& d : draws) {
         serialToText(d.datum);
         d.plus5.text();
-        FUZZ_CHECK(d.menge().count() <= 20);
+        FUZZ_CHECK(d.numberSet().count() <= 20);
     }
 
     // What the main window does on start: the statistics and absences follow the history,
     // the update need and the evaluation's date range are worked out.
     ProgramState state;
-    Statistik statistik(state);
+    Statistics statistics(state);
     state.setHistory(draws);
-    statistik.HaeufigkeitenBerechnen(0);
-    statistik.HaeufigkeitenBerechnen(13);
-    BedarfErmitteln(draws, fuzz::now());
-    const DrawCalendar kalender(draws);
+    statistics.computeFrequencies(0);
+    statistics.computeFrequencies(13);
+    determineUpdateNeed(draws, fuzz::now());
+    const DrawCalendar calendar(draws);
     if (!draws.empty()) {
-        const DateRange r = presetRange(wholeDay(draws.back().datum), kalender);
-        kalender.drawDaysBetween(r.von, r.bis);
+        const DateRange r = presetRange(wholeDay(draws.back().datum), calendar);
+        calendar.drawDaysBetween(r.from, r.to);
     }
 
     // A tip from the class sets, the best pairs, the demo slips over their running time.
-    QRandomGenerator zufall(1);
+    QRandomGenerator rng(1);
     try {
-        Tippgenerator().generieren(state.KlassenMengen, 2, {4, 6, 0, 0, 0}, zufall);
+        TipGenerator().generate(state.classifiedNumbers, 2, {4, 6, 0, 0, 0}, rng);
     } catch (const Error&) {
     }
-    KombiSuche(kombiFenster(statistik.ziehungsMengen(), 50), 2);
+    searchCombinations(lastDrawSets(statistics.drawSets(), 50), 2);
     fuzz::ReadAndDropTables tables;
     try {
-        LaufzeitAuswerten(fuzz::slips(), draws, fuzz::today(), tables);
+        evaluateRunningTimes(fuzz::slips(), draws, fuzz::today(), tables);
     } catch (const Error&) {
     }
 
     // Storing a draw behind it, exporting it as a table and as archive rows that read back.
     DrawHistory stored = draws;
-    Zahlenmenge zwanzig;
+    NumberSet twentyNumbers;
     for (int n = 1; n <= 20; ++n)
-        zwanzig.insert(n * 3);
+        twentyNumbers.insert(n * 3);
     const DaySerial datum = draws.empty() ? fuzz::today() : draws.back().datum + 1;
-    ZiehungSpeichern(stored, static_cast<int>(draws.size()) + 2, datum, zwanzig, QStringLiteral("00042"));
-    const QDate letzter = letzterZiehungstag(draws);
-    if (letzter.isValid()) {
+    storeDraw(stored, static_cast<int>(draws.size()) + 2, datum, twentyNumbers, QStringLiteral("00042"));
+    const QDate lastDrawDay = lastDrawDate(draws);
+    if (lastDrawDay.isValid()) {
         try {
-            const ExportBereich b = ziehungsBereich(draws, ersterExportTag(), letzter);
-            ZiehungsTabelle(draws, kGewinnzahlenUndPlus5, b.erste, b.letzte);
+            const ExportRange b = findExportRange(draws, firstExportDate(), lastDrawDay);
+            buildDrawExportTable(draws, kNumbersAndPlus5, b.first, b.last);
         } catch (const Error&) {
         }
     }

@@ -1,12 +1,12 @@
-// Pasted text: the digit runs ZahlenAusText finds are exactly the text's digits, and
-// ZahlLesen accepts exactly the integers it describes, with their values.
+// Pasted text: the digit runs extractDigitRuns finds are exactly the text's digits, and
+// readNumber accepts exactly the integers it describes, with their values.
 
 #include "fuzz_support.h"
 
 #include "logic/core/error.h"
-#include "logic/core/zahl_lesen.h"
-#include "logic/draws/zahlen_aus_text.h"
-#include "logic/evaluation/plus5_klasse.h"
+#include "logic/core/read_number.h"
+#include "logic/draws/digit_runs.h"
+#include "logic/evaluation/plus5_class.h"
 
 #include <QString>
 #include <charconv>
@@ -17,7 +17,7 @@ using namespace talvo::logic;
 
 namespace {
 
-// An independent reading of ZahlLesen's rules for comparison.
+// An independent reading of readNumber's rules for comparison.
 std::optional<std::int32_t> expectedNumber(const QString& text) {
     std::string s;
     for (const QChar c : text) {
@@ -57,7 +57,7 @@ std::optional<std::int32_t> expectedNumber(const QString& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
-    const QStringList pieces = ZahlenAusText(text);
+    const QStringList pieces = extractDigitRuns(text);
     QString digits;
     for (const QChar c : text)
         if (c >= u'0' && c <= u'9')
@@ -67,21 +67,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!piece.isEmpty());
         std::int32_t value = 0;
         // The paste window's check of each piece.
-        if (ZahlLesen(piece, value))
+        if (readNumber(piece, value))
             FUZZ_CHECK(value >= 0 && QString::number(value) == QString::number(piece.toLongLong()));
         else
             FUZZ_CHECK(piece.toLongLong() > 2147483647LL || piece.size() > 18);
     }
 
     std::int32_t value = 0;
-    const bool read = ZahlLesen(text, value);
+    const bool read = readNumber(text, value);
     const std::optional<std::int32_t> expected = expectedNumber(text);
     FUZZ_CHECK(read == expected.has_value());
     FUZZ_CHECK(!read || value == *expected);
 
     try {
-        const int klasse = Plus5Klasse(text, QStringLiteral("12345"));
-        FUZZ_CHECK(klasse >= 0 && klasse <= 5);
+        const int prizeClass = plus5Class(text, QStringLiteral("12345"));
+        FUZZ_CHECK(prizeClass >= 0 && prizeClass <= 5);
     } catch (const Error&) {
         FUZZ_CHECK(!read);
     }

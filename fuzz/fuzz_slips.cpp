@@ -4,10 +4,10 @@
 #include "fuzz_support.h"
 
 #include "logic/core/error.h"
-#include "logic/core/zahlenmenge.h"
-#include "logic/evaluation/schein_listing.h"
-#include "logic/settings/einstellungen.h"
-#include "logic/slips/scheincenter.h"
+#include "logic/core/number_set.h"
+#include "logic/evaluation/slip_listing.h"
+#include "logic/settings/options_file.h"
+#include "logic/slips/slip_centre.h"
 
 #include <algorithm>
 
@@ -16,16 +16,16 @@ using namespace talvo::logic;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = fuzz::bytes(data, size);
-    const SlipList scheine = slipsFromBytes(bytes);
-    FUZZ_CHECK(scheine.size() == size / TGetippt::kSize);
-    FUZZ_CHECK(slipsToBytes(scheine) == bytes.left(static_cast<qsizetype>(scheine.size()) * TGetippt::kSize));
+    const SlipList slipRecords = slipsFromBytes(bytes);
+    FUZZ_CHECK(slipRecords.size() == size / SlipRecord::kSize);
+    FUZZ_CHECK(slipsToBytes(slipRecords) == bytes.left(static_cast<qsizetype>(slipRecords.size()) * SlipRecord::kSize));
 
-    ScheinListing(scheine);
+    buildSlipListing(slipRecords);
 
     // The three evaluations; a plus 5 text that is no number ends one with a message.
-    Zahlenmenge zahlen;
+    NumberSet numbers;
     for (int n = 1; n <= 20; ++n)
-        zahlen.insert(n * 3 + 1);
+        numbers.insert(n * 3 + 1);
     fuzz::ReadAndDropTables tables;
     const auto evaluate = [](const auto& run) {
         try {
@@ -34,21 +34,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     };
     evaluate(
-        [&] { ZiehungAuswerten(scheine, zahlen, QStringLiteral("54321"), QStringLiteral("Test"), tables); });
-    evaluate([&] { LaufzeitAuswerten(scheine, fuzz::history(), fuzz::today(), tables); });
+        [&] { evaluateDraw(slipRecords, numbers, QStringLiteral("54321"), QStringLiteral("Test"), tables); });
+    evaluate([&] { evaluateRunningTimes(slipRecords, fuzz::history(), fuzz::today(), tables); });
     evaluate([&] {
-        ZeitraumAuswerten(scheine, fuzz::today() - 40, fuzz::today(), fuzz::history(), fuzz::today(), tables);
+        evaluateRange(slipRecords, fuzz::today() - 40, fuzz::today(), fuzz::history(), fuzz::today(), tables);
     });
 
     // Opened in the slip centre and transferred into its table, as "Öffnen" and the blue
     // arrow do.
-    SlipList liste;
-    const TEinstellungen einstellungen;
-    Scheincenter centre(liste, einstellungen);
-    for (std::size_t i = 0; i < std::min<std::size_t>(scheine.size(), 8); ++i) {
-        const int nummer = centre.ScheinLaden(scheine[i], fuzz::today()).nummer();
-        centre.BGoClick(nummer);
+    SlipList slipList;
+    const OptionsRecord options;
+    SlipCentre centre(slipList, options);
+    for (std::size_t i = 0; i < std::min<std::size_t>(slipRecords.size(), 8); ++i) {
+        const int slipNumber = centre.loadSlip(slipRecords[i], fuzz::today()).slipNumber();
+        centre.transferSlip(slipNumber);
     }
-    FUZZ_CHECK(liste.size() <= scheine.size());
+    FUZZ_CHECK(slipList.size() <= slipRecords.size());
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "logic/core/dates.h"
 #include "logic/core/history_file.h"
 #include "logic/core/slip_file.h"
-#include "logic/evaluation/auswertung.h"
+#include "logic/evaluation/evaluation.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -54,11 +54,11 @@ inline const logic::SlipList& slips() {
         logic::SlipList list;
         list.push_back(test::slip({{1, 2}, {3, 4, 5, 6, 7, 8}, {10, 20, 30, 40, 50, 60, 70, 11, 12, 13}}, 0,
                                   3, QDate(2025, 5, 2)));
-        logic::TGetippt dauer =
+        logic::SlipRecord continuousSlip =
             test::slip({{5, 15, 25, 35}}, 2, 0, QDate(2025, 6, 1), QStringLiteral("Dauer"));
-        dauer.p5 = 1;
-        dauer.plus5.setText(QStringLiteral("12345"));
-        list.push_back(dauer);
+        continuousSlip.p5 = 1;
+        continuousSlip.plus5.setText(QStringLiteral("12345"));
+        list.push_back(continuousSlip);
         return list;
     }();
     return s;
@@ -66,10 +66,10 @@ inline const logic::SlipList& slips() {
 
 // Takes the result tables and reads every cell, as a window or the command line would,
 // keeping only the table being filled.
-class ReadAndDropTables final : public logic::Ergebnisziel {
+class ReadAndDropTables final : public logic::ResultSink {
   public:
     ~ReadAndDropTables() { readOpen(); }
-    logic::Ergebnistabelle& neueTabelle() override {
+    logic::ResultTable& newTable() override {
         readOpen();
         open_.emplace();
         return *open_;
@@ -80,11 +80,11 @@ class ReadAndDropTables final : public logic::Ergebnisziel {
         if (!open_)
             return;
         for (std::size_t r = 0; r < open_->rows.size(); ++r)
-            for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
+            for (int c = 0; c < logic::ResultTable::kColumns; ++c)
                 open_->cell(r, c);
         open_.reset();
     }
-    std::optional<logic::Ergebnistabelle> open_;
+    std::optional<logic::ResultTable> open_;
 };
 
 } // namespace talvo::fuzz

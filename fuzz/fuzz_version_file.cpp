@@ -3,7 +3,7 @@
 
 #include "fuzz_support.h"
 
-#include "logic/app/program_update.h"
+#include "logic/update/program_update.h"
 #include "logic/core/ansi.h"
 #include "logic/core/error.h"
 
@@ -23,14 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     QString version;
     try {
-        version = VersionLesen(path);
+        version = readVersionFile(path);
     } catch (const Error& e) {
         FUZZ_CHECK(!e.text().isEmpty());
         return 0;
     }
     const int length = static_cast<std::uint8_t>(bytes[8]);
-    FUZZ_CHECK(bytes.size() >= TVersionSatz::kSize && length >= 1 && length <= 15);
+    FUZZ_CHECK(bytes.size() >= VersionRecord::kSize && length >= 1 && length <= 15);
     FUZZ_CHECK(version == ansiToText(bytes.mid(9, length)));
-    istAktuelleVersion(version);
+    isCurrentVersion(version);
     return 0;
 }

@@ -4,11 +4,11 @@
 #include "fuzz_support.h"
 #include "support/generated_history.h"
 
-#include "logic/app/program_update.h"
+#include "logic/update/program_update.h"
 #include "logic/draws/archive_export.h"
-#include "logic/draws/ziehungssaetze.h"
+#include "logic/draws/draw_sets.h"
 #include "logic/export/tip_text.h"
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,19 +43,19 @@ void historySeeds() {
 }
 
 void slipSeeds() {
-    SlipList scheine = fuzz::slips();
-    scheine.push_back(test::slip({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+    SlipList slipRecords = fuzz::slips();
+    slipRecords.push_back(test::slip({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
                                   {11, 12, 13},
                                   {14, 15, 16, 17, 18},
                                   {19, 20, 21, 22, 23, 24, 25},
                                   {69, 70}},
                                  1, 5, QDate(2025, 1, 7), QStringLiteral("Fünf Felder")));
-    seed("slips", "demo", slipsToBytes(scheine));
-    seed("slips", "one", slipsToBytes({scheine.front()}));
+    seed("slips", "demo", slipsToBytes(slipRecords));
+    seed("slips", "one", slipsToBytes({slipRecords.front()}));
 }
 
 void optionSeeds() {
-    TEinstellungen e;
+    OptionsRecord e;
     seed("options", "empty", e.toBytes());
     e.farbschema = 3;
     e.einsatzIndex = 2;
@@ -72,7 +72,7 @@ void optionSeeds() {
 void drawSetSeeds() {
     const QString folder = root + QStringLiteral("draw_set/");
     QDir().mkpath(folder);
-    ZiehungssaetzeSchreiben(test::generatedHistory(100, QDate(2025, 2, 1)), folder);
+    writeDrawSets(test::generatedHistory(100, QDate(2025, 2, 1)), folder);
     QFile::remove(folder + QStringLiteral("gz300.tpp"));
 }
 
@@ -107,7 +107,7 @@ void tipTextSeeds() {
 
 void versionFileSeeds() {
     // The server's record: eight bytes the program skips, then the version as a short string.
-    QByteArray record(TVersionSatz::kSize, '\0');
+    QByteArray record(VersionRecord::kSize, '\0');
     record.replace(0, 8, "TALVOVER");
     record[8] = 7;
     record.replace(9, 7, "1.7.2.0");

@@ -12,12 +12,12 @@
 
 namespace {
 
-using talvo::logic::TGetippt;
+using talvo::logic::SlipRecord;
 
-TGetippt demoSlip(int nr, const char* name, int einsatz, int dauer, const QDate& ab,
-                  std::initializer_list<std::vector<int>> felder, const char* plus5 = nullptr) {
-    TGetippt s;
-    s.Nr = nr;
+SlipRecord demoSlip(int number, const char* name, int einsatz, int dauer, const QDate& ab,
+                  std::initializer_list<std::vector<int>> fields, const char* plus5 = nullptr) {
+    SlipRecord s;
+    s.Nr = number;
     s.einsatz = static_cast<std::uint8_t>(einsatz);
     s.dauer = static_cast<std::uint8_t>(dauer);
     s.ab = talvo::logic::dateToSerial(ab);
@@ -27,10 +27,10 @@ TGetippt demoSlip(int nr, const char* name, int einsatz, int dauer, const QDate&
         s.plus5.setText(QString::fromLatin1(plus5));
     }
     int f = 0;
-    for (const auto& zahlen : felder) {
-        s.typ[f] = static_cast<std::uint8_t>(zahlen.size());
-        for (std::size_t j = 0; j < zahlen.size(); ++j)
-            s.typZ[f][j] = static_cast<std::uint8_t>(zahlen[j]);
+    for (const auto& numbers : fields) {
+        s.typ[f] = static_cast<std::uint8_t>(numbers.size());
+        for (std::size_t j = 0; j < numbers.size(); ++j)
+            s.typZ[f][j] = static_cast<std::uint8_t>(numbers[j]);
         ++f;
     }
     return s;
@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
                  {{6, 13, 22, 29, 38, 46, 53, 59}, {8, 15, 26, 34, 43, 52, 57, 64, 69}}),
     };
     try {
-        talvo::logic::ScheinDateiSchreiben(QString::fromLocal8Bit(argv[1]), slips);
+        talvo::logic::saveSlips(QString::fromLocal8Bit(argv[1]), slips);
     } catch (const std::exception& e) {
         QTextStream(stderr) << e.what() << '\n';
         return 1;

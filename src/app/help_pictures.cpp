@@ -7,14 +7,14 @@
 #include "ui/app/application.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"
-#include "ui/app/neue_version.h"
+#include "ui/app/new_version_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/settings/optionen.h"
-#include "ui/slips/eingabe2.h"
+#include "ui/settings/options_window.h"
+#include "ui/slips/slip_centre_window.h"
 #include "ui/statistics/statistics_window.h"
 
 #include <QApplication>
@@ -60,30 +60,30 @@ int main(int argc, char* argv[]) {
     paths.programDir = paths.dataDir;
     // Named, so the help buttons in the pictures look as they do in the program.
     paths.helpFile = QDir(folder).filePath(QStringLiteral("../TALVO Hilfe.qch"));
-    logic::KenoZahlenSchreiben(paths.historyFile(), test::generatedHistory(600, QDate(2022, 4, 4), 7));
+    logic::saveDrawHistory(paths.historyFile(), test::generatedHistory(600, QDate(2022, 4, 4), 7));
 
     ui::Application program(paths);
     program.start();
-    ui::TFAuswertung* main = program.mainWindow();
+    ui::MainWindow* main = program.mainWindow();
     main->setWindowOpacity(1.0);
-    program.statisticsWindow()->setAnzahlIndex(8);
-    program.slipCentre()->Neu();
+    program.statisticsWindow()->setDrawCountIndex(8);
+    program.slipCentre()->newSlip();
 
     bool ok = save(main, folder, QStringLiteral("zentrale"));
     auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PC0"));
     pages->setCurrentIndex(1);
     ok = save(main->findChild<QWidget*>(QStringLiteral("leftColumn")), folder, QStringLiteral("ziehungen")) && ok;
-    main->copyPasteClick();
+    main->showPasteWindow();
     ok = save(main->pasteWindow(), folder, QStringLiteral("einfuegen")) && ok;
     ok = save(program.updateWindow(), folder, QStringLiteral("aktualisierung")) && ok;
     ok = save(program.optionsWindow(), folder, QStringLiteral("optionen")) && ok;
     ok = save(program.slipCentre(), folder, QStringLiteral("spielscheincenter")) && ok;
     ok = save(program.statisticsWindow(), folder, QStringLiteral("statistik")) && ok;
-    ui::TFKal calendar;
+    ui::CalendarWindow calendar;
     ok = save(&calendar, folder, QStringLiteral("kalender")) && ok;
-    ui::TFInfo info;
+    ui::InfoWindow info;
     ok = save(&info, folder, QStringLiteral("info")) && ok;
-    ui::TFNeueVersion neueVersion(paths, QString(), QStringLiteral("1.8.0.0"));
-    ok = save(&neueVersion, folder, QStringLiteral("neueversion")) && ok;
+    ui::NewVersionWindow newVersionWindow(paths, QString(), QStringLiteral("1.8.0.0"));
+    ok = save(&newVersionWindow, folder, QStringLiteral("neueversion")) && ok;
     return ok ? 0 : 1;
 }

@@ -80,7 +80,7 @@ std::chrono::milliseconds timerSpan(std::chrono::seconds span) {
 
 } // namespace
 
-DateiHolen::DateiHolen(QObject* parent)
+FileDownload::FileDownload(QObject* parent)
     : QObject(parent), manager_(new QNetworkAccessManager(this)), overallTimer_(new QTimer(this)),
       idleTimer_(new QTimer(this)) {
     overallTimer_->setSingleShot(true);
@@ -95,11 +95,11 @@ DateiHolen::DateiHolen(QObject* parent)
     });
 }
 
-DateiHolen::~DateiHolen() {
+FileDownload::~FileDownload() {
     abort();
 }
 
-void DateiHolen::start(const QUrl& address, const QString& target, DownloadLimits limits) {
+void FileDownload::start(const QUrl& address, const QString& target, DownloadLimits limits) {
     abort();
     target_ = target;
     limits_ = limits;
@@ -116,17 +116,17 @@ void DateiHolen::start(const QUrl& address, const QString& target, DownloadLimit
         if (announced.isValid() && announced.toLongLong() > limits_.maxBytes)
             stop(tooBigText());
     });
-    connect(reply_, &QNetworkReply::readyRead, this, &DateiHolen::takeBody);
+    connect(reply_, &QNetworkReply::readyRead, this, &FileDownload::takeBody);
     connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
         idleTimer_->start(timerSpan(limits_.idle));
         emit progress(received, total);
     });
-    connect(reply_, &QNetworkReply::finished, this, &DateiHolen::onFinished);
+    connect(reply_, &QNetworkReply::finished, this, &FileDownload::onFinished);
     overallTimer_->start(timerSpan(limits_.overall));
     idleTimer_->start(timerSpan(limits_.idle));
 }
 
-void DateiHolen::abort() {
+void FileDownload::abort() {
     overallTimer_->stop();
     idleTimer_->stop();
     body_.clear();
@@ -139,13 +139,13 @@ void DateiHolen::abort() {
     reply->deleteLater();
 }
 
-QString DateiHolen::tooBigText() const {
+QString FileDownload::tooBigText() const {
     return QStringLiteral("Die Datei unter %1 ist größer als %2 MB und wird nicht geladen.")
         .arg(reply_->url().toString(),
              QLocale(QLocale::German).toString(limits_.maxBytes / (1024.0 * 1024.0), 'f', 0));
 }
 
-void DateiHolen::takeBody() {
+void FileDownload::takeBody() {
     if (!reply_ || !stopReason_.isEmpty())
         return;
     // One byte beyond the limit is enough to know the answer is too big.
@@ -154,7 +154,7 @@ void DateiHolen::takeBody() {
         stop(tooBigText());
 }
 
-void DateiHolen::stop(const QString& why) {
+void FileDownload::stop(const QString& why) {
     if (!reply_ || !stopReason_.isEmpty())
         return;
     stopReason_ = why;
@@ -162,7 +162,7 @@ void DateiHolen::stop(const QString& why) {
     reply_->abort(); // ends in onFinished, which reports the reason
 }
 
-void DateiHolen::onFinished() {
+void FileDownload::onFinished() {
     QNetworkReply* reply = reply_;
     if (!reply)
         return;
@@ -204,11 +204,11 @@ void DateiHolen::onFinished() {
     emit finished(true, QString());
 }
 
-bool dateiHolenBlocking(const QUrl& address, const QString& target, QString* error, DownloadLimits limits) {
-    DateiHolen download;
+bool downloadFileBlocking(const QUrl& address, const QString& target, QString* error, DownloadLimits limits) {
+    FileDownload download;
     QEventLoop loop;
     bool ok = false;
-    QObject::connect(&download, &DateiHolen::finished, &loop, [&](bool success, const QString& why) {
+    QObject::connect(&download, &FileDownload::finished, &loop, [&](bool success, const QString& why) {
         ok = success;
         if (error)
             *error = why;
@@ -226,7 +226,7 @@ std::optional<bool>& pinnedOnline() {
 }
 } // namespace
 
-bool IstOnline() {
+bool isOnline() {
     if (pinnedOnline())
         return *pinnedOnline();
     if (!QNetworkInformation::instance())

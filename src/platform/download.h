@@ -33,11 +33,11 @@ inline DownloadLimits installerLimits() {
 // memory up to the limit and written atomically to the target when it is a real answer
 // (a 2xx status, the announced length, more than 3 bytes). Anything else is a failed
 // download and leaves the target untouched.
-class DateiHolen : public QObject {
+class FileDownload : public QObject {
     Q_OBJECT
 public:
-    explicit DateiHolen(QObject* parent = nullptr);
-    ~DateiHolen() override;
+    explicit FileDownload(QObject* parent = nullptr);
+    ~FileDownload() override;
 
     void start(const QUrl& address, const QString& target, DownloadLimits limits = {});
     void abort();
@@ -65,12 +65,12 @@ private:
 };
 
 // Runs a download to its end in a local event loop; for the command line.
-bool dateiHolenBlocking(const QUrl& address, const QString& target, QString* error,
+bool downloadFileBlocking(const QUrl& address, const QString& target, QString* error,
                         DownloadLimits limits = {});
 
 // Whether the system reports an internet connection; unknown counts as online.
-bool IstOnline();
-// Test seam: pins the answer of IstOnline; std::nullopt asks the system again.
+bool isOnline();
+// Test seam: pins the answer of isOnline; std::nullopt asks the system again.
 void setOnlineForTests(std::optional<bool> online);
 
 } // namespace talvo::platform

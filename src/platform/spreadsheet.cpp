@@ -3,7 +3,7 @@
 #include "logic/core/error.h"
 #include "logic/core/record_file.h"
 #include "logic/core/system_error_text.h"
-#include "logic/export/export_tabelle.h"
+#include "logic/export/export_table.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,14 +29,14 @@ namespace {
 // The workbook library prints its numbers (widths, margins) with the C library, whose
 // number format follows the user's locale; a decimal comma there makes a broken file.
 // For as long as it lives, this thread prints numbers the C way.
-class CNumbers {
+class CNumericLocale {
   public:
 #if defined(Q_OS_UNIX)
-    CNumbers() : c_(newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr))) {
+    CNumericLocale() : c_(newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr))) {
         if (c_)
             previous_ = uselocale(c_);
     }
-    ~CNumbers() {
+    ~CNumericLocale() {
         if (c_) {
             uselocale(previous_);
             freelocale(c_);
@@ -47,10 +47,10 @@ class CNumbers {
     locale_t c_ = nullptr;
     locale_t previous_ = nullptr;
 #else
-    CNumbers() : previous_(std::setlocale(LC_NUMERIC, nullptr)) {
+    CNumericLocale() : previous_(std::setlocale(LC_NUMERIC, nullptr)) {
         std::setlocale(LC_NUMERIC, "C");
     }
-    ~CNumbers() {
+    ~CNumericLocale() {
         std::setlocale(LC_NUMERIC, previous_.c_str());
     }
 
@@ -58,16 +58,16 @@ class CNumbers {
     std::string previous_;
 #endif
   public:
-    CNumbers(const CNumbers&) = delete;
-    CNumbers& operator=(const CNumbers&) = delete;
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
 };
 
 // The column (0 = A) whose cells stay text, or -1.
 int textColumn(int mode) {
     switch (mode) {
-    case kModusGewinnzahlenPlus5:
+    case kModeWinningNumbersPlus5:
         return 22; // W
-    case kModusPlus5:
+    case kModePlus5:
         return 2; // C
     default:
         return -1;
@@ -76,11 +76,11 @@ int textColumn(int mode) {
 
 bool fitted(int mode, int column) {
     switch (mode) {
-    case kModusGewinnzahlenPlus5:
-    case kModusGewinnzahlen:
-    case kModusPlus5:
+    case kModeWinningNumbersPlus5:
+    case kModeWinningNumbers:
+    case kModePlus5:
         return column != 1; // the date column B keeps its width
-    case kModusStatistik:
+    case kModeStatistics:
         return true;
     default:
         return false;
@@ -169,9 +169,9 @@ class OpenWorkbook {
 
 // Builds the workbook at `built`, a file of its own that nobody else sees; errors name the
 // file the user asked for, `path`.
-void buildWorkbook(const logic::ExportTabelle& table, const QString& title, int mode, const QString& built,
+void buildWorkbook(const logic::ExportTable& table, const QString& title, int mode, const QString& built,
                    const QString& path) {
-    const CNumbers numbers;
+    const CNumericLocale numbers;
     OpenWorkbook workbook(built);
     if (!workbook.get())
         check(LXW_ERROR_CREATING_XLSX_FILE, path);
@@ -184,10 +184,10 @@ void buildWorkbook(const logic::ExportTabelle& table, const QString& title, int 
     format_set_num_format(textFormat, "@");
     format_set_align(textFormat, LXW_ALIGN_RIGHT);
 
-    std::vector<int> longest(static_cast<std::size_t>(logic::ExportTabelle::kMaxSpalten), 0);
-    for (int c = 0; c < table.spalten(); ++c) {
-        for (int r = 0; r < table.zeilen(); ++r) {
-            const QString& cell = table.zelle(c, r);
+    std::vector<int> longest(static_cast<std::size_t>(logic::ExportTable::kMaxColumns), 0);
+    for (int c = 0; c < table.columnCount(); ++c) {
+        for (int r = 0; r < table.rowCount(); ++r) {
+            const QString& cell = table.cell(c, r);
             longest[static_cast<std::size_t>(c)] =
                 std::max(longest[static_cast<std::size_t>(c)], static_cast<int>(cell.size()));
             const auto row = static_cast<lxw_row_t>(r);
@@ -200,7 +200,7 @@ void buildWorkbook(const logic::ExportTabelle& table, const QString& title, int 
                 check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), nullptr), path);
         }
     }
-    for (int c = 0; c < logic::ExportTabelle::kMaxSpalten; ++c) {
+    for (int c = 0; c < logic::ExportTable::kMaxColumns; ++c) {
         const bool fit = fitted(mode, c) && longest[static_cast<std::size_t>(c)] > 0;
         if (!fit && c != text)
             continue;
@@ -214,7 +214,7 @@ void buildWorkbook(const logic::ExportTabelle& table, const QString& title, int 
 
 } // namespace
 
-void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int mode, const QString& path) {
+void writeWorkbook(const logic::ExportTable& table, const QString& title, int mode, const QString& path) {
     // The library writes its file piece by piece; a full disk or a missing right would
     // leave a broken workbook, or a half-written one in place of an earlier one. It builds
     // the workbook aside, and the finished file replaces the target in one step.
@@ -229,7 +229,7 @@ void writeWorkbook(const logic::ExportTabelle& table, const QString& title, int 
     logic::writeWholeFile(path, file.readAll());
 }
 
-QString saveWorkbook(const logic::ExportTabelle& table, const QString& title, int mode,
+QString saveWorkbook(const logic::ExportTable& table, const QString& title, int mode,
                      const QString& folder) {
     const QString path = workbookPath(folder, title);
     writeWorkbook(table, title, mode, path);

@@ -3,7 +3,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/record_file.h"
 #include "platform/canvas_text.h"
-#include "platform/text_drucken.h"
+#include "platform/text_printing.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -57,7 +57,7 @@ void printPageFooter(QPainter& canvas, int page, bool&, const PrintRect& rect) {
 }
 
 int printTipText(QPagedPaintDevice& device, const QStringList& lines, const QFont& font) {
-    return TextDrucken(device, lines, &font, false, printPageHeader, printPageFooter, kLinesPerInch,
+    return printLines(device, lines, &font, false, printPageHeader, printPageFooter, kLinesPerInch,
                        kMargins);
 }
 

@@ -18,10 +18,10 @@ struct PrintRect;
 // The text pane's font: the system's fixed-pitch font at 10 points.
 QFont tipTextFont();
 
-void printPageHeader(QPainter& canvas, int page, bool& weiter, const PrintRect& rect);
-void printPageFooter(QPainter& canvas, int page, bool& weiter, const PrintRect& rect);
+void printPageHeader(QPainter& canvas, int page, bool& proceed, const PrintRect& rect);
+void printPageFooter(QPainter& canvas, int page, bool& proceed, const PrintRect& rect);
 
-// TextDrucken with the frame's arguments; returns the page count.
+// printLines with the frame's arguments; returns the page count.
 int printTipText(QPagedPaintDevice& device, const QStringList& lines, const QFont& font);
 
 // The same pages on A4 as a PDF file; a failed write keeps a previous file. Returns the

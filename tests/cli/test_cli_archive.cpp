@@ -35,7 +35,7 @@ test::CliResult import(const QString& history, const QString& file, const QStrin
 TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    logic::KenoZahlenSchreiben(history,
+    logic::saveDrawHistory(history,
                                {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("00001")),
                                 test::draw(QDate(2024, 3, 5), test::run20(2), QStringLiteral("00002"))});
     const QByteArray before = readFile(history);
@@ -84,7 +84,7 @@ TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
 TEST(CliImport, FilesWithoutAGoodRowChangeNothing) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    logic::KenoZahlenSchreiben(history, test::drawDays(QDate(2024, 3, 4), 3));
+    logic::saveDrawHistory(history, test::drawDays(QDate(2024, 3, 4), 3));
     const QByteArray before = readFile(history);
     QRandomGenerator random(18);
     QByteArray noise(50000, '\0');
@@ -103,7 +103,7 @@ TEST(CliImport, FilesWithoutAGoodRowChangeNothing) {
     // A history out of date order is refused, naming the first record out of place.
     logic::DrawHistory shuffled = test::drawDays(QDate(2024, 3, 4), 3);
     std::swap(shuffled[1], shuffled[2]);
-    logic::KenoZahlenSchreiben(history, shuffled);
+    logic::saveDrawHistory(history, shuffled);
     const auto r = import(
         history, writeFile(dir, QStringLiteral("y.csv"), QByteArray(future).replace("01.07", "01.06")));
     EXPECT_EQ(r.exitCode, 1);
@@ -118,7 +118,7 @@ TEST(CliExportCsv, WritesTheArchiveColumns) {
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     logic::DrawHistory h = test::drawDays(QDate(2024, 3, 4), 4);
     h[1].GZ = {};
-    logic::KenoZahlenSchreiben(history, h);
+    logic::saveDrawHistory(history, h);
     const auto exportCsv = [&](const QStringList& extra = {}) {
         return runCli(QStringList{QStringLiteral("export-csv"), QStringLiteral("--history"), history} +
                       extra);
@@ -147,7 +147,7 @@ TEST(CliExportCsv, WritesTheArchiveColumns) {
     EXPECT_EQ(r.out, "");
     EXPECT_FALSE(r.err.isEmpty());
 
-    logic::KenoZahlenSchreiben(history, {});
+    logic::saveDrawHistory(history, {});
     EXPECT_EQ(exportCsv().out, header);
     r = runCli({QStringLiteral("export-csv"), QStringLiteral("--history"),
                 dir.filePath(QStringLiteral("fehlt.tpp"))});
@@ -158,7 +158,7 @@ TEST(CliExportCsv, WritesTheArchiveColumns) {
 TEST(CliExportCsv, ExportOfAHistoryImportsIntoAnEmptyOneAsTheSameDraws) {
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("quelle.tpp"));
-    logic::KenoZahlenSchreiben(source, test::generatedHistory(600, QDate(2021, 1, 4), 3));
+    logic::saveDrawHistory(source, test::generatedHistory(600, QDate(2021, 1, 4), 3));
     const QString csv =
         writeFile(dir, QStringLiteral("export.csv"),
                   runCli({QStringLiteral("export-csv"), QStringLiteral("--history"), source}).out.toUtf8());

@@ -46,7 +46,7 @@ class CliBacktest : public testing::Test {
         path = dir.filePath(QStringLiteral("h.tpp"));
         talvo::logic::DrawHistory h = talvo::test::generatedHistory(700, QDate(2004, 2, 2), 4);
         h.insert(h.begin() + 300, talvo::test::draw(QDate(2030, 1, 1), {}));
-        talvo::logic::KenoZahlenSchreiben(path, h);
+        talvo::logic::saveDrawHistory(path, h);
     }
     talvo::test::CliResult backtest(QStringList args) {
         return runCli(QStringList{"backtest", "--history", path} + args);

@@ -30,7 +30,7 @@ TEST(CliParse, PrintsThePiecesOfStdin) {
 TEST(CliStore, StoresLikeTheEntryPage) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    logic::KenoZahlenSchreiben(path, test::drawDays(QDate(2024, 3, 7), 2)); // Thu, Fri
+    logic::saveDrawHistory(path, test::drawDays(QDate(2024, 3, 7), 2)); // Thu, Fri
     const auto store = [&](const QString& position, const QString& date, const QString& numbers) {
         return runCli({QStringLiteral("store"), QStringLiteral("--history"), path,
                        QStringLiteral("--position"), position, QStringLiteral("--date"), date,
@@ -64,7 +64,7 @@ TEST(CliStore, StoresLikeTheEntryPage) {
 TEST(CliStore, APositionFarBehindTheHistoryIsRefused) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    logic::KenoZahlenSchreiben(path, test::drawDays(QDate(2024, 3, 7), 2));
+    logic::saveDrawHistory(path, test::drawDays(QDate(2024, 3, 7), 2));
     const auto store = [&](const QString& position, const QString& date) {
         return runCli({QStringLiteral("store"), QStringLiteral("--history"), path,
                        QStringLiteral("--position"), position, QStringLiteral("--date"), date,
@@ -93,7 +93,7 @@ TEST(CliStore, GapsOfADailyHistoryKeepTheirSundays) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     // Friday 08.03. to Sunday 10.03.2024, the Sunday drawn.
-    logic::KenoZahlenSchreiben(path, test::drawDays(QDate(2024, 3, 8), 3, QDate(2024, 3, 8)));
+    logic::saveDrawHistory(path, test::drawDays(QDate(2024, 3, 8), 3, QDate(2024, 3, 8)));
     const auto r = runCli({QStringLiteral("store"), QStringLiteral("--history"), path,
                            QStringLiteral("--position"), QStringLiteral("12"), QStringLiteral("--date"),
                            QStringLiteral("19.03.2024"), QStringLiteral("--numbers"), twenty(1)});

@@ -24,18 +24,18 @@ class CliEvaluation : public ::testing::Test {
 
     void SetUp() override {
         // Monday 26.02. to Thursday 29.02.2024; 28.02. is still missing.
-        logic::KenoZahlenSchreiben(
+        logic::saveDrawHistory(
             history, {test::draw(QDate(2024, 2, 26), test::run20(1), QStringLiteral("11111")),
                       test::draw(QDate(2024, 2, 27), test::run20(11), QStringLiteral("12345")),
                       test::draw(QDate(2024, 2, 28), {}),
                       test::draw(QDate(2024, 2, 29), test::run20(21), QStringLiteral("99345"))});
-        logic::TGetippt a =
+        logic::SlipRecord a =
             test::slip({{1, 2}, {15, 30, 45}}, 1, 0, QDate(2024, 2, 26), QStringLiteral("Alpha"));
         a.p5 = 1;
         a.plus5.setText(QStringLiteral("12345"));
-        const logic::TGetippt b = test::slip({{}, {21, 22, 23, 24, 25, 26, 27, 28}}, 0, 2, QDate(2024, 2, 27),
+        const logic::SlipRecord b = test::slip({{}, {21, 22, 23, 24, 25, 26, 27, 28}}, 0, 2, QDate(2024, 2, 27),
                                              QStringLiteral("Beta"));
-        logic::ScheinDateiSchreiben(slips, {a, b});
+        logic::saveSlips(slips, {a, b});
     }
 
     test::CliResult evaluate(QStringList mode) {
@@ -59,12 +59,12 @@ TEST_F(CliEvaluation, SlipsPrintsTheListingGrid) {
 // Names are free bytes in the file; a tab or a line break in one must not split a row
 // or a caption line, and an escape or a bell must not reach the terminal.
 TEST_F(CliEvaluation, ControlCharactersInNamesKeepTheRowsWhole) {
-    logic::TGetippt a = test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 26), QStringLiteral("A\tB"));
+    logic::SlipRecord a = test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 26), QStringLiteral("A\tB"));
     a.p5 = 1;
     a.plus5.setText(QStringLiteral("1\r\n2"));
-    const logic::TGetippt b =
+    const logic::SlipRecord b =
         test::slip({{50, 60}}, 0, 1, QDate(2024, 2, 26), QStringLiteral("C\nD\x1b[2J\x07\x7f"));
-    logic::ScheinDateiSchreiben(slips, {a, b});
+    logic::saveSlips(slips, {a, b});
 
     const auto listing = runCli({QStringLiteral("slips"), slips});
     EXPECT_EQ(listing.exitCode, 0);
@@ -77,7 +77,7 @@ TEST_F(CliEvaluation, ControlCharactersInNamesKeepTheRowsWhole) {
     EXPECT_EQ(rows[2].section(u'\t', 1, 1), "C D [2J  ");
 
     a.plus5.setText(QStringLiteral("12345"));
-    logic::ScheinDateiSchreiben(slips, {a, b});
+    logic::saveSlips(slips, {a, b});
     const auto r = evaluate({QStringLiteral("--laufzeit")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "# A B: 26.02.2024\n" + kHeader + "1\t2\t2\t1\t6\t6\t0\t6\t4,25\n" +
@@ -135,8 +135,8 @@ TEST_F(CliEvaluation, RangeCountsSundaysOnceTheyAreDrawn) {
     logic::DrawHistory h;
     for (QDate d(2024, 3, 3); d <= QDate(2024, 3, 10); d = d.addDays(1))
         h.push_back(test::draw(d, test::run20(d.day())));
-    logic::KenoZahlenSchreiben(history, h);
-    logic::ScheinDateiSchreiben(slips, {test::slip({{1, 2}})});
+    logic::saveDrawHistory(history, h);
+    logic::saveSlips(slips, {test::slip({{1, 2}})});
     const auto r =
         runCli({QStringLiteral("evaluate"), QStringLiteral("--history"), history, QStringLiteral("--slips"),
                 slips, QStringLiteral("--now"), QStringLiteral("2024-03-11 12:00"), QStringLiteral("--range"),
@@ -147,7 +147,7 @@ TEST_F(CliEvaluation, RangeCountsSundaysOnceTheyAreDrawn) {
 }
 
 TEST_F(CliEvaluation, MessagesGoToStderr) {
-    logic::ScheinDateiSchreiben(slips, {test::slip({{1, 2}}, 0, 1, QDate(2024, 3, 2)),
+    logic::saveSlips(slips, {test::slip({{1, 2}}, 0, 1, QDate(2024, 3, 2)),
                                         test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 29))});
     const auto one = evaluate({QStringLiteral("--laufzeit")});
     EXPECT_EQ(one.exitCode, 0);
@@ -162,9 +162,9 @@ TEST_F(CliEvaluation, MessagesGoToStderr) {
 }
 
 TEST_F(CliEvaluation, ABadPlusFiveNumberPrintsTheTablesBeforeIt) {
-    logic::TGetippt bad = test::slip({{1, 2}}, 0, 0, QDate(2024, 2, 27), QStringLiteral("Kaputt"));
+    logic::SlipRecord bad = test::slip({{1, 2}}, 0, 0, QDate(2024, 2, 27), QStringLiteral("Kaputt"));
     bad.p5 = 1;
-    logic::ScheinDateiSchreiben(slips, {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 26)), bad});
+    logic::saveSlips(slips, {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 26)), bad});
     const auto r = evaluate({QStringLiteral("--laufzeit")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "# Test: 26.02.2024\n" + kHeader +

@@ -19,7 +19,7 @@ protected:
         talvo::logic::DrawHistory h = talvo::test::drawDays(QDate(2024, 2, 26), 12);
         h[3].GZ = {};
         h[4].plus5.setText(QStringLiteral("01234"));
-        talvo::logic::KenoZahlenSchreiben(path, h);
+        talvo::logic::saveDrawHistory(path, h);
     }
     talvo::test::CliResult run(const QString& choice, const QString& from, const QString& to,
                                const QStringList& more = {}) {
@@ -84,7 +84,7 @@ TEST_F(CliExportDraws, BoundsOfTheRange) {
 }
 
 TEST_F(CliExportDraws, EmptyHistoryAndWrongUsage) {
-    talvo::logic::KenoZahlenSchreiben(path, {talvo::test::draw(QDate(2024, 3, 1), {})});
+    talvo::logic::saveDrawHistory(path, {talvo::test::draw(QDate(2024, 3, 1), {})});
     const auto empty = run("0", "01.01.2024", "01.03.2024");
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_EQ(empty.err, "Es ist noch keine Ziehung gespeichert, die exportiert werden könnte.\n");

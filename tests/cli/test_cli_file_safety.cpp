@@ -27,7 +27,7 @@ const char kNotWritten[] = "konnte nicht vollständig geschrieben werden";
 TEST(CliFullDisk, StoreFailsAndKeepsTheHistory) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    talvo::logic::KenoZahlenSchreiben(history, talvo::test::drawDays(QDate(2024, 3, 4), 100));
+    talvo::logic::saveDrawHistory(history, talvo::test::drawDays(QDate(2024, 3, 4), 100));
     const QByteArray before = readFile(history);
     const auto outcome = talvo::test::onFullDisk(dir.path(), [&] {
         return cliOutcome(
@@ -46,9 +46,9 @@ TEST(CliFullDisk, StoreFailsAndKeepsTheHistory) {
 TEST(CliFullDisk, ExportSetsFailsAndKeepsTheOldSets) {
     QTemporaryDir source;
     const QString history = source.filePath(QStringLiteral("KenoZahlen.tpp"));
-    talvo::logic::KenoZahlenSchreiben(history, talvo::test::drawDays(QDate(2024, 3, 4), 40));
+    talvo::logic::saveDrawHistory(history, talvo::test::drawDays(QDate(2024, 3, 4), 40));
     QTemporaryDir sets;
-    const QString gz6 = talvo::test::writeFile(sets, QStringLiteral("gz6.tpp"), QByteArray(240, 'o'));
+    const QString drawSet6File = talvo::test::writeFile(sets, QStringLiteral("gz6.tpp"), QByteArray(240, 'o'));
     const auto outcome = talvo::test::onFullDisk(sets.path(), [&] {
         return cliOutcome(runCli({QStringLiteral("export-sets"), QStringLiteral("--history"), history,
                                   QStringLiteral("--dir"), sets.path()}));
@@ -57,7 +57,7 @@ TEST(CliFullDisk, ExportSetsFailsAndKeepsTheOldSets) {
         GTEST_SKIP() << "neither a mount namespace nor a file size limit is available";
     EXPECT_TRUE(outcome->startsWith(QStringLiteral("1\n"))) << outcome->toStdString();
     EXPECT_TRUE(outcome->contains(QString::fromUtf8(kNotWritten))) << outcome->toStdString();
-    EXPECT_EQ(readFile(gz6), QByteArray(240, 'o'));
+    EXPECT_EQ(readFile(drawSet6File), QByteArray(240, 'o'));
 }
 
 TEST(CliReads, DevicesAndPipesAreRefusedAtOnce) {
@@ -79,9 +79,9 @@ TEST(CliReads, DevicesAndPipesAreRefusedAtOnce) {
 TEST(CliEvaluateStreams, HugeRunningTimeEvaluationPrintsAsItGoes) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    talvo::logic::KenoZahlenSchreiben(history, talvo::test::drawDays(QDate(2004, 2, 2), 10000));
+    talvo::logic::saveDrawHistory(history, talvo::test::drawDays(QDate(2004, 2, 2), 10000));
     const QString slips = dir.filePath(QStringLiteral("viele.tix"));
-    talvo::logic::ScheinDateiSchreiben(
+    talvo::logic::saveSlips(
         slips, talvo::logic::SlipList(40, talvo::test::slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))));
     QProcess p;
     p.setStandardOutputFile(QProcess::nullDevice());

@@ -12,7 +12,7 @@ namespace {
 TEST(CliHistory, OneTabSeparatedLinePerWholeRecord) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("h.tpp"));
-    talvo::logic::KenoZahlenSchreiben(
+    talvo::logic::saveDrawHistory(
         path, {talvo::test::draw(QDate(2024, 2, 23), talvo::test::run20(3), QStringLiteral("01234")),
                talvo::test::draw(QDate(2024, 2, 24), {})});
     const auto r = runCli({QStringLiteral("history"), path});
@@ -24,7 +24,7 @@ TEST(CliHistory, OneTabSeparatedLinePerWholeRecord) {
 TEST(CliHistory, ControlCharactersInThePlus5TextKeepTheLineWhole) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("h.tpp"));
-    talvo::logic::KenoZahlenSchreiben(
+    talvo::logic::saveDrawHistory(
         path, {talvo::test::draw(QDate(2024, 2, 23), talvo::test::run20(3), QStringLiteral("1\t\x1b\n3"))});
     const auto r = runCli({QStringLiteral("history"), path});
     EXPECT_EQ(r.out.count(QLatin1Char('\n')), 1);

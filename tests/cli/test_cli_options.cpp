@@ -1,4 +1,4 @@
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 #include "support/cli_runner.h"
 #include "support/temp_files.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 TEST(CliOptions, OneNamedLinePerField) {
     QTemporaryDir dir;
-    talvo::logic::TEinstellungen e;
+    talvo::logic::OptionsRecord e;
     e.farbschema = 2;
     e.einsatzIndex = 1;
     e.laufzeitIndex = 7;
@@ -22,7 +22,7 @@ TEST(CliOptions, OneNamedLinePerField) {
     e.startDatei.setText(QStringLiteral("/home/anna/Scheine/März.tix"));
     e.plus5Mitspiel = 1;
     const QString path = dir.filePath(QStringLiteral("optionen.kop"));
-    talvo::logic::EinstellungenSchreiben(path, e);
+    talvo::logic::saveOptions(path, e);
 
     const auto r = runCli({QStringLiteral("options"), path});
     EXPECT_EQ(r.exitCode, 0);

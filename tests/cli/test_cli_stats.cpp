@@ -17,7 +17,7 @@ class CliStatistics : public testing::Test {
         path = dir.filePath(QStringLiteral("h.tpp"));
         talvo::logic::DrawHistory h = talvo::test::generatedHistory(30, QDate(2004, 2, 2), 5);
         h.push_back(talvo::test::draw(QDate(2030, 1, 1), {})); // placeholder at the end
-        talvo::logic::KenoZahlenSchreiben(path, h);
+        talvo::logic::saveDrawHistory(path, h);
     }
     QStringList lines(const QString& out) { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 
@@ -52,7 +52,7 @@ TEST_F(CliStatistics, StatsPrintsEveryBlock) {
 
 TEST_F(CliStatistics, StatsWithoutDrawsPrintsOnlySetsAndAbsences) {
     const QString empty = dir.filePath(QStringLiteral("e.tpp"));
-    talvo::logic::KenoZahlenSchreiben(empty, {talvo::test::draw(QDate(2024, 1, 1), {})});
+    talvo::logic::saveDrawHistory(empty, {talvo::test::draw(QDate(2024, 1, 1), {})});
     const auto r = runCli({"stats", "--history", empty, "--last", "0"});
     ASSERT_EQ(r.exitCode, 0);
     const QStringList l = lines(r.out);

@@ -20,7 +20,7 @@ class CliTips : public testing::Test {
         path = dir.filePath(QStringLiteral("h.tpp"));
         talvo::logic::DrawHistory h = talvo::test::generatedHistory(400, QDate(2004, 2, 2), 9);
         h.push_back(talvo::test::draw(QDate(2030, 1, 1), {})); // placeholder at the end
-        talvo::logic::KenoZahlenSchreiben(path, h);
+        talvo::logic::saveDrawHistory(path, h);
     }
     talvo::test::CliResult tip(QStringList args) {
         return runCli(QStringList{"tip", "--history", path} + args);
@@ -81,23 +81,23 @@ TEST_F(CliTips, CandidatesPrintTheWeightedList) {
 
 TEST_F(CliTips, PlaceholdersAreNoDraws) {
     // The placeholder at the end must not push the oldest of the last ten draws out.
-    talvo::logic::DrawHistory h = talvo::logic::KenoZahlenLaden(path);
+    talvo::logic::DrawHistory h = talvo::logic::loadDrawHistory(path);
     h.pop_back();
     const QString plain = dir.filePath("plain.tpp");
-    talvo::logic::KenoZahlenSchreiben(plain, h);
+    talvo::logic::saveDrawHistory(plain, h);
     const QStringList args = {"--strategy", "2", "--last", "10", "--candidates"};
     const auto with = tip(args);
     const auto without = runCli(QStringList{"tip", "--history", plain} + args);
     ASSERT_EQ(with.exitCode, 0) << with.err.toStdString();
     EXPECT_EQ(with.out, without.out);
     h.erase(h.begin() + static_cast<long>(h.size()) - 10);
-    talvo::logic::KenoZahlenSchreiben(plain, h);
+    talvo::logic::saveDrawHistory(plain, h);
     EXPECT_NE(runCli(QStringList{"tip", "--history", plain} + args).out, with.out);
 }
 
 TEST_F(CliTips, CandidatesOfAnEmptyHistoryAreNothingAfterTheTab) {
     const QString empty = dir.filePath("e.tpp");
-    talvo::logic::KenoZahlenSchreiben(empty, {});
+    talvo::logic::saveDrawHistory(empty, {});
     const auto r = runCli({"tip", "--history", empty, "--strategy", "1", "--candidates"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "Kandidaten\t\n");
@@ -156,7 +156,7 @@ TEST_F(CliTips, WrongUsageAndFailures) {
 // Ten draws in which every number but 68, 69 and 70 is drawn one to four times, every
 // final digit and every tens group within one standard deviation: the only Restanten
 // are those three numbers.
-talvo::logic::DrawHistory threeRestanten() {
+talvo::logic::DrawHistory threeOverdueNumbers() {
     std::vector<int> copies;
     for (int n = 1; n <= 67; ++n) {
         const int count = n >= 61 ? (n <= 63 ? 4 : 3) : (n >= 4 && n <= 7 ? 2 : 3);
@@ -175,7 +175,7 @@ talvo::logic::DrawHistory threeRestanten() {
 
 TEST_F(CliTips, TheBoundStopsWithAMessageNamingTheType) {
     const QString few = dir.filePath("few.tpp");
-    talvo::logic::KenoZahlenSchreiben(few, threeRestanten());
+    talvo::logic::saveDrawHistory(few, threeOverdueNumbers());
     const auto list = runCli({"tip", "--history", few, "--strategy", "0", "--candidates"});
     ASSERT_EQ(list.exitCode, 0) << list.err.toStdString();
     EXPECT_EQ(list.out, "Kandidaten\t68 68 69 69 70 70\n");

@@ -19,7 +19,7 @@ namespace {
 TEST(CliNeed, ChoiceAndFileForTheClock) {
     QTemporaryDir dir;
     const QString h = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    talvo::logic::KenoZahlenSchreiben(h, talvo::test::drawDays(QDate(2024, 6, 4), 1)); // a Tuesday
+    talvo::logic::saveDrawHistory(h, talvo::test::drawDays(QDate(2024, 6, 4), 1)); // a Tuesday
     EXPECT_EQ(runCli({QStringLiteral("need"), QStringLiteral("--history"), h, QStringLiteral("--now"),
                       QStringLiteral("2024-06-05 10:00")})
                   .out,
@@ -39,7 +39,7 @@ protected:
     void SetUp() override {
         // The server holds the draw sets as the program's own export writes them.
         const QString source = data.filePath(QStringLiteral("server-history.tpp"));
-        talvo::logic::KenoZahlenSchreiben(source, full);
+        talvo::logic::saveDrawHistory(source, full);
         ASSERT_EQ(runCli({QStringLiteral("export-sets"), QStringLiteral("--history"), source, QStringLiteral("--dir"),
                           server.path()})
                       .exitCode,
@@ -49,7 +49,7 @@ protected:
         talvo::test::writeFile(server, QStringLiteral("gz6.tpp"), "abc");
         talvo::test::writeFile(server, QStringLiteral("gz90.tpp"), QByteArray(85, 'x'));
         history = data.filePath(QStringLiteral("KenoZahlen.tpp"));
-        talvo::logic::KenoZahlenSchreiben(history, talvo::logic::DrawHistory(full.begin(), full.end() - 10));
+        talvo::logic::saveDrawHistory(history, talvo::logic::DrawHistory(full.begin(), full.end() - 10));
     }
     talvo::test::CliResult update(const QString& choice) {
         return runCli({QStringLiteral("update"), QStringLiteral("--history"), history, QStringLiteral("--base"),
@@ -96,7 +96,7 @@ TEST_F(CliUpdate, BrokenSetsAreRefusedWithTheReason) {
     const QByteArray before = talvo::test::readFile(history);
     talvo::logic::DrawHistory twice(full.end() - 30, full.end());
     twice[20].GZ[5] = twice[20].GZ[4];
-    talvo::logic::KenoZahlenSchreiben(QDir(server.path()).filePath(QStringLiteral("gz30.tpp")), twice);
+    talvo::logic::saveDrawHistory(QDir(server.path()).filePath(QStringLiteral("gz30.tpp")), twice);
     auto r = update(QStringLiteral("2"));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Die 21. Ziehung vom "))) << r.err.toStdString();
@@ -104,7 +104,7 @@ TEST_F(CliUpdate, BrokenSetsAreRefusedWithTheReason) {
     EXPECT_EQ(talvo::test::readFile(history), before);
 
     // The whole set is sound, but its last draws lie after the pinned today.
-    talvo::logic::KenoZahlenSchreiben(QDir(server.path()).filePath(QStringLiteral("gz30.tpp")),
+    talvo::logic::saveDrawHistory(QDir(server.path()).filePath(QStringLiteral("gz30.tpp")),
                                       talvo::logic::DrawHistory(full.end() - 30, full.end()));
     const QDate last = talvo::logic::serialToDate(full.back().datum);
     r = runCli({QStringLiteral("update"), QStringLiteral("--history"), history, QStringLiteral("--base"),
@@ -172,7 +172,7 @@ TEST_F(CliUpdateLimits, TimeoutEndsASlowServer) {
     QTemporaryDir data;
     const QString history = data.filePath(QStringLiteral("KenoZahlen.tpp"));
     const auto full = talvo::test::drawDays(QDate(2024, 1, 2), 40);
-    talvo::logic::KenoZahlenSchreiben(history, talvo::logic::DrawHistory(full.begin(), full.end() - 10));
+    talvo::logic::saveDrawHistory(history, talvo::logic::DrawHistory(full.begin(), full.end() - 10));
     const QByteArray before = talvo::test::readFile(history);
     talvo::test::HttpTestServerThread server(
         {{QStringLiteral("/downloads/gz30.tpp"),

@@ -22,34 +22,34 @@ TEST(Absences, CountDrawsSinceTheLastAppearance) {
     // Newest last: 1..20, then 21..40, then 41..60.
     const DrawHistory history = {draw(QDate(2024, 1, 1), run20(1)), draw(QDate(2024, 1, 2), run20(21)),
                                  draw(QDate(2024, 1, 3), run20(41))};
-    const Abwesenheiten a = StatAusgeblieben(ZiehungsMengen(history));
-    EXPECT_EQ(a.seit[41], 0);
-    EXPECT_EQ(a.seit[60], 0);
-    EXPECT_EQ(a.seit[21], 1);
-    EXPECT_EQ(a.seit[1], 2);
-    EXPECT_EQ(a.seit[61], 3); // never drawn: every stored draw
+    const Absences a = computeAbsences(collectDrawSets(history));
+    EXPECT_EQ(a.drawsSince[41], 0);
+    EXPECT_EQ(a.drawsSince[60], 0);
+    EXPECT_EQ(a.drawsSince[21], 1);
+    EXPECT_EQ(a.drawsSince[1], 2);
+    EXPECT_EQ(a.drawsSince[61], 3); // never drawn: every stored draw
     std::vector<int> expected;
     for (int start : {41, 21, 1, 61})
         for (int n = start; n < start + (start == 61 ? 10 : 20); ++n)
             expected.push_back(n);
-    EXPECT_EQ(a.ordnung, expected);
+    EXPECT_EQ(a.ranking, expected);
 }
 
 TEST(Absences, PlaceholdersAreNoDraws) {
     const DrawHistory history = {draw(QDate(2024, 1, 1), run20(1)), draw(QDate(2024, 1, 2), {}),
                                  draw(QDate(2024, 1, 3), run20(3))};
-    EXPECT_EQ(ZiehungsMengen(history).size(), 2u);
-    const Abwesenheiten a = StatAusgeblieben(ZiehungsMengen(history));
-    EXPECT_EQ(a.seit[1], 1);
-    EXPECT_EQ(a.seit[3], 0);
-    EXPECT_EQ(a.seit[23], 2);
+    EXPECT_EQ(collectDrawSets(history).size(), 2u);
+    const Absences a = computeAbsences(collectDrawSets(history));
+    EXPECT_EQ(a.drawsSince[1], 1);
+    EXPECT_EQ(a.drawsSince[3], 0);
+    EXPECT_EQ(a.drawsSince[23], 2);
 }
 
 TEST(Absences, EmptyHistoryGivesZeroAndNaturalOrder) {
-    const Abwesenheiten a = StatAusgeblieben({});
+    const Absences a = computeAbsences({});
     for (int n = 1; n <= 70; ++n)
-        EXPECT_EQ(a.seit[n], 0);
-    EXPECT_EQ(a.ordnung, oneToSeventy());
+        EXPECT_EQ(a.drawsSince[n], 0);
+    EXPECT_EQ(a.ranking, oneToSeventy());
 }
 
 TEST(Absences, NumbersAwayForMoreThanThousandDrawsAreNotPlaced) {
@@ -57,17 +57,17 @@ TEST(Absences, NumbersAwayForMoreThanThousandDrawsAreNotPlaced) {
     history.push_back(draw(QDate(2004, 2, 2), run20(51))); // 51..70 once, long ago
     for (int i = 1; i <= 1001; ++i)
         history.push_back(draw(QDate(2004, 2, 2).addDays(i), run20(1 + (i % 2) * 25)));
-    const Abwesenheiten a = StatAusgeblieben(ZiehungsMengen(history));
-    EXPECT_EQ(a.seit[51], 1001);
-    EXPECT_EQ(a.seit[46], 1002); // 21..25 and 46..50 never drawn
-    EXPECT_EQ(a.seit[21], 1002);
-    EXPECT_EQ(a.ordnung.size(), 40u);
-    const Abwesenheiten real =
-        StatAusgeblieben(ZiehungsMengen(talvo::test::generatedHistory(500, QDate(2004, 2, 2), 2)));
-    EXPECT_EQ(real.ordnung.size(), 70u);
-    for (std::size_t i = 1; i < real.ordnung.size(); ++i) {
-        const int a1 = real.seit[real.ordnung[i - 1]], a2 = real.seit[real.ordnung[i]];
-        EXPECT_TRUE(a1 < a2 || (a1 == a2 && real.ordnung[i - 1] < real.ordnung[i]));
+    const Absences a = computeAbsences(collectDrawSets(history));
+    EXPECT_EQ(a.drawsSince[51], 1001);
+    EXPECT_EQ(a.drawsSince[46], 1002); // 21..25 and 46..50 never drawn
+    EXPECT_EQ(a.drawsSince[21], 1002);
+    EXPECT_EQ(a.ranking.size(), 40u);
+    const Absences real =
+        computeAbsences(collectDrawSets(talvo::test::generatedHistory(500, QDate(2004, 2, 2), 2)));
+    EXPECT_EQ(real.ranking.size(), 70u);
+    for (std::size_t i = 1; i < real.ranking.size(); ++i) {
+        const int a1 = real.drawsSince[real.ranking[i - 1]], a2 = real.drawsSince[real.ranking[i]];
+        EXPECT_TRUE(a1 < a2 || (a1 == a2 && real.ranking[i - 1] < real.ranking[i]));
     }
 }
 

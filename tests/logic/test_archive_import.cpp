@@ -255,10 +255,10 @@ TEST(MergeArchive, ClassifiesEachRowAgainstTheStoredDraw) {
     });
 
     const ImportResult kept = mergeArchive(stored, file, false);
-    EXPECT_EQ(kept.report.neu, 3);
-    EXPECT_EQ(kept.report.ersetzt, 0);
-    EXPECT_EQ(kept.report.abweichend, 1);
-    EXPECT_EQ(kept.report.gleich, 2);
+    EXPECT_EQ(kept.report.added, 3);
+    EXPECT_EQ(kept.report.replaced, 0);
+    EXPECT_EQ(kept.report.differing, 1);
+    EXPECT_EQ(kept.report.identical, 2);
     ASSERT_EQ(kept.report.faulty.size(), 1u);
     const DrawHistory& h = kept.history;
     ASSERT_EQ(h.size(), 7u);
@@ -274,15 +274,15 @@ TEST(MergeArchive, ClassifiesEachRowAgainstTheStoredDraw) {
     EXPECT_EQ(h[6].datum, mon + 7);
 
     const ImportResult replaced = mergeArchive(stored, file, true);
-    EXPECT_EQ(replaced.report.ersetzt, 1);
-    EXPECT_EQ(replaced.report.abweichend, 0);
+    EXPECT_EQ(replaced.report.replaced, 1);
+    EXPECT_EQ(replaced.report.differing, 0);
     EXPECT_EQ(replaced.history[3].GZ, ascending(run20(40)));
     EXPECT_EQ(replaced.history[3].plus5.text(), "00000");
     EXPECT_EQ(replaced.history[3].pad2, stored[3].pad2);
 
     // Replacing by a row without plus 5 keeps the stored one.
     const ImportResult numbersOnly = mergeArchive(stored, fileOf({row(mon + 3, run20(40))}), true);
-    EXPECT_EQ(numbersOnly.report.ersetzt, 1);
+    EXPECT_EQ(numbersOnly.report.replaced, 1);
     EXPECT_EQ(numbersOnly.history[3].plus5.text(), "44444");
 }
 
@@ -293,8 +293,8 @@ TEST(MergeArchive, NothingNewLeavesTheHistoryAsItIs) {
     const ImportResult r = mergeArchive(
         stored, fileOf({row(mon, run20(1)), row(mon + 5, run20(3), QStringLiteral("00001"))}), false);
     EXPECT_FALSE(r.report.changesHistory());
-    EXPECT_EQ(r.report.gleich, 1);
-    EXPECT_EQ(r.report.abweichend, 1);
+    EXPECT_EQ(r.report.identical, 1);
+    EXPECT_EQ(r.report.differing, 1);
     EXPECT_EQ(r.history, stored); // the gap between them stays
 }
 
@@ -335,7 +335,7 @@ TEST(MergeArchive, FillsEveryDrawDayBetweenTwoRecordsWhenItWrites) {
             if (i > 0) {
                 EXPECT_GT(r.history[i].datum, r.history[i - 1].datum) << c.what;
             }
-            if (r.history[i].istLeer())
+            if (r.history[i].isPlaceholder())
                 placeholders.push_back(serialToDate(r.history[i].datum));
         }
         EXPECT_EQ(placeholders, c.placeholders) << c.what;
@@ -359,19 +359,19 @@ TEST(MergeArchive, RefusesAHistoryOutOfDayOrder) {
         DrawHistory history;
         const char* names;
     };
-    const TKenoZahlen a = draw(QDate(2024, 3, 4), run20(1));
-    const TKenoZahlen b = draw(QDate(2024, 3, 5), run20(2));
-    TKenoZahlen fraction = b;
+    const DrawRecord a = draw(QDate(2024, 3, 4), run20(1));
+    const DrawRecord b = draw(QDate(2024, 3, 5), run20(2));
+    DrawRecord fraction = b;
     fraction.datum += 0.5;
-    TKenoZahlen nan = b;
+    DrawRecord nan = b;
     nan.datum = std::numeric_limits<double>::quiet_NaN();
-    TKenoZahlen huge = b;
+    DrawRecord huge = b;
     huge.datum = 1e300;
     const Case cases[] = {
         {{a, b, a}, "Nr. 3 vom 04.03.2024 ist älter"},
         {{a, a}, "Nr. 2 hat dasselbe Datum 04.03.2024"},
         {{a, draw(QDate(2004, 2, 1), {})}, "Nr. 2 vom 01.02.2004 liegt vor"},
-        {{TKenoZahlen{}, a}, "Nr. 1 vom 30.12.1899"},
+        {{DrawRecord{}, a}, "Nr. 1 vom 30.12.1899"},
         {{a, fraction}, "Nr. 2 vom 05.03.2024 trägt"},
         {{a, b, nan}, "Nr. 3 hat kein gültiges Datum"},
         {{huge}, "Nr. 1 hat kein gültiges Datum"},
@@ -427,11 +427,11 @@ TEST(ArchiveCsv, ExportImportsIntoAnEmptyHistoryAsTheSameDraws) {
     const ArchiveFile archive = readArchive(csv, today());
     EXPECT_TRUE(archive.faulty.empty());
     const ImportResult r = mergeArchive({}, archive, false);
-    EXPECT_EQ(r.report.neu, 399);
+    EXPECT_EQ(r.report.added, 399);
 
     DrawHistory real;
     for (const auto& d : r.history)
-        if (!d.istLeer())
+        if (!d.isPlaceholder())
             real.push_back(d);
     ASSERT_EQ(real.size(), 399u);
     std::size_t k = 0;

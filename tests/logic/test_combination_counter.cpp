@@ -1,5 +1,5 @@
 #include "logic/statistics/combination_counter.h"
-#include "logic/statistics/kombi_werte.h"
+#include "logic/statistics/combination_values.h"
 #include "support/generated_history.h"
 
 #include <gtest/gtest.h>
@@ -31,9 +31,9 @@ std::int64_t rankOf(const std::vector<int>& c) {
 }
 
 // Every draw adds one to each combination of k of its own numbers.
-std::vector<std::uint32_t> countedDrawByDraw(const ZiehungsMengenListe& draws, int k) {
-    std::vector<std::uint32_t> counts(static_cast<std::size_t>(kombinationenAus70(k)), 0);
-    for (const Zahlenmenge& d : draws) {
+std::vector<std::uint32_t> countedDrawByDraw(const DrawSetList& draws, int k) {
+    std::vector<std::uint32_t> counts(static_cast<std::size_t>(combinationsOf70(k)), 0);
+    for (const NumberSet& d : draws) {
         std::vector<int> numbers;
         for (int n = 1; n <= 70; ++n)
             if (d.contains(n))
@@ -54,7 +54,7 @@ std::vector<std::uint32_t> countedDrawByDraw(const ZiehungsMengenListe& draws, i
     return counts;
 }
 
-std::vector<std::uint32_t> countedByGroups(const ZiehungsMengenListe& draws, int k,
+std::vector<std::uint32_t> countedByGroups(const DrawSetList& draws, int k,
                                            CombinationCounter::Kernel kernel) {
     std::vector<std::uint32_t> counts;
     CombinationCounter counter(draws, k, kernel);
@@ -65,8 +65,8 @@ std::vector<std::uint32_t> countedByGroups(const ZiehungsMengenListe& draws, int
     return counts;
 }
 
-Zahlenmenge setOf(std::initializer_list<int> numbers) {
-    Zahlenmenge s;
+NumberSet setOf(std::initializer_list<int> numbers) {
+    NumberSet s;
     for (int n : numbers)
         s.insert(n);
     return s;
@@ -75,21 +75,21 @@ Zahlenmenge setOf(std::initializer_list<int> numbers) {
 struct CountCase {
     const char* name;
     int k;
-    ZiehungsMengenListe draws;
+    DrawSetList draws;
 };
 
 // Histories around the 64-draw words of the columns: one number in every draw, in 63, 64,
 // 65 or 128 of them, numbers at both ends of 1..70, sets holding fewer or more than 20.
 std::vector<CountCase> countCases() {
     const auto generated = [](int n, unsigned seed) {
-        return ZiehungsMengen(generatedHistory(n, QDate(2004, 2, 2), seed));
+        return collectDrawSets(generatedHistory(n, QDate(2004, 2, 2), seed));
     };
-    const Zahlenmenge ends = setOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70});
-    const auto repeated = [](const Zahlenmenge& s, int n) { return ZiehungsMengenListe(std::size_t(n), s); };
-    ZiehungsMengenListe mixed = repeated(ends, 65);
-    for (const Zahlenmenge& d : generated(200, 31))
+    const NumberSet ends = setOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70});
+    const auto repeated = [](const NumberSet& s, int n) { return DrawSetList(std::size_t(n), s); };
+    DrawSetList mixed = repeated(ends, 65);
+    for (const NumberSet& d : generated(200, 31))
         mixed.push_back(d);
-    ZiehungsMengenListe odd = {setOf({70}), setOf({1, 70}), setOf({0, 5, 6, 7, 70, 71, 200}),
+    DrawSetList odd = {setOf({70}), setOf({1, 70}), setOf({0, 5, 6, 7, 70, 71, 200}),
                                setOf({2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
                                       17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30})};
     return {
@@ -126,7 +126,7 @@ TEST(CombinationCounter, CountsEachCombinationAsItsDrawsDoWithEveryKernel) {
 }
 
 TEST(CombinationCounter, EndsWhenTheSinkSaysSo) {
-    const ZiehungsMengenListe draws = ZiehungsMengen(generatedHistory(100));
+    const DrawSetList draws = collectDrawSets(generatedHistory(100));
     CombinationCounter counter(draws, 3);
     int groups = 0;
     EXPECT_FALSE(counter.run([&](const std::uint32_t*, std::size_t) { return ++groups < 5; }));

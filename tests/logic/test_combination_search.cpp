@@ -1,9 +1,9 @@
 #include "logic/statistics/free_search.h"
-#include "logic/statistics/kombi_suche.h"
-#include "logic/statistics/kombi_werte.h"
+#include "logic/statistics/combination_search.h"
+#include "logic/statistics/combination_values.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
-#include "support/straight_kombisuche.h"
+#include "support/straight_combination_search.h"
 
 #include <gtest/gtest.h>
 
@@ -11,45 +11,45 @@
 
 using namespace talvo::logic;
 using talvo::test::generatedHistory;
-using talvo::test::straightKombiSuche;
-using talvo::test::straightListen;
+using talvo::test::straightCombinationSearch;
+using talvo::test::straightLists;
 
 namespace {
 
-Zahlenmenge combo(std::initializer_list<int> numbers) {
-    Zahlenmenge s;
+NumberSet combo(std::initializer_list<int> numbers) {
+    NumberSet s;
     for (int n : numbers)
         s.insert(n);
     return s;
 }
 
-int occupied(const std::vector<KombiEintrag>& list) {
+int occupied(const std::vector<CombinationEntry>& list) {
     return static_cast<int>(
-        std::count_if(list.begin(), list.end(), [](const auto& e) { return e.belegt(); }));
+        std::count_if(list.begin(), list.end(), [](const auto& e) { return e.occupied(); }));
 }
 
-void expectSameLists(const KombiErgebnis& fast, const KombiErgebnis& straight) {
-    EXPECT_EQ(fast.genommen, straight.genommen);
-    for (std::size_t p = 0; p < kKombiListenLaenge; ++p) {
-        ASSERT_EQ(fast.TopKombis[p], straight.TopKombis[p]) << "top position " << p + 1;
-        ASSERT_EQ(fast.FlopKombis[p], straight.FlopKombis[p]) << "flop position " << p + 1;
+void expectSameLists(const CombinationSearchResult& fast, const CombinationSearchResult& straight) {
+    EXPECT_EQ(fast.combinationsTaken, straight.combinationsTaken);
+    for (std::size_t p = 0; p < kCombinationListLength; ++p) {
+        ASSERT_EQ(fast.topCombinations[p], straight.topCombinations[p]) << "top position " << p + 1;
+        ASSERT_EQ(fast.flopCombinations[p], straight.flopCombinations[p]) << "flop position " << p + 1;
     }
 }
 
 TEST(CombinationLabels, ExpectedValueAndTests) {
-    EXPECT_EQ(erwartungswertText(2, 6000), QStringLiteral("Erwartungswert: 472,05"));
-    EXPECT_EQ(pruefroutinenText(2, 6000), QStringLiteral("Prüfroutinen: 14.490.000"));
-    EXPECT_EQ(erwartungswertText(4, 10), QStringLiteral("Erwartungswert: 0,05"));
-    EXPECT_EQ(pruefroutinenText(4, 10), QStringLiteral("Prüfroutinen: 9.168.950"));
-    EXPECT_EQ(pruefroutinenText(4, 7000), QStringLiteral("Prüfroutinen: 6.418.265.000"));
-    EXPECT_EQ(erwartungswertText(3, 0), QStringLiteral("Erwartungswert: 0,00"));
+    EXPECT_EQ(expectedValueText(2, 6000), QStringLiteral("Erwartungswert: 472,05"));
+    EXPECT_EQ(checkCountText(2, 6000), QStringLiteral("Prüfroutinen: 14.490.000"));
+    EXPECT_EQ(expectedValueText(4, 10), QStringLiteral("Erwartungswert: 0,05"));
+    EXPECT_EQ(checkCountText(4, 10), QStringLiteral("Prüfroutinen: 9.168.950"));
+    EXPECT_EQ(checkCountText(4, 7000), QStringLiteral("Prüfroutinen: 6.418.265.000"));
+    EXPECT_EQ(expectedValueText(3, 0), QStringLiteral("Erwartungswert: 0,00"));
 }
 
 TEST(CombinationLabels, Duration) {
-    EXPECT_EQ(dauerText(0), QStringLiteral("Dauer: 0:00:00,0"));
-    EXPECT_EQ(dauerText(123), QStringLiteral("Dauer: 0:00:00,1"));
-    EXPECT_EQ(dauerText(3723999), QStringLiteral("Dauer: 1:02:03,9"));
-    EXPECT_EQ(dauerText(36000000 + 61000), QStringLiteral("Dauer: 10:01:01,0"));
+    EXPECT_EQ(durationText(0), QStringLiteral("Dauer: 0:00:00,0"));
+    EXPECT_EQ(durationText(123), QStringLiteral("Dauer: 0:00:00,1"));
+    EXPECT_EQ(durationText(3723999), QStringLiteral("Dauer: 1:02:03,9"));
+    EXPECT_EQ(durationText(36000000 + 61000), QStringLiteral("Dauer: 10:01:01,0"));
 }
 
 struct SearchCase {
@@ -62,11 +62,11 @@ class SameListsAsTheSequentialSearch : public testing::TestWithParam<SearchCase>
 
 TEST_P(SameListsAsTheSequentialSearch, OnRandomHistories) {
     const SearchCase& c = GetParam();
-    const ZiehungsMengenListe draws = ZiehungsMengen(generatedHistory(c.draws, QDate(2004, 2, 2), c.seed));
-    const KombiErgebnis fast = KombiSuche(draws, c.k);
-    EXPECT_FALSE(fast.gestoppt);
-    EXPECT_EQ(fast.genommen, kombinationenAus70(c.k));
-    expectSameLists(fast, straightKombiSuche(draws, c.k));
+    const DrawSetList draws = collectDrawSets(generatedHistory(c.draws, QDate(2004, 2, 2), c.seed));
+    const CombinationSearchResult fast = searchCombinations(draws, c.k);
+    EXPECT_FALSE(fast.stopped);
+    EXPECT_EQ(fast.combinationsTaken, combinationsOf70(c.k));
+    expectSameLists(fast, straightCombinationSearch(draws, c.k));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SameListsAsTheSequentialSearch,
@@ -79,96 +79,96 @@ INSTANTIATE_TEST_SUITE_P(Table, SameListsAsTheSequentialSearch,
 // The same draw again and again ties thousands of combinations at each count, across the
 // 64-draw steps in which the search gathers draws.
 TEST(CombinationSearch, RepeatedDrawsTieEverywhere) {
-    const Zahlenmenge same = combo({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70});
+    const NumberSet same = combo({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70});
     for (int copies : {63, 64, 65}) {
-        ZiehungsMengenListe draws(static_cast<std::size_t>(copies), same);
-        for (const Zahlenmenge& d : ZiehungsMengen(generatedHistory(3, QDate(2004, 2, 2), 16)))
+        DrawSetList draws(static_cast<std::size_t>(copies), same);
+        for (const NumberSet& d : collectDrawSets(generatedHistory(3, QDate(2004, 2, 2), 16)))
             draws.push_back(d);
         // The plain search takes a second for quadruples: one history is enough there.
         for (int k = 2; k <= (copies == 65 ? 4 : 3); ++k) {
             SCOPED_TRACE(testing::Message() << copies << " copies, k = " << k);
-            expectSameLists(KombiSuche(draws, k), straightKombiSuche(draws, k));
+            expectSameLists(searchCombinations(draws, k), straightCombinationSearch(draws, k));
         }
     }
 }
 
 TEST(CombinationSearch, QuadruplesAgreeUpToAStop) {
-    const ZiehungsMengenListe draws = ZiehungsMengen(generatedHistory(313, QDate(2004, 2, 2), 8));
+    const DrawSetList draws = collectDrawSets(generatedHistory(313, QDate(2004, 2, 2), 8));
     std::atomic<bool> stop{false};
     std::int64_t seen = 0;
-    const KombiErgebnis fast = KombiSuche(draws, 4, &stop, [&](std::int64_t taken) {
+    const CombinationSearchResult fast = searchCombinations(draws, 4, &stop, [&](std::int64_t taken) {
         if (taken >= 60000 && !stop) {
             seen = taken;
             stop = true;
         }
     });
-    EXPECT_TRUE(fast.gestoppt);
+    EXPECT_TRUE(fast.stopped);
     // The group being counted when the stop came is dropped.
-    EXPECT_EQ(fast.genommen, seen);
-    expectSameLists(fast, straightKombiSuche(draws, 4, fast.genommen));
+    EXPECT_EQ(fast.combinationsTaken, seen);
+    expectSameLists(fast, straightCombinationSearch(draws, 4, fast.combinationsTaken));
 }
 
 TEST(CombinationSearch, StopBeforeAnythingIsCountedLeavesEmptyLists) {
-    const ZiehungsMengenListe draws = ZiehungsMengen(generatedHistory(50, QDate(2004, 2, 2), 9));
+    const DrawSetList draws = collectDrawSets(generatedHistory(50, QDate(2004, 2, 2), 9));
     std::atomic<bool> stop{true};
-    const KombiErgebnis r = KombiSuche(draws, 3, &stop);
-    EXPECT_TRUE(r.gestoppt);
-    EXPECT_EQ(r.genommen, 0);
-    EXPECT_EQ(occupied(r.TopKombis), 0);
-    EXPECT_EQ(occupied(r.FlopKombis), 0);
-    EXPECT_EQ(r.FlopKombis[0].anzahl, kFlopLeerAnzahl);
+    const CombinationSearchResult r = searchCombinations(draws, 3, &stop);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(r.combinationsTaken, 0);
+    EXPECT_EQ(occupied(r.topCombinations), 0);
+    EXPECT_EQ(occupied(r.flopCombinations), 0);
+    EXPECT_EQ(r.flopCombinations[0].occurrences, kFlopEmptyCount);
 }
 
 TEST(CombinationSearch, FewerPositiveCountsThanPositionsAndTies) {
     // One draw 1..20: its 190 pairs occur once, all others never.
-    const ZiehungsMengenListe draws = {
+    const DrawSetList draws = {
         combo({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})};
-    const KombiErgebnis r = KombiSuche(draws, 2);
-    EXPECT_EQ(occupied(r.TopKombis), 190);
-    EXPECT_EQ(r.TopKombis[0], (KombiEintrag{combo({1, 2}), 1})); // earlier first on ties
-    EXPECT_EQ(r.TopKombis[189], (KombiEintrag{combo({19, 20}), 1}));
-    EXPECT_FALSE(r.TopKombis[190].belegt());
-    EXPECT_EQ(occupied(r.FlopKombis), 1000);
-    EXPECT_EQ(r.FlopKombis[0], (KombiEintrag{combo({69, 70}), 0})); // later first on ties
-    EXPECT_EQ(r.FlopKombis[1], (KombiEintrag{combo({68, 70}), 0}));
+    const CombinationSearchResult r = searchCombinations(draws, 2);
+    EXPECT_EQ(occupied(r.topCombinations), 190);
+    EXPECT_EQ(r.topCombinations[0], (CombinationEntry{combo({1, 2}), 1})); // earlier first on ties
+    EXPECT_EQ(r.topCombinations[189], (CombinationEntry{combo({19, 20}), 1}));
+    EXPECT_FALSE(r.topCombinations[190].occupied());
+    EXPECT_EQ(occupied(r.flopCombinations), 1000);
+    EXPECT_EQ(r.flopCombinations[0], (CombinationEntry{combo({69, 70}), 0})); // later first on ties
+    EXPECT_EQ(r.flopCombinations[1], (CombinationEntry{combo({68, 70}), 0}));
 }
 
 TEST(CombinationPlacement, PushedOutOfTheTopListIsNeverOfferedToTheFlopList) {
     // The first 1000 pairs occur once, the other 1415 twice.
     std::vector<std::uint32_t> counts(2415, 2);
     std::fill(counts.begin(), counts.begin() + 1000, 1);
-    KombiErgebnis r = leeresKombiErgebnis(2);
-    kombiListenFuellen(counts, r);
-    expectSameLists(r, straightListen(counts, 2));
-    for (const auto& e : r.TopKombis)
-        EXPECT_EQ(e.anzahl, 2);
+    CombinationSearchResult r = emptyCombinationSearchResult(2);
+    fillCombinationLists(counts, r);
+    expectSameLists(r, straightLists(counts, 2));
+    for (const auto& e : r.topCombinations)
+        EXPECT_EQ(e.occurrences, 2);
     // Only the 415 pairs counted twice after the top list was full reach the flop list.
-    EXPECT_EQ(occupied(r.FlopKombis), 415);
+    EXPECT_EQ(occupied(r.flopCombinations), 415);
     for (int p = 0; p < 415; ++p)
-        EXPECT_EQ(r.FlopKombis[static_cast<std::size_t>(p)].anzahl, 2);
-    EXPECT_EQ(r.FlopKombis[0].kombination, combo({69, 70}));
+        EXPECT_EQ(r.flopCombinations[static_cast<std::size_t>(p)].occurrences, 2);
+    EXPECT_EQ(r.flopCombinations[0].combination, combo({69, 70}));
 }
 
 TEST(CombinationPlacement, AgreesWithTheSequentialPlacementOnSkewedCounts) {
     std::mt19937 random(21);
     for (int round = 0; round < 6; ++round) {
         const int k = round % 2 == 0 ? 2 : 3;
-        const std::size_t n = round < 4 ? static_cast<std::size_t>(kombinationenAus70(k)) : 1500;
+        const std::size_t n = round < 4 ? static_cast<std::size_t>(combinationsOf70(k)) : 1500;
         std::vector<std::uint32_t> counts(n);
         std::geometric_distribution<int> dist(round < 2 ? 0.6 : 0.15);
         for (auto& c : counts)
             c = static_cast<std::uint32_t>(dist(random));
-        KombiErgebnis r = leeresKombiErgebnis(k);
-        kombiListenFuellen(counts, r);
-        expectSameLists(r, straightListen(counts, k));
+        CombinationSearchResult r = emptyCombinationSearchResult(k);
+        fillCombinationLists(counts, r);
+        expectSameLists(r, straightLists(counts, k));
     }
 }
 
 TEST(CombinationSearch, WindowIsTheLatestDraws) {
-    const ZiehungsMengenListe all = ZiehungsMengen(generatedHistory(40, QDate(2004, 2, 2), 10));
-    EXPECT_EQ(kombiFenster(all, 0).size(), 40u);
-    EXPECT_EQ(kombiFenster(all, 313).size(), 40u);
-    const ZiehungsMengenListe last = kombiFenster(all, 10);
+    const DrawSetList all = collectDrawSets(generatedHistory(40, QDate(2004, 2, 2), 10));
+    EXPECT_EQ(lastDrawSets(all, 0).size(), 40u);
+    EXPECT_EQ(lastDrawSets(all, 313).size(), 40u);
+    const DrawSetList last = lastDrawSets(all, 10);
     ASSERT_EQ(last.size(), 10u);
     EXPECT_EQ(last.front(), all[30]);
     EXPECT_EQ(last.back(), all[39]);

@@ -1,9 +1,9 @@
 #include "logic/core/draw_calendar.h"
-#include "logic/core/zahlenmenge.h"
-#include "logic/draws/ziehung_speichern.h"
-#include "logic/evaluation/auswertung.h"
+#include "logic/core/number_set.h"
+#include "logic/draws/store_draw.h"
+#include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/range_preset.h"
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 #include "logic/slips/slip_editor.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
@@ -23,8 +23,8 @@ QString text(int serial) {
     return serialToText(serial);
 }
 
-Zahlenmenge twentyNumbers() {
-    Zahlenmenge s;
+NumberSet twentyNumbers() {
+    NumberSet s;
     for (int n = 1; n <= 20; ++n)
         s.insert(n);
     return s;
@@ -33,7 +33,7 @@ Zahlenmenge twentyNumbers() {
 // The draws of a history dated up to `last`, as the history looked on that day.
 DrawHistory upTo(const DrawHistory& h, const QDate& last) {
     DrawHistory out;
-    for (const TKenoZahlen& z : h) {
+    for (const DrawRecord& z : h) {
         if (z.datum <= dateToSerial(last))
             out.push_back(z);
     }
@@ -134,18 +134,18 @@ TEST(DrawCalendar, EveryRuleFollowsTheHistory) {
         case Rule::BackFill: {
             DrawHistory stored = h;
             const int p = static_cast<int>(h.size()) + c.gap;
-            ASSERT_TRUE(ZiehungSpeichern(stored, p, dateToSerial(c.a), twentyNumbers(), QString()));
+            ASSERT_TRUE(storeDraw(stored, p, dateToSerial(c.a), twentyNumbers(), QString()));
             QStringList filled;
             for (std::size_t i = h.size(); i < static_cast<std::size_t>(p); ++i) {
-                EXPECT_TRUE(stored[i].istLeer());
+                EXPECT_TRUE(stored[i].isPlaceholder());
                 filled << serialToText(stored[i].datum);
             }
             got = filled.join(u' ');
             break;
         }
         case Rule::Range: {
-            Ergebnisse out;
-            ZeitraumAuswerten(std::vector{talvo::test::slip({{1, 2}})}, dateToSerial(c.a), dateToSerial(c.b),
+            ResultTables out;
+            evaluateRange(std::vector{talvo::test::slip({{1, 2}})}, dateToSerial(c.a), dateToSerial(c.b),
                               h, 1.0e6, out);
             got =
                 QString::number(out.size()) + u' ' + (out.empty() ? QString() : out.back().caption.right(10));
@@ -153,16 +153,16 @@ TEST(DrawCalendar, EveryRuleFollowsTheHistory) {
         }
         case Rule::Preset: {
             const DateRange r = presetRange(day(c.a), DrawCalendar(upTo(h, c.a)));
-            got = text(r.von) + QStringLiteral(" - ") + text(r.bis);
+            got = text(r.from) + QStringLiteral(" - ") + text(r.to);
             break;
         }
         case Rule::StartCorrected: {
-            TEinstellungen optionen;
-            TTippE zustand;
-            SlipEditor e(1, 5, QStringLiteral("S1"), zustand, optionen, dateToSerial(c.a));
-            e.angaben.ab = dateToSerial(c.a);
-            const bool meldung = e.date1Exit(DrawCalendar(h)).has_value();
-            got = serialToText(e.angaben.ab) + (meldung ? QStringLiteral(" !") : QString());
+            OptionsRecord options;
+            SlipEditState slipState;
+            SlipEditor e(1, 5, QStringLiteral("S1"), slipState, options, dateToSerial(c.a));
+            e.choices.ab = dateToSerial(c.a);
+            const bool hasMessage = e.checkStartDate(DrawCalendar(h)).has_value();
+            got = serialToText(e.choices.ab) + (hasMessage ? QStringLiteral(" !") : QString());
             break;
         }
         }

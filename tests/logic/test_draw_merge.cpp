@@ -105,22 +105,22 @@ TEST(CheckedDrawSet, RefusesBrokenSetsAndSaysWhy) {
         {"empty", QByteArray(), "keine vollständigen Ziehungen"},
         {"error page", QByteArray("<html>404</html>"), "keine vollständigen Ziehungen"},
         {"cut off", drawsToBytes(good).left(100), "keine vollständigen Ziehungen"},
-        {"before the first draw", broken([](TKenoZahlen& d) { d.datum = kFirstDrawSerial - 1; }),
+        {"before the first draw", broken([](DrawRecord& d) { d.datum = kFirstDrawSerial - 1; }),
          "Die 2. Ziehung vom 01.02.2004 hat kein gültiges Ziehungsdatum"},
-        {"time of day", broken([](TKenoZahlen& d) { d.datum += 0.5; }), "kein gültiges Ziehungsdatum"},
-        {"no number", broken([](TKenoZahlen& d) { d.datum = std::numeric_limits<double>::quiet_NaN(); }),
+        {"time of day", broken([](DrawRecord& d) { d.datum += 0.5; }), "kein gültiges Ziehungsdatum"},
+        {"no number", broken([](DrawRecord& d) { d.datum = std::numeric_limits<double>::quiet_NaN(); }),
          "Die 2. Ziehung hat kein gültiges Ziehungsdatum"},
-        {"number above 70", broken([](TKenoZahlen& d) { d.GZ[7] = 71; }),
+        {"number above 70", broken([](DrawRecord& d) { d.GZ[7] = 71; }),
          "die Zahl 71, die nicht zwischen 1 und 70"},
-        {"number twice", broken([](TKenoZahlen& d) { d.GZ[7] = d.GZ[6]; }), "zweimal"},
-        {"0 after numbers", broken([](TKenoZahlen& d) { d.GZ[19] = 0; }),
+        {"number twice", broken([](DrawRecord& d) { d.GZ[7] = d.GZ[6]; }), "zweimal"},
+        {"0 after numbers", broken([](DrawRecord& d) { d.GZ[19] = 0; }),
          "Die 2. Ziehung vom 03.01.2024 hat weniger als 20 Zahlen"},
-        {"plus 5 with a letter", broken([](TKenoZahlen& d) { d.plus5.setText(QStringLiteral("1234x")); }),
+        {"plus 5 with a letter", broken([](DrawRecord& d) { d.plus5.setText(QStringLiteral("1234x")); }),
          "plus 5-Zahl aus höchstens fünf Ziffern"},
-        {"plus 5 too long", broken([](TKenoZahlen& d) { d.plus5.length = 6; }), "plus 5-Zahl"},
-        {"same date again", broken([](TKenoZahlen& d) { d.datum -= 1; }),
+        {"plus 5 too long", broken([](DrawRecord& d) { d.plus5.length = 6; }), "plus 5-Zahl"},
+        {"same date again", broken([](DrawRecord& d) { d.datum -= 1; }),
          "liegt nicht nach der Ziehung davor"},
-        {"older date", broken([](TKenoZahlen& d) { d.datum -= 10; }), "liegt nicht nach der Ziehung davor"},
+        {"older date", broken([](DrawRecord& d) { d.datum -= 10; }), "liegt nicht nach der Ziehung davor"},
     };
     for (const Case& c : cases) {
         try {
@@ -136,14 +136,14 @@ TEST(CheckedDrawSet, RefusesBrokenSetsAndSaysWhy) {
     EXPECT_THROW(checkedDrawSet(drawsToBytes(good), dateToSerial(QDate(2024, 1, 3)) + 0.9), Error);
     EXPECT_EQ(checkedDrawSet(drawsToBytes(good), dateToSerial(QDate(2024, 1, 4)) + 0.1).size(), 3u);
     // A placeholder day (numbers 0, empty plus 5) as the program's own export writes it.
-    EXPECT_NO_THROW(checkedDrawSet(broken([](TKenoZahlen& d) {
+    EXPECT_NO_THROW(checkedDrawSet(broken([](DrawRecord& d) {
                                        d.GZ.fill(0);
                                        d.plus5.setText(QString());
                                    }),
                                    kToday));
 }
 
-TEST(ZiehungenMischen, MergesRewritesAndDeletesTheBlock) {
+TEST(mergeDownloadedDraws, MergesRewritesAndDeletesTheBlock) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     const QString block = dir.filePath(QStringLiteral("tempGZ.tpp"));
@@ -152,28 +152,28 @@ TEST(ZiehungenMischen, MergesRewritesAndDeletesTheBlock) {
     state.setHistory(DrawHistory(full.begin(), full.begin() + 7));
     QSignalSpy changed(&state, &ProgramState::historyChanged);
 
-    EXPECT_FALSE(ZiehungenMischen(state, block, history, kToday)) << "no block, nothing happens";
+    EXPECT_FALSE(mergeDownloadedDraws(state, block, history, kToday)) << "no block, nothing happens";
     EXPECT_FALSE(QFile::exists(history));
 
-    KenoZahlenSchreiben(block, blockOf(full, 5, 9));
-    EXPECT_TRUE(ZiehungenMischen(state, block, history, kToday));
+    saveDrawHistory(block, blockOf(full, 5, 9));
+    EXPECT_TRUE(mergeDownloadedDraws(state, block, history, kToday));
     EXPECT_EQ(state.history().size(), 10u);
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(KenoZahlenLaden(history).size(), 10u);
+    EXPECT_EQ(loadDrawHistory(history).size(), 10u);
     EXPECT_FALSE(QFile::exists(block));
 }
 
-TEST(ZiehungenMischen, InvalidBlockChangesNothingAndIsDeleted) {
+TEST(mergeDownloadedDraws, InvalidBlockChangesNothingAndIsDeleted) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     const DrawHistory stored = drawDays(QDate(2024, 1, 2), 7);
-    KenoZahlenSchreiben(history, stored);
+    saveDrawHistory(history, stored);
     const QByteArray before = talvo::test::readFile(history);
     ProgramState state;
     state.setHistory(stored);
 
     const QString block = talvo::test::writeFile(dir, QStringLiteral("tempGZ.tpp"), QByteArray(123, 'x'));
-    EXPECT_THROW(ZiehungenMischen(state, block, history, kToday), Error);
+    EXPECT_THROW(mergeDownloadedDraws(state, block, history, kToday), Error);
     EXPECT_EQ(talvo::test::readFile(history), before);
     EXPECT_EQ(state.history().size(), 7u);
     EXPECT_FALSE(QFile::exists(block));
@@ -182,12 +182,12 @@ TEST(ZiehungenMischen, InvalidBlockChangesNothingAndIsDeleted) {
     EXPECT_TRUE(keepValidDrawSet(block, kToday).contains(QStringLiteral("kein gültiges Ziehungsdatum")));
     EXPECT_FALSE(QFile::exists(block));
 
-    KenoZahlenSchreiben(block, stored);
+    saveDrawHistory(block, stored);
     EXPECT_EQ(keepValidDrawSet(block, kToday), QString());
     EXPECT_TRUE(QFile::exists(block));
 }
 
-TEST(ZiehungenMischen, UnwritableHistoryKeepsMemoryAndLeavesNoBlock) {
+TEST(mergeDownloadedDraws, UnwritableHistoryKeepsMemoryAndLeavesNoBlock) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     QDir(dir.path()).mkdir(QStringLiteral("KenoZahlen.tpp")); // cannot be replaced by a file
@@ -195,8 +195,8 @@ TEST(ZiehungenMischen, UnwritableHistoryKeepsMemoryAndLeavesNoBlock) {
     ProgramState state;
     state.setHistory(DrawHistory(full.begin(), full.begin() + 7));
     const QString block = dir.filePath(QStringLiteral("tempGZ.tpp"));
-    KenoZahlenSchreiben(block, blockOf(full, 5, 9));
-    EXPECT_THROW(ZiehungenMischen(state, block, history, kToday), Error);
+    saveDrawHistory(block, blockOf(full, 5, 9));
+    EXPECT_THROW(mergeDownloadedDraws(state, block, history, kToday), Error);
     EXPECT_EQ(state.history().size(), 7u);
     EXPECT_FALSE(QFile::exists(block));
 }

@@ -1,9 +1,9 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
-#include "logic/core/zahlenmenge.h"
-#include "logic/evaluation/auswertung.h"
-#include "logic/evaluation/plus5_klasse.h"
-#include "logic/evaluation/schein_auswerten.h"
+#include "logic/core/number_set.h"
+#include "logic/evaluation/evaluation.h"
+#include "logic/evaluation/plus5_class.h"
+#include "logic/evaluation/evaluate_slip.h"
 #include "support/builders.h"
 #include "support/qstring_printer.h"
 
@@ -32,9 +32,9 @@ DrawHistory historyFrom(const QDate& first, int count) {
 
 const DaySerial kFarFuture = 90000;
 
-QStringList rowTexts(const Ergebnistabelle& t, std::size_t row) {
+QStringList rowTexts(const ResultTable& t, std::size_t row) {
     QStringList cells;
-    for (int c = 0; c < Ergebnistabelle::kSpalten; ++c)
+    for (int c = 0; c < ResultTable::kColumns; ++c)
         cells << t.cell(row, c);
     return cells;
 }
@@ -46,220 +46,220 @@ QStringList row(std::initializer_list<const char*> cells) {
     return l;
 }
 
-Zahlenmenge setOf(std::vector<int> numbers) {
-    Zahlenmenge s;
+NumberSet setOf(std::vector<int> numbers) {
+    NumberSet s;
     for (int n : numbers)
         s.insert(n);
     return s;
 }
 
-TEST(Plus5Klasse, CountsMatchingFinalDigits) {
+TEST(plus5Class, CountsMatchingFinalDigits) {
     struct Case {
-        const char* ziehung;
-        const char* schein;
-        int klasse;
+        const char* drawText;
+        const char* slipText;
+        int prizeClass;
     };
     for (const Case c : {Case{"99345", "12345", 3}, Case{"12345", "12345", 5}, Case{"12346", "12345", 0},
                          Case{"", "12345", 0}, Case{"", "kein", 0}, Case{"01234", "1234", 5},
                          Case{"22345", "12345", 4}, Case{"12355", "12345", 1}, Case{"10045", "12345", 2}}) {
-        EXPECT_EQ(Plus5Klasse(QString::fromLatin1(c.ziehung), QString::fromLatin1(c.schein)), c.klasse)
-            << c.ziehung << " " << c.schein;
+        EXPECT_EQ(plus5Class(QString::fromLatin1(c.drawText), QString::fromLatin1(c.slipText)), c.prizeClass)
+            << c.drawText << " " << c.slipText;
     }
 }
 
-TEST(Plus5Klasse, TextsThatAreNoNumberFail) {
-    EXPECT_THROW(Plus5Klasse(QStringLiteral("12345"), QString()), Error);
-    EXPECT_THROW(Plus5Klasse(QStringLiteral("12345"), QStringLiteral("12 45")), Error);
-    EXPECT_THROW(Plus5Klasse(QStringLiteral("abcde"), QStringLiteral("12345")), Error);
+TEST(plus5Class, TextsThatAreNoNumberFail) {
+    EXPECT_THROW(plus5Class(QStringLiteral("12345"), QString()), Error);
+    EXPECT_THROW(plus5Class(QStringLiteral("12345"), QStringLiteral("12 45")), Error);
+    EXPECT_THROW(plus5Class(QStringLiteral("abcde"), QStringLiteral("12345")), Error);
 }
 
-TEST(ScheinAuswerten, PrizeCellsBalanceAndRowNumbers) {
+TEST(evaluateSlip, PrizeCellsBalanceAndRowNumbers) {
     // Field 1: type 8 with no hit; field 3: type 6 with 3 hits; field 2 unused.
-    TGetippt s = slip({{1, 2, 3, 4, 5, 6, 7, 8}, {}, {11, 12, 13, 14, 15, 16}}, 1);
-    const Zahlenmenge z = setOf({11, 12, 13, 40});
-    Ergebnistabelle t;
-    AuswertStand stand;
-    stand.r = 4;
-    ScheinAuswerten(t, z, QString(), s, stand);
+    SlipRecord s = slip({{1, 2, 3, 4, 5, 6, 7, 8}, {}, {11, 12, 13, 14, 15, 16}}, 1);
+    const NumberSet z = setOf({11, 12, 13, 40});
+    ResultTable t;
+    RunningTotals stand;
+    stand.rowNumber = 4;
+    evaluateSlip(t, z, QString(), s, stand);
     ASSERT_EQ(t.rows.size(), 2u);
     EXPECT_EQ(rowTexts(t, 0), row({"5", "8", "0", "2", "1", "2", "", "2", "0,00"}));
     EXPECT_EQ(rowTexts(t, 1), row({"6", "6", "3", "2", "1", "2", "", "4", "0,00"}));
-    EXPECT_EQ(stand.r, 6);
-    EXPECT_EQ(stand.T, 4);
+    EXPECT_EQ(stand.rowNumber, 6);
+    EXPECT_EQ(stand.totalPrize, 4);
 
     // Two hits of the type 6 field pay nothing: the prize cells stay empty.
-    Ergebnistabelle t2;
-    AuswertStand s2;
-    ScheinAuswerten(t2, setOf({11, 12}), QString(), slip({{11, 12, 13, 14, 15, 16}}), s2);
+    ResultTable t2;
+    RunningTotals s2;
+    evaluateSlip(t2, setOf({11, 12}), QString(), slip({{11, 12, 13, 14, 15, 16}}), s2);
     EXPECT_EQ(rowTexts(t2, 0), row({"1", "6", "2", "1", "", "", "", "", "-1,00"}));
 }
 
-TEST(ScheinAuswerten, PlusFiveIsChargedOncePerSlipOnTheFirstUsedRow) {
-    TGetippt s = slip({{}, {1, 2}, {3, 4}});
+TEST(evaluateSlip, PlusFiveIsChargedOncePerSlipOnTheFirstUsedRow) {
+    SlipRecord s = slip({{}, {1, 2}, {3, 4}});
     s.p5 = 1;
     s.plus5.setText(QStringLiteral("12345"));
-    Ergebnistabelle t;
-    AuswertStand stand;
-    ScheinAuswerten(t, setOf({1, 2}), QStringLiteral("99345"), s, stand);
+    ResultTable t;
+    RunningTotals stand;
+    evaluateSlip(t, setOf({1, 2}), QStringLiteral("99345"), s, stand);
     ASSERT_EQ(t.rows.size(), 2u);
     EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "2", "1", "6", "6", "3", "6", "4,25"}));
     EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "0", "1", "", "", "", "", "3,25"}));
 }
 
-TEST(ScheinAuswerten, OddRecordsAreEvaluatedWithoutCrashing) {
+TEST(evaluateSlip, OddRecordsAreEvaluatedWithoutCrashing) {
     // Types outside the table pick nothing and win nothing; numbers outside 1..70 never hit.
-    TGetippt s = slip({{1, 2}});
+    SlipRecord s = slip({{1, 2}});
     s.typ = {1, 11, 255, 2, 0};
     s.typZ[3] = {0, 200};
     s.einsatz = 9; // no stake of that index
-    Ergebnistabelle t;
-    AuswertStand stand;
-    ScheinAuswerten(t, setOf({1, 2, 70}), QString(), s, stand);
+    ResultTable t;
+    RunningTotals stand;
+    evaluateSlip(t, setOf({1, 2, 70}), QString(), s, stand);
     ASSERT_EQ(t.rows.size(), 4u);
     EXPECT_EQ(rowTexts(t, 0), row({"1", "1", "0", "0", "", "", "", "", "0,00"}));
     EXPECT_EQ(rowTexts(t, 2), row({"3", "255", "0", "0", "", "", "", "", "0,00"}));
     EXPECT_EQ(rowTexts(t, 3), row({"4", "2", "0", "0", "", "", "", "", "0,00"}));
 
     // A slip without used fields writes no row; its plus 5 stake still counts.
-    TGetippt leer = slip({});
-    leer.p5 = 1;
-    leer.plus5.setText(QStringLiteral("1"));
-    ScheinAuswerten(t, setOf({1}), QStringLiteral("1"), leer, stand);
+    SlipRecord emptySlip = slip({});
+    emptySlip.p5 = 1;
+    emptySlip.plus5.setText(QStringLiteral("1"));
+    evaluateSlip(t, setOf({1}), QStringLiteral("1"), emptySlip, stand);
     EXPECT_EQ(t.rows.size(), 4u);
-    EXPECT_DOUBLE_EQ(stand.B, -0.75);
+    EXPECT_DOUBLE_EQ(stand.balance, -0.75);
 }
 
-TEST(ZiehungAuswerten, OneTableForTheWholeFile) {
-    const std::vector<TGetippt> scheine = {slip({{1, 2}, {3, 4, 5}}), slip({{6, 7}}, 3),
+TEST(evaluateDraw, OneTableForTheWholeFile) {
+    const std::vector<SlipRecord> slips = {slip({{1, 2}, {3, 4, 5}}), slip({{6, 7}}, 3),
                                            slip({{1, 9}, {2, 10}})};
-    Ergebnisse out;
-    ZiehungAuswerten(scheine, setOf({1, 2, 3, 4, 5}), QString(), QStringLiteral("24.02.2024"), out);
+    ResultTables out;
+    evaluateDraw(slips, setOf({1, 2, 3, 4, 5}), QString(), QStringLiteral("24.02.2024"), out);
     ASSERT_EQ(out.size(), 1u);
-    const Ergebnistabelle& t = out[0];
+    const ResultTable& t = out[0];
     EXPECT_EQ(t.caption, "24.02.2024");
-    EXPECT_EQ(t.position, Ergebnistabelle::kKeinePosition);
+    EXPECT_EQ(t.position, ResultTable::kNoPosition);
     ASSERT_EQ(t.rows.size(), 5u);
-    for (std::size_t r = 0; r < t.rows.size(); ++r)
-        EXPECT_EQ(t.cell(r, 0), QString::number(r + 1));
+    for (std::size_t rowNumber = 0; rowNumber < t.rows.size(); ++rowNumber)
+        EXPECT_EQ(t.cell(rowNumber, 0), QString::number(rowNumber + 1));
     // 6 + 16 won; stakes 1 + 1 + 10 + 1 + 1.
     EXPECT_EQ(rowTexts(t, 4), row({"5", "2", "1", "1", "", "", "", "", "8,00"}));
     EXPECT_EQ(t.cell(1, 7), "22");
 
-    Ergebnisse none;
-    ZiehungAuswerten({}, setOf({1}), QString(), QString(), none);
+    ResultTables none;
+    evaluateDraw({}, setOf({1}), QString(), QString(), none);
     EXPECT_TRUE(none.empty());
 }
 
-TEST(ZiehungAuswerten, TheTotalOfABigFileDoesNotWrapAround) {
+TEST(evaluateDraw, TheTotalOfABigFileDoesNotWrapAround) {
     // Every field a type 10 with all ten numbers drawn at 10 euro: 1,000,000 each, and
     // more than two thousand of them in one table.
-    const std::vector<int> zehn = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    const std::vector<TGetippt> scheine(440, slip({zehn, zehn, zehn, zehn, zehn}, 3));
-    Ergebnisse out;
-    ZiehungAuswerten(scheine, setOf(zehn), QString(), QString(), out);
+    const std::vector<int> tenNumbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    const std::vector<SlipRecord> slips(440, slip({tenNumbers, tenNumbers, tenNumbers, tenNumbers, tenNumbers}, 3));
+    ResultTables out;
+    evaluateDraw(slips, setOf(tenNumbers), QString(), QString(), out);
     ASSERT_EQ(out.size(), 1u);
     ASSERT_EQ(out[0].rows.size(), 2200u);
     EXPECT_EQ(rowTexts(out[0], 2199),
               row({"2200", "10", "10", "10", "100000", "1000000", "", "2200000000", "2.199.978.000,00"}));
 }
 
-TEST(LaufzeitAuswerten, DurationsCoverTheirDraws) {
+TEST(evaluateRunningTimes, DurationsCoverTheirDraws) {
     const DrawHistory h = historyFrom(QDate(2024, 1, 1), 40);
     struct Case {
-        int dauer;
+        int duration;
         std::size_t tables;
     };
     for (const Case c : {Case{7, 12}, Case{1, 1}, Case{10, 30}, Case{0, 40}}) {
-        Ergebnisse out;
-        const TGetippt s = slip({{1, 2}}, 0, c.dauer, QDate(2024, 1, 1), QStringLiteral("Los"));
-        EXPECT_EQ(LaufzeitAuswerten(std::vector{s}, h, kFarFuture, out), 0);
-        ASSERT_EQ(out.size(), c.tables) << c.dauer;
+        ResultTables out;
+        const SlipRecord s = slip({{1, 2}}, 0, c.duration, QDate(2024, 1, 1), QStringLiteral("Los"));
+        EXPECT_EQ(evaluateRunningTimes(std::vector{s}, h, kFarFuture, out), 0);
+        ASSERT_EQ(out.size(), c.tables) << c.duration;
         EXPECT_EQ(out.front().caption, "Los: 01.01.2024");
         EXPECT_EQ(out.back().position, static_cast<int>(c.tables) - 1);
     }
 }
 
-TEST(LaufzeitAuswerten, BalanceRunsOverTheDrawsAndTotalsRestart) {
+TEST(evaluateRunningTimes, BalanceRunsOverTheDrawsAndTotalsRestart) {
     const DrawHistory h = historyFrom(QDate(2024, 1, 1), 3); // draws hold 1..20, 2..21, 3..22
-    const TGetippt s = slip({{1, 2}, {21, 22}}, 0, 3, QDate(2024, 1, 1));
-    Ergebnisse out;
-    LaufzeitAuswerten(std::vector{s}, h, kFarFuture, out);
+    const SlipRecord s = slip({{1, 2}, {21, 22}}, 0, 3, QDate(2024, 1, 1));
+    ResultTables out;
+    evaluateRunningTimes(std::vector{s}, h, kFarFuture, out);
     ASSERT_EQ(out.size(), 3u);
     EXPECT_EQ(rowTexts(out[0], 0), row({"1", "2", "2", "1", "6", "6", "", "6", "5,00"}));
     EXPECT_EQ(rowTexts(out[0], 1), row({"2", "2", "0", "1", "", "", "", "", "4,00"}));
     EXPECT_EQ(rowTexts(out[2], 1), row({"2", "2", "2", "1", "6", "6", "", "6", "6,00"}));
 }
 
-TEST(LaufzeitAuswerten, FutureAndEmptyDrawsAreSkippedButCounted) {
+TEST(evaluateRunningTimes, FutureAndEmptyDrawsAreSkippedButCounted) {
     DrawHistory h = historyFrom(QDate(2024, 1, 1), 10);
     h[2].GZ = {};                             // 03.01.2024 still missing
-    const DaySerial jetzt = h[5].datum + 0.5; // noon of 06.01.2024
-    Ergebnisse out;
-    LaufzeitAuswerten(std::vector{slip({{1, 2}}, 0, 7, QDate(2024, 1, 1))}, h, jetzt, out);
+    const DaySerial now = h[5].datum + 0.5; // noon of 06.01.2024
+    ResultTables out;
+    evaluateRunningTimes(std::vector{slip({{1, 2}}, 0, 7, QDate(2024, 1, 1))}, h, now, out);
     ASSERT_EQ(out.size(), 5u);
     EXPECT_EQ(out[2].position, 3);
     EXPECT_EQ(out[4].position, 5);
 }
 
-TEST(LaufzeitAuswerten, ContinuousPlayStopsAfterTenThousandDraws) {
-    const DrawHistory h = historyFrom(QDate(2004, 2, 2), kDauerZiehungenMax + 5);
-    Ergebnisse out;
-    LaufzeitAuswerten(std::vector{slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))}, h, 1.0e6, out);
-    ASSERT_EQ(out.size(), static_cast<std::size_t>(kDauerZiehungenMax));
-    EXPECT_EQ(out.back().position, kDauerZiehungenMax - 1);
+TEST(evaluateRunningTimes, ContinuousPlayStopsAfterTenThousandDraws) {
+    const DrawHistory h = historyFrom(QDate(2004, 2, 2), kMaxContinuousPlayDraws + 5);
+    ResultTables out;
+    evaluateRunningTimes(std::vector{slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))}, h, 1.0e6, out);
+    ASSERT_EQ(out.size(), static_cast<std::size_t>(kMaxContinuousPlayDraws));
+    EXPECT_EQ(out.back().position, kMaxContinuousPlayDraws - 1);
 }
 
-TEST(LaufzeitAuswerten, AListStopsAtItsCapWithAMessage) {
-    const DrawHistory h = historyFrom(QDate(2004, 2, 2), kDauerZiehungenMax);
-    const std::vector<TGetippt> scheine(11, slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))); // 110,000 tables
-    Ergebnisse out;
+TEST(evaluateRunningTimes, AListStopsAtItsCapWithAMessage) {
+    const DrawHistory h = historyFrom(QDate(2004, 2, 2), kMaxContinuousPlayDraws);
+    const std::vector<SlipRecord> slips(11, slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))); // 110,000 tables
+    ResultTables out;
     try {
-        LaufzeitAuswerten(scheine, h, 1.0e6, out);
+        evaluateRunningTimes(slips, h, 1.0e6, out);
         FAIL() << "no message";
     } catch (const Error& e) {
         EXPECT_TRUE(
             e.text().startsWith(QStringLiteral("Die Auswertung ergäbe mehr als 100.000 Ergebnistabellen")))
             << e.text().toStdString();
     }
-    EXPECT_EQ(out.size(), kMaxErgebnistabellen);
+    EXPECT_EQ(out.size(), kMaxResultTables);
     EXPECT_EQ(out.back().rows.size(), 1u); // the last kept table is whole
 }
 
-TEST(LaufzeitAuswerten, SlipsWithoutDataAndTheirMessages) {
+TEST(evaluateRunningTimes, SlipsWithoutDataAndTheirMessages) {
     const DrawHistory h = historyFrom(QDate(2024, 1, 1), 6); // up to 06.01.2024
-    const TGetippt spaet = slip({{1, 2}}, 0, 1, QDate(2024, 1, 8));
-    const TGetippt frueh = slip({{1, 2}}, 0, 1, QDate(2024, 1, 6));
-    Ergebnisse out;
-    EXPECT_EQ(LaufzeitAuswerten(std::vector{spaet, frueh, spaet}, h, kFarFuture, out), 2);
+    const SlipRecord lateSlip = slip({{1, 2}}, 0, 1, QDate(2024, 1, 8));
+    const SlipRecord earlySlip = slip({{1, 2}}, 0, 1, QDate(2024, 1, 6));
+    ResultTables out;
+    EXPECT_EQ(evaluateRunningTimes(std::vector{lateSlip, earlySlip, lateSlip}, h, kFarFuture, out), 2);
     EXPECT_EQ(out.size(), 1u);
-    EXPECT_EQ(LaufzeitAuswerten(std::vector{frueh}, {}, kFarFuture, out), 1);
+    EXPECT_EQ(evaluateRunningTimes(std::vector{earlySlip}, {}, kFarFuture, out), 1);
 
-    EXPECT_EQ(LaufzeitMeldung(3, 0), QString());
-    EXPECT_EQ(LaufzeitMeldung(2, 2),
+    EXPECT_EQ(runningTimeMessage(3, 0), QString());
+    EXPECT_EQ(runningTimeMessage(2, 2),
               "Keine Auswertung möglich, da für die Laufzeit keine Angaben vorhanden sind.");
-    EXPECT_EQ(LaufzeitMeldung(1, 1), LaufzeitMeldung(2, 2));
-    EXPECT_EQ(LaufzeitMeldung(3, 1), "Für einen Spielschein war keine Auswertung möglich, da für dessen "
+    EXPECT_EQ(runningTimeMessage(1, 1), runningTimeMessage(2, 2));
+    EXPECT_EQ(runningTimeMessage(3, 1), "Für einen Spielschein war keine Auswertung möglich, da für dessen "
                                      "Laufzeit keine Angaben vorhanden sind.");
-    EXPECT_EQ(LaufzeitMeldung(5, 3),
+    EXPECT_EQ(runningTimeMessage(5, 3),
               "Für 3 Spielscheine war keine Auswertung möglich, da für deren Laufzeiten "
               "keine Angaben vorhanden sind.");
 }
 
-TEST(LaufzeitAuswerten, ImpossibleStartDatesAreSlipsWithoutData) {
+TEST(evaluateRunningTimes, ImpossibleStartDatesAreSlipsWithoutData) {
     const DrawHistory h = historyFrom(QDate(2024, 1, 1), 6);
     const DaySerial lastDay = dateToSerial(QDate(9999, 12, 31));
     for (const DaySerial ab :
          {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
           -std::numeric_limits<double>::infinity(), lastDay + 1, 1.0e300, -1.0e300}) {
-        TGetippt s = slip({{1, 2}}, 0, 1);
+        SlipRecord s = slip({{1, 2}}, 0, 1);
         s.ab = ab;
-        Ergebnisse out;
-        EXPECT_EQ(LaufzeitAuswerten(std::vector{s}, h, kFarFuture, out), 1) << ab;
+        ResultTables out;
+        EXPECT_EQ(evaluateRunningTimes(std::vector{s}, h, kFarFuture, out), 1) << ab;
         EXPECT_TRUE(out.empty()) << ab;
     }
 }
 
-TEST(LaufzeitAuswerten, StartWithoutAStoredDrawBeginsAtTheNextDraw) {
+TEST(evaluateRunningTimes, StartWithoutAStoredDrawBeginsAtTheNextDraw) {
     DrawHistory h = historyFrom(QDate(2024, 1, 1), 20);
     h.erase(h.begin() + 8); // 10.01.2024 is missing
     struct Case {
@@ -268,53 +268,53 @@ TEST(LaufzeitAuswerten, StartWithoutAStoredDrawBeginsAtTheNextDraw) {
     };
     for (const Case c :
          {Case{QDate(2024, 1, 7), 6}, Case{QDate(2024, 1, 10), 8}, Case{QDate(2023, 12, 1), 0}}) {
-        Ergebnisse out;
-        LaufzeitAuswerten(std::vector{slip({{1, 2}}, 0, 4, c.start)}, h, kFarFuture, out);
+        ResultTables out;
+        evaluateRunningTimes(std::vector{slip({{1, 2}}, 0, 4, c.start)}, h, kFarFuture, out);
         ASSERT_EQ(out.size(), 4u) << c.start.toString().toStdString();
         EXPECT_EQ(out.front().position, c.firstPosition);
     }
 }
 
-TEST(ZeitraumAuswerten, CountsDrawDaysWithoutSundays) {
-    const DrawCalendar kalender;
+TEST(evaluateRange, CountsDrawDaysWithoutSundays) {
+    const DrawCalendar calendar;
     const int monday = static_cast<int>(dateToSerial(QDate(2024, 1, 1)));
-    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 12, kalender), 12);
-    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday, kalender), 1);
-    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 6, kalender), 6);
-    EXPECT_EQ(ZiehungstageImZeitraum(monday, monday + 7 * 52, kalender), 6 * 52 + 1);
-    EXPECT_EQ(ZiehungstageImZeitraum(monday - 1, monday + 5, kalender), 7); // von itself always counts
+    EXPECT_EQ(countDrawDaysInRange(monday, monday + 12, calendar), 12);
+    EXPECT_EQ(countDrawDaysInRange(monday, monday, calendar), 1);
+    EXPECT_EQ(countDrawDaysInRange(monday, monday + 6, calendar), 6);
+    EXPECT_EQ(countDrawDaysInRange(monday, monday + 7 * 52, calendar), 6 * 52 + 1);
+    EXPECT_EQ(countDrawDaysInRange(monday - 1, monday + 5, calendar), 7); // fromDate itself always counts
 }
 
-TEST(ZeitraumAuswerten, EverySlipOverTheSameDraws) {
+TEST(evaluateRange, EverySlipOverTheSameDraws) {
     const DrawHistory h = historyFrom(QDate(2024, 1, 1), 30);
-    const std::vector<TGetippt> scheine = {slip({{1, 2}}, 0, 1, QDate(2020, 1, 1), QStringLiteral("A")),
+    const std::vector<SlipRecord> slips = {slip({{1, 2}}, 0, 1, QDate(2020, 1, 1), QStringLiteral("A")),
                                            slip({{3, 4}}, 0, 2, QDate(2030, 1, 1), QStringLiteral("B"))};
-    const auto tablesFor = [&](const QDate& von, const QDate& bis) {
-        Ergebnisse out;
-        ZeitraumAuswerten(scheine, dateToSerial(von), dateToSerial(bis) + 0.7, h, kFarFuture, out);
+    const auto tablesFor = [&](const QDate& fromDate, const QDate& toDate) {
+        ResultTables out;
+        evaluateRange(slips, dateToSerial(fromDate), dateToSerial(toDate) + 0.7, h, kFarFuture, out);
         return out;
     };
     EXPECT_EQ(tablesFor(QDate(2024, 1, 1), QDate(2024, 1, 13)).size(), 24u);
-    const Ergebnisse einTag = tablesFor(QDate(2024, 1, 3), QDate(2024, 1, 3));
-    ASSERT_EQ(einTag.size(), 2u);
-    EXPECT_EQ(einTag[0].caption, "A: 03.01.2024");
-    EXPECT_EQ(einTag[1].caption, "B: 03.01.2024");
+    const ResultTables oneDay = tablesFor(QDate(2024, 1, 3), QDate(2024, 1, 3));
+    ASSERT_EQ(oneDay.size(), 2u);
+    EXPECT_EQ(oneDay[0].caption, "A: 03.01.2024");
+    EXPECT_EQ(oneDay[1].caption, "B: 03.01.2024");
     // A range from a Sunday to the following Saturday covers exactly Monday to Saturday.
-    const Ergebnisse abSonntag = tablesFor(QDate(2024, 1, 7), QDate(2024, 1, 13));
-    ASSERT_EQ(abSonntag.size(), 12u);
-    EXPECT_EQ(abSonntag[5].caption, "A: 13.01.2024");
+    const ResultTables fromSunday = tablesFor(QDate(2024, 1, 7), QDate(2024, 1, 13));
+    ASSERT_EQ(fromSunday.size(), 12u);
+    EXPECT_EQ(fromSunday[5].caption, "A: 13.01.2024");
     EXPECT_TRUE(tablesFor(QDate(2024, 1, 10), QDate(2024, 1, 9)).empty());
 }
 
-TEST(Auswertung, ABadPlusFiveNumberStopsButKeepsWhatWasWritten) {
+TEST(EvaluationRun, ABadPlusFiveNumberStopsButKeepsWhatWasWritten) {
     const DrawHistory h = historyFrom(QDate(2024, 1, 1), 5);
-    TGetippt gut = slip({{1, 2}}, 0, 3, QDate(2024, 1, 1), QStringLiteral("gut"));
-    TGetippt schlecht = slip({{1, 2}}, 0, 3, QDate(2024, 1, 1), QStringLiteral("schlecht"));
-    schlecht.p5 = 1;
-    schlecht.plus5.setText(QStringLiteral("x1"));
-    Ergebnisse out;
+    SlipRecord goodSlip = slip({{1, 2}}, 0, 3, QDate(2024, 1, 1), QStringLiteral("gut"));
+    SlipRecord badSlip = slip({{1, 2}}, 0, 3, QDate(2024, 1, 1), QStringLiteral("schlecht"));
+    badSlip.p5 = 1;
+    badSlip.plus5.setText(QStringLiteral("x1"));
+    ResultTables out;
     try {
-        LaufzeitAuswerten(std::vector{gut, schlecht, gut}, h, kFarFuture, out);
+        evaluateRunningTimes(std::vector{goodSlip, badSlip, goodSlip}, h, kFarFuture, out);
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_TRUE(e.text().contains(QStringLiteral("\"schlecht\""))) << e.text().toStdString();
@@ -323,9 +323,9 @@ TEST(Auswertung, ABadPlusFiveNumberStopsButKeepsWhatWasWritten) {
     ASSERT_EQ(out.size(), 4u); // three tables of "gut", the started one of "schlecht"
     EXPECT_TRUE(out.back().rows.empty());
 
-    Ergebnisse current;
+    ResultTables current;
     EXPECT_THROW(
-        ZiehungAuswerten(std::vector{gut, schlecht}, setOf({1}), QStringLiteral("12345"), {}, current),
+        evaluateDraw(std::vector{goodSlip, badSlip}, setOf({1}), QStringLiteral("12345"), {}, current),
         Error);
     ASSERT_EQ(current.size(), 1u);
     EXPECT_EQ(current[0].rows.size(), 1u);

@@ -4,9 +4,9 @@
 #include "logic/core/slip_file.h"
 #include "logic/core/system_error_text.h"
 #include "logic/draws/history_backup.h"
-#include "logic/draws/ziehungssaetze.h"
+#include "logic/draws/draw_sets.h"
 #include "logic/export/tip_text.h"
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 #include "support/builders.h"
 #include "support/full_disk.h"
 #include "support/history_builder.h"
@@ -51,16 +51,16 @@ struct Writer {
 const std::vector<Writer>& writers() {
     static const std::vector<Writer> list{
         {"history",
-         [](const QString& p) { KenoZahlenSchreiben(p, talvo::test::drawDays(QDate(2024, 1, 2), 100)); }},
+         [](const QString& p) { saveDrawHistory(p, talvo::test::drawDays(QDate(2024, 1, 2), 100)); }},
         {"slips",
          [](const QString& p) {
-             ScheinDateiSchreiben(p, SlipList(40, talvo::test::slip({{1, 2, 3}, {4, 5, 6, 7}})));
+             saveSlips(p, SlipList(40, talvo::test::slip({{1, 2, 3}, {4, 5, 6, 7}})));
          }},
         {"options",
          [](const QString& p) {
-             TEinstellungen e;
+             OptionsRecord e;
              e.farbschema = 3;
-             EinstellungenSchreiben(p, e);
+             saveOptions(p, e);
          }},
         {"history with backup",
          [](const QString& p) {
@@ -104,7 +104,7 @@ TEST(FullDisk, ExportedDrawSetsFailInsteadOfLeavingEmptyFiles) {
     writeFile(dir, QStringLiteral("gz6.tpp"), old);
     const auto text = talvo::test::onFullDisk(dir.path(), [&] {
         return errorOf(
-            [&] { ZiehungssaetzeSchreiben(talvo::test::drawDays(QDate(2024, 1, 2), 50), dir.path() + '/'); });
+            [&] { writeDrawSets(talvo::test::drawDays(QDate(2024, 1, 2), 50), dir.path() + '/'); });
     });
     if (!text)
         GTEST_SKIP() << "neither a mount namespace nor a file size limit is available";
@@ -138,7 +138,7 @@ TEST(CappedRead, APipeIsRefusedInsteadOfWaitedFor) {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    auto reading = std::async(std::launch::async, [&] { return errorOf([&] { KenoZahlenLaden(fifo); }); });
+    auto reading = std::async(std::launch::async, [&] { return errorOf([&] { loadDrawHistory(fifo); }); });
     if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
         QFile writer(fifo); // lets the blocked read end
         writer.open(QIODevice::WriteOnly);
@@ -155,9 +155,9 @@ TEST(CappedRead, EveryKindHasACapThatFitsIt) {
     {
         QFile f(century);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(f.resize(36525LL * TKenoZahlen::kSize));
+        ASSERT_TRUE(f.resize(36525LL * DrawRecord::kSize));
     }
-    EXPECT_EQ(KenoZahlenLaden(century).size(), 36525u);
+    EXPECT_EQ(loadDrawHistory(century).size(), 36525u);
 
     struct Case {
         const char* kind;
@@ -165,10 +165,10 @@ TEST(CappedRead, EveryKindHasACapThatFitsIt) {
         std::function<void(const QString&)> read;
     };
     for (const Case& c :
-         {Case{"history", kMaxDrawFileBytes, [](const QString& p) { KenoZahlenLaden(p); }},
-          Case{"slips", kMaxSlipFileBytes, [](const QString& p) { ScheinDateiLesen(p); }},
-          Case{"options", kMaxOptionsFileBytes, [](const QString& p) { EinstellungenLesen(p); }},
-          Case{"tip text", kMaxTippTextBytes, [](const QString& p) { readTipText(p); }}}) {
+         {Case{"history", kMaxDrawFileBytes, [](const QString& p) { loadDrawHistory(p); }},
+          Case{"slips", kMaxSlipFileBytes, [](const QString& p) { loadSlips(p); }},
+          Case{"options", kMaxOptionsFileBytes, [](const QString& p) { loadOptions(p); }},
+          Case{"tip text", kMaxTipTextBytes, [](const QString& p) { readTipText(p); }}}) {
         const QString path = dir.filePath(QString::fromLatin1(c.kind));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

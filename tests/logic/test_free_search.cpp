@@ -9,10 +9,10 @@ using talvo::test::run20;
 
 namespace {
 
-Zahlenmenge picked(std::initializer_list<int> numbers) {
-    Zahlenmenge s;
+NumberSet picked(std::initializer_list<int> numbers) {
+    NumberSet s;
     for (int n : numbers)
-        EXPECT_TRUE(auswahlUmschalten(s, n));
+        EXPECT_TRUE(togglePick(s, n));
     return s;
 }
 
@@ -30,52 +30,52 @@ DrawHistory tenDraws() {
 
 TEST(FreeSearch, HitsNewestFirstWithSummary) {
     const DrawHistory h = tenDraws();
-    const Zahlenmenge p = picked({45, 3, 17});
-    const FreieSucheErgebnis r = FreieSuche(h, p, 10);
-    EXPECT_EQ(r.W, 10);
-    ASSERT_EQ(r.treffer.size(), 2u);
-    EXPECT_EQ(r.treffer[0].position, 7);
-    EXPECT_EQ(serialToText(r.treffer[0].datum), QStringLiteral("08.03.2024"));
-    EXPECT_EQ(r.treffer[1].position, 2);
-    const auto column = zusammenfassung(4, p, r);
+    const NumberSet p = picked({45, 3, 17});
+    const FreeSearchResult r = freeSearch(h, p, 10);
+    EXPECT_EQ(r.drawCount, 10);
+    ASSERT_EQ(r.hits.size(), 2u);
+    EXPECT_EQ(r.hits[0].position, 7);
+    EXPECT_EQ(serialToText(r.hits[0].datum), QStringLiteral("08.03.2024"));
+    EXPECT_EQ(r.hits[1].position, 2);
+    const auto column = summaryColumn(4, p, r);
     EXPECT_EQ(QStringList(column.begin(), column.end()),
               (QStringList{"4", "3", "3 17 45", "10", "2", "0,21"}));
-    EXPECT_EQ(zusammenfassungsZeilen()[5], QStringLiteral("Chance"));
+    EXPECT_EQ(summaryRowLabels()[5], QStringLiteral("Chance"));
 }
 
 TEST(FreeSearch, WindowSkipsPlaceholdersButKeepsPositions) {
     DrawHistory h = tenDraws();
     h.insert(h.begin() + 5, draw(QDate(2024, 3, 20), {}));
-    const FreieSucheErgebnis last = FreieSuche(h, picked({3, 17, 45}), 8);
-    EXPECT_EQ(last.W, 8);
-    ASSERT_EQ(last.treffer.size(), 2u);
-    EXPECT_EQ(last.treffer[0].position, 8);
+    const FreeSearchResult last = freeSearch(h, picked({3, 17, 45}), 8);
+    EXPECT_EQ(last.drawCount, 8);
+    ASSERT_EQ(last.hits.size(), 2u);
+    EXPECT_EQ(last.hits[0].position, 8);
     // "Alle" and a count beyond the history both examine every draw, the oldest included.
     for (int n : {0, 313}) {
-        const FreieSucheErgebnis all = FreieSuche(h, picked({1, 2}), n);
-        EXPECT_EQ(all.W, 10);
-        EXPECT_EQ(all.treffer.back().position, 2);
+        const FreeSearchResult all = freeSearch(h, picked({1, 2}), n);
+        EXPECT_EQ(all.drawCount, 10);
+        EXPECT_EQ(all.hits.back().position, 2);
     }
-    EXPECT_EQ(FreieSuche({}, picked({1}), 0).W, 0);
+    EXPECT_EQ(freeSearch({}, picked({1}), 0).drawCount, 0);
 }
 
 TEST(FreeSearch, PickingRefusesAnEleventhNumber) {
-    Zahlenmenge s = picked({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    EXPECT_FALSE(auswahlUmschalten(s, 11));
+    NumberSet s = picked({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    EXPECT_FALSE(togglePick(s, 11));
     EXPECT_EQ(s.count(), 10);
-    EXPECT_TRUE(auswahlUmschalten(s, 5)); // removes
+    EXPECT_TRUE(togglePick(s, 5)); // removes
     EXPECT_FALSE(s.contains(5));
-    EXPECT_TRUE(auswahlUmschalten(s, 11));
-    EXPECT_FALSE(auswahlUmschalten(s, 0));
-    EXPECT_FALSE(auswahlUmschalten(s, 71));
-    EXPECT_EQ(zahlenText(s), QStringLiteral("1 2 3 4 6 7 8 9 10 11"));
+    EXPECT_TRUE(togglePick(s, 11));
+    EXPECT_FALSE(togglePick(s, 0));
+    EXPECT_FALSE(togglePick(s, 71));
+    EXPECT_EQ(numbersText(s), QStringLiteral("1 2 3 4 6 7 8 9 10 11"));
 }
 
 TEST(FreeSearch, ChanceUsesTheOddsOfThePickedCount) {
-    FreieSucheErgebnis r;
-    r.W = 6000;
-    EXPECT_EQ(zusammenfassung(1, picked({7, 8}), r)[5], QStringLiteral("471,33"));
-    EXPECT_EQ(zusammenfassung(1, picked({7}), r)[5], QStringLiteral("1.714,29"));
+    FreeSearchResult r;
+    r.drawCount = 6000;
+    EXPECT_EQ(summaryColumn(1, picked({7, 8}), r)[5], QStringLiteral("471,33"));
+    EXPECT_EQ(summaryColumn(1, picked({7}), r)[5], QStringLiteral("1.714,29"));
 }
 
 } // namespace

@@ -56,9 +56,9 @@ int versionOf(const QString& path, const Versions& versions) {
 }
 
 void writeFirstVersions(const QDir& dir) {
-    KenoZahlenSchreiben(dir.filePath(QStringLiteral("KenoZahlen.tpp")), test::versionHistory(0));
-    ScheinDateiSchreiben(dir.filePath(QStringLiteral("scheine.tix")), test::versionSlips(0));
-    EinstellungenSchreiben(dir.filePath(QStringLiteral("optionen.kop")), test::versionOptions(0));
+    saveDrawHistory(dir.filePath(QStringLiteral("KenoZahlen.tpp")), test::versionHistory(0));
+    saveSlips(dir.filePath(QStringLiteral("scheine.tix")), test::versionSlips(0));
+    saveOptions(dir.filePath(QStringLiteral("optionen.kop")), test::versionOptions(0));
 }
 
 // The writing child, started and waited for until it is about to write.

@@ -1,4 +1,4 @@
-#include "logic/app/program_update.h"
+#include "logic/update/program_update.h"
 #include "logic/core/error.h"
 #include "logic/core/version.h"
 #include "support/temp_files.h"
@@ -27,7 +27,7 @@ TEST(VersionFile, TheTextOfTheFirstRecordIsTheServersVersion) {
              Case{versionFile("1.7.1.0-beta", 5), QStringLiteral("1.7.1")}, // the length byte counts
          }) {
         const QString path = writeFile(dir, QStringLiteral("version.tlv"), c.bytes);
-        EXPECT_EQ(VersionLesen(path), c.text) << c.bytes.toStdString();
+        EXPECT_EQ(readVersionFile(path), c.text) << c.bytes.toStdString();
     }
 }
 
@@ -48,26 +48,26 @@ TEST(VersionFile, ShortFilesAndTextsOfNoLengthAreRefused) {
          }) {
         const QString path = writeFile(dir, QStringLiteral("version.tlv"), c.bytes);
         try {
-            VersionLesen(path);
+            readVersionFile(path);
             ADD_FAILURE() << "accepted " << c.says;
         } catch (const Error& e) {
             EXPECT_TRUE(e.text().contains(QString::fromUtf8(c.says))) << e.text().toStdString();
         }
     }
-    EXPECT_THROW(VersionLesen(dir.filePath(QStringLiteral("missing.tlv"))), Error);
-    EXPECT_THROW(VersionLesen(dir.path()), Error);
+    EXPECT_THROW(readVersionFile(dir.filePath(QStringLiteral("missing.tlv"))), Error);
+    EXPECT_THROW(readVersionFile(dir.path()), Error);
 }
 
 TEST(VersionFile, OnlyTheProgramsOwnTextCountsAsCurrent) {
     EXPECT_STREQ(kVersionText, "1.7.1.0");
-    EXPECT_TRUE(istAktuelleVersion(QStringLiteral("1.7.1.0")));
+    EXPECT_TRUE(isCurrentVersion(QStringLiteral("1.7.1.0")));
     // No order of versions: an older one is another version as well.
     for (const char* other : {"1.7.0.9", "1.8.0.0", "1.7.1", "1.7.1.0 ", " 1.7.1.0", "1.7.1.00"})
-        EXPECT_FALSE(istAktuelleVersion(QString::fromLatin1(other))) << other;
+        EXPECT_FALSE(isCurrentVersion(QString::fromLatin1(other))) << other;
 }
 
 TEST(VersionFile, MessageNamesTheWebSite) {
-    EXPECT_EQ(versionNichtPruefbar(QStringLiteral("talvo.example.net")),
+    EXPECT_EQ(versionNotCheckableMessage(QStringLiteral("talvo.example.net")),
               QStringLiteral("Momentan ist die Prüfung, ob eine aktuellere Programm-Version heruntergeladen werden "
                              "kann, nicht möglich.\r\rBitte versuchen Sie es später noch einmal oder schauen sie auf "
                              "talvo.example.net nach."));
@@ -75,7 +75,7 @@ TEST(VersionFile, MessageNamesTheWebSite) {
 
 TEST(SelfRemovalScript, FiveLinesWithEveryPathQuoted) {
     const QByteArray script =
-        selbstLoeschSkript(QStringLiteral("C:\\Program Files\\TALVO\\talvo.exe"), QStringLiteral("C:\\Program Files\\TALVO\\"),
+        selfDeleteScript(QStringLiteral("C:\\Program Files\\TALVO\\talvo.exe"), QStringLiteral("C:\\Program Files\\TALVO\\"),
                            QStringLiteral("C:\\Users\\Anna Maria\\AppData\\Local\\Temp\\uis1A2B.bat"));
     EXPECT_EQ(script, QByteArray(":Label1\r\n"
                                  "del \"C:\\Program Files\\TALVO\\talvo.exe\"\r\n"
@@ -85,7 +85,7 @@ TEST(SelfRemovalScript, FiveLinesWithEveryPathQuoted) {
 }
 
 TEST(SelfRemovalScript, WrittenInWindows1252) {
-    const QByteArray script = selbstLoeschSkript(QStringLiteral("D:\\Spiele\\Jörg\\talvo.exe"),
+    const QByteArray script = selfDeleteScript(QStringLiteral("D:\\Spiele\\Jörg\\talvo.exe"),
                                                  QStringLiteral("D:\\Spiele\\Jörg\\"),
                                                  QStringLiteral("C:\\Temp\\uisFF.bat"));
     EXPECT_TRUE(script.contains("del \"D:\\Spiele\\J\xf6rg\\talvo.exe\"\r\n"));
@@ -95,10 +95,10 @@ TEST(SelfRemovalScript, WrittenInWindows1252) {
 
 TEST(SelfRemovalScript, APathWindows1252CannotWriteIsRefused) {
     // Written as '?', the path would name no file and the script would never end.
-    EXPECT_THROW(selbstLoeschSkript(QStringLiteral("C:\\Users\\Дмитрий\\TALVO\\talvo.exe"),
+    EXPECT_THROW(selfDeleteScript(QStringLiteral("C:\\Users\\Дмитрий\\TALVO\\talvo.exe"),
                                     QStringLiteral("C:\\Users\\Дмитрий\\TALVO\\"), QStringLiteral("C:\\Temp\\uis1.bat")),
                  Error);
-    EXPECT_THROW(selbstLoeschSkript(QStringLiteral("C:\\TALVO\\talvo.exe"), QStringLiteral("C:\\TALVO\\"),
+    EXPECT_THROW(selfDeleteScript(QStringLiteral("C:\\TALVO\\talvo.exe"), QStringLiteral("C:\\TALVO\\"),
                                     QStringLiteral("C:\\Users\\李\\Temp\\uis1.bat")),
                  Error);
 }

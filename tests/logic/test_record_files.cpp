@@ -30,7 +30,7 @@ TEST(HistoryFile, RecordCountIsTheSizeDividedBy40) {
     };
     for (const Case c : {Case{0, 0}, Case{39, 0}, Case{40, 1}, Case{81, 2}, Case{400, 10}}) {
         const QString path = writeFile(dir, QStringLiteral("h.tpp"), patterned(c.bytes));
-        EXPECT_EQ(KenoZahlenLaden(path).size(), c.records) << c.bytes;
+        EXPECT_EQ(loadDrawHistory(path).size(), c.records) << c.bytes;
     }
 }
 
@@ -39,7 +39,7 @@ TEST(HistoryFile, UnchangedHistoryIsWrittenBackByteForByte) {
     const QByteArray original = patterned(40 * 25 + 13);
     const QString in = writeFile(dir, QStringLiteral("in.tpp"), original);
     const QString out = dir.filePath(QStringLiteral("out.tpp"));
-    KenoZahlenSchreiben(out, KenoZahlenLaden(in));
+    saveDrawHistory(out, loadDrawHistory(in));
     EXPECT_EQ(readFile(out), original.left(40 * 25)); // the trailing piece is lost
 }
 
@@ -49,12 +49,12 @@ TEST(HistoryFile, RecordsOutOfDateOrderLoadAsStored) {
                                talvo::test::draw(QDate(2024, 3, 1), talvo::test::run20(30)),
                                talvo::test::draw(QDate(2024, 3, 5), {})};
     const QString path = dir.filePath(QStringLiteral("h.tpp"));
-    KenoZahlenSchreiben(path, draws);
-    const DrawHistory back = KenoZahlenLaden(path);
+    saveDrawHistory(path, draws);
+    const DrawHistory back = loadDrawHistory(path);
     ASSERT_EQ(back.size(), 3u);
     EXPECT_EQ(serialToText(back[0].datum), "05.03.2024");
     EXPECT_EQ(serialToText(back[1].datum), "01.03.2024");
-    EXPECT_TRUE(back[2].istLeer());
+    EXPECT_TRUE(back[2].isPlaceholder());
     EXPECT_EQ(back[0].plus5.text(), "11111");
 }
 
@@ -65,21 +65,21 @@ TEST(HistoryFile, ThousandDrawsMakeFortyThousandBytes) {
     for (int i = 0; i < 1000; ++i, d = d.addDays(d.dayOfWeek() == 6 ? 2 : 1))
         draws.push_back(talvo::test::draw(d, talvo::test::run20(i % 70 + 1), QStringLiteral("12345")));
     const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    KenoZahlenSchreiben(path, draws);
+    saveDrawHistory(path, draws);
     EXPECT_EQ(QFileInfo(path).size(), 40000);
 }
 
 TEST(HistoryFile, MissingOrUnreadableFileFailsWithAGermanMessage) {
     QTemporaryDir dir;
     try {
-        KenoZahlenLaden(dir.filePath(QStringLiteral("fehlt.tpp")));
+        loadDrawHistory(dir.filePath(QStringLiteral("fehlt.tpp")));
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_TRUE(e.text().contains(QStringLiteral("kann nicht geöffnet werden"))) << e.text().toStdString();
     }
     // A folder where the file should be cannot be read as a file.
     QDir(dir.path()).mkdir(QStringLiteral("ordner.tpp"));
-    EXPECT_THROW(KenoZahlenLaden(dir.filePath(QStringLiteral("ordner.tpp"))), Error);
+    EXPECT_THROW(loadDrawHistory(dir.filePath(QStringLiteral("ordner.tpp"))), Error);
 }
 
 TEST(HistoryFile, FailedWriteLeavesThePreviousFileWhole) {
@@ -87,10 +87,10 @@ TEST(HistoryFile, FailedWriteLeavesThePreviousFileWhole) {
     const QByteArray original = patterned(400);
     const QString path = writeFile(dir, QStringLiteral("KenoZahlen.tpp"), original);
     // A target inside a missing folder cannot be written: the error names it.
-    EXPECT_THROW(KenoZahlenSchreiben(dir.filePath(QStringLiteral("fehlt/KenoZahlen.tpp")), {}), Error);
+    EXPECT_THROW(saveDrawHistory(dir.filePath(QStringLiteral("fehlt/KenoZahlen.tpp")), {}), Error);
     // Writing over a folder fails before anything of the old file is touched.
     QDir(dir.path()).mkdir(QStringLiteral("busy.tpp"));
-    EXPECT_THROW(KenoZahlenSchreiben(dir.filePath(QStringLiteral("busy.tpp")), KenoZahlenLaden(path)), Error);
+    EXPECT_THROW(saveDrawHistory(dir.filePath(QStringLiteral("busy.tpp")), loadDrawHistory(path)), Error);
     EXPECT_EQ(readFile(path), original);
 }
 
@@ -102,7 +102,7 @@ TEST(HistoryFile, RandomBytesAlwaysLoadAndRewriteTheirWholeRecords) {
         for (auto& c : bytes)
             c = static_cast<char>(rng.bounded(256));
         const QString path = writeFile(dir, QStringLiteral("r.tpp"), bytes);
-        const DrawHistory draws = KenoZahlenLaden(path);
+        const DrawHistory draws = loadDrawHistory(path);
         ASSERT_EQ(draws.size(), static_cast<std::size_t>(bytes.size() / 40));
         for (const auto& d : draws) {
             (void)d.plus5.text();
@@ -120,7 +120,7 @@ TEST(SlipFile, RecordCountIsTheSizeDividedBy112) {
     };
     for (const Case c : {Case{0, 0}, Case{111, 0}, Case{230, 2}, Case{336, 3}}) {
         const QString path = writeFile(dir, QStringLiteral("s.tix"), patterned(c.bytes));
-        EXPECT_EQ(ScheinDateiLesen(path).size(), c.records) << c.bytes;
+        EXPECT_EQ(loadSlips(path).size(), c.records) << c.bytes;
     }
 }
 
@@ -132,16 +132,16 @@ TEST(SlipFile, WrittenSlipsReadBackByteForByte) {
     slips[1].Nr = 1; // the same number twice: both are read, in file order
     slips[2].pad2 = {1, 2, 3, 4, 5};
     const QString path = dir.filePath(QStringLiteral("s.tix"));
-    ScheinDateiSchreiben(path, slips);
+    saveSlips(path, slips);
     EXPECT_EQ(QFileInfo(path).size(), 336);
-    const SlipList back = ScheinDateiLesen(path);
+    const SlipList back = loadSlips(path);
     ASSERT_EQ(back.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_TRUE(back[i] == slips[i]) << i;
 
     const QByteArray bytes = readFile(path);
     const QString copy = dir.filePath(QStringLiteral("copy.tix"));
-    ScheinDateiSchreiben(copy, back);
+    saveSlips(copy, back);
     EXPECT_EQ(readFile(copy), bytes);
 }
 
@@ -152,7 +152,7 @@ TEST(SlipFile, RandomBytesAlwaysLoad) {
         QByteArray bytes(static_cast<int>(rng.bounded(0, 1200)), '\0');
         for (auto& c : bytes)
             c = static_cast<char>(rng.bounded(256));
-        const SlipList slips = ScheinDateiLesen(writeFile(dir, QStringLiteral("r.tix"), bytes));
+        const SlipList slips = loadSlips(writeFile(dir, QStringLiteral("r.tix"), bytes));
         ASSERT_EQ(slips.size(), static_cast<std::size_t>(bytes.size() / 112));
         for (const auto& s : slips) {
             (void)s.name.text();

@@ -11,19 +11,19 @@ using namespace talvo::logic;
 
 namespace {
 
-QByteArray bytesOf(const TKenoZahlen& r) {
-    QByteArray b(TKenoZahlen::kSize, '\0');
+QByteArray bytesOf(const DrawRecord& r) {
+    QByteArray b(DrawRecord::kSize, '\0');
     r.toBytes(b.data());
     return b;
 }
 
-QByteArray bytesOf(const TGetippt& r) {
-    QByteArray b(TGetippt::kSize, '\0');
+QByteArray bytesOf(const SlipRecord& r) {
+    QByteArray b(SlipRecord::kSize, '\0');
     r.toBytes(b.data());
     return b;
 }
 
-TEST(TKenoZahlenRecord, FieldsLieAtTheirOffsets) {
+TEST(DrawRecordLayout, FieldsLieAtTheirOffsets) {
     QByteArray b(40, '\0');
     b[0] = 5;
     std::memcpy(b.data() + 1, "01234", 5);
@@ -32,43 +32,43 @@ TEST(TKenoZahlenRecord, FieldsLieAtTheirOffsets) {
     for (int i = 0; i < 20; ++i)
         b[16 + i] = static_cast<char>(3 * i + 1);
 
-    const TKenoZahlen r = TKenoZahlen::fromBytes(b.constData());
+    const DrawRecord r = DrawRecord::fromBytes(b.constData());
     EXPECT_EQ(r.plus5.text(), "01234");
     EXPECT_EQ(serialToText(r.datum), "24.02.2024");
     EXPECT_EQ(r.GZ[0], 1);
     EXPECT_EQ(r.GZ[19], 58);
-    EXPECT_FALSE(r.istLeer());
+    EXPECT_FALSE(r.isPlaceholder());
     EXPECT_EQ(bytesOf(r), b);
 }
 
-TEST(TKenoZahlenRecord, PaddingAndBytesAfterTheTextSurviveARoundTrip) {
+TEST(DrawRecordLayout, PaddingAndBytesAfterTheTextSurviveARoundTrip) {
     QByteArray b(40, '\0');
     for (int i = 0; i < 40; ++i)
         b[i] = static_cast<char>(0xA0 + i);
     b[0] = 2; // text "¡¢", the three bytes after it are not part of the value
-    const TKenoZahlen r = TKenoZahlen::fromBytes(b.constData());
+    const DrawRecord r = DrawRecord::fromBytes(b.constData());
     EXPECT_EQ(r.plus5.text(), QString::fromUtf8("¡¢"));
     EXPECT_EQ(bytesOf(r), b);
 }
 
-TEST(TKenoZahlenRecord, EmptyDrawIsAFirstNumberOutside1To70) {
-    TKenoZahlen r;
-    EXPECT_TRUE(r.istLeer());
+TEST(DrawRecordLayout, EmptyDrawIsAFirstNumberOutside1To70) {
+    DrawRecord r;
+    EXPECT_TRUE(r.isPlaceholder());
     r.GZ[0] = 71;
-    EXPECT_TRUE(r.istLeer());
+    EXPECT_TRUE(r.isPlaceholder());
     r.GZ[0] = 70;
-    EXPECT_FALSE(r.istLeer());
+    EXPECT_FALSE(r.isPlaceholder());
 }
 
-TEST(TKenoZahlenRecord, OverlongLengthByteReadsAtMostFiveCharacters) {
+TEST(DrawRecordLayout, OverlongLengthByteReadsAtMostFiveCharacters) {
     QByteArray b(40, '\0');
     b[0] = static_cast<char>(200);
     std::memcpy(b.data() + 1, "98765", 5);
-    EXPECT_EQ(TKenoZahlen::fromBytes(b.constData()).plus5.text(), "98765");
+    EXPECT_EQ(DrawRecord::fromBytes(b.constData()).plus5.text(), "98765");
 }
 
-TEST(TGetipptRecord, FieldsLieAtTheirOffsets) {
-    TGetippt s = talvo::test::slip({{1, 2, 3}, {}, {10, 20, 30, 40, 50, 60, 70, 5, 6, 7}}, 3, 7);
+TEST(SlipRecordLayout, FieldsLieAtTheirOffsets) {
+    SlipRecord s = talvo::test::slip({{1, 2, 3}, {}, {10, 20, 30, 40, 50, 60, 70, 5, 6, 7}}, 3, 7);
     s.Nr = 0x01020304;
     s.TGNR = -1;
     s.KastDef = 4;
@@ -100,38 +100,38 @@ TEST(TGetipptRecord, FieldsLieAtTheirOffsets) {
     for (int j = 0; j < 10; ++j)
         EXPECT_EQ(b[57 + 10 + j], 0) << "row 2 stays zero";
 
-    const TGetippt back = TGetippt::fromBytes(b.constData());
+    const SlipRecord back = SlipRecord::fromBytes(b.constData());
     EXPECT_EQ(back.name.text(), QString::fromUtf8("Müller €"));
     EXPECT_EQ(bytesOf(back), b);
 }
 
-TEST(TGetipptRecord, NameKeepsTheFirstTwentyCharacters) {
-    TGetippt s;
+TEST(SlipRecordLayout, NameKeepsTheFirstTwentyCharacters) {
+    SlipRecord s;
     s.name.setText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
     EXPECT_EQ(s.name.text(), "ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(s.name.length, 20);
 }
 
-TEST(TGetipptRecord, ArbitraryBytesRoundTrip) {
+TEST(SlipRecordLayout, ArbitraryBytesRoundTrip) {
     QByteArray b(112, '\0');
     for (int i = 0; i < 112; ++i)
         b[i] = static_cast<char>((i * 37 + 11) & 0xFF);
-    EXPECT_EQ(bytesOf(TGetippt::fromBytes(b.constData())), b);
+    EXPECT_EQ(bytesOf(SlipRecord::fromBytes(b.constData())), b);
 }
 
-TEST(Zahlenmenge, ListConversions) {
-    EXPECT_TRUE(MengeZuListe(Zahlenmenge{}, 70, 70).empty());
-    EXPECT_EQ(MengeZuListe(ListeZuMenge({71, 3, 70}), 20, 70), (std::vector<std::uint8_t>{3, 70}));
+TEST(NumberSet, ListConversions) {
+    EXPECT_TRUE(toNumberList(NumberSet{}, 70, 70).empty());
+    EXPECT_EQ(toNumberList(toNumberSet({71, 3, 70}), 20, 70), (std::vector<std::uint8_t>{3, 70}));
 
     std::vector<std::uint8_t> twenty;
     for (int n = 70; n >= 13; n -= 3)
         twenty.push_back(static_cast<std::uint8_t>(n));
     ASSERT_EQ(twenty.size(), 20u);
-    const auto list = MengeZuListe(ListeZuMenge(twenty), 20, 70);
+    const auto list = toNumberList(toNumberSet(twenty), 20, 70);
     std::vector<std::uint8_t> ascending(twenty.rbegin(), twenty.rend());
     EXPECT_EQ(list, ascending);
 
-    const Zahlenmenge withZero = ListeZuMenge({0, 5, 5});
+    const NumberSet withZero = toNumberSet({0, 5, 5});
     EXPECT_TRUE(withZero.contains(0));
     EXPECT_EQ(withZero.count(), 2);
     EXPECT_EQ(withZero.words[0], 0b100001u);
@@ -155,12 +155,12 @@ TEST(Tables, PayoutAndPicks) {
 }
 
 TEST(Hits, CountsOnlyThePicksOfTheType) {
-    TGetippt s = talvo::test::slip({{1, 2, 3, 4}});
+    SlipRecord s = talvo::test::slip({{1, 2, 3, 4}});
     s.typZ[0][4] = 5; // beyond the type: not a pick
-    const Zahlenmenge drawn = ListeZuMenge({2, 4, 5, 60});
-    EXPECT_EQ(feldTreffer(s, 0, drawn), 2);
+    const NumberSet drawn = toNumberSet({2, 4, 5, 60});
+    EXPECT_EQ(fieldHits(s, 0, drawn), 2);
     s.typ[0] = 1; // type 1 has no picks
-    EXPECT_EQ(feldTreffer(s, 0, drawn), 0);
+    EXPECT_EQ(fieldHits(s, 0, drawn), 0);
 }
 
 } // namespace

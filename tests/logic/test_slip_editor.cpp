@@ -1,6 +1,6 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/core/records.h"
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 #include "logic/slips/slip_editor.h"
 
 #include <QDate>
@@ -12,124 +12,124 @@ using namespace talvo::logic;
 namespace {
 
 // 04.03.2024; a literal, as a QDate computed before main may meet an uninitialised epoch.
-constexpr DaySerial kMontag = 45355;
+constexpr DaySerial kMonday = 45355;
 
-const QString kAbbruch = QStringLiteral("\r\rIch breche erst einmal ab.");
+const QString kAbortNotice = QStringLiteral("\r\rIch breche erst einmal ab.");
 
 class SlipEditorTest : public ::testing::Test {
   protected:
-    TEinstellungen optionen;
-    TTippE zustand;
+    OptionsRecord options;
+    SlipEditState slipState;
 
     // A slip on a fresh working state.
-    SlipEditor neu(int felder = 5) {
-        zustand = {};
-        return SlipEditor(1, felder, QStringLiteral("S1"), zustand, optionen, kMontag);
+    SlipEditor newEditor(int fieldCount = 5) {
+        slipState = {};
+        return SlipEditor(1, fieldCount, QStringLiteral("S1"), slipState, options, kMonday);
     }
 
-    static void ticke(SlipEditor& e, int feld, std::initializer_list<int> zahlen) {
-        for (int z : zahlen)
-            ASSERT_EQ(e.LLClick(feld, z), Klick::Markiert) << z;
+    static void tick(SlipEditor& e, int field, std::initializer_list<int> tickedNumbers) {
+        for (int z : tickedNumbers)
+            ASSERT_EQ(e.toggleNumber(field, z), TickResult::Ticked) << z;
     }
 };
 
 TEST_F(SlipEditorTest, NewSlipStartsWithTheDocumentedDefaults) {
-    optionen.scheinTyp = {5, 0, 10, -1, 9};
-    optionen.einsatzIndex = 3; // options of this kind belong to the tip centre only
-    optionen.plus5Mitspiel = 1;
-    SlipEditor e = neu();
-    EXPECT_EQ(e.felder(), 5);
-    EXPECT_EQ(e.angaben.plus5Zahl, "77777");
-    EXPECT_FALSE(e.angaben.plus5);
-    EXPECT_EQ(e.angaben.einsatz, 1);
-    EXPECT_EQ(e.angaben.dauer, 0);
-    EXPECT_EQ(e.angaben.ab, kMontag);
-    EXPECT_EQ(e.angaben.tippgemeinschaft, -1);
-    EXPECT_TRUE(e.angaben.name.isEmpty());
-    const int typen[] = {6, 0, 0, 0, 10};
+    options.scheinTyp = {5, 0, 10, -1, 9};
+    options.einsatzIndex = 3; // options of this kind belong to the tip centre only
+    options.plus5Mitspiel = 1;
+    SlipEditor e = newEditor();
+    EXPECT_EQ(e.fieldCount(), 5);
+    EXPECT_EQ(e.choices.plus5Number, "77777");
+    EXPECT_FALSE(e.choices.plus5);
+    EXPECT_EQ(e.choices.einsatz, 1);
+    EXPECT_EQ(e.choices.dauer, 0);
+    EXPECT_EQ(e.choices.ab, kMonday);
+    EXPECT_EQ(e.choices.syndicate, -1);
+    EXPECT_TRUE(e.choices.name.isEmpty());
+    const int expectedTypes[] = {6, 0, 0, 0, 10};
     for (int f = 1; f <= 5; ++f) {
-        EXPECT_EQ(e.typ(f), typen[f - 1]) << f;
-        EXPECT_EQ(e.gaugeBereich(f), typen[f - 1] ? typen[f - 1] : 100) << f;
+        EXPECT_EQ(e.typ(f), expectedTypes[f - 1]) << f;
+        EXPECT_EQ(e.gaugeRange(f), expectedTypes[f - 1] ? expectedTypes[f - 1] : 100) << f;
         EXPECT_EQ(e.gaugePosition(f), 0);
-        EXPECT_EQ(e.anzahl(f), 0);
+        EXPECT_EQ(e.tickedCount(f), 0);
     }
     // A default type is recorded as the type; a field without one has never had a choice.
-    EXPECT_EQ(zustand.SysWahl[0], 6);
-    EXPECT_EQ(zustand.SysWahl[1], 0);
-    EXPECT_EQ(zustand.SysWahl[3], 0);
-    EXPECT_EQ(zustand.SysWahl[5], 0);
+    EXPECT_EQ(slipState.typeChoice[0], 6);
+    EXPECT_EQ(slipState.typeChoice[1], 0);
+    EXPECT_EQ(slipState.typeChoice[3], 0);
+    EXPECT_EQ(slipState.typeChoice[5], 0);
     // Clearing records "no choice" as 1.
-    e.BDelClick();
-    EXPECT_EQ(zustand.SysWahl[1], 1);
-    EXPECT_EQ(zustand.SysWahl[0], 6);
+    e.clearSlip();
+    EXPECT_EQ(slipState.typeChoice[1], 1);
+    EXPECT_EQ(slipState.typeChoice[0], 6);
 }
 
 TEST_F(SlipEditorTest, FieldCountBelowFourOrAboveFiveIsFive) {
     for (const auto& [asked, got] : {std::pair{4, 4}, std::pair{5, 5}, std::pair{3, 5}, std::pair{0, 5},
                                      std::pair{-7, 5}, std::pair{9, 5}, std::pair{1 << 30, 5}})
-        EXPECT_EQ(neu(asked).felder(), got) << asked;
+        EXPECT_EQ(newEditor(asked).fieldCount(), got) << asked;
 }
 
 TEST_F(SlipEditorTest, TickingNeedsATypeAndStopsAtItsCount) {
-    SlipEditor e = neu();
-    EXPECT_EQ(e.LLClick(1, 7), Klick::KeinTyp);
-    EXPECT_FALSE(e.markiert(1, 7));
-    e.cbSysClick(1, 1); // type 3
-    EXPECT_EQ(e.gaugeBereich(1), 3);
-    ticke(e, 1, {70, 1, 35});
-    EXPECT_EQ(e.LLClick(1, 2), Klick::Voll);
-    EXPECT_FALSE(e.markiert(1, 2));
-    EXPECT_EQ(e.anzahl(1), 3);
+    SlipEditor e = newEditor();
+    EXPECT_EQ(e.toggleNumber(1, 7), TickResult::NoType);
+    EXPECT_FALSE(e.isTicked(1, 7));
+    e.selectType(1, 1); // type 3
+    EXPECT_EQ(e.gaugeRange(1), 3);
+    tick(e, 1, {70, 1, 35});
+    EXPECT_EQ(e.toggleNumber(1, 2), TickResult::Full);
+    EXPECT_FALSE(e.isTicked(1, 2));
+    EXPECT_EQ(e.tickedCount(1), 3);
     EXPECT_EQ(e.gaugePosition(1), 3);
-    EXPECT_EQ(e.zahlen(1), (std::vector<std::uint8_t>{1, 35, 70}));
-    EXPECT_EQ(e.LLClick(1, 35), Klick::Entfernt);
-    EXPECT_EQ(e.anzahl(1), 2);
+    EXPECT_EQ(e.tickedNumbers(1), (std::vector<std::uint8_t>{1, 35, 70}));
+    EXPECT_EQ(e.toggleNumber(1, 35), TickResult::Removed);
+    EXPECT_EQ(e.tickedCount(1), 2);
     EXPECT_EQ(e.gaugePosition(1), 2);
-    EXPECT_EQ(e.LLClick(1, 2), Klick::Markiert);
+    EXPECT_EQ(e.toggleNumber(1, 2), TickResult::Ticked);
     // Other fields are untouched.
-    EXPECT_EQ(e.anzahl(2), 0);
+    EXPECT_EQ(e.tickedCount(2), 0);
     EXPECT_EQ(e.typ(2), 0);
 }
 
 TEST_F(SlipEditorTest, LoweringTheTypeBelowTheCountMarksTheFieldUntilEnoughAreUnticked) {
-    SlipEditor e = neu();
-    e.cbSysClick(1, 4); // type 6
-    ticke(e, 1, {1, 2, 3, 4, 5, 6});
-    e.cbSysClick(1, 2); // type 4
-    EXPECT_TRUE(e.zuHoch(1));
-    EXPECT_EQ(e.gaugeBereich(1), 4);
+    SlipEditor e = newEditor();
+    e.selectType(1, 4); // type 6
+    tick(e, 1, {1, 2, 3, 4, 5, 6});
+    e.selectType(1, 2); // type 4
+    EXPECT_TRUE(e.tooMany(1));
+    EXPECT_EQ(e.gaugeRange(1), 4);
     EXPECT_EQ(e.gaugePosition(1), 6);
-    EXPECT_EQ(e.LLClick(1, 7), Klick::Voll);
-    ASSERT_TRUE(e.FelderPruefen());
-    EXPECT_EQ(e.FelderPruefen()->text, "Sie haben im 1. Feld -2 Zahlen vergessen." + kAbbruch);
-    EXPECT_EQ(e.FelderPruefen()->art, Meldung::Art::Information);
+    EXPECT_EQ(e.toggleNumber(1, 7), TickResult::Full);
+    ASSERT_TRUE(e.checkFields());
+    EXPECT_EQ(e.checkFields()->text, "Sie haben im 1. Feld -2 Zahlen vergessen." + kAbortNotice);
+    EXPECT_EQ(e.checkFields()->kind, SlipMessage::Kind::Information);
 
-    EXPECT_EQ(e.LLClick(1, 6), Klick::Entfernt);
-    EXPECT_TRUE(e.zuHoch(1));
+    EXPECT_EQ(e.toggleNumber(1, 6), TickResult::Removed);
+    EXPECT_TRUE(e.tooMany(1));
     EXPECT_EQ(e.gaugePosition(1), 6); // the gauge waits while the field is over-full
-    EXPECT_EQ(e.LLClick(1, 5), Klick::Entfernt);
-    EXPECT_FALSE(e.zuHoch(1));
+    EXPECT_EQ(e.toggleNumber(1, 5), TickResult::Removed);
+    EXPECT_FALSE(e.tooMany(1));
     EXPECT_EQ(e.gaugePosition(1), 4);
-    EXPECT_FALSE(e.FelderPruefen());
+    EXPECT_FALSE(e.checkFields());
 }
 
 TEST_F(SlipEditorTest, RaisingTheTypeAgainKeepsTheMarkUntilTheNextClick) {
-    SlipEditor e = neu();
-    e.cbSysClick(2, 4);
-    ticke(e, 2, {10, 20, 30, 40, 50, 60});
-    e.cbSysClick(2, 0); // type 2
-    e.cbSysClick(2, 6); // type 8
-    EXPECT_TRUE(e.zuHoch(2));
-    EXPECT_EQ(e.LLClick(2, 11), Klick::Markiert);
-    EXPECT_FALSE(e.zuHoch(2));
+    SlipEditor e = newEditor();
+    e.selectType(2, 4);
+    tick(e, 2, {10, 20, 30, 40, 50, 60});
+    e.selectType(2, 0); // type 2
+    e.selectType(2, 6); // type 8
+    EXPECT_TRUE(e.tooMany(2));
+    EXPECT_EQ(e.toggleNumber(2, 11), TickResult::Ticked);
+    EXPECT_FALSE(e.tooMany(2));
     EXPECT_EQ(e.gaugePosition(2), 7);
 }
 
 TEST_F(SlipEditorTest, FieldCheckReportsTheFirstFieldWhoseCountDiffers) {
     struct Case {
-        int typAuswahl;
-        std::vector<int> zahlen;
-        const char* meldung;
+        int typeEntryFor;
+        std::vector<int> tickedNumbers;
+        const char* message;
     };
     const Case cases[] = {
         {3, {1, 2, 3, 4}, "Sie haben im 1. Feld eine Zahl vergessen."},
@@ -137,114 +137,114 @@ TEST_F(SlipEditorTest, FieldCheckReportsTheFirstFieldWhoseCountDiffers) {
         {8, {1}, "Sie haben im 1. Feld 9 Zahlen vergessen."},
     };
     for (const Case& c : cases) {
-        TTippE z;
-        SlipEditor e(1, 5, QStringLiteral("S1"), z, optionen, kMontag);
-        e.cbSysClick(1, c.typAuswahl);
-        for (int n : c.zahlen)
-            e.LLClick(1, n);
-        e.cbSysClick(3, 0);
-        e.LLClick(3, 9); // field 3 is incomplete as well; only field 1 is reported
-        ASSERT_TRUE(e.FelderPruefen());
-        EXPECT_EQ(e.FelderPruefen()->text, QString::fromUtf8(c.meldung) + kAbbruch);
+        SlipEditState z;
+        SlipEditor e(1, 5, QStringLiteral("S1"), z, options, kMonday);
+        e.selectType(1, c.typeEntryFor);
+        for (int n : c.tickedNumbers)
+            e.toggleNumber(1, n);
+        e.selectType(3, 0);
+        e.toggleNumber(3, 9); // field 3 is incomplete as well; only field 1 is reported
+        ASSERT_TRUE(e.checkFields());
+        EXPECT_EQ(e.checkFields()->text, QString::fromUtf8(c.message) + kAbortNotice);
     }
 }
 
 TEST_F(SlipEditorTest, FieldCheckWithNothingTicked) {
-    SlipEditor e = neu();
-    e.cbSysClick(1, 3);
-    ASSERT_TRUE(e.FelderPruefen());
-    EXPECT_EQ(e.FelderPruefen()->text, "Sie haben nicht ein komlettes Spielfeld getippt." + kAbbruch);
-    EXPECT_EQ(e.FelderPruefen()->art, Meldung::Art::Information);
+    SlipEditor e = newEditor();
+    e.selectType(1, 3);
+    ASSERT_TRUE(e.checkFields());
+    EXPECT_EQ(e.checkFields()->text, "Sie haben nicht ein komlettes Spielfeld getippt." + kAbortNotice);
+    EXPECT_EQ(e.checkFields()->kind, SlipMessage::Kind::Information);
 }
 
 TEST_F(SlipEditorTest, Plus5CheckLooksOnlyAtTheLengthWhenPlayed) {
     struct Case {
-        const char* zahl;
-        bool spielt;
+        const char* number;
+        bool plays;
         bool ok;
     };
     for (const Case c : {Case{"77777", true, true}, Case{"123", true, false}, Case{"", true, false},
                          Case{"abcde", true, true}, Case{"123", false, true}, Case{"", false, true}}) {
-        SlipEditor e = neu();
-        e.angaben.plus5Zahl = QString::fromLatin1(c.zahl);
-        e.angaben.plus5 = c.spielt;
-        EXPECT_EQ(!e.Plus5Pruefen(), c.ok) << c.zahl << c.spielt;
+        SlipEditor e = newEditor();
+        e.choices.plus5Number = QString::fromLatin1(c.number);
+        e.choices.plus5 = c.plays;
+        EXPECT_EQ(!e.checkPlus5(), c.ok) << c.number << c.plays;
         if (!c.ok) {
-            EXPECT_EQ(e.Plus5Pruefen()->art, Meldung::Art::Fehler);
-            EXPECT_EQ(e.Plus5Pruefen()->text,
+            EXPECT_EQ(e.checkPlus5()->kind, SlipMessage::Kind::Critical);
+            EXPECT_EQ(e.checkPlus5()->text,
                       "Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem Spielschein ein.");
         }
     }
 }
 
 TEST_F(SlipEditorTest, SundayMovesBackToSaturday) {
-    SlipEditor e = neu();
-    e.angaben.ab = dateToSerial(QDate(2024, 3, 10));
-    const DrawCalendar montagBisSamstag;
-    const auto m = e.date1Exit(montagBisSamstag);
+    SlipEditor e = newEditor();
+    e.choices.ab = dateToSerial(QDate(2024, 3, 10));
+    const DrawCalendar mondayToSaturday;
+    const auto m = e.checkStartDate(mondayToSaturday);
     ASSERT_TRUE(m);
-    EXPECT_EQ(m->art, Meldung::Art::Fehler);
+    EXPECT_EQ(m->kind, SlipMessage::Kind::Critical);
     EXPECT_EQ(m->text, "Das gewählte Datum ist ein Sonntag, daher wurde der Vortag gewählt.\r\r"
                        "Bitte gegebenenfalls korrigieren.");
-    EXPECT_EQ(serialToText(e.angaben.ab), "09.03.2024");
-    EXPECT_FALSE(e.date1Exit(montagBisSamstag));
-    EXPECT_EQ(serialToText(e.angaben.ab), "09.03.2024");
+    EXPECT_EQ(serialToText(e.choices.ab), "09.03.2024");
+    EXPECT_FALSE(e.checkStartDate(mondayToSaturday));
+    EXPECT_EQ(serialToText(e.choices.ab), "09.03.2024");
 }
 
 TEST_F(SlipEditorTest, ClearingRestoresTheDefaultTypesAndKeepsTheSlipChoices) {
-    optionen.scheinTyp = {5, 0, 0, 0, 0};
-    SlipEditor e = neu();
-    e.cbSysClick(1, 8);
-    ticke(e, 1, {1, 2, 3, 4, 5, 6, 7, 8});
-    e.cbSysClick(1, 0);
-    e.cbSysClick(4, 1);
-    ticke(e, 4, {40, 41, 42});
-    e.angaben.name = QStringLiteral("Mein Schein");
-    e.angaben.dauer = 4;
-    e.BDelClick();
+    options.scheinTyp = {5, 0, 0, 0, 0};
+    SlipEditor e = newEditor();
+    e.selectType(1, 8);
+    tick(e, 1, {1, 2, 3, 4, 5, 6, 7, 8});
+    e.selectType(1, 0);
+    e.selectType(4, 1);
+    tick(e, 4, {40, 41, 42});
+    e.choices.name = QStringLiteral("Mein Schein");
+    e.choices.dauer = 4;
+    e.clearSlip();
     for (int f = 1; f <= 5; ++f) {
-        EXPECT_EQ(e.anzahl(f), 0);
-        EXPECT_FALSE(e.zuHoch(f));
+        EXPECT_EQ(e.tickedCount(f), 0);
+        EXPECT_FALSE(e.tooMany(f));
         EXPECT_EQ(e.gaugePosition(f), 0);
-        EXPECT_TRUE(zustand.gewaehlt[f - 1].empty());
+        EXPECT_TRUE(slipState.ticked[f - 1].empty());
     }
     EXPECT_EQ(e.typ(1), 6);
     EXPECT_EQ(e.typ(4), 0);
-    EXPECT_EQ(zustand.SysWahl[3], 1);
-    EXPECT_EQ(e.angaben.name, "Mein Schein");
-    EXPECT_EQ(e.angaben.dauer, 4);
-    ticke(e, 1, {11, 12, 13, 14, 15, 16});
-    EXPECT_FALSE(e.FelderPruefen());
+    EXPECT_EQ(slipState.typeChoice[3], 1);
+    EXPECT_EQ(e.choices.name, "Mein Schein");
+    EXPECT_EQ(e.choices.dauer, 4);
+    tick(e, 1, {11, 12, 13, 14, 15, 16});
+    EXPECT_FALSE(e.checkFields());
 }
 
 TEST_F(SlipEditorTest, TransferMapsFieldsWithNumbersToRowsAndRecord) {
-    SlipEditor e = neu();
-    e.cbSysClick(1, 2);
-    ticke(e, 1, {44, 3, 17, 60});
-    e.cbSysClick(3, 8);
-    ticke(e, 3, {70, 69, 68, 67, 66, 65, 64, 63, 62, 61});
-    e.cbSysClick(5, 0); // a type without numbers gives no row
-    e.angaben.plus5Zahl = QStringLiteral("12345");
-    e.angaben.plus5 = true;
-    e.angaben.einsatz = 3;
-    e.angaben.dauer = 7;
-    e.angaben.name = QStringLiteral("Ein sehr langer Scheinname über 20");
+    SlipEditor e = newEditor();
+    e.selectType(1, 2);
+    tick(e, 1, {44, 3, 17, 60});
+    e.selectType(3, 8);
+    tick(e, 3, {70, 69, 68, 67, 66, 65, 64, 63, 62, 61});
+    e.selectType(5, 0); // a type without numbers gives no row
+    e.choices.plus5Number = QStringLiteral("12345");
+    e.choices.plus5 = true;
+    e.choices.einsatz = 3;
+    e.choices.dauer = 7;
+    e.choices.name = QStringLiteral("Ein sehr langer Scheinname über 20");
 
-    const auto rows = e.tabellenZeilen();
+    const auto rows = e.tableRows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0], (QStringList{"", "Ein sehr langer Scheinname über 20", "4", "3", "17", "44", "60", "",
                                     "", "", "", "", "", "12345", "ja", "", "12", "04.03.2024"}));
     EXPECT_EQ(rows[1], (QStringList{"", "", "10", "61", "62", "63", "64", "65", "66", "67", "68", "69", "70",
                                     "", "", "", "", ""}));
 
-    TGetippt r;
+    SlipRecord r;
     r.Nr = 4;
     r.pad2 = {9, 9, 9, 9, 9};
-    e.inDatensatz(r);
+    e.writeRecord(r);
     EXPECT_EQ(r.Nr, 4);
     EXPECT_EQ(r.einsatz, 3);
     EXPECT_EQ(r.dauer, 7);
-    EXPECT_EQ(r.ab, kMontag);
+    EXPECT_EQ(r.ab, kMonday);
     EXPECT_EQ(r.name.text(), "Ein sehr langer Sche");
     EXPECT_EQ(r.plus5.text(), "12345");
     EXPECT_EQ(r.p5, 1);
@@ -260,68 +260,68 @@ TEST_F(SlipEditorTest, TransferMapsFieldsWithNumbersToRowsAndRecord) {
 TEST_F(SlipEditorTest, SlipWideCellsFollowTheirChoices) {
     struct Case {
         int dauer;
-        const char* plus5Zahl;
+        const char* plus5Number;
         bool plus5;
-        const char* ziehungen;
-        const char* plus5Zelle;
-        const char* mit;
+        const char* drawsCell;
+        const char* plus5Cell;
+        const char* plus5PlayedCell;
     };
     for (const Case c :
          {Case{0, "77777", false, "Dauer", "77777", "nein"}, Case{7, "123", false, "12", "", "nein"},
           Case{10, "98765", true, "30", "98765", "ja"}}) {
-        SlipEditor e = neu();
-        e.cbSysClick(2, 0);
-        ticke(e, 2, {5, 6});
-        e.angaben.dauer = c.dauer;
-        e.angaben.plus5Zahl = QString::fromLatin1(c.plus5Zahl);
-        e.angaben.plus5 = c.plus5;
-        const auto row = e.tabellenZeilen().at(0);
+        SlipEditor e = newEditor();
+        e.selectType(2, 0);
+        tick(e, 2, {5, 6});
+        e.choices.dauer = c.dauer;
+        e.choices.plus5Number = QString::fromLatin1(c.plus5Number);
+        e.choices.plus5 = c.plus5;
+        const auto row = e.tableRows().at(0);
         EXPECT_EQ(row[1], "S1"); // no name given: the tab caption
-        EXPECT_EQ(row[16], c.ziehungen);
-        EXPECT_EQ(row[13], c.plus5Zelle);
-        EXPECT_EQ(row[14], c.mit);
-        TGetippt r;
-        e.inDatensatz(r);
-        EXPECT_EQ(r.plus5.text(), c.plus5Zahl); // stored whether or not it is played
+        EXPECT_EQ(row[16], c.drawsCell);
+        EXPECT_EQ(row[13], c.plus5Cell);
+        EXPECT_EQ(row[14], c.plus5PlayedCell);
+        SlipRecord r;
+        e.writeRecord(r);
+        EXPECT_EQ(r.plus5.text(), c.plus5Number); // stored whether or not it is played
         EXPECT_EQ(r.dauer, c.dauer);
         EXPECT_EQ(r.name.text(), "S1");
     }
 }
 
 TEST_F(SlipEditorTest, RecordRoundTripRestoresTheSlip) {
-    SlipEditor e = neu(4);
-    e.cbSysClick(1, 0);
-    ticke(e, 1, {8, 9});
-    e.cbSysClick(3, 5);
-    ticke(e, 3, {1, 11, 21, 31, 41, 51, 61});
-    e.angaben = {QStringLiteral("54321"), true, 2, 9, dateToSerial(QDate(2024, 5, 18)), -1,
+    SlipEditor e = newEditor(4);
+    e.selectType(1, 0);
+    tick(e, 1, {8, 9});
+    e.selectType(3, 5);
+    tick(e, 3, {1, 11, 21, 31, 41, 51, 61});
+    e.choices = {QStringLiteral("54321"), true, 2, 9, dateToSerial(QDate(2024, 5, 18)), -1,
                  QStringLiteral("Urlaub")};
-    TGetippt r;
-    e.inDatensatz(r);
+    SlipRecord r;
+    e.writeRecord(r);
     EXPECT_EQ(r.KastDef, 4);
 
-    TTippE z2;
-    SlipEditor back(2, r.KastDef, r.name.text(), z2, optionen, kMontag);
-    back.ausDatensatz(r);
-    EXPECT_EQ(back.felder(), 4);
+    SlipEditState slipState2;
+    SlipEditor back(2, r.KastDef, r.name.text(), slipState2, options, kMonday);
+    back.fillFromRecord(r);
+    EXPECT_EQ(back.fieldCount(), 4);
     EXPECT_EQ(back.typ(1), 2);
     EXPECT_EQ(back.typ(2), 0);
     EXPECT_EQ(back.typ(3), 7);
-    EXPECT_EQ(back.zahlen(3), e.zahlen(3));
+    EXPECT_EQ(back.tickedNumbers(3), e.tickedNumbers(3));
     EXPECT_EQ(back.gaugePosition(3), 7);
-    EXPECT_EQ(back.angaben.plus5Zahl, "54321");
-    EXPECT_TRUE(back.angaben.plus5);
-    EXPECT_EQ(back.angaben.einsatz, 2);
-    EXPECT_EQ(back.angaben.dauer, 9);
-    EXPECT_EQ(serialToText(back.angaben.ab), "18.05.2024");
-    EXPECT_EQ(back.angaben.name, "Urlaub");
-    TGetippt again;
-    back.inDatensatz(again);
+    EXPECT_EQ(back.choices.plus5Number, "54321");
+    EXPECT_TRUE(back.choices.plus5);
+    EXPECT_EQ(back.choices.einsatz, 2);
+    EXPECT_EQ(back.choices.dauer, 9);
+    EXPECT_EQ(serialToText(back.choices.ab), "18.05.2024");
+    EXPECT_EQ(back.choices.name, "Urlaub");
+    SlipRecord again;
+    back.writeRecord(again);
     EXPECT_EQ(again, r);
 }
 
 TEST_F(SlipEditorTest, DamagedRecordBuildsAnEditorThatShowsWhatIsMissing) {
-    TGetippt r;
+    SlipRecord r;
     r.KastDef = 5;
     r.typ = {1, 11, 5, 4, 3};
     r.typZ[0] = {1, 2};
@@ -334,44 +334,44 @@ TEST_F(SlipEditorTest, DamagedRecordBuildsAnEditorThatShowsWhatIsMissing) {
     r.ab = std::numeric_limits<double>::quiet_NaN();
     r.name.length = 4;
     r.name.chars = {'\x81', '\x80', '\x9f', 'x'};
-    SlipEditor e = neu();
-    e.ausDatensatz(r);
+    SlipEditor e = newEditor();
+    e.fillFromRecord(r);
     EXPECT_EQ(e.typ(1), 0);
     EXPECT_EQ(e.typ(2), 0);
-    EXPECT_EQ(e.anzahl(1), 0);
+    EXPECT_EQ(e.tickedCount(1), 0);
     EXPECT_EQ(e.typ(3), 5);
-    EXPECT_EQ(e.zahlen(3), (std::vector<std::uint8_t>{10}));
-    EXPECT_EQ(e.anzahl(3), 1);
+    EXPECT_EQ(e.tickedNumbers(3), (std::vector<std::uint8_t>{10}));
+    EXPECT_EQ(e.tickedCount(3), 1);
     EXPECT_EQ(e.typ(4), 4);
-    EXPECT_EQ(e.anzahl(4), 0);
-    EXPECT_EQ(e.zahlen(5), (std::vector<std::uint8_t>{70}));
-    EXPECT_EQ(e.anzahl(5), 1);
-    EXPECT_EQ(e.angaben.einsatz, 1);
-    EXPECT_EQ(e.angaben.dauer, 0);
-    EXPECT_EQ(e.angaben.ab, kMontag);
-    EXPECT_EQ(e.angaben.name, QString(QChar(0x81)) + QChar(0x20AC) + QChar(0x0178) + QLatin1Char('x'));
-    ASSERT_TRUE(e.FelderPruefen());
-    EXPECT_EQ(e.FelderPruefen()->text, "Sie haben im 3. Feld 4 Zahlen vergessen." + kAbbruch);
+    EXPECT_EQ(e.tickedCount(4), 0);
+    EXPECT_EQ(e.tickedNumbers(5), (std::vector<std::uint8_t>{70}));
+    EXPECT_EQ(e.tickedCount(5), 1);
+    EXPECT_EQ(e.choices.einsatz, 1);
+    EXPECT_EQ(e.choices.dauer, 0);
+    EXPECT_EQ(e.choices.ab, kMonday);
+    EXPECT_EQ(e.choices.name, QString(QChar(0x81)) + QChar(0x20AC) + QChar(0x0178) + QLatin1Char('x'));
+    ASSERT_TRUE(e.checkFields());
+    EXPECT_EQ(e.checkFields()->text, "Sie haben im 3. Feld 4 Zahlen vergessen." + kAbortNotice);
 }
 
 TEST_F(SlipEditorTest, WorkingStateTracksEveryFieldPosition) {
-    SlipEditor e = neu();
-    ASSERT_EQ(serialToText(kMontag), "04.03.2024");
-    e.cbSysClick(5, 8);
-    ticke(e, 5, {2, 4});
-    EXPECT_EQ(zustand.ZahlAnz[4], 2);
-    EXPECT_EQ(zustand.SysWahl[4], 10);
-    EXPECT_TRUE(zustand.gewaehlt[4].contains(4));
-    EXPECT_EQ(zustand.ZahlAnz[5], 0);
+    SlipEditor e = newEditor();
+    ASSERT_EQ(serialToText(kMonday), "04.03.2024");
+    e.selectType(5, 8);
+    tick(e, 5, {2, 4});
+    EXPECT_EQ(slipState.tickedCount[4], 2);
+    EXPECT_EQ(slipState.typeChoice[4], 10);
+    EXPECT_TRUE(slipState.ticked[4].contains(4));
+    EXPECT_EQ(slipState.tickedCount[5], 0);
 }
 
-TEST(ZellenSchluessel, KeysCarrySlipFieldAndNumber) {
-    EXPECT_EQ(zellenSchluessel(12, 3, 70), 12370);
-    EXPECT_EQ(zellenSchluessel(1, 5), 1500);
-    const ZellenOrt o = ausSchluessel(zellenSchluessel(103, 4, 7));
-    EXPECT_EQ(o.schein, 103);
-    EXPECT_EQ(o.feld, 4);
-    EXPECT_EQ(o.zahl, 7);
+TEST(CellKey, KeysCarrySlipFieldAndNumber) {
+    EXPECT_EQ(cellKey(12, 3, 70), 12370);
+    EXPECT_EQ(cellKey(1, 5), 1500);
+    const CellLocation o = cellLocation(cellKey(103, 4, 7));
+    EXPECT_EQ(o.slip, 103);
+    EXPECT_EQ(o.field, 4);
+    EXPECT_EQ(o.number, 7);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "logic/core/draw_calendar.h"
-#include "logic/settings/einstellungen.h"
-#include "logic/statistics/klassen.h"
-#include "logic/tips/schein_aus_tipp.h"
-#include "logic/tips/spiel_ziehen.h"
-#include "logic/tips/tipp.h"
+#include "logic/settings/options_file.h"
+#include "logic/statistics/frequency_classes.h"
+#include "logic/tips/slip_from_tip.h"
+#include "logic/tips/game_draw.h"
+#include "logic/tips/tip_generator.h"
 #include "support/builders.h"
 
 #include <QRandomGenerator>
@@ -13,27 +13,27 @@ using namespace talvo::logic;
 
 namespace {
 
-TippErgebnis tipWithGames(const std::array<int, kTippSpiele>& typen) {
-    TKlassenMengen m;
+TipResult tipWithGames(const std::array<int, kTipGames>& types) {
+    ClassSets m;
     for (int n = 1; n <= 12; ++n)
         m.at(1, 1).insert(n);
-    Tippgenerator g;
-    QRandomGenerator zufall = tippZufall(5);
-    return g.generieren(m, kRestanten, typen, zufall);
+    TipGenerator g;
+    QRandomGenerator rng = tipRandomGenerator(5);
+    return g.generate(m, kOverdue, types, rng);
 }
 
-TEST(ScheinAusTipp, WritesTheGamesInOrderWithTheOptionsSlipSettings) {
-    const TippErgebnis t = tipWithGames({0, 4, 0, 6, 0});
-    TEinstellungen e;
+TEST(slipFromTip, WritesTheGamesInOrderWithTheOptionsSlipSettings) {
+    const TipResult t = tipWithGames({0, 4, 0, 6, 0});
+    OptionsRecord e;
     e.einsatzIndex = 2;
     e.laufzeitIndex = 7;
     e.plus5Mitspiel = 1;
     const int wednesday = static_cast<int>(dateToSerial(QDate(2024, 5, 15)));
-    const TGetippt s = ScheinAusTipp(t.spieltipps, e, wednesday, DrawCalendar());
+    const SlipRecord s = slipFromTip(t.tip, e, wednesday, DrawCalendar());
     EXPECT_EQ(s.typ, (std::array<std::uint8_t, 5>{4, 6, 0, 0, 0}));
     EXPECT_EQ(s.KastDef, 2);
     for (int k = 0; k < 2; ++k) {
-        const auto numbers = MengeZuListe(t.spieltipps.spiele[k].zahlen, 10, 70);
+        const auto numbers = toNumberList(t.tip.games[k].numbers, 10, 70);
         EXPECT_TRUE(std::equal(numbers.begin(), numbers.end(), s.typZ[k].begin()));
         EXPECT_EQ(s.typZ[k][numbers.size()], 0);
     }
@@ -50,21 +50,21 @@ TEST(ScheinAusTipp, WritesTheGamesInOrderWithTheOptionsSlipSettings) {
     // Before any tip: no game, an empty slip; a damaged options record gives valid indexes.
     e.einsatzIndex = -1;
     e.laufzeitIndex = 99;
-    const TGetippt empty = ScheinAusTipp(Spieltipps{}, e, wednesday, DrawCalendar());
+    const SlipRecord empty = slipFromTip(Tip{}, e, wednesday, DrawCalendar());
     EXPECT_EQ(empty.KastDef, 0);
     EXPECT_EQ(empty.typ, (std::array<std::uint8_t, 5>{}));
     EXPECT_EQ(empty.einsatz, 0);
     EXPECT_EQ(empty.dauer, 0);
 }
 
-TEST(ScheinAusTipp, FourGamesMakeAFourFieldSlip) {
-    const TGetippt s =
-        ScheinAusTipp(tipWithGames({2, 3, 0, 4, 5}).spieltipps, TEinstellungen(), 45000, DrawCalendar());
+TEST(slipFromTip, FourGamesMakeAFourFieldSlip) {
+    const SlipRecord s =
+        slipFromTip(tipWithGames({2, 3, 0, 4, 5}).tip, OptionsRecord(), 45000, DrawCalendar());
     EXPECT_EQ(s.KastDef, 4);
     EXPECT_EQ(s.typ, (std::array<std::uint8_t, 5>{2, 3, 4, 5, 0}));
 }
 
-TEST(ScheinAusTipp, ASundayStartsOnMondayUnlessSundaysAreDrawn) {
+TEST(slipFromTip, ASundayStartsOnMondayUnlessSundaysAreDrawn) {
     using talvo::test::draw;
     using talvo::test::run20;
     const DrawHistory weekdays = {draw(QDate(2024, 5, 17), run20(1)), draw(QDate(2024, 5, 18), run20(2))};
@@ -83,7 +83,7 @@ TEST(ScheinAusTipp, ASundayStartsOnMondayUnlessSundaysAreDrawn) {
         {&daily, QDate(2024, 5, 5), QDate(2024, 5, 6)},   // a Sunday before the first Sunday draw
     };
     for (const Case& c : cases) {
-        const TGetippt s = ScheinAusTipp(tipWithGames({2, 0, 0, 0, 0}).spieltipps, TEinstellungen(),
+        const SlipRecord s = slipFromTip(tipWithGames({2, 0, 0, 0, 0}).tip, OptionsRecord(),
                                          static_cast<int>(dateToSerial(c.today)), DrawCalendar(*c.history));
         EXPECT_EQ(serialToDate(s.ab), c.ab) << c.today.toString().toStdString();
     }

@@ -12,7 +12,7 @@ const QDate kToday(2024, 6, 12); // a Wednesday
 
 DrawHistory lastDrawOn(const QDate& d) { return {talvo::test::draw(d, talvo::test::run20(1))}; }
 
-TEST(BedarfErmitteln, MissingDaysChooseTheSmallestCoveringSet) {
+TEST(determineUpdateNeed, MissingDaysChooseTheSmallestCoveringSet) {
     struct Case {
         int daysAgo;
         int hour;
@@ -27,23 +27,23 @@ TEST(BedarfErmitteln, MissingDaysChooseTheSmallestCoveringSet) {
     };
     for (const Case& c : cases) {
         const UpdateNeed need =
-            BedarfErmitteln(lastDrawOn(kToday.addDays(-c.daysAgo)), QDateTime(kToday, QTime(c.hour, c.minute)));
+            determineUpdateNeed(lastDrawOn(kToday.addDays(-c.daysAgo)), QDateTime(kToday, QTime(c.hour, c.minute)));
         EXPECT_EQ(need.choice, c.choice) << c.daysAgo << " days ago at " << c.hour << ":" << c.minute;
         EXPECT_EQ(need.fileName, updateFileName(c.choice));
     }
 }
 
-TEST(BedarfErmitteln, EmptyHistoryNeedsEverything) {
-    const UpdateNeed need = BedarfErmitteln({}, QDateTime(kToday, QTime(9, 0)));
+TEST(determineUpdateNeed, EmptyHistoryNeedsEverything) {
+    const UpdateNeed need = determineUpdateNeed({}, QDateTime(kToday, QTime(9, 0)));
     EXPECT_EQ(need.days, 500);
     EXPECT_EQ(need.choice, 5);
     EXPECT_EQ(need.fileName, "gzAlle.tpp");
 }
 
-TEST(BedarfErmitteln, TimeOfDayOfTheStoredDateIsCutOff) {
+TEST(determineUpdateNeed, TimeOfDayOfTheStoredDateIsCutOff) {
     DrawHistory h = lastDrawOn(kToday.addDays(-7));
     h.back().datum += 0.9;
-    EXPECT_EQ(BedarfErmitteln(h, QDateTime(kToday, QTime(20, 0))).days, 7);
+    EXPECT_EQ(determineUpdateNeed(h, QDateTime(kToday, QTime(20, 0))).days, 7);
 }
 
 TEST(UpdateChoices, TextsAndFiles) {

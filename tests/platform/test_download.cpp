@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using talvo::platform::DateiHolen;
+using talvo::platform::FileDownload;
 using talvo::test::HttpTestServer;
 
 namespace {
@@ -25,8 +25,8 @@ protected:
     };
 
     Outcome fetch(const QString& file, talvo::platform::DownloadLimits limits = {}) {
-        DateiHolen download;
-        QSignalSpy done(&download, &DateiHolen::finished);
+        FileDownload download;
+        QSignalSpy done(&download, &FileDownload::finished);
         download.start(QUrl(server.base() + file), target(), limits);
         if (!done.wait(60000))
             return {false, QStringLiteral("timeout")};
@@ -140,8 +140,8 @@ TEST_F(Download, SlowAndSilentServersMeetTheirTimeLimits) {
 }
 
 TEST_F(Download, UnreachableAddressFails) {
-    DateiHolen download;
-    QSignalSpy done(&download, &DateiHolen::finished);
+    FileDownload download;
+    QSignalSpy done(&download, &FileDownload::finished);
     download.start(QUrl(QStringLiteral("http://127.0.0.1:1/downloads/gz6.tpp")), target());
     ASSERT_TRUE(done.wait(20000));
     EXPECT_FALSE(done.at(0).at(0).toBool());
@@ -153,9 +153,9 @@ TEST_F(Download, UnreachableAddressFails) {
 
 TEST_F(Download, OnlineSeamPinsTheAnswer) {
     talvo::platform::setOnlineForTests(false);
-    EXPECT_FALSE(talvo::platform::IstOnline());
+    EXPECT_FALSE(talvo::platform::isOnline());
     talvo::platform::setOnlineForTests(true);
-    EXPECT_TRUE(talvo::platform::IstOnline());
+    EXPECT_TRUE(talvo::platform::isOnline());
     talvo::platform::setOnlineForTests(std::nullopt);
 }
 

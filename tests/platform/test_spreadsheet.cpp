@@ -1,5 +1,5 @@
 #include "logic/core/error.h"
-#include "logic/export/export_tabelle.h"
+#include "logic/export/export_table.h"
 #include "platform/spreadsheet.h"
 #include "support/full_disk.h"
 #include "support/temp_files.h"
@@ -29,14 +29,14 @@ test::Workbook readBack(const QString& path) {
 
 TEST(Spreadsheet, StatisticsTableFromA1WithFittedColumns) {
     QTemporaryDir dir;
-    logic::ExportTabelle t(2, 71);
-    t.setZelle(0, 0, QStringLiteral("Endnummer"));
-    t.setZelle(1, 0, QStringLiteral("Häufigkeit"));
-    t.setZelle(0, 1, QStringLiteral("Gewinnzahlen mit Endzahl 0:"));
-    t.setZelle(1, 1, QStringLiteral("201"));
-    t.setZelle(1, 70, QStringLiteral("7"));
+    logic::ExportTable t(2, 71);
+    t.setCell(0, 0, QStringLiteral("Endnummer"));
+    t.setCell(1, 0, QStringLiteral("Häufigkeit"));
+    t.setCell(0, 1, QStringLiteral("Gewinnzahlen mit Endzahl 0:"));
+    t.setCell(1, 1, QStringLiteral("201"));
+    t.setCell(1, 70, QStringLiteral("7"));
     const QString path = dir.filePath(QStringLiteral("t.xlsx"));
-    platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModusStatistik, path);
+    platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModeStatistics, path);
     const test::Workbook book = readBack(path);
     EXPECT_EQ(book.sheets().size(), 1);
     EXPECT_EQ(book.sheets().at(0), QStringLiteral("Endzahlen"));
@@ -54,20 +54,20 @@ TEST(Spreadsheet, StatisticsTableFromA1WithFittedColumns) {
 
 TEST(Spreadsheet, DrawTableKeepsPlus5AsTextAndLeavesTheDateColumn) {
     QTemporaryDir dir;
-    for (int mode : {platform::kModusGewinnzahlenPlus5, platform::kModusPlus5}) {
-        const int textColumn = mode == platform::kModusPlus5 ? 2 : 22;
-        logic::ExportTabelle t(23, 3);
+    for (int mode : {platform::kModeWinningNumbersPlus5, platform::kModePlus5}) {
+        const int textColumn = mode == platform::kModePlus5 ? 2 : 22;
+        logic::ExportTable t(23, 3);
         for (int c = 0; c < 23; ++c)
-            t.setZelle(c, 0, QStringLiteral("S%1").arg(c));
-        t.setZelle(0, 1, QStringLiteral("1"));
-        t.setZelle(1, 1, QStringLiteral("24.02.2024 und mehr Text"));
-        t.setZelle(textColumn, 1, QStringLiteral("01234"));
-        t.setZelle(textColumn, 2, QStringLiteral("56789"));
+            t.setCell(c, 0, QStringLiteral("S%1").arg(c));
+        t.setCell(0, 1, QStringLiteral("1"));
+        t.setCell(1, 1, QStringLiteral("24.02.2024 und mehr Text"));
+        t.setCell(textColumn, 1, QStringLiteral("01234"));
+        t.setCell(textColumn, 2, QStringLiteral("56789"));
         const QString path = dir.filePath(QStringLiteral("m%1.xlsx").arg(mode));
         platform::writeWorkbook(t, QStringLiteral("Gewinnzahlen"), mode, path);
         const test::Workbook book = readBack(path);
-        const char* second = mode == platform::kModusPlus5 ? "C2" : "W2";
-        const char* third = mode == platform::kModusPlus5 ? "C3" : "W3";
+        const char* second = mode == platform::kModePlus5 ? "C2" : "W2";
+        const char* third = mode == platform::kModePlus5 ? "C3" : "W3";
         EXPECT_EQ(book.cell(second), QStringLiteral("01234"));
         EXPECT_TRUE(book.isText(second));
         EXPECT_TRUE(book.isText(third)); // text even where it reads as a number
@@ -75,7 +75,7 @@ TEST(Spreadsheet, DrawTableKeepsPlus5AsTextAndLeavesTheDateColumn) {
         EXPECT_LT(book.width("B"), 0); // never fitted
         EXPECT_NEAR(book.width("A"), 4.71, 0.01);
         EXPECT_NEAR(book.width("D"), 4.71, 0.01);
-        if (mode == platform::kModusGewinnzahlenPlus5) {
+        if (mode == platform::kModeWinningNumbersPlus5) {
             EXPECT_EQ(book.numberFormat("W1"), QStringLiteral("@"));
             EXPECT_EQ(book.alignment("W3"), QStringLiteral("right"));
             EXPECT_NE(book.numberFormat("C2"), QStringLiteral("@"));
@@ -88,8 +88,8 @@ TEST(Spreadsheet, DrawTableKeepsPlus5AsTextAndLeavesTheDateColumn) {
 
 TEST(Spreadsheet, OtherModesNeitherFormatNorFit) {
     QTemporaryDir dir;
-    logic::ExportTabelle t(2, 2);
-    t.setZelle(0, 0, QStringLiteral("eine lange Überschrift"));
+    logic::ExportTable t(2, 2);
+    t.setCell(0, 0, QStringLiteral("eine lange Überschrift"));
     const QString path = dir.filePath(QStringLiteral("x.xlsx"));
     platform::writeWorkbook(t, QStringLiteral("X"), 3, path);
     EXPECT_TRUE(readBack(path).widthCount() == 0);
@@ -98,7 +98,7 @@ TEST(Spreadsheet, OtherModesNeitherFormatNorFit) {
 TEST(Spreadsheet, AnEarlierWorkbookIsNeverReplaced) {
     // The user may have kept an exported workbook, changed, under the name it opened with.
     QTemporaryDir dir;
-    logic::ExportTabelle t(1, 1);
+    logic::ExportTable t(1, 1);
     const QString first = platform::saveWorkbook(t, QStringLiteral("Tops"), 5, dir.path());
     EXPECT_EQ(first, dir.filePath("Tops.xlsx"));
     QFile kept(first);
@@ -129,11 +129,11 @@ QByteArray sheetXml(const QString& path) {
 
 TEST(Spreadsheet, WorkbookIsTheSameUnderAGermanLocale) {
     QTemporaryDir dir;
-    logic::ExportTabelle t(2, 3);
-    t.setZelle(0, 0, QStringLiteral("Endnummer"));
-    t.setZelle(1, 1, QStringLiteral("201"));
+    logic::ExportTable t(2, 3);
+    t.setCell(0, 0, QStringLiteral("Endnummer"));
+    t.setCell(1, 1, QStringLiteral("201"));
     const QString c = dir.filePath(QStringLiteral("c.xlsx"));
-    platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModusStatistik, c);
+    platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModeStatistics, c);
 
     const std::string before = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
@@ -142,7 +142,7 @@ TEST(Spreadsheet, WorkbookIsTheSameUnderAGermanLocale) {
     std::snprintf(decimal, sizeof decimal, "%.1f", 0.5);
     EXPECT_STREQ(decimal, "0,5"); // the C library prints the German way now
     const QString de = dir.filePath(QStringLiteral("de.xlsx"));
-    platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModusStatistik, de);
+    platform::writeWorkbook(t, QStringLiteral("Endzahlen"), platform::kModeStatistics, de);
     std::snprintf(decimal, sizeof decimal, "%.1f", 0.5);
     EXPECT_STREQ(decimal, "0,5"); // and still does afterwards
     std::setlocale(LC_ALL, before.c_str());
@@ -158,7 +158,7 @@ TEST(Spreadsheet, WorkbookIsTheSameUnderAGermanLocale) {
 
 TEST(Spreadsheet, ImpossibleSheetNameOrFolderIsAnError) {
     QTemporaryDir dir;
-    logic::ExportTabelle t(1, 1);
+    logic::ExportTable t(1, 1);
     EXPECT_THROW(platform::writeWorkbook(t, QStringLiteral("a[b]"), 5, dir.filePath("a.xlsx")), logic::Error);
     EXPECT_FALSE(QFile::exists(dir.filePath("a.xlsx")));
     EXPECT_THROW(platform::writeWorkbook(t, QStringLiteral("A"), 5, dir.filePath("fehlt/a.xlsx")),
@@ -172,10 +172,10 @@ TEST(Spreadsheet, ImpossibleSheetNameOrFolderIsAnError) {
 TEST(Spreadsheet, AFullDiskKeepsTheEarlierWorkbookAndSaysWhyInGerman) {
     QTemporaryDir dir;
     const QString path = test::writeFile(dir, QStringLiteral("Tops.xlsx"), "the earlier workbook");
-    logic::ExportTabelle t(23, 2000);
-    for (int r = 0; r < t.zeilen(); ++r)
-        for (int c = 0; c < t.spalten(); ++c)
-            t.setZelle(c, r, QStringLiteral("Zelle %1/%2").arg(r).arg(c));
+    logic::ExportTable t(23, 2000);
+    for (int r = 0; r < t.rowCount(); ++r)
+        for (int c = 0; c < t.columnCount(); ++c)
+            t.setCell(c, r, QStringLiteral("Zelle %1/%2").arg(r).arg(c));
     const auto text = test::onFullDisk(dir.path(), [&] {
         try {
             platform::writeWorkbook(t, QStringLiteral("Tops"), 5, path);

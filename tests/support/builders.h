@@ -13,8 +13,8 @@
 
 namespace talvo::test {
 
-inline logic::TKenoZahlen draw(const QDate& date, std::vector<int> numbers, const QString& plus5 = {}) {
-    logic::TKenoZahlen d;
+inline logic::DrawRecord draw(const QDate& date, std::vector<int> numbers, const QString& plus5 = {}) {
+    logic::DrawRecord d;
     d.datum = logic::dateToSerial(date);
     for (std::size_t i = 0; i < numbers.size() && i < d.GZ.size(); ++i)
         d.GZ[i] = static_cast<std::uint8_t>(numbers[i]);
@@ -32,9 +32,9 @@ inline std::vector<int> run20(int start) {
 }
 
 // A field is given as its numbers; its type is their count.
-inline logic::TGetippt slip(std::initializer_list<std::vector<int>> fields, int einsatz = 0, int dauer = 0,
+inline logic::SlipRecord slip(std::initializer_list<std::vector<int>> fields, int einsatz = 0, int dauer = 0,
                             const QDate& ab = QDate(2024, 1, 2), const QString& name = QStringLiteral("Test")) {
-    logic::TGetippt s;
+    logic::SlipRecord s;
     s.einsatz = static_cast<std::uint8_t>(einsatz);
     s.dauer = static_cast<std::uint8_t>(dauer);
     s.ab = logic::dateToSerial(ab);

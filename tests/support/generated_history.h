@@ -22,7 +22,7 @@ inline logic::DrawHistory generatedHistory(int count, const QDate& first = QDate
     for (int i = 0; i < count; ++i) {
         if (day.dayOfWeek() == Qt::Sunday)
             day = day.addDays(1);
-        logic::TKenoZahlen d;
+        logic::DrawRecord d;
         d.datum = logic::dateToSerial(day);
         std::array<std::uint8_t, 70> all{};
         for (int n = 0; n < 70; ++n)

@@ -8,7 +8,7 @@
 
 #include "logic/core/history_file.h"
 #include "logic/core/slip_file.h"
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 
 namespace talvo::test {
 
@@ -20,7 +20,7 @@ inline logic::DrawHistory versionHistory(int version) {
 inline logic::SlipList versionSlips(int version) {
     logic::SlipList slips;
     for (int i = 0; i < 400 + version * 7; ++i) {
-        logic::TGetippt s = slip({run20(i % 70 + 1), run20((i + version * 11) % 70 + 1)}, i % 4, i % 6,
+        logic::SlipRecord s = slip({run20(i % 70 + 1), run20((i + version * 11) % 70 + 1)}, i % 4, i % 6,
                                  QDate(2024, 1, 2).addDays(i + version), QStringLiteral("Schein %1").arg(i));
         s.Nr = i + 1;
         slips.push_back(s);
@@ -28,8 +28,8 @@ inline logic::SlipList versionSlips(int version) {
     return slips;
 }
 
-inline logic::TEinstellungen versionOptions(int version) {
-    logic::TEinstellungen e;
+inline logic::OptionsRecord versionOptions(int version) {
+    logic::OptionsRecord e;
     e.farbschema = version * 3;
     e.einsatzIndex = 1 + version;
     e.tippTyp = {version, 2, 3, 4, 5};

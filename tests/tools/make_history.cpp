@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
                           : talvo::test::drawDaysBetween(QDate(2004, 2, 2), QDate::currentDate().addDays(-1));
     const quint32 seed = args.size() > 3 ? args[3].toUInt() : 1;
     try {
-        talvo::logic::KenoZahlenSchreiben(args[1],
+        talvo::logic::saveDrawHistory(args[1],
                                           talvo::test::generatedHistory(count, QDate(2004, 2, 2), seed));
     } catch (const std::exception& e) {
         QTextStream(stderr) << e.what() << '\n';

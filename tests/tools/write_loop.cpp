@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
     for (int round = 1;; ++round) {
         const int v = round % 2;
         logic::writeHistoryKeepingBackup(folder + QStringLiteral("KenoZahlen.tpp"), histories[v]);
-        logic::ScheinDateiSchreiben(folder + QStringLiteral("scheine.tix"), slips[v]);
-        logic::EinstellungenSchreiben(folder + QStringLiteral("optionen.kop"), options[v]);
+        logic::saveSlips(folder + QStringLiteral("scheine.tix"), slips[v]);
+        logic::saveOptions(folder + QStringLiteral("optionen.kop"), options[v]);
         std::puts("round");
         std::fflush(stdout);
     }

@@ -1,7 +1,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/program_state.h"
 #include "logic/draws/archive_export.h"
-#include "logic/statistics/statistik.h"
+#include "logic/statistics/statistics.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"
 #include "support/generated_history.h"
@@ -46,13 +46,13 @@ class ArchiveImportTest : public QObject {
     QStringList messages;
     bool answer = true;
 
-    ui::TFImport* importFile(ui::Application& program, const QString& file) {
+    ui::ImportWindow* importFile(ui::Application& program, const QString& file) {
         ui::setNextFileName(file);
         namedChild<QAction>(*program.mainWindow(), "MImport")->trigger();
-        auto* window = qobject_cast<ui::TFImport*>(test::visibleWindow("FImport"));
+        auto* window = qobject_cast<ui::ImportWindow*>(test::visibleWindow("FImport"));
         if (!window)
             return nullptr;
-        QSignalSpy ready(window, &ui::TFImport::previewReady);
+        QSignalSpy ready(window, &ui::ImportWindow::previewReady);
         if (!ready.wait(10000))
             return nullptr;
         return window;
@@ -72,7 +72,7 @@ class ArchiveImportTest : public QObject {
         });
         const QDate newest = logic::serialToDate(full.back().datum);
         ui::setClockForTests([newest] { return QDateTime(newest.addDays(1), QTime(20, 0)); });
-        logic::KenoZahlenSchreiben(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
+        logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
         QFile::remove(paths.historyFile() + QStringLiteral(".bak"));
     }
 
@@ -94,10 +94,10 @@ class ArchiveImportTest : public QObject {
 
         ui::Application program(paths);
         program.start();
-        ui::TFStatistik1* stats = program.statisticsWindow();
+        ui::StatisticsWindow* stats = program.statisticsWindow();
         stats->findChild<QRadioButton*>(QStringLiteral("RG1_1"))->click(); // the last 10 draws
 
-        ui::TFImport* window = importFile(program, csv);
+        ui::ImportWindow* window = importFile(program, csv);
         QVERIFY(window);
         QCOMPARE(ui::helpContext(window), 110);
         QCOMPARE(count(window, "LNeu"), QStringLiteral("12"));
@@ -132,14 +132,14 @@ class ArchiveImportTest : public QObject {
 
         answer = true;
         namedChild<QPushButton>(*window, "BImportieren")->click();
-        QCOMPARE(program.state().history(), logic::KenoZahlenLaden(paths.historyFile()));
+        QCOMPARE(program.state().history(), logic::loadDrawHistory(paths.historyFile()));
         QCOMPARE(program.state().history().size(), 80u);
         QCOMPARE(program.state().history()[3].GZ, archived[3].GZ);
         QCOMPARE(test::readFile(paths.historyFile() + QStringLiteral(".bak")), before);
-        auto* comboNr = namedChild<QComboBox>(*program.mainWindow(), "comboNr");
-        QCOMPARE(comboNr->count(), 80);
-        QCOMPARE(comboNr->currentText(), QStringLiteral("80"));
-        QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
+        auto* drawNumberCombo = namedChild<QComboBox>(*program.mainWindow(), "comboNr");
+        QCOMPARE(drawNumberCombo->count(), 80);
+        QCOMPARE(drawNumberCombo->currentText(), QStringLiteral("80"));
+        QCOMPARE(stats->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(full.end() - 10, full.end()));
         // The preview now finds nothing new.
         QCOMPARE(count(window, "LGleich"), QStringLiteral("80"));
@@ -153,8 +153,8 @@ class ArchiveImportTest : public QObject {
         QCOMPARE(test::readFile(paths.historyFile()), before);
         QVERIFY(!QFileInfo::exists(paths.historyFile() + QStringLiteral(".bak")));
         QCOMPARE(program.state().history().size(), 68u);
-        QCOMPARE(comboNr->count(), 68);
-        QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
+        QCOMPARE(drawNumberCombo->count(), 68);
+        QCOMPARE(stats->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(full.end() - 22, full.end() - 12));
         // One level only.
         namedChild<QAction>(*program.mainWindow(), "MRueckgaengig")->trigger();
@@ -172,7 +172,7 @@ class ArchiveImportTest : public QObject {
         ui::Application program(paths);
         program.start();
 
-        ui::TFImport* window =
+        ui::ImportWindow* window =
             importFile(program, test::writeFile(data, QStringLiteral("rauschen.csv"), noise));
         QVERIFY(window);
         QCOMPARE(messages.size(), 1);

@@ -6,7 +6,7 @@
 #include "support/named_child.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
-#include "ui/app/form_offen.h"
+#include "ui/app/form_lookup.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
@@ -45,28 +45,28 @@ class DrawEntryTest : public QObject {
         return numbers;
     }
 
-    static void mark(ui::TFAuswertung& w, std::initializer_list<int> numbers) {
+    static void mark(ui::MainWindow& w, std::initializer_list<int> numbers) {
         for (int n : numbers)
             test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
     }
 
-    static void chooseEntry(ui::TFAuswertung& w, int p) {
-        auto* combo2 = test::namedChild<QComboBox>(w, "combo2");
-        combo2->setCurrentIndex(p);
-        emit combo2->activated(p);
+    static void chooseEntry(ui::MainWindow& w, int p) {
+        auto* entryDateCombo = test::namedChild<QComboBox>(w, "combo2");
+        entryDateCombo->setCurrentIndex(p);
+        emit entryDateCombo->activated(p);
     }
 
-    ui::TFGewinnzahlen* openPasteWindow(ui::TFAuswertung& w) {
+    ui::PasteWindow* openPasteWindow(ui::MainWindow& w) {
         test::namedChild<QPushButton>(w, "BCopyPaste")->click();
         return w.pasteWindow();
     }
 
-    static void paste(ui::TFGewinnzahlen& p, const QString& text) {
+    static void paste(ui::PasteWindow& p, const QString& text) {
         test::namedChild<QPlainTextEdit>(p, "M1")->setPlainText(text);
         test::namedChild<QPushButton>(p, "BParsen")->click();
     }
 
-    static QStringList boxes(ui::TFGewinnzahlen& p) {
+    static QStringList boxes(ui::PasteWindow& p) {
         QStringList b;
         for (int i = 1; i <= 20; ++i)
             b << test::namedChild<QLineEdit>(p, QStringLiteral("ez%1").arg(i))->text();
@@ -79,7 +79,7 @@ class DrawEntryTest : public QObject {
         QDir().mkpath(dir.filePath(QStringLiteral("data")));
         paths.dataDir = dir.filePath(QStringLiteral("data/"));
         paths.programDir = dir.filePath(QStringLiteral("prog/"));
-        logic::KenoZahlenSchreiben(paths.historyFile(), history);
+        logic::saveDrawHistory(paths.historyFile(), history);
         messages.clear();
         ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
             messages << text;
@@ -94,8 +94,8 @@ class DrawEntryTest : public QObject {
 
     void storingAtTheProposedDateAppendsADraw() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
         QVERIFY(marked(w).isEmpty()); // the proposed date starts from an empty board
@@ -110,7 +110,7 @@ class DrawEntryTest : public QObject {
         mark(w, {36});
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         QVERIFY(messages.isEmpty());
-        const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
+        const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{4});
         QCOMPARE(logic::serialToText(stored[3].datum), QStringLiteral("10.03.2024"));
         QCOMPARE(stored[3].GZ[0], std::uint8_t{1});
@@ -126,8 +126,8 @@ class DrawEntryTest : public QObject {
 
     void storingOverAStoredDrawKeepsItsPlace() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
         chooseEntry(w, 1);
         QCOMPARE(test::namedChild<QComboBox>(w, "comboNr2")->currentIndex(), 1);
@@ -137,7 +137,7 @@ class DrawEntryTest : public QObject {
         test::namedChild<QCheckBox>(w, "cbDel")->setChecked(true);
         const QByteArray before = test::readFile(paths.historyFile());
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
-        const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
+        const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{3});
         QCOMPARE(test::readFile(paths.historyFile() + QStringLiteral(".bak")), before); // kept for undo
         QVERIFY(stored[1].GZ != history[1].GZ);
@@ -152,15 +152,15 @@ class DrawEntryTest : public QObject {
         QFile::remove(paths.historyFile());
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 10), QTime(9, 0)); }); // a Sunday
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->count(), 1);
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("09.03.2024"));
         test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
         for (int n = 1; n <= 20; ++n)
             mark(w, {n});
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
-        QCOMPARE(logic::KenoZahlenLaden(paths.historyFile()).size(), std::size_t{1});
+        QCOMPARE(logic::loadDrawHistory(paths.historyFile()).size(), std::size_t{1});
         QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->itemText(0), QStringLiteral("09.03.2024"));
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
         QVERIFY(test::namedChild<QDateEdit>(w, "DateErste")->isHidden());
@@ -170,54 +170,54 @@ class DrawEntryTest : public QObject {
         QFile::remove(paths.historyFile());
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 12), QTime(9, 0)); });
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        auto* erste = test::namedChild<QDateEdit>(w, "DateErste");
-        QVERIFY(!erste->isHidden());
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        auto* firstDateEdit = test::namedChild<QDateEdit>(w, "DateErste");
+        QVERIFY(!firstDateEdit->isHidden());
         QVERIFY(test::namedChild<QComboBox>(w, "combo2")->isHidden());
-        QCOMPARE(erste->date(), QDate(2024, 3, 12));
-        QCOMPARE(erste->minimumDate(), QDate(2004, 2, 2));
-        erste->setDate(QDate(2003, 5, 5));
-        QCOMPARE(erste->date(), QDate(2004, 2, 2));
-        erste->setDate(QDate(2010, 6, 4));
+        QCOMPARE(firstDateEdit->date(), QDate(2024, 3, 12));
+        QCOMPARE(firstDateEdit->minimumDate(), QDate(2004, 2, 2));
+        firstDateEdit->setDate(QDate(2003, 5, 5));
+        QCOMPARE(firstDateEdit->date(), QDate(2004, 2, 2));
+        firstDateEdit->setDate(QDate(2010, 6, 4));
         test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
         for (int n = 1; n <= 20; ++n)
             mark(w, {n});
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
-        const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
+        const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{1});
         QCOMPARE(logic::serialToDate(stored[0].datum), QDate(2010, 6, 4));
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("05.06.2010"));
-        QVERIFY(erste->isHidden());
+        QVERIFY(firstDateEdit->isHidden());
         QVERIFY(!test::namedChild<QComboBox>(w, "combo2")->isHidden());
     }
 
     void switchingPages() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto* pc0 = test::namedChild<QTabWidget>(w, "PC0");
+        auto* entryTabs = test::namedChild<QTabWidget>(w, "PC0");
         QVERIFY(!test::namedChild<QToolButton>(w, "BDel")->isVisible());
         QVERIFY(!test::namedChild<QToolButton>(w, "BDel2")->isVisible());
 
         // Viewing the newest draw (2) while the entry page proposes a new one (3): cleared.
-        pc0->setCurrentIndex(1);
+        entryTabs->setCurrentIndex(1);
         QVERIFY(test::namedChild<QToolButton>(w, "BDel")->isVisible());
         QVERIFY(test::namedChild<QToolButton>(w, "BDel2")->isVisible());
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
 
         // Back on the viewing page its draw is shown again.
-        pc0->setCurrentIndex(0);
+        entryTabs->setCurrentIndex(0);
         QVERIFY(!test::namedChild<QToolButton>(w, "BDel")->isVisible());
         QCOMPARE(marked(w).size(), 20);
 
         // Viewing a later draw than the entry page's: the board keeps what it shows.
         chooseEntry(w, 0);
         mark(w, {history[2].GZ[0]});
-        pc0->setCurrentIndex(1);
+        entryTabs->setCurrentIndex(1);
         QCOMPARE(marked(w).size(), 19);
 
         test::namedChild<QToolButton>(w, "BDel2")->click();
@@ -230,21 +230,21 @@ class DrawEntryTest : public QObject {
 
     void plusFiveFieldTakesDigitsOnly() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        auto* e77 = test::namedChild<QLineEdit>(w, "E77");
-        e77->clear();
-        QTest::keyClicks(e77, QStringLiteral("1a2 3-4x5"));
-        QCOMPARE(e77->text(), QStringLiteral("12345"));
-        QTest::keyClick(e77, Qt::Key_Backspace);
-        QCOMPARE(e77->text(), QStringLiteral("1234"));
+        ui::MainWindow w(state, paths);
+        auto* plus5Edit = test::namedChild<QLineEdit>(w, "E77");
+        plus5Edit->clear();
+        QTest::keyClicks(plus5Edit, QStringLiteral("1a2 3-4x5"));
+        QCOMPARE(plus5Edit->text(), QStringLiteral("12345"));
+        QTest::keyClick(plus5Edit, Qt::Key_Backspace);
+        QCOMPARE(plus5Edit->text(), QStringLiteral("1234"));
     }
 
     void pastedTextIsFilteredIntoTheBoxes() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        ui::TFGewinnzahlen* p = openPasteWindow(w);
-        QVERIFY(ui::FormOffen(QStringLiteral("FGewinnzahlen")));
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        ui::PasteWindow* p = openPasteWindow(w);
+        QVERIFY(ui::isFormOpen(QStringLiteral("FGewinnzahlen")));
         QCOMPARE(p->windowTitle(), QStringLiteral("TALVO 1.7.1.0 "));
         QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 10.03.2024"));
         QVERIFY(test::namedChild<QCheckBox>(*p, "cbDel")->isChecked());
@@ -272,11 +272,11 @@ class DrawEntryTest : public QObject {
 
     void transferTogglesTheNumbersUntilAFaultyBox() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         chooseEntry(w, 3);
         test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
-        ui::TFGewinnzahlen* p = openPasteWindow(w);
+        ui::PasteWindow* p = openPasteWindow(w);
         for (int i = 1; i <= 20; ++i)
             test::namedChild<QLineEdit>(*p, QStringLiteral("ez%1").arg(i))->setText(QString::number(i + 10));
         test::namedChild<QLineEdit>(*p, "ez7")->clear();
@@ -298,7 +298,7 @@ class DrawEntryTest : public QObject {
             QVERIFY(messages[0].contains(QStringLiteral("das 1. Kästchen")));
         }
 
-        w.BDelClick();
+        w.clearBoard();
         messages.clear();
         test::namedChild<QLineEdit>(*p, "ez1")->setText(QStringLiteral("11"));
         test::namedChild<QLineEdit>(*p, "ez7")->setText(QStringLiteral("07"));
@@ -315,9 +315,9 @@ class DrawEntryTest : public QObject {
 
     void closingHidesAndKeepsTheContents() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        ui::TFGewinnzahlen* p = openPasteWindow(w);
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        ui::PasteWindow* p = openPasteWindow(w);
         test::namedChild<QPlainTextEdit>(*p, "M1")->setPlainText(QStringLiteral("1 2 3"));
         test::namedChild<QPushButton>(*p, "BSchliessen")->click();
         QVERIFY(!p->isVisible());

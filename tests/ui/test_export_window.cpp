@@ -11,7 +11,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/export/export1.h"
+#include "ui/export/draw_export_window.h"
 
 #include <QButtonGroup>
 #include <QDateEdit>
@@ -75,8 +75,8 @@ private slots:
     void setUpFromTheHistoryAtCreation() {
         logic::ProgramState state;
         state.setHistory(history());
-        ui::TFExport1 w(state, paths);
-        w.FormCreate();
+        ui::DrawExportWindow w(state, paths);
+        w.setUpAtStart();
         QCOMPARE(w.windowTitle(), QStringLiteral("Excel-Export"));
         QCOMPARE(w.objectName(), QStringLiteral("FExport1"));
         QCOMPARE(ui::helpContext(&w), 130);
@@ -93,33 +93,33 @@ private slots:
     void rangeRulesPullTheDatesBack() {
         logic::ProgramState state;
         state.setHistory(history());
-        ui::TFExport1 w(state, paths);
-        w.FormCreate();
-        QDateEdit* von = date(w, "DateV");
-        QDateEdit* bis = date(w, "DateB");
-        von->setDate(QDate(2024, 3, 12));
-        QCOMPARE(von->date(), QDate(2024, 3, 12));
-        von->setDate(QDate(2024, 3, 31)); // after the end date
-        QCOMPARE(von->date(), QDate(2024, 3, 30));
-        von->setDate(QDate(2003, 12, 24)); // before the first KENO draw
-        QCOMPARE(von->date(), QDate(2004, 2, 2));
-        bis->setDate(QDate(2024, 6, 1)); // in the future
-        QCOMPARE(bis->date(), today);
-        von->setDate(QDate(2024, 3, 20));
-        bis->setDate(QDate(2024, 3, 1)); // before the start date
-        QCOMPARE(bis->date(), QDate(2024, 3, 20));
-        QCOMPARE(von->date(), QDate(2024, 3, 20));
+        ui::DrawExportWindow w(state, paths);
+        w.setUpAtStart();
+        QDateEdit* fromField = date(w, "DateV");
+        QDateEdit* toField = date(w, "DateB");
+        fromField->setDate(QDate(2024, 3, 12));
+        QCOMPARE(fromField->date(), QDate(2024, 3, 12));
+        fromField->setDate(QDate(2024, 3, 31)); // after the end date
+        QCOMPARE(fromField->date(), QDate(2024, 3, 30));
+        fromField->setDate(QDate(2003, 12, 24)); // before the first KENO draw
+        QCOMPARE(fromField->date(), QDate(2004, 2, 2));
+        toField->setDate(QDate(2024, 6, 1)); // in the future
+        QCOMPARE(toField->date(), today);
+        fromField->setDate(QDate(2024, 3, 20));
+        toField->setDate(QDate(2024, 3, 1)); // before the start date
+        QCOMPARE(toField->date(), QDate(2024, 3, 20));
+        QCOMPARE(fromField->date(), QDate(2024, 3, 20));
         // The calendars offer only days inside the bounds.
-        QCOMPARE(von->maximumDate(), QDate(2024, 3, 20));
-        QCOMPARE(bis->minimumDate(), QDate(2024, 3, 20));
-        QCOMPARE(bis->maximumDate(), today);
+        QCOMPARE(fromField->maximumDate(), QDate(2024, 3, 20));
+        QCOMPARE(toField->minimumDate(), QDate(2024, 3, 20));
+        QCOMPARE(toField->maximumDate(), today);
     }
 
     void exportsEveryStoredDrawWithItsPlus5AsText() {
         logic::ProgramState state;
         state.setHistory(history());
-        ui::TFExport1 w(state, paths);
-        w.FormCreate();
+        ui::DrawExportWindow w(state, paths);
+        w.setUpAtStart();
         exportNow(w);
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
         QCOMPARE(opened, QStringList{data.filePath(QStringLiteral("Gewinnzahlen und plus 5.xlsx"))});
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(book.isText(QStringLiteral("W5")));
         QCOMPARE(book.numberFormat(QStringLiteral("W5")), QStringLiteral("@"));
         QCOMPARE(book.row(30, 2), (QStringList{"30", "30.03.2024"}));
-        const logic::TKenoZahlen& last = state.history().back();
+        const logic::DrawRecord& last = state.history().back();
         for (int z = 0; z < 20; ++z)
             QCOMPARE(book.cell(QStringLiteral("%1%2").arg(QChar(u'C' + z)).arg(30)), QString::number(last.GZ[z]));
     }
@@ -145,8 +145,8 @@ private slots:
     void exportsTheDrawsInsideARangeOfDaysWithoutDraws() {
         logic::ProgramState state;
         state.setHistory(history());
-        ui::TFExport1 w(state, paths);
-        w.FormCreate();
+        ui::DrawExportWindow w(state, paths);
+        w.setUpAtStart();
         choice(w, 2)->click();
         date(w, "DateV")->setDate(QDate(2024, 3, 3)); // Sundays
         date(w, "DateB")->setDate(QDate(2024, 3, 10));
@@ -175,8 +175,8 @@ private slots:
     void aTypedRangeCountsWithoutEnter() {
         logic::ProgramState state;
         state.setHistory(history());
-        ui::TFExport1 w(state, paths);
-        w.FormCreate();
+        ui::DrawExportWindow w(state, paths);
+        w.setUpAtStart();
         choice(w, 2)->click();
         date(w, "DateV")->findChild<QLineEdit*>()->setText(QStringLiteral("30.03.2024"));
         date(w, "DateB")->findChild<QLineEdit*>()->setText(QStringLiteral("05.04.2024")); // after today
@@ -191,8 +191,8 @@ private slots:
     void aRangeWithoutDrawsGivesAMessageAndNoWorkbook() {
         logic::ProgramState state;
         state.setHistory(history());
-        ui::TFExport1 w(state, paths);
-        w.FormCreate();
+        ui::DrawExportWindow w(state, paths);
+        w.setUpAtStart();
         date(w, "DateB")->setDate(QDate(2024, 2, 25));
         exportNow(w);
         QCOMPARE(messages, QStringList{"Vom 02.02.2004 bis zum 25.02.2024 ist keine Ziehung gespeichert."});
@@ -202,8 +202,8 @@ private slots:
 
     void anEmptyHistoryWaitsForTheFirstDraw() {
         logic::ProgramState state;
-        ui::TFExport1 w(state, paths);
-        w.FormCreate();
+        ui::DrawExportWindow w(state, paths);
+        w.setUpAtStart();
         QVERIFY(w.findChildren<QRadioButton*>().isEmpty());
         QVERIFY(!date(w, "DateV")->isEnabled());
         exportNow(w);
@@ -233,10 +233,10 @@ private slots:
     }
 
     void theMainWindowsButtonShowsTheWindowMadeAtStart() {
-        logic::KenoZahlenSchreiben(paths.historyFile(), history());
+        logic::saveDrawHistory(paths.historyFile(), history());
         ui::Application program(paths);
         program.start();
-        ui::TFExport1* w = program.drawExportWindow();
+        ui::DrawExportWindow* w = program.drawExportWindow();
         QVERIFY(w);
         QVERIFY(!w->isVisible());
         QCOMPARE(date(*w, "DateB")->date(), QDate(2024, 3, 30));

@@ -8,8 +8,8 @@
 #include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/settings/optionen.h"
-#include "ui/slips/eingabe2.h"
+#include "ui/settings/options_window.h"
+#include "ui/slips/slip_centre_window.h"
 #include "ui/statistics/statistics_window.h"
 
 #include <QAbstractButton>
@@ -35,7 +35,7 @@ class HelpTest : public QObject {
     std::unique_ptr<ui::Application> program;
     QStringList messages;
 
-    ui::TFAuswertung& main() { return *program->mainWindow(); }
+    ui::MainWindow& main() { return *program->mainWindow(); }
     ui::HelpWindow* help() { return program->navigator().helpWindow(); }
     QString shownTopic() { return help() ? help()->currentTopic().fileName() : QString(); }
     void startProgram(const QString& helpFile) {
@@ -62,8 +62,8 @@ class HelpTest : public QObject {
     }
 
     void everyControlOpensTheTopicOfItsWindow() {
-        ui::TFAuswertung* m = &main();
-        m->copyPasteClick();
+        ui::MainWindow* m = &main();
+        m->showPasteWindow();
         QWidget* start = program->startWindow();
         QWidget* update = program->updateWindow();
         QWidget* options = program->optionsWindow();
@@ -105,8 +105,8 @@ class HelpTest : public QObject {
 
         // The calendar's help menu: topic 0 and the keyword index.
         control<QAction>(m, "TKalender")->trigger();
-        QWidget* kal = program->navigator().window(ui::Route::Kalender);
-        control<QAction>(kal, "MInhalt")->trigger();
+        QWidget* calendarWindow = program->navigator().window(ui::Route::Calendar);
+        control<QAction>(calendarWindow, "MInhalt")->trigger();
         QCOMPARE(shownTopic(), QStringLiteral("einstieg.html"));
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
     }
@@ -140,7 +140,7 @@ class HelpTest : public QObject {
         QCOMPARE(messages, QStringList{QStringLiteral("Zu diesem Fenster gibt es in der Hilfe kein Thema (Nummer 77).")});
     }
 
-    void suchenOpensTheKeywordIndexAndTheFullTextSearchFindsTopics() {
+    void searchTabOpensTheKeywordIndexAndTheFullTextSearchFindsTopics() {
         control<QAction>(&main(), "MSuchen")->trigger();
         QVERIFY(help()->isVisible());
         auto* tabs = control<QTabWidget>(help(), "HilfeRegister");

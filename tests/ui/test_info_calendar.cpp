@@ -5,7 +5,7 @@
 #include "ui/app/application.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/contact.h"
-#include "ui/app/form_offen.h"
+#include "ui/app/form_lookup.h"
 #include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/links.h"
@@ -42,7 +42,7 @@ class InfoCalendarTest : public QObject {
     QStringList opened;
     bool openerAnswer = true;
 
-    ui::TFAuswertung& main() { return *program->mainWindow(); }
+    ui::MainWindow& main() { return *program->mainWindow(); }
     void trigger(const char* name) { test::namedChild<QAction>(main(), name)->trigger(); }
 
   private slots:
@@ -76,29 +76,29 @@ class InfoCalendarTest : public QObject {
         trigger("TKalender");
         trigger("MKalender");
         QCOMPARE(windowsNamed(QStringLiteral("FKal")), 1);
-        QVERIFY(ui::FormOffen(QStringLiteral("FKal")));
-        QWidget* kal = program->navigator().window(ui::Route::Kalender);
-        QVERIFY(kal->isVisible());
-        QCOMPARE(kal->windowTitle(), QStringLiteral("Kalender"));
-        QVERIFY(kal->windowFlags() & Qt::WindowStaysOnTopHint);
-        auto* mc1 = test::namedChild<QCalendarWidget>(*kal, "MC1");
-        QCOMPARE(mc1->selectedDate(), QDate(2024, 3, 6));
-        QCOMPARE(mc1->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
-        QCOMPARE(mc1->firstDayOfWeek(), Qt::Monday);
-        QCOMPARE(mc1->locale().monthName(3), QStringLiteral("März"));
+        QVERIFY(ui::isFormOpen(QStringLiteral("FKal")));
+        QWidget* calendarWindow = program->navigator().window(ui::Route::Calendar);
+        QVERIFY(calendarWindow->isVisible());
+        QCOMPARE(calendarWindow->windowTitle(), QStringLiteral("Kalender"));
+        QVERIFY(calendarWindow->windowFlags() & Qt::WindowStaysOnTopHint);
+        auto* calendar = test::namedChild<QCalendarWidget>(*calendarWindow, "MC1");
+        QCOMPARE(calendar->selectedDate(), QDate(2024, 3, 6));
+        QCOMPARE(calendar->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
+        QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
+        QCOMPARE(calendar->locale().monthName(3), QStringLiteral("März"));
 
         // A minimised calendar comes back on the next request.
-        kal->showMinimized();
+        calendarWindow->showMinimized();
         trigger("TKalender");
-        QVERIFY(!(kal->windowState() & Qt::WindowMinimized));
+        QVERIFY(!(calendarWindow->windowState() & Qt::WindowMinimized));
 
         // Its "&Info" leads to the info window; "Schließen" destroys it.
-        test::namedChild<QAction>(*kal, "MInfo")->trigger();
-        QVERIFY(ui::FormOffen(QStringLiteral("FInfo")));
-        QPointer<QWidget> gone = kal;
-        test::namedChild<QAction>(*kal, "MSchliessen")->trigger();
+        test::namedChild<QAction>(*calendarWindow, "MInfo")->trigger();
+        QVERIFY(ui::isFormOpen(QStringLiteral("FInfo")));
+        QPointer<QWidget> gone = calendarWindow;
+        test::namedChild<QAction>(*calendarWindow, "MSchliessen")->trigger();
         QTRY_VERIFY(!gone);
-        QVERIFY(!ui::FormOffen(QStringLiteral("FKal")));
+        QVERIFY(!ui::isFormOpen(QStringLiteral("FKal")));
         trigger("TKalender");
         QCOMPARE(windowsNamed(QStringLiteral("FKal")), 1);
     }

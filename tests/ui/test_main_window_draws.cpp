@@ -31,7 +31,7 @@ class MainWindowDrawsTest : public QObject {
     logic::AppPaths paths;
     QStringList messages;
 
-    void writeHistory(const logic::DrawHistory& h) { logic::KenoZahlenSchreiben(paths.historyFile(), h); }
+    void writeHistory(const logic::DrawHistory& h) { logic::saveDrawHistory(paths.historyFile(), h); }
 
     static QList<int> marked(QWidget& w) {
         QList<int> numbers;
@@ -42,7 +42,7 @@ class MainWindowDrawsTest : public QObject {
         return numbers;
     }
 
-    static QList<int> numbersOf(const logic::TKenoZahlen& d) {
+    static QList<int> numbersOf(const logic::DrawRecord& d) {
         QList<int> numbers;
         for (auto n : d.GZ)
             numbers << n;
@@ -66,8 +66,8 @@ class MainWindowDrawsTest : public QObject {
 
     void boardIsUsableByKeyboard() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QWidget* board = test::namedChild<QWidget>(w, "GroupBox1");
@@ -101,7 +101,7 @@ class MainWindowDrawsTest : public QObject {
 
     void boardHasSeventyNumbersInRowsOfSeven() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
+        ui::MainWindow w(state, paths);
         for (int n = 1; n <= 70; ++n) {
             auto* b = w.findChild<QPushButton*>(QStringLiteral("lot%1").arg(n));
             QVERIFY(b);
@@ -123,29 +123,29 @@ class MainWindowDrawsTest : public QObject {
         const logic::DrawHistory h = test::drawDays(QDate(2024, 2, 1), 30); // up to Wednesday 06.03.2024
         writeHistory(h);
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         QVERIFY(messages.isEmpty());
-        auto* comboNr = test::namedChild<QComboBox>(w, "comboNr");
-        auto* comboDatum = test::namedChild<QComboBox>(w, "comboDatum");
-        QCOMPARE(comboNr->count(), 30);
-        QCOMPARE(comboDatum->count(), 30);
-        QCOMPARE(comboNr->itemText(0), QStringLiteral("1"));
-        QCOMPARE(comboDatum->itemText(0), QStringLiteral("01.02.2024"));
-        QCOMPARE(comboNr->currentIndex(), 29);
-        QCOMPARE(comboDatum->currentText(), QStringLiteral("06.03.2024"));
+        auto* drawNumberCombo = test::namedChild<QComboBox>(w, "comboNr");
+        auto* drawDateCombo = test::namedChild<QComboBox>(w, "comboDatum");
+        QCOMPARE(drawNumberCombo->count(), 30);
+        QCOMPARE(drawDateCombo->count(), 30);
+        QCOMPARE(drawNumberCombo->itemText(0), QStringLiteral("1"));
+        QCOMPARE(drawDateCombo->itemText(0), QStringLiteral("01.02.2024"));
+        QCOMPARE(drawNumberCombo->currentIndex(), 29);
+        QCOMPARE(drawDateCombo->currentText(), QStringLiteral("06.03.2024"));
         QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), QStringLiteral("06.03.2024"));
         QCOMPARE(marked(w), numbersOf(h[29]));
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), h[29].plus5.text());
-        QCOMPARE(state.gzAnzahl(), 20);
+        QCOMPARE(state.boardSelectionCount(), 20);
 
-        auto* comboNr2 = test::namedChild<QComboBox>(w, "comboNr2");
-        auto* combo2 = test::namedChild<QComboBox>(w, "combo2");
-        QCOMPARE(comboNr2->count(), 31);
-        QCOMPARE(comboNr2->itemText(30), QStringLiteral("31"));
-        QCOMPARE(combo2->itemText(30), QStringLiteral("07.03.2024"));
-        QCOMPARE(combo2->currentIndex(), 30);
+        auto* entryNumberCombo = test::namedChild<QComboBox>(w, "comboNr2");
+        auto* entryDateCombo = test::namedChild<QComboBox>(w, "combo2");
+        QCOMPARE(entryNumberCombo->count(), 31);
+        QCOMPARE(entryNumberCombo->itemText(30), QStringLiteral("31"));
+        QCOMPARE(entryDateCombo->itemText(30), QStringLiteral("07.03.2024"));
+        QCOMPARE(entryDateCombo->currentIndex(), 30);
         QCOMPARE(test::namedChild<QTabWidget>(w, "PC0")->currentIndex(), 0);
     }
 
@@ -155,34 +155,34 @@ class MainWindowDrawsTest : public QObject {
         h[5].plus5.setText(QString());
         writeHistory(h);
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        auto* comboNr = test::namedChild<QComboBox>(w, "comboNr");
-        auto* comboDatum = test::namedChild<QComboBox>(w, "comboDatum");
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        auto* drawNumberCombo = test::namedChild<QComboBox>(w, "comboNr");
+        auto* drawDateCombo = test::namedChild<QComboBox>(w, "comboDatum");
 
-        comboNr->setCurrentIndex(16);
-        emit comboNr->activated(16);
-        QCOMPARE(comboDatum->currentIndex(), 16);
+        drawNumberCombo->setCurrentIndex(16);
+        emit drawNumberCombo->activated(16);
+        QCOMPARE(drawDateCombo->currentIndex(), 16);
         QCOMPARE(marked(w), numbersOf(h[16]));
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), h[16].plus5.text());
-        QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), comboDatum->itemText(16));
+        QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), drawDateCombo->itemText(16));
 
-        comboDatum->setCurrentIndex(3);
-        emit comboDatum->activated(3);
-        QCOMPARE(comboNr->currentIndex(), 3);
+        drawDateCombo->setCurrentIndex(3);
+        emit drawDateCombo->activated(3);
+        QCOMPARE(drawNumberCombo->currentIndex(), 3);
         QCOMPARE(marked(w), numbersOf(h[3]));
         QCOMPARE(test::namedChild<QPushButton>(w, "Baktuell")->text(), QStringLiteral("05.02.2024"));
 
         // An empty record leaves the board, the gauge and the plus 5 field empty.
-        comboNr->setCurrentIndex(5);
-        emit comboNr->activated(5);
+        drawNumberCombo->setCurrentIndex(5);
+        emit drawNumberCombo->activated(5);
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 0);
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
-        QVERIFY(state.GZAuswahl.empty());
+        QVERIFY(state.boardSelection.empty());
 
-        // BGo shows the chosen draw again after numbers were marked by hand.
+        // showDrawButton shows the chosen draw again after numbers were marked by hand.
         test::namedChild<QPushButton>(w, "lot1")->click();
         test::namedChild<QPushButton>(w, "BGo")->click();
         QVERIFY(marked(w).isEmpty());
@@ -193,19 +193,19 @@ class MainWindowDrawsTest : public QObject {
         h[0].datum = logic::dateToSerial(QDate(2004, 2, 1));
         writeHistory(h);
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        w.ZiehungZeigen(0);
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        w.showDraw(0);
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
-        w.ZiehungZeigen(3); // outside the history: nothing happens
+        w.showDraw(3); // outside the history: nothing happens
         QVERIFY(marked(w).isEmpty());
     }
 
     void withoutAHistoryEverythingStaysEmpty() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         QVERIFY(messages.isEmpty());
         for (const char* name : {"comboNr", "comboDatum"})
             QCOMPARE(test::namedChild<QComboBox>(w, name)->count(), 0);
@@ -221,8 +221,8 @@ class MainWindowDrawsTest : public QObject {
         struct Case {
             QDate newest;
             bool daily;
-            QDate von;
-            QDate bis;
+            QDate fromDate;
+            QDate toDate;
         };
         for (const Case c :
              {Case{QDate(2024, 3, 9), false, QDate(2024, 3, 4), QDate(2024, 3, 9)},  // Saturday
@@ -239,43 +239,43 @@ class MainWindowDrawsTest : public QObject {
             }
             writeHistory(h);
             logic::ProgramState state;
-            ui::TFAuswertung w(state, paths);
-            w.FormCreate();
-            QCOMPARE(test::namedChild<QDateEdit>(w, "DateV")->date(), c.von);
-            QCOMPARE(test::namedChild<QDateEdit>(w, "DateB")->date(), c.bis);
+            ui::MainWindow w(state, paths);
+            w.setUpAtStart();
+            QCOMPARE(test::namedChild<QDateEdit>(w, "DateV")->date(), c.fromDate);
+            QCOMPARE(test::namedChild<QDateEdit>(w, "DateB")->date(), c.toDate);
         }
     }
 
     void dateFieldsKeepTheirRules() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        auto* von = test::namedChild<QDateEdit>(w, "DateV");
-        auto* bis = test::namedChild<QDateEdit>(w, "DateB");
-        von->setDate(QDate(2004, 1, 1));
-        QCOMPARE(von->date(), QDate(2004, 2, 2));
-        von->setDate(QDate(2024, 5, 10));
-        bis->setDate(QDate(2024, 5, 1));
-        QCOMPARE(bis->date(), QDate(2024, 5, 10));
-        bis->setDate(QDate(2025, 6, 1));
-        QCOMPARE(bis->date(), QDate(2024, 12, 31));
-        // Moving von after bis leaves bis alone.
-        von->setDate(QDate(2024, 12, 31));
-        bis->setDate(QDate(2024, 12, 30));
-        QCOMPARE(bis->date(), QDate(2024, 12, 31));
-        // With von in the future each rule applies once: bis ends at today.
-        von->setDate(QDate(2025, 3, 1));
-        bis->setDate(QDate(2024, 6, 1));
-        QCOMPARE(bis->date(), QDate(2024, 12, 31));
-        QCOMPARE(von->date(), QDate(2025, 3, 1));
+        ui::MainWindow w(state, paths);
+        auto* fromDate = test::namedChild<QDateEdit>(w, "DateV");
+        auto* toDate = test::namedChild<QDateEdit>(w, "DateB");
+        fromDate->setDate(QDate(2004, 1, 1));
+        QCOMPARE(fromDate->date(), QDate(2004, 2, 2));
+        fromDate->setDate(QDate(2024, 5, 10));
+        toDate->setDate(QDate(2024, 5, 1));
+        QCOMPARE(toDate->date(), QDate(2024, 5, 10));
+        toDate->setDate(QDate(2025, 6, 1));
+        QCOMPARE(toDate->date(), QDate(2024, 12, 31));
+        // Moving fromDate after toDate leaves toDate alone.
+        fromDate->setDate(QDate(2024, 12, 31));
+        toDate->setDate(QDate(2024, 12, 30));
+        QCOMPARE(toDate->date(), QDate(2024, 12, 31));
+        // With fromDate in the future each rule applies once: toDate ends at today.
+        fromDate->setDate(QDate(2025, 3, 1));
+        toDate->setDate(QDate(2024, 6, 1));
+        QCOMPARE(toDate->date(), QDate(2024, 12, 31));
+        QCOMPARE(fromDate->date(), QDate(2025, 3, 1));
     }
 
     void boardMarksAtMostTwentyNumbers() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
+        ui::MainWindow w(state, paths);
         for (int n = 1; n <= 21; ++n)
             test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
-        QCOMPARE(state.gzAnzahl(), 20);
-        QVERIFY(!state.GZAuswahl.contains(21));
+        QCOMPARE(state.boardSelectionCount(), 20);
+        QVERIFY(!state.boardSelection.contains(21));
         QVERIFY(!test::namedChild<QPushButton>(w, "lot21")->isChecked());
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
         test::namedChild<QPushButton>(w, "lot3")->click();
@@ -283,9 +283,9 @@ class MainWindowDrawsTest : public QObject {
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 19);
     }
 
-    void hierSwitchesToTheEntryPage() {
+    void hereLinkSwitchesToTheEntryPage() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
+        ui::MainWindow w(state, paths);
         emit test::namedChild<QLabel>(w, "LHier")->linkActivated(QStringLiteral("hier"));
         QCOMPARE(test::namedChild<QTabWidget>(w, "PC0")->currentIndex(), 1);
     }
@@ -293,8 +293,8 @@ class MainWindowDrawsTest : public QObject {
     void historyChangesRefillTheLists() {
         writeHistory(test::drawDays(QDate(2024, 2, 1), 10));
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         state.setHistory(test::drawDays(QDate(2024, 2, 1), 12));
         QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->count(), 12);
         QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->currentIndex(), 11);
@@ -304,8 +304,8 @@ class MainWindowDrawsTest : public QObject {
     void clickOnTheCaptionExportsTheDrawSets() {
         writeHistory(test::drawDays(QDate(2024, 2, 1), 400));
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         QTest::mouseClick(test::namedChild<QLabel>(w, "LAuswahl"), Qt::LeftButton);
         QVERIFY(messages.isEmpty());
         QCOMPARE(QFileInfo(paths.dataDir + QStringLiteral("gz6.tpp")).size(), 240);

@@ -10,7 +10,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/file_view.h"
+#include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
@@ -42,11 +42,11 @@ class MainWindowEvaluationTest : public QObject {
 
     QString slipFile(const QString& name, const logic::SlipList& slips) {
         const QString path = dir.filePath(name);
-        logic::ScheinDateiSchreiben(path, slips);
+        logic::saveSlips(path, slips);
         return path;
     }
 
-    static ui::ResultTabs* results(ui::TFAuswertung& w) { return w.activeFileView()->results(); }
+    static ui::ResultTabs* results(ui::MainWindow& w) { return w.activeFileFrame()->results(); }
 
     static QStringList gridRow(QTableView* grid, int row) {
         QStringList cells;
@@ -64,7 +64,7 @@ class MainWindowEvaluationTest : public QObject {
         QDir().mkpath(dir.filePath(QStringLiteral("prog")));
         paths.dataDir = dir.filePath(QStringLiteral("data/"));
         paths.programDir = dir.filePath(QStringLiteral("prog/"));
-        logic::KenoZahlenSchreiben(paths.historyFile(), history);
+        logic::saveDrawHistory(paths.historyFile(), history);
         messages.clear();
         ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
             messages.append({text, icon});
@@ -76,62 +76,62 @@ class MainWindowEvaluationTest : public QObject {
 
     void loadingOpensAFileTabPerFile() {
         logic::ProgramState state;
-        state.ScheinListe = {test::slip({{9, 10}})};
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        state.slipCentreSlips = {test::slip({{9, 10}})};
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         auto* area = test::namedChild<QStackedWidget>(w, "evaluationArea");
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
 
         const QString path =
             slipFile(QStringLiteral("Woche.1.tix"),
                      {test::slip({{1, 2}, {3, 4, 5}, {}, {6, 7}}, 1, 8), test::slip({{8, 9}}, 0, 0)});
-        w.AuswertungLaden(path);
-        w.AuswertungLaden(path);
+        w.loadEvaluationFile(path);
+        w.loadEvaluationFile(path);
         QCOMPARE(w.fileTabCount(), 2);
-        auto* pc2 = test::namedChild<QTabWidget>(w, "PC2");
-        QCOMPARE(pc2->tabText(0), QStringLiteral("Woche.1"));
-        QCOMPARE(pc2->widget(0)->objectName(), QStringLiteral("TabAusw1"));
-        QCOMPARE(pc2->widget(1)->objectName(), QStringLiteral("TabAusw2"));
-        QCOMPARE(pc2->currentIndex(), 1);
-        QCOMPARE(area->currentWidget(), pc2);
-        QCOMPARE(state.AuswertScheine.size(), std::size_t{4});
-        QCOMPARE(state.ScheinListe.size(), std::size_t{1});
+        auto* resultTabs = test::namedChild<QTabWidget>(w, "PC2");
+        QCOMPARE(resultTabs->tabText(0), QStringLiteral("Woche.1"));
+        QCOMPARE(resultTabs->widget(0)->objectName(), QStringLiteral("TabAusw1"));
+        QCOMPARE(resultTabs->widget(1)->objectName(), QStringLiteral("TabAusw2"));
+        QCOMPARE(resultTabs->currentIndex(), 1);
+        QCOMPARE(area->currentWidget(), resultTabs);
+        QCOMPARE(state.evaluationSlips.size(), std::size_t{4});
+        QCOMPARE(state.slipCentreSlips.size(), std::size_t{1});
 
-        ui::TFrameAuswertung* second = w.fileView(1);
+        ui::SlipFileFrame* second = w.fileFrame(1);
         QCOMPARE(second->objectName(), QStringLiteral("Ausw2"));
         QCOMPARE(second->first(), 2);
         QCOMPARE(second->last(), 3);
-        QTableView* g1 = second->listing();
-        QCOMPARE(g1->model()->rowCount(), 4);
-        QCOMPARE(g1->horizontalHeader()->sectionSize(0), 35);
-        QCOMPARE(g1->horizontalHeader()->sectionSize(17), 110);
-        QCOMPARE(gridRow(g1, 0).mid(0, 3), (QStringList{"1", "Test", "2"}));
-        QCOMPARE(gridRow(g1, 0).mid(13, 4), (QStringList{"nein", "2", "18", "02.01.2024"}));
-        QCOMPARE(gridRow(g1, 3).mid(0, 3), (QStringList{"4", "Test", "2"}));
-        QCOMPARE(gridRow(g1, 3)[15], QStringLiteral("Dauer"));
+        QTableView* listingView = second->listing();
+        QCOMPARE(listingView->model()->rowCount(), 4);
+        QCOMPARE(listingView->horizontalHeader()->sectionSize(0), 35);
+        QCOMPARE(listingView->horizontalHeader()->sectionSize(17), 110);
+        QCOMPARE(gridRow(listingView, 0).mid(0, 3), (QStringList{"1", "Test", "2"}));
+        QCOMPARE(gridRow(listingView, 0).mid(13, 4), (QStringList{"nein", "2", "18", "02.01.2024"}));
+        QCOMPARE(gridRow(listingView, 3).mid(0, 3), (QStringList{"4", "Test", "2"}));
+        QCOMPARE(gridRow(listingView, 3)[15], QStringLiteral("Dauer"));
 
         // An empty file gets a tab with an empty listing, and its evaluations do nothing.
-        w.AuswertungLaden(slipFile(QStringLiteral("leer"), {}));
-        QCOMPARE(pc2->tabText(2), QStringLiteral("leer"));
-        QCOMPARE(w.fileView(2)->listing()->model()->rowCount(), 0);
-        QCOMPARE(w.fileView(2)->last(), w.fileView(2)->first() - 1);
-        w.LaufzeitClick();
-        w.BaktuellClick();
+        w.loadEvaluationFile(slipFile(QStringLiteral("leer"), {}));
+        QCOMPARE(resultTabs->tabText(2), QStringLiteral("leer"));
+        QCOMPARE(w.fileFrame(2)->listing()->model()->rowCount(), 0);
+        QCOMPARE(w.fileFrame(2)->last(), w.fileFrame(2)->first() - 1);
+        w.evaluateOverRunTime();
+        w.evaluateMarkedNumbers();
         QCOMPARE(results(w)->count(), 0);
         QVERIFY(messages.isEmpty());
     }
 
     void openDialogAndTheDemoSlip() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
+        ui::MainWindow w(state, paths);
         ui::setNextFileName(QString());
-        w.OeffnenClick();
+        w.openEvaluationFile();
         QCOMPARE(w.fileTabCount(), 0);
         ui::setNextFileName(slipFile(QStringLiteral("a.tix"), {test::slip({{1, 2}})}));
         w.findChild<QAction*>(QStringLiteral("MOeffnen"))->trigger();
         QCOMPARE(w.fileTabCount(), 1);
 
-        w.DemoClick();
+        w.loadDemoSlip();
         QCOMPARE(lastMessage(),
                  QStringLiteral("Die Datei mit dem Demo-Spielschein \"Demo.tix\" wurde nicht gefunden.\r\r"
                                 "Ich muss abbrechen."));
@@ -144,7 +144,7 @@ class MainWindowEvaluationTest : public QObject {
         test::namedChild<QPushButton>(w, "BDemo")->click();
         QCOMPARE(w.fileTabCount(), 2);
         QCOMPARE(test::namedChild<QTabWidget>(w, "PC2")->tabText(1), QStringLiteral("Demo"));
-        QVERIFY(w.activeFileView()->listing()->model()->rowCount() >= 4);
+        QVERIFY(w.activeFileFrame()->listing()->model()->rowCount() >= 4);
 
         // A file that cannot be read opens no tab; the general error handling reports it.
         messages.clear();
@@ -157,8 +157,8 @@ class MainWindowEvaluationTest : public QObject {
 
     void evaluationNeedsALoadedFile() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         for (const char* button : {"Baktuell", "BLaufzeit"}) {
             messages.clear();
             test::namedChild<QPushButton>(w, button)->click();
@@ -174,21 +174,21 @@ class MainWindowEvaluationTest : public QObject {
 
     void currentDrawEvaluatesTheMarkedNumbers() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        w.AuswertungLaden(
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        w.loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}, {3, 4, 5}}), test::slip({{6, 7}}, 3)}));
         test::namedChild<QToolButton>(w, "closeFileTab")->click(); // nothing evaluated yet; the tab goes
-        w.AuswertungLaden(
+        w.loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}, {3, 4, 5}}), test::slip({{6, 7}}, 3)}));
 
         // An empty board is refused with the error icon.
         test::namedChild<QPushButton>(w, "lot1")->click();
         for (int n = 1; n <= 70; ++n) {
-            if (state.GZAuswahl.contains(n))
+            if (state.boardSelection.contains(n))
                 test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
         }
-        QVERIFY(state.GZAuswahl.empty());
+        QVERIFY(state.boardSelection.empty());
         test::namedChild<QPushButton>(w, "Baktuell")->click();
         QCOMPARE(lastMessage(), QStringLiteral("Keine Gewinnzahlen für die Auswertung angegeben."));
         QCOMPARE(messages.last().second, ui::MessageIcon::Error);
@@ -201,22 +201,22 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(r->count(), 1);
         QCOMPARE(r->tabName(0), QStringLiteral("TabG1"));
         QCOMPARE(r->tabBar()->tabText(0), QStringLiteral("17.02.2024"));
-        QTableView* g2 = r->grid();
-        QCOMPARE(g2->property("tag").toInt(), 0);
-        QCOMPARE(g2->model()->rowCount(), 3);
-        QCOMPARE(gridRow(g2, 0), (QStringList{"1", "2", "2", "1", "6", "6", "", "6", "5,00"}));
-        QCOMPARE(gridRow(g2, 2), (QStringList{"3", "2", "2", "10", "6", "60", "", "66", "54,00"}));
-        QCOMPARE(g2->horizontalHeader()->sectionSize(7), 90);
-        QCOMPARE(g2->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Saldo"));
+        QTableView* gridView = r->grid();
+        QCOMPARE(gridView->property("tag").toInt(), 0);
+        QCOMPARE(gridView->model()->rowCount(), 3);
+        QCOMPARE(gridRow(gridView, 0), (QStringList{"1", "2", "2", "1", "6", "6", "", "6", "5,00"}));
+        QCOMPARE(gridRow(gridView, 2), (QStringList{"3", "2", "2", "10", "6", "60", "", "66", "54,00"}));
+        QCOMPARE(gridView->horizontalHeader()->sectionSize(7), 90);
+        QCOMPARE(gridView->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Saldo"));
     }
 
     void runningTimeOpensATabPerDraw() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.AuswertungLaden(slipFile(QStringLiteral("s.tix"),
+        w.loadEvaluationFile(slipFile(QStringLiteral("s.tix"),
                                    {test::slip({{1, 2}}, 0, 3, QDate(2024, 2, 6), QStringLiteral("Eins")),
                                     test::slip({{3, 4}}, 0, 3, QDate(2024, 2, 13), QStringLiteral("Zwei")),
                                     test::slip({{5, 6}}, 0, 3, QDate(2024, 2, 19), QStringLiteral("Spät"))}));
@@ -251,30 +251,30 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(r->tabName(11), QStringLiteral("TabG12"));
 
         // The left icon button closes the shown tab, the right one all of them.
-        test::namedChild<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
+        test::namedChild<QToolButton>(*w.activeFileFrame(), "closeResultTab")->click();
         QCOMPARE(r->count(), 11);
         QCOMPARE(r->currentIndex(), 10);
         QCOMPARE(r->tabName(10), QStringLiteral("TabG11"));
-        test::namedChild<QToolButton>(*w.activeFileView(), "closeAllResultTabs")->click();
+        test::namedChild<QToolButton>(*w.activeFileFrame(), "closeAllResultTabs")->click();
         QCOMPARE(r->count(), 0);
         QCOMPARE(r->grid()->model()->rowCount(), 0);
-        test::namedChild<QToolButton>(*w.activeFileView(), "closeResultTab")->click();
+        test::namedChild<QToolButton>(*w.activeFileFrame(), "closeResultTab")->click();
         QCOMPARE(r->count(), 0);
     }
 
     void longNamesAndDatesAreShownWhole() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         w.showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QString name = QStringLiteral("Tippgemeinschaft Süd");
-        w.AuswertungLaden(
+        w.loadEvaluationFile(
             slipFile(QStringLiteral("lang.tix"), {test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 15), name)}));
-        QTableView* g1 = w.activeFileView()->listing();
-        const QFontMetrics cells(g1->font());
-        QVERIFY(g1->columnWidth(1) > cells.horizontalAdvance(name));
-        QVERIFY(g1->columnWidth(16) > cells.horizontalAdvance(QStringLiteral("15.02.2024")));
+        QTableView* listingView = w.activeFileFrame()->listing();
+        const QFontMetrics cells(listingView->font());
+        QVERIFY(listingView->columnWidth(1) > cells.horizontalAdvance(name));
+        QVERIFY(listingView->columnWidth(16) > cells.horizontalAdvance(QStringLiteral("15.02.2024")));
 
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         ui::ResultTabStrip* strip = results(w)->tabBar();
@@ -288,28 +288,28 @@ class MainWindowEvaluationTest : public QObject {
 
     void aTableOfTheCurrentDrawSelectsNoDraw() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.AuswertungLaden(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 6))}));
+        w.loadEvaluationFile(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 6))}));
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         test::namedChild<QPushButton>(w, "Baktuell")->click();
-        auto* comboDatum = test::namedChild<QComboBox>(w, "comboDatum");
-        comboDatum->setCurrentIndex(4);
-        emit comboDatum->activated(4);
+        auto* drawDateCombo = test::namedChild<QComboBox>(w, "comboDatum");
+        drawDateCombo->setCurrentIndex(4);
+        emit drawDateCombo->activated(4);
         ui::ResultTabStrip* strip = results(w)->tabBar();
         QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(0).center());
-        QCOMPARE(comboDatum->currentIndex(), 1);
+        QCOMPARE(drawDateCombo->currentIndex(), 1);
         QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(1).center());
-        QCOMPARE(comboDatum->currentIndex(), 1);
+        QCOMPARE(drawDateCombo->currentIndex(), 1);
     }
 
     void dateRangeEvaluatesEverySlipOverTheRange() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        w.AuswertungLaden(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2030, 1, 1)),
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        w.loadEvaluationFile(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2030, 1, 1)),
                                                              test::slip({{3, 4}}, 0, 1, QDate(2020, 1, 1))}));
         test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 5));
         test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 17));
@@ -322,26 +322,26 @@ class MainWindowEvaluationTest : public QObject {
         QVERIFY(messages.isEmpty());
     }
 
-    void typedDatesCountWithoutEnterAndVonAfterBisIsExplained() {
+    void typedDatesCountWithoutEnterAndFromAfterToIsExplained() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.AuswertungLaden(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1)}));
-        auto* von = test::namedChild<QDateEdit>(w, "DateV");
-        QCOMPARE(von->date(), QDate(2024, 2, 12)); // preset from the newest draw, Saturday 17.02.
+        w.loadEvaluationFile(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1)}));
+        auto* fromField = test::namedChild<QDateEdit>(w, "DateV");
+        QCOMPARE(fromField->date(), QDate(2024, 2, 12)); // preset from the newest draw, Saturday 17.02.
         // 10.02. typed over the field, then straight to the button: Saturday 10.02. and
         // Monday 12.02. to Saturday 17.02. are seven draws.
-        von->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(von, QStringLiteral("10022024"));
+        fromField->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(fromField, QStringLiteral("10022024"));
         test::namedChild<QToolButton>(w, "BZeitraum")->click();
         QCOMPARE(results(w)->count(), 7);
         QVERIFY(messages.isEmpty());
 
-        // von after bis: nothing is evaluated, and the user is told why.
+        // fromField after bis: nothing is evaluated, and the user is told why.
         test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 14));
-        von->setDate(QDate(2024, 2, 16));
+        fromField->setDate(QDate(2024, 2, 16));
         test::namedChild<QToolButton>(w, "BZeitraum")->click();
         QCOMPARE(results(w)->count(), 7);
         QCOMPARE(lastMessage(), QStringLiteral("Das Datum \"von\" liegt nach dem Datum \"bis\". Bitte den "
@@ -351,12 +351,12 @@ class MainWindowEvaluationTest : public QObject {
 
     void aBadPlusFiveNumberStopsWithAMessageAndKeepsTheTables() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        logic::TGetippt bad = test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 6), QStringLiteral("Kaputt"));
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        logic::SlipRecord bad = test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 6), QStringLiteral("Kaputt"));
         bad.p5 = 1;
         bad.plus5.setText(QStringLiteral("12a"));
-        w.AuswertungLaden(
+        w.loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 6)), bad}));
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QCOMPARE(messages.size(), 1);
@@ -367,25 +367,25 @@ class MainWindowEvaluationTest : public QObject {
 
     void closingFileTabsBringsBackTheHelpPanel() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
         auto* area = test::namedChild<QStackedWidget>(w, "evaluationArea");
         const QString path = slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}})});
-        w.AuswertungLaden(path);
-        w.AuswertungLaden(path);
-        w.AuswertungLaden(path);
+        w.loadEvaluationFile(path);
+        w.loadEvaluationFile(path);
+        w.loadEvaluationFile(path);
         test::namedChild<QToolButton>(w, "closeFileTab")->click();
         QCOMPARE(w.fileTabCount(), 2);
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("PC2"));
         test::namedChild<QToolButton>(w, "closeAllFileTabs")->click();
         QCOMPARE(w.fileTabCount(), 0);
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
-        QCOMPARE(state.AuswertScheine.size(), std::size_t{3});
+        QCOMPARE(state.evaluationSlips.size(), std::size_t{3});
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QVERIFY(lastMessage().startsWith(QStringLiteral("Sie haben keinen Spielschein")));
 
         // Counters go on after closing.
-        w.AuswertungLaden(path);
+        w.loadEvaluationFile(path);
         QCOMPARE(test::namedChild<QTabWidget>(w, "PC2")->widget(0)->objectName(), QStringLiteral("TabAusw4"));
         test::namedChild<QToolButton>(w, "closeFileTab")->click();
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
@@ -394,15 +394,15 @@ class MainWindowEvaluationTest : public QObject {
     // What the window shows, cell for cell, is what the command line prints.
     void theCommandLinePrintsWhatTheWindowShows() {
         logic::ProgramState state;
-        ui::TFAuswertung w(state, paths);
-        w.FormCreate();
-        logic::TGetippt p5 =
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        logic::SlipRecord p5 =
             test::slip({{}, {10, 11, 12, 13, 14, 15, 16, 17}}, 2, 0, QDate(2024, 2, 7), QStringLiteral("P"));
         p5.p5 = 1;
         p5.plus5.setText(QStringLiteral("10005"));
         const QString path = slipFile(QStringLiteral("s.tix"),
                                       {test::slip({{1, 2}, {5, 9, 30}}, 1, 7, QDate(2024, 2, 5)), p5});
-        w.AuswertungLaden(path);
+        w.loadEvaluationFile(path);
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         const QString shown = test::shownResults(w);
         const auto cli =

@@ -68,9 +68,9 @@ class NavigatorTest : public QObject {
     void marksStayDisabledUntilTheirTargetExists() {
         logic::ProgramState state;
         const logic::AppPaths paths = test::pathsIn(data);
-        ui::TFAuswertung w(state, paths);
+        ui::MainWindow w(state, paths);
         auto* excel = test::namedChild<QPushButton>(w, "BExcel");
-        auto* statistik = test::namedChild<QToolButton>(w, "BStatistik");
+        auto* statisticsButton = test::namedChild<QToolButton>(w, "BStatistik");
         auto* menu = test::namedChild<QAction>(w, "MStatistik");
         // Marked but not yet taken by a navigator: nothing can look active and do nothing.
         QVERIFY(!excel->isEnabled());
@@ -80,14 +80,14 @@ class NavigatorTest : public QObject {
         navigator.adopt(&w);
         QVERIFY(!excel->isEnabled());
         int shown = 0;
-        navigator.addAction(ui::Route::Ziehungsexport, [&] { ++shown; });
-        navigator.addAction(ui::Route::Statistik, [&] { shown += 10; });
+        navigator.addAction(ui::Route::DrawExport, [&] { ++shown; });
+        navigator.addAction(ui::Route::Statistics, [&] { shown += 10; });
         QVERIFY(excel->isEnabled());
-        QVERIFY(statistik->isEnabled());
+        QVERIFY(statisticsButton->isEnabled());
         QVERIFY(menu->isEnabled());
         QVERIFY(!test::namedChild<QAction>(w, "TTippcenter")->isEnabled());
         excel->click();
-        statistik->click();
+        statisticsButton->click();
         menu->trigger();
         test::namedChild<QAction>(w, "TStatistik")->trigger();
         QCOMPARE(shown, 31);
@@ -101,11 +101,11 @@ class NavigatorTest : public QObject {
     void aLabelLinkAndAnErrorInTheTarget() {
         QWidget window;
         auto* label = new QLabel(QStringLiteral("<a href=\"#\">Kalender</a>"), &window);
-        ui::routeTo(label, ui::Route::Kalender);
+        ui::routeTo(label, ui::Route::Calendar);
         ui::Navigator navigator;
         navigator.adopt(&window);
         QVERIFY(!label->isEnabled());
-        navigator.addAction(ui::Route::Kalender, [] { throw logic::Error(QStringLiteral("Geht nicht.")); });
+        navigator.addAction(ui::Route::Calendar, [] { throw logic::Error(QStringLiteral("Geht nicht.")); });
         QVERIFY(label->isEnabled());
         emit label->linkActivated(QStringLiteral("#"));
         // The general error handling shows the text; the program goes on.
@@ -115,7 +115,7 @@ class NavigatorTest : public QObject {
     void aWindowOnDemandExistsOnceAndGoesWhenClosed() {
         ui::Navigator navigator;
         int created = 0;
-        navigator.addWindowOnDemand(ui::Route::Kalender, [&] {
+        navigator.addWindowOnDemand(ui::Route::Calendar, [&] {
             ++created;
             auto* w = new QWidget;
             w->setObjectName(QStringLiteral("FKal"));
@@ -124,9 +124,9 @@ class NavigatorTest : public QObject {
             ui::routeTo(info, ui::Route::Info);
             return w;
         });
-        QVERIFY(!navigator.window(ui::Route::Kalender));
-        navigator.go(ui::Route::Kalender);
-        QPointer<QWidget> first = navigator.window(ui::Route::Kalender);
+        QVERIFY(!navigator.window(ui::Route::Calendar));
+        navigator.go(ui::Route::Calendar);
+        QPointer<QWidget> first = navigator.window(ui::Route::Calendar);
         QVERIFY(first && first->isVisible());
         // Its own marks are connected when it is created.
         auto* info = test::namedChild<QPushButton>(*first, "info");
@@ -138,17 +138,17 @@ class NavigatorTest : public QObject {
         QCOMPARE(infos, 1);
 
         first->showMinimized();
-        navigator.go(ui::Route::Kalender);
+        navigator.go(ui::Route::Calendar);
         QCOMPARE(created, 1);
-        QCOMPARE(navigator.window(ui::Route::Kalender), first.data());
+        QCOMPARE(navigator.window(ui::Route::Calendar), first.data());
         QVERIFY(!(first->windowState() & Qt::WindowMinimized));
 
         first->close();
         QTRY_VERIFY(!first);
-        QVERIFY(!navigator.window(ui::Route::Kalender));
-        navigator.go(ui::Route::Kalender);
+        QVERIFY(!navigator.window(ui::Route::Calendar));
+        navigator.go(ui::Route::Calendar);
         QCOMPARE(created, 2);
-        QVERIFY(navigator.window(ui::Route::Kalender)->isVisible());
+        QVERIFY(navigator.window(ui::Route::Calendar)->isVisible());
     }
 
     void aToolWindowFirstAppearsOverTheMainWindow() {
@@ -158,14 +158,14 @@ class NavigatorTest : public QObject {
         tool.resize(200, 100);
         ui::Navigator navigator;
         navigator.setMainWindow(&main);
-        navigator.addWindow(ui::Route::Optionen, &tool);
-        navigator.go(ui::Route::Optionen);
+        navigator.addWindow(ui::Route::Options, &tool);
+        navigator.go(ui::Route::Options);
         QVERIFY(tool.isVisible());
         QVERIFY((tool.geometry().center() - main.geometry().center()).manhattanLength() <= 4);
         // Later it keeps where the user put it.
         tool.hide();
         tool.move(10, 10);
-        navigator.go(ui::Route::Optionen);
+        navigator.go(ui::Route::Options);
         QCOMPARE(tool.pos(), QPoint(10, 10));
     }
 
@@ -179,8 +179,8 @@ class NavigatorTest : public QObject {
         tool.resize(area.width() + 300, area.height() + 400);
         ui::Navigator navigator;
         navigator.setMainWindow(&main);
-        navigator.addWindow(ui::Route::Optionen, &tool);
-        navigator.go(ui::Route::Optionen);
+        navigator.addWindow(ui::Route::Options, &tool);
+        navigator.go(ui::Route::Options);
         QVERIFY(area.contains(tool.frameGeometry()));
     }
 
@@ -189,9 +189,9 @@ class NavigatorTest : public QObject {
         ui::Application program(test::pathsIn(data));
         program.start();
         ui::Navigator& navigator = program.navigator();
-        for (auto route : {ui::Route::Statistik, ui::Route::Optionen, ui::Route::Aktualisierung,
-                           ui::Route::Spielscheincenter, ui::Route::Tippcenter, ui::Route::Ziehungsexport,
-                           ui::Route::Strategietest}) {
+        for (auto route : {ui::Route::Statistics, ui::Route::Options, ui::Route::DrawUpdate,
+                           ui::Route::SlipCentre, ui::Route::TipCentre, ui::Route::DrawExport,
+                           ui::Route::StrategyTest}) {
             navigator.go(route);
             QWidget* window = navigator.window(route);
             QVERIFY(window && window->isVisible());
@@ -221,7 +221,7 @@ class NavigatorTest : public QObject {
         QVERIFY(bar);
         for (QAction* action : bar->actions()) {
             const QVariant route = action->property("talvoRoute");
-            if (route.isValid() && route.toInt() != static_cast<int>(ui::Route::Webseite))
+            if (route.isValid() && route.toInt() != static_cast<int>(ui::Route::WebSite))
                 QVERIFY2(inMenus.contains(route.toInt()), qPrintable(action->toolTip()));
         }
     }
@@ -232,8 +232,8 @@ class NavigatorTest : public QObject {
         ui::Application program(test::pathsIn(data));
         program.start();
         ui::Navigator& navigator = program.navigator();
-        for (auto route : {ui::Route::Statistik, ui::Route::Spielscheincenter, ui::Route::Tippcenter,
-                           ui::Route::Strategietest, ui::Route::Archivimport})
+        for (auto route : {ui::Route::Statistics, ui::Route::SlipCentre, ui::Route::TipCentre,
+                           ui::Route::StrategyTest, ui::Route::ArchiveImport})
             navigator.go(route);
         int listings = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -261,8 +261,8 @@ class NavigatorTest : public QObject {
                 route.isValid() ? navigator.has(static_cast<ui::Route>(route.toInt())) : navigator.hasHelp();
             QVERIFY2(isEnabled(control) == leads, qPrintable(control->objectName()));
         }
-        for (auto route : {ui::Route::Startfenster, ui::Route::Statistik, ui::Route::Optionen,
-                           ui::Route::Aktualisierung, ui::Route::Spielscheincenter, ui::Route::Webseite})
+        for (auto route : {ui::Route::StartWindow, ui::Route::Statistics, ui::Route::Options,
+                           ui::Route::DrawUpdate, ui::Route::SlipCentre, ui::Route::WebSite})
             QVERIFY(navigator.has(route));
         QVERIFY(messages.isEmpty());
     }

@@ -1,11 +1,11 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 #include "support/temp_paths.h"
 #include "support/temp_files.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/settings/optionen.h"
+#include "ui/settings/options_window.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -29,28 +29,28 @@ class OptionsWindowTest : public QObject {
     QTemporaryDir data;
     logic::AppPaths paths;
     QStringList messages;
-    QList<QPair<int, int>> statistik;
-    QStringList geladen;
+    QList<QPair<int, int>> statisticsRequests;
+    QStringList loadedFiles;
 
     // One program start: a fresh state and a fresh window through its creation step.
-    struct Start {
+    struct StartedWindow {
         logic::ProgramState state;
-        std::unique_ptr<ui::TFOptionen> window;
+        std::unique_ptr<ui::OptionsWindow> window;
     };
-    std::unique_ptr<Start> starte() {
-        auto s = std::make_unique<Start>();
-        s->window = std::make_unique<ui::TFOptionen>(s->state, paths);
-        ui::OptionenKopplung k;
-        k.statistikEinstellen = [this](int anzahl, int reg) { statistik << qMakePair(anzahl, reg); };
-        k.auswertungLaden = [this](const QString& path) { geladen << path; };
-        s->window->FormCreate(k);
+    std::unique_ptr<StartedWindow> startWindow() {
+        auto s = std::make_unique<StartedWindow>();
+        s->window = std::make_unique<ui::OptionsWindow>(s->state, paths);
+        ui::OptionsHooks k;
+        k.setUpStatistics = [this](int drawCount, int reg) { statisticsRequests << qMakePair(drawCount, reg); };
+        k.loadEvaluation = [this](const QString& path) { loadedFiles << path; };
+        s->window->setUpAtStart(k);
         return s;
     }
 
-    template <class T> static T* control(const Start& s, const QString& name) {
+    template <class T> static T* control(const StartedWindow& s, const QString& name) {
         return s.window->findChild<T*>(name);
     }
-    static QComboBox* combo(const Start& s, const QString& name) { return control<QComboBox>(s, name); }
+    static QComboBox* combo(const StartedWindow& s, const QString& name) { return control<QComboBox>(s, name); }
 
     void writeOptions(const QByteArray& bytes) {
         test::writeFile(data, QStringLiteral("optionen.kop"), bytes);
@@ -62,8 +62,8 @@ class OptionsWindowTest : public QObject {
         QFile::remove(paths.optionsFile());
         QDir(paths.optionsFile()).removeRecursively();
         messages.clear();
-        statistik.clear();
-        geladen.clear();
+        statisticsRequests.clear();
+        loadedFiles.clear();
         ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
             messages << text;
             return true;
@@ -73,7 +73,7 @@ class OptionsWindowTest : public QObject {
     void cleanup() { ui::setMessageHook({}); }
 
     void withoutAFileEverythingIsZero() {
-        auto s = starte();
+        auto s = startWindow();
         QCOMPARE(s->window->windowTitle(), QStringLiteral("Optionen - Programmeinstellungen"));
         QCOMPARE(s->window->objectName(), QStringLiteral("FOptionen"));
         for (int i = 1; i <= 5; ++i) {
@@ -92,9 +92,9 @@ class OptionsWindowTest : public QObject {
         QVERIFY(control<QRadioButton>(*s, QStringLiteral("RG3_0"))->isChecked());
         QVERIFY(!control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->isChecked());
         QVERIFY(control<QLineEdit>(*s, QStringLiteral("EFile"))->text().isEmpty());
-        QCOMPARE(s->state.aktFarbschema(), 1);
-        QCOMPARE(statistik, (QList<QPair<int, int>>{{0, 0}}));
-        QVERIFY(geladen.isEmpty());
+        QCOMPARE(s->state.colourScheme(), 1);
+        QCOMPARE(statisticsRequests, (QList<QPair<int, int>>{{0, 0}}));
+        QVERIFY(loadedFiles.isEmpty());
         QVERIFY(messages.isEmpty());
         QVERIFY(!QFileInfo::exists(paths.optionsFile()));
     }
@@ -102,7 +102,7 @@ class OptionsWindowTest : public QObject {
     void savedChoicesAreBackAfterARestart() {
         const QString startFile = test::writeFile(data, QStringLiteral("start.tix"), QByteArray(112, '\0'));
         {
-            auto s = starte();
+            auto s = startWindow();
             combo(*s, QStringLiteral("combo21"))->setCurrentIndex(5);
             combo(*s, QStringLiteral("combo3"))->setCurrentIndex(9);
             combo(*s, QStringLiteral("ComboEinsatz"))->setCurrentIndex(2);
@@ -114,12 +114,12 @@ class OptionsWindowTest : public QObject {
             control<QRadioButton>(*s, QStringLiteral("RG3_5"))->click();
             control<QLineEdit>(*s, QStringLiteral("EFile"))->setText(startFile);
             s->window->findChild<QAction*>(QStringLiteral("BSpeichern"))->trigger();
-            QCOMPARE(s->state.Einstellungen.scheinTyp[0], 5);
-            QCOMPARE(s->state.aktFarbschema(), 6);
+            QCOMPARE(s->state.options.scheinTyp[0], 5);
+            QCOMPARE(s->state.colourScheme(), 6);
         }
         QCOMPARE(QFileInfo(paths.optionsFile()).size(), 324);
-        statistik.clear();
-        auto s = starte();
+        statisticsRequests.clear();
+        auto s = startWindow();
         QCOMPARE(combo(*s, QStringLiteral("combo21"))->currentText(), QStringLiteral("6"));
         QCOMPARE(combo(*s, QStringLiteral("combo22"))->currentText(), QStringLiteral("--"));
         QCOMPARE(combo(*s, QStringLiteral("combo3"))->currentText(), QStringLiteral("10"));
@@ -130,22 +130,22 @@ class OptionsWindowTest : public QObject {
         QCOMPARE(combo(*s, QStringLiteral("ComboTipps"))->currentIndex(), 3);
         QVERIFY(control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->isChecked());
         QVERIFY(control<QRadioButton>(*s, QStringLiteral("RG3_5"))->isChecked());
-        QCOMPARE(s->state.aktFarbschema(), 6);
-        QCOMPARE(s->state.Einstellungen.einsatzIndex, 2);
-        QCOMPARE(statistik, (QList<QPair<int, int>>{{7, 4}}));
-        QCOMPARE(geladen, QStringList{startFile});
+        QCOMPARE(s->state.colourScheme(), 6);
+        QCOMPARE(s->state.options.einsatzIndex, 2);
+        QCOMPARE(statisticsRequests, (QList<QPair<int, int>>{{7, 4}}));
+        QCOMPARE(loadedFiles, QStringList{startFile});
     }
 
     void tryingASchemeActsAtOnceButOnlySavingKeepsIt() {
         {
-            auto s = starte();
+            auto s = startWindow();
             control<QRadioButton>(*s, QStringLiteral("RG3_6"))->click();
-            QCOMPARE(s->state.aktFarbschema(), 7);
-            QCOMPARE(s->state.Einstellungen.farbschema, 0);
+            QCOMPARE(s->state.colourScheme(), 7);
+            QCOMPARE(s->state.options.farbschema, 0);
             s->window->findChild<QAction*>(QStringLiteral("BSchliessen"))->trigger();
         }
-        auto s = starte();
-        QCOMPARE(s->state.aktFarbschema(), 1);
+        auto s = startWindow();
+        QCOMPARE(s->state.colourScheme(), 1);
         QVERIFY(!QFileInfo::exists(paths.optionsFile()));
     }
 
@@ -153,10 +153,10 @@ class OptionsWindowTest : public QObject {
         // Too short to hold a record: as if there were none.
         writeOptions(QByteArray(100, '\x03'));
         {
-            auto s = starte();
+            auto s = startWindow();
             QCOMPARE(combo(*s, QStringLiteral("ComboEinsatz"))->currentIndex(), 0);
             QCOMPARE(combo(*s, QStringLiteral("combo1"))->currentText(), QStringLiteral("--"));
-            QCOMPARE(s->state.aktFarbschema(), 1);
+            QCOMPARE(s->state.colourScheme(), 1);
             QVERIFY(messages.isEmpty());
         }
 
@@ -177,10 +177,10 @@ class OptionsWindowTest : public QObject {
         }
         bytes[64] = static_cast<char>(255);
         bytes[320] = 7;
-        statistik.clear();
+        statisticsRequests.clear();
         writeOptions(bytes + QByteArray(40, '\x7f'));
-        auto s = starte();
-        QCOMPARE(s->state.aktFarbschema(), 1);
+        auto s = startWindow();
+        QCOMPARE(s->state.colourScheme(), 1);
         QVERIFY(control<QRadioButton>(*s, QStringLiteral("RG3_0"))->isChecked());
         for (const char* name : {"ComboEinsatz", "comboLaufzeit", "ComboStat1", "ComboStat2", "ComboTipps"})
             QCOMPARE(combo(*s, QString::fromLatin1(name))->currentIndex(), 0);
@@ -191,71 +191,71 @@ class OptionsWindowTest : public QObject {
         QVERIFY(control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->isChecked());
         QCOMPARE(control<QLineEdit>(*s, QStringLiteral("EFile"))->text().size(), 255);
         // A draw count no list has is not handed to the statistics window.
-        QVERIFY(statistik.isEmpty());
-        QVERIFY(geladen.isEmpty());
+        QVERIFY(statisticsRequests.isEmpty());
+        QVERIFY(loadedFiles.isEmpty());
         QVERIFY(messages.isEmpty());
     }
 
     void unreadableFileIsReportedAndTheWindowStillStarts() {
         QDir().mkpath(paths.optionsFile());
-        auto s = starte();
+        auto s = startWindow();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(QStringLiteral("optionen.kop")));
         QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->currentIndex(), 0);
-        QCOMPARE(statistik, (QList<QPair<int, int>>{{0, 0}}));
+        QCOMPARE(statisticsRequests, (QList<QPair<int, int>>{{0, 0}}));
     }
 
     void tipTypeMinusOneSelectsTheGamesDefault() {
-        logic::TEinstellungen e;
+        logic::OptionsRecord e;
         e.tippTyp = {0, 0, -1, 0, 0};
         e.statAnzahlIndex = -1;
         e.statRegister = 3;
-        logic::EinstellungenSchreiben(paths.optionsFile(), e);
-        auto s = starte();
+        logic::saveOptions(paths.optionsFile(), e);
+        auto s = startWindow();
         QCOMPARE(combo(*s, QStringLiteral("combo3"))->currentText(), QStringLiteral("6"));
         QCOMPARE(combo(*s, QStringLiteral("combo2"))->currentText(), QStringLiteral("--"));
         QCOMPARE(combo(*s, QStringLiteral("ComboStat1"))->currentIndex(), 0);
-        QVERIFY(statistik.isEmpty());
+        QVERIFY(statisticsRequests.isEmpty());
     }
 
     void startFileLongerThan255IsCut() {
-        auto s = starte();
+        auto s = startWindow();
         const QString path = QStringLiteral("/daten/") + QString(293, QLatin1Char('y'));
         control<QLineEdit>(*s, QStringLiteral("EFile"))->setText(path);
-        s->window->Speichern();
-        const logic::TEinstellungen back = logic::EinstellungenLesen(paths.optionsFile());
+        s->window->save();
+        const logic::OptionsRecord back = logic::loadOptions(paths.optionsFile());
         QCOMPARE(back.startDatei.text(), path.left(255));
         QCOMPARE(QFileInfo(paths.optionsFile()).size(), 324);
     }
 
     void openingTheFileNowNeedsAnExistingFile() {
-        auto s = starte();
-        auto* jetzt = s->window->findChild<QPushButton*>(QStringLiteral("BJetztOeffnen"));
-        jetzt->click();
+        auto s = startWindow();
+        auto* openNowButton = s->window->findChild<QPushButton*>(QStringLiteral("BJetztOeffnen"));
+        openNowButton->click();
         QCOMPARE(messages,
                  QStringList{QStringLiteral("Sie haben keine existierende Spielschein-Datei angegeben.\r\r"
                                             "Ich breche erst einmal ab.")});
         control<QLineEdit>(*s, QStringLiteral("EFile"))->setText(data.path());
-        jetzt->click();
+        openNowButton->click();
         QCOMPARE(messages.size(), 2);
-        QVERIFY(geladen.isEmpty());
+        QVERIFY(loadedFiles.isEmpty());
 
         const QString tix = test::writeFile(data, QStringLiteral("jetzt.tix"), {});
         ui::setNextFileName(tix);
         s->window->findChild<QToolButton*>(QStringLiteral("BSuchen"))->click();
         QCOMPARE(control<QLineEdit>(*s, QStringLiteral("EFile"))->text(), tix);
-        jetzt->click();
-        QCOMPARE(geladen, QStringList{tix});
+        openNowButton->click();
+        QCOMPARE(loadedFiles, QStringList{tix});
         s->window->findChild<QToolButton*>(QStringLiteral("BLeeren"))->click();
         QVERIFY(control<QLineEdit>(*s, QStringLiteral("EFile"))->text().isEmpty());
     }
 
     void statisticsTabsComeFromTheStatisticsWindow() {
         logic::ProgramState state;
-        ui::TFOptionen window(state, paths);
-        ui::OptionenKopplung k;
-        k.statistikRegister = {QStringLiteral("A"), QStringLiteral("B")};
-        window.FormCreate(k);
+        ui::OptionsWindow window(state, paths);
+        ui::OptionsHooks k;
+        k.statisticsTabs = {QStringLiteral("A"), QStringLiteral("B")};
+        window.setUpAtStart(k);
         auto* tabs = window.findChild<QComboBox*>(QStringLiteral("ComboStat2"));
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->currentText(), QStringLiteral("A"));

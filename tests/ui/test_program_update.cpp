@@ -1,4 +1,4 @@
-#include "logic/app/program_update.h"
+#include "logic/update/program_update.h"
 #include "platform/download.h"
 #include "platform/shell.h"
 #include "support/http_test_server.h"
@@ -9,7 +9,7 @@
 #include "ui/app/application.h"
 #include "ui/app/help_window.h"
 #include "ui/app/navigator.h"
-#include "ui/app/neue_version.h"
+#include "ui/app/new_version_window.h"
 #include "ui/app/version_check.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
@@ -58,9 +58,9 @@ class ProgramUpdateTest : public QObject {
     QStringList opened;
     bool openerAnswer = true;
 
-    ui::VersionPruefung& check() { return program->versionCheck(); }
+    ui::VersionCheck& check() { return program->versionCheck(); }
     void runCheck() {
-        QSignalSpy done(&check(), &ui::VersionPruefung::checkFinished);
+        QSignalSpy done(&check(), &ui::VersionCheck::checkFinished);
         test::namedChild<QAction>(*program->mainWindow(), "MUpdate")->trigger();
         // The check runs in the background: the menu entry returns at once.
         QVERIFY(check().isRunning());
@@ -68,13 +68,13 @@ class ProgramUpdateTest : public QObject {
         QVERIFY(!check().isRunning());
         QVERIFY(!QApplication::overrideCursor());
     }
-    ui::TFNeueVersion* openWindow(const QByteArray& version) {
+    ui::NewVersionWindow* openWindow(const QByteArray& version) {
         server->set(kVersionPath, {200, test::versionFile(version)});
         runCheck();
         return check().window();
     }
-    bool download(ui::TFNeueVersion& w) {
-        QSignalSpy done(&w, &ui::TFNeueVersion::downloadFinished);
+    bool download(ui::NewVersionWindow& w) {
+        QSignalSpy done(&w, &ui::NewVersionWindow::downloadFinished);
         test::namedChild<QPushButton>(w, "BDownload")->click();
         if (!w.isDownloading() || !done.wait(20000))
             return false;
@@ -127,7 +127,7 @@ class ProgramUpdateTest : public QObject {
     }
 
     void theServersAnswerDecides() {
-        const QString notPossible = logic::versionNichtPruefbar(QStringLiteral("talvo.example.net"));
+        const QString notPossible = logic::versionNotCheckableMessage(QStringLiteral("talvo.example.net"));
         const struct {
             const char* what;
             test::HttpTestServer::Answer answer;
@@ -163,7 +163,7 @@ class ProgramUpdateTest : public QObject {
 
     void aSecondRequestWhileTheCheckRunsIsIgnored() {
         server->set(kVersionPath, {200, test::versionFile("1.7.1.0")});
-        QSignalSpy done(&check(), &ui::VersionPruefung::checkFinished);
+        QSignalSpy done(&check(), &ui::VersionCheck::checkFinished);
         auto* entry = test::namedChild<QAction>(*program->mainWindow(), "MUpdate");
         entry->trigger();
         entry->trigger();
@@ -176,7 +176,7 @@ class ProgramUpdateTest : public QObject {
     }
 
     void theWindowNamesBothVersions() {
-        ui::TFNeueVersion* w = openWindow("1.6.0.0");
+        ui::NewVersionWindow* w = openWindow("1.6.0.0");
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Angaben zur aktuellen Version"));
         QCOMPARE(labelText(*w, "LJetzt"), QStringLiteral("TALVO 1.7.1.0"));
@@ -198,8 +198,8 @@ class ProgramUpdateTest : public QObject {
             QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
 
         // A second check shows its own window in place of the first.
-        QPointer<ui::TFNeueVersion> first = w;
-        ui::TFNeueVersion* second = openWindow("1.8.0.0");
+        QPointer<ui::NewVersionWindow> first = w;
+        ui::NewVersionWindow* second = openWindow("1.8.0.0");
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!first);
         QCOMPARE(labelText(*second, "LNeu"), QStringLiteral("1.8.0.0"));
@@ -221,14 +221,14 @@ class ProgramUpdateTest : public QObject {
         for (int i = 0; i < installer.size(); ++i)
             installer[i] = static_cast<char>(i % 251);
         server->set(kInstallerPath, {200, installer});
-        ui::TFNeueVersion* w = openWindow("1.8.0.0");
+        ui::NewVersionWindow* w = openWindow("1.8.0.0");
         QVERIFY(download(*w));
         QCOMPARE(test::readFile(w->installerPath()), installer);
         QCOMPARE(w->installerPath(), data.filePath(QStringLiteral("Update.deb")));
         QVERIFY(test::namedChild<QWidget>(*w, "p1")->isVisible());
         QVERIFY(test::namedChild<QWidget>(*w, "PInst")->isVisible());
-        auto* gauge = test::namedChild<QProgressBar>(*w, "Gauge1");
-        QCOMPARE(gauge->value(), gauge->maximum());
+        auto* progressBar = test::namedChild<QProgressBar>(*w, "Gauge1");
+        QCOMPARE(progressBar->value(), progressBar->maximum());
         QVERIFY(test::namedChild<QPushButton>(*w, "BDownload")->isEnabled());
         QVERIFY(messages.isEmpty());
 
@@ -257,7 +257,7 @@ class ProgramUpdateTest : public QObject {
 
     void closingTheWindowEndsItsDownload() {
         server->set(kInstallerPath, {200, QByteArray(1000, 'x'), test::HttpTestServer::Mode::Stall});
-        ui::TFNeueVersion* w = openWindow("1.8.0.0");
+        ui::NewVersionWindow* w = openWindow("1.8.0.0");
         test::namedChild<QPushButton>(*w, "BDownload")->click();
         QVERIFY(w->isDownloading());
         QVERIFY(w->cursor().shape() == Qt::BusyCursor);
@@ -271,7 +271,7 @@ class ProgramUpdateTest : public QObject {
 
     void installationAsksStartsThePackageAndEndsTheProgram() {
         server->set(kInstallerPath, {200, QByteArray(5000, 'p')});
-        ui::TFNeueVersion* w = openWindow("1.8.0.0");
+        ui::NewVersionWindow* w = openWindow("1.8.0.0");
         QVERIFY(download(*w));
         QSignalSpy ended(program.get(), &ui::Application::finished);
         auto* install = test::namedChild<QPushButton>(*w, "BInstallation");

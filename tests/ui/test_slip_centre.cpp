@@ -1,17 +1,17 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
-#include "logic/settings/farbschema.h"
-#include "logic/slips/scheincenter.h"
+#include "logic/settings/colour_scheme.h"
+#include "logic/slips/slip_centre.h"
 #include "support/builders.h"
 #include "support/temp_files.h"
 #include "support/temp_paths.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/slips/eingabe2.h"
+#include "ui/slips/slip_centre_window.h"
 #include "ui/slips/number_cell.h"
-#include "ui/slips/slip_editor_widget.h"
+#include "ui/slips/slip_editor_frame.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -39,7 +39,7 @@ struct Message {
     ui::MessageIcon icon;
 };
 
-const QString kAbbruch = QStringLiteral("\r\rIch breche erst einmal ab.");
+const QString kAbortNotice = QStringLiteral("\r\rIch breche erst einmal ab.");
 
 } // namespace
 
@@ -49,20 +49,20 @@ class SlipCentreTest : public QObject {
     QTemporaryDir data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
-    std::unique_ptr<ui::TFEingabe2> centre;
+    std::unique_ptr<ui::SlipCentreWindow> centre;
     QList<Message> messages;
 
-    QTableWidget* GS() const { return centre->findChild<QTableWidget*>(QStringLiteral("GS")); }
+    QTableWidget* slipTable() const { return centre->findChild<QTableWidget*>(QStringLiteral("GS")); }
     QTabWidget* tabs() const { return centre->findChild<QTabWidget*>(QStringLiteral("PC1")); }
     QAction* action(const char* name) const { return centre->findChild<QAction*>(QString::fromLatin1(name)); }
 
-    static void typ(ui::TFrSschein* s, int feld, int t) { s->typen(feld)->button(t - 2)->click(); }
-    static void ticke(ui::TFrSschein* s, int feld, std::initializer_list<int> zahlen) {
-        for (int z : zahlen)
-            s->zelle(feld, z)->click();
+    static void typ(ui::SlipEditorFrame* s, int field, int t) { s->typeButtons(field)->button(t - 2)->click(); }
+    static void tick(ui::SlipEditorFrame* s, int field, std::initializer_list<int> numbers) {
+        for (int z : numbers)
+            s->numberCell(field, z)->click();
     }
-    static void uebertrage(ui::TFrSschein* s) { s->findChild<QPushButton*>(QStringLiteral("BGo"))->click(); }
-    template <class T> static T* control(ui::TFrSschein* s, const char* name) {
+    static void transfer(ui::SlipEditorFrame* s) { s->findChild<QPushButton*>(QStringLiteral("BGo"))->click(); }
+    template <class T> static T* control(ui::SlipEditorFrame* s, const char* name) {
         return s->findChild<T*>(QString::fromLatin1(name));
     }
 
@@ -70,20 +70,20 @@ class SlipCentreTest : public QObject {
     QString row(int r, int columns = 18) const {
         QStringList cells;
         for (int c = 0; c < columns; ++c)
-            cells << (GS()->item(r, c) ? GS()->item(r, c)->text() : QString());
+            cells << (slipTable()->item(r, c) ? slipTable()->item(r, c)->text() : QString());
         return cells.join(QLatin1Char('|'));
     }
 
-    ui::TFrSschein* neu() {
+    ui::SlipEditorFrame* newSlip() {
         action("BNeu")->trigger();
-        return centre->aktiverSchein();
+        return centre->activeSlipFrame();
     }
 
   private slots:
     void init() {
         paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
-        centre = std::make_unique<ui::TFEingabe2>(*state, paths);
+        centre = std::make_unique<ui::SlipCentreWindow>(*state, paths);
         centre->show();
         messages.clear();
         ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
@@ -103,19 +103,19 @@ class SlipCentreTest : public QObject {
         QCOMPARE(centre->objectName(), QStringLiteral("FEingabe2"));
         QCOMPARE(centre->size(), QSize(800, 600));
         QVERIFY(centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
-        QCOMPARE(GS()->columnCount(), 18);
-        QCOMPARE(GS()->rowCount(), 1);
+        QCOMPARE(slipTable()->columnCount(), 18);
+        QCOMPARE(slipTable()->rowCount(), 1);
         const int widths[] = {30, 65, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 40, 55, 95, 65, 65};
         for (int c = 0; c < 18; ++c) {
             // The name column widens to show its whole header in the narrow face.
             if (c == 1)
-                QVERIFY(GS()->columnWidth(c) >= widths[c]);
+                QVERIFY(slipTable()->columnWidth(c) >= widths[c]);
             else
-                QCOMPARE(GS()->columnWidth(c), widths[c]);
-            QCOMPARE(GS()->horizontalHeaderItem(c)->text(), logic::Scheincenter::kopfzeile()[c]);
+                QCOMPARE(slipTable()->columnWidth(c), widths[c]);
+            QCOMPARE(slipTable()->horizontalHeaderItem(c)->text(), logic::SlipCentre::headerRow()[c]);
         }
-        QCOMPARE(GS()->horizontalHeaderItem(12)->text(), QStringLiteral("Z 10"));
-        QCOMPARE(GS()->rowHeight(0), 17);
+        QCOMPARE(slipTable()->horizontalHeaderItem(12)->text(), QStringLiteral("Z 10"));
+        QCOMPARE(slipTable()->rowHeight(0), 17);
         for (const char* name :
              {"BNeu", "BOptionen", "BOeffnen", "BSpeichern", "BSchliessen", "BHilfe", "Bgruenx"})
             QVERIFY2(action(name), name);
@@ -142,29 +142,29 @@ class SlipCentreTest : public QObject {
     void boardByKeyboard() {
         centre->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(centre.get()));
-        ui::TFrSschein* s = neu();
+        ui::SlipEditorFrame* s = newSlip();
         typ(s, 1, 2);
-        QVERIFY(s->zelle(1, 1)->focusPolicy() & Qt::TabFocus);
-        QVERIFY(!(s->zelle(1, 2)->focusPolicy() & Qt::TabFocus));
-        s->zelle(1, 1)->setFocus(Qt::TabFocusReason);
+        QVERIFY(s->numberCell(1, 1)->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!(s->numberCell(1, 2)->focusPolicy() & Qt::TabFocus));
+        s->numberCell(1, 1)->setFocus(Qt::TabFocusReason);
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up})
             QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(QApplication::focusWidget(), s->zelle(1, 8));
+        QCOMPARE(QApplication::focusWidget(), s->numberCell(1, 8));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(s->zelle(1, 8)->isMarked());
+        QVERIFY(s->numberCell(1, 8)->isMarked());
         // The edges of the board hold the frame.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-        QCOMPARE(QApplication::focusWidget(), s->zelle(1, 8));
+        QCOMPARE(QApplication::focusWidget(), s->numberCell(1, 8));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), s->zelle(1, 1));
+        QCOMPARE(QApplication::focusWidget(), s->numberCell(1, 1));
         QVERIFY(messages.isEmpty());
     }
 
     void newSlipHasTheDocumentedDefaults() {
-        state->Einstellungen.scheinTyp = {5, 0, 0, 0, 9};
-        ui::TFrSschein* s = neu();
+        state->options.scheinTyp = {5, 0, 0, 0, 9};
+        ui::SlipEditorFrame* s = newSlip();
         QVERIFY(!centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(tabs()->tabText(0), QStringLiteral("S1"));
@@ -178,189 +178,189 @@ class SlipCentreTest : public QObject {
         QVERIFY(!control<QComboBox>(s, "ComboTG")->isEnabled());
         QCOMPARE(control<QComboBox>(s, "ComboTG")->count(), 0);
         QVERIFY(control<QLineEdit>(s, "EName")->text().isEmpty());
-        QVERIFY(s->typen(1)->button(4)->isChecked()); // type 6
-        QCOMPARE(s->typen(2)->checkedId(), -1);
-        QCOMPARE(s->typen(5)->checkedId(), 8);
+        QVERIFY(s->typeButtons(1)->button(4)->isChecked()); // type 6
+        QCOMPARE(s->typeButtons(2)->checkedId(), -1);
+        QCOMPARE(s->typeButtons(5)->checkedId(), 8);
         QCOMPARE(s->gauge(1)->maximum(), 6);
         QCOMPARE(s->gauge(2)->maximum(), 100);
         QVERIFY(s->findChild<ui::NumberCell*>(QStringLiteral("LL1170")));
         QVERIFY(s->findChild<ui::NumberCell*>(QStringLiteral("LL1501")));
         // Numbers are never given twice, also after a close.
         action("Bgruenx")->trigger();
-        QCOMPARE(neu()->nummer(), 2);
+        QCOMPARE(newSlip()->slipNumber(), 2);
         QCOMPARE(tabs()->tabText(0), QStringLiteral("S2"));
     }
 
     void tickingFollowsTheTypeAndTheColourScheme() {
-        ui::TFrSschein* s = neu();
-        s->zelle(1, 10)->click();
+        ui::SlipEditorFrame* s = newSlip();
+        s->numberCell(1, 10)->click();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].text, QStringLiteral("Bitte wählen Sie erst einen KENO-Typ."));
         QCOMPARE(messages[0].icon, ui::MessageIcon::Information);
-        QVERIFY(!s->zelle(1, 10)->isMarked());
+        QVERIFY(!s->numberCell(1, 10)->isMarked());
 
         typ(s, 1, 6);
-        ticke(s, 1, {1, 2, 3, 4, 5, 6});
+        tick(s, 1, {1, 2, 3, 4, 5, 6});
         QCOMPARE(s->gauge(1)->value(), 6);
         typ(s, 1, 4);
         QVERIFY(s->gauge(1)->property("zuHoch").toBool());
         QVERIFY(s->gauge(1)->styleSheet().contains(QStringLiteral("#d93025")));
-        s->zelle(1, 7)->click();
-        QVERIFY(!s->zelle(1, 7)->isMarked());
-        uebertrage(s);
+        s->numberCell(1, 7)->click();
+        QVERIFY(!s->numberCell(1, 7)->isMarked());
+        transfer(s);
         QCOMPARE(messages.last().text,
-                 QStringLiteral("Sie haben im 1. Feld -2 Zahlen vergessen.") + kAbbruch);
+                 QStringLiteral("Sie haben im 1. Feld -2 Zahlen vergessen.") + kAbortNotice);
         QCOMPARE(messages.last().icon, ui::MessageIcon::Information);
-        s->zelle(1, 6)->click();
+        s->numberCell(1, 6)->click();
         QVERIFY(s->gauge(1)->property("zuHoch").toBool());
-        s->zelle(1, 5)->click();
+        s->numberCell(1, 5)->click();
         QVERIFY(!s->gauge(1)->property("zuHoch").toBool());
         QCOMPARE(s->gauge(1)->value(), 4);
-        QVERIFY(!s->zelle(1, 5)->isMarked());
-        QVERIFY(s->zelle(1, 4)->isMarked());
+        QVERIFY(!s->numberCell(1, 5)->isMarked());
+        QVERIFY(s->numberCell(1, 4)->isMarked());
 
         // Trying another scheme in the options recolours the open slip at once.
         const auto gaugeShows = [s](std::uint32_t colour) {
             return s->gauge(1)->styleSheet().contains(QColor::fromRgb(static_cast<QRgb>(colour)).name());
         };
-        QVERIFY(gaugeShows(logic::farbschemaNr(1).zahlMarkiert));
-        state->setAktFarbschema(7);
-        QVERIFY(gaugeShows(logic::farbschemaNr(7).zahlMarkiert));
+        QVERIFY(gaugeShows(logic::schemeColours(1).tickedNumberCell));
+        state->setColourScheme(7);
+        QVERIFY(gaugeShows(logic::schemeColours(7).tickedNumberCell));
         QVERIFY(
             s->findChild<QFrame*>(QStringLiteral("Feld1100"))
                 ->styleSheet()
-                .contains(QColor::fromRgb(static_cast<QRgb>(logic::farbschemaNr(7).feldHintergrund)).name()));
+                .contains(QColor::fromRgb(static_cast<QRgb>(logic::schemeColours(7).fieldBackground)).name()));
         QVERIFY(!messages.isEmpty());
     }
 
     void transferChecksShowTheirMessages() {
-        ui::TFrSschein* s = neu();
-        uebertrage(s);
+        ui::SlipEditorFrame* s = newSlip();
+        transfer(s);
         QCOMPARE(messages.last().text,
-                 QStringLiteral("Sie haben nicht ein komlettes Spielfeld getippt.") + kAbbruch);
+                 QStringLiteral("Sie haben nicht ein komlettes Spielfeld getippt.") + kAbortNotice);
 
         typ(s, 2, 5);
-        ticke(s, 2, {1, 2, 3, 4});
-        uebertrage(s);
+        tick(s, 2, {1, 2, 3, 4});
+        transfer(s);
         QCOMPARE(messages.last().text,
-                 QStringLiteral("Sie haben im 2. Feld eine Zahl vergessen.") + kAbbruch);
-        s->zelle(2, 4)->click();
-        uebertrage(s);
-        QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 2. Feld 2 Zahlen vergessen.") + kAbbruch);
-        ticke(s, 2, {4, 5});
+                 QStringLiteral("Sie haben im 2. Feld eine Zahl vergessen.") + kAbortNotice);
+        s->numberCell(2, 4)->click();
+        transfer(s);
+        QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 2. Feld 2 Zahlen vergessen.") + kAbortNotice);
+        tick(s, 2, {4, 5});
 
         control<QCheckBox>(s, "cbPlus")->setChecked(true);
         control<QLineEdit>(s, "E77")->setText(QStringLiteral("123"));
-        uebertrage(s);
+        transfer(s);
         QCOMPARE(messages.last().text,
                  QStringLiteral(
                      "Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem Spielschein ein."));
         QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
         QCOMPARE(messages.size(), 4);
-        QVERIFY(state->ScheinListe.empty());
-        QCOMPARE(GS()->rowCount(), 1);
+        QVERIFY(state->slipCentreSlips.empty());
+        QCOMPARE(slipTable()->rowCount(), 1);
 
         control<QLineEdit>(s, "E77")->setText(QStringLiteral("12345"));
-        uebertrage(s);
+        transfer(s);
         QCOMPARE(messages.size(), 4);
         QCOMPARE(row(0), QStringLiteral("1|S1|5|1|2|3|4|5||||||12345|ja||Dauer|04.03.2024"));
     }
 
     void sundayStartMovesToSaturday() {
-        ui::TFrSschein* s = neu();
+        ui::SlipEditorFrame* s = newSlip();
         auto* date1 = control<QDateEdit>(s, "date1");
         date1->setDate(QDate(2024, 3, 10));
-        s->date1Exit();
+        s->checkStartDate();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].icon, ui::MessageIcon::Error);
         QVERIFY(messages[0].text.startsWith(QStringLiteral("Das gewählte Datum ist ein Sonntag")));
         QCOMPARE(date1->date(), QDate(2024, 3, 9));
-        QCOMPARE(s->editor().angaben.ab, logic::dateToSerial(QDate(2024, 3, 9)));
+        QCOMPARE(s->editor().choices.ab, logic::dateToSerial(QDate(2024, 3, 9)));
     }
 
     void sundayStaysOnceTheHistoryHoldsSundayDraws() {
         state->setHistory({test::draw(QDate(2024, 3, 3), test::run20(1))});
-        ui::TFrSschein* s = neu();
+        ui::SlipEditorFrame* s = newSlip();
         auto* date1 = control<QDateEdit>(s, "date1");
         date1->setDate(QDate(2024, 3, 10));
-        s->date1Exit();
+        s->checkStartDate();
         QVERIFY(messages.isEmpty());
         QCOMPARE(date1->date(), QDate(2024, 3, 10));
-        QCOMPARE(s->editor().angaben.ab, logic::dateToSerial(QDate(2024, 3, 10)));
+        QCOMPARE(s->editor().choices.ab, logic::dateToSerial(QDate(2024, 3, 10)));
     }
 
     void transferAndRetransferRebuildTheTable() {
-        ui::TFrSschein* s1 = neu();
+        ui::SlipEditorFrame* s1 = newSlip();
         typ(s1, 1, 2);
-        ticke(s1, 1, {9, 8});
+        tick(s1, 1, {9, 8});
         typ(s1, 3, 3);
-        ticke(s1, 3, {30, 20, 10});
+        tick(s1, 3, {30, 20, 10});
         control<QComboBox>(s1, "comboDauer")->setCurrentIndex(7);
         control<QRadioButton>(s1, "RGEins_3")->click();
-        ui::TFrSschein* s2 = neu();
+        ui::SlipEditorFrame* s2 = newSlip();
         typ(s2, 1, 2);
-        ticke(s2, 1, {70, 69});
+        tick(s2, 1, {70, 69});
         control<QLineEdit>(s2, "EName")->setText(QStringLiteral("Zweiter"));
-        uebertrage(s1);
-        uebertrage(s2);
-        QCOMPARE(GS()->rowCount(), 3);
+        transfer(s1);
+        transfer(s2);
+        QCOMPARE(slipTable()->rowCount(), 3);
         QCOMPARE(row(0, 6), QStringLiteral("1|S1|2|8|9|"));
         QCOMPARE(row(1, 6), QStringLiteral("2||3|10|20|30"));
         QCOMPARE(row(2, 6), QStringLiteral("3|Zweiter|2|69|70|"));
-        QCOMPARE(GS()->item(0, 16)->text(), QStringLiteral("12"));
-        QCOMPARE(state->ScheinListe.size(), std::size_t{2});
-        QCOMPARE(state->ScheinListe[0].einsatz, 3);
-        QCOMPARE(state->ScheinListe[0].dauer, 7);
+        QCOMPARE(slipTable()->item(0, 16)->text(), QStringLiteral("12"));
+        QCOMPARE(state->slipCentreSlips.size(), std::size_t{2});
+        QCOMPARE(state->slipCentreSlips[0].einsatz, 3);
+        QCOMPARE(state->slipCentreSlips[0].dauer, 7);
 
         // Editing after a transfer changes nothing until the next transfer.
-        ticke(s1, 1, {8, 9});
-        QCOMPARE(GS()->rowCount(), 3);
-        uebertrage(s1);
-        QCOMPARE(GS()->rowCount(), 2);
+        tick(s1, 1, {8, 9});
+        QCOMPARE(slipTable()->rowCount(), 3);
+        transfer(s1);
+        QCOMPARE(slipTable()->rowCount(), 2);
         QCOMPARE(row(0, 6), QStringLiteral("1|S1|3|10|20|30"));
         QCOMPARE(row(1, 6), QStringLiteral("2|Zweiter|2|69|70|"));
-        QCOMPARE(state->ScheinListe[0].Nr, 1);
-        QCOMPARE(state->ScheinListe[0].typ, (std::array<std::uint8_t, 5>{0, 0, 3, 0, 0}));
+        QCOMPARE(state->slipCentreSlips[0].Nr, 1);
+        QCOMPARE(state->slipCentreSlips[0].typ, (std::array<std::uint8_t, 5>{0, 0, 3, 0, 0}));
     }
 
     void aLongSlipNameWidensItsColumn() {
-        ui::TFrSschein* s = neu();
+        ui::SlipEditorFrame* s = newSlip();
         typ(s, 1, 2);
-        ticke(s, 1, {9, 8});
+        tick(s, 1, {9, 8});
         const QString name = QStringLiteral("Tippgemeinschaft Süd");
         control<QLineEdit>(s, "EName")->setText(name);
-        uebertrage(s);
-        QCOMPARE(GS()->item(0, 1)->text(), name);
-        QVERIFY(GS()->columnWidth(1) > QFontMetrics(GS()->font()).horizontalAdvance(name));
+        transfer(s);
+        QCOMPARE(slipTable()->item(0, 1)->text(), name);
+        QVERIFY(slipTable()->columnWidth(1) > QFontMetrics(slipTable()->font()).horizontalAdvance(name));
     }
 
     void closingASlipTakesItOutOfTableAndSave() {
-        ui::TFrSschein* s1 = neu();
+        ui::SlipEditorFrame* s1 = newSlip();
         typ(s1, 1, 2);
-        ticke(s1, 1, {1, 2});
-        ui::TFrSschein* s2 = neu();
+        tick(s1, 1, {1, 2});
+        ui::SlipEditorFrame* s2 = newSlip();
         typ(s2, 1, 2);
-        ticke(s2, 1, {3, 4});
-        uebertrage(s1);
-        uebertrage(s2);
+        tick(s2, 1, {3, 4});
+        transfer(s1);
+        transfer(s2);
         tabs()->setCurrentIndex(0);
         action("Bgruenx")->trigger();
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(tabs()->tabText(0), QStringLiteral("S2"));
-        QCOMPARE(GS()->rowCount(), 1);
+        QCOMPARE(slipTable()->rowCount(), 1);
         QCOMPARE(row(0, 4), QStringLiteral("1|S2|2|3"));
-        QCOMPARE(state->ScheinListe.size(), std::size_t{1});
-        QCOMPARE(state->ScheinListe[0].Nr, 1);
+        QCOMPARE(state->slipCentreSlips.size(), std::size_t{1});
+        QCOMPARE(state->slipCentreSlips[0].Nr, 1);
 
         ui::setNextFileName(data.filePath(QStringLiteral("rest")));
         action("BSpeichern")->trigger();
-        const logic::SlipList saved = logic::ScheinDateiLesen(data.filePath(QStringLiteral("rest.tix")));
+        const logic::SlipList saved = logic::loadSlips(data.filePath(QStringLiteral("rest.tix")));
         QCOMPARE(saved.size(), std::size_t{1});
         QCOMPARE(saved[0].name.text(), QStringLiteral("S2"));
 
         action("Bgruenx")->trigger();
         QCOMPARE(tabs()->count(), 0);
-        QCOMPARE(GS()->rowCount(), 1);
+        QCOMPARE(slipTable()->rowCount(), 1);
         QCOMPARE(row(0), QString(17, QLatin1Char('|')));
         // The hints do not come back.
         QVERIFY(!centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
@@ -368,7 +368,7 @@ class SlipCentreTest : public QObject {
 
     void openTransferSaveNumbersTheRecords() {
         const QString file = data.filePath(QStringLiteral("drei.tix"));
-        logic::ScheinDateiSchreiben(
+        logic::saveSlips(
             file, {test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Eins")),
                    test::slip({{3, 4, 5}}, 1, 7, QDate(2024, 1, 3), QStringLiteral("Zwei")),
                    test::slip({{6, 7}, {8, 9}}, 2, 2, QDate(2024, 1, 4), QStringLiteral("Drei"))});
@@ -382,24 +382,24 @@ class SlipCentreTest : public QObject {
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].text.startsWith(
             QStringLiteral("Vor dem Speichern muss ein Spielschein über den Button")));
-        QVERIFY(messages[0].text.endsWith(kAbbruch));
+        QVERIFY(messages[0].text.endsWith(kAbortNotice));
 
-        ui::TFrSschein* zwei = centre->schein(1);
-        ui::TFrSschein* drei = centre->schein(2);
-        QCOMPARE(control<QComboBox>(zwei, "comboDauer")->currentIndex(), 7);
-        QCOMPARE(control<QDateEdit>(zwei, "date1")->date(), QDate(2024, 1, 3));
-        QCOMPARE(control<QLineEdit>(zwei, "EName")->text(), QStringLiteral("Zwei"));
-        QVERIFY(zwei->zelle(1, 4)->isMarked());
-        QCOMPARE(zwei->gauge(1)->value(), 3);
-        uebertrage(drei);
-        uebertrage(zwei);
-        QCOMPARE(GS()->rowCount(), 3);
+        ui::SlipEditorFrame* slip2 = centre->slipFrame(1);
+        ui::SlipEditorFrame* slip3 = centre->slipFrame(2);
+        QCOMPARE(control<QComboBox>(slip2, "comboDauer")->currentIndex(), 7);
+        QCOMPARE(control<QDateEdit>(slip2, "date1")->date(), QDate(2024, 1, 3));
+        QCOMPARE(control<QLineEdit>(slip2, "EName")->text(), QStringLiteral("Zwei"));
+        QVERIFY(slip2->numberCell(1, 4)->isMarked());
+        QCOMPARE(slip2->gauge(1)->value(), 3);
+        transfer(slip3);
+        transfer(slip2);
+        QCOMPARE(slipTable()->rowCount(), 3);
 
         const QString out = data.filePath(QStringLiteral("neu"));
         ui::setNextFileName(out);
         action("BSpeichern")->trigger();
         QCOMPARE(messages.size(), 1);
-        const logic::SlipList saved = logic::ScheinDateiLesen(out + QStringLiteral(".tix"));
+        const logic::SlipList saved = logic::loadSlips(out + QStringLiteral(".tix"));
         QCOMPARE(saved.size(), std::size_t{2});
         QCOMPARE(saved[0].Nr, 1);
         QCOMPARE(saved[0].name.text(), QStringLiteral("Drei"));
@@ -407,7 +407,7 @@ class SlipCentreTest : public QObject {
         QCOMPARE(saved[1].name.text(), QStringLiteral("Zwei"));
         QCOMPARE(QFileInfo(out + QStringLiteral(".tix")).size(), 224);
         // The slip centre keeps its own list: the main window's evaluation list is untouched.
-        QVERIFY(state->AuswertScheine.empty());
+        QVERIFY(state->evaluationSlips.empty());
 
         // A cancelled dialog does nothing.
         ui::setNextFileName(QString());
@@ -416,15 +416,15 @@ class SlipCentreTest : public QObject {
     }
 
     void fourFieldRecordStaysFourFields() {
-        logic::TGetippt r = test::slip({{1, 2, 3, 4}, {}, {}, {50, 60}});
+        logic::SlipRecord r = test::slip({{1, 2, 3, 4}, {}, {}, {50, 60}});
         r.KastDef = 4;
-        ui::TFrSschein* s = centre->ScheinLaden(r);
-        QCOMPARE(s->editor().felder(), 4);
+        ui::SlipEditorFrame* s = centre->loadSlip(r);
+        QCOMPARE(s->editor().fieldCount(), 4);
         QVERIFY(!s->findChild<ui::NumberCell*>(QStringLiteral("LL1501")));
-        QVERIFY(s->zelle(4, 60)->isMarked());
-        uebertrage(s);
-        QCOMPARE(state->ScheinListe.at(0).KastDef, 4);
-        QCOMPARE(GS()->rowCount(), 2);
+        QVERIFY(s->numberCell(4, 60)->isMarked());
+        transfer(s);
+        QCOMPARE(state->slipCentreSlips.at(0).KastDef, 4);
+        QCOMPARE(slipTable()->rowCount(), 2);
     }
 
     void oddRecordsOpenWithoutHarm() {
@@ -435,11 +435,11 @@ class SlipCentreTest : public QObject {
         action("BOeffnen")->trigger();
         QCOMPARE(tabs()->count(), 2);
         for (int t = 0; t < 2; ++t) {
-            ui::TFrSschein* s = centre->schein(t);
-            QVERIFY(s->editor().felder() >= 4);
-            for (int f = 1; f <= s->editor().felder(); ++f)
+            ui::SlipEditorFrame* s = centre->slipFrame(t);
+            QVERIFY(s->editor().fieldCount() >= 4);
+            for (int f = 1; f <= s->editor().fieldCount(); ++f)
                 QVERIFY(s->gauge(f)->value() <= s->gauge(f)->maximum());
-            uebertrage(s);
+            transfer(s);
         }
         QVERIFY(messages.size() <= 2);
 
@@ -475,7 +475,7 @@ class SlipCentreTest : public QObject {
         for (int i = 1; i <= 1000; ++i)
             records.push_back(test::slip({{i % 70 + 1, (i + 1) % 70 + 1}}, 0, 0, QDate(2024, 1, 2),
                                          QStringLiteral("Nr %1").arg(i)));
-        logic::ScheinDateiSchreiben(file, records);
+        logic::saveSlips(file, records);
         ui::setNextFileName(file);
         action("BOeffnen")->trigger();
         QVERIFY(messages.isEmpty());
@@ -483,51 +483,51 @@ class SlipCentreTest : public QObject {
         QCOMPARE(tabs()->currentIndex(), 999);
         QCOMPARE(tabs()->tabText(499), QStringLiteral("Nr 500"));
         // Only the slips shown so far have an editor.
-        QVERIFY(centre->findChildren<ui::TFrSschein*>().size() <= 2);
-        QCOMPARE(centre->aktiverSchein()->editor().nummer(), 1000);
+        QVERIFY(centre->findChildren<ui::SlipEditorFrame*>().size() <= 2);
+        QCOMPARE(centre->activeSlipFrame()->editor().slipNumber(), 1000);
 
         // Showing a tab builds its editor with the slip's numbers.
         tabs()->setCurrentIndex(499);
-        ui::TFrSschein* s = centre->aktiverSchein();
+        ui::SlipEditorFrame* s = centre->activeSlipFrame();
         QCOMPARE(s->parentWidget(), tabs()->currentWidget());
-        QVERIFY(s->zelle(1, 11)->isMarked());
-        QVERIFY(s->zelle(1, 12)->isMarked());
+        QVERIFY(s->numberCell(1, 11)->isMarked());
+        QVERIFY(s->numberCell(1, 12)->isMarked());
         QCOMPARE(control<QLineEdit>(s, "EName")->text(), QStringLiteral("Nr 500"));
-        uebertrage(s);
-        QCOMPARE(GS()->rowCount(), 1);
-        QVERIFY(centre->findChildren<ui::TFrSschein*>().size() <= 3);
+        transfer(s);
+        QCOMPARE(slipTable()->rowCount(), 1);
+        QVERIFY(centre->findChildren<ui::SlipEditorFrame*>().size() <= 3);
     }
 
     void clearingWorksOnItsOwnSlip() {
-        state->Einstellungen.scheinTyp = {5, 0, 0, 0, 0};
-        ui::TFrSschein* s1 = neu();
-        ticke(s1, 1, {1, 2, 3});
-        ui::TFrSschein* s2 = neu();
-        ticke(s2, 1, {4, 5});
+        state->options.scheinTyp = {5, 0, 0, 0, 0};
+        ui::SlipEditorFrame* s1 = newSlip();
+        tick(s1, 1, {1, 2, 3});
+        ui::SlipEditorFrame* s2 = newSlip();
+        tick(s2, 1, {4, 5});
         typ(s1, 1, 3);
         s1->findChild<QPushButton*>(QStringLiteral("BDel"))->click();
-        QVERIFY(!s1->zelle(1, 1)->isMarked());
-        QCOMPARE(s1->typen(1)->checkedId(), 4);
+        QVERIFY(!s1->numberCell(1, 1)->isMarked());
+        QCOMPARE(s1->typeButtons(1)->checkedId(), 4);
         QCOMPARE(s1->gauge(1)->value(), 0);
-        QVERIFY(s2->zelle(1, 4)->isMarked());
-        ticke(s1, 1, {11, 12, 13, 14, 15, 16});
-        uebertrage(s1);
+        QVERIFY(s2->numberCell(1, 4)->isMarked());
+        tick(s1, 1, {11, 12, 13, 14, 15, 16});
+        transfer(s1);
         QVERIFY(messages.isEmpty());
-        QCOMPARE(GS()->rowCount(), 1);
+        QCOMPARE(slipTable()->rowCount(), 1);
         QCOMPARE(row(0, 3), QStringLiteral("1|S1|6"));
     }
 
     void hidingKeepsEverything() {
-        ui::TFrSschein* s = neu();
+        ui::SlipEditorFrame* s = newSlip();
         typ(s, 1, 2);
-        ticke(s, 1, {1, 2});
-        uebertrage(s);
+        tick(s, 1, {1, 2});
+        transfer(s);
         action("BSchliessen")->trigger();
         QVERIFY(!centre->isVisible());
         centre->show();
         QCOMPARE(tabs()->count(), 1);
-        QCOMPARE(GS()->rowCount(), 1);
-        QCOMPARE(state->ScheinListe.size(), std::size_t{1});
+        QCOMPARE(slipTable()->rowCount(), 1);
+        QCOMPARE(state->slipCentreSlips.size(), std::size_t{1});
     }
 };
 

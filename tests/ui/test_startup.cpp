@@ -2,22 +2,22 @@
 #include "logic/core/history_file.h"
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
-#include "logic/settings/einstellungen.h"
-#include "logic/statistics/statistik.h"
+#include "logic/settings/options_file.h"
+#include "logic/statistics/statistics.h"
 #include "support/builders.h"
 #include "ui/app/application.h"
-#include "ui/app/form_offen.h"
+#include "ui/app/form_lookup.h"
 #include "ui/app/navigator.h"
 #include "ui/app/start_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/slips/eingabe2.h"
+#include "ui/slips/slip_centre_window.h"
 #include "ui/slips/number_cell.h"
-#include "ui/slips/slip_editor_widget.h"
+#include "ui/slips/slip_editor_frame.h"
 #include "ui/statistics/statistics_window.h"
-#include "ui/tips/tip_centre.h"
+#include "ui/tips/tip_centre_window.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -64,48 +64,48 @@ class StartupTest : public QObject {
         QCOMPARE(logic::AppPaths::forUser(home.path()).dataDir, paths.dataDir);
 
         // The first start can keep options, draws and slips there.
-        logic::TEinstellungen options;
+        logic::OptionsRecord options;
         options.farbschema = 3;
-        logic::EinstellungenSchreiben(paths.optionsFile(), options);
-        logic::KenoZahlenSchreiben(paths.historyFile(),
+        logic::saveOptions(paths.optionsFile(), options);
+        logic::saveDrawHistory(paths.historyFile(),
                                    {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
-        logic::ScheinDateiSchreiben(paths.dataDir + QStringLiteral("Erste.tix"), {logic::TGetippt{}});
-        QVERIFY(logic::EinstellungenLesen(paths.optionsFile()) == options);
-        QCOMPARE(logic::KenoZahlenLaden(paths.historyFile()).size(), std::size_t{1});
-        QCOMPARE(logic::ScheinDateiLesen(paths.dataDir + QStringLiteral("Erste.tix")).size(), std::size_t{1});
+        logic::saveSlips(paths.dataDir + QStringLiteral("Erste.tix"), {logic::SlipRecord{}});
+        QVERIFY(logic::loadOptions(paths.optionsFile()) == options);
+        QCOMPARE(logic::loadDrawHistory(paths.historyFile()).size(), std::size_t{1});
+        QCOMPARE(logic::loadSlips(paths.dataDir + QStringLiteral("Erste.tix")).size(), std::size_t{1});
     }
 
-    void weiterHandsOverToTheMainWindow() {
+    void continueHandsOverToTheMainWindow() {
         QTemporaryDir data;
-        logic::KenoZahlenSchreiben(data.filePath(QStringLiteral("KenoZahlen.tpp")),
+        logic::saveDrawHistory(data.filePath(QStringLiteral("KenoZahlen.tpp")),
                                    {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
         ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
         program.start();
 
-        ui::TFStart* start = program.startWindow();
-        auto* weiter = start->findChild<QPushButton*>(QStringLiteral("BWeiter"));
-        QVERIFY(weiter);
-        QVERIFY(weiter->isEnabled());
-        QCOMPARE(weiter->cursor().shape(), Qt::PointingHandCursor);
+        ui::StartWindow* start = program.startWindow();
+        auto* continueButton = start->findChild<QPushButton*>(QStringLiteral("BWeiter"));
+        QVERIFY(continueButton);
+        QVERIFY(continueButton->isEnabled());
+        QCOMPARE(continueButton->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(start->windowTitle(), QStringLiteral("TALVO 1.7.1.0"));
         QVERIFY(start->isVisible());
-        QVERIFY(ui::FormOffen(QStringLiteral("FAuswertung")));
-        QVERIFY(!ui::FormOffen(QStringLiteral("fauswertung")));
+        QVERIFY(ui::isFormOpen(QStringLiteral("FAuswertung")));
+        QVERIFY(!ui::isFormOpen(QStringLiteral("fauswertung")));
         QCOMPARE(program.state().history().size(), std::size_t{1});
 
-        ui::TFAuswertung* main = program.mainWindow();
+        ui::MainWindow* main = program.mainWindow();
         QCOMPARE(main->windowTitle(), QStringLiteral("TALVO - Zentrale"));
         QCOMPARE(main->size(), QSize(800, 600));
         QVERIFY(!main->isVisible());
 
-        weiter->click();
+        continueButton->click();
         QVERIFY(main->isVisible());
         QVERIFY(qAbs(main->windowOpacity() - 250.0 / 255.0) < 0.01);
         QVERIFY(!start->isVisible());
 
         main->findChild<QAction*>(QStringLiteral("MStartfenster"))->trigger();
         QVERIFY(start->isVisible());
-        weiter->click();
+        continueButton->click();
         QVERIFY(main->isVisible());
         QVERIFY(!start->isVisible());
         QVERIFY(messages.isEmpty());
@@ -122,16 +122,16 @@ class StartupTest : public QObject {
         ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
         program.start();
         program.startWindow()->findChild<QPushButton*>(QStringLiteral("BWeiter"))->click();
-        ui::TFAuswertung* main = program.mainWindow();
+        ui::MainWindow* main = program.mainWindow();
         auto* centre =
-            qobject_cast<ui::TFEingabe2*>(program.navigator().window(ui::Route::Spielscheincenter));
+            qobject_cast<ui::SlipCentreWindow*>(program.navigator().window(ui::Route::SlipCentre));
         QVERIFY(centre);
-        ui::TFrSschein* slip = centre->ScheinAnlegen(5, QString());
-        slip->typen(1)->button(0)->click();
-        slip->zelle(1, 8)->click();
-        slip->zelle(1, 9)->click();
+        ui::SlipEditorFrame* slip = centre->createSlip(5, QString());
+        slip->typeButtons(1)->button(0)->click();
+        slip->numberCell(1, 8)->click();
+        slip->numberCell(1, 9)->click();
         slip->findChild<QPushButton*>(QStringLiteral("BGo"))->click();
-        QCOMPARE(program.state().ScheinListe.size(), std::size_t{1});
+        QCOMPARE(program.state().slipCentreSlips.size(), std::size_t{1});
         QVERIFY(messages.isEmpty());
 
         QSignalSpy finished(&program, &ui::Application::finished);
@@ -149,8 +149,8 @@ class StartupTest : public QObject {
 
         // Once saved, the program ends without a question.
         ui::setNextFileName(data.filePath(QStringLiteral("gesichert.tix")));
-        centre->Speichern();
-        QCOMPARE(logic::ScheinDateiLesen(data.filePath(QStringLiteral("gesichert.tix"))).size(),
+        centre->saveSlipFile();
+        QCOMPARE(logic::loadSlips(data.filePath(QStringLiteral("gesichert.tix"))).size(),
                  std::size_t{1});
         messages.clear();
         main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
@@ -159,7 +159,7 @@ class StartupTest : public QObject {
         ui::setClockForTests({});
     }
 
-    void closingTheStartWindowBeforeWeiterEndsTheProgram() {
+    void closingTheStartWindowBeforeContinueEndsTheProgram() {
         QTemporaryDir data;
         ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
         program.start();
@@ -168,12 +168,12 @@ class StartupTest : public QObject {
         QCOMPARE(finished.count(), 1);
     }
 
-    void closingTheStartWindowAfterWeiterOnlyHidesIt() {
+    void closingTheStartWindowAfterContinueOnlyHidesIt() {
         QTemporaryDir data;
         ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
         program.start();
         QSignalSpy finished(&program, &ui::Application::finished);
-        ui::TFStart* start = program.startWindow();
+        ui::StartWindow* start = program.startWindow();
         start->findChild<QPushButton*>(QStringLiteral("BWeiter"))->click();
         program.mainWindow()->findChild<QAction*>(QStringLiteral("MStartfenster"))->trigger();
         QVERIFY(start->isVisible());
@@ -185,32 +185,32 @@ class StartupTest : public QObject {
 
     void theStoredDrawCountIsComputedOnceAtStart() {
         QTemporaryDir data;
-        logic::KenoZahlenSchreiben(data.filePath(QStringLiteral("KenoZahlen.tpp")),
+        logic::saveDrawHistory(data.filePath(QStringLiteral("KenoZahlen.tpp")),
                                    {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
-        logic::TEinstellungen options;
+        logic::OptionsRecord options;
         options.statAnzahlIndex = 2;
-        logic::EinstellungenSchreiben(data.filePath(QStringLiteral("optionen.kop")), options);
+        logic::saveOptions(data.filePath(QStringLiteral("optionen.kop")), options);
         ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
         // Counted over the whole start: every window that shows frequencies shares them.
         int computed = 0;
         program.setWindowBuiltHook([&](QWidget* window) {
-            if (auto* statistics = qobject_cast<ui::TFStatistik1*>(window))
-                QObject::connect(&statistics->statistik(), &logic::Statistik::haeufigkeitenBerechnet,
+            if (auto* statistics = qobject_cast<ui::StatisticsWindow*>(window))
+                QObject::connect(&statistics->statistics(), &logic::Statistics::frequenciesComputed,
                                  [&] { ++computed; });
         });
         program.start();
         QCOMPARE(computed, 1);
-        QCOMPARE(program.statisticsWindow()->anzahlIndex(), 2);
-        QCOMPARE(program.tipCentre()->anzahlIndex(), 2);
+        QCOMPARE(program.statisticsWindow()->drawCountIndex(), 2);
+        QCOMPARE(program.tipCentre()->drawCountIndex(), 2);
         QVERIFY(messages.isEmpty());
 
         // A new choice in either window computes once and shows in both.
         program.tipCentre()->findChild<QRadioButton*>(QStringLiteral("RGAnzahl_3"))->click();
         QCOMPARE(computed, 2);
-        QCOMPARE(program.statisticsWindow()->anzahlIndex(), 3);
+        QCOMPARE(program.statisticsWindow()->drawCountIndex(), 3);
         program.statisticsWindow()->findChild<QRadioButton*>(QStringLiteral("RG1_4"))->click();
         QCOMPARE(computed, 3);
-        QCOMPARE(program.tipCentre()->anzahlIndex(), 4);
+        QCOMPARE(program.tipCentre()->drawCountIndex(), 4);
     }
 
     void anErrorWhileAWindowIsBuiltIsShownAndEndsTheProgram() {
@@ -222,19 +222,19 @@ class StartupTest : public QObject {
         });
         QSignalSpy finished(&program, &ui::Application::finished);
         program.start();
-        QVERIFY(program.startWindow()->InitializationDone());
+        QVERIFY(program.startWindow()->initializationDone());
         QCOMPARE(messages, QStringList{QStringLiteral("Das Fenster Optionen fehlt.")});
         QCOMPARE(finished.count(), 1);
     }
 
-    void weiterStartsDisabledWithTheBusyCursor() {
-        ui::TFStart start;
-        auto* weiter = start.findChild<QPushButton*>(QStringLiteral("BWeiter"));
-        QVERIFY(!weiter->isEnabled());
-        QCOMPARE(weiter->cursor().shape(), Qt::WaitCursor);
-        start.SetInitializationDone(true);
-        QVERIFY(weiter->isEnabled());
-        QCOMPARE(weiter->cursor().shape(), Qt::PointingHandCursor);
+    void continueStartsDisabledWithTheBusyCursor() {
+        ui::StartWindow start;
+        auto* continueButton = start.findChild<QPushButton*>(QStringLiteral("BWeiter"));
+        QVERIFY(!continueButton->isEnabled());
+        QCOMPARE(continueButton->cursor().shape(), Qt::WaitCursor);
+        start.setInitializationDone(true);
+        QVERIFY(continueButton->isEnabled());
+        QCOMPARE(continueButton->cursor().shape(), Qt::PointingHandCursor);
     }
 
     void unreadableHistoryIsReportedAndTheStartGoesOn() {
@@ -244,7 +244,7 @@ class StartupTest : public QObject {
         program.start();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(QStringLiteral("KenoZahlen.tpp")));
-        QVERIFY(program.startWindow()->InitializationDone());
+        QVERIFY(program.startWindow()->initializationDone());
         QVERIFY(program.state().history().empty());
     }
 
@@ -256,7 +256,7 @@ class StartupTest : public QObject {
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MStartfenster"))->isEnabled());
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MBeenden"))->isEnabled());
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MStatistik"))->isEnabled());
-        QVERIFY(ui::FormOffen(QStringLiteral("FStatistik1")));
+        QVERIFY(ui::isFormOpen(QStringLiteral("FStatistik1")));
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MUpdate"))->isEnabled());
         QVERIFY(messages.isEmpty());
     }

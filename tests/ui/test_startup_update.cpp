@@ -1,6 +1,6 @@
 #include "logic/core/history_file.h"
 #include "logic/core/program_state.h"
-#include "logic/statistics/statistik.h"
+#include "logic/statistics/statistics.h"
 #include "platform/download.h"
 #include "support/temp_paths.h"
 #include "support/draw_counts.h"
@@ -32,7 +32,7 @@ private slots:
         QTemporaryDir data;
         const logic::AppPaths paths = test::pathsIn(data);
         const logic::DrawHistory full = test::generatedHistory(80, QDate(2024, 1, 2), 5);
-        logic::KenoZahlenSchreiben(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
+        logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
         const QDate newest = logic::serialToDate(full.back().datum);
         ui::setClockForTests([newest] { return QDateTime(newest.addDays(1), QTime(20, 0)); });
         QStringList messages;
@@ -48,28 +48,28 @@ private slots:
         ui::Application program(paths, server.base());
         program.start();
 
-        ui::TFAktuell1* update = program.updateWindow();
+        ui::UpdateWindow* update = program.updateWindow();
         QCOMPARE(update->chosenFileName(), QStringLiteral("gz30.tpp")); // 13 days missing
-        ui::TFStatistik1* stats = program.statisticsWindow();
+        ui::StatisticsWindow* stats = program.statisticsWindow();
         stats->findChild<QRadioButton*>(QStringLiteral("RG1_1"))->click(); // the last 10 draws
-        QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->W, 10);
+        QCOMPARE(stats->statistics().result(logic::StatisticKind::Numbers)->drawCount, 10);
 
-        QSignalSpy finished(update, &ui::TFAktuell1::updateFinished);
+        QSignalSpy finished(update, &ui::UpdateWindow::updateFinished);
         update->findChild<QPushButton*>(QStringLiteral("BStart"))->click();
         QVERIFY(finished.wait(20000));
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
 
         QCOMPARE(program.state().history().size(), full.size());
-        auto* comboNr = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("comboNr"));
-        QCOMPARE(comboNr->count(), 80);
-        QCOMPARE(comboNr->currentText(), QStringLiteral("80"));
+        auto* drawNumberCombo = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("comboNr"));
+        QCOMPARE(drawNumberCombo->count(), 80);
+        QCOMPARE(drawNumberCombo->currentText(), QStringLiteral("80"));
         // The entry page stands on the same, last stored draw, not on the next date.
-        auto* comboNr2 = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("comboNr2"));
-        auto* combo2 = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("combo2"));
-        QCOMPARE(comboNr2->count(), 81);
-        QCOMPARE(comboNr2->currentText(), QStringLiteral("80"));
-        QCOMPARE(combo2->currentText(), logic::serialToText(full.back().datum));
-        QCOMPARE(stats->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
+        auto* entryNumberCombo = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("comboNr2"));
+        auto* entryDateCombo = program.mainWindow()->findChild<QComboBox*>(QStringLiteral("combo2"));
+        QCOMPARE(entryNumberCombo->count(), 81);
+        QCOMPARE(entryNumberCombo->currentText(), QStringLiteral("80"));
+        QCOMPARE(entryDateCombo->currentText(), logic::serialToText(full.back().datum));
+        QCOMPARE(stats->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(full.end() - 10, full.end()));
 
         platform::setOnlineForTests(std::nullopt);

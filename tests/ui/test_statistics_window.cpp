@@ -1,9 +1,9 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
-#include "logic/export/export_tabelle.h"
+#include "logic/export/export_table.h"
 #include "logic/statistics/free_search.h"
-#include "logic/statistics/kombi_suche.h"
-#include "logic/statistics/statistik.h"
+#include "logic/statistics/combination_search.h"
+#include "logic/statistics/statistics.h"
 #include "platform/shell.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
@@ -35,7 +35,7 @@ class StatisticsWindowTest : public QObject {
     QTemporaryDir data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
-    std::unique_ptr<ui::TFStatistik1> window;
+    std::unique_ptr<ui::StatisticsWindow> window;
     QStringList messages;
     QList<int> followed; // choices passed on to the tip centre
 
@@ -48,7 +48,7 @@ class StatisticsWindowTest : public QObject {
     QString text(const QString& name) { return child<QLabel>(name)->text(); }
     ui::ResultGrid* grid(const QString& name) { return child<ui::ResultGrid>(name); }
     void couple() {
-        window->tippcenterKoppeln({[this](int index) { followed << index; }});
+        window->linkTipCentre({[this](int index) { followed << index; }});
     }
     void click(const QString& name) { child<QPushButton>(name)->click(); }
 
@@ -57,8 +57,8 @@ class StatisticsWindowTest : public QObject {
         paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
         state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 9));
-        window = std::make_unique<ui::TFStatistik1>(*state, paths);
-        window->FormCreate();
+        window = std::make_unique<ui::StatisticsWindow>(*state, paths);
+        window->setUpAtStart();
         messages.clear();
         followed.clear();
         ui::setMessageHook([this](const QString& t, ui::MessageIcon) {
@@ -81,8 +81,8 @@ class StatisticsWindowTest : public QObject {
         for (auto* r : child<QGroupBox>("RG1")->findChildren<QRadioButton*>())
             choices << r->text();
         QCOMPARE(choices, (QStringList{"Alle", "10", "12", "18", "20", "24", "30", "50", "100", "313"}));
-        QCOMPARE(window->anzahlIndex(), -1);
-        QCOMPARE(window->registerNamen(), (QStringList{"Einzelnummern", "Endzahlen", "Zehner", "Freie Kombis",
+        QCOMPARE(window->drawCountIndex(), -1);
+        QCOMPARE(window->tabNames(), (QStringList{"Einzelnummern", "Endzahlen", "Zehner", "Freie Kombis",
                                                        "Beste Kombis", "Ausgeblieben"}));
         for (const char* name : {"gk1", "GK2"}) {
             QCOMPARE(grid(name)->cellText(1, 0), QStringLiteral("Kombination"));
@@ -102,57 +102,57 @@ class StatisticsWindowTest : public QObject {
     }
 
     void withoutTipCentreTheChoiceStillShowsTheStatistics() {
-        window->setAnzahlIndex(7);
+        window->setDrawCountIndex(7);
         QCOMPARE(text("LD"), QStringLiteral("Erwartungswert: 3,93")); // 190 * 50 / 2415
         QCOMPARE(text("LKombis"), QStringLiteral("Prüfroutinen: 120.750"));
         QCOMPARE(text("LAuswertung1"), QStringLiteral("Auswertung für 50 Ziehungen (1000 Zahlen)"));
-        QVERIFY(window->statistik().ergebnis(logic::StatArt::Zahlen));
+        QVERIFY(window->statistics().result(logic::StatisticKind::Numbers));
         QVERIFY(followed.isEmpty());
     }
 
     void choosingFiftyShowsTheStatisticsAndMovesTheTipCentre() {
         couple();
-        state->KlassenMengen.at(1, 1).insert(70);
+        state->classifiedNumbers.at(1, 1).insert(70);
         child<QRadioButton>("RG1_7")->click();
         QCOMPARE(followed, QList<int>{7});
         QCOMPARE(text("LAuswertung1"), QStringLiteral("Auswertung für 50 Ziehungen (1000 Zahlen)"));
         QCOMPARE(text("LLegende1"), QStringLiteral("1000 Zahlen"));
         QCOMPARE(text("LMittel1"), QStringLiteral("14,3"));
         QCOMPARE(text("LAuswertung2"), QStringLiteral("Auswertung für 50 Ziehungen (1000 Zahlen)"));
-        const logic::StatErgebnis& r = *window->statistik().ergebnis(logic::StatArt::Zahlen);
-        QCOMPARE(text("PDelta1"), r.R[0]);
-        QCOMPARE(text("PDelta37"), window->statistik().ergebnis(logic::StatArt::Zehner)->R[6]);
-        QCOMPARE(text("PNummerWert12"), QString::number(r.anzahl[11]));
-        const auto& digits = *window->statistik().ergebnis(logic::StatArt::Endzahlen);
+        const logic::FrequencyResult& r = *window->statistics().result(logic::StatisticKind::Numbers);
+        QCOMPARE(text("PDelta1"), r.rangeTexts[0]);
+        QCOMPARE(text("PDelta37"), window->statistics().result(logic::StatisticKind::Tens)->rangeTexts[6]);
+        QCOMPARE(text("PNummerWert12"), QString::number(r.occurrences[11]));
+        const auto& digits = *window->statistics().result(logic::StatisticKind::FinalDigits);
         QCOMPARE(text("PFinale1"), QStringLiteral("Gewinnzahlen mit Endzahl 0:"));
-        QCOMPARE(text("PFinaleWert1"), QString::number(digits.anzahl[0]));
+        QCOMPARE(text("PFinaleWert1"), QString::number(digits.occurrences[0]));
         QCOMPARE(text("Pdec7"), QStringLiteral("Gewinnzahlen von 61 - 70"));
         // The class sets were emptied before the run.
-        QCOMPARE(state->KlassenMengen.at(1, 1).contains(70), r.klasse[69] == 5);
+        QCOMPARE(state->classifiedNumbers.at(1, 1).contains(70), r.itemClass[69] == 5);
         // Setting the same choice again from code runs nothing.
-        window->setAnzahlIndex(7);
+        window->setDrawCountIndex(7);
         QCOMPARE(followed.size(), 1);
-        window->setAnzahlIndex(0);
+        window->setDrawCountIndex(0);
         QCOMPARE(followed, (QList<int>{7, 0}));
         QCOMPARE(text("LMittel1"), QStringLiteral("114,3"));
     }
 
     void numbersBoardToggleKeepsItsArrangementOnRecompute() {
         couple();
-        window->setAnzahlIndex(1);
-        const logic::StatErgebnis r = *window->statistik().ergebnis(logic::StatArt::Zahlen);
-        const std::vector<int> order = window->statistik().haeufigkeitsOrdnung();
+        window->setDrawCountIndex(1);
+        const logic::FrequencyResult r = *window->statistics().result(logic::StatisticKind::Numbers);
+        const std::vector<int> order = window->statistics().frequencyOrder();
         click("BSortieren1");
         QCOMPARE(text("PNummer1"), QString::number(order[0]));
-        QCOMPARE(text("PNummerWert1"), QString::number(*std::min_element(r.anzahl.begin(), r.anzahl.end())));
+        QCOMPARE(text("PNummerWert1"), QString::number(*std::min_element(r.occurrences.begin(), r.occurrences.end())));
         // Natural order in the export all the same.
-        const logic::ExportTabelle t = window->exportTable(0);
-        QCOMPARE(t.zelle(0, 5), QStringLiteral("5"));
-        QCOMPARE(t.zelle(1, 5), QString::number(r.anzahl[4]));
-        window->setAnzahlIndex(9);
+        const logic::ExportTable t = window->exportTable(0);
+        QCOMPARE(t.cell(0, 5), QStringLiteral("5"));
+        QCOMPARE(t.cell(1, 5), QString::number(r.occurrences[4]));
+        window->setDrawCountIndex(9);
         QCOMPARE(text("PNummer1"), QString::number(order[0]));
         QCOMPARE(text("PNummerWert1"),
-                 QString::number(window->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl[order[0] - 1]));
+                 QString::number(window->statistics().result(logic::StatisticKind::Numbers)->occurrences[order[0] - 1]));
         click("BSortieren1");
         QCOMPARE(text("PNummer1"), QStringLiteral("1"));
         QCOMPARE(text("PNummer70"), QStringLiteral("70"));
@@ -164,10 +164,10 @@ class StatisticsWindowTest : public QObject {
         std::sort(newest.begin(), newest.end());
         for (int i = 0; i < 20; ++i)
             QCOMPARE(text(QStringLiteral("PNummerA%1").arg(i + 1)), QString::number(newest[i]));
-        const logic::ExportTabelle t = window->exportTable(3);
-        QCOMPARE(t.zelle(1, 0), QStringLiteral("Seit Ziehungen..."));
-        QCOMPARE(t.zelle(0, 1), QString::number(newest[0]));
-        QCOMPARE(t.zelle(1, 1), QStringLiteral("0"));
+        const logic::ExportTable t = window->exportTable(3);
+        QCOMPARE(t.cell(1, 0), QStringLiteral("Seit Ziehungen..."));
+        QCOMPARE(t.cell(0, 1), QString::number(newest[0]));
+        QCOMPARE(t.cell(1, 1), QStringLiteral("0"));
         click("BSortieren6");
         QCOMPARE(text("PNummerA1"), QStringLiteral("1"));
     }
@@ -177,7 +177,7 @@ class StatisticsWindowTest : public QObject {
         h.push_back(test::draw(QDate(2030, 1, 2), test::run20(51)));
         state->setHistory(h);
         QCOMPARE(text("PNummerWertA51"), QStringLiteral("0"));
-        QCOMPARE(window->statistik().ziehungen(), 401);
+        QCOMPARE(window->statistics().drawCount(), 401);
     }
 
     void exportsAreSavedAndOpenedOrTheUserIsToldWhereTheyLie() {
@@ -215,13 +215,13 @@ class StatisticsWindowTest : public QObject {
                  QStringLiteral("Die Tabelle wurde gespeichert unter:\r%1\r\rAuf diesem Rechner ist "
                                 "kein Programm eingerichtet, das Excel-Tabellen (.xlsx) öffnet.")
                      .arg(QDir::toNativeSeparators(opened[8])));
-        QCOMPARE(window->exportTable(1).zeilen(), 71);
-        QCOMPARE(window->exportTable(2).zeilen(), 8);
-        QCOMPARE(window->exportTable(2).zelle(0, 7), QStringLiteral("Gewinnzahlen von 61 - 70"));
+        QCOMPARE(window->exportTable(1).rowCount(), 71);
+        QCOMPARE(window->exportTable(2).rowCount(), 8);
+        QCOMPARE(window->exportTable(2).cell(0, 7), QStringLiteral("Gewinnzahlen von 61 - 70"));
     }
 
     void freeSearchListsHitsAndGrowsTheSummary() {
-        window->setAnzahlIndex(1);
+        window->setDrawCountIndex(1);
         const auto& newest = state->history().back().GZ;
         for (int i = 0; i < 11; ++i) // the eleventh is refused
             click(QStringLiteral("lot%1").arg(newest[i]));
@@ -239,7 +239,7 @@ class StatisticsWindowTest : public QObject {
         click("BDel");
         click("lot1");
         click("lot2");
-        window->setAnzahlIndex(0);
+        window->setDrawCountIndex(0);
         click("BStart");
         QCOMPARE(grid("g2")->columnCount(), 3);
         QCOMPARE(grid("g2")->cellText(2, 0), QStringLiteral("2"));
@@ -254,7 +254,7 @@ class StatisticsWindowTest : public QObject {
     }
 
     void bestCombinationsRunInTheBackground() {
-        window->setAnzahlIndex(9);
+        window->setDrawCountIndex(9);
         auto* page = window->findChild<ui::BestCombinationsPage*>();
         QSignalSpy done(page, &ui::BestCombinationsPage::searchFinished);
         child<QRadioButton>("RGKombi1")->click();
@@ -262,23 +262,23 @@ class StatisticsWindowTest : public QObject {
         click("BStart2");
         QVERIFY(!child<QLabel>("LGestartet")->isHidden());
         QVERIFY(!child<QPushButton>("BStart2")->isEnabled());
-        page->BStart2Click(); // a second start while one runs does nothing
+        page->startSearch(); // a second start while one runs does nothing
         QVERIFY(done.wait(20000));
         QCOMPARE(done.count(), 1);
         QVERIFY(child<QLabel>("LGestartet")->isHidden());
         QVERIFY(text("LDauer").startsWith("Dauer: 0:00:"));
         QCOMPARE(child<QProgressBar>("Gauge1")->value(), 54740);
-        const logic::KombiErgebnis expected =
-            logic::KombiSuche(logic::kombiFenster(window->statistik().ziehungsMengen(), 313), 3);
+        const logic::CombinationSearchResult expected =
+            logic::searchCombinations(logic::lastDrawSets(window->statistics().drawSets(), 313), 3);
         for (int r : {1, 2, 500, 1000}) {
-            QCOMPARE(grid("gk1")->cellText(1, r), logic::zahlenText(expected.TopKombis[r - 1].kombination));
-            QCOMPARE(grid("gk1")->cellText(2, r), QString::number(expected.TopKombis[r - 1].anzahl));
-            QCOMPARE(grid("GK2")->cellText(1, r), logic::zahlenText(expected.FlopKombis[r - 1].kombination));
+            QCOMPARE(grid("gk1")->cellText(1, r), logic::numbersText(expected.topCombinations[r - 1].combination));
+            QCOMPARE(grid("gk1")->cellText(2, r), QString::number(expected.topCombinations[r - 1].occurrences));
+            QCOMPARE(grid("GK2")->cellText(1, r), logic::numbersText(expected.flopCombinations[r - 1].combination));
         }
-        const logic::ExportTabelle tops = page->exportTable(*grid("gk1"));
-        QCOMPARE(tops.spalten(), 5);
-        QCOMPARE(tops.zelle(4, 0), QStringLiteral("Häufigkeit"));
-        QCOMPARE(tops.zelle(1, 1) + ' ' + tops.zelle(2, 1) + ' ' + tops.zelle(3, 1),
+        const logic::ExportTable tops = page->exportTable(*grid("gk1"));
+        QCOMPARE(tops.columnCount(), 5);
+        QCOMPARE(tops.cell(4, 0), QStringLiteral("Häufigkeit"));
+        QCOMPARE(tops.cell(1, 1) + ' ' + tops.cell(2, 1) + ' ' + tops.cell(3, 1),
                  grid("gk1")->cellText(1, 1));
         QVERIFY(child<QPushButton>("BStart2")->isEnabled());
     }
@@ -286,7 +286,7 @@ class StatisticsWindowTest : public QObject {
     void exportStopsAtTheFirstEmptyRow() {
         // One draw: 190 pairs occur, so the top list ends after position 190.
         state->setHistory({test::draw(QDate(2024, 1, 1), test::run20(1))});
-        window->setAnzahlIndex(0);
+        window->setDrawCountIndex(0);
         auto* page = window->findChild<ui::BestCombinationsPage*>();
         QSignalSpy done(page, &ui::BestCombinationsPage::searchFinished);
         click("BStart2");
@@ -294,16 +294,16 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(grid("gk1")->cellText(1, 190), QStringLiteral("19 20"));
         QVERIFY(grid("gk1")->cellText(1, 191).isEmpty());
         QCOMPARE(grid("gk1")->cellText(0, 191), QStringLiteral("191"));
-        const logic::ExportTabelle tops = page->exportTable(*grid("gk1"));
-        QCOMPARE(tops.zeilen(), 1001);
-        QCOMPARE(tops.zelle(0, 191), QStringLiteral("191"));
-        QVERIFY(tops.zelle(1, 191).isEmpty());
-        QVERIFY(tops.zelle(0, 192).isEmpty());
+        const logic::ExportTable tops = page->exportTable(*grid("gk1"));
+        QCOMPARE(tops.rowCount(), 1001);
+        QCOMPARE(tops.cell(0, 191), QStringLiteral("191"));
+        QVERIFY(tops.cell(1, 191).isEmpty());
+        QVERIFY(tops.cell(0, 192).isEmpty());
     }
 
     void stopKeepsWhatWasPlaced() {
         state->setHistory(test::generatedHistory(3000, QDate(2004, 2, 2), 4));
-        window->setAnzahlIndex(0);
+        window->setDrawCountIndex(0);
         auto* page = window->findChild<ui::BestCombinationsPage*>();
         QSignalSpy done(page, &ui::BestCombinationsPage::searchFinished);
         child<QRadioButton>("RGKombi2")->click();
@@ -317,7 +317,7 @@ class StatisticsWindowTest : public QObject {
     void emptyHistoryLeavesEverythingAlone() {
         state->setHistory({});
         couple();
-        window->setAnzahlIndex(3);
+        window->setDrawCountIndex(3);
         QVERIFY(followed.isEmpty());
         click("BSortieren1");
         QCOMPARE(text("PNummer1"), QStringLiteral("1"));

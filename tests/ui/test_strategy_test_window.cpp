@@ -1,9 +1,9 @@
 #include "logic/core/dates.h"
 #include "logic/core/format.h"
 #include "logic/core/program_state.h"
-#include "logic/export/export_tabelle.h"
-#include "logic/tips/quoten.h"
-#include "logic/tips/strategie_test.h"
+#include "logic/export/export_table.h"
+#include "logic/tips/type_odds.h"
+#include "logic/tips/strategy_test.h"
 #include "support/generated_history.h"
 #include "support/named_child.h"
 #include "support/temp_paths.h"
@@ -32,7 +32,7 @@
 using namespace talvo;
 
 namespace {
-const QDateTime kJetzt(QDate(2005, 6, 1), QTime(9, 15));
+const QDateTime kNow(QDate(2005, 6, 1), QTime(9, 15));
 }
 
 class StrategyTestWindowTest : public QObject {
@@ -41,7 +41,7 @@ class StrategyTestWindowTest : public QObject {
     QTemporaryDir data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
-    std::unique_ptr<ui::TFStrategieTest> window;
+    std::unique_ptr<ui::StrategyTestWindow> window;
     QStringList messages;
 
     template <typename T = QWidget> T* child(const char* name) { return test::namedChild<T>(*window, name); }
@@ -56,8 +56,8 @@ class StrategyTestWindowTest : public QObject {
             messages << t;
             return true;
         });
-        ui::setClockForTests([] { return kJetzt; });
-        window = std::make_unique<ui::TFStrategieTest>(*state, paths, ui::StrategieTestVorgabe{1, 4, 7, 1});
+        ui::setClockForTests([] { return kNow; });
+        window = std::make_unique<ui::StrategyTestWindow>(*state, paths, ui::StrategyTestPreset{1, 4, 7, 1});
     }
     void cleanup() {
         window.reset();
@@ -69,62 +69,62 @@ class StrategyTestWindowTest : public QObject {
         QCOMPARE(window->windowTitle(), QStringLiteral("Strategie-Test"));
         QCOMPARE(window->property("HelpContext").toInt(), 120);
         // The tip centre's choices: Favoriten, type 4, the last 50 draws, 2 euro.
-        QCOMPARE(window->parameter().strategie, 1);
+        QCOMPARE(window->parameter().strategy, 1);
         QCOMPARE(window->parameter().typ, 4);
-        QCOMPARE(window->parameter().anzahl, 50);
-        QCOMPARE(window->parameter().einsatz, 2);
+        QCOMPARE(window->parameter().windowSize, 50);
+        QCOMPARE(window->parameter().stake, 2);
         child<QDateEdit>("DEVon")->setDate(QDate(2004, 12, 1));
         child<QDateEdit>("DEBis")->setDate(QDate(2004, 12, 31));
 
-        QSignalSpy done(window.get(), &ui::TFStrategieTest::testBeendet);
+        QSignalSpy done(window.get(), &ui::StrategyTestWindow::testFinished);
         child<QAction>("BStart")->trigger();
-        QVERIFY(window->laeuft());
+        QVERIFY(window->isRunning());
         QVERIFY(!child<QAction>("BStart")->isEnabled());
-        window->Start(); // a second start while one runs is refused
+        window->startTest(); // a second start while one runs is refused
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(QStringLiteral("läuft bereits")));
         QVERIFY(done.wait(20000));
-        QVERIFY(!window->laeuft());
+        QVERIFY(!window->isRunning());
         QCOMPARE(messages.size(), 1);
 
-        logic::StrategieTestParameter p = window->parameter();
-        p.seed = static_cast<quint64>(kJetzt.toMSecsSinceEpoch());
-        const logic::StrategieTestErgebnis expected = logic::StrategieTest(state->history(), p);
-        const logic::StrategieTestErgebnis& r = window->ergebnis();
-        QCOMPARE(r.ziehungen.size(), expected.ziehungen.size());
-        QCOMPARE(r.ziehungen.size(),
+        logic::StrategyTestParameters p = window->parameter();
+        p.seed = static_cast<quint64>(kNow.toMSecsSinceEpoch());
+        const logic::StrategyTestResult expected = logic::runStrategyTest(state->history(), p);
+        const logic::StrategyTestResult& r = window->result();
+        QCOMPARE(r.draws.size(), expected.draws.size());
+        QCOMPARE(r.draws.size(),
                  static_cast<std::size_t>(test::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))));
-        QCOMPARE(r.gewinn, expected.gewinn);
-        QCOMPARE(r.zufallGewinn, expected.zufallGewinn);
-        QCOMPARE(r.einsatz, 2 * static_cast<long long>(r.ziehungen.size()));
+        QCOMPARE(r.winnings, expected.winnings);
+        QCOMPARE(r.randomWinnings, expected.randomWinnings);
+        QCOMPARE(r.stake, 2 * static_cast<long long>(r.draws.size()));
         QCOMPARE(child<QLabel>("LErgebnis")->text(),
                  QStringLiteral("Ihre Strategie: %1 % zurück — Zufall: %2 %")
-                     .arg(logic::formatNumber(expected.rueckfluss(), 1),
-                          logic::formatNumber(expected.zufallRueckfluss(), 1)));
+                     .arg(logic::formatNumber(expected.returnRate(), 1),
+                          logic::formatNumber(expected.randomReturnRate(), 1)));
         QVERIFY(child<QLabel>("LHinweis")->text().contains(QStringLiteral("nur mit den Ziehungen davor")));
 
         // Both charts: the two balances per tested draw, observed and expected hits per count.
-        auto* verlauf = child<QChartView>("CVerlauf")->chart();
-        QCOMPARE(verlauf->series().size(), 2);
-        auto* line = qobject_cast<QLineSeries*>(verlauf->series()[0]);
-        QCOMPARE(line->count(), static_cast<int>(r.ziehungen.size()));
-        QCOMPARE(line->at(line->count() - 1).y(), static_cast<double>(expected.gewinn - expected.einsatz));
+        auto* historyChart = child<QChartView>("CVerlauf")->chart();
+        QCOMPARE(historyChart->series().size(), 2);
+        auto* line = qobject_cast<QLineSeries*>(historyChart->series()[0]);
+        QCOMPARE(line->count(), static_cast<int>(r.draws.size()));
+        QCOMPARE(line->at(line->count() - 1).y(), static_cast<double>(expected.winnings - expected.stake));
         auto* bars = qobject_cast<QBarSeries*>(child<QChartView>("CTreffer")->chart()->series()[0]);
         QCOMPARE(bars->barSets()[0]->count(), 5);
         for (int h = 0; h <= 4; ++h) {
             QCOMPARE(bars->barSets()[0]->at(h),
-                     static_cast<double>(expected.treffer[static_cast<std::size_t>(h)]));
-            QCOMPARE(bars->barSets()[1]->at(h), expected.erwartet[static_cast<std::size_t>(h)]);
+                     static_cast<double>(expected.hitCount[static_cast<std::size_t>(h)]));
+            QCOMPARE(bars->barSets()[1]->at(h), expected.expectedHits[static_cast<std::size_t>(h)]);
         }
 
         // The per-draw table, as the spreadsheet gets it.
-        auto* model = qobject_cast<ui::StrategieTestModel*>(child<QTableView>("GZiehungen")->model());
-        const logic::ExportTabelle table = model->exportTable();
-        QCOMPARE(table.zeilen(), static_cast<int>(r.ziehungen.size()) + 1);
-        QCOMPARE(table.zelle(0, 0), QStringLiteral("Datum"));
-        QCOMPARE(table.zelle(0, 1), logic::serialToText(expected.ziehungen[0].datum));
-        QCOMPARE(table.zelle(2, 1), QString::number(expected.ziehungen[0].treffer));
-        QCOMPARE(table.zelle(4, table.zeilen() - 1), QString::number(expected.gewinn - expected.einsatz));
+        auto* model = qobject_cast<ui::StrategyTestModel*>(child<QTableView>("GZiehungen")->model());
+        const logic::ExportTable table = model->exportTable();
+        QCOMPARE(table.rowCount(), static_cast<int>(r.draws.size()) + 1);
+        QCOMPARE(table.cell(0, 0), QStringLiteral("Datum"));
+        QCOMPARE(table.cell(0, 1), logic::serialToText(expected.draws[0].datum));
+        QCOMPARE(table.cell(2, 1), QString::number(expected.draws[0].hitCount));
+        QCOMPARE(table.cell(4, table.rowCount() - 1), QString::number(expected.winnings - expected.stake));
         QVERIFY(child<QAction>("BExcel")->isEnabled());
     }
 
@@ -132,14 +132,14 @@ class StrategyTestWindowTest : public QObject {
         child<QDateEdit>("DEVon")->setDate(QDate(2004, 2, 2)); // nothing before the first draws
         child<QDateEdit>("DEBis")->setDate(QDate(2004, 2, 3));
         child<QComboBox>("CBAnzahl")->setCurrentIndex(9); // 313 draws before each
-        QSignalSpy done(window.get(), &ui::TFStrategieTest::testBeendet);
-        window->Start();
+        QSignalSpy done(window.get(), &ui::StrategyTestWindow::testFinished);
+        window->startTest();
         QVERIFY(done.wait(20000));
-        QCOMPARE(messages, QStringList{QString::fromUtf8(logic::kKeineTestZiehungMeldung)});
+        QCOMPARE(messages, QStringList{QString::fromUtf8(logic::kNoTestDrawMessage)});
         child<QDateEdit>("DEVon")->setDate(QDate(2005, 1, 1));
         child<QDateEdit>("DEBis")->setDate(QDate(2004, 1, 1));
-        window->Start();
-        QVERIFY(!window->laeuft());
+        window->startTest();
+        QVERIFY(!window->isRunning());
         QCOMPARE(messages.size(), 2);
     }
 
@@ -149,14 +149,14 @@ class StrategyTestWindowTest : public QObject {
         auto* odds = child<QTableWidget>("GQuoten");
         QCOMPARE(odds->rowCount(), 5); // type 4: 4..0 hits
         QCOMPARE(odds->item(0, 1)->text(), QStringLiteral("4"));
-        const logic::TypQuoten q = logic::Quoten(4);
-        QCOMPARE(odds->item(0, 2)->text(), ui::chanceText(q.wahrscheinlichkeit(4)));
-        QCOMPARE(odds->item(0, 3)->text(), QString::number(q.faktor[4]));
+        const logic::TypeOdds q = logic::oddsOfType(4);
+        QCOMPARE(odds->item(0, 2)->text(), ui::chanceText(q.probability(4)));
+        QCOMPARE(odds->item(0, 3)->text(), QString::number(q.factors[4]));
         auto* types = child<QTableWidget>("GTypen");
         QCOMPARE(types->item(0, 1)->text(),
-                 logic::formatNumber(100 * q.rueckfluss(), 2) + QStringLiteral(" %"));
+                 logic::formatNumber(100 * q.returnRate(), 2) + QStringLiteral(" %"));
         QCOMPARE(types->item(0, 3)->text(),
-                 logic::formatNumber(100 * q.gewinnchanceIn(30), 2) + QStringLiteral(" %"));
+                 logic::formatNumber(100 * q.winChanceIn(30), 2) + QStringLiteral(" %"));
         child<QComboBox>("CBTyp")->setCurrentIndex(0);
         QCOMPARE(odds->rowCount(), 3);
         test::namedChild<QCheckBox>(*window, "CBAlleTypen")->setChecked(true);

@@ -40,7 +40,7 @@ class TextFrameTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ui::TFrMemo1> frame;
+    std::unique_ptr<ui::TextFrame> frame;
     QList<Message> messages;
     bool answer = true;
 
@@ -61,7 +61,7 @@ class TextFrameTest : public QObject {
         });
         // No test may reach a real printer of the machine.
         platform::setPrinterSourceForTests([] { return std::unique_ptr<QPrinter>(); });
-        frame = std::make_unique<ui::TFrMemo1>(dataDir());
+        frame = std::make_unique<ui::TextFrame>(dataDir());
         frame->resize(500, 400);
         frame->show();
     }
@@ -74,14 +74,14 @@ class TextFrameTest : public QObject {
     }
 
     void paneIsALightCyanFixedPitchTextWithThreeGlyphButtons() {
-        QPlainTextEdit* m1 = pane();
-        QCOMPARE(m1->palette().color(QPalette::Base), QColor(217, 255, 255));
-        QCOMPARE(m1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(m1->verticalScrollBar()->isVisible());
-        const QFontMetrics metrics(m1->font());
+        QPlainTextEdit* textEdit = pane();
+        QCOMPARE(textEdit->palette().color(QPalette::Base), QColor(217, 255, 255));
+        QCOMPARE(textEdit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(textEdit->verticalScrollBar()->isVisible());
+        const QFontMetrics metrics(textEdit->font());
         QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
-        QCOMPARE(m1->font().pointSize(), 10);
-        QVERIFY(!m1->isReadOnly());
+        QCOMPARE(textEdit->font().pointSize(), 10);
+        QVERIFY(!textEdit->isReadOnly());
 
         auto* bar = namedChild<QToolBar>(*frame, "ToolBar1");
         QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonIconOnly);

@@ -39,7 +39,7 @@ private slots:
             return true;
         });
         platform::setOnlineForTests(true);
-        logic::KenoZahlenSchreiben(paths.historyFile(), logic::DrawHistory(full.begin(), full.begin() + 50));
+        logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(full.begin(), full.begin() + 50));
     }
     void cleanup() {
         platform::setOnlineForTests(std::nullopt);
@@ -48,10 +48,10 @@ private slots:
 
     void preselectsTheNeedOnceAtCreation() {
         logic::ProgramState state;
-        state.setHistory(logic::KenoZahlenLaden(paths.historyFile()));
+        state.setHistory(logic::loadDrawHistory(paths.historyFile()));
         ui::setClockForTests([this] { return QDateTime(lastStored.addDays(8), QTime(20, 0)); });
-        ui::TFAktuell1 w(state, paths, QStringLiteral("http://127.0.0.1:1/downloads/"));
-        w.FormCreate();
+        ui::UpdateWindow w(state, paths, QStringLiteral("http://127.0.0.1:1/downloads/"));
+        w.setUpAtStart();
         QVERIFY(choice(w, 2)->isChecked());
         QCOMPARE(w.chosenFileName(), QStringLiteral("gz30.tpp"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Aktualisieren Sie..."));
@@ -73,10 +73,10 @@ private slots:
         server.set(QStringLiteral("/downloads/gz30.tpp"),
                    {200, logic::drawsToBytes(logic::DrawHistory(full.end() - 30, full.end()))});
         logic::ProgramState state;
-        state.setHistory(logic::KenoZahlenLaden(paths.historyFile()));
-        ui::TFAktuell1 w(state, paths, server.base());
+        state.setHistory(logic::loadDrawHistory(paths.historyFile()));
+        ui::UpdateWindow w(state, paths, server.base());
         choice(w, 2)->click();
-        QSignalSpy finished(&w, &ui::TFAktuell1::updateFinished);
+        QSignalSpy finished(&w, &ui::UpdateWindow::updateFinished);
         QSignalSpy changed(&state, &logic::ProgramState::historyChanged);
         clickStart(w);
         QVERIFY(finished.wait(20000));
@@ -91,11 +91,11 @@ private slots:
     void failedDownloadIsReportedAndMergesNothing() {
         test::HttpTestServer server; // every file is "404 Not Found"
         logic::ProgramState state;
-        state.setHistory(logic::KenoZahlenLaden(paths.historyFile()));
+        state.setHistory(logic::loadDrawHistory(paths.historyFile()));
         const QByteArray before = test::readFile(paths.historyFile());
-        ui::TFAktuell1 w(state, paths, server.base());
+        ui::UpdateWindow w(state, paths, server.base());
         choice(w, 1)->click();
-        QSignalSpy finished(&w, &ui::TFAktuell1::updateFinished);
+        QSignalSpy finished(&w, &ui::UpdateWindow::updateFinished);
         clickStart(w);
         QVERIFY(finished.wait(20000));
         QCOMPARE(finished.at(0).at(0).toBool(), false);

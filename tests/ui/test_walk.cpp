@@ -5,9 +5,9 @@
 #include "logic/core/slip_file.h"
 #include "logic/draws/archive_export.h"
 #include "logic/slips/slip_editor.h"
-#include "logic/statistics/statistik.h"
-#include "logic/core/zahlenmenge.h"
-#include "logic/tips/tipp.h"
+#include "logic/statistics/statistics.h"
+#include "logic/core/number_set.h"
+#include "logic/tips/tip_generator.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"
@@ -23,10 +23,10 @@
 #include "ui/common/message_box.h"
 #include "ui/draws/import_window.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/slips/eingabe2.h"
-#include "ui/slips/slip_editor_widget.h"
+#include "ui/slips/slip_centre_window.h"
+#include "ui/slips/slip_editor_frame.h"
 #include "ui/statistics/statistics_window.h"
-#include "ui/tips/tip_centre.h"
+#include "ui/tips/tip_centre_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,12 +104,12 @@ class WalkTest : public QObject {
             logic::AppPaths::forUser(logic::AppPaths::programFolder(QStringLiteral(TALVO_BIN_DIR)));
         QVERIFY(QFileInfo::exists(paths.demoFile()));
         // The user has kept the first 100 draws by hand.
-        logic::KenoZahlenSchreiben(paths.historyFile(), logic::DrawHistory(archive.begin(), archive.begin() + 100));
+        logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(archive.begin(), archive.begin() + 100));
 
         // Start → Weiter.
         ui::Application program(paths);
         program.start();
-        ui::TFAuswertung& main = *program.mainWindow();
+        ui::MainWindow& main = *program.mainWindow();
         namedChild<QPushButton>(*program.startWindow(), "BWeiter")->click();
         QVERIFY(main.isVisible());
         QVERIFY(!program.startWindow()->isVisible());
@@ -121,14 +121,14 @@ class WalkTest : public QObject {
                                             logic::drawsAsArchiveCsv(archive).toUtf8());
         ui::setNextFileName(csv);
         namedChild<QAction>(main, "MImport")->trigger();
-        auto* import = qobject_cast<ui::TFImport*>(test::visibleWindow("FImport"));
+        auto* import = qobject_cast<ui::ImportWindow*>(test::visibleWindow("FImport"));
         QVERIFY(import);
-        QSignalSpy ready(import, &ui::TFImport::previewReady);
+        QSignalSpy ready(import, &ui::ImportWindow::previewReady);
         QVERIFY(ready.wait(10000));
         namedChild<QPushButton>(*import, "BImportieren")->click();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages.takeFirst().contains(QStringLiteral("20 Ziehungen kommen neu hinzu")));
-        QCOMPARE(logic::KenoZahlenLaden(paths.historyFile()), archive);
+        QCOMPARE(logic::loadDrawHistory(paths.historyFile()), archive);
         import->close();
         const QByteArray imported = test::readFile(paths.historyFile());
 
@@ -141,7 +141,7 @@ class WalkTest : public QObject {
         namedChild<QLineEdit>(main, "E77")->setText(QStringLiteral("54321"));
         namedChild<QPushButton>(main, "BSpeichern1")->click();
         QVERIFY(messages.isEmpty());
-        const logic::DrawHistory stored = logic::KenoZahlenLaden(paths.historyFile());
+        const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), archive.size() + 1);
         QCOMPARE(logic::serialToText(stored.back().datum), proposed);
         QCOMPARE(stored.back(), test::draw(logic::serialToDate(stored.back().datum), numbers,
@@ -157,38 +157,38 @@ class WalkTest : public QObject {
         const test::CliResult demo = evaluated(paths, paths.demoFile());
         QCOMPARE(demo.exitCode, 0);
         QCOMPARE(test::shownResults(main), demo.out);
-        QVERIFY(main.activeFileView()->results()->count() > 121); // the continuous slip: one per draw
+        QVERIFY(main.activeFileFrame()->results()->count() > 121); // the continuous slip: one per draw
         QCOMPARE(takeMessages(), demo.err);
 
         // Statistics of the last ten draws, the stored one among them.
         namedChild<QAction>(main, "TStatistik")->trigger();
-        ui::TFStatistik1* statistics = program.statisticsWindow();
+        ui::StatisticsWindow* statistics = program.statisticsWindow();
         QVERIFY(statistics->isVisible());
         namedChild<QRadioButton>(*statistics, "RG1_1")->click();
-        QCOMPARE(statistics->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
+        QCOMPARE(statistics->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(stored.end() - 10, stored.end()));
 
         // A tip of a six and a four from those statistics.
         namedChild<QAction>(*statistics, "BTipp")->trigger();
-        ui::TFTipp1* tips = program.tipCentre();
+        ui::TipCentreWindow* tips = program.tipCentre();
         QVERIFY(tips->isVisible());
-        QCOMPARE(tips->anzahlIndex(), 1);
+        QCOMPARE(tips->drawCountIndex(), 1);
         namedChild<QComboBox>(*tips, "CBSpiel1")->setCurrentIndex(5);
         namedChild<QComboBox>(*tips, "CBSpiel2")->setCurrentIndex(3);
         for (int i = 3; i <= 5; ++i)
             namedChild<QComboBox>(*tips, QStringLiteral("CBSpiel%1").arg(i))->setCurrentIndex(0);
         namedChild<QAction>(*tips, "BGenerieren")->trigger();
-        QCOMPARE(tips->ausgaben(), 1);
-        const logic::Spieltipps tip = tips->generator().spieltipps();
+        QCOMPARE(tips->tipTabCount(), 1);
+        const logic::Tip tip = tips->generator().tip();
 
         // The tip written into a slip: played for six draws from a week ago.
         namedChild<QAction>(*tips, "BSchreiben")->trigger();
-        ui::TFEingabe2* centre = program.slipCentre();
+        ui::SlipCentreWindow* centre = program.slipCentre();
         QVERIFY(centre->isVisible());
-        ui::TFrSschein* slip = centre->aktiverSchein();
-        for (int feld = 1; feld <= 2; ++feld) {
-            const logic::TippSpiel& spiel = tip.spiele[static_cast<std::size_t>(feld - 1)];
-            QCOMPARE(slip->editor().zahlen(feld), logic::MengeZuListe(spiel.zahlen, spiel.typ, 70));
+        ui::SlipEditorFrame* slip = centre->activeSlipFrame();
+        for (int field = 1; field <= 2; ++field) {
+            const logic::TipGame& game = tip.games[static_cast<std::size_t>(field - 1)];
+            QCOMPARE(slip->editor().tickedNumbers(field), logic::toNumberList(game.numbers, game.typ, 70));
         }
         namedChild<QComboBox>(*slip, "comboDauer")->setCurrentIndex(6);
         auto* date1 = namedChild<QDateEdit>(*slip, "date1");
@@ -202,7 +202,7 @@ class WalkTest : public QObject {
         ui::setNextFileName(home.filePath(QStringLiteral("data/TALVO/Mein Tipp")));
         namedChild<QAction>(*centre, "BSpeichern")->trigger();
         const QString saved = paths.dataDir + QStringLiteral("Mein Tipp.tix");
-        const logic::SlipList slips = logic::ScheinDateiLesen(saved);
+        const logic::SlipList slips = logic::loadSlips(saved);
         QCOMPARE(slips.size(), std::size_t{1});
         QCOMPARE((std::array<int, 2>{slips[0].typ[0], slips[0].typ[1]}), (std::array<int, 2>{6, 4}));
         QCOMPARE(logic::serialToDate(slips[0].ab), start);
@@ -213,7 +213,7 @@ class WalkTest : public QObject {
         namedChild<QAction>(main, "MOeffnen")->trigger();
         QCOMPARE(namedChild<QTabWidget>(main, "PC2")->tabText(1), QStringLiteral("Mein Tipp"));
         namedChild<QPushButton>(main, "BLaufzeit")->click();
-        QCOMPARE(main.activeFileView()->results()->count(), 6);
+        QCOMPARE(main.activeFileFrame()->results()->count(), 6);
         const test::CliResult mine = evaluated(paths, saved);
         QCOMPARE(mine.exitCode, 0);
         QCOMPARE(test::shownResults(main), mine.out);
@@ -225,7 +225,7 @@ class WalkTest : public QObject {
         QCOMPARE(test::readFile(paths.historyFile()), imported);
         QCOMPARE(program.state().history(), archive);
         QCOMPARE(namedChild<QComboBox>(main, "comboNr")->count(), 120);
-        QCOMPARE(statistics->statistik().ergebnis(logic::StatArt::Zahlen)->anzahl,
+        QCOMPARE(statistics->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(archive.end() - 10, archive.end()));
     }
 };

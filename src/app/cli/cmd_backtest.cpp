@@ -6,7 +6,7 @@
 #include "logic/core/error.h"
 #include "logic/core/format.h"
 #include "logic/statistics/free_search.h"
-#include "logic/tips/strategie_test.h"
+#include "logic/tips/strategy_test.h"
 
 #include <QTextStream>
 
@@ -27,37 +27,37 @@ int backtest(const QStringList& args, Io& io) {
     const Options options(args, {QStringLiteral("draws")});
     options.required(QStringLiteral("strategy"));
     options.required(QStringLiteral("type"));
-    logic::StrategieTestParameter p;
-    p.strategie = options.integer(QStringLiteral("strategy"), -1);
-    p.typ = options.integer(QStringLiteral("type"), 0);
-    p.einsatz = options.integer(QStringLiteral("stake"), 1);
-    p.anzahl = lastOption(options);
-    p.von = dayOption(options, QStringLiteral("from"));
-    p.bis = dayOption(options, QStringLiteral("to"));
-    if (const QString fehler = logic::strategieTestFehler(p); !fehler.isEmpty())
-        throw UsageError{fehler};
-    p.seed = seedOption(options);
+    logic::StrategyTestParameters params;
+    params.strategy = options.integer(QStringLiteral("strategy"), -1);
+    params.typ = options.integer(QStringLiteral("type"), 0);
+    params.stake = options.integer(QStringLiteral("stake"), 1);
+    params.windowSize = lastOption(options);
+    params.from = dayOption(options, QStringLiteral("from"));
+    params.to = dayOption(options, QStringLiteral("to"));
+    if (const QString error = logic::strategyTestError(params); !error.isEmpty())
+        throw UsageError{error};
+    params.seed = seedOption(options);
 
-    const logic::StrategieTestErgebnis r = logic::StrategieTest(historyOption(options), p);
-    if (r.ziehungen.empty())
-        throw logic::Error(QString::fromUtf8(logic::kKeineTestZiehungMeldung));
+    const logic::StrategyTestResult result = logic::runStrategyTest(historyOption(options), params);
+    if (result.draws.empty())
+        throw logic::Error(QString::fromUtf8(logic::kNoTestDrawMessage));
 
     if (options.has(QStringLiteral("draws")))
-        for (const logic::GetesteteZiehung& z : r.ziehungen)
-            io.out << logic::serialToText(z.datum) << '\t' << logic::zahlenText(z.tipp) << '\t' << z.treffer
-                   << '\t' << euro(z.gewinn) << '\n';
-    io.out << "Seed\t" << p.seed << '\n';
-    io.out << "Ziehungen\t" << r.ziehungen.size() << '\n';
-    io.out << "Einsatz\t" << euro(r.einsatz) << '\n';
-    io.out << "Gewinn\t" << euro(r.gewinn) << '\n';
-    io.out << QStringLiteral("Rückfluss\t") << logic::formatNumber(r.rueckfluss(), 2) << '\n';
-    io.out << "Zufall\t" << logic::formatNumber(r.zufallRueckfluss(), 2) << '\n';
-    io.out << "Tiefster Stand\t" << euro(r.tiefsterStand) << '\n';
-    io.out << QStringLiteral("Längste Serie ohne Gewinn\t") << r.laengsteSerieOhneGewinn << '\n';
-    io.out << "Ziehungen mit Gewinn\t" << r.ziehungenMitGewinn << '\n';
-    for (int h = 0; h <= p.typ; ++h)
-        io.out << "Treffer\t" << h << '\t' << r.treffer[static_cast<std::size_t>(h)] << '\t'
-               << logic::formatNumber(r.erwartet[static_cast<std::size_t>(h)], 2) << '\n';
+        for (const logic::TestedDraw& draw : result.draws)
+            io.out << logic::serialToText(draw.datum) << '\t' << logic::numbersText(draw.tip) << '\t' << draw.hitCount
+                   << '\t' << euro(draw.winnings) << '\n';
+    io.out << "Seed\t" << params.seed << '\n';
+    io.out << "Ziehungen\t" << result.draws.size() << '\n';
+    io.out << "Einsatz\t" << euro(result.stake) << '\n';
+    io.out << "Gewinn\t" << euro(result.winnings) << '\n';
+    io.out << QStringLiteral("Rückfluss\t") << logic::formatNumber(result.returnRate(), 2) << '\n';
+    io.out << "Zufall\t" << logic::formatNumber(result.randomReturnRate(), 2) << '\n';
+    io.out << "Tiefster Stand\t" << euro(result.lowestBalance) << '\n';
+    io.out << QStringLiteral("Längste Serie ohne Gewinn\t") << result.longestLosingStreak << '\n';
+    io.out << "Ziehungen mit Gewinn\t" << result.winningDraws << '\n';
+    for (int h = 0; h <= params.typ; ++h)
+        io.out << "Treffer\t" << h << '\t' << result.hitCount[static_cast<std::size_t>(h)] << '\t'
+               << logic::formatNumber(result.expectedHits[static_cast<std::size_t>(h)], 2) << '\n';
     return 0;
 }
 

@@ -3,8 +3,8 @@
 #include "options.h"
 
 #include "logic/statistics/free_search.h"
-#include "logic/statistics/kombi_suche.h"
-#include "logic/statistics/kombi_werte.h"
+#include "logic/statistics/combination_search.h"
+#include "logic/statistics/combination_values.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -12,11 +12,11 @@
 namespace talvo::cli {
 namespace {
 
-void printList(const char* name, const std::vector<logic::KombiEintrag>& list, QTextStream& out) {
+void printList(const char* name, const std::vector<logic::CombinationEntry>& list, QTextStream& out) {
     for (std::size_t p = 0; p < list.size(); ++p)
-        if (list[p].belegt())
-            out << name << '\t' << (p + 1) << '\t' << logic::zahlenText(list[p].kombination) << '\t'
-                << list[p].anzahl << '\n';
+        if (list[p].occupied())
+            out << name << '\t' << (p + 1) << '\t' << logic::numbersText(list[p].combination) << '\t'
+                << list[p].occurrences << '\n';
 }
 
 int combos(const QStringList& args, Io& io) {
@@ -25,18 +25,18 @@ int combos(const QStringList& args, Io& io) {
     if (k < 2 || k > 4)
         throw UsageError{QStringLiteral("--k erwartet 2, 3 oder 4.")};
     const int n = lastOption(options);
-    const logic::ZiehungsMengenListe window =
-        logic::kombiFenster(logic::ZiehungsMengen(historyOption(options)), n);
+    const logic::DrawSetList window =
+        logic::lastDrawSets(logic::collectDrawSets(historyOption(options)), n);
     const int w = static_cast<int>(window.size());
-    io.out << logic::erwartungswertText(k, w) << '\n' << logic::pruefroutinenText(k, w) << '\n';
+    io.out << logic::expectedValueText(k, w) << '\n' << logic::checkCountText(k, w) << '\n';
     if (window.empty())
         return 0;
     QElapsedTimer timer;
     timer.start();
-    const logic::KombiErgebnis result = logic::KombiSuche(window, k);
-    io.err << logic::dauerText(timer.elapsed()) << '\n';
-    printList("TOP", result.TopKombis, io.out);
-    printList("FLOP", result.FlopKombis, io.out);
+    const logic::CombinationSearchResult result = logic::searchCombinations(window, k);
+    io.err << logic::durationText(timer.elapsed()) << '\n';
+    printList("TOP", result.topCombinations, io.out);
+    printList("FLOP", result.flopCombinations, io.out);
     return 0;
 }
 

@@ -5,9 +5,9 @@
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
 #include "logic/core/slip_file.h"
-#include "logic/core/zahlenmenge.h"
-#include "logic/evaluation/auswertung.h"
-#include "logic/evaluation/meldungen.h"
+#include "logic/core/number_set.h"
+#include "logic/evaluation/evaluation.h"
+#include "logic/evaluation/evaluation_messages.h"
 
 #include <QTextStream>
 #include <optional>
@@ -20,10 +20,10 @@ const char kUsage[] = "evaluate --history H --slips S (--current \"N N ...\" [--
 
 // Prints each table once it is complete, so an evaluation of any size needs the memory
 // of one table only.
-class TablePrinter final : public logic::Ergebnisziel {
+class TablePrinter final : public logic::ResultSink {
 public:
     explicit TablePrinter(QTextStream& out) : out_(out) {}
-    logic::Ergebnistabelle& neueTabelle() override {
+    logic::ResultTable& newTable() override {
         finish();
         open_.emplace();
         return *open_;
@@ -32,14 +32,14 @@ public:
     void finish() {
         if (!open_)
             return;
-        const logic::Ergebnistabelle& t = *open_;
-        out_ << "# " << cellText(t.caption) << '\n';
-        for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
-            out_ << (c > 0 ? "\t" : "") << logic::Ergebnistabelle::header(c);
+        const logic::ResultTable& table = *open_;
+        out_ << "# " << cellText(table.caption) << '\n';
+        for (int c = 0; c < logic::ResultTable::kColumns; ++c)
+            out_ << (c > 0 ? "\t" : "") << logic::ResultTable::header(c);
         out_ << '\n';
-        for (std::size_t r = 0; r < t.rows.size(); ++r) {
-            for (int c = 0; c < logic::Ergebnistabelle::kSpalten; ++c)
-                out_ << (c > 0 ? "\t" : "") << cellText(t.cell(r, c));
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            for (int c = 0; c < logic::ResultTable::kColumns; ++c)
+                out_ << (c > 0 ? "\t" : "") << cellText(table.cell(r, c));
             out_ << '\n';
         }
         open_.reset();
@@ -47,12 +47,12 @@ public:
 
 private:
     QTextStream& out_;
-    std::optional<logic::Ergebnistabelle> open_;
+    std::optional<logic::ResultTable> open_;
 };
 
 // The numbers of the board: 1..70, at most 20 of them.
-logic::Zahlenmenge boardNumbers(const QString& text) {
-    logic::Zahlenmenge set;
+logic::NumberSet boardNumbers(const QString& text) {
+    logic::NumberSet set;
     for (const QString& piece : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         bool ok = false;
         const int n = piece.toInt(&ok);
@@ -83,27 +83,27 @@ int evaluate(const QStringList& rawArgs, Io& io) {
     if (modes != 1)
         throw UsageError{QStringLiteral("Genau eine Art der Auswertung angeben.")};
 
-    const logic::DrawHistory history = logic::KenoZahlenLaden(opts.required(QStringLiteral("history")));
-    const logic::SlipList scheine = logic::ScheinDateiLesen(opts.required(QStringLiteral("slips")));
+    const logic::DrawHistory history = logic::loadDrawHistory(opts.required(QStringLiteral("history")));
+    const logic::SlipList slips = logic::loadSlips(opts.required(QStringLiteral("slips")));
     const logic::DaySerial now = opts.now();
     TablePrinter tables(io.out);
     QString message;
     try {
         if (opts.has(QStringLiteral("current"))) {
-            const logic::Zahlenmenge zahlen = boardNumbers(opts.value(QStringLiteral("current")));
-            if (zahlen.empty())
-                throw logic::Error(logic::keineGewinnzahlenMeldung());
+            const logic::NumberSet numbers = boardNumbers(opts.value(QStringLiteral("current")));
+            if (numbers.empty())
+                throw logic::Error(logic::noWinningNumbersMessage());
             const QString caption =
                 opts.has(QStringLiteral("caption"))
                     ? opts.value(QStringLiteral("caption"))
                     : (history.empty() ? QString() : logic::serialToText(history.back().datum));
-            logic::ZiehungAuswerten(scheine, zahlen, opts.value(QStringLiteral("plus5")).left(5), caption,
+            logic::evaluateDraw(slips, numbers, opts.value(QStringLiteral("plus5")).left(5), caption,
                                     tables);
         } else if (opts.has(QStringLiteral("laufzeit"))) {
-            const int ohneDaten = logic::LaufzeitAuswerten(scheine, history, now, tables);
-            message = logic::LaufzeitMeldung(static_cast<int>(scheine.size()), ohneDaten);
+            const int withoutDraws = logic::evaluateRunningTimes(slips, history, now, tables);
+            message = logic::runningTimeMessage(static_cast<int>(slips.size()), withoutDraws);
         } else {
-            logic::ZeitraumAuswerten(scheine, parseDate(range[0]), parseDate(range[1]), history, now, tables);
+            logic::evaluateRange(slips, parseDate(range[0]), parseDate(range[1]), history, now, tables);
         }
     } catch (const logic::Error&) {
         tables.finish();

@@ -19,7 +19,7 @@ int exportCsv(const QStringList& args, Io& io) {
     };
     const int from = day(QStringLiteral("from"), INT_MIN);
     const int to = day(QStringLiteral("to"), INT_MAX);
-    const logic::DrawHistory history = logic::KenoZahlenLaden(opts.required(QStringLiteral("history")));
+    const logic::DrawHistory history = logic::loadDrawHistory(opts.required(QStringLiteral("history")));
     io.out << logic::drawsAsArchiveCsv(history, from, to);
     return 0;
 }

@@ -4,7 +4,7 @@
 #include "options.h"
 
 #include "logic/core/error.h"
-#include "logic/export/ziehungs_tabelle.h"
+#include "logic/export/draw_export_table.h"
 #include "platform/spreadsheet.h"
 
 #include <QTextStream>
@@ -14,10 +14,10 @@ namespace talvo::cli {
 namespace {
 
 int choiceOption(const Options& opts) {
-    const int wahl = opts.integer(QStringLiteral("choice"), -1);
-    if (wahl < 0 || wahl >= logic::kZiehungsExportWahlen)
+    const int choice = opts.integer(QStringLiteral("choice"), -1);
+    if (choice < 0 || choice >= logic::kDrawExportChoices)
         throw UsageError{QStringLiteral("--choice erwartet 0, 1 oder 2.")};
-    return wahl;
+    return choice;
 }
 
 QDate dateOption(const Options& opts, const char* name) {
@@ -26,23 +26,23 @@ QDate dateOption(const Options& opts, const char* name) {
 
 int exportDraws(const QStringList& args, Io& io) {
     const Options opts(args);
-    const int wahl = choiceOption(opts);
-    const QDate von = std::max(dateOption(opts, "from"), logic::ersterExportTag());
-    const QDate bis = std::min(dateOption(opts, "to"), opts.nowDateTime().date());
-    if (von > bis)
+    const int choice = choiceOption(opts);
+    const QDate from = std::max(dateOption(opts, "from"), logic::firstExportDate());
+    const QDate to = std::min(dateOption(opts, "to"), opts.nowDateTime().date());
+    if (from > to)
         throw logic::Error(QStringLiteral("Der Zeitraum ist ungültig: Er beginnt am %1 und endet am %2.")
-                               .arg(von.toString(QStringLiteral("dd.MM.yyyy")),
-                                    bis.toString(QStringLiteral("dd.MM.yyyy"))));
+                               .arg(from.toString(QStringLiteral("dd.MM.yyyy")),
+                                    to.toString(QStringLiteral("dd.MM.yyyy"))));
     const logic::DrawHistory history = historyOption(opts);
-    const logic::ExportBereich bereich = logic::ziehungsBereich(history, von, bis);
-    const logic::ExportTabelle tabelle = logic::ZiehungsTabelle(history, wahl, bereich.erste, bereich.letzte);
+    const logic::ExportRange range = logic::findExportRange(history, from, to);
+    const logic::ExportTable table = logic::buildDrawExportTable(history, choice, range.first, range.last);
     if (opts.has(QStringLiteral("xlsx"))) {
-        platform::writeWorkbook(tabelle, logic::ziehungsExportText(wahl), wahl, opts.value(QStringLiteral("xlsx")));
+        platform::writeWorkbook(table, logic::drawExportChoiceText(choice), choice, opts.value(QStringLiteral("xlsx")));
         return 0;
     }
-    for (int r = 0; r < tabelle.zeilen(); ++r) {
-        for (int c = 0; c < tabelle.spalten(); ++c)
-            io.out << (c > 0 ? "\t" : "") << cellText(tabelle.zelle(c, r));
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < table.columnCount(); ++c)
+            io.out << (c > 0 ? "\t" : "") << cellText(table.cell(c, r));
         io.out << '\n';
     }
     return 0;

@@ -2,7 +2,7 @@
 #include "options.h"
 
 #include "logic/core/history_file.h"
-#include "logic/draws/ziehungssaetze.h"
+#include "logic/draws/draw_sets.h"
 
 namespace talvo::cli {
 namespace {
@@ -12,7 +12,7 @@ int exportSets(const QStringList& args, Io&) {
     QString dir = opts.required(QStringLiteral("dir"));
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
-    logic::ZiehungssaetzeSchreiben(logic::KenoZahlenLaden(opts.required(QStringLiteral("history"))), dir);
+    logic::writeDrawSets(logic::loadDrawHistory(opts.required(QStringLiteral("history"))), dir);
     return 0;
 }
 

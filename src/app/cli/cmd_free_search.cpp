@@ -9,14 +9,14 @@
 namespace talvo::cli {
 namespace {
 
-logic::Zahlenmenge pickedNumbers(const QStringList& words) {
-    logic::Zahlenmenge picked;
+logic::NumberSet pickedNumbers(const QStringList& words) {
+    logic::NumberSet picked;
     for (const QString& word : words) {
         bool ok = false;
         const int n = word.toInt(&ok);
         if (!ok || n < 1 || n > 70 || picked.contains(n))
             throw UsageError{QStringLiteral("\"%1\" ist keine neue Zahl von 1 bis 70.").arg(word)};
-        if (!logic::auswahlUmschalten(picked, n))
+        if (!logic::togglePick(picked, n))
             throw UsageError{QStringLiteral("Höchstens 10 Zahlen angeben.")};
     }
     if (picked.empty())
@@ -26,15 +26,15 @@ logic::Zahlenmenge pickedNumbers(const QStringList& words) {
 
 int freeSearch(const QStringList& args, Io& io) {
     const Options options(args);
-    const logic::Zahlenmenge picked = pickedNumbers(options.positional());
+    const logic::NumberSet picked = pickedNumbers(options.positional());
     const int n = lastOption(options);
-    const logic::FreieSucheErgebnis result = logic::FreieSuche(historyOption(options), picked, n);
+    const logic::FreeSearchResult result = logic::freeSearch(historyOption(options), picked, n);
     int h = 0;
-    for (const logic::FreierTreffer& t : result.treffer)
+    for (const logic::FreeSearchHit& t : result.hits)
         io.out << ++h << '\t' << (t.position + 1) << '\t' << logic::serialToText(t.datum) << '\n';
-    const auto column = logic::zusammenfassung(1, picked, result);
+    const auto column = logic::summaryColumn(1, picked, result);
     for (std::size_t row = 0; row < column.size(); ++row)
-        io.out << logic::zusammenfassungsZeilen()[row] << '\t' << column[row] << '\n';
+        io.out << logic::summaryRowLabels()[row] << '\t' << column[row] << '\n';
     return 0;
 }
 

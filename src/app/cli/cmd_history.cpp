@@ -11,9 +11,9 @@ namespace {
 int history(const QStringList& args, Io& io) {
     if (args.size() != 1)
         throw UsageError{QStringLiteral("Genau eine Datei angeben.")};
-    const logic::DrawHistory draws = logic::KenoZahlenLaden(args[0]);
+    const logic::DrawHistory draws = logic::loadDrawHistory(args[0]);
     for (std::size_t i = 0; i < draws.size(); ++i) {
-        const logic::TKenoZahlen& d = draws[i];
+        const logic::DrawRecord& d = draws[i];
         QStringList numbers;
         for (auto n : d.GZ)
             numbers << QString::number(n);

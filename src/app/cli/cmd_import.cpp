@@ -20,15 +20,15 @@ int importDraws(const QStringList& args, Io& io) {
     const logic::ArchiveFile archive =
         logic::readArchiveFile(opts.positional().first(), logic::wholeDay(opts.now()));
     const logic::DrawHistory history =
-        QFileInfo::exists(historyPath) ? logic::KenoZahlenLaden(historyPath) : logic::DrawHistory{};
+        QFileInfo::exists(historyPath) ? logic::loadDrawHistory(historyPath) : logic::DrawHistory{};
     const logic::ImportResult result =
         logic::mergeArchive(history, archive, opts.has(QStringLiteral("replace")));
 
     const logic::ImportReport& report = result.report;
     if (report.changesHistory() && !opts.has(QStringLiteral("dry-run")))
         logic::writeHistoryKeepingBackup(historyPath, result.history);
-    io.out << "neu\t" << report.neu << "\nersetzt\t" << report.ersetzt << "\nabweichend\t"
-           << report.abweichend << "\ngleich\t" << report.gleich << "\nfehlerhaft\t" << report.faulty.size()
+    io.out << "neu\t" << report.added << "\nersetzt\t" << report.replaced << "\nabweichend\t"
+           << report.differing << "\ngleich\t" << report.identical << "\nfehlerhaft\t" << report.faulty.size()
            << '\n';
     for (const logic::FaultyRow& row : report.faulty)
         io.out << "Zeile\t" << row.line << '\t' << row.reason << '\n';

@@ -2,7 +2,7 @@
 #include "options.h"
 
 #include "logic/core/tables.h"
-#include "logic/tips/quoten.h"
+#include "logic/tips/type_odds.h"
 
 #include <QTextStream>
 #include <array>
@@ -23,19 +23,19 @@ QString exact(double value) {
 int odds(const QStringList& args, Io& io) {
     const Options options(args);
     int first = 2;
-    int last = logic::kMaxTyp;
+    int last = logic::kMaxType;
     if (options.has(QStringLiteral("type"))) {
         first = last = options.integer(QStringLiteral("type"), 0);
-        if (first < 2 || first > logic::kMaxTyp)
+        if (first < 2 || first > logic::kMaxType)
             throw UsageError{QStringLiteral("--type erwartet einen KENO-Typ von 2 bis 10.")};
     }
-    for (int t = first; t <= last; ++t) {
-        const logic::TypQuoten q = logic::Quoten(t);
-        for (int h = 0; h <= t; ++h)
-            io.out << "odds\t" << t << '\t' << h << '\t' << exact(q.wahrscheinlichkeit(h)) << '\t'
-                   << q.faktor[static_cast<std::size_t>(h)] << '\n';
-        io.out << "return\t" << t << '\t' << exact(q.rueckfluss()) << '\n';
-        io.out << "prize\t" << t << '\t' << exact(q.gewinnchance()) << '\n';
+    for (int type = first; type <= last; ++type) {
+        const logic::TypeOdds typeOdds = logic::oddsOfType(type);
+        for (int h = 0; h <= type; ++h)
+            io.out << "odds\t" << type << '\t' << h << '\t' << exact(typeOdds.probability(h)) << '\t'
+                   << typeOdds.factors[static_cast<std::size_t>(h)] << '\n';
+        io.out << "return\t" << type << '\t' << exact(typeOdds.returnRate()) << '\n';
+        io.out << "prize\t" << type << '\t' << exact(typeOdds.winChance()) << '\n';
     }
     return 0;
 }

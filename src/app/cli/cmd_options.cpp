@@ -1,14 +1,14 @@
 #include "cell_text.h"
 #include "command.h"
 
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 
 #include <QTextStream>
 
 namespace talvo::cli {
 namespace {
 
-QString perGame(const std::array<std::int32_t, logic::TEinstellungen::kSpiele>& values) {
+QString perGame(const std::array<std::int32_t, logic::OptionsRecord::kGames>& values) {
     QStringList parts;
     for (auto v : values)
         parts << QString::number(v);
@@ -18,20 +18,20 @@ QString perGame(const std::array<std::int32_t, logic::TEinstellungen::kSpiele>& 
 int options(const QStringList& args, Io& io) {
     if (args.size() != 1)
         throw UsageError{QStringLiteral("Genau eine Datei angeben.")};
-    const logic::TEinstellungen e = logic::EinstellungenLesen(args[0]);
+    const logic::OptionsRecord record = logic::loadOptions(args[0]);
     const auto line = [&io](const char* name, const QString& value) {
         io.out << name << '\t' << value << '\n';
     };
-    line("farbschema", QString::number(e.farbschema));
-    line("einsatzIndex", QString::number(e.einsatzIndex));
-    line("laufzeitIndex", QString::number(e.laufzeitIndex));
-    line("statAnzahlIndex", QString::number(e.statAnzahlIndex));
-    line("statRegister", QString::number(e.statRegister));
-    line("tippBereich", QString::number(e.tippBereich));
-    line("tippTyp", perGame(e.tippTyp));
-    line("scheinTyp", perGame(e.scheinTyp));
-    line("startDatei", cellText(e.startDatei.text()));
-    line("plus5Mitspiel", QString::number(e.plus5Mitspiel));
+    line("farbschema", QString::number(record.farbschema));
+    line("einsatzIndex", QString::number(record.einsatzIndex));
+    line("laufzeitIndex", QString::number(record.laufzeitIndex));
+    line("statAnzahlIndex", QString::number(record.statAnzahlIndex));
+    line("statRegister", QString::number(record.statRegister));
+    line("tippBereich", QString::number(record.tippBereich));
+    line("tippTyp", perGame(record.tippTyp));
+    line("scheinTyp", perGame(record.scheinTyp));
+    line("startDatei", cellText(record.startDatei.text()));
+    line("plus5Mitspiel", QString::number(record.plus5Mitspiel));
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #include "command.h"
 
-#include "logic/draws/zahlen_aus_text.h"
+#include "logic/draws/digit_runs.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -14,7 +14,7 @@ int parse(const QStringList& args, Io& io) {
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         throw UsageError{QStringLiteral("Die Standardeingabe kann nicht gelesen werden.")};
-    io.out << logic::ZahlenAusText(QString::fromUtf8(in.readAll())).join(QLatin1Char(' ')) << '\n';
+    io.out << logic::extractDigitRuns(QString::fromUtf8(in.readAll())).join(QLatin1Char(' ')) << '\n';
     return 0;
 }
 

@@ -2,15 +2,15 @@
 #include "command.h"
 
 #include "logic/core/slip_file.h"
-#include "logic/evaluation/schein_listing.h"
+#include "logic/evaluation/slip_listing.h"
 
 #include <QTextStream>
 
 namespace talvo::cli {
 namespace {
 
-void printRow(QTextStream& out, const logic::ListingZeile& row) {
-    for (int c = 0; c < logic::kListingSpalten; ++c)
+void printRow(QTextStream& out, const logic::ListingRow& row) {
+    for (int c = 0; c < logic::kListingColumns; ++c)
         out << (c > 0 ? "\t" : "") << cellText(row[c]);
     out << '\n';
 }
@@ -18,9 +18,9 @@ void printRow(QTextStream& out, const logic::ListingZeile& row) {
 int slips(const QStringList& args, Io& io) {
     if (args.size() != 1)
         throw UsageError{QStringLiteral("Genau eine Spielschein-Datei angeben.")};
-    const logic::SlipList scheine = logic::ScheinDateiLesen(args[0]);
-    printRow(io.out, logic::listingKopf());
-    for (const logic::ListingZeile& row : logic::ScheinListing(scheine))
+    const logic::SlipList slipList = logic::loadSlips(args[0]);
+    printRow(io.out, logic::listingHeader());
+    for (const logic::ListingRow& row : logic::buildSlipListing(slipList))
         printRow(io.out, row);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include "options.h"
 
 #include "logic/core/program_state.h"
-#include "logic/statistics/statistik.h"
+#include "logic/statistics/statistics.h"
 
 #include <QTextStream>
 
@@ -17,19 +17,19 @@ QString joined(const std::vector<int>& numbers) {
     return parts.join(QLatin1Char(' '));
 }
 
-void printResult(const logic::StatErgebnis& r, QTextStream& out) {
-    out << "KIND\t" << static_cast<int>(r.art) << '\n';
-    out << "heading\t" << r.ueberschrift << '\n';
-    out << "legend\t" << r.legende << '\n';
-    out << "mean\t" << r.mittel << '\n';
-    out << "T\t" << joined({r.T.begin(), r.T.end()}) << '\n';
+void printResult(const logic::FrequencyResult& r, QTextStream& out) {
+    out << "KIND\t" << static_cast<int>(r.kind) << '\n';
+    out << "heading\t" << r.heading << '\n';
+    out << "legend\t" << r.legend << '\n';
+    out << "mean\t" << r.meanText << '\n';
+    out << "T\t" << joined({r.thresholds.begin(), r.thresholds.end()}) << '\n';
     out << 'R';
-    for (const QString& text : r.R)
+    for (const QString& text : r.rangeTexts)
         out << '\t' << text;
     out << '\n';
     for (int j = 1; j <= r.items(); ++j)
-        out << "item\t" << j << '\t' << r.anzahl[static_cast<std::size_t>(j - 1)] << '\t'
-            << r.klasse[static_cast<std::size_t>(j - 1)] << '\n';
+        out << "item\t" << j << '\t' << r.occurrences[static_cast<std::size_t>(j - 1)] << '\t'
+            << r.itemClass[static_cast<std::size_t>(j - 1)] << '\n';
 }
 
 int stats(const QStringList& args, Io& io) {
@@ -37,24 +37,24 @@ int stats(const QStringList& args, Io& io) {
     const int n = lastOption(options);
     logic::ProgramState state;
     state.setHistory(historyOption(options));
-    logic::Statistik statistik(state);
-    statistik.HaeufigkeitenBerechnen(n);
+    logic::Statistics statistics(state);
+    statistics.computeFrequencies(n);
 
-    for (auto art : {logic::StatArt::Zahlen, logic::StatArt::Endzahlen, logic::StatArt::Zehner})
-        if (const auto& r = statistik.ergebnis(art))
+    for (auto kind : {logic::StatisticKind::Numbers, logic::StatisticKind::FinalDigits, logic::StatisticKind::Tens})
+        if (const auto& r = statistics.result(kind))
             printResult(*r, io.out);
     for (int kind = 1; kind <= 3; ++kind)
-        for (int level = 1; level <= logic::kStufen; ++level) {
+        for (int level = 1; level <= logic::kLevelCount; ++level) {
             std::vector<int> numbers;
-            for (auto v : logic::MengeZuListe(state.KlassenMengen.at(kind, level), 70, 70))
+            for (auto v : logic::toNumberList(state.classifiedNumbers.at(kind, level), 70, 70))
                 numbers.push_back(v);
             io.out << "KLASSEN\t" << kind << '\t' << level << '\t' << joined(numbers) << '\n';
         }
-    const logic::Abwesenheiten& a = statistik.abwesenheiten();
+    const logic::Absences& absences = statistics.absences();
     for (int number = 1; number <= 70; ++number)
-        io.out << "ABSENCE\t" << number << '\t' << a.seit[static_cast<std::size_t>(number)] << '\n';
-    io.out << "ABSENCE-ORDER\t" << joined(a.ordnung) << '\n';
-    io.out << "FREQUENCY-ORDER\t" << joined(statistik.haeufigkeitsOrdnung()) << '\n';
+        io.out << "ABSENCE\t" << number << '\t' << absences.drawsSince[static_cast<std::size_t>(number)] << '\n';
+    io.out << "ABSENCE-ORDER\t" << joined(absences.ranking) << '\n';
+    io.out << "FREQUENCY-ORDER\t" << joined(statistics.frequencyOrder()) << '\n';
     return 0;
 }
 

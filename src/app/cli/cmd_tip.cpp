@@ -5,10 +5,10 @@
 
 #include "logic/core/program_state.h"
 #include "logic/export/tip_text.h"
-#include "logic/statistics/statistik.h"
-#include "logic/tips/kandidatenliste.h"
-#include "logic/tips/spiel_ziehen.h"
-#include "logic/tips/tipp.h"
+#include "logic/statistics/statistics.h"
+#include "logic/tips/candidate_list.h"
+#include "logic/tips/game_draw.h"
+#include "logic/tips/tip_generator.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -20,20 +20,20 @@ namespace {
 int strategyOption(const Options& options) {
     bool ok = false;
     const int s = options.required(QStringLiteral("strategy")).toInt(&ok);
-    if (!ok || s < 0 || s >= logic::kTippStrategien)
+    if (!ok || s < 0 || s >= logic::kTipStrategyCount)
         throw UsageError{QStringLiteral("--strategy erwartet 0, 1, 2 oder 3.")};
     return s;
 }
 
-std::array<int, logic::kTippSpiele> typesOption(const Options& options) {
+std::array<int, logic::kTipGames> typesOption(const Options& options) {
     const QStringList entries = options.required(QStringLiteral("types"))
                                     .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     const UsageError wrong{
         QStringLiteral("--types erwartet genau fünf Angaben, jede \"--\" oder ein KENO-Typ von 2 bis 10.")};
-    if (entries.size() != logic::kTippSpiele)
+    if (entries.size() != logic::kTipGames)
         throw wrong;
-    std::array<int, logic::kTippSpiele> types{};
-    for (int i = 0; i < logic::kTippSpiele; ++i) {
+    std::array<int, logic::kTipGames> types{};
+    for (int i = 0; i < logic::kTipGames; ++i) {
         const QString& e = entries[i];
         if (e == QStringLiteral("--"))
             continue;
@@ -58,40 +58,40 @@ int countOption(const Options& options) {
 
 int tip(const QStringList& args, Io& io) {
     const Options options(args, {QStringLiteral("candidates")});
-    const int strategie = strategyOption(options);
+    const int strategy = strategyOption(options);
     const bool candidates = options.has(QStringLiteral("candidates"));
-    const auto types = candidates ? std::array<int, logic::kTippSpiele>{} : typesOption(options);
+    const auto types = candidates ? std::array<int, logic::kTipGames>{} : typesOption(options);
     const int count = countOption(options);
     const int n = lastOption(options);
     const quint64 seed = seedOption(options);
 
     logic::ProgramState state;
     state.setHistory(historyOption(options));
-    logic::Statistik statistik(state);
-    statistik.HaeufigkeitenBerechnen(n);
+    logic::Statistics statistics(state);
+    statistics.computeFrequencies(n);
 
     if (candidates) {
         QStringList numbers;
-        for (auto number : logic::KandidatenlisteBilden(state.KlassenMengen, strategie))
+        for (auto number : logic::buildCandidateList(state.classifiedNumbers, strategy))
             numbers << QString::number(number);
         io.out << "Kandidaten\t" << numbers.join(QLatin1Char(' ')) << '\n';
         return 0;
     }
 
-    QRandomGenerator zufall = logic::tippZufall(seed);
-    logic::Tippgenerator generator;
+    QRandomGenerator random = logic::tipRandomGenerator(seed);
+    logic::TipGenerator generator;
     QStringList lastText;
     for (int k = 1; k <= count; ++k) {
-        const logic::TippErgebnis tipp = generator.generieren(state.KlassenMengen, strategie, types, zufall);
+        const logic::TipResult generated = generator.generate(state.classifiedNumbers, strategy, types, random);
         if (k > 1)
             io.out << '\n';
-        lastText = tipp.text();
+        lastText = generated.text();
         for (const QString& line : lastText)
             io.out << line << '\n';
         io.out << QStringLiteral("Ergänzt:");
-        for (const logic::TippSpiel& spiel : tipp.spieltipps.spiele)
-            if (spiel.typ > 0)
-                io.out << (spiel.ergaenzt ? " ja" : " nein");
+        for (const logic::TipGame& game : generated.tip.games)
+            if (game.typ > 0)
+                io.out << (game.completed ? " ja" : " nein");
         io.out << '\n';
     }
     if (options.has(QStringLiteral("save")))

@@ -17,12 +17,12 @@ namespace talvo::cli {
 namespace {
 
 logic::DrawHistory loadIfPresent(const QString& path) {
-    return QFileInfo::exists(path) ? logic::KenoZahlenLaden(path) : logic::DrawHistory{};
+    return QFileInfo::exists(path) ? logic::loadDrawHistory(path) : logic::DrawHistory{};
 }
 
 int need(const QStringList& args, Io& io) {
     const Options o(args);
-    const auto n = logic::BedarfErmitteln(loadIfPresent(o.required(QStringLiteral("history"))), o.nowDateTime());
+    const auto n = logic::determineUpdateNeed(loadIfPresent(o.required(QStringLiteral("history"))), o.nowDateTime());
     io.out << n.choice << '\t' << n.fileName << '\n';
     return 0;
 }
@@ -39,27 +39,27 @@ int update(const QStringList& args, Io& io) {
     state.setHistory(loadIfPresent(historyPath));
 
     const int choice = o.has(QStringLiteral("choice")) ? o.integer(QStringLiteral("choice"), 0)
-                                                        : logic::BedarfErmitteln(state.history(), o.nowDateTime()).choice;
+                                                        : logic::determineUpdateNeed(state.history(), o.nowDateTime()).choice;
     if (choice < 0 || choice >= logic::kUpdateChoices)
         throw UsageError{QStringLiteral("--choice erwartet 0 bis 5.")};
     const QString file = logic::updateFileName(choice);
     if (file.isEmpty())
         throw logic::Error(QStringLiteral("Es wurde kein Aktualisierungsbedarf gesetzt.\r\rIch breche ab."));
-    if (!platform::IstOnline())
+    if (!platform::isOnline())
         throw logic::Error(QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
 
     const QString folder = QFileInfo(historyPath).absolutePath() + QLatin1Char('/');
     const QString target = folder + QStringLiteral("tempGZ.tpp");
     QFile::remove(target);
     QString why;
-    if (platform::dateiHolenBlocking(QUrl(base + file), target, &why, limits))
+    if (platform::downloadFileBlocking(QUrl(base + file), target, &why, limits))
         why = logic::keepValidDrawSet(target, o.now());
     if (!why.isEmpty()) {
         QFile::remove(target);
         throw logic::Error(QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r") +
                            why);
     }
-    logic::ZiehungenMischen(state, target, historyPath, o.now());
+    logic::mergeDownloadedDraws(state, target, historyPath, o.now());
     io.out << state.history().size() << '\n';
     return 0;
 }

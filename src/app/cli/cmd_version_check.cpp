@@ -1,7 +1,7 @@
 #include "command.h"
 #include "options.h"
 
-#include "logic/app/program_update.h"
+#include "logic/update/program_update.h"
 #include "logic/core/error.h"
 #include "logic/core/paths.h"
 #include "logic/core/version.h"
@@ -35,12 +35,12 @@ int versionCheck(const QStringList& args, Io& io) {
     const QString local = folder + QLatin1String(logic::kVersionFile);
     QFile::remove(local);
     QString why;
-    if (!platform::dateiHolenBlocking(QUrl(base + QLatin1String(logic::kVersionFile)), local, &why,
+    if (!platform::downloadFileBlocking(QUrl(base + QLatin1String(logic::kVersionFile)), local, &why,
                                       withTimeout(platform::versionFileLimits())))
-        throw logic::Error(logic::versionNichtPruefbar(QUrl(QString::fromUtf8(ui::kWebSite)).host()) +
+        throw logic::Error(logic::versionNotCheckableMessage(QUrl(QString::fromUtf8(ui::kWebSite)).host()) +
                            QLatin1Char('\r') + why);
-    const QString serverVersion = logic::VersionLesen(local);
-    if (logic::istAktuelleVersion(serverVersion))
+    const QString serverVersion = logic::readVersionFile(local);
+    if (logic::isCurrentVersion(serverVersion))
         io.out << "aktuell\n";
     else
         io.out << "neu\t" << serverVersion << '\n';
@@ -49,9 +49,9 @@ int versionCheck(const QStringList& args, Io& io) {
     if (o.has(QStringLiteral("download"))) {
         const QString installer = folder + QLatin1String(logic::kInstallerLocal);
         QFile::remove(installer);
-        if (!platform::dateiHolenBlocking(QUrl(base + QLatin1String(logic::kInstallerOnServer)), installer, &why,
+        if (!platform::downloadFileBlocking(QUrl(base + QLatin1String(logic::kInstallerOnServer)), installer, &why,
                                           withTimeout(platform::installerLimits())))
-            throw logic::Error(QString::fromUtf8(logic::kInstallerDownloadFehlgeschlagen) + QLatin1Char('\r') + why);
+            throw logic::Error(QString::fromUtf8(logic::kInstallerDownloadFailedMessage) + QLatin1Char('\r') + why);
     }
     return 0;
 }

@@ -9,7 +9,7 @@
 namespace talvo::cli {
 
 logic::DrawHistory historyOption(const Options& options) {
-    return logic::KenoZahlenLaden(options.required(QStringLiteral("history")));
+    return logic::loadDrawHistory(options.required(QStringLiteral("history")));
 }
 
 int lastOption(const Options& options) {

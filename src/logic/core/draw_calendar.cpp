@@ -6,30 +6,30 @@ namespace talvo::logic {
 
 namespace {
 
-constexpr int kSonntag = 1;
+constexpr int kSunday = 1;
 
 bool isSunday(int day) {
-    return weekdayNumber(day) == kSonntag;
+    return weekdayNumber(day) == kSunday;
 }
 
-// Sundays from `von` to `bis`, both included (von <= bis).
-long long sundaysBetween(int von, int bis) {
+// Sundays from `first` to `last`, both included (first <= last).
+long long sundaysBetween(int first, int last) {
     // Counted as Sundays up to a day, with days shifted to be positive so that the
     // division rounds the same way on both ends. Serial 1 (31.12.1899) was a Sunday.
-    const auto bisZu = [](long long day) {
+    const auto sundaysUpTo = [](long long day) {
         const long long shifted = day - 1 + 7LL * 1000000000;
         return shifted / 7;
     };
-    return bisZu(bis) - bisZu(static_cast<long long>(von) - 1);
+    return sundaysUpTo(last) - sundaysUpTo(static_cast<long long>(first) - 1);
 }
 
 } // namespace
 
 DrawCalendar::DrawCalendar(const DrawHistory& history) {
-    for (const TKenoZahlen& draw : history) {
+    for (const DrawRecord& draw : history) {
         const int day = wholeDay(draw.datum);
         // A record dated before the first draw of all is damaged, not a sign of daily draws.
-        if (!draw.istLeer() && day >= kFirstDrawSerial && isSunday(day))
+        if (!draw.isPlaceholder() && day >= kFirstDrawSerial && isSunday(day))
             dailyFrom_ = std::min(dailyFrom_, day);
     }
 }
@@ -52,13 +52,13 @@ int DrawCalendar::drawDayAfter(int day) const {
     return d;
 }
 
-int DrawCalendar::drawDaysBetween(int von, int bis) const {
-    von = std::max(von, kFirstDrawSerial);
-    if (von > bis)
+int DrawCalendar::drawDaysBetween(int first, int last) const {
+    first = std::max(first, kFirstDrawSerial);
+    if (first > last)
         return 0;
-    long long n = static_cast<long long>(bis) - von + 1 - sundaysBetween(von, bis);
-    if (bis >= dailyFrom_)
-        n += sundaysBetween(std::max(von, dailyFrom_), bis);
+    long long n = static_cast<long long>(last) - first + 1 - sundaysBetween(first, last);
+    if (last >= dailyFrom_)
+        n += sundaysBetween(std::max(first, dailyFrom_), last);
     return static_cast<int>(n);
 }
 

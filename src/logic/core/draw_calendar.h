@@ -29,8 +29,8 @@ class DrawCalendar {
     int drawDayBefore(int day) const;
     // The first draw day after `day`.
     int drawDayAfter(int day) const;
-    // How many draw days lie from `von` to `bis`, both included; 0 when von > bis.
-    int drawDaysBetween(int von, int bis) const;
+    // How many draw days lie from `first` to `last`, both included; 0 when first > last.
+    int drawDaysBetween(int first, int last) const;
 
   private:
     int dailyFrom_ = INT_MAX; // the first Sunday with a draw

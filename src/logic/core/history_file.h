@@ -7,18 +7,18 @@
 
 namespace talvo::logic {
 
-using DrawHistory = std::vector<TKenoZahlen>;
+using DrawHistory = std::vector<DrawRecord>;
 
 // The largest draw file read: a century of daily draws with room to spare.
-inline constexpr qint64 kMaxDrawFileBytes = 50000 * TKenoZahlen::kSize;
+inline constexpr qint64 kMaxDrawFileBytes = 50000 * DrawRecord::kSize;
 
 // Every whole 40-byte record of a draw file in file order; a trailing piece shorter
 // than a record is never read. Records are taken as stored. A file above kMaxDrawFileBytes
 // is refused.
-DrawHistory KenoZahlenLaden(const QString& path);
+DrawHistory loadDrawHistory(const QString& path);
 DrawHistory drawsFromBytes(const QByteArray& bytes);
 QByteArray drawsToBytes(const DrawHistory& draws);
 // Rewrites the whole file atomically.
-void KenoZahlenSchreiben(const QString& path, const DrawHistory& draws);
+void saveDrawHistory(const QString& path, const DrawHistory& draws);
 
 } // namespace talvo::logic

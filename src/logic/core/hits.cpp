@@ -4,11 +4,11 @@
 
 namespace talvo::logic {
 
-int feldTreffer(const TGetippt& slip, int feld, const Zahlenmenge& ziehung) {
-    const int t = pickCount(slip.typ[feld]);
+int fieldHits(const SlipRecord& slip, int field, const NumberSet& draw) {
+    const int picks = pickCount(slip.typ[field]);
     int hits = 0;
-    for (int j = 0; j < t; ++j)
-        hits += ziehung.contains(slip.typZ[feld][j]) ? 1 : 0;
+    for (int j = 0; j < picks; ++j)
+        hits += draw.contains(slip.typZ[field][j]) ? 1 : 0;
     return hits;
 }
 

@@ -1,6 +1,6 @@
 #include "logic/core/program_state.h"
 
-#include "logic/settings/farbschema.h"
+#include "logic/settings/colour_scheme.h"
 
 namespace talvo::logic {
 
@@ -9,12 +9,12 @@ void ProgramState::setHistory(DrawHistory draws) {
     emit historyChanged();
 }
 
-void ProgramState::setAktFarbschema(int scheme) {
-    const int valid = aktFarbschemaFuer(scheme - 1);
-    if (valid == aktFarbschema_)
+void ProgramState::setColourScheme(int scheme) {
+    const int valid = colourSchemeFor(scheme - 1);
+    if (valid == colourScheme_)
         return;
-    aktFarbschema_ = valid;
-    emit farbschemaChanged();
+    colourScheme_ = valid;
+    emit colourSchemeChanged();
 }
 
 } // namespace talvo::logic

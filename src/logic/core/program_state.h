@@ -2,9 +2,9 @@
 
 #include "logic/core/history_file.h"
 #include "logic/core/slip_file.h"
-#include "logic/core/zahlenmenge.h"
-#include "logic/settings/einstellungen.h"
-#include "logic/statistics/klassen.h"
+#include "logic/core/number_set.h"
+#include "logic/settings/options_file.h"
+#include "logic/statistics/frequency_classes.h"
 
 #include <QObject>
 
@@ -22,29 +22,29 @@ public:
     void setHistory(DrawHistory draws);
 
     // Every slip of every file loaded for evaluation, in load order.
-    SlipList AuswertScheine;
+    SlipList evaluationSlips;
     // The slips transferred in the slip centre.
-    SlipList ScheinListe;
+    SlipList slipCentreSlips;
     // The numbers marked on the main window's board.
-    Zahlenmenge GZAuswahl;
-    int gzAnzahl() const { return GZAuswahl.count(); }
+    NumberSet boardSelection;
+    int boardSelectionCount() const { return boardSelection.count(); }
     // The classified numbers of the last frequency statistics, read by the tip centre.
-    TKlassenMengen KlassenMengen;
+    ClassSets classifiedNumbers;
 
     // The options record as read at start-up and last saved.
-    TEinstellungen Einstellungen;
+    OptionsRecord options;
     // The colour scheme 1..7 the slip editor paints with; it can run ahead of the saved
     // record while the user tries schemes in the options window.
-    int aktFarbschema() const { return aktFarbschema_; }
-    void setAktFarbschema(int scheme);
+    int colourScheme() const { return colourScheme_; }
+    void setColourScheme(int scheme);
 
 signals:
     void historyChanged();
-    void farbschemaChanged();
+    void colourSchemeChanged();
 
 private:
     DrawHistory history_;
-    int aktFarbschema_ = 1;
+    int colourScheme_ = 1;
 };
 
 } // namespace talvo::logic

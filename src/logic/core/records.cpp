@@ -65,15 +65,15 @@ void writeBytes(char* at, const std::array<std::uint8_t, N>& a) {
 
 } // namespace
 
-Zahlenmenge TKenoZahlen::menge() const {
-    Zahlenmenge set;
+NumberSet DrawRecord::numberSet() const {
+    NumberSet set;
     for (auto n : GZ)
         set.insert(n);
     return set;
 }
 
-TKenoZahlen TKenoZahlen::fromBytes(const char* b) {
-    TKenoZahlen r;
+DrawRecord DrawRecord::fromBytes(const char* b) {
+    DrawRecord r;
     readShort(b + 0, r.plus5);
     readBytes(b + 6, r.pad1);
     r.datum = readDouble(b + 8);
@@ -82,7 +82,7 @@ TKenoZahlen TKenoZahlen::fromBytes(const char* b) {
     return r;
 }
 
-void TKenoZahlen::toBytes(char* b) const {
+void DrawRecord::toBytes(char* b) const {
     writeShort(b + 0, plus5);
     writeBytes(b + 6, pad1);
     writeDouble(b + 8, datum);
@@ -90,8 +90,8 @@ void TKenoZahlen::toBytes(char* b) const {
     writeBytes(b + 36, pad2);
 }
 
-TGetippt TGetippt::fromBytes(const char* b) {
-    TGetippt r;
+SlipRecord SlipRecord::fromBytes(const char* b) {
+    SlipRecord r;
     r.Nr = qFromLittleEndian<qint32>(b + 0);
     r.einsatz = static_cast<std::uint8_t>(b[4]);
     r.dauer = static_cast<std::uint8_t>(b[5]);
@@ -103,13 +103,13 @@ TGetippt TGetippt::fromBytes(const char* b) {
     r.TGNR = qFromLittleEndian<qint32>(b + 44);
     r.KastDef = qFromLittleEndian<qint32>(b + 48);
     readBytes(b + 52, r.typ);
-    for (int f = 0; f < kFelder; ++f)
+    for (int f = 0; f < kFields; ++f)
         readBytes(b + 57 + 10 * f, r.typZ[f]);
     readBytes(b + 107, r.pad2);
     return r;
 }
 
-void TGetippt::toBytes(char* b) const {
+void SlipRecord::toBytes(char* b) const {
     qToLittleEndian<qint32>(Nr, b + 0);
     b[4] = static_cast<char>(einsatz);
     b[5] = static_cast<char>(dauer);
@@ -121,7 +121,7 @@ void TGetippt::toBytes(char* b) const {
     qToLittleEndian<qint32>(TGNR, b + 44);
     qToLittleEndian<qint32>(KastDef, b + 48);
     writeBytes(b + 52, typ);
-    for (int f = 0; f < kFelder; ++f)
+    for (int f = 0; f < kFields; ++f)
         writeBytes(b + 57 + 10 * f, typZ[f]);
     writeBytes(b + 107, pad2);
 }

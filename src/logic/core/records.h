@@ -2,7 +2,7 @@
 
 #include "logic/core/dates.h"
 #include "logic/core/short_string.h"
-#include "logic/core/zahlenmenge.h"
+#include "logic/core/number_set.h"
 
 #include <QByteArray>
 #include <array>
@@ -11,7 +11,7 @@
 namespace talvo::logic {
 
 // One draw: 40 bytes on disk.
-struct TKenoZahlen {
+struct DrawRecord {
     static constexpr int kSize = 40;
 
     ShortString<5> plus5;                 // offset 0
@@ -21,18 +21,18 @@ struct TKenoZahlen {
     std::array<std::uint8_t, 4> pad2{};   // offset 36
 
     // A placeholder for a day whose numbers are still missing.
-    bool istLeer() const { return GZ[0] < 1 || GZ[0] > 70; }
-    Zahlenmenge menge() const;
+    bool isPlaceholder() const { return GZ[0] < 1 || GZ[0] > 70; }
+    NumberSet numberSet() const;
 
-    static TKenoZahlen fromBytes(const char* bytes);
+    static DrawRecord fromBytes(const char* bytes);
     void toBytes(char* bytes) const;
-    bool operator==(const TKenoZahlen&) const = default;
+    bool operator==(const DrawRecord&) const = default;
 };
 
 // One play slip: 112 bytes on disk.
-struct TGetippt {
+struct SlipRecord {
     static constexpr int kSize = 112;
-    static constexpr int kFelder = 5;
+    static constexpr int kFields = 5;
 
     std::int32_t Nr = 0;                          // offset 0
     std::uint8_t einsatz = 0;                     // offset 4, index into the stake table
@@ -48,11 +48,11 @@ struct TGetippt {
     std::array<std::array<std::uint8_t, 10>, 5> typZ{}; // offset 57
     std::array<std::uint8_t, 5> pad2{};           // offset 107
 
-    bool spieltPlus5() const { return p5 != 0; }
+    bool playsPlus5() const { return p5 != 0; }
 
-    static TGetippt fromBytes(const char* bytes);
+    static SlipRecord fromBytes(const char* bytes);
     void toBytes(char* bytes) const;
-    bool operator==(const TGetippt&) const = default;
+    bool operator==(const SlipRecord&) const = default;
 };
 
 } // namespace talvo::logic

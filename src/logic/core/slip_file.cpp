@@ -5,26 +5,26 @@
 namespace talvo::logic {
 
 SlipList slipsFromBytes(const QByteArray& bytes) {
-    const qsizetype count = bytes.size() / TGetippt::kSize;
+    const qsizetype count = bytes.size() / SlipRecord::kSize;
     SlipList slips;
     slips.reserve(static_cast<std::size_t>(count));
     for (qsizetype i = 0; i < count; ++i)
-        slips.push_back(TGetippt::fromBytes(bytes.constData() + i * TGetippt::kSize));
+        slips.push_back(SlipRecord::fromBytes(bytes.constData() + i * SlipRecord::kSize));
     return slips;
 }
 
 QByteArray slipsToBytes(const SlipList& slips) {
-    QByteArray bytes(static_cast<qsizetype>(slips.size()) * TGetippt::kSize, '\0');
+    QByteArray bytes(static_cast<qsizetype>(slips.size()) * SlipRecord::kSize, '\0');
     for (std::size_t i = 0; i < slips.size(); ++i)
-        slips[i].toBytes(bytes.data() + i * TGetippt::kSize);
+        slips[i].toBytes(bytes.data() + i * SlipRecord::kSize);
     return bytes;
 }
 
-SlipList ScheinDateiLesen(const QString& path) {
+SlipList loadSlips(const QString& path) {
     return slipsFromBytes(readWholeFile(path, kMaxSlipFileBytes));
 }
 
-void ScheinDateiSchreiben(const QString& path, const SlipList& slips) {
+void saveSlips(const QString& path, const SlipList& slips) {
     writeWholeFile(path, slipsToBytes(slips));
 }
 

@@ -6,19 +6,19 @@ namespace talvo::logic {
 
 // The fixed tables of the game. Records and settings store an index into them.
 
-inline constexpr std::array<int, 4> kEinsatzEuro = {1, 2, 5, 10};
+inline constexpr std::array<int, 4> kStakeEuro = {1, 2, 5, 10};
 // Index 0 is continuous play, shown as "Dauer".
-inline constexpr std::array<int, 11> kDauerZiehungen = {0, 1, 2, 3, 4, 5, 6, 12, 18, 24, 30};
+inline constexpr std::array<int, 11> kDurationDraws = {0, 1, 2, 3, 4, 5, 6, 12, 18, 24, 30};
 // Index 0 means all stored draws, shown as "Alle".
-inline constexpr std::array<int, 10> kAnzahlAusspielungen = {0, 10, 12, 18, 20, 24, 30, 50, 100, 313};
+inline constexpr std::array<int, 10> kDrawCounts = {0, 10, 12, 18, 20, 24, 30, 50, 100, 313};
 // Sizes of the downloadable draw sets; 0 stands for all draws.
-inline constexpr std::array<int, 5> kZiehungsSatzGroessen = {6, 30, 90, 300, 0};
-inline constexpr double kPlus5Einsatz = 0.75;
+inline constexpr std::array<int, 5> kDrawSetSizes = {6, 30, 90, 300, 0};
+inline constexpr double kPlus5Stake = 0.75;
 
 // Payout factor in whole euro per euro staked, row = KENO type 0..10, column 0 = the
 // type's pick count, columns 1..11 = hits 0..10. Types 0 and 1 have no picks and no prize.
-inline constexpr int kMaxTyp = 10;
-inline constexpr std::array<std::array<int, 12>, 11> kGewinnplan = {{
+inline constexpr int kMaxType = 10;
+inline constexpr std::array<std::array<int, 12>, 11> kPayoutTable = {{
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
     {2, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0, 0},
@@ -33,18 +33,18 @@ inline constexpr std::array<std::array<int, 12>, 11> kGewinnplan = {{
 }};
 
 // Pick count of a type; 0 for a type outside the table.
-constexpr int pickCount(int typ) { return typ >= 0 && typ <= kMaxTyp ? kGewinnplan[typ][0] : 0; }
+constexpr int pickCount(int type) { return type >= 0 && type <= kMaxType ? kPayoutTable[type][0] : 0; }
 // Prize factor for a type and a number of hits; 0 outside the table.
-constexpr int payoutFactor(int typ, int hits) {
-    return typ >= 0 && typ <= kMaxTyp && hits >= 0 && hits <= 10 ? kGewinnplan[typ][hits + 1] : 0;
+constexpr int payoutFactor(int type, int hits) {
+    return type >= 0 && type <= kMaxType && hits >= 0 && hits <= 10 ? kPayoutTable[type][hits + 1] : 0;
 }
 // Euro per field and draw for a stake index; 0 for an index outside the table.
 constexpr int stakeEuro(int index) {
-    return index >= 0 && index < static_cast<int>(kEinsatzEuro.size()) ? kEinsatzEuro[index] : 0;
+    return index >= 0 && index < static_cast<int>(kStakeEuro.size()) ? kStakeEuro[index] : 0;
 }
 // Draws of a duration index; -1 for an index outside the table.
 constexpr int durationDraws(int index) {
-    return index >= 0 && index < static_cast<int>(kDauerZiehungen.size()) ? kDauerZiehungen[index] : -1;
+    return index >= 0 && index < static_cast<int>(kDurationDraws.size()) ? kDurationDraws[index] : -1;
 }
 
 } // namespace talvo::logic

@@ -24,9 +24,9 @@ QString drawsAsArchiveCsv(const DrawHistory& history, int from, int to) {
     for (int i = 1; i <= 20; ++i)
         csv += QStringLiteral(";Keno_Z%1").arg(i);
     csv += QStringLiteral(";Keno_Plus5\r\n");
-    for (const TKenoZahlen& draw : history) {
+    for (const DrawRecord& draw : history) {
         const int day = wholeDay(draw.datum);
-        if (draw.istLeer() || day < from || day > to)
+        if (draw.isPlaceholder() || day < from || day > to)
             continue;
         csv += serialToText(draw.datum);
         for (auto n : draw.GZ) {

@@ -42,13 +42,13 @@ inline constexpr qint64 kMaxArchiveFileBytes = 64 * 1024 * 1024;
 ArchiveFile readArchiveFile(const QString& path, int today, const ArchiveProgress& progress = {});
 
 struct ImportReport {
-    int neu = 0;
-    int ersetzt = 0;
-    int abweichend = 0;
-    int gleich = 0;
+    int added = 0;
+    int replaced = 0;
+    int differing = 0;
+    int identical = 0;
     std::vector<FaultyRow> faulty;
 
-    bool changesHistory() const { return neu + ersetzt > 0; }
+    bool changesHistory() const { return added + replaced > 0; }
 };
 
 struct ImportResult {

@@ -55,7 +55,7 @@ QString fiveDigits(const QString& plus5) {
     return digits ? plus5.rightJustified(5, u'0') : plus5;
 }
 
-bool sameDraw(const TKenoZahlen& stored, const ArchiveDraw& row) {
+bool sameDraw(const DrawRecord& stored, const ArchiveDraw& row) {
     auto numbers = stored.GZ;
     std::sort(numbers.begin(), numbers.end());
     if (numbers != row.numbers)
@@ -65,8 +65,8 @@ bool sameDraw(const TKenoZahlen& stored, const ArchiveDraw& row) {
 
 // A draw that fills an empty record brings its plus 5 even when unknown (empty); one that
 // replaces a draw keeps the stored plus 5 unless it knows its own.
-void takeDraw(TKenoZahlen& record, const ArchiveDraw& row) {
-    if (!row.plus5.isEmpty() || record.istLeer())
+void takeDraw(DrawRecord& record, const ArchiveDraw& row) {
+    if (!row.plus5.isEmpty() || record.isPlaceholder())
         record.plus5.setText(row.plus5);
     record.GZ = row.numbers;
 }
@@ -94,7 +94,7 @@ DrawHistory withGapsFilled(const DrawHistory& history) {
             const int next = wholeDay(history[i].datum);
             for (int day = calendar.drawDayAfter(wholeDay(history[i - 1].datum)); day < next;
                  day = calendar.drawDayAfter(day)) {
-                TKenoZahlen empty;
+                DrawRecord empty;
                 empty.datum = day;
                 filled.push_back(empty);
             }
@@ -129,25 +129,25 @@ ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive
         while (stored != history.end() && stored->datum < row->day)
             merged.push_back(*stored++);
         if (stored != history.end() && stored->datum == row->day) {
-            TKenoZahlen record = *stored++;
-            if (record.istLeer()) {
+            DrawRecord record = *stored++;
+            if (record.isPlaceholder()) {
                 takeDraw(record, *row);
-                ++report.neu;
+                ++report.added;
             } else if (sameDraw(record, *row)) {
-                ++report.gleich;
+                ++report.identical;
             } else if (replace) {
                 takeDraw(record, *row);
-                ++report.ersetzt;
+                ++report.replaced;
             } else {
-                ++report.abweichend;
+                ++report.differing;
             }
             merged.push_back(record);
         } else {
-            TKenoZahlen record;
+            DrawRecord record;
             record.datum = row->day;
             takeDraw(record, *row);
             merged.push_back(record);
-            ++report.neu;
+            ++report.added;
         }
     }
     merged.insert(merged.end(), stored, history.end());

@@ -5,7 +5,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/record_file.h"
-#include "logic/core/zahlenmenge.h"
+#include "logic/core/number_set.h"
 #include "logic/draws/history_backup.h"
 
 #include <QFile>
@@ -16,7 +16,7 @@
 namespace talvo::logic {
 
 namespace {
-bool plus5Valid(const TKenoZahlen& d) {
+bool plus5Valid(const DrawRecord& d) {
     if (d.plus5.length > 5)
         return false;
     for (int i = 0; i < d.plus5.length; ++i) {
@@ -27,7 +27,7 @@ bool plus5Valid(const TKenoZahlen& d) {
 }
 
 // What is wrong with the draw, or an empty text.
-QString drawFault(const TKenoZahlen& d, const TKenoZahlen* previous, DaySerial today) {
+QString drawFault(const DrawRecord& d, const DrawRecord* previous, DaySerial today) {
     if (!std::isfinite(d.datum) || d.datum != std::floor(d.datum) || d.datum < kFirstDrawSerial ||
         d.datum > 1.0e6)
         return QStringLiteral("hat kein gültiges Ziehungsdatum");
@@ -39,7 +39,7 @@ QString drawFault(const TKenoZahlen& d, const TKenoZahlen* previous, DaySerial t
         return QStringLiteral("hat keine plus 5-Zahl aus höchstens fünf Ziffern");
     if (d.GZ[0] == 0)
         return QString(); // a placeholder for a day whose numbers are still missing
-    Zahlenmenge seen;
+    NumberSet seen;
     for (const std::uint8_t n : d.GZ) {
         if (n == 0)
             return QStringLiteral("hat weniger als 20 Zahlen");
@@ -56,7 +56,7 @@ QString drawFault(const TKenoZahlen& d, const TKenoZahlen* previous, DaySerial t
 QString tempDrawSetPath(const AppPaths& paths) { return paths.dataDir + QStringLiteral("tempGZ.tpp"); }
 
 DrawHistory checkedDrawSet(const QByteArray& bytes, DaySerial today) {
-    if (bytes.isEmpty() || bytes.size() % TKenoZahlen::kSize != 0)
+    if (bytes.isEmpty() || bytes.size() % DrawRecord::kSize != 0)
         throw Error(QStringLiteral("Die heruntergeladene Datei enthält keine vollständigen Ziehungen."));
     DrawHistory block = drawsFromBytes(bytes);
     for (std::size_t i = 0; i < block.size(); ++i) {
@@ -118,7 +118,7 @@ QString keepValidDrawSet(const QString& blockPath, DaySerial today) {
     }
 }
 
-bool ZiehungenMischen(ProgramState& state, const QString& blockPath, const QString& historyPath,
+bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const QString& historyPath,
                       DaySerial today) {
     if (!QFile::exists(blockPath))
         return false;

@@ -28,7 +28,7 @@ QString keepValidDrawSet(const QString& blockPath, DaySerial today);
 // Merges the block file into the program's history, rewrites the history file and
 // deletes the block file, also when the merge fails. Returns false when there was no
 // block file.
-bool ZiehungenMischen(ProgramState& state, const QString& blockPath, const QString& historyPath,
+bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const QString& historyPath,
                       DaySerial today);
 
 // The download target "tempGZ.tpp" in the data directory.

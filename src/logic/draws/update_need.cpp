@@ -41,7 +41,7 @@ QString updateFileName(int choice) {
     return choice >= 0 && choice < kUpdateChoices ? QString::fromLatin1(kFiles[choice]) : QString();
 }
 
-UpdateNeed BedarfErmitteln(const DrawHistory& history, const QDateTime& now) {
+UpdateNeed determineUpdateNeed(const DrawHistory& history, const QDateTime& now) {
     UpdateNeed need;
     if (history.empty()) {
         need.days = kNeedWithoutHistory;

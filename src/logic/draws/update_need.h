@@ -21,6 +21,6 @@ struct UpdateNeed {
 };
 
 // How many days of draws are missing at `now` and the smallest draw set covering them.
-UpdateNeed BedarfErmitteln(const DrawHistory& history, const QDateTime& now);
+UpdateNeed determineUpdateNeed(const DrawHistory& history, const QDateTime& now);
 
 } // namespace talvo::logic

@@ -5,8 +5,8 @@ namespace talvo::logic {
 class DrawCalendar;
 
 struct DateRange {
-    int von = 0;
-    int bis = 0;
+    int from = 0;
+    int to = 0;
     bool operator==(const DateRange&) const = default;
 };
 
@@ -14,6 +14,6 @@ struct DateRange {
 // draws. In the Monday-to-Saturday calendar that is Monday to Saturday for a Saturday,
 // the six days before for a Sunday, and the seven days ending with the draw otherwise;
 // once Sundays are drawn, always the seven days ending with the draw.
-DateRange presetRange(int newest, const DrawCalendar& kalender);
+DateRange presetRange(int newest, const DrawCalendar& calendar);
 
 } // namespace talvo::logic

@@ -40,7 +40,7 @@ bool fitsTipText(const QString& text) {
 }
 
 QStringList readTipText(const QString& path) {
-    return tipTextLines(readWholeFile(path, kMaxTippTextBytes));
+    return tipTextLines(readWholeFile(path, kMaxTipTextBytes));
 }
 
 void writeTipText(const QString& path, const QStringList& lines) {

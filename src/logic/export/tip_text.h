@@ -23,8 +23,8 @@ QByteArray tipTextBytes(const QStringList& lines);
 bool fitsTipText(const QString& text);
 
 // Both throw Error with a German text; a failed write keeps the previous file. A file
-// beyond kMaxTippTextBytes, far more than any text of tips, is refused unread.
-inline constexpr qint64 kMaxTippTextBytes = 4 * 1024 * 1024;
+// beyond kMaxTipTextBytes, far more than any text of tips, is refused unread.
+inline constexpr qint64 kMaxTipTextBytes = 4 * 1024 * 1024;
 QStringList readTipText(const QString& path);
 void writeTipText(const QString& path, const QStringList& lines);
 

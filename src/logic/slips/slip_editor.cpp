@@ -3,7 +3,7 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
-#include "logic/settings/einstellungen.h"
+#include "logic/settings/options_file.h"
 
 #include <cmath>
 
@@ -11,223 +11,223 @@ namespace talvo::logic {
 
 namespace {
 
-constexpr int kSpalten = 18;
+constexpr int kColumns = 18;
 
-int felderFuer(int felder) {
-    return felder >= 4 && felder <= 5 ? felder : 5;
+int fieldCountFor(int fieldCount) {
+    return fieldCount >= 4 && fieldCount <= 5 ? fieldCount : 5;
 }
 
-bool istTyp(int typ) {
-    return typ >= 2 && typ <= kMaxTyp;
+bool isKenoType(int typ) {
+    return typ >= 2 && typ <= kMaxType;
 }
 
 // A start date the date field can show.
-bool brauchbaresDatum(DaySerial ab) {
+bool isShowableDate(DaySerial ab) {
     const QDate d = serialToDate(ab);
     return d.isValid() && d.year() >= 1900 && d.year() <= 9999;
 }
 
 } // namespace
 
-SlipEditor::SlipEditor(int nummer, int felder, const QString& caption, TTippE& zustand,
-                       const TEinstellungen& einstellungen, DaySerial heute)
-    : nummer_(nummer), felder_(felderFuer(felder)), caption_(caption), zustand_(zustand),
-      einstellungen_(einstellungen) {
-    angaben.ab = wholeDay(heute);
-    // A field without a default type stays untouched here (SysWahl 0, never chosen);
+SlipEditor::SlipEditor(int slipNumber, int fieldCount, const QString& caption, SlipEditState& state,
+                       const OptionsRecord& options, DaySerial today)
+    : slipNumber_(slipNumber), fieldCount_(fieldCountFor(fieldCount)), caption_(caption), state_(state),
+      options_(options) {
+    choices.ab = wholeDay(today);
+    // A field without a default type stays untouched here (typeChoice 0, never chosen);
     // only a later change to "no choice" records 1.
-    for (int f = 1; f <= felder_; ++f)
-        if (const int t = vorgabe(f))
-            cbSysClick(f, t - 2);
+    for (int f = 1; f <= fieldCount_; ++f)
+        if (const int t = defaultType(f))
+            selectType(f, t - 2);
 }
 
-int SlipEditor::typ(int feld) const {
-    const int t = zustand_.SysWahl[feld - 1];
-    return istTyp(t) ? t : 0;
+int SlipEditor::typ(int field) const {
+    const int t = state_.typeChoice[field - 1];
+    return isKenoType(t) ? t : 0;
 }
 
-bool SlipEditor::markiert(int feld, int zahl) const {
-    return zustand_.gewaehlt[feld - 1].contains(zahl);
+bool SlipEditor::isTicked(int field, int number) const {
+    return state_.ticked[field - 1].contains(number);
 }
-int SlipEditor::anzahl(int feld) const {
-    return zustand_.ZahlAnz[feld - 1];
+int SlipEditor::tickedCount(int field) const {
+    return state_.tickedCount[field - 1];
 }
-bool SlipEditor::zuHoch(int feld) const {
-    return zustand_.ZuHoch[feld - 1];
-}
-
-int SlipEditor::gaugeBereich(int feld) const {
-    return typ(feld) ? pickCount(typ(feld)) : kKeinTypBereich;
+bool SlipEditor::tooMany(int field) const {
+    return state_.tooMany[field - 1];
 }
 
-std::vector<std::uint8_t> SlipEditor::zahlen(int feld) const {
-    return MengeZuListe(zustand_.gewaehlt[feld - 1], pickCount(typ(feld)), 70);
+int SlipEditor::gaugeRange(int field) const {
+    return typ(field) ? pickCount(typ(field)) : kNoTypeRange;
 }
 
-void SlipEditor::cbSysClick(int feld, int auswahl) {
-    const int i = feld - 1;
-    zustand_.SysWahl[i] = auswahl >= 0 && auswahl <= 8 ? auswahl + 2 : 1;
+std::vector<std::uint8_t> SlipEditor::tickedNumbers(int field) const {
+    return toNumberList(state_.ticked[field - 1], pickCount(typ(field)), 70);
+}
+
+void SlipEditor::selectType(int field, int index) {
+    const int i = field - 1;
+    state_.typeChoice[i] = index >= 0 && index <= 8 ? index + 2 : 1;
     // Lowering the type below the count marks the field; only unticking clears it.
-    if (zustand_.ZahlAnz[i] > gaugeBereich(feld))
-        zustand_.ZuHoch[i] = true;
+    if (state_.tickedCount[i] > gaugeRange(field))
+        state_.tooMany[i] = true;
 }
 
-int SlipEditor::vorgabe(int feld) const {
-    return vorgabeTyp(einstellungen_.scheinTyp[feld - 1]);
+int SlipEditor::defaultType(int field) const {
+    return kenoTypeFor(options_.scheinTyp[field - 1]);
 }
 
-Klick SlipEditor::LLClick(int feld, int zahl) {
-    const int i = feld - 1;
-    if (!typ(feld))
-        return Klick::KeinTyp;
-    Klick ergebnis;
-    if (zustand_.gewaehlt[i].contains(zahl)) {
-        zustand_.gewaehlt[i].remove(zahl);
-        --zustand_.ZahlAnz[i];
-        ergebnis = Klick::Entfernt;
-    } else if (zustand_.ZahlAnz[i] >= gaugeBereich(feld)) {
-        return Klick::Voll;
+TickResult SlipEditor::toggleNumber(int field, int number) {
+    const int i = field - 1;
+    if (!typ(field))
+        return TickResult::NoType;
+    TickResult result;
+    if (state_.ticked[i].contains(number)) {
+        state_.ticked[i].remove(number);
+        --state_.tickedCount[i];
+        result = TickResult::Removed;
+    } else if (state_.tickedCount[i] >= gaugeRange(field)) {
+        return TickResult::Full;
     } else {
-        ++zustand_.ZahlAnz[i];
-        zustand_.gewaehlt[i].insert(zahl);
-        ergebnis = Klick::Markiert;
+        ++state_.tickedCount[i];
+        state_.ticked[i].insert(number);
+        result = TickResult::Ticked;
     }
-    if (zustand_.ZahlAnz[i] <= gaugeBereich(feld))
-        zustand_.ZuHoch[i] = false;
-    if (!zustand_.ZuHoch[i])
-        gaugePosition_[i] = zustand_.ZahlAnz[i];
-    return ergebnis;
+    if (state_.tickedCount[i] <= gaugeRange(field))
+        state_.tooMany[i] = false;
+    if (!state_.tooMany[i])
+        gaugePosition_[i] = state_.tickedCount[i];
+    return result;
 }
 
-std::optional<Meldung> SlipEditor::date1Exit(const DrawCalendar& kalender) {
-    const int tag = wholeDay(angaben.ab);
-    if (weekdayNumber(tag) != 1 || kalender.isDrawDay(tag))
+std::optional<SlipMessage> SlipEditor::checkStartDate(const DrawCalendar& calendar) {
+    const int day = wholeDay(choices.ab);
+    if (weekdayNumber(day) != 1 || calendar.isDrawDay(day))
         return std::nullopt;
-    angaben.ab = wholeDay(angaben.ab) - 1;
-    return Meldung{Meldung::Art::Fehler,
+    choices.ab = wholeDay(choices.ab) - 1;
+    return SlipMessage{SlipMessage::Kind::Critical,
                    QStringLiteral("Das gewählte Datum ist ein Sonntag, daher wurde der Vortag gewählt.\r\r"
                                   "Bitte gegebenenfalls korrigieren.")};
 }
 
-void SlipEditor::BDelClick() {
-    for (int f = 1; f <= felder_; ++f) {
+void SlipEditor::clearSlip() {
+    for (int f = 1; f <= fieldCount_; ++f) {
         const int i = f - 1;
-        zustand_.gewaehlt[i] = Zahlenmenge{};
-        zustand_.ZahlAnz[i] = 0;
-        zustand_.ZuHoch[i] = false;
+        state_.ticked[i] = NumberSet{};
+        state_.tickedCount[i] = 0;
+        state_.tooMany[i] = false;
         gaugePosition_[i] = 0;
-        const int t = vorgabe(f);
-        cbSysClick(f, t ? t - 2 : -1);
+        const int t = defaultType(f);
+        selectType(f, t ? t - 2 : -1);
     }
 }
 
-std::optional<Meldung> SlipEditor::Plus5Pruefen() const {
-    if (angaben.plus5 && angaben.plus5Zahl.size() != 5)
-        return Meldung{Meldung::Art::Fehler,
+std::optional<SlipMessage> SlipEditor::checkPlus5() const {
+    if (choices.plus5 && choices.plus5Number.size() != 5)
+        return SlipMessage{SlipMessage::Kind::Critical,
                        QStringLiteral("Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem "
                                       "Spielschein ein.")};
     return std::nullopt;
 }
 
-std::optional<Meldung> SlipEditor::FelderPruefen() const {
-    bool irgendeins = false;
-    for (int f = 1; f <= felder_; ++f) {
-        const int have = zustand_.ZahlAnz[f - 1];
-        const int need = pickCount(zustand_.SysWahl[f - 1]);
+std::optional<SlipMessage> SlipEditor::checkFields() const {
+    bool anyTicked = false;
+    for (int f = 1; f <= fieldCount_; ++f) {
+        const int have = state_.tickedCount[f - 1];
+        const int need = pickCount(state_.typeChoice[f - 1]);
         if (have > 0)
-            irgendeins = true;
+            anyTicked = true;
         if (have > 0 && need != have) {
             const int d = need - have;
-            const QString fehlt =
+            const QString missing =
                 d == 1 ? QStringLiteral("eine Zahl") : QString::number(d) + QStringLiteral(" Zahlen");
-            return Meldung{Meldung::Art::Information,
+            return SlipMessage{SlipMessage::Kind::Information,
                            QStringLiteral("Sie haben im %1. Feld %2 vergessen.\r\rIch breche erst einmal ab.")
                                .arg(f)
-                               .arg(fehlt)};
+                               .arg(missing)};
         }
     }
-    if (!irgendeins)
-        return Meldung{Meldung::Art::Information,
+    if (!anyTicked)
+        return SlipMessage{SlipMessage::Kind::Information,
                        QStringLiteral("Sie haben nicht ein komlettes Spielfeld getippt.\r\r"
                                       "Ich breche erst einmal ab.")};
     return std::nullopt;
 }
 
-QString SlipEditor::scheinName() const {
-    return angaben.name.isEmpty() ? caption_ : angaben.name;
+QString SlipEditor::slipName() const {
+    return choices.name.isEmpty() ? caption_ : choices.name;
 }
 
-std::vector<TabellenZeile> SlipEditor::tabellenZeilen() const {
-    std::vector<TabellenZeile> zeilen;
-    for (int f = 1; f <= felder_; ++f) {
-        if (anzahl(f) <= 0)
+std::vector<SlipTableRow> SlipEditor::tableRows() const {
+    std::vector<SlipTableRow> rows;
+    for (int f = 1; f <= fieldCount_; ++f) {
+        if (tickedCount(f) <= 0)
             continue;
-        TabellenZeile zeile(kSpalten);
-        zeile[2] = QString::number(typ(f));
-        const auto numbers = zahlen(f);
+        SlipTableRow row(kColumns);
+        row[2] = QString::number(typ(f));
+        const auto numbers = tickedNumbers(f);
         for (std::size_t j = 0; j < numbers.size() && j < 10; ++j)
-            zeile[3 + static_cast<int>(j)] = QString::number(numbers[j]);
-        if (zeilen.empty()) {
-            zeile[1] = scheinName();
-            zeile[13] = angaben.plus5Zahl.size() == 5 ? angaben.plus5Zahl : QString();
-            zeile[14] = angaben.plus5 ? QStringLiteral("ja") : QStringLiteral("nein");
-            const int draws = durationDraws(angaben.dauer);
-            zeile[16] = draws == 0 ? QStringLiteral("Dauer") : QString::number(draws);
-            zeile[17] = serialToText(angaben.ab);
+            row[3 + static_cast<int>(j)] = QString::number(numbers[j]);
+        if (rows.empty()) {
+            row[1] = slipName();
+            row[13] = choices.plus5Number.size() == 5 ? choices.plus5Number : QString();
+            row[14] = choices.plus5 ? QStringLiteral("ja") : QStringLiteral("nein");
+            const int draws = durationDraws(choices.dauer);
+            row[16] = draws == 0 ? QStringLiteral("Dauer") : QString::number(draws);
+            row[17] = serialToText(choices.ab);
         }
-        zeilen.push_back(zeile);
+        rows.push_back(row);
     }
-    return zeilen;
+    return rows;
 }
 
-void SlipEditor::inDatensatz(TGetippt& r) const {
-    const std::int32_t nr = r.Nr;
-    r = TGetippt{};
-    r.Nr = nr;
-    r.einsatz = static_cast<std::uint8_t>(angaben.einsatz);
-    r.dauer = static_cast<std::uint8_t>(angaben.dauer);
-    r.ab = wholeDay(angaben.ab);
-    r.name.setText(scheinName());
-    r.plus5.setText(angaben.plus5Zahl);
-    r.p5 = angaben.plus5 ? 1 : 0;
-    r.TGNR = angaben.tippgemeinschaft;
-    r.KastDef = felder_;
-    for (int f = 1; f <= felder_; ++f) {
-        if (anzahl(f) <= 0)
+void SlipEditor::writeRecord(SlipRecord& r) const {
+    const std::int32_t savedNumber = r.Nr;
+    r = SlipRecord{};
+    r.Nr = savedNumber;
+    r.einsatz = static_cast<std::uint8_t>(choices.einsatz);
+    r.dauer = static_cast<std::uint8_t>(choices.dauer);
+    r.ab = wholeDay(choices.ab);
+    r.name.setText(slipName());
+    r.plus5.setText(choices.plus5Number);
+    r.p5 = choices.plus5 ? 1 : 0;
+    r.TGNR = choices.syndicate;
+    r.KastDef = fieldCount_;
+    for (int f = 1; f <= fieldCount_; ++f) {
+        if (tickedCount(f) <= 0)
             continue;
         r.typ[f - 1] = static_cast<std::uint8_t>(typ(f));
-        const auto numbers = zahlen(f);
+        const auto numbers = tickedNumbers(f);
         for (std::size_t j = 0; j < numbers.size() && j < 10; ++j)
             r.typZ[f - 1][j] = numbers[j];
     }
 }
 
-void SlipEditor::ausDatensatz(const TGetippt& r) {
-    for (int f = 1; f <= felder_; ++f) {
+void SlipEditor::fillFromRecord(const SlipRecord& r) {
+    for (int f = 1; f <= fieldCount_; ++f) {
         const int t = r.typ[f - 1];
-        if (!istTyp(t))
+        if (!isKenoType(t))
             continue;
         const int i = f - 1;
-        cbSysClick(f, t - 2);
+        selectType(f, t - 2);
         for (int j = 0; j < pickCount(t); ++j) {
-            const int zahl = r.typZ[i][j];
-            if (zahl == 0)
+            const int number = r.typZ[i][j];
+            if (number == 0)
                 break;
-            if (zahl <= 70)
-                zustand_.gewaehlt[i].insert(zahl);
+            if (number <= 70)
+                state_.ticked[i].insert(number);
         }
-        zustand_.ZahlAnz[i] = zustand_.gewaehlt[i].count();
-        gaugePosition_[i] = zustand_.ZahlAnz[i];
+        state_.tickedCount[i] = state_.ticked[i].count();
+        gaugePosition_[i] = state_.tickedCount[i];
     }
-    angaben.plus5Zahl = r.plus5.text();
-    angaben.plus5 = r.spieltPlus5();
-    angaben.name = r.name.text();
+    choices.plus5Number = r.plus5.text();
+    choices.plus5 = r.playsPlus5();
+    choices.name = r.name.text();
     if (durationDraws(r.dauer) >= 0)
-        angaben.dauer = r.dauer;
-    if (brauchbaresDatum(r.ab))
-        angaben.ab = wholeDay(r.ab);
+        choices.dauer = r.dauer;
+    if (isShowableDate(r.ab))
+        choices.ab = wholeDay(r.ab);
     if (stakeEuro(r.einsatz) > 0)
-        angaben.einsatz = r.einsatz;
+        choices.einsatz = r.einsatz;
 }
 
 } // namespace talvo::logic

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "logic/core/dates.h"
-#include "logic/slips/meldung.h"
-#include "logic/slips/tipp_e.h"
+#include "logic/slips/slip_message.h"
+#include "logic/slips/slip_edit_state.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,97 +12,97 @@
 namespace talvo::logic {
 
 class DrawCalendar;
-struct TEinstellungen;
-struct TGetippt;
+struct OptionsRecord;
+struct SlipRecord;
 
 // Slip-wide choices of an editor, as its controls hold them.
-struct ScheinAngaben {
-    QString plus5Zahl = QStringLiteral("77777"); // E77
+struct SlipChoices {
+    QString plus5Number = QStringLiteral("77777"); // E77
     bool plus5 = false;                          // cbPlus
     int einsatz = 1;                             // RGEins: index into the stake table, 2 €
     int dauer = 0;                               // comboDauer: index into the duration table
     DaySerial ab = 0;                            // date1, whole days
-    int tippgemeinschaft = -1;                   // ComboTG: holds no entries
+    int syndicate = -1;                   // ComboTG: holds no entries
     QString name;                                // EName
 };
 
 // What a click on a number did.
-enum class Klick { KeinTyp, Markiert, Entfernt, Voll };
+enum class TickResult { NoType, Ticked, Removed, Full };
 
 // One row of the slip table: 18 cells, column 0 being the running number.
-using TabellenZeile = QStringList;
+using SlipTableRow = QStringList;
 
 // The number cells, gauges and type selectors of all editors are told apart by a key:
 // slip × 1000 + field × 100 (+ number for a cell).
-constexpr int zellenSchluessel(int schein, int feld, int zahl = 0) {
-    return schein * 1000 + feld * 100 + zahl;
+constexpr int cellKey(int slip, int field, int number = 0) {
+    return slip * 1000 + field * 100 + number;
 }
-struct ZellenOrt {
-    int schein, feld, zahl;
+struct CellLocation {
+    int slip, field, number;
 };
-constexpr ZellenOrt ausSchluessel(int key) {
+constexpr CellLocation cellLocation(int key) {
     return {key / 1000, key % 1000 / 100, key % 100};
 }
 
 // The editor of one play slip without its widgets: ticking rules, checks, the transfer
-// mapping and the filling from a stored record. Fields are numbered 1..felder().
+// mapping and the filling from a stored record. Fields are numbered 1..fieldCount().
 class SlipEditor {
   public:
-    static constexpr int kKeinTypBereich = 100;
+    static constexpr int kNoTypeRange = 100;
 
-    // felder below 4 stands for 5, above 5 for 5. The default types of the options are
-    // selected as by a type change; the slip starts dated heute.
-    SlipEditor(int nummer, int felder, const QString& caption, TTippE& zustand,
-               const TEinstellungen& einstellungen, DaySerial heute);
+    // fieldCount below 4 stands for 5, above 5 for 5. The default types of the options are
+    // selected as by a type change; the slip starts dated today.
+    SlipEditor(int slipNumber, int fieldCount, const QString& caption, SlipEditState& state,
+               const OptionsRecord& options, DaySerial today);
 
-    int nummer() const { return nummer_; }
-    int felder() const { return felder_; }
+    int slipNumber() const { return slipNumber_; }
+    int fieldCount() const { return fieldCount_; }
     const QString& caption() const { return caption_; }
-    const TTippE& zustand() const { return zustand_; }
+    const SlipEditState& state() const { return state_; }
 
     // The KENO type chosen for a field, or 0 while it has none.
-    int typ(int feld) const;
+    int typ(int field) const;
     // Entry of the type selector: 0..8 for the types 2..10, -1 for none.
-    int typAuswahl(int feld) const { return typ(feld) ? typ(feld) - 2 : -1; }
-    bool markiert(int feld, int zahl) const;
-    int anzahl(int feld) const;
-    bool zuHoch(int feld) const;
+    int typeEntryFor(int field) const { return typ(field) ? typ(field) - 2 : -1; }
+    bool isTicked(int field, int number) const;
+    int tickedCount(int field) const;
+    bool tooMany(int field) const;
     // The gauge under a field's board: the type count, or 100 while it has no type.
-    int gaugeBereich(int feld) const;
-    int gaugePosition(int feld) const { return gaugePosition_[feld - 1]; }
+    int gaugeRange(int field) const;
+    int gaugePosition(int field) const { return gaugePosition_[field - 1]; }
     // The field's numbers ascending.
-    std::vector<std::uint8_t> zahlen(int feld) const;
+    std::vector<std::uint8_t> tickedNumbers(int field) const;
 
-    ScheinAngaben angaben;
+    SlipChoices choices;
 
-    void cbSysClick(int feld, int auswahl);
-    Klick LLClick(int feld, int zahl);
+    void selectType(int field, int index);
+    TickResult toggleNumber(int field, int number);
     // A Sunday without a draw moves back to the Saturday; the message says so.
-    std::optional<Meldung> date1Exit(const DrawCalendar& kalender);
-    void BDelClick();
-    std::optional<Meldung> Plus5Pruefen() const;
-    std::optional<Meldung> FelderPruefen() const;
+    std::optional<SlipMessage> checkStartDate(const DrawCalendar& calendar);
+    void clearSlip();
+    std::optional<SlipMessage> checkPlus5() const;
+    std::optional<SlipMessage> checkFields() const;
 
     // The name a transfer gives the slip: the name edit, else the tab caption.
-    QString scheinName() const;
+    QString slipName() const;
     // The slip's table rows, one per field with numbers; column 0 left empty.
-    std::vector<TabellenZeile> tabellenZeilen() const;
+    std::vector<SlipTableRow> tableRows() const;
     // Every field of the slip's record except Nr, which the transfer keeps.
-    void inDatensatz(TGetippt& record) const;
+    void writeRecord(SlipRecord& record) const;
     // Selects the stored types and ticks the stored numbers; numbers outside 1..70 and
     // repeated ones are not ticked, so a damaged field shows what it lacks.
-    void ausDatensatz(const TGetippt& record);
+    void fillFromRecord(const SlipRecord& record);
 
   private:
     // The field's default KENO type from the options, 0 for none.
-    int vorgabe(int feld) const;
+    int defaultType(int field) const;
 
-    int nummer_;
-    int felder_;
+    int slipNumber_;
+    int fieldCount_;
     QString caption_;
-    TTippE& zustand_;
-    const TEinstellungen& einstellungen_;
-    std::array<int, TTippE::kPositionen> gaugePosition_{};
+    SlipEditState& state_;
+    const OptionsRecord& options_;
+    std::array<int, SlipEditState::kPositions> gaugePosition_{};
 };
 
 } // namespace talvo::logic

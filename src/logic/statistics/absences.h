@@ -1,7 +1,7 @@
 #pragma once
 
 #include "logic/core/history_file.h"
-#include "logic/core/zahlenmenge.h"
+#include "logic/core/number_set.h"
 
 #include <array>
 #include <vector>
@@ -9,17 +9,17 @@
 namespace talvo::logic {
 
 // One set of numbers per real draw, oldest first.
-using ZiehungsMengenListe = std::vector<Zahlenmenge>;
-ZiehungsMengenListe ZiehungsMengen(const DrawHistory& history);
+using DrawSetList = std::vector<NumberSet>;
+DrawSetList collectDrawSets(const DrawHistory& history);
 
-struct Abwesenheiten {
+struct Absences {
     // Draws since number n was last drawn, at index n (0 = drawn in the newest draw).
-    std::array<int, 71> seit{};
+    std::array<int, 71> drawsSince{};
     // The numbers by ascending absence, ties by ascending number; a number away for
     // more than 1000 draws is not placed.
-    std::vector<int> ordnung;
+    std::vector<int> ranking;
 };
 
-Abwesenheiten StatAusgeblieben(const ZiehungsMengenListe& mengen);
+Absences computeAbsences(const DrawSetList& drawSets);
 
 } // namespace talvo::logic

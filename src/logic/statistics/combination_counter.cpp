@@ -93,7 +93,7 @@ bool CombinationCounter::wideKernelAvailable() {
 #endif
 }
 
-CombinationCounter::CombinationCounter(const ZiehungsMengenListe& draws, int k, Kernel kernel)
+CombinationCounter::CombinationCounter(const DrawSetList& draws, int k, Kernel kernel)
     : k_(k), count_(countPlain), drawsWith_(kHighest + 1), levels_(3) {
 #ifdef TALVO_WIDE_POPCOUNT
     if (kernel == Kernel::Fastest && wideKernelAvailable())

@@ -25,7 +25,7 @@ class CombinationCounter {
     // false ends the counting.
     using GroupSink = std::function<bool(const std::uint32_t* counts, std::size_t n)>;
 
-    CombinationCounter(const ZiehungsMengenListe& draws, int k, Kernel kernel = Kernel::Fastest);
+    CombinationCounter(const DrawSetList& draws, int k, Kernel kernel = Kernel::Fastest);
 
     // Hands every group to `sink` in order; false when the sink ended the counting.
     bool run(const GroupSink& sink);

@@ -7,58 +7,58 @@
 
 namespace talvo::logic {
 
-bool auswahlUmschalten(Zahlenmenge& picked, int n) {
+bool togglePick(NumberSet& picked, int n) {
     if (n < 1 || n > 70)
         return false;
     if (picked.contains(n)) {
         picked.remove(n);
         return true;
     }
-    if (picked.count() >= kMaxGesuchteZahlen)
+    if (picked.count() >= kMaxPickedNumbers)
         return false;
     picked.insert(n);
     return true;
 }
 
-FreieSucheErgebnis FreieSuche(const DrawHistory& history, const Zahlenmenge& picked, int n) {
-    FreieSucheErgebnis r;
-    const std::vector<int> window = fensterPositionen(history, n);
-    r.W = static_cast<int>(window.size());
+FreeSearchResult freeSearch(const DrawHistory& history, const NumberSet& picked, int n) {
+    FreeSearchResult r;
+    const std::vector<int> window = windowPositions(history, n);
+    r.drawCount = static_cast<int>(window.size());
     for (auto it = window.rbegin(); it != window.rend(); ++it) {
-        const TKenoZahlen& d = history[static_cast<std::size_t>(*it)];
-        Zahlenmenge common = ziehungsMenge(d);
+        const DrawRecord& d = history[static_cast<std::size_t>(*it)];
+        NumberSet common = drawSet(d);
         for (std::size_t w = 0; w < common.words.size(); ++w)
             common.words[w] &= picked.words[w];
         if (common == picked)
-            r.treffer.push_back({*it, d.datum});
+            r.hits.push_back({*it, d.datum});
     }
     return r;
 }
 
-const std::array<QString, 6>& zusammenfassungsZeilen() {
+const std::array<QString, 6>& summaryRowLabels() {
     static const std::array<QString, 6> labels = {
         QStringLiteral("Suche"),         QStringLiteral("Kombi-Typ"),   QStringLiteral("Kombi-Zahlen"),
         QStringLiteral("Ausspielungen"), QStringLiteral("Aufgetreten"), QStringLiteral("Chance")};
     return labels;
 }
 
-QString zahlenText(const Zahlenmenge& numbers) {
+QString numbersText(const NumberSet& numbers) {
     QStringList parts;
-    for (auto n : MengeZuListe(numbers, 10, 70))
+    for (auto n : toNumberList(numbers, 10, 70))
         parts << QString::number(n);
     return parts.join(QLatin1Char(' '));
 }
 
-std::array<QString, 6> zusammenfassung(int suche, const Zahlenmenge& picked,
-                                       const FreieSucheErgebnis& ergebnis) {
+std::array<QString, 6> summaryColumn(int searchNumber, const NumberSet& picked,
+                                       const FreeSearchResult& result) {
     const int m = picked.count();
-    const double quote = m >= 1 && m <= kMaxGesuchteZahlen ? KombiQuoten[static_cast<std::size_t>(m)] : 0.0;
-    return {QString::number(suche),
+    const double odds = m >= 1 && m <= kMaxPickedNumbers ? kCombinationOdds[static_cast<std::size_t>(m)] : 0.0;
+    return {QString::number(searchNumber),
             QString::number(m),
-            zahlenText(picked),
-            QString::number(ergebnis.W),
-            QString::number(ergebnis.treffer.size()),
-            formatNumber(quote > 0.0 ? ergebnis.W / quote : 0.0, 2)};
+            numbersText(picked),
+            QString::number(result.drawCount),
+            QString::number(result.hits.size()),
+            formatNumber(odds > 0.0 ? result.drawCount / odds : 0.0, 2)};
 }
 
 } // namespace talvo::logic

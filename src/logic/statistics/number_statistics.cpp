@@ -15,25 +15,25 @@ struct KindTable {
     double variance; // p(1 - p)
 };
 
-KindTable table(StatArt art) {
-    switch (art) {
-    case StatArt::Zahlen:
+KindTable table(StatisticKind kind) {
+    switch (kind) {
+    case StatisticKind::Numbers:
         return {70, 69.0 / 4900.0};
-    case StatArt::Endzahlen:
+    case StatisticKind::FinalDigits:
         return {10, 9.0 / 100.0};
-    case StatArt::Zehner:
+    case StatisticKind::Tens:
         return {7, 6.0 / 49.0};
     }
     return {70, 69.0 / 4900.0};
 }
 
-int itemOf(StatArt art, int n) {
-    switch (art) {
-    case StatArt::Zahlen:
+int itemOf(StatisticKind kind, int n) {
+    switch (kind) {
+    case StatisticKind::Numbers:
         return n;
-    case StatArt::Endzahlen:
+    case StatisticKind::FinalDigits:
         return n % 10 + 1;
-    case StatArt::Zehner:
+    case StatisticKind::Tens:
         return (n - 1) / 10 + 1;
     }
     return n;
@@ -50,29 +50,29 @@ QString range(int from, int to) {
 
 } // namespace
 
-int itemAnzahl(StatArt art) {
-    return table(art).items;
+int itemCount(StatisticKind kind) {
+    return table(kind).items;
 }
 
-Erwartung erwartung(StatArt art, int w) {
-    const KindTable kind = table(art);
-    const int M = 20 * w;
-    return {static_cast<double>(M) / kind.items, std::sqrt(M * kind.variance)};
+Expectation expectation(StatisticKind kind, int w) {
+    const KindTable kindTable = table(kind);
+    const int numberCount = 20 * w;
+    return {static_cast<double>(numberCount) / kindTable.items, std::sqrt(numberCount * kindTable.variance)};
 }
 
-std::array<int, 6> schwellen(double mu, double sigma) {
-    std::array<int, 6> T{};
+std::array<int, 6> computeThresholds(double mu, double sigma) {
+    std::array<int, 6> thresholds{};
     for (int i = 1; i <= 3; ++i) {
         const double d = i * sigma;
-        T[static_cast<std::size_t>(3 - i)] = roundEven(mu + d);
-        T[static_cast<std::size_t>(2 + i)] = roundEven(mu - d);
+        thresholds[static_cast<std::size_t>(3 - i)] = roundEven(mu + d);
+        thresholds[static_cast<std::size_t>(2 + i)] = roundEven(mu - d);
     }
-    int& T1 = T[0];
-    int& T2 = T[1];
-    int& T3 = T[2];
-    int& T4 = T[3];
-    int& T5 = T[4];
-    int& T6 = T[5];
+    int& T1 = thresholds[0];
+    int& T2 = thresholds[1];
+    int& T3 = thresholds[2];
+    int& T4 = thresholds[3];
+    int& T5 = thresholds[4];
+    int& T6 = thresholds[5];
     T4 = std::max(T4, 0);
     T5 = std::max(T5, 0);
     T6 = std::max(T6, 0);
@@ -84,11 +84,11 @@ std::array<int, 6> schwellen(double mu, double sigma) {
         --T1;
     if (T2 == T3)
         ++T3;
-    return T;
+    return thresholds;
 }
 
-int klassifizieren(int x, const std::array<int, 6>& T) {
-    const int T1 = T[0], T2 = T[1], T3 = T[2], T4 = T[3], T5 = T[4], T6 = T[5];
+int classify(int x, const std::array<int, 6>& thresholds) {
+    const int T1 = thresholds[0], T2 = thresholds[1], T3 = thresholds[2], T4 = thresholds[3], T5 = thresholds[4], T6 = thresholds[5];
     if (T4 <= x && x < T3)
         return 4;
     if (T5 <= x && x < T4)
@@ -106,75 +106,75 @@ int klassifizieren(int x, const std::array<int, 6>& T) {
     return 0;
 }
 
-std::array<QString, 7> bereichsTexte(const std::array<int, 6>& T) {
-    const int T1 = T[0], T2 = T[1], T3 = T[2], T4 = T[3], T5 = T[4], T6 = T[5];
+std::array<QString, 7> classRangeTexts(const std::array<int, 6>& thresholds) {
+    const int T1 = thresholds[0], T2 = thresholds[1], T3 = thresholds[2], T4 = thresholds[3], T5 = thresholds[4], T6 = thresholds[5];
     const QString irrelevant = QStringLiteral("irrelevant");
-    std::array<QString, 7> R;
-    R[0] = QStringLiteral("> %1").arg(T1);
-    R[1] = range(T2, T1);
-    R[2] = range(T3, T2 - 1);
-    R[3] = range(T4, T3 - 1);
-    R[4] = range(T4 - 1, T5);
-    R[5] = (T4 == 1 || T5 == 0) ? irrelevant : range(T5 - 1, T6);
-    R[6] = (T5 == 1 || T5 == 0 || T6 <= 0) ? irrelevant : QStringLiteral("< %1").arg(T6);
-    return R;
+    std::array<QString, 7> rangeTexts;
+    rangeTexts[0] = QStringLiteral("> %1").arg(T1);
+    rangeTexts[1] = range(T2, T1);
+    rangeTexts[2] = range(T3, T2 - 1);
+    rangeTexts[3] = range(T4, T3 - 1);
+    rangeTexts[4] = range(T4 - 1, T5);
+    rangeTexts[5] = (T4 == 1 || T5 == 0) ? irrelevant : range(T5 - 1, T6);
+    rangeTexts[6] = (T5 == 1 || T5 == 0 || T6 <= 0) ? irrelevant : QStringLiteral("< %1").arg(T6);
+    return rangeTexts;
 }
 
-std::vector<int> itemZahlen(StatArt art, int item) {
+std::vector<int> itemNumbers(StatisticKind kind, int item) {
     std::vector<int> numbers;
     for (int n = 1; n <= 70; ++n)
-        if (itemOf(art, n) == item)
+        if (itemOf(kind, n) == item)
             numbers.push_back(n);
     return numbers;
 }
 
-StatErgebnis frequencyStatistic(StatArt art, const DrawHistory& history, int n, TKlassenMengen& mengen) {
-    const KindTable kind = table(art);
-    StatErgebnis r;
-    r.art = art;
-    r.anzahl.assign(static_cast<std::size_t>(kind.items), 0);
-    const std::vector<int> window = fensterPositionen(history, n);
-    r.W = static_cast<int>(window.size());
-    r.M = 20 * r.W;
+FrequencyResult frequencyStatistic(StatisticKind kind, const DrawHistory& history, int n, ClassSets& classSets) {
+    const KindTable kindTable = table(kind);
+    FrequencyResult r;
+    r.kind = kind;
+    r.occurrences.assign(static_cast<std::size_t>(kindTable.items), 0);
+    const std::vector<int> window = windowPositions(history, n);
+    r.drawCount = static_cast<int>(window.size());
+    r.numberCount = 20 * r.drawCount;
     for (int pos : window) {
         for (auto number : history[static_cast<std::size_t>(pos)].GZ) {
             if (number >= 1 && number <= 70) // anything else is no KENO number
-                ++r.anzahl[static_cast<std::size_t>(itemOf(art, number) - 1)];
+                ++r.occurrences[static_cast<std::size_t>(itemOf(kind, number) - 1)];
         }
     }
-    const Erwartung e = erwartung(art, r.W);
+    const Expectation e = expectation(kind, r.drawCount);
     r.mu = e.mu;
     r.sigma = e.sigma;
-    r.T = schwellen(r.mu, r.sigma);
-    r.R = bereichsTexte(r.T);
-    r.klasse.reserve(r.anzahl.size());
-    for (int item = 1; item <= kind.items; ++item) {
-        const int klasse = klassifizieren(r.anzahl[static_cast<std::size_t>(item - 1)], r.T);
-        r.klasse.push_back(klasse);
-        if (const int level = klassenStufe(klasse); level > 0) {
-            for (int number : itemZahlen(art, item))
-                mengen.at(static_cast<int>(art), level).insert(number);
+    r.thresholds = computeThresholds(r.mu, r.sigma);
+    r.rangeTexts = classRangeTexts(r.thresholds);
+    r.itemClass.reserve(r.occurrences.size());
+    for (int item = 1; item <= kindTable.items; ++item) {
+        const int itemClass = classify(r.occurrences[static_cast<std::size_t>(item - 1)], r.thresholds);
+        r.itemClass.push_back(itemClass);
+        if (const int level = levelOfClass(itemClass); level > 0) {
+            for (int number : itemNumbers(kind, item))
+                classSets.at(static_cast<int>(kind), level).insert(number);
         }
     }
-    r.ueberschrift = QStringLiteral("Auswertung für %1 Ziehungen (%2 Zahlen)").arg(r.W).arg(r.M);
-    r.legende = QStringLiteral("%1 Zahlen").arg(r.M);
-    r.mittel = formatNumber(r.mu, 1);
+    r.heading = QStringLiteral("Auswertung für %1 Ziehungen (%2 Zahlen)").arg(r.drawCount).arg(r.numberCount);
+    r.legend = QStringLiteral("%1 Zahlen").arg(r.numberCount);
+    r.meanText = formatNumber(r.mu, 1);
     return r;
 }
 
-StatErgebnis StatZahlen(const DrawHistory& history, int n, TKlassenMengen& mengen) {
-    return frequencyStatistic(StatArt::Zahlen, history, n, mengen);
+FrequencyResult numberStatistic(const DrawHistory& history, int n, ClassSets& classSets) {
+    return frequencyStatistic(StatisticKind::Numbers, history, n, classSets);
 }
 
-StatErgebnis StatEndzahlen(const DrawHistory& history, int n, TKlassenMengen& mengen) {
-    return frequencyStatistic(StatArt::Endzahlen, history, n, mengen);
+FrequencyResult finalDigitStatistic(const DrawHistory& history, int n, ClassSets& classSets) {
+    return frequencyStatistic(StatisticKind::FinalDigits, history, n, classSets);
 }
 
-StatErgebnis StatZehner(const DrawHistory& history, int n, TKlassenMengen& mengen) {
-    return frequencyStatistic(StatArt::Zehner, history, n, mengen);
+FrequencyResult tensStatistic(const DrawHistory& history, int n, ClassSets& classSets) {
+    return frequencyStatistic(StatisticKind::Tens, history, n, classSets);
 }
 
-std::vector<int> haeufigkeitsOrdnung(const std::vector<int>& counts) {
+std::vector<int> frequencyOrder(const std::vector<int>& counts) {
     std::vector<int> order;
     if (counts.size() < 70)
         return order;

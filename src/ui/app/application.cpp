@@ -15,12 +15,12 @@
 #include "ui/draws/import_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/export/export1.h"
-#include "ui/settings/optionen.h"
-#include "ui/slips/eingabe2.h"
+#include "ui/export/draw_export_window.h"
+#include "ui/settings/options_window.h"
+#include "ui/slips/slip_centre_window.h"
 #include "ui/statistics/statistics_window.h"
 #include "ui/tips/strategy_test_window.h"
-#include "ui/tips/tip_centre.h"
+#include "ui/tips/tip_centre_window.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -35,17 +35,17 @@ Application::Application(const logic::AppPaths& paths, const QString& downloadBa
 
 Application::~Application() {
     delete export_;
-    delete aktuell_;
-    delete tipp_;
-    delete eingabe_;
-    delete optionen_;
-    delete statistik_;
+    delete updateWindow_;
+    delete tipCentre_;
+    delete slipCentre_;
+    delete options_;
+    delete statistics_;
     delete main_;
     delete start_;
 }
 
 void Application::start() {
-    start_ = new TFStart();
+    start_ = new StartWindow();
     start_->adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         start_->move(screen->availableGeometry().center() - start_->rect().center());
@@ -53,8 +53,8 @@ void Application::start() {
     start_->show();
     start_->repaint();
     QApplication::processEvents();
-    connect(start_, &TFStart::weiterClicked, this, &Application::weiter);
-    connect(start_, &TFStart::closed, this, &Application::startWindowClosed);
+    connect(start_, &StartWindow::continueClicked, this, &Application::handOverToMainWindow);
+    connect(start_, &StartWindow::closed, this, &Application::startWindowClosed);
 
     // Each window's creation step reports its own errors and the start goes on; an error
     // while a window itself is built leaves the program without it, so it ends.
@@ -66,7 +66,7 @@ void Application::start() {
         failure = std::current_exception();
     }
     QApplication::restoreOverrideCursor();
-    start_->SetInitializationDone(true);
+    start_->setInitializationDone(true);
     if (failure) {
         runAction(start_, [&failure] { std::rethrow_exception(failure); });
         emit finished();
@@ -80,104 +80,104 @@ void Application::built(QWidget* window) {
 
 void Application::createWindows() {
     // The main window stays unseen (fully transparent) until "Weiter".
-    main_ = new TFAuswertung(*state_, paths_);
+    main_ = new MainWindow(*state_, paths_);
     built(main_);
     main_->setWindowOpacity(0.0);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         main_->move(screen->availableGeometry().center() - main_->rect().center());
-    connect(main_, &TFAuswertung::closed, this, &Application::finished);
+    connect(main_, &MainWindow::closed, this, &Application::finished);
     navigator_->setMainWindow(main_);
     navigator_->setHelpFiles(paths_.helpFile, paths_.helpCollection);
     navigator_->adopt(main_);
-    navigator_->addAction(Route::Startfenster, [this] { start_->show(); });
-    navigator_->addWindowOnDemand(Route::Kalender, [] { return new TFKal; });
-    navigator_->addWindowOnDemand(Route::Info, [] { return new TFInfo; });
-    navigator_->addAction(Route::Webseite, [this] {
+    navigator_->addAction(Route::StartWindow, [this] { start_->show(); });
+    navigator_->addWindowOnDemand(Route::Calendar, [] { return new CalendarWindow; });
+    navigator_->addWindowOnDemand(Route::Info, [] { return new InfoWindow; });
+    navigator_->addAction(Route::WebSite, [this] {
         openWebLink(main_, QString::fromLatin1(kKenoWebPage),
                     QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen."));
     });
-    runAction(start_, [this] { main_->FormCreate(); });
+    runAction(start_, [this] { main_->setUpAtStart(); });
 
-    statistik_ = new TFStatistik1(*state_, paths_);
-    built(statistik_);
-    runAction(start_, [this] { statistik_->FormCreate(); });
-    navigator_->addWindow(Route::Statistik, statistik_);
+    statistics_ = new StatisticsWindow(*state_, paths_);
+    built(statistics_);
+    runAction(start_, [this] { statistics_->setUpAtStart(); });
+    navigator_->addWindow(Route::Statistics, statistics_);
 
-    optionen_ = new TFOptionen(*state_, paths_);
-    built(optionen_);
-    OptionenKopplung kopplung;
-    kopplung.statistikRegister = statistik_->registerNamen();
-    kopplung.statistikEinstellen = [this](int anzahlIndex, int registerIndex) {
-        statistik_->anzahlAnwenden(anzahlIndex);
-        statistik_->setRegister(registerIndex);
+    options_ = new OptionsWindow(*state_, paths_);
+    built(options_);
+    OptionsHooks optionsLinks;
+    optionsLinks.statisticsTabs = statistics_->tabNames();
+    optionsLinks.setUpStatistics = [this](int drawCountIndex, int registerIndex) {
+        statistics_->applyDrawCountIndex(drawCountIndex);
+        statistics_->setTab(registerIndex);
     };
-    kopplung.auswertungLaden = [this](const QString& path) { main_->AuswertungLaden(path); };
-    runAction(start_, [this, &kopplung] { optionen_->FormCreate(kopplung); });
-    navigator_->addWindow(Route::Optionen, optionen_);
+    optionsLinks.loadEvaluation = [this](const QString& path) { main_->loadEvaluationFile(path); };
+    runAction(start_, [this, &optionsLinks] { options_->setUpAtStart(optionsLinks); });
+    navigator_->addWindow(Route::Options, options_);
 
-    eingabe_ = new TFEingabe2(*state_, paths_);
-    built(eingabe_);
-    navigator_->addWindow(Route::Spielscheincenter, eingabe_);
+    slipCentre_ = new SlipCentreWindow(*state_, paths_);
+    built(slipCentre_);
+    navigator_->addWindow(Route::SlipCentre, slipCentre_);
     // Nothing is saved at the end: the user decides about transferred slips not yet saved.
     main_->setCloseCheck([this] {
-        if (!eingabe_->hatUngespeicherteScheine() ||
+        if (!slipCentre_->hasUnsavedSlips() ||
             askYesNo(main_, QStringLiteral("Im Spielscheincenter gibt es übertragene Spielscheine, die noch "
                                            "nicht gespeichert sind. Beim Beenden gehen sie verloren.\r\r"
                                            "Trotzdem beenden?")))
             return true;
-        navigator_->go(Route::Spielscheincenter);
+        navigator_->go(Route::SlipCentre);
         return false;
     });
 
-    TippcenterVerbindungen verbindungen;
-    verbindungen.statistikAuswahl = [this](int anzahlIndex) { statistik_->setAnzahlIndex(anzahlIndex); };
-    verbindungen.scheinLaden = [this](const logic::TGetippt& record) {
-        eingabe_->ScheinLaden(record);
-        navigator_->go(Route::Spielscheincenter);
+    TipCentreLinks tipCentreLinks;
+    tipCentreLinks.selectStatisticsDrawCount = [this](int drawCountIndex) { statistics_->setDrawCountIndex(drawCountIndex); };
+    tipCentreLinks.openSlip = [this](const logic::SlipRecord& record) {
+        slipCentre_->loadSlip(record);
+        navigator_->go(Route::SlipCentre);
     };
-    tipp_ = new TFTipp1(*state_, paths_, statistik_->statistik(), std::move(verbindungen));
-    runAction(start_, [this] { tipp_->FormCreate(statistik_->anzahlIndex()); });
-    statistik_->tippcenterKoppeln({[this](int anzahlIndex) { tipp_->setAnzahlIndex(anzahlIndex); }});
-    navigator_->addWindow(Route::Tippcenter, tipp_);
-    navigator_->addWindowOnDemand(Route::Strategietest, [this] {
-        StrategieTestVorgabe vorgabe;
-        vorgabe.strategie = tipp_->strategie();
-        for (int typ : tipp_->typen())
+    tipCentre_ = new TipCentreWindow(*state_, paths_, statistics_->statistics(), std::move(tipCentreLinks));
+    runAction(start_, [this] { tipCentre_->setUpAtStart(statistics_->drawCountIndex()); });
+    statistics_->linkTipCentre({[this](int drawCountIndex) { tipCentre_->setDrawCountIndex(drawCountIndex); }});
+    navigator_->addWindow(Route::TipCentre, tipCentre_);
+    navigator_->addWindowOnDemand(Route::StrategyTest, [this] {
+        StrategyTestPreset strategyPreset;
+        strategyPreset.strategy = tipCentre_->strategy();
+        for (int typ : tipCentre_->gameTypes())
             if (typ > 0) {
-                vorgabe.typ = typ;
+                strategyPreset.typ = typ;
                 break;
             }
-        vorgabe.anzahlIndex = std::max(0, tipp_->anzahlIndex());
-        vorgabe.einsatzIndex = state_->Einstellungen.einsatzIndex;
-        return new TFStrategieTest(*state_, paths_, vorgabe);
+        strategyPreset.drawCountIndex = std::max(0, tipCentre_->drawCountIndex());
+        strategyPreset.einsatzIndex = state_->options.einsatzIndex;
+        return new StrategyTestWindow(*state_, paths_, strategyPreset);
     });
 
-    aktuell_ = new TFAktuell1(*state_, paths_, downloadBase_);
-    built(aktuell_);
-    connect(aktuell_, &TFAktuell1::updateFinished, this, [this](bool merged) {
+    updateWindow_ = new UpdateWindow(*state_, paths_, downloadBase_);
+    built(updateWindow_);
+    connect(updateWindow_, &UpdateWindow::updateFinished, this, [this](bool merged) {
         if (!merged)
             return;
-        main_->EintragWieAnzeige();
+        main_->alignEntryWithViewing();
         followNewHistory();
     });
-    runAction(start_, [this] { aktuell_->FormCreate(); });
-    navigator_->addWindow(Route::Aktualisierung, aktuell_);
+    runAction(start_, [this] { updateWindow_->setUpAtStart(); });
+    navigator_->addWindow(Route::DrawUpdate, updateWindow_);
 
-    export_ = new TFExport1(*state_, paths_);
-    runAction(start_, [this] { export_->FormCreate(); });
-    navigator_->addWindow(Route::Ziehungsexport, export_);
+    export_ = new DrawExportWindow(*state_, paths_);
+    runAction(start_, [this] { export_->setUpAtStart(); });
+    navigator_->addWindow(Route::DrawExport, export_);
 
-    navigator_->addWindowOnDemand(Route::Archivimport, [this] {
-        auto* window = new TFImport(*state_, paths_);
-        connect(window, &TFImport::historyImported, this, &Application::followNewHistory);
+    navigator_->addWindowOnDemand(Route::ArchiveImport, [this] {
+        auto* window = new ImportWindow(*state_, paths_);
+        connect(window, &ImportWindow::historyImported, this, &Application::followNewHistory);
         return window;
     });
-    navigator_->addWindowOnDemand(Route::Archivexport, [this] { return new TFCsvExport(*state_, paths_); });
-    versionPruefung_ = new VersionPruefung(paths_, downloadBase_, this);
+    navigator_->addWindowOnDemand(Route::ArchiveExport, [this] { return new CsvExportWindow(*state_, paths_); });
+    versionCheck_ = new VersionCheck(paths_, downloadBase_, this);
     // The installer replaces the program: it ends as when its main window is closed.
-    connect(versionPruefung_, &VersionPruefung::programmEnde, this, &Application::finished);
-    navigator_->addAction(Route::Updatepruefung, [this] { versionPruefung_->Updatepruefung(main_); });
-    navigator_->addAction(Route::Rueckgaengig, [this] {
+    connect(versionCheck_, &VersionCheck::installerStarted, this, &Application::finished);
+    navigator_->addAction(Route::UpdateCheck, [this] { versionCheck_->UpdateCheck(main_); });
+    navigator_->addAction(Route::UndoDrawChange, [this] {
         if (undoLastDrawChange(main_, *state_, paths_.historyFile()))
             followNewHistory();
     });
@@ -186,7 +186,7 @@ void Application::createWindows() {
 void Application::followNewHistory() {
     // The main window's lists follow the history by themselves; the statistics are
     // computed anew for the draw count the window shows.
-    runAction(statistik_, [this] { statistik_->RG1Click(); });
+    runAction(statistics_, [this] { statistics_->applyDrawCountChoice(); });
 }
 
 void Application::startWindowClosed() {
@@ -195,7 +195,7 @@ void Application::startWindowClosed() {
         emit finished();
 }
 
-void Application::weiter() {
+void Application::handOverToMainWindow() {
     handedOver_ = true;
     main_->show();
     main_->setWindowOpacity(250.0 / 255.0);

@@ -16,15 +16,15 @@ class ProgramState;
 namespace talvo::ui {
 
 class Navigator;
-class TFStart;
-class TFAuswertung;
-class TFAktuell1;
-class TFStatistik1;
-class TFOptionen;
-class TFEingabe2;
-class TFExport1;
-class TFTipp1;
-class VersionPruefung;
+class StartWindow;
+class MainWindow;
+class UpdateWindow;
+class StatisticsWindow;
+class OptionsWindow;
+class SlipCentreWindow;
+class DrawExportWindow;
+class TipCentreWindow;
+class VersionCheck;
 
 // The program as a whole: owns the shared lists, the paths and the long-lived windows,
 // and runs the start-up in its fixed order.
@@ -40,15 +40,15 @@ public:
 
     logic::ProgramState& state() { return *state_; }
     const logic::AppPaths& paths() const { return paths_; }
-    TFStart* startWindow() const { return start_; }
-    TFAuswertung* mainWindow() const { return main_; }
-    TFStatistik1* statisticsWindow() const { return statistik_; }
-    TFOptionen* optionsWindow() const { return optionen_; }
-    TFEingabe2* slipCentre() const { return eingabe_; }
-    TFTipp1* tipCentre() const { return tipp_; }
-    TFAktuell1* updateWindow() const { return aktuell_; }
-    TFExport1* drawExportWindow() const { return export_; }
-    VersionPruefung& versionCheck() { return *versionPruefung_; }
+    StartWindow* startWindow() const { return start_; }
+    MainWindow* mainWindow() const { return main_; }
+    StatisticsWindow* statisticsWindow() const { return statistics_; }
+    OptionsWindow* optionsWindow() const { return options_; }
+    SlipCentreWindow* slipCentre() const { return slipCentre_; }
+    TipCentreWindow* tipCentre() const { return tipCentre_; }
+    UpdateWindow* updateWindow() const { return updateWindow_; }
+    DrawExportWindow* drawExportWindow() const { return export_; }
+    VersionCheck& versionCheck() { return *versionCheck_; }
     Navigator& navigator() { return *navigator_; }
 
     // Test seam: runs right after each long-lived window is built, before its creation
@@ -60,7 +60,7 @@ signals:
     void finished();
 
 private:
-    void weiter();
+    void handOverToMainWindow();
     void startWindowClosed();
     // After an update, an import or an undo replaced the draw history.
     void followNewHistory();
@@ -73,15 +73,15 @@ private:
     std::unique_ptr<Navigator> navigator_;
     std::function<void(QWidget*)> windowBuilt_;
     bool handedOver_ = false;
-    TFStart* start_ = nullptr;
-    TFAuswertung* main_ = nullptr;
-    TFStatistik1* statistik_ = nullptr;
-    TFOptionen* optionen_ = nullptr;
-    TFEingabe2* eingabe_ = nullptr;
-    TFTipp1* tipp_ = nullptr;
-    TFAktuell1* aktuell_ = nullptr;
-    TFExport1* export_ = nullptr;
-    VersionPruefung* versionPruefung_ = nullptr;
+    StartWindow* start_ = nullptr;
+    MainWindow* main_ = nullptr;
+    StatisticsWindow* statistics_ = nullptr;
+    OptionsWindow* options_ = nullptr;
+    SlipCentreWindow* slipCentre_ = nullptr;
+    TipCentreWindow* tipCentre_ = nullptr;
+    UpdateWindow* updateWindow_ = nullptr;
+    DrawExportWindow* export_ = nullptr;
+    VersionCheck* versionCheck_ = nullptr;
 };
 
 } // namespace talvo::ui

@@ -11,36 +11,36 @@
 
 namespace talvo::ui {
 
-TFKal::TFKal(QWidget* parent) : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+CalendarWindow::CalendarWindow(QWidget* parent) : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FKal"));
     setWindowTitle(QStringLiteral("Kalender"));
     setHelpContext(this, 0);
 
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    QAction* schliessen = datei->addAction(QStringLiteral("Sch&ließen"));
-    schliessen->setObjectName(QStringLiteral("MSchliessen"));
-    connect(schliessen, &QAction::triggered, this, &QWidget::close);
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    QAction* inhalt = hilfe->addAction(QStringLiteral("In&halt ..."));
-    inhalt->setObjectName(QStringLiteral("MInhalt"));
-    helpFor(inhalt, 0);
-    QAction* suchen = hilfe->addAction(QStringLiteral("&Suchen ..."));
-    suchen->setObjectName(QStringLiteral("MSuchen"));
-    helpIndexFor(suchen);
-    hilfe->addSeparator();
-    QAction* info = hilfe->addAction(QStringLiteral("&Info"));
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
+    QAction* closeAction = fileMenu->addAction(QStringLiteral("Sch&ließen"));
+    closeAction->setObjectName(QStringLiteral("MSchliessen"));
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QAction* contentsAction = helpMenu->addAction(QStringLiteral("In&halt ..."));
+    contentsAction->setObjectName(QStringLiteral("MInhalt"));
+    helpFor(contentsAction, 0);
+    QAction* searchAction = helpMenu->addAction(QStringLiteral("&Suchen ..."));
+    searchAction->setObjectName(QStringLiteral("MSuchen"));
+    helpIndexFor(searchAction);
+    helpMenu->addSeparator();
+    QAction* info = helpMenu->addAction(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("MInfo"));
     routeTo(info, Route::Info);
 
-    MC1 = new QCalendarWidget(this);
-    MC1->setObjectName(QStringLiteral("MC1"));
+    calendar_ = new QCalendarWidget(this);
+    calendar_->setObjectName(QStringLiteral("MC1"));
     // German month and day names whatever the system's language.
-    MC1->setLocale(QLocale(QLocale::German, QLocale::Germany));
-    MC1->setFirstDayOfWeek(Qt::Monday);
-    MC1->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
-    MC1->setGridVisible(true);
-    MC1->setSelectedDate(currentDateTime().date());
-    setCentralWidget(MC1);
+    calendar_->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    calendar_->setFirstDayOfWeek(Qt::Monday);
+    calendar_->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+    calendar_->setGridVisible(true);
+    calendar_->setSelectedDate(currentDateTime().date());
+    setCentralWidget(calendar_);
 
     resize(sizeHint().expandedTo(QSize(340, 250)));
     if (QScreen* screen = QGuiApplication::primaryScreen())

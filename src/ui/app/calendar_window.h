@@ -7,15 +7,15 @@ class QCalendarWidget;
 namespace talvo::ui {
 
 // "Kalender": a month calendar with ISO week numbers, today selected.
-class TFKal : public QMainWindow {
+class CalendarWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TFKal(QWidget* parent = nullptr);
+    explicit CalendarWindow(QWidget* parent = nullptr);
 
-    QCalendarWidget* calendar() const { return MC1; }
+    QCalendarWidget* calendar() const { return calendar_; }
 
   private:
-    QCalendarWidget* MC1 = nullptr;
+    QCalendarWidget* calendar_ = nullptr;
 };
 
 } // namespace talvo::ui

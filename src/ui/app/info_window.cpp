@@ -25,7 +25,7 @@ QLabel* linkLabel(const QString& name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-TFInfo::TFInfo(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FInfo"));
     setWindowTitle(QStringLiteral("Programm-Info"));
 
@@ -46,28 +46,28 @@ TFInfo::TFInfo(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     layout->addSpacing(6);
 
     auto* mail = linkLabel(QStringLiteral("LMail"), QString::fromUtf8(kContactMail), this);
-    connect(mail, &QLabel::linkActivated, this, &TFInfo::LMailClick);
+    connect(mail, &QLabel::linkActivated, this, &InfoWindow::writeMail);
     layout->addWidget(mail);
     auto* web = linkLabel(QStringLiteral("LWeb"), QString::fromUtf8(kWebSite), this);
-    connect(web, &QLabel::linkActivated, this, &TFInfo::LWebClick);
+    connect(web, &QLabel::linkActivated, this, &InfoWindow::openWebSite);
     layout->addWidget(web);
     layout->addSpacing(10);
 
-    auto* schliessen = new QPushButton(QStringLiteral("Sch&ließen"), this);
-    schliessen->setObjectName(QStringLiteral("BSchliessen"));
-    schliessen->setDefault(true);
-    schliessen->setMinimumWidth(110);
-    connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
-    layout->addWidget(schliessen, 0, Qt::AlignHCenter);
+    auto* closeButton = new QPushButton(QStringLiteral("Sch&ließen"), this);
+    closeButton->setObjectName(QStringLiteral("BSchliessen"));
+    closeButton->setDefault(true);
+    closeButton->setMinimumWidth(110);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(closeButton, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TFInfo::LMailClick() {
+void InfoWindow::writeMail() {
     openMailLink(this, QStringLiteral("mailto:%1?subject=%2")
                            .arg(QString::fromUtf8(kContactMail), QLatin1String(logic::kProductName)));
 }
 
-void TFInfo::LWebClick() {
+void InfoWindow::openWebSite() {
     openWebLink(this, QString::fromUtf8(kWebSite),
                 QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen."));
 }

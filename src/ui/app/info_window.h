@@ -5,15 +5,15 @@
 namespace talvo::ui {
 
 // "Programm-Info": the program's name and version and the two contact links.
-class TFInfo : public QWidget {
+class InfoWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TFInfo(QWidget* parent = nullptr);
+    explicit InfoWindow(QWidget* parent = nullptr);
 
     // The mail link: a new message to the contact address in the user's mail program.
-    void LMailClick();
+    void writeMail();
     // The web link: the program's web site in the user's browser.
-    void LWebClick();
+    void openWebSite();
 };
 
 } // namespace talvo::ui

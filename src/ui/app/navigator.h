@@ -11,13 +11,13 @@
 //      (QAction, QAbstractButton, or a QLabel with a link):
 //          setHelpContext(this, 100);          // F1 anywhere in the window
 //          helpFor(BHilfe, 100);               // a help button or menu entry
-//          routeTo(BOptionen, Route::Optionen); // an entry that opens another window
+//          routeTo(BOptionen, Route::Options); // an entry that opens another window
 //   2. If other windows lead to it, it needs a Route value below (most are waiting already).
 //   3. In Application::createWindows(), hand it to the navigator:
-//          navigator_->addWindow(Route::Tippcenter, tipp_);   // long-lived: hidden when closed
-//          navigator_->addWindowOnDemand(Route::Kalender, [] { return new TFKal; });
+//          navigator_->addWindow(Route::TipCentre, tipCentre_);   // long-lived: hidden when closed
+//          navigator_->addWindowOnDemand(Route::Calendar, [] { return new CalendarWindow; });
 //                                                              // created on request, deleted on close
-//          navigator_->addAction(Route::Updatepruefung, [this] { ... }); // an action, no window
+//          navigator_->addAction(Route::UpdateCheck, [this] { ... }); // an action, no window
 //      Both add... calls also connect the marks of that window. A window created elsewhere
 //      is connected with navigator.adopt(window); F1 needs nothing more than its help context.
 //
@@ -38,21 +38,21 @@ class HelpWindow;
 
 // Where menu entries and buttons lead. A target exists once the program has added it.
 enum class Route {
-    Startfenster,
-    Statistik,
-    Kalender,
-    Optionen,
-    Aktualisierung,
-    Spielscheincenter,
-    Tippcenter,
-    Ziehungsexport, // "Excel-Export..."
-    Updatepruefung,
+    StartWindow,
+    Statistics,
+    Calendar,
+    Options,
+    DrawUpdate,
+    SlipCentre,
+    TipCentre,
+    DrawExport, // "Excel-Export..."
+    UpdateCheck,
     Info,
-    Webseite, // the KENO web page behind the picture links
-    Archivimport,   // "Ziehungen importieren..."
-    Archivexport,   // "Ziehungen als CSV exportieren..."
-    Rueckgaengig,   // "Letzte Änderung der Ziehungen rückgängig machen"
-    Strategietest,
+    WebSite, // the KENO web page behind the picture links
+    ArchiveImport,   // "Ziehungen importieren..."
+    ArchiveExport,   // "Ziehungen als CSV exportieren..."
+    UndoDrawChange,   // "Letzte Änderung der Ziehungen rückgängig machen"
+    StrategyTest,
 };
 
 // Marks `control` (QAction, QAbstractButton or QLabel link) as leading to `route`. Disabled

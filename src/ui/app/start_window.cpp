@@ -12,7 +12,7 @@
 
 namespace talvo::ui {
 
-TFStart::TFStart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+StartWindow::StartWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FStart"));
     setHelpContext(this, 40);
     setWindowTitle(QStringLiteral("%1 %2").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)));
@@ -40,24 +40,24 @@ TFStart::TFStart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStays
     helpFor(howTo, 40);
     layout->addWidget(howTo);
 
-    BWeiter = new QPushButton(QStringLiteral("Weiter"), this);
-    BWeiter->setObjectName(QStringLiteral("BWeiter"));
-    BWeiter->setDefault(true);
-    BWeiter->setMinimumWidth(120);
-    connect(BWeiter, &QPushButton::clicked, this, &TFStart::weiterClicked);
+    continueButton_ = new QPushButton(QStringLiteral("Weiter"), this);
+    continueButton_->setObjectName(QStringLiteral("BWeiter"));
+    continueButton_->setDefault(true);
+    continueButton_->setMinimumWidth(120);
+    connect(continueButton_, &QPushButton::clicked, this, &StartWindow::continueClicked);
     layout->addSpacing(8);
-    layout->addWidget(BWeiter, 0, Qt::AlignHCenter);
+    layout->addWidget(continueButton_, 0, Qt::AlignHCenter);
 
-    SetInitializationDone(false);
+    setInitializationDone(false);
 }
 
-void TFStart::SetInitializationDone(bool value) {
-    FInitializationDone = value;
-    BWeiter->setEnabled(value);
-    BWeiter->setCursor(value ? Qt::PointingHandCursor : Qt::WaitCursor);
+void StartWindow::setInitializationDone(bool value) {
+    initializationDone_ = value;
+    continueButton_->setEnabled(value);
+    continueButton_->setCursor(value ? Qt::PointingHandCursor : Qt::WaitCursor);
 }
 
-void TFStart::closeEvent(QCloseEvent* event) {
+void StartWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     emit closed();
 }

@@ -8,16 +8,16 @@ namespace talvo::ui {
 
 // The introduction window shown while the program builds its windows; "Weiter" hands
 // over to the main window.
-class TFStart : public QWidget {
+class StartWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TFStart(QWidget* parent = nullptr);
+    explicit StartWindow(QWidget* parent = nullptr);
 
-    bool InitializationDone() const { return FInitializationDone; }
-    void SetInitializationDone(bool value);
+    bool initializationDone() const { return initializationDone_; }
+    void setInitializationDone(bool value);
 
 signals:
-    void weiterClicked();
+    void continueClicked();
     // The user closed the window; the program decides whether that ends it.
     void closed();
 
@@ -25,8 +25,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool FInitializationDone = false;
-    QPushButton* BWeiter = nullptr;
+    bool initializationDone_ = false;
+    QPushButton* continueButton_ = nullptr;
 };
 
 } // namespace talvo::ui

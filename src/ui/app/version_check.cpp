@@ -1,10 +1,10 @@
 #include "ui/app/version_check.h"
 
-#include "logic/app/program_update.h"
+#include "logic/update/program_update.h"
 #include "logic/core/error.h"
 #include "platform/download.h"
 #include "ui/app/contact.h"
-#include "ui/app/neue_version.h"
+#include "ui/app/new_version_window.h"
 #include "ui/common/message_box.h"
 
 #include <QApplication>
@@ -13,30 +13,30 @@
 
 namespace talvo::ui {
 
-VersionPruefung::VersionPruefung(const logic::AppPaths& paths, const QString& downloadBase, QObject* parent)
-    : QObject(parent), paths_(paths), downloadBase_(downloadBase), download_(new platform::DateiHolen(this)) {
-    connect(download_, &platform::DateiHolen::finished, this, &VersionPruefung::downloaded);
+VersionCheck::VersionCheck(const logic::AppPaths& paths, const QString& downloadBase, QObject* parent)
+    : QObject(parent), paths_(paths), downloadBase_(downloadBase), download_(new platform::FileDownload(this)) {
+    connect(download_, &platform::FileDownload::finished, this, &VersionCheck::downloaded);
 }
 
-VersionPruefung::~VersionPruefung() {
+VersionCheck::~VersionCheck() {
     delete window_;
 }
 
-TFNeueVersion* VersionPruefung::window() const {
+NewVersionWindow* VersionCheck::window() const {
     return window_;
 }
 
-QString VersionPruefung::localFile() const {
+QString VersionCheck::localFile() const {
     return paths_.dataDir + QLatin1String(logic::kVersionFile);
 }
 
-bool VersionPruefung::isRunning() const {
+bool VersionCheck::isRunning() const {
     return download_->isRunning();
 }
 
-void VersionPruefung::Updatepruefung(QWidget* parent) {
+void VersionCheck::UpdateCheck(QWidget* parent) {
     parent_ = parent;
-    if (!platform::IstOnline()) {
+    if (!platform::isOnline()) {
         showMessage(
             parent,
             QStringLiteral("Sie sind offline! Für die Prüfung, ob eine aktuellere Programm-Version "
@@ -44,10 +44,10 @@ void VersionPruefung::Updatepruefung(QWidget* parent) {
             MessageIcon::Error);
         return;
     }
-    VersionPruefen();
+    startCheck();
 }
 
-void VersionPruefung::VersionPruefen() {
+void VersionCheck::startCheck() {
     if (isRunning())
         return;
     // The window stays usable while the file comes; the cursor says that something runs.
@@ -57,16 +57,16 @@ void VersionPruefung::VersionPruefen() {
                      platform::versionFileLimits());
 }
 
-void VersionPruefung::downloaded() {
+void VersionCheck::downloaded() {
     QApplication::restoreOverrideCursor();
     if (!QFile::exists(localFile())) {
-        showMessage(parent_, logic::versionNichtPruefbar(QUrl(QString::fromUtf8(kWebSite)).host()),
+        showMessage(parent_, logic::versionNotCheckableMessage(QUrl(QString::fromUtf8(kWebSite)).host()),
                     MessageIcon::Information);
     } else {
         // A file that names no version ends the check without a word.
         try {
-            const QString serverVersion = logic::VersionLesen(localFile());
-            if (logic::istAktuelleVersion(serverVersion))
+            const QString serverVersion = logic::readVersionFile(localFile());
+            if (logic::isCurrentVersion(serverVersion))
                 showMessage(parent_, QStringLiteral("Sie nutzen die aktuelle Programm-Version."),
                             MessageIcon::Information);
             else
@@ -77,12 +77,12 @@ void VersionPruefung::downloaded() {
     emit checkFinished();
 }
 
-void VersionPruefung::openWindow(const QString& serverVersion) {
+void VersionCheck::openWindow(const QString& serverVersion) {
     // Each check that finds another version shows its own window.
     if (window_)
         window_->close();
-    window_ = new TFNeueVersion(paths_, downloadBase_, serverVersion);
-    connect(window_, &TFNeueVersion::programmEnde, this, &VersionPruefung::programmEnde);
+    window_ = new NewVersionWindow(paths_, downloadBase_, serverVersion);
+    connect(window_, &NewVersionWindow::installerStarted, this, &VersionCheck::installerStarted);
     window_->show();
     window_->raise();
     window_->activateWindow();

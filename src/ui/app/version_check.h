@@ -8,33 +8,33 @@
 class QWidget;
 
 namespace talvo::platform {
-class DateiHolen;
+class FileDownload;
 }
 
 namespace talvo::ui {
 
-class TFNeueVersion;
+class NewVersionWindow;
 
 // The help menu's "&Updateprüfung": fetches the server's version file in the background
 // and opens the new-version window when the server offers another version.
-class VersionPruefung : public QObject {
+class VersionCheck : public QObject {
     Q_OBJECT
   public:
-    VersionPruefung(const logic::AppPaths& paths, const QString& downloadBase, QObject* parent = nullptr);
-    ~VersionPruefung() override;
+    VersionCheck(const logic::AppPaths& paths, const QString& downloadBase, QObject* parent = nullptr);
+    ~VersionCheck() override;
 
     // The menu entry: the offline message, or the check. `parent` holds the messages.
-    void Updatepruefung(QWidget* parent);
+    void UpdateCheck(QWidget* parent);
     // The check itself; a second request while one runs is ignored.
-    void VersionPruefen();
+    void startCheck();
     bool isRunning() const;
     // The new-version window of the last check while it is open.
-    TFNeueVersion* window() const;
+    NewVersionWindow* window() const;
 
   signals:
     void checkFinished();
     // Passed on from the new-version window once the installer runs.
-    void programmEnde();
+    void installerStarted();
 
   private:
     // The copy of the server's version file in the data folder.
@@ -44,9 +44,9 @@ class VersionPruefung : public QObject {
 
     logic::AppPaths paths_;
     QString downloadBase_;
-    platform::DateiHolen* download_;
+    platform::FileDownload* download_;
     QPointer<QWidget> parent_;
-    QPointer<TFNeueVersion> window_;
+    QPointer<NewVersionWindow> window_;
 };
 
 } // namespace talvo::ui

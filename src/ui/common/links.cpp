@@ -9,7 +9,7 @@
 namespace talvo::ui {
 
 void openWebLink(QWidget* parent, const QString& address, const QString& offlineText) {
-    if (!platform::IstOnline()) {
+    if (!platform::isOnline()) {
         showMessage(parent, offlineText, MessageIcon::Information);
         return;
     }

@@ -32,9 +32,9 @@ QString notOpenedText(const QStringList& paths) {
 
 } // namespace
 
-void TabellenExport(QWidget* parent, const std::vector<ExportBlatt>& sheets, const QString& folder) {
+void exportTables(QWidget* parent, const std::vector<ExportSheet>& sheets, const QString& folder) {
     QStringList paths;
-    for (const ExportBlatt& sheet : sheets)
+    for (const ExportSheet& sheet : sheets)
         paths << platform::saveWorkbook(sheet.table, sheet.title, sheet.mode, folder);
     auto round = std::make_shared<OpenRound>();
     round->pending = static_cast<int>(paths.size());

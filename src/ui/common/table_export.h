@@ -6,14 +6,14 @@
 class QWidget;
 
 namespace talvo::logic {
-class ExportTabelle;
+class ExportTable;
 }
 
 namespace talvo::ui {
 
 // One sheet of an export: the table, its title and its format mode.
-struct ExportBlatt {
-    const logic::ExportTabelle& table;
+struct ExportSheet {
+    const logic::ExportTable& table;
     QString title;
     int mode;
 };
@@ -21,6 +21,6 @@ struct ExportBlatt {
 // The spreadsheet export of one click: every table becomes a workbook in `folder`, each
 // then opened with the desktop's program for workbooks. When some cannot be opened, the
 // user is told once where they were saved.
-void TabellenExport(QWidget* parent, const std::vector<ExportBlatt>& sheets, const QString& folder);
+void exportTables(QWidget* parent, const std::vector<ExportSheet>& sheets, const QString& folder);
 
 } // namespace talvo::ui

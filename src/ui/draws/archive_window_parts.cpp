@@ -16,13 +16,13 @@ void addIntroText(QBoxLayout* layout, const QString& text, QWidget* window) {
 
 void addHelpActionCloseRow(QBoxLayout* layout, QPushButton* action, QWidget* window) {
     auto* row = new QHBoxLayout;
-    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), window);
-    hilfe->setObjectName(QStringLiteral("BHilfe"));
-    helpFor(hilfe, kArchiveHelpContext);
+    auto* helpButton = new QPushButton(QStringLiteral("&Hilfe"), window);
+    helpButton->setObjectName(QStringLiteral("BHilfe"));
+    helpFor(helpButton, kArchiveHelpContext);
     auto* close = new QPushButton(QStringLiteral("Sch&ließen"), window);
     close->setObjectName(QStringLiteral("BSchliessen"));
     QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
-    row->addWidget(hilfe);
+    row->addWidget(helpButton);
     row->addStretch();
     row->addWidget(action);
     row->addWidget(close);

@@ -31,7 +31,7 @@ DateField* dateEdit(const QString& name, QWidget* parent) {
 }
 } // namespace
 
-TFCsvExport::TFCsvExport(const logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
+CsvExportWindow::CsvExportWindow(const logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FCsvExport"));
     setWindowTitle(QStringLiteral("Ziehungen als CSV exportieren"));
@@ -47,14 +47,14 @@ TFCsvExport::TFCsvExport(const logic::ProgramState& state, const logic::AppPaths
                  this);
 
     auto* range = new QGridLayout;
-    cbZeitraum = new QCheckBox(QStringLiteral("Nur die Ziehungen &vom"), this);
-    cbZeitraum->setObjectName(QStringLiteral("cbZeitraum"));
-    DTVon = dateEdit(QStringLiteral("DTVon"), this);
-    DTBis = dateEdit(QStringLiteral("DTBis"), this);
-    range->addWidget(cbZeitraum, 0, 0);
-    range->addWidget(DTVon, 0, 1);
+    rangeCheck = new QCheckBox(QStringLiteral("Nur die Ziehungen &vom"), this);
+    rangeCheck->setObjectName(QStringLiteral("cbZeitraum"));
+    fromDateField = dateEdit(QStringLiteral("DTVon"), this);
+    toDateField = dateEdit(QStringLiteral("DTBis"), this);
+    range->addWidget(rangeCheck, 0, 0);
+    range->addWidget(fromDateField, 0, 1);
     range->addWidget(new QLabel(QStringLiteral("bis"), this), 0, 2);
-    range->addWidget(DTBis, 0, 3);
+    range->addWidget(toDateField, 0, 3);
     range->setColumnStretch(4, 1);
     layout->addLayout(range);
     countLabel_ = new QLabel(this);
@@ -66,49 +66,49 @@ TFCsvExport::TFCsvExport(const logic::ProgramState& state, const logic::AppPaths
     exportButton->setDefault(true);
     addHelpActionCloseRow(layout, exportButton, this);
 
-    for (DateField* edit : {DTVon, DTBis}) {
+    for (DateField* edit : {fromDateField, toDateField}) {
         edit->setEnabled(false);
         connect(edit, &QDateEdit::dateChanged, this, [this] { runAction(this, [this] { showCount(); }); });
     }
-    connect(cbZeitraum, &QCheckBox::toggled, this, [this](bool on) {
-        DTVon->setEnabled(on);
-        DTBis->setEnabled(on);
+    connect(rangeCheck, &QCheckBox::toggled, this, [this](bool on) {
+        fromDateField->setEnabled(on);
+        toDateField->setEnabled(on);
         runAction(this, [this] { showCount(); });
     });
     connect(exportButton, &QPushButton::clicked, this,
-            [this] { runAction(this, [this] { exportieren(); }); });
+            [this] { runAction(this, [this] { exportDraws(); }); });
 }
 
-void TFCsvExport::showEvent(QShowEvent* event) {
+void CsvExportWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The range starts as the whole history as it is now.
     const logic::DrawHistory& history = state_.history();
-    const auto real = [](const logic::TKenoZahlen& d) { return !d.istLeer(); };
+    const auto real = [](const logic::DrawRecord& d) { return !d.isPlaceholder(); };
     const auto first = std::find_if(history.begin(), history.end(), real);
     const auto last = std::find_if(history.rbegin(), history.rend(), real);
     if (first != history.end()) {
-        DTVon->setDate(logic::serialToDate(first->datum));
-        DTBis->setDate(logic::serialToDate(last->datum));
+        fromDateField->setDate(logic::serialToDate(first->datum));
+        toDateField->setDate(logic::serialToDate(last->datum));
     }
     runAction(this, [this] { showCount(); });
 }
 
-QString TFCsvExport::csv() const {
-    if (!cbZeitraum->isChecked())
+QString CsvExportWindow::csv() const {
+    if (!rangeCheck->isChecked())
         return logic::drawsAsArchiveCsv(state_.history());
-    return logic::drawsAsArchiveCsv(state_.history(), static_cast<int>(logic::dateToSerial(DTVon->date())),
-                                    static_cast<int>(logic::dateToSerial(DTBis->date())));
+    return logic::drawsAsArchiveCsv(state_.history(), static_cast<int>(logic::dateToSerial(fromDateField->date())),
+                                    static_cast<int>(logic::dateToSerial(toDateField->date())));
 }
 
-void TFCsvExport::showCount() {
-    if (cbZeitraum->isChecked() && DTVon->date() > DTBis->date()) {
+void CsvExportWindow::showCount() {
+    if (rangeCheck->isChecked() && fromDateField->date() > toDateField->date()) {
         countLabel_->setText(QStringLiteral("Der Beginn des Zeitraums liegt nach seinem Ende."));
         return;
     }
     countLabel_->setText(QStringLiteral("%1 Ziehungen werden exportiert.").arg(csv().count(u'\n') - 1));
 }
 
-void TFCsvExport::exportieren() {
+void CsvExportWindow::exportDraws() {
     const QString text = csv(); // a reversed range stops here with its message
     const QString path = chooseSaveFile(this, QStringLiteral("Ziehungen als CSV exportieren"),
                                         QStringLiteral("CSV-Datei|*.csv"),

@@ -17,13 +17,13 @@ class DateField;
 // "Ziehungen als CSV exportieren": saves the draws, optionally of a date range, in the
 // columns of the lottery's archive, so spreadsheets read them and the import takes them
 // back.
-class TFCsvExport : public QWidget {
+class CsvExportWindow : public QWidget {
     Q_OBJECT
   public:
-    TFCsvExport(const logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+    CsvExportWindow(const logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
 
     // "Exportieren...": asks for the file and writes it.
-    void exportieren();
+    void exportDraws();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -34,9 +34,9 @@ class TFCsvExport : public QWidget {
 
     const logic::ProgramState& state_;
     const logic::AppPaths& paths_;
-    QCheckBox* cbZeitraum = nullptr;
-    DateField* DTVon = nullptr;
-    DateField* DTBis = nullptr;
+    QCheckBox* rangeCheck = nullptr;
+    DateField* fromDateField = nullptr;
+    DateField* toDateField = nullptr;
     QLabel* countLabel_ = nullptr;
 };
 

@@ -18,7 +18,7 @@ bool undoLastDrawChange(QWidget* parent, logic::ProgramState& state, const QStri
                                  "Das lässt sich nicht wiederholen.")))
         return false;
     logic::undoHistoryChange(historyPath);
-    state.setHistory(logic::KenoZahlenLaden(historyPath));
+    state.setHistory(logic::loadDrawHistory(historyPath));
     return true;
 }
 

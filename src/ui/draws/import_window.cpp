@@ -34,7 +34,7 @@ namespace {
 // More faulty rows than this say little more; a file of random bytes has thousands.
 constexpr int kShownFaultyRows = 1000;
 
-enum Count { Neu, Ersetzt, Abweichend, Gleich, Fehlerhaft };
+enum Count { Added, Replaced, Differing, Unchanged, Faulty };
 
 struct CountText {
     const char* name;
@@ -51,7 +51,7 @@ constexpr CountText kCounts[] = {
 
 } // namespace
 
-TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
+ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), paths_(paths), reader_(new ArchiveReader(this)) {
     setObjectName(QStringLiteral("FImport"));
     setWindowTitle(QStringLiteral("Ziehungen importieren"));
@@ -80,7 +80,7 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
     auto* preview = new QGroupBox(QStringLiteral("Vorschau"), this);
     auto* grid = new QGridLayout(preview);
     grid->setHorizontalSpacing(12);
-    for (int c = Neu; c <= Fehlerhaft; ++c) {
+    for (int c = Added; c <= Faulty; ++c) {
         const CountText& t = kCounts[c];
         grid->addWidget(new QLabel(QString::fromUtf8(t.name), preview), c, 0);
         counts_[c] = new QLabel(preview);
@@ -93,11 +93,11 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
         grid->addWidget(meaning, c, 2);
     }
     grid->setColumnStretch(2, 1);
-    cbErsetzen = new QCheckBox(
+    replaceCheck = new QCheckBox(
         QStringLiteral("Abweichende gespeicherte Ziehungen durch die der Datei &ersetzen"), preview);
-    cbErsetzen->setObjectName(QStringLiteral("cbErsetzen"));
-    grid->addWidget(cbErsetzen, Fehlerhaft + 1, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Fehlerhafte Zeilen"), preview), Fehlerhaft + 2, 0, 1, 3);
+    replaceCheck->setObjectName(QStringLiteral("cbErsetzen"));
+    grid->addWidget(replaceCheck, Faulty + 1, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Fehlerhafte Zeilen"), preview), Faulty + 2, 0, 1, 3);
     faultyTable_ = new QTableWidget(0, 2, preview);
     faultyTable_->setObjectName(QStringLiteral("GFehler"));
     faultyTable_->setHorizontalHeaderLabels({QStringLiteral("Zeile"), QStringLiteral("Grund")});
@@ -108,7 +108,7 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
     faultyTable_->setTabKeyNavigation(false);
     faultyTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     faultyTable_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("Zeile 000000")));
-    grid->addWidget(faultyTable_, Fehlerhaft + 3, 0, 1, 3);
+    grid->addWidget(faultyTable_, Faulty + 3, 0, 1, 3);
     layout->addWidget(preview, 1);
 
     progress_ = new QProgressBar(this);
@@ -131,8 +131,8 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
     connect(chooseButton_, &QPushButton::clicked, this,
             [this] { runAction(this, [this] { chooseFile(); }); });
     connect(importButton_, &QPushButton::clicked, this,
-            [this] { runAction(this, [this] { importieren(); }); });
-    connect(cbErsetzen, &QCheckBox::toggled, this, [this] {
+            [this] { runAction(this, [this] { importDraws(); }); });
+    connect(replaceCheck, &QCheckBox::toggled, this, [this] {
         if (!archive_.draws.empty())
             runAction(this, [this] { showPreview(); });
     });
@@ -140,20 +140,20 @@ TFImport::TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWi
         progress_->setRange(0, total);
         progress_->setValue(done);
     });
-    connect(reader_, &ArchiveReader::finished, this, &TFImport::readFinished);
+    connect(reader_, &ArchiveReader::finished, this, &ImportWindow::readFinished);
 }
 
-TFImport::~TFImport() {
+ImportWindow::~ImportWindow() {
     // A read still running ends before the window goes; its reports have nowhere to go.
     disconnect(reader_, nullptr, this, nullptr);
     delete reader_;
 }
 
-bool TFImport::isReading() const {
+bool ImportWindow::isReading() const {
     return reader_->isRunning();
 }
 
-void TFImport::showEvent(QShowEvent* event) {
+void ImportWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Opening the window starts with the choice of a file; cancelling that first choice
     // closes it again.
@@ -167,7 +167,7 @@ void TFImport::showEvent(QShowEvent* event) {
     }
 }
 
-void TFImport::chooseFile() {
+void ImportWindow::chooseFile() {
     if (reader_->isRunning())
         return;
     const QString path = chooseOpenFile(this, QStringLiteral("Ziehungen importieren"),
@@ -183,7 +183,7 @@ void TFImport::chooseFile() {
     reader_->start(path, logic::wholeDay(logic::dateTimeToSerial(currentDateTime())));
 }
 
-void TFImport::readFinished() {
+void ImportWindow::readFinished() {
     progress_->setVisible(false);
     chooseButton_->setEnabled(true);
     if (!reader_->error().isEmpty()) {
@@ -197,7 +197,7 @@ void TFImport::readFinished() {
     emit previewReady();
 }
 
-void TFImport::clearPreview(const QString& status) {
+void ImportWindow::clearPreview(const QString& status) {
     for (QLabel* count : counts_)
         count->setText(QStringLiteral("–"));
     faultyTable_->setRowCount(0);
@@ -205,13 +205,13 @@ void TFImport::clearPreview(const QString& status) {
     statusLabel_->setText(status);
 }
 
-void TFImport::showPreview() {
+void ImportWindow::showPreview() {
     const logic::ImportResult result =
-        logic::mergeArchive(state_.history(), archive_, cbErsetzen->isChecked());
+        logic::mergeArchive(state_.history(), archive_, replaceCheck->isChecked());
     const logic::ImportReport& report = result.report;
-    const int values[] = {report.neu, report.ersetzt, report.abweichend, report.gleich,
+    const int values[] = {report.added, report.replaced, report.differing, report.identical,
                           static_cast<int>(report.faulty.size())};
-    for (int c = Neu; c <= Fehlerhaft; ++c)
+    for (int c = Added; c <= Faulty; ++c)
         counts_[c]->setText(QLocale(QLocale::German).toString(values[c]));
 
     const int shown = std::min<int>(static_cast<int>(report.faulty.size()), kShownFaultyRows);
@@ -227,8 +227,8 @@ void TFImport::showPreview() {
     QString status =
         report.changesHistory()
             ? QStringLiteral("\"Importieren\" übernimmt %1 neue und %2 ersetzte Ziehungen.")
-                  .arg(report.neu)
-                  .arg(report.ersetzt)
+                  .arg(report.added)
+                  .arg(report.replaced)
             : QStringLiteral("Die Datei bringt nichts Neues: Die gespeicherten Ziehungen bleiben, wie sie "
                              "sind.");
     if (static_cast<int>(report.faulty.size()) > shown)
@@ -236,12 +236,12 @@ void TFImport::showPreview() {
     statusLabel_->setText(status);
 }
 
-void TFImport::importieren() {
+void ImportWindow::importDraws() {
     if (archive_.draws.empty())
         return;
     // Merged anew: the history may have changed since the preview.
     const logic::ImportResult result =
-        logic::mergeArchive(state_.history(), archive_, cbErsetzen->isChecked());
+        logic::mergeArchive(state_.history(), archive_, replaceCheck->isChecked());
     const logic::ImportReport& report = result.report;
     if (!report.changesHistory()) {
         showPreview();
@@ -250,8 +250,8 @@ void TFImport::importieren() {
     if (!askYesNo(this, QStringLiteral(
                             "%1 Ziehungen kommen neu hinzu, %2 gespeicherte Ziehungen werden ersetzt.\r\r"
                             "Sollen die Ziehungen jetzt importiert werden?")
-                            .arg(report.neu)
-                            .arg(report.ersetzt)))
+                            .arg(report.added)
+                            .arg(report.replaced)))
         return;
     logic::writeHistoryKeepingBackup(paths_.historyFile(), result.history);
     state_.setHistory(result.history);
@@ -260,8 +260,8 @@ void TFImport::importieren() {
     statusLabel_->setText(
         QStringLiteral("Die Ziehungen sind importiert: %1 neu, %2 ersetzt. Der Datenbestand umfasst "
                        "jetzt %3 Ziehungen.")
-            .arg(report.neu)
-            .arg(report.ersetzt)
+            .arg(report.added)
+            .arg(report.replaced)
             .arg(state_.history().size()));
 }
 

@@ -21,16 +21,16 @@ class ArchiveReader;
 
 // "Ziehungen importieren": reads a draw archive as the lottery publishes it, previews what
 // it would change, and merges it into the history after a confirmation.
-class TFImport : public QWidget {
+class ImportWindow : public QWidget {
     Q_OBJECT
   public:
-    TFImport(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
-    ~TFImport() override;
+    ImportWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+    ~ImportWindow() override;
 
     // "Datei wählen...": asks for a file and reads it for the preview.
     void chooseFile();
     // "Importieren".
-    void importieren();
+    void importDraws();
     bool isReading() const;
 
   signals:
@@ -54,7 +54,7 @@ class TFImport : public QWidget {
     bool asked_ = false;
     QLabel* fileLabel_ = nullptr;
     QLabel* counts_[5] = {};
-    QCheckBox* cbErsetzen = nullptr;
+    QCheckBox* replaceCheck = nullptr;
     QTableWidget* faultyTable_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QProgressBar* progress_ = nullptr;

@@ -22,10 +22,10 @@
 
 namespace talvo::ui {
 
-TFAktuell1::TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths, const QString& downloadBase,
+UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& paths, const QString& downloadBase,
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
-      downloadBase_(downloadBase), download_(new platform::DateiHolen(this)) {
+      downloadBase_(downloadBase), download_(new platform::FileDownload(this)) {
     setObjectName(QStringLiteral("FAktuell1"));
     setWindowTitle(QStringLiteral("Aktualisieren Sie..."));
     setHelpContext(this, 50);
@@ -44,14 +44,14 @@ TFAktuell1::TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths,
     auto* box = new QGroupBox(QStringLiteral("Ermittelter Aktualisierungsbedarf"), this);
     box->setObjectName(QStringLiteral("RG1"));
     auto* boxLayout = new QVBoxLayout(box);
-    RG1 = new QButtonGroup(this);
+    needGroup = new QButtonGroup(this);
     for (int c = 0; c < logic::kUpdateChoices; ++c) {
         auto* radio = new QRadioButton(logic::updateChoiceText(c), box);
         radio->setObjectName(QStringLiteral("RG1_%1").arg(c));
-        RG1->addButton(radio, c);
+        needGroup->addButton(radio, c);
         boxLayout->addWidget(radio);
     }
-    connect(RG1, &QButtonGroup::idClicked, this, &TFAktuell1::choose);
+    connect(needGroup, &QButtonGroup::idClicked, this, &UpdateWindow::choose);
     layout->addWidget(box);
 
     fileLabel_ = new QLabel(this);
@@ -80,30 +80,30 @@ TFAktuell1::TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths,
 
     connect(startButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { startDownload(); }); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(download_, &platform::DateiHolen::progress, this, [this](qint64 received, qint64 total) {
+    connect(download_, &platform::FileDownload::progress, this, [this](qint64 received, qint64 total) {
         if (total > 0) {
             progress_->setRange(0, 1000);
             progress_->setValue(static_cast<int>(received * 1000 / total));
         }
     });
-    connect(download_, &platform::DateiHolen::finished, this,
+    connect(download_, &platform::FileDownload::finished, this,
             [this](bool ok, const QString& why) { downloadFinished(ok ? QString() : why); });
     choose(0);
     setFixedWidth(380);
 }
 
-void TFAktuell1::FormCreate() {
-    const logic::UpdateNeed need = logic::BedarfErmitteln(state_.history(), currentDateTime());
-    RG1->button(need.choice)->setChecked(true);
+void UpdateWindow::setUpAtStart() {
+    const logic::UpdateNeed need = logic::determineUpdateNeed(state_.history(), currentDateTime());
+    needGroup->button(need.choice)->setChecked(true);
     choose(need.choice);
 }
 
-void TFAktuell1::choose(int choice) {
+void UpdateWindow::choose(int choice) {
     chosenFile_ = logic::updateFileName(choice);
     fileLabel_->setText(chosenFile_.isEmpty() ? QString() : QStringLiteral("Datei: %1").arg(chosenFile_));
 }
 
-void TFAktuell1::startDownload() {
+void UpdateWindow::startDownload() {
     if (download_->isRunning())
         return;
     if (chosenFile_.isEmpty()) {
@@ -111,7 +111,7 @@ void TFAktuell1::startDownload() {
                     MessageIcon::Information);
         return;
     }
-    if (!platform::IstOnline()) {
+    if (!platform::isOnline()) {
         showMessage(this, QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."),
                     MessageIcon::Information);
         return;
@@ -125,7 +125,7 @@ void TFAktuell1::startDownload() {
     download_->start(QUrl(downloadBase_ + chosenFile_), target);
 }
 
-void TFAktuell1::downloadFinished(QString failure) {
+void UpdateWindow::downloadFinished(QString failure) {
     const QString target = logic::tempDrawSetPath(paths_);
     const logic::DaySerial today = logic::dateTimeToSerial(currentDateTime());
     // An answer that holds no sound draws counts as a failed download and is not merged.
@@ -141,7 +141,7 @@ void TFAktuell1::downloadFinished(QString failure) {
             this, QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r") + failure,
             MessageIcon::Information);
     bool merged = false;
-    runAction(this, [&] { merged = logic::ZiehungenMischen(state_, target, paths_.historyFile(), today); });
+    runAction(this, [&] { merged = logic::mergeDownloadedDraws(state_, target, paths_.historyFile(), today); });
     if (merged)
         statusLabel_->setText(QStringLiteral("Der Datenbestand umfasst jetzt %1 Ziehungen.").arg(state_.history().size()));
     emit updateFinished(merged);

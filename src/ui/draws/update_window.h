@@ -13,21 +13,21 @@ struct AppPaths;
 } // namespace talvo::logic
 
 namespace talvo::platform {
-class DateiHolen;
+class FileDownload;
 }
 
 namespace talvo::ui {
 
 // "Aktualisieren Sie...": proposes the draw set that brings the history up to date,
 // downloads it in the background and merges it.
-class TFAktuell1 : public QWidget {
+class UpdateWindow : public QWidget {
     Q_OBJECT
 public:
-    TFAktuell1(logic::ProgramState& state, const logic::AppPaths& paths, const QString& downloadBase,
+    UpdateWindow(logic::ProgramState& state, const logic::AppPaths& paths, const QString& downloadBase,
                QWidget* parent = nullptr);
 
     // Preselects the update need once, at program start.
-    void FormCreate();
+    void setUpAtStart();
     const QString& chosenFileName() const { return chosenFile_; }
     // "Herunterladen starten".
     void startDownload();
@@ -45,12 +45,12 @@ private:
     const logic::AppPaths& paths_;
     QString downloadBase_;
     QString chosenFile_;
-    QButtonGroup* RG1 = nullptr;
+    QButtonGroup* needGroup = nullptr;
     QLabel* fileLabel_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* startButton_ = nullptr;
-    platform::DateiHolen* download_ = nullptr;
+    platform::FileDownload* download_ = nullptr;
 };
 
 } // namespace talvo::ui

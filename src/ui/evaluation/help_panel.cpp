@@ -49,7 +49,7 @@ HelpPanel::HelpPanel(const Actions& actions, QWidget* parent) : QFrame(parent) {
         ++row;
     };
 
-    auto* intro = routeButton(actions.hilfe, QStringLiteral("BHilfe0"), this);
+    auto* intro = routeButton(actions.help, QStringLiteral("BHilfe0"), this);
     intro->setFixedSize(24, 24);
     intro->setIconSize(QSize(16, 16));
     add(intro, QStringLiteral(
@@ -59,15 +59,15 @@ HelpPanel::HelpPanel(const Actions& actions, QWidget* parent) : QFrame(parent) {
     add(nullptr,
         QStringLiteral("Im Fenster \"Optionen\" können Sie Einstellungen für den Programmstart und - ablauf "
                        "vornehmen."));
-    add(routeButton(actions.statistik, QStringLiteral("BStatistik"), this),
+    add(routeButton(actions.statistics, QStringLiteral("BStatistik"), this),
         QStringLiteral("Hier können Sie bisherige Ausspielungen statistisch auswerten."));
-    add(routeButton(actions.aktualisierung, QStringLiteral("BAktualisierung"), this),
+    add(routeButton(actions.drawUpdate, QStringLiteral("BAktualisierung"), this),
         QStringLiteral("Bringen Sie die Gewinnzahlen auf den neuesten Stand!"));
-    add(routeButton(actions.spielscheincenter, QStringLiteral("BSpielscheincenter"), this),
+    add(routeButton(actions.slipCentre, QStringLiteral("BSpielscheincenter"), this),
         QStringLiteral(
             "Bevor sie einen Spielschein auswerten können, müssen Sie einen Schein eingeben. Das machen Sie "
             "im Spielscheincenter."));
-    add(routeButton(actions.tippcenter, QStringLiteral("BTippcenter"), this),
+    add(routeButton(actions.tipCentre, QStringLiteral("BTippcenter"), this),
         QStringLiteral("Wollen Sie einen Tipp-Vorschlag von TALVO? Dann gehen Sie ins Tippcenter."));
 
     auto* demo = new QPushButton(QStringLiteral("Demo-Spielschein laden"), this);

@@ -14,11 +14,11 @@ class HelpPanel : public QFrame {
     Q_OBJECT
   public:
     struct Actions {
-        QAction* hilfe;
-        QAction* statistik;
-        QAction* aktualisierung;
-        QAction* spielscheincenter;
-        QAction* tippcenter;
+        QAction* help;
+        QAction* statistics;
+        QAction* drawUpdate;
+        QAction* slipCentre;
+        QAction* tipCentre;
     };
     HelpPanel(const Actions& actions, QWidget* parent = nullptr);
 

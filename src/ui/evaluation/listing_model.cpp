@@ -10,9 +10,9 @@ QVariant ListingModel::data(const QModelIndex& index, int role) const {
 
 QVariant ListingModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
-        section >= logic::kListingSpalten)
+        section >= logic::kListingColumns)
         return {};
-    return logic::listingKopf()[section];
+    return logic::listingHeader()[section];
 }
 
 } // namespace talvo::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/evaluation/schein_listing.h"
+#include "logic/evaluation/slip_listing.h"
 
 #include <QAbstractTableModel>
 
@@ -10,20 +10,20 @@ namespace talvo::ui {
 class ListingModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    ListingModel(std::vector<logic::ListingZeile> rows, QObject* parent = nullptr)
+    ListingModel(std::vector<logic::ListingRow> rows, QObject* parent = nullptr)
         : QAbstractTableModel(parent), rows_(std::move(rows)) {}
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(rows_.size());
     }
     int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : logic::kListingSpalten;
+        return parent.isValid() ? 0 : logic::kListingColumns;
     }
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    std::vector<logic::ListingZeile> rows_;
+    std::vector<logic::ListingRow> rows_;
 };
 
 } // namespace talvo::ui

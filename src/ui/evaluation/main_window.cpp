@@ -5,14 +5,14 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
-#include "logic/draws/gz_klick.h"
+#include "logic/draws/board_number_toggle.h"
 #include "logic/draws/history_backup.h"
-#include "logic/draws/ziehung_speichern.h"
-#include "logic/draws/ziehungssaetze.h"
-#include "logic/evaluation/meldungen.h"
+#include "logic/draws/store_draw.h"
+#include "logic/draws/draw_sets.h"
+#include "logic/evaluation/evaluation_messages.h"
 #include "logic/evaluation/range_preset.h"
 #include "platform/sound.h"
-#include "ui/app/form_offen.h"
+#include "ui/app/form_lookup.h"
 #include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_field.h"
@@ -22,8 +22,8 @@
 #include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/paste_window.h"
-#include "ui/evaluation/board.h"
-#include "ui/evaluation/file_view.h"
+#include "ui/evaluation/winning_number_board.h"
+#include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/help_panel.h"
 #include "ui/evaluation/picture_link.h"
 #include "ui/evaluation/tool_icons.h"
@@ -98,7 +98,7 @@ QString fileCaption(const QString& path) {
 
 } // namespace
 
-TFAuswertung::TFAuswertung(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
+MainWindow::MainWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
     : QMainWindow(parent), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FAuswertung"));
     setHelpContext(this, 40);
@@ -114,25 +114,25 @@ TFAuswertung::TFAuswertung(logic::ProgramState& state, const logic::AppPaths& pa
     layout->addWidget(buildEvaluationArea(), 1);
     setCentralWidget(central);
 
-    connect(&state_, &logic::ProgramState::historyChanged, this, &TFAuswertung::ZiehungslistenFuellen);
+    connect(&state_, &logic::ProgramState::historyChanged, this, &MainWindow::fillDrawLists);
 }
 
-TFAuswertung::~TFAuswertung() = default;
+MainWindow::~MainWindow() = default;
 
-void TFAuswertung::FormCreate() {
+void MainWindow::setUpAtStart() {
     if (QFileInfo::exists(paths_.historyFile())) {
         // Filling the lists follows the new history (historyChanged).
-        state_.setHistory(logic::KenoZahlenLaden(paths_.historyFile()));
+        state_.setHistory(logic::loadDrawHistory(paths_.historyFile()));
         presetDateRange();
     } else {
-        ZiehungslistenFuellen(); // only the entry page's proposal for the first draw
+        fillDrawLists(); // only the entry page's proposal for the first draw
     }
-    PC0->setCurrentIndex(0);
+    drawPages_->setCurrentIndex(0);
 }
 
 // ---------------------------------------------------------------- left column
 
-QWidget* TFAuswertung::buildLeftColumn() {
+QWidget* MainWindow::buildLeftColumn() {
     auto* column = new QWidget(this);
     column->setObjectName(QStringLiteral("leftColumn"));
     column->setFixedWidth(250);
@@ -141,7 +141,7 @@ QWidget* TFAuswertung::buildLeftColumn() {
     v->setSpacing(6);
 
     auto* caption = new ClickableLabel(QStringLiteral("Wählen Sie die Ausspielung..."), column,
-                                       [this] { ZiehungssaetzeExportieren(); });
+                                       [this] { exportDrawSets(); });
     caption->setObjectName(QStringLiteral("LAuswahl"));
     QFont bold = caption->font();
     bold.setBold(true);
@@ -149,8 +149,8 @@ QWidget* TFAuswertung::buildLeftColumn() {
     v->addWidget(caption);
     v->addWidget(buildDrawPages());
 
-    board_ = new ZahlenBrett(column);
-    connect(board_, &ZahlenBrett::numberClicked, this, &TFAuswertung::GZKlick);
+    board_ = new WinningNumberBoard(column);
+    connect(board_, &WinningNumberBoard::numberClicked, this, &MainWindow::toggleBoardNumber);
     auto* bDel = new QToolButton(board_);
     bDel->setObjectName(QStringLiteral("BDel"));
     bDel->setIcon(standardIcon(style(), QStyle::SP_DialogResetButton));
@@ -158,8 +158,8 @@ QWidget* TFAuswertung::buildLeftColumn() {
     bDel->setAutoRaise(true);
     bDel->setVisible(false);
     board_->setCornerButton(bDel);
-    connect(bDel, &QToolButton::clicked, this, &TFAuswertung::BDelClick);
-    BDel = bDel;
+    connect(bDel, &QToolButton::clicked, this, &MainWindow::clearBoard);
+    clearBoardButton_ = bDel;
     v->addWidget(board_);
 
     auto* values = new QWidget(column);
@@ -167,42 +167,42 @@ QWidget* TFAuswertung::buildLeftColumn() {
     grid->setContentsMargins(2, 0, 2, 0);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    gauge1 = new QProgressBar(values);
-    gauge1->setObjectName(QStringLiteral("gauge1"));
-    gauge1->setRange(0, 20);
-    gauge1->setValue(0);
-    gauge1->setFormat(QStringLiteral("%v von 20"));
-    gauge1->setMaximumHeight(16);
+    markedCountBar_ = new QProgressBar(values);
+    markedCountBar_->setObjectName(QStringLiteral("gauge1"));
+    markedCountBar_->setRange(0, 20);
+    markedCountBar_->setValue(0);
+    markedCountBar_->setFormat(QStringLiteral("%v von 20"));
+    markedCountBar_->setMaximumHeight(16);
     auto* plus5 = new QLabel(QStringLiteral("plus 5"), values);
-    E77 = new QLineEdit(values);
-    E77->setObjectName(QStringLiteral("E77"));
-    E77->setFixedWidth(64);
+    plus5Edit_ = new QLineEdit(values);
+    plus5Edit_->setObjectName(QStringLiteral("E77"));
+    plus5Edit_->setFixedWidth(64);
     // Digits and blanks only, from the keyboard and from the clipboard alike; the blanks
     // are taken out again at once.
-    E77->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), E77));
-    connect(E77, &QLineEdit::textChanged, this, [this](const QString& text) {
+    plus5Edit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), plus5Edit_));
+    connect(plus5Edit_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.contains(QLatin1Char(' '))) {
-            const int cursor = E77->cursorPosition() -
-                               static_cast<int>(text.left(E77->cursorPosition()).count(QLatin1Char(' ')));
-            E77->setText(QString(text).remove(QLatin1Char(' ')));
-            E77->setCursorPosition(cursor);
+            const int cursor = plus5Edit_->cursorPosition() -
+                               static_cast<int>(text.left(plus5Edit_->cursorPosition()).count(QLatin1Char(' ')));
+            plus5Edit_->setText(QString(text).remove(QLatin1Char(' ')));
+            plus5Edit_->setCursorPosition(cursor);
         }
     });
-    plus5->setBuddy(E77);
+    plus5->setBuddy(plus5Edit_);
     auto* bDel2 = new QToolButton(values);
     bDel2->setObjectName(QStringLiteral("BDel2"));
     bDel2->setIcon(standardIcon(style(), QStyle::SP_LineEditClearButton));
     bDel2->setToolTip(QStringLiteral("plus 5 löschen"));
     bDel2->setAutoRaise(true);
     bDel2->setVisible(false);
-    connect(bDel2, &QToolButton::clicked, this, &TFAuswertung::BDel2Click);
-    BDel2 = bDel2;
+    connect(bDel2, &QToolButton::clicked, this, &MainWindow::clearPlus5);
+    clearPlus5Button_ = bDel2;
     auto* excel = new QPushButton(QStringLiteral("Excel-Export..."), values);
     excel->setObjectName(QStringLiteral("BExcel"));
-    routeTo(excel, Route::Ziehungsexport);
-    grid->addWidget(gauge1, 0, 0, 1, 4);
+    routeTo(excel, Route::DrawExport);
+    grid->addWidget(markedCountBar_, 0, 0, 1, 4);
     grid->addWidget(plus5, 1, 0);
-    grid->addWidget(E77, 1, 1);
+    grid->addWidget(plus5Edit_, 1, 1);
     grid->addWidget(bDel2, 1, 2);
     grid->addWidget(excel, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(3, 1);
@@ -212,125 +212,125 @@ QWidget* TFAuswertung::buildLeftColumn() {
     auto* picture = new PictureLink(column);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setToolTip(QString::fromLatin1(kKenoWebPage));
-    routeTo(picture, Route::Webseite);
+    routeTo(picture, Route::WebSite);
     v->addWidget(picture);
     return column;
 }
 
-QWidget* TFAuswertung::buildDrawPages() {
-    PC0 = new QTabWidget(this);
-    PC0->setObjectName(QStringLiteral("PC0"));
-    setHelpContext(PC0, 60);
+QWidget* MainWindow::buildDrawPages() {
+    drawPages_ = new QTabWidget(this);
+    drawPages_->setObjectName(QStringLiteral("PC0"));
+    setHelpContext(drawPages_, 60);
 
-    auto* viewing = new QWidget(PC0);
+    auto* viewing = new QWidget(drawPages_);
     viewing->setObjectName(QStringLiteral("TabBisherige"));
     auto* g = new QGridLayout(viewing);
     g->setContentsMargins(6, 6, 6, 4);
     g->setHorizontalSpacing(6);
     g->setVerticalSpacing(4);
-    comboNr = new QComboBox(viewing);
-    comboNr->setObjectName(QStringLiteral("comboNr"));
-    comboDatum = new QComboBox(viewing);
-    comboDatum->setObjectName(QStringLiteral("comboDatum"));
-    for (QComboBox* c : {comboNr, comboDatum}) {
+    drawNumberCombo_ = new QComboBox(viewing);
+    drawNumberCombo_->setObjectName(QStringLiteral("comboNr"));
+    drawDateCombo_ = new QComboBox(viewing);
+    drawDateCombo_->setObjectName(QStringLiteral("comboDatum"));
+    for (QComboBox* c : {drawNumberCombo_, drawDateCombo_}) {
         // A list of texts fills in one step what an item model builds item by item: with
         // thousands of draws that is most of the start-up.
         c->setModel(new QStringListModel(c));
         c->setMaxVisibleItems(20);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
-    BGo = new QPushButton(viewing);
-    BGo->setObjectName(QStringLiteral("BGo"));
-    BGo->setIcon(standardIcon(style(), QStyle::SP_ArrowRight));
-    BGo->setToolTip(QStringLiteral("Ziehung anzeigen"));
-    BGo->setFixedWidth(32);
+    showDrawButton_ = new QPushButton(viewing);
+    showDrawButton_->setObjectName(QStringLiteral("BGo"));
+    showDrawButton_->setIcon(standardIcon(style(), QStyle::SP_ArrowRight));
+    showDrawButton_->setToolTip(QStringLiteral("Ziehung anzeigen"));
+    showDrawButton_->setFixedWidth(32);
     g->addWidget(new QLabel(QStringLiteral("Nummer"), viewing), 0, 0);
-    g->addWidget(comboNr, 0, 1);
-    g->addWidget(BGo, 0, 2);
+    g->addWidget(drawNumberCombo_, 0, 1);
+    g->addWidget(showDrawButton_, 0, 2);
     g->addWidget(new QLabel(QStringLiteral("Datum"), viewing), 1, 0);
-    g->addWidget(comboDatum, 1, 1, 1, 2);
-    auto* hier = new QLabel(QStringLiteral("Neue Zahlen geben Sie ein. <a href=\"hier\">hier</a>"), viewing);
-    hier->setObjectName(QStringLiteral("LHier"));
-    hier->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    g->addWidget(hier, 2, 0, 1, 3);
+    g->addWidget(drawDateCombo_, 1, 1, 1, 2);
+    auto* hereLink = new QLabel(QStringLiteral("Neue Zahlen geben Sie ein. <a href=\"hier\">hier</a>"), viewing);
+    hereLink->setObjectName(QStringLiteral("LHier"));
+    hereLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    g->addWidget(hereLink, 2, 0, 1, 3);
     g->setColumnStretch(1, 1);
     g->setRowStretch(3, 1);
 
-    connect(comboNr, &QComboBox::activated, this, [this](int i) { selectViewingPosition(i, true); });
-    connect(comboDatum, &QComboBox::activated, this, [this](int i) {
+    connect(drawNumberCombo_, &QComboBox::activated, this, [this](int i) { selectViewingPosition(i, true); });
+    connect(drawDateCombo_, &QComboBox::activated, this, [this](int i) {
         // The board follows when the number list changes with it.
-        selectViewingPosition(i, i != comboNr->currentIndex());
+        selectViewingPosition(i, i != drawNumberCombo_->currentIndex());
     });
-    connect(BGo, &QPushButton::clicked, this,
-            [this] { selectViewingPosition(comboNr->currentIndex(), true); });
-    connect(hier, &QLabel::linkActivated, this, [this] { PC0->setCurrentIndex(1); });
+    connect(showDrawButton_, &QPushButton::clicked, this,
+            [this] { selectViewingPosition(drawNumberCombo_->currentIndex(), true); });
+    connect(hereLink, &QLabel::linkActivated, this, [this] { drawPages_->setCurrentIndex(1); });
 
-    auto* entry = new QWidget(PC0);
+    auto* entry = new QWidget(drawPages_);
     entry->setObjectName(QStringLiteral("TabNeu"));
     auto* e = new QGridLayout(entry);
     e->setContentsMargins(6, 6, 6, 4);
     e->setHorizontalSpacing(6);
     e->setVerticalSpacing(4);
-    comboNr2 = new QComboBox(entry);
-    comboNr2->setObjectName(QStringLiteral("comboNr2"));
-    combo2 = new QComboBox(entry);
-    combo2->setObjectName(QStringLiteral("combo2"));
-    for (QComboBox* c : {comboNr2, combo2}) {
+    entryNumberCombo_ = new QComboBox(entry);
+    entryNumberCombo_->setObjectName(QStringLiteral("comboNr2"));
+    entryDateCombo_ = new QComboBox(entry);
+    entryDateCombo_->setObjectName(QStringLiteral("combo2"));
+    for (QComboBox* c : {entryNumberCombo_, entryDateCombo_}) {
         c->setModel(new QStringListModel(c));
         c->setMaxVisibleItems(20);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
-    auto* speichern = new QPushButton(QStringLiteral("Speichern"), entry);
-    speichern->setObjectName(QStringLiteral("BSpeichern1"));
+    auto* saveButton = new QPushButton(QStringLiteral("Speichern"), entry);
+    saveButton->setObjectName(QStringLiteral("BSpeichern1"));
     auto* copyPaste = new QPushButton(QStringLiteral("copy paste"), entry);
     copyPaste->setObjectName(QStringLiteral("BCopyPaste"));
     copyPaste->setToolTip(QStringLiteral("Gewinnzahlen aus einer Webseite übernehmen"));
-    cbDel = new QCheckBox(QStringLiteral("nach \"Speichern\" Angaben löschen"), entry);
-    cbDel->setObjectName(QStringLiteral("cbDel"));
+    clearAfterSaveCheck_ = new QCheckBox(QStringLiteral("nach \"Speichern\" Angaben löschen"), entry);
+    clearAfterSaveCheck_->setObjectName(QStringLiteral("cbDel"));
     e->addWidget(new QLabel(QStringLiteral("Nummer"), entry), 0, 0);
-    e->addWidget(comboNr2, 0, 1, 1, 2);
+    e->addWidget(entryNumberCombo_, 0, 1, 1, 2);
     // With no stored draw the first one may be of any day since the first draw.
-    DateErste = new DateField(entry);
-    DateErste->setObjectName(QStringLiteral("DateErste"));
-    DateErste->setMinimumDate(kFirstDrawDate);
-    DateErste->setToolTip(QStringLiteral("Datum der ersten Ziehung, die Sie eingeben"));
-    DateErste->hide();
+    firstDrawDateEdit_ = new DateField(entry);
+    firstDrawDateEdit_->setObjectName(QStringLiteral("DateErste"));
+    firstDrawDateEdit_->setMinimumDate(kFirstDrawDate);
+    firstDrawDateEdit_->setToolTip(QStringLiteral("Datum der ersten Ziehung, die Sie eingeben"));
+    firstDrawDateEdit_->hide();
     e->addWidget(new QLabel(QStringLiteral("Datum"), entry), 1, 0);
-    e->addWidget(combo2, 1, 1, 1, 2);
-    e->addWidget(DateErste, 1, 1, 1, 2);
-    e->addWidget(speichern, 2, 1);
+    e->addWidget(entryDateCombo_, 1, 1, 1, 2);
+    e->addWidget(firstDrawDateEdit_, 1, 1, 1, 2);
+    e->addWidget(saveButton, 2, 1);
     e->addWidget(copyPaste, 2, 2);
-    e->addWidget(cbDel, 3, 0, 1, 3);
-    auto* archiv = new QLabel(QStringLiteral("<a href=\"import\">Ziehungen importieren...</a>"), entry);
-    archiv->setToolTip(QStringLiteral("Die Gewinnzahlen aus dem Archiv der Lotterie übernehmen"));
-    archiv->setObjectName(QStringLiteral("LImport"));
-    archiv->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    routeTo(archiv, Route::Archivimport);
-    e->addWidget(archiv, 4, 0, 1, 3);
+    e->addWidget(clearAfterSaveCheck_, 3, 0, 1, 3);
+    auto* importLink = new QLabel(QStringLiteral("<a href=\"import\">Ziehungen importieren...</a>"), entry);
+    importLink->setToolTip(QStringLiteral("Die Gewinnzahlen aus dem Archiv der Lotterie übernehmen"));
+    importLink->setObjectName(QStringLiteral("LImport"));
+    importLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    routeTo(importLink, Route::ArchiveImport);
+    e->addWidget(importLink, 4, 0, 1, 3);
     e->setColumnStretch(1, 1);
     e->setColumnStretch(2, 1);
 
-    connect(DateErste, &QDateEdit::dateChanged, this, [this](const QDate& date) {
-        if (!state_.history().empty() || combo2->count() != 1)
+    connect(firstDrawDateEdit_, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+        if (!state_.history().empty() || entryDateCombo_->count() != 1)
             return;
-        combo2->setItemText(0, date.toString(QStringLiteral("dd.MM.yyyy")));
-        if (pasteWindow_ && FormOffen(QStringLiteral("FGewinnzahlen")))
-            pasteWindow_->setHinweis(combo2->currentText());
+        entryDateCombo_->setItemText(0, date.toString(QStringLiteral("dd.MM.yyyy")));
+        if (pasteWindow_ && isFormOpen(QStringLiteral("FGewinnzahlen")))
+            pasteWindow_->setDateNote(entryDateCombo_->currentText());
     });
-    connect(comboNr2, &QComboBox::activated, this, &TFAuswertung::selectEntryPosition);
-    connect(combo2, &QComboBox::activated, this, &TFAuswertung::selectEntryPosition);
-    connect(speichern, &QPushButton::clicked, this,
-            [this] { runAction(this, [this] { BSpeichern1Click(); }); });
+    connect(entryNumberCombo_, &QComboBox::activated, this, &MainWindow::selectEntryPosition);
+    connect(entryDateCombo_, &QComboBox::activated, this, &MainWindow::selectEntryPosition);
+    connect(saveButton, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { saveEnteredDraw(); }); });
     connect(copyPaste, &QPushButton::clicked, this,
-            [this] { runAction(this, [this] { copyPasteClick(); }); });
+            [this] { runAction(this, [this] { showPasteWindow(); }); });
 
-    PC0->addTab(viewing, QStringLiteral("bisherige"));
-    PC0->addTab(entry, QStringLiteral("neu/ändern..."));
-    connect(PC0, &QTabWidget::currentChanged, this, &TFAuswertung::pageChanged);
-    return PC0;
+    drawPages_->addTab(viewing, QStringLiteral("bisherige"));
+    drawPages_->addTab(entry, QStringLiteral("neu/ändern..."));
+    connect(drawPages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+    return drawPages_;
 }
 
-void TFAuswertung::ZiehungslistenFuellen() {
+void MainWindow::fillDrawLists() {
     const logic::DrawHistory& history = state_.history();
     const int n = static_cast<int>(history.size());
     QStringList numbers;
@@ -345,173 +345,173 @@ void TFAuswertung::ZiehungslistenFuellen() {
         const QSignalBlocker block(c);
         static_cast<QStringListModel*>(c->model())->setStringList(texts);
     };
-    combo2->setVisible(n > 0);
-    DateErste->setVisible(n == 0);
+    entryDateCombo_->setVisible(n > 0);
+    firstDrawDateEdit_->setVisible(n == 0);
     if (n == 0) {
         // The very first draw: proposed for today, any day since the first draw may be chosen.
         const QDate proposal = logic::serialToDate(
-            logic::ersterVorschlag(static_cast<int>(logic::dateToSerial(currentDateTime().date()))));
-        fill(comboNr, {});
-        fill(comboDatum, {});
-        fill(comboNr2, {QStringLiteral("1")});
-        fill(combo2, {logic::serialToText(logic::dateToSerial(proposal))});
-        const QSignalBlocker blockErste(DateErste);
-        DateErste->setMaximumDate(std::max(proposal, kFirstDrawDate));
-        DateErste->setDate(proposal);
+            logic::proposedFirstDrawDay(static_cast<int>(logic::dateToSerial(currentDateTime().date()))));
+        fill(drawNumberCombo_, {});
+        fill(drawDateCombo_, {});
+        fill(entryNumberCombo_, {QStringLiteral("1")});
+        fill(entryDateCombo_, {logic::serialToText(logic::dateToSerial(proposal))});
+        const QSignalBlocker blockFirstDate(firstDrawDateEdit_);
+        firstDrawDateEdit_->setMaximumDate(std::max(proposal, kFirstDrawDate));
+        firstDrawDateEdit_->setDate(proposal);
         return;
     }
-    fill(comboNr, numbers);
-    fill(comboDatum, dates);
+    fill(drawNumberCombo_, numbers);
+    fill(drawDateCombo_, dates);
     selectViewingPosition(n - 1, false);
     numbers << QString::number(n + 1);
     dates << logic::serialToText(logic::wholeDay(history.back().datum) + 1);
-    fill(comboNr2, numbers);
-    fill(combo2, dates);
+    fill(entryNumberCombo_, numbers);
+    fill(entryDateCombo_, dates);
     {
-        const QSignalBlocker blockNr(comboNr2);
-        const QSignalBlocker blockDatum(combo2);
-        comboNr2->setCurrentIndex(n);
-        combo2->setCurrentIndex(n);
+        const QSignalBlocker blockNumber(entryNumberCombo_);
+        const QSignalBlocker blockDate(entryDateCombo_);
+        entryNumberCombo_->setCurrentIndex(n);
+        entryDateCombo_->setCurrentIndex(n);
     }
-    ZiehungZeigen(n - 1);
+    showDraw(n - 1);
 }
 
-void TFAuswertung::selectViewingPosition(int p, bool show) {
-    if (p < 0 || p >= comboNr->count() || p >= comboDatum->count())
+void MainWindow::selectViewingPosition(int p, bool show) {
+    if (p < 0 || p >= drawNumberCombo_->count() || p >= drawDateCombo_->count())
         return;
     {
-        const QSignalBlocker blockNr(comboNr);
-        const QSignalBlocker blockDatum(comboDatum);
-        comboNr->setCurrentIndex(p);
-        comboDatum->setCurrentIndex(p);
+        const QSignalBlocker blockNumber(drawNumberCombo_);
+        const QSignalBlocker blockDate(drawDateCombo_);
+        drawNumberCombo_->setCurrentIndex(p);
+        drawDateCombo_->setCurrentIndex(p);
     }
-    Baktuell->setText(comboDatum->itemText(p));
+    evaluateMarkedButton_->setText(drawDateCombo_->itemText(p));
     if (show)
-        ZiehungZeigen(p);
+        showDraw(p);
 }
 
-void TFAuswertung::selectEntryPosition(int p) {
-    if (p < 0 || p >= comboNr2->count() || p >= combo2->count())
+void MainWindow::selectEntryPosition(int p) {
+    if (p < 0 || p >= entryNumberCombo_->count() || p >= entryDateCombo_->count())
         return;
     {
-        const QSignalBlocker blockNr(comboNr2);
-        const QSignalBlocker blockDatum(combo2);
-        comboNr2->setCurrentIndex(p);
-        combo2->setCurrentIndex(p);
+        const QSignalBlocker blockNumber(entryNumberCombo_);
+        const QSignalBlocker blockDate(entryDateCombo_);
+        entryNumberCombo_->setCurrentIndex(p);
+        entryDateCombo_->setCurrentIndex(p);
     }
     // A stored draw is shown; the proposed new date starts from an empty board.
     if (p < static_cast<int>(state_.history().size()))
-        ZiehungZeigen(p);
+        showDraw(p);
     else
-        BDelallClick();
+        clearBoardAndPlus5();
 }
 
-void TFAuswertung::EintragWieAnzeige() {
-    selectEntryPosition(comboNr->currentIndex());
+void MainWindow::alignEntryWithViewing() {
+    selectEntryPosition(drawNumberCombo_->currentIndex());
 }
 
-void TFAuswertung::pageChanged(int page) {
+void MainWindow::pageChanged(int page) {
     const int previous = shownPage_;
     shownPage_ = page;
     const bool entry = page == 1;
-    BDel->setVisible(entry);
-    BDel2->setVisible(entry);
+    clearBoardButton_->setVisible(entry);
+    clearPlus5Button_->setVisible(entry);
     if (entry) {
-        if (comboNr->currentIndex() < combo2->currentIndex())
-            BDelallClick();
+        if (drawNumberCombo_->currentIndex() < entryDateCombo_->currentIndex())
+            clearBoardAndPlus5();
     } else if (previous == 1) {
-        ZiehungZeigen(comboNr->currentIndex());
+        showDraw(drawNumberCombo_->currentIndex());
     }
 }
 
-void TFAuswertung::GZKlick(int n) {
-    const logic::GZKlickErgebnis result = logic::GZKlick(state_.GZAuswahl, n);
-    if (result == logic::GZKlickErgebnis::Unveraendert)
+void MainWindow::toggleBoardNumber(int n) {
+    const logic::BoardClickResult result = logic::toggleBoardNumber(state_.boardSelection, n);
+    if (result == logic::BoardClickResult::Unchanged)
         return;
-    if (result == logic::GZKlickErgebnis::Hinzugefuegt)
+    if (result == logic::BoardClickResult::Added)
         platform::playClick();
-    board_->setMarked(n, result == logic::GZKlickErgebnis::Hinzugefuegt);
-    gauge1->setValue(state_.gzAnzahl());
+    board_->setMarked(n, result == logic::BoardClickResult::Added);
+    markedCountBar_->setValue(state_.boardSelectionCount());
     board_->setFocus();
 }
 
-void TFAuswertung::BDelClick() {
-    state_.GZAuswahl = {};
-    board_->showNumbers(state_.GZAuswahl);
-    gauge1->setValue(0);
+void MainWindow::clearBoard() {
+    state_.boardSelection = {};
+    board_->showNumbers(state_.boardSelection);
+    markedCountBar_->setValue(0);
 }
 
-void TFAuswertung::BDelallClick() {
-    BDelClick();
-    E77->clear();
+void MainWindow::clearBoardAndPlus5() {
+    clearBoard();
+    plus5Edit_->clear();
 }
 
-void TFAuswertung::BDel2Click() {
-    E77->clear();
+void MainWindow::clearPlus5() {
+    plus5Edit_->clear();
 }
 
-void TFAuswertung::BSpeichern1Click() {
+void MainWindow::saveEnteredDraw() {
     if (state_.history().empty())
-        DateErste->commitTyping();
-    const int p = combo2->currentIndex();
+        firstDrawDateEdit_->commitTyping();
+    const int p = entryDateCombo_->currentIndex();
     logic::DaySerial datum = 0;
-    if (p < 0 || !logic::textToSerial(combo2->itemText(p), datum))
+    if (p < 0 || !logic::textToSerial(entryDateCombo_->itemText(p), datum))
         return;
     logic::DrawHistory history = state_.history();
-    if (!logic::ZiehungSpeichern(history, p, datum, state_.GZAuswahl, E77->text()))
+    if (!logic::storeDraw(history, p, datum, state_.boardSelection, plus5Edit_->text()))
         return;
     // The lists follow the new history; the file is written last, so a failed write
     // leaves the change in memory as the lists show it.
     state_.setHistory(std::move(history));
     logic::writeHistoryKeepingBackup(paths_.historyFile(), state_.history());
-    if (p + 1 < combo2->count())
+    if (p + 1 < entryDateCombo_->count())
         selectEntryPosition(p + 1);
-    if (cbDel->isChecked() && combo2->count() > comboDatum->count())
-        BDelallClick();
-    if (pasteWindow_ && FormOffen(QStringLiteral("FGewinnzahlen")))
-        pasteWindow_->setHinweis(combo2->currentText());
+    if (clearAfterSaveCheck_->isChecked() && entryDateCombo_->count() > drawDateCombo_->count())
+        clearBoardAndPlus5();
+    if (pasteWindow_ && isFormOpen(QStringLiteral("FGewinnzahlen")))
+        pasteWindow_->setDateNote(entryDateCombo_->currentText());
 }
 
-void TFAuswertung::copyPasteClick() {
+void MainWindow::showPasteWindow() {
     if (!pasteWindow_) {
-        pasteWindow_ = new TFGewinnzahlen(this);
-        connect(pasteWindow_, &TFGewinnzahlen::zahlUebertragen, this, &TFAuswertung::GZKlick);
+        pasteWindow_ = new PasteWindow(this);
+        connect(pasteWindow_, &PasteWindow::numberTransferred, this, &MainWindow::toggleBoardNumber);
         pasteWindow_->adjustSize();
         pasteWindow_->move(geometry().center() - pasteWindow_->rect().center());
     }
-    pasteWindow_->setHinweis(combo2->currentText());
+    pasteWindow_->setDateNote(entryDateCombo_->currentText());
     pasteWindow_->setWindowState(pasteWindow_->windowState() & ~Qt::WindowMinimized);
     pasteWindow_->show();
     pasteWindow_->raise();
     pasteWindow_->activateWindow();
 }
 
-void TFAuswertung::ZiehungZeigen(int p) {
+void MainWindow::showDraw(int p) {
     const logic::DrawHistory& history = state_.history();
     if (p < 0 || p >= static_cast<int>(history.size()))
         return;
-    const logic::TKenoZahlen& draw = history[static_cast<std::size_t>(p)];
-    state_.GZAuswahl = {};
+    const logic::DrawRecord& draw = history[static_cast<std::size_t>(p)];
+    state_.boardSelection = {};
     if (draw.datum >= logic::kFirstDrawSerial) {
         for (std::uint8_t number : draw.GZ) {
             if (number >= 1 && number <= 70)
-                state_.GZAuswahl.insert(number);
+                state_.boardSelection.insert(number);
         }
-        E77->setText(draw.plus5.text());
+        plus5Edit_->setText(draw.plus5.text());
     } else {
-        E77->clear();
+        plus5Edit_->clear();
     }
-    board_->showNumbers(state_.GZAuswahl);
-    gauge1->setValue(state_.gzAnzahl());
+    board_->showNumbers(state_.boardSelection);
+    markedCountBar_->setValue(state_.boardSelectionCount());
 }
 
-void TFAuswertung::ZiehungssaetzeExportieren() {
-    runAction(this, [this] { logic::ZiehungssaetzeSchreiben(state_.history(), paths_.dataDir); });
+void MainWindow::exportDrawSets() {
+    runAction(this, [this] { logic::writeDrawSets(state_.history(), paths_.dataDir); });
 }
 
 // ----------------------------------------------------------- evaluation area
 
-QWidget* TFAuswertung::buildEvaluationArea() {
+QWidget* MainWindow::buildEvaluationArea() {
     auto* area = new QWidget(this);
     auto* v = new QVBoxLayout(area);
     v->setContentsMargins(0, 0, 0, 0);
@@ -525,8 +525,8 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     r->setContentsMargins(8, 6, 8, 6);
     r->setHorizontalSpacing(6);
     r->setVerticalSpacing(4);
-    DateV = dateField(QStringLiteral("DateV"), range);
-    DateB = dateField(QStringLiteral("DateB"), range);
+    rangeFromEdit_ = dateField(QStringLiteral("DateV"), range);
+    rangeToEdit_ = dateField(QStringLiteral("DateB"), range);
     auto* rangeButton = new QToolButton(range);
     rangeButton->setObjectName(QStringLiteral("BZeitraum"));
     rangeButton->setIcon(standardIcon(style(), QStyle::SP_MediaPlay));
@@ -534,9 +534,9 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     rangeButton->setToolTip(QStringLiteral("Alle Scheine für den Zeitraum auswerten"));
     rangeButton->setFixedSize(34, 34);
     r->addWidget(new QLabel(QStringLiteral("von"), range), 0, 0);
-    r->addWidget(DateV, 0, 1);
+    r->addWidget(rangeFromEdit_, 0, 1);
     r->addWidget(new QLabel(QStringLiteral("bis"), range), 1, 0);
-    r->addWidget(DateB, 1, 1);
+    r->addWidget(rangeToEdit_, 1, 1);
     r->addWidget(rangeButton, 0, 2, 2, 1, Qt::AlignVCenter);
     top->addWidget(range);
 
@@ -545,16 +545,16 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     auto* ev = new QGridLayout(evaluate);
     ev->setContentsMargins(8, 6, 8, 6);
     ev->setHorizontalSpacing(6);
-    Baktuell = new QPushButton(QStringLiteral("Markierte Zahlen"), evaluate);
-    Baktuell->setObjectName(QStringLiteral("Baktuell"));
-    Baktuell->setToolTip(QStringLiteral("Alle Scheine gegen die markierten Gewinnzahlen auswerten"));
-    auto* laufzeit = new QPushButton(QStringLiteral("Laufzeit"), evaluate);
-    laufzeit->setObjectName(QStringLiteral("BLaufzeit"));
-    laufzeit->setToolTip(QStringLiteral("Jeden Schein über seine Laufzeit auswerten"));
-    Baktuell->setMinimumSize(104, 34);
-    laufzeit->setMinimumSize(104, 34);
-    ev->addWidget(Baktuell, 0, 0);
-    ev->addWidget(laufzeit, 0, 1);
+    evaluateMarkedButton_ = new QPushButton(QStringLiteral("Markierte Zahlen"), evaluate);
+    evaluateMarkedButton_->setObjectName(QStringLiteral("Baktuell"));
+    evaluateMarkedButton_->setToolTip(QStringLiteral("Alle Scheine gegen die markierten Gewinnzahlen auswerten"));
+    auto* runTimeButton = new QPushButton(QStringLiteral("Laufzeit"), evaluate);
+    runTimeButton->setObjectName(QStringLiteral("BLaufzeit"));
+    runTimeButton->setToolTip(QStringLiteral("Jeden Schein über seine Laufzeit auswerten"));
+    evaluateMarkedButton_->setMinimumSize(104, 34);
+    runTimeButton->setMinimumSize(104, 34);
+    ev->addWidget(evaluateMarkedButton_, 0, 0);
+    ev->addWidget(runTimeButton, 0, 1);
     top->addWidget(evaluate);
     top->addStretch();
 
@@ -576,68 +576,68 @@ QWidget* TFAuswertung::buildEvaluationArea() {
     top->addLayout(fileButtons);
     v->addLayout(top);
 
-    PC2 = new QTabWidget(area);
-    PC2->setObjectName(QStringLiteral("PC2"));
-    PC2->setDocumentMode(true);
-    PC2->setUsesScrollButtons(true);
-    auto* einstieg = new QAction(toolIcon(ToolIcon::Hilfe), QString(), this);
-    einstieg->setObjectName(QStringLiteral("PHilfe"));
-    einstieg->setToolTip(QStringLiteral("Hilfe"));
-    helpFor(einstieg, 0);
+    fileTabs_ = new QTabWidget(area);
+    fileTabs_->setObjectName(QStringLiteral("PC2"));
+    fileTabs_->setDocumentMode(true);
+    fileTabs_->setUsesScrollButtons(true);
+    auto* helpAction = new QAction(toolIcon(ToolIcon::Help), QString(), this);
+    helpAction->setObjectName(QStringLiteral("PHilfe"));
+    helpAction->setToolTip(QStringLiteral("Hilfe"));
+    helpFor(helpAction, 0);
     // The panel's buttons share the tool bar's entries.
     const auto tool = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
-    p100 = new HelpPanel({einstieg, tool("TStatistik"), tool("TAktualisierung"), tool("TSpielscheincenter"),
+    helpPanel_ = new HelpPanel({helpAction, tool("TStatistik"), tool("TAktualisierung"), tool("TSpielscheincenter"),
                           tool("TTippcenter")},
                          area);
     area_ = new QStackedWidget(area);
     area_->setObjectName(QStringLiteral("evaluationArea"));
-    area_->addWidget(p100);
-    area_->addWidget(PC2);
-    area_->setCurrentWidget(p100);
+    area_->addWidget(helpPanel_);
+    area_->addWidget(fileTabs_);
+    area_->setCurrentWidget(helpPanel_);
     v->addWidget(area_, 1);
 
-    connect(p100, &HelpPanel::demoRequested, this, [this] { runAction(this, [this] { DemoClick(); }); });
-    connect(Baktuell, &QPushButton::clicked, this, [this] { runAction(this, [this] { BaktuellClick(); }); });
-    connect(laufzeit, &QPushButton::clicked, this, [this] { runAction(this, [this] { LaufzeitClick(); }); });
+    connect(helpPanel_, &HelpPanel::demoRequested, this, [this] { runAction(this, [this] { loadDemoSlip(); }); });
+    connect(evaluateMarkedButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { evaluateMarkedNumbers(); }); });
+    connect(runTimeButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { evaluateOverRunTime(); }); });
     connect(rangeButton, &QToolButton::clicked, this,
-            [this] { runAction(this, [this] { ZeitraumClick(); }); });
-    connect(closeOne, &QToolButton::clicked, this, &TFAuswertung::closeFileTab);
-    connect(closeAll, &QToolButton::clicked, this, &TFAuswertung::closeAllFileTabs);
-    connect(DateV, &QDateEdit::dateChanged, this, &TFAuswertung::dateVChanged);
-    connect(DateB, &QDateEdit::dateChanged, this, &TFAuswertung::dateBChanged);
+            [this] { runAction(this, [this] { evaluateDateRange(); }); });
+    connect(closeOne, &QToolButton::clicked, this, &MainWindow::closeFileTab);
+    connect(closeAll, &QToolButton::clicked, this, &MainWindow::closeAllFileTabs);
+    connect(rangeFromEdit_, &QDateEdit::dateChanged, this, &MainWindow::rangeFromChanged);
+    connect(rangeToEdit_, &QDateEdit::dateChanged, this, &MainWindow::rangeToChanged);
     return area;
 }
 
-void TFAuswertung::dateVChanged() {
-    const QSignalBlocker block(DateV);
-    if (DateV->date() < kFirstDrawDate)
-        DateV->setDate(kFirstDrawDate);
+void MainWindow::rangeFromChanged() {
+    const QSignalBlocker block(rangeFromEdit_);
+    if (rangeFromEdit_->date() < kFirstDrawDate)
+        rangeFromEdit_->setDate(kFirstDrawDate);
 }
 
-void TFAuswertung::dateBChanged() {
-    // Each rule applies once: with von in the future, "not before von" and "not after
+void MainWindow::rangeToChanged() {
+    // Each rule applies once: with from in the future, "not before von" and "not after
     // today" would otherwise undo each other without end.
-    const QSignalBlocker block(DateB);
-    if (DateV->date() > DateB->date())
-        DateB->setDate(DateV->date());
+    const QSignalBlocker block(rangeToEdit_);
+    if (rangeFromEdit_->date() > rangeToEdit_->date())
+        rangeToEdit_->setDate(rangeFromEdit_->date());
     const QDate today = currentDateTime().date();
-    if (DateB->date() > today)
-        DateB->setDate(today);
+    if (rangeToEdit_->date() > today)
+        rangeToEdit_->setDate(today);
 }
 
-void TFAuswertung::presetDateRange() {
+void MainWindow::presetDateRange() {
     const logic::DrawHistory& history = state_.history();
     if (history.empty())
         return;
     const logic::DateRange r =
         logic::presetRange(logic::wholeDay(history.back().datum), logic::DrawCalendar(history));
-    DateV->setDate(logic::serialToDate(r.von));
-    DateB->setDate(logic::serialToDate(r.bis));
+    rangeFromEdit_->setDate(logic::serialToDate(r.from));
+    rangeToEdit_->setDate(logic::serialToDate(r.to));
 }
 
-void TFAuswertung::AuswertungLaden(const QString& path) {
-    logic::SlipList slips = logic::ScheinDateiLesen(path);
-    logic::SlipList& all = state_.AuswertScheine;
+void MainWindow::loadEvaluationFile(const QString& path) {
+    logic::SlipList slips = logic::loadSlips(path);
+    logic::SlipList& all = state_.evaluationSlips;
     const int first = static_cast<int>(all.size());
     const int count = static_cast<int>(slips.size());
     all.insert(all.end(), slips.begin(), slips.end());
@@ -646,64 +646,64 @@ void TFAuswertung::AuswertungLaden(const QString& path) {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabAusw%1").arg(n));
     page->setProperty("tag", n);
-    auto* view = new TFrameAuswertung(n, first, first + count - 1, std::span(slips), page);
+    auto* view = new SlipFileFrame(n, first, first + count - 1, std::span(slips), page);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 4, 0, 0);
     layout->addWidget(view);
-    connect(view, &TFrameAuswertung::drawChosen, this, [this](int position) {
+    connect(view, &SlipFileFrame::drawChosen, this, [this](int position) {
         // As when the user picks that date: the lists follow when the selection changes.
-        if (position != comboDatum->currentIndex())
+        if (position != drawDateCombo_->currentIndex())
             selectViewingPosition(position, true);
     });
-    PC2->addTab(page, fileCaption(path));
-    PC2->setCurrentWidget(page);
-    area_->setCurrentWidget(PC2);
+    fileTabs_->addTab(page, fileCaption(path));
+    fileTabs_->setCurrentWidget(page);
+    area_->setCurrentWidget(fileTabs_);
 }
 
-int TFAuswertung::fileTabCount() const {
-    return PC2->count();
+int MainWindow::fileTabCount() const {
+    return fileTabs_->count();
 }
 
-TFrameAuswertung* TFAuswertung::fileView(int index) const {
-    QWidget* page = PC2->widget(index);
-    return page ? page->findChild<TFrameAuswertung*>() : nullptr;
+SlipFileFrame* MainWindow::fileFrame(int index) const {
+    QWidget* page = fileTabs_->widget(index);
+    return page ? page->findChild<SlipFileFrame*>() : nullptr;
 }
 
-TFrameAuswertung* TFAuswertung::activeFileView() const {
-    return fileView(PC2->currentIndex());
+SlipFileFrame* MainWindow::activeFileFrame() const {
+    return fileFrame(fileTabs_->currentIndex());
 }
 
-std::span<const logic::TGetippt> TFAuswertung::activeSlips() const {
-    const TFrameAuswertung* view = activeFileView();
-    const logic::SlipList& all = state_.AuswertScheine;
+std::span<const logic::SlipRecord> MainWindow::activeSlips() const {
+    const SlipFileFrame* view = activeFileFrame();
+    const logic::SlipList& all = state_.evaluationSlips;
     if (!view || view->last() < view->first() || view->last() >= static_cast<int>(all.size()))
         return {};
     return std::span(all).subspan(static_cast<std::size_t>(view->first()),
                                   static_cast<std::size_t>(view->last() - view->first() + 1));
 }
 
-bool TFAuswertung::needsFileTab() {
-    if (PC2->count() > 0)
+bool MainWindow::needsFileTab() {
+    if (fileTabs_->count() > 0)
         return false;
-    showMessage(this, logic::keinSpielscheinMeldung(), MessageIcon::Information);
+    showMessage(this, logic::noSlipMessage(), MessageIcon::Information);
     return true;
 }
 
-void TFAuswertung::showResults(logic::Ergebnisse& tables) {
-    if (TFrameAuswertung* view = activeFileView())
+void MainWindow::showResults(logic::ResultTables& tables) {
+    if (SlipFileFrame* view = activeFileFrame())
         view->addResults(std::move(tables), nextResultTab_);
 }
 
-void TFAuswertung::BaktuellClick() {
+void MainWindow::evaluateMarkedNumbers() {
     if (needsFileTab())
         return;
-    if (state_.GZAuswahl.empty()) {
-        showMessage(this, logic::keineGewinnzahlenMeldung(), MessageIcon::Error);
+    if (state_.boardSelection.empty()) {
+        showMessage(this, logic::noWinningNumbersMessage(), MessageIcon::Error);
         return;
     }
-    logic::Ergebnisse tables;
+    logic::ResultTables tables;
     try {
-        logic::ZiehungAuswerten(activeSlips(), state_.GZAuswahl, E77->text().left(5), Baktuell->text(),
+        logic::evaluateDraw(activeSlips(), state_.boardSelection, plus5Edit_->text().left(5), evaluateMarkedButton_->text(),
                                 tables);
     } catch (...) {
         showResults(tables);
@@ -712,16 +712,16 @@ void TFAuswertung::BaktuellClick() {
     showResults(tables);
 }
 
-void TFAuswertung::LaufzeitClick() {
+void MainWindow::evaluateOverRunTime() {
     if (needsFileTab())
         return;
-    const std::span<const logic::TGetippt> slips = activeSlips();
-    logic::Ergebnisse tables;
-    int ohneDaten = 0;
+    const std::span<const logic::SlipRecord> slips = activeSlips();
+    logic::ResultTables tables;
+    int slipsWithoutDraws = 0;
     {
         const BusyCursor busy;
         try {
-            ohneDaten = logic::LaufzeitAuswerten(slips, state_.history(),
+            slipsWithoutDraws = logic::evaluateRunningTimes(slips, state_.history(),
                                                  logic::dateTimeToSerial(currentDateTime()), tables);
         } catch (...) {
             showResults(tables);
@@ -729,29 +729,29 @@ void TFAuswertung::LaufzeitClick() {
         }
         showResults(tables);
     }
-    const QString message = logic::LaufzeitMeldung(static_cast<int>(slips.size()), ohneDaten);
+    const QString message = logic::runningTimeMessage(static_cast<int>(slips.size()), slipsWithoutDraws);
     if (!message.isEmpty())
         showMessage(this, message, MessageIcon::Information);
 }
 
-void TFAuswertung::ZeitraumClick() {
+void MainWindow::evaluateDateRange() {
     if (needsFileTab())
         return;
     // A date typed without Enter counts as it stands on the screen.
-    DateV->commitTyping();
-    DateB->commitTyping();
-    if (DateV->date() > DateB->date()) {
+    rangeFromEdit_->commitTyping();
+    rangeToEdit_->commitTyping();
+    if (rangeFromEdit_->date() > rangeToEdit_->date()) {
         showMessage(
             this,
             QStringLiteral("Das Datum \"von\" liegt nach dem Datum \"bis\". Bitte den Zeitraum berichtigen."),
             MessageIcon::Information);
         return;
     }
-    logic::Ergebnisse tables;
+    logic::ResultTables tables;
     const BusyCursor busy;
     try {
-        logic::ZeitraumAuswerten(activeSlips(), logic::dateToSerial(DateV->date()),
-                                 logic::dateToSerial(DateB->date()), state_.history(),
+        logic::evaluateRange(activeSlips(), logic::dateToSerial(rangeFromEdit_->date()),
+                                 logic::dateToSerial(rangeToEdit_->date()), state_.history(),
                                  logic::dateTimeToSerial(currentDateTime()), tables);
     } catch (...) {
         showResults(tables);
@@ -760,7 +760,7 @@ void TFAuswertung::ZeitraumClick() {
     showResults(tables);
 }
 
-void TFAuswertung::DemoClick() {
+void MainWindow::loadDemoSlip() {
     const QString path = paths_.demoFile();
     if (!QFileInfo::exists(path)) {
         showMessage(this,
@@ -770,36 +770,36 @@ void TFAuswertung::DemoClick() {
                     MessageIcon::Error);
         return;
     }
-    AuswertungLaden(path);
+    loadEvaluationFile(path);
 }
 
-void TFAuswertung::OeffnenClick() {
+void MainWindow::openEvaluationFile() {
     const QString path = chooseOpenFile(this, QStringLiteral("Öffne Keno-Spielschein-Dateien"),
                                         QStringLiteral("Keno-Spielschein-Dateien|*.tix"), paths_.dataDir);
     if (!path.isEmpty())
-        AuswertungLaden(path);
+        loadEvaluationFile(path);
 }
 
-void TFAuswertung::closeFileTab() {
-    if (PC2->count() > 0) {
-        QWidget* page = PC2->currentWidget();
-        PC2->removeTab(PC2->currentIndex());
+void MainWindow::closeFileTab() {
+    if (fileTabs_->count() > 0) {
+        QWidget* page = fileTabs_->currentWidget();
+        fileTabs_->removeTab(fileTabs_->currentIndex());
         delete page;
     }
-    if (PC2->count() == 0)
-        area_->setCurrentWidget(p100);
+    if (fileTabs_->count() == 0)
+        area_->setCurrentWidget(helpPanel_);
 }
 
-void TFAuswertung::closeAllFileTabs() {
-    for (int i = PC2->count() - 1; i >= 0; --i) {
-        QWidget* page = PC2->widget(i);
-        PC2->removeTab(i);
+void MainWindow::closeAllFileTabs() {
+    for (int i = fileTabs_->count() - 1; i >= 0; --i) {
+        QWidget* page = fileTabs_->widget(i);
+        fileTabs_->removeTab(i);
         delete page;
     }
-    area_->setCurrentWidget(p100);
+    area_->setCurrentWidget(helpPanel_);
 }
 
-void TFAuswertung::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (closeCheck_ && !closeCheck_()) {
         event->ignore();
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/evaluation/auswertung.h"
+#include "logic/evaluation/evaluation.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -25,57 +25,57 @@ namespace talvo::ui {
 
 class DateField;
 class HelpPanel;
-class TFGewinnzahlen;
-class TFrameAuswertung;
-class ZahlenBrett;
+class PasteWindow;
+class SlipFileFrame;
+class WinningNumberBoard;
 
 // The central window "TALVO - Zentrale"; closing it ends the program. On the left the
 // board with the draw lists, on the right the play-slip files loaded for evaluation.
-class TFAuswertung : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    TFAuswertung(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
-    ~TFAuswertung() override;
+    MainWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The creation step run during start-up: loads the draw history when its file exists.
-    void FormCreate();
+    void setUpAtStart();
 
     // Rebuilds the draw lists of both pages from the history and shows the newest draw.
-    void ZiehungslistenFuellen();
+    void fillDrawLists();
     // Shows history position p on the board and in the plus 5 field.
-    void ZiehungZeigen(int p);
+    void showDraw(int p);
     // After an update merge the entry page stands on the viewing page's draw, the last
     // stored one, instead of the proposed next date.
-    void EintragWieAnzeige();
+    void alignEntryWithViewing();
     // Loads a play-slip file for evaluation into a file tab of its own.
-    void AuswertungLaden(const QString& path);
+    void loadEvaluationFile(const QString& path);
 
     // The evaluation buttons and the file-tab buttons.
-    void BaktuellClick();
-    void LaufzeitClick();
-    void ZeitraumClick();
-    void DemoClick();
-    void OeffnenClick();
+    void evaluateMarkedNumbers();
+    void evaluateOverRunTime();
+    void evaluateDateRange();
+    void loadDemoSlip();
+    void openEvaluationFile();
     void closeFileTab();
     void closeAllFileTabs();
     // The draw-set export behind the caption "Wählen Sie die Ausspielung...".
-    void ZiehungssaetzeExportieren();
+    void exportDrawSets();
 
     // Toggles number n on the board, as a click on it does.
-    void GZKlick(int n);
+    void toggleBoardNumber(int n);
     // Clear the board; the board and the plus 5 field; the plus 5 field.
-    void BDelClick();
-    void BDelallClick();
-    void BDel2Click();
+    void clearBoard();
+    void clearBoardAndPlus5();
+    void clearPlus5();
     // "Speichern" of the entry page: the board's numbers as the draw of the chosen date.
-    void BSpeichern1Click();
+    void saveEnteredDraw();
     // "copy paste": the paste window, created on first use.
-    void copyPasteClick();
-    TFGewinnzahlen* pasteWindow() const { return pasteWindow_; }
+    void showPasteWindow();
+    PasteWindow* pasteWindow() const { return pasteWindow_; }
 
     int fileTabCount() const;
-    TFrameAuswertung* fileView(int index) const;
-    TFrameAuswertung* activeFileView() const;
+    SlipFileFrame* fileFrame(int index) const;
+    SlipFileFrame* activeFileFrame() const;
 
     // Asked before the window closes and the program ends; false keeps it open.
     void setCloseCheck(std::function<bool()> check) { closeCheck_ = std::move(check); }
@@ -97,11 +97,11 @@ class TFAuswertung : public QMainWindow {
     // Selects position p in both lists of the entry page and shows it on the board.
     void selectEntryPosition(int p);
     void pageChanged(int page);
-    void dateVChanged();
-    void dateBChanged();
+    void rangeFromChanged();
+    void rangeToChanged();
     void presetDateRange();
-    void showResults(logic::Ergebnisse& tables);
-    std::span<const logic::TGetippt> activeSlips() const;
+    void showResults(logic::ResultTables& tables);
+    std::span<const logic::SlipRecord> activeSlips() const;
     bool needsFileTab();
 
     logic::ProgramState& state_;
@@ -111,27 +111,27 @@ class TFAuswertung : public QMainWindow {
     int nextFileTab_ = 1;
     int nextResultTab_ = 1;
 
-    QTabWidget* PC0 = nullptr;
-    QComboBox* comboNr = nullptr;
-    QComboBox* comboDatum = nullptr;
-    QPushButton* BGo = nullptr;
-    QComboBox* comboNr2 = nullptr;
-    QComboBox* combo2 = nullptr;
-    QCheckBox* cbDel = nullptr;
-    QWidget* BDel = nullptr;
-    QWidget* BDel2 = nullptr;
-    TFGewinnzahlen* pasteWindow_ = nullptr;
+    QTabWidget* drawPages_ = nullptr;
+    QComboBox* drawNumberCombo_ = nullptr;
+    QComboBox* drawDateCombo_ = nullptr;
+    QPushButton* showDrawButton_ = nullptr;
+    QComboBox* entryNumberCombo_ = nullptr;
+    QComboBox* entryDateCombo_ = nullptr;
+    QCheckBox* clearAfterSaveCheck_ = nullptr;
+    QWidget* clearBoardButton_ = nullptr;
+    QWidget* clearPlus5Button_ = nullptr;
+    PasteWindow* pasteWindow_ = nullptr;
     int shownPage_ = 0;
-    ZahlenBrett* board_ = nullptr;
-    QProgressBar* gauge1 = nullptr;
-    QLineEdit* E77 = nullptr;
-    QPushButton* Baktuell = nullptr;
-    DateField* DateErste = nullptr; // the date of the first draw, while none is stored
-    DateField* DateV = nullptr;
-    DateField* DateB = nullptr;
+    WinningNumberBoard* board_ = nullptr;
+    QProgressBar* markedCountBar_ = nullptr;
+    QLineEdit* plus5Edit_ = nullptr;
+    QPushButton* evaluateMarkedButton_ = nullptr;
+    DateField* firstDrawDateEdit_ = nullptr; // the date of the first draw, while none is stored
+    DateField* rangeFromEdit_ = nullptr;
+    DateField* rangeToEdit_ = nullptr;
     QStackedWidget* area_ = nullptr;
-    QTabWidget* PC2 = nullptr;
-    HelpPanel* p100 = nullptr;
+    QTabWidget* fileTabs_ = nullptr;
+    HelpPanel* helpPanel_ = nullptr;
     std::function<bool()> closeCheck_;
 };
 

@@ -25,61 +25,61 @@ QAction* routeAction(Route route, const QString& text, const QString& objectName
 
 } // namespace
 
-void TFAuswertung::buildMenus() {
+void MainWindow::buildMenus() {
     QStyle* st = style();
 
-    auto* beenden = new QAction(QStringLiteral("&Beenden"), this);
-    beenden->setObjectName(QStringLiteral("MBeenden"));
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
-    auto* oeffnen = new QAction(QStringLiteral("Ö&ffnen..."), this);
-    oeffnen->setObjectName(QStringLiteral("MOeffnen"));
-    oeffnen->setShortcut(QKeySequence::Open);
-    connect(oeffnen, &QAction::triggered, this, [this] { runAction(this, [this] { OeffnenClick(); }); });
+    auto* quitAction = new QAction(QStringLiteral("&Beenden"), this);
+    quitAction->setObjectName(QStringLiteral("MBeenden"));
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    auto* openAction = new QAction(QStringLiteral("Ö&ffnen..."), this);
+    openAction->setObjectName(QStringLiteral("MOeffnen"));
+    openAction->setShortcut(QKeySequence::Open);
+    connect(openAction, &QAction::triggered, this, [this] { runAction(this, [this] { openEvaluationFile(); }); });
 
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    datei->addAction(oeffnen);
-    datei->addSeparator();
-    datei->addAction(routeAction(Route::Archivimport, QStringLiteral("Ziehungen &importieren..."),
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
+    fileMenu->addAction(openAction);
+    fileMenu->addSeparator();
+    fileMenu->addAction(routeAction(Route::ArchiveImport, QStringLiteral("Ziehungen &importieren..."),
                                  QStringLiteral("MImport"), this));
-    datei->addAction(routeAction(Route::Archivexport, QStringLiteral("Ziehungen als &CSV exportieren..."),
+    fileMenu->addAction(routeAction(Route::ArchiveExport, QStringLiteral("Ziehungen als &CSV exportieren..."),
                                  QStringLiteral("MCsvExport"), this));
-    datei->addAction(routeAction(Route::Rueckgaengig,
+    fileMenu->addAction(routeAction(Route::UndoDrawChange,
                                  QStringLiteral("Letzte Änderung der Ziehungen &rückgängig machen"),
                                  QStringLiteral("MRueckgaengig"), this));
-    datei->addSeparator();
-    datei->addAction(beenden);
+    fileMenu->addSeparator();
+    fileMenu->addAction(quitAction);
 
-    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-    ansicht->addAction(routeAction(Route::Startfenster, QStringLiteral("&Startfenster..."),
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    viewMenu->addAction(routeAction(Route::StartWindow, QStringLiteral("&Startfenster..."),
                                    QStringLiteral("MStartfenster"), this));
 
-    QMenu* extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
-    extras->addAction(
-        routeAction(Route::Statistik, QStringLiteral("&Statistik"), QStringLiteral("MStatistik"), this));
-    extras->addAction(
-        routeAction(Route::Kalender, QStringLiteral("&Kalender"), QStringLiteral("MKalender"), this));
-    extras->addAction(
-        routeAction(Route::Optionen, QStringLiteral("&Optionen"), QStringLiteral("MOptionen"), this));
-    extras->addAction(routeAction(Route::Aktualisierung, QStringLiteral("&Aktualisierung der Gewinnzahlen"),
+    QMenu* extrasMenu = menuBar()->addMenu(QStringLiteral("E&xtras"));
+    extrasMenu->addAction(
+        routeAction(Route::Statistics, QStringLiteral("&Statistik"), QStringLiteral("MStatistik"), this));
+    extrasMenu->addAction(
+        routeAction(Route::Calendar, QStringLiteral("&Kalender"), QStringLiteral("MKalender"), this));
+    extrasMenu->addAction(
+        routeAction(Route::Options, QStringLiteral("&Optionen"), QStringLiteral("MOptionen"), this));
+    extrasMenu->addAction(routeAction(Route::DrawUpdate, QStringLiteral("&Aktualisierung der Gewinnzahlen"),
                                   QStringLiteral("MAktualisierung"), this));
     // The slip and tip centres are reachable from the menu too, so the keyboard reaches them.
-    extras->addAction(routeAction(Route::Spielscheincenter, QStringLiteral("Spielschein&center"),
+    extrasMenu->addAction(routeAction(Route::SlipCentre, QStringLiteral("Spielschein&center"),
                                   QStringLiteral("MSpielscheincenter"), this));
-    extras->addAction(
-        routeAction(Route::Tippcenter, QStringLiteral("T&ippcenter"), QStringLiteral("MTippcenter"), this));
-    extras->addAction(routeAction(Route::Strategietest, QStringLiteral("Strategie-&Test..."),
+    extrasMenu->addAction(
+        routeAction(Route::TipCentre, QStringLiteral("T&ippcenter"), QStringLiteral("MTippcenter"), this));
+    extrasMenu->addAction(routeAction(Route::StrategyTest, QStringLiteral("Strategie-&Test..."),
                                   QStringLiteral("MStrategietest"), this));
 
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    auto* inhalt = hilfe->addAction(QStringLiteral("&Inhalt..."));
-    inhalt->setObjectName(QStringLiteral("MInhalt"));
-    helpFor(inhalt, 40);
-    auto* suchen = hilfe->addAction(QStringLiteral("Suchen..."));
-    suchen->setObjectName(QStringLiteral("MSuchen"));
-    helpIndexFor(suchen);
-    hilfe->addAction(routeAction(Route::Updatepruefung, QStringLiteral("&Updateprüfung"),
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    auto* contentsAction = helpMenu->addAction(QStringLiteral("&Inhalt..."));
+    contentsAction->setObjectName(QStringLiteral("MInhalt"));
+    helpFor(contentsAction, 40);
+    auto* searchAction = helpMenu->addAction(QStringLiteral("Suchen..."));
+    searchAction->setObjectName(QStringLiteral("MSuchen"));
+    helpIndexFor(searchAction);
+    helpMenu->addAction(routeAction(Route::UpdateCheck, QStringLiteral("&Updateprüfung"),
                                  QStringLiteral("MUpdate"), this));
-    hilfe->addAction(routeAction(Route::Info, QStringLiteral("&Info"), QStringLiteral("MInfo"), this));
+    helpMenu->addAction(routeAction(Route::Info, QStringLiteral("&Info"), QStringLiteral("MInfo"), this));
 
     QToolBar* bar = addToolBar(QStringLiteral("Werkzeuge"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
@@ -93,37 +93,37 @@ void TFAuswertung::buildMenus() {
     auto tool = [&](QAction* action, ToolIcon icon, const QString& hint) {
         toolWith(action, toolIcon(icon), hint);
     };
-    auto* beendenTool = new QAction(this);
-    beendenTool->setObjectName(QStringLiteral("TBeenden"));
-    connect(beendenTool, &QAction::triggered, this, &QWidget::close);
-    tool(beendenTool, ToolIcon::Beenden, QStringLiteral("Beenden"));
-    auto* oeffnenTool = new QAction(this);
-    oeffnenTool->setObjectName(QStringLiteral("TOeffnen"));
-    connect(oeffnenTool, &QAction::triggered, oeffnen, &QAction::trigger);
-    toolWith(oeffnenTool, standardIcon(st, QStyle::SP_DialogOpenButton), QStringLiteral("Öffnen..."));
-    oeffnen->setIcon(oeffnenTool->icon());
+    auto* quitTool = new QAction(this);
+    quitTool->setObjectName(QStringLiteral("TBeenden"));
+    connect(quitTool, &QAction::triggered, this, &QWidget::close);
+    tool(quitTool, ToolIcon::Quit, QStringLiteral("Beenden"));
+    auto* openTool = new QAction(this);
+    openTool->setObjectName(QStringLiteral("TOeffnen"));
+    connect(openTool, &QAction::triggered, openAction, &QAction::trigger);
+    toolWith(openTool, standardIcon(st, QStyle::SP_DialogOpenButton), QStringLiteral("Öffnen..."));
+    openAction->setIcon(openTool->icon());
     bar->addSeparator();
-    tool(routeAction(Route::Statistik, QString(), QStringLiteral("TStatistik"), this), ToolIcon::Statistik,
+    tool(routeAction(Route::Statistics, QString(), QStringLiteral("TStatistik"), this), ToolIcon::Statistics,
          QStringLiteral("Statistik"));
-    tool(routeAction(Route::Kalender, QString(), QStringLiteral("TKalender"), this), ToolIcon::Kalender,
+    tool(routeAction(Route::Calendar, QString(), QStringLiteral("TKalender"), this), ToolIcon::Calendar,
          QStringLiteral("Kalender"));
-    tool(routeAction(Route::Optionen, QString(), QStringLiteral("TOptionen"), this), ToolIcon::Optionen,
+    tool(routeAction(Route::Options, QString(), QStringLiteral("TOptionen"), this), ToolIcon::Options,
          QStringLiteral("Optionen"));
-    toolWith(routeAction(Route::Aktualisierung, QString(), QStringLiteral("TAktualisierung"), this),
+    toolWith(routeAction(Route::DrawUpdate, QString(), QStringLiteral("TAktualisierung"), this),
              standardIcon(st, QStyle::SP_BrowserReload), QStringLiteral("Aktualisierung der Gewinnzahlen"));
-    tool(routeAction(Route::Spielscheincenter, QString(), QStringLiteral("TSpielscheincenter"), this),
-         ToolIcon::Spielscheincenter, QStringLiteral("Spielscheincenter"));
-    tool(routeAction(Route::Tippcenter, QString(), QStringLiteral("TTippcenter"), this), ToolIcon::Tippcenter,
+    tool(routeAction(Route::SlipCentre, QString(), QStringLiteral("TSpielscheincenter"), this),
+         ToolIcon::SlipCentre, QStringLiteral("Spielscheincenter"));
+    tool(routeAction(Route::TipCentre, QString(), QStringLiteral("TTippcenter"), this), ToolIcon::TipCentre,
          QStringLiteral("Tippcenter"));
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    auto* picture = routeAction(Route::Webseite, QString(), QStringLiteral("TBild"), this);
+    auto* picture = routeAction(Route::WebSite, QString(), QStringLiteral("TBild"), this);
     toolWith(picture, QIcon(PictureLink::smallPixmap(22)), QStringLiteral("KENO im Internet"));
-    auto* hilfeTool = new QAction(this);
-    hilfeTool->setObjectName(QStringLiteral("THilfe"));
-    helpFor(hilfeTool, 40);
-    tool(hilfeTool, ToolIcon::Hilfe, QStringLiteral("Hilfe"));
+    auto* helpTool = new QAction(this);
+    helpTool->setObjectName(QStringLiteral("THilfe"));
+    helpFor(helpTool, 40);
+    tool(helpTool, ToolIcon::Help, QStringLiteral("Hilfe"));
 }
 
 } // namespace talvo::ui

@@ -1,10 +1,10 @@
 #include "ui/evaluation/result_model.h"
 
-#include "logic/evaluation/ergebnistabelle.h"
+#include "logic/evaluation/result_table.h"
 
 namespace talvo::ui {
 
-void ResultModel::setTable(const logic::Ergebnistabelle* table) {
+void ResultModel::setTable(const logic::ResultTable* table) {
     beginResetModel();
     table_ = table;
     endResetModel();
@@ -15,7 +15,7 @@ int ResultModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ResultModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : logic::Ergebnistabelle::kSpalten;
+    return parent.isValid() ? 0 : logic::ResultTable::kColumns;
 }
 
 QVariant ResultModel::data(const QModelIndex& index, int role) const {
@@ -27,7 +27,7 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
-    return logic::Ergebnistabelle::header(section);
+    return logic::ResultTable::header(section);
 }
 
 } // namespace talvo::ui

@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 
 namespace talvo::logic {
-struct Ergebnistabelle;
+struct ResultTable;
 }
 
 namespace talvo::ui {
@@ -16,8 +16,8 @@ class ResultModel : public QAbstractTableModel {
     using QAbstractTableModel::QAbstractTableModel;
 
     // The table must outlive its showing; nullptr shows nothing.
-    void setTable(const logic::Ergebnistabelle* table);
-    const logic::Ergebnistabelle* table() const { return table_; }
+    void setTable(const logic::ResultTable* table);
+    const logic::ResultTable* table() const { return table_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,7 +25,7 @@ class ResultModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    const logic::Ergebnistabelle* table_ = nullptr;
+    const logic::ResultTable* table_ = nullptr;
 };
 
 } // namespace talvo::ui

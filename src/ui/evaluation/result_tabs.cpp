@@ -25,13 +25,13 @@ ResultTabs::ResultTabs(QWidget* parent) : QWidget(parent) {
     bar_->setObjectName(QStringLiteral("PCG2Tabs"));
     layout->addWidget(bar_);
 
-    g2 = new QTableView(this);
-    g2->setObjectName(QStringLiteral("g2"));
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("g2"));
     model_ = new ResultModel(this);
-    g2->setModel(model_);
-    setUpGrid(g2, kWidths, kDefaultWidth);
-    g2->setProperty("tag", 0);
-    layout->addWidget(g2, 1);
+    grid_->setModel(model_);
+    setUpGrid(grid_, kWidths, kDefaultWidth);
+    grid_->setProperty("tag", 0);
+    layout->addWidget(grid_, 1);
 
     connect(bar_, &ResultTabStrip::currentChanged, this, &ResultTabs::showTable);
     // PCG2Change: only the user's choice of a tab selects its draw in the main window.
@@ -46,12 +46,12 @@ ResultTabs::ResultTabs(QWidget* parent) : QWidget(parent) {
 
 ResultTabs::~ResultTabs() = default;
 
-void ResultTabs::addTables(logic::Ergebnisse tables, int& counter) {
+void ResultTabs::addTables(logic::ResultTables tables, int& counter) {
     if (tables.empty())
         return;
     QStringList captions;
     captions.reserve(static_cast<qsizetype>(tables.size()));
-    for (logic::Ergebnistabelle& table : tables) {
+    for (logic::ResultTable& table : tables) {
         captions << table.caption;
         tabs_.push_back({counter++, std::move(table)});
     }
@@ -88,22 +88,22 @@ QString ResultTabs::tabName(int index) const {
 }
 
 int ResultTabs::tabTag(int index) const {
-    return index >= 0 && index < count() ? tabs_[static_cast<std::size_t>(index)].m : 0;
+    return index >= 0 && index < count() ? tabs_[static_cast<std::size_t>(index)].tag : 0;
 }
 
-const logic::Ergebnistabelle& ResultTabs::table(int index) const {
+const logic::ResultTable& ResultTabs::table(int index) const {
     return tabs_.at(static_cast<std::size_t>(index)).table;
 }
 
 void ResultTabs::showTable(int index) {
-    const logic::Ergebnistabelle* t =
+    const logic::ResultTable* t =
         index >= 0 && index < count() ? &tabs_[static_cast<std::size_t>(index)].table : nullptr;
     if (model_->table() == t)
         return;
     model_->setTable(t);
     // The grid keeps the draw position of its table; a table of the current-draw mode has none.
-    g2->setProperty("tag", t && t->position >= 0 ? t->position : 0);
-    g2->scrollToTop();
+    grid_->setProperty("tag", t && t->position >= 0 ? t->position : 0);
+    grid_->scrollToTop();
 }
 
 } // namespace talvo::ui

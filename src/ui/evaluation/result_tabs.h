@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/evaluation/auswertung.h"
+#include "logic/evaluation/evaluation.h"
 
 #include <QWidget>
 #include <deque>
@@ -21,9 +21,9 @@ class ResultTabs : public QWidget {
     explicit ResultTabs(QWidget* parent = nullptr);
     ~ResultTabs() override;
 
-    // One tab per table, named "TabG" + m with m counted on from `counter`; the last one
+    // One tab per table, named "TabG" + tag with tag counted on from `counter`; the last one
     // is shown.
-    void addTables(logic::Ergebnisse tables, int& counter);
+    void addTables(logic::ResultTables tables, int& counter);
     void closeCurrent();
     void closeAll();
 
@@ -31,9 +31,9 @@ class ResultTabs : public QWidget {
     int currentIndex() const;
     QString tabName(int index) const;
     int tabTag(int index) const;
-    const logic::Ergebnistabelle& table(int index) const;
+    const logic::ResultTable& table(int index) const;
     ResultTabStrip* tabBar() const { return bar_; }
-    QTableView* grid() const { return g2; }
+    QTableView* grid() const { return grid_; }
 
   signals:
     // The user brought the table of a stored draw to the front.
@@ -41,14 +41,14 @@ class ResultTabs : public QWidget {
 
   private:
     struct Tab {
-        int m;
-        logic::Ergebnistabelle table;
+        int tag;
+        logic::ResultTable table;
     };
     void showTable(int index);
 
     std::deque<Tab> tabs_;
     ResultTabStrip* bar_ = nullptr;
-    QTableView* g2 = nullptr;
+    QTableView* grid_ = nullptr;
     ResultModel* model_ = nullptr;
 };
 

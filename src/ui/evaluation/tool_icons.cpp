@@ -16,13 +16,13 @@ const QColor kInk(0x33, 0x3d, 0x4d);
 
 void paint(QPainter& p, ToolIcon which) {
     switch (which) {
-    case ToolIcon::Beenden: {
+    case ToolIcon::Quit: {
         p.setPen(QPen(kRed, 2.6, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(QRectF(4, 5, 16, 16), 125 * 16, -250 * 16);
         p.drawLine(QPointF(12, 3), QPointF(12, 12));
         break;
     }
-    case ToolIcon::Statistik: {
+    case ToolIcon::Statistics: {
         p.setPen(Qt::NoPen);
         const qreal heights[] = {8, 14, 11, 18};
         const QColor colours[] = {kBlue.lighter(140), kBlue, kRed, kGold.darker(110)};
@@ -34,7 +34,7 @@ void paint(QPainter& p, ToolIcon which) {
         p.drawLine(QPointF(2, 21.5), QPointF(22, 21.5));
         break;
     }
-    case ToolIcon::Kalender: {
+    case ToolIcon::Calendar: {
         p.setPen(QPen(kInk, 1.2));
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(3, 4.5, 18, 17), 2, 2);
@@ -50,7 +50,7 @@ void paint(QPainter& p, ToolIcon which) {
         p.drawLine(QPointF(16, 2.5), QPointF(16, 6));
         break;
     }
-    case ToolIcon::Optionen: {
+    case ToolIcon::Options: {
         const qreal knobs[] = {8, 15, 11};
         for (int i = 0; i < 3; ++i) {
             const qreal y = 6 + i * 6;
@@ -62,7 +62,7 @@ void paint(QPainter& p, ToolIcon which) {
         }
         break;
     }
-    case ToolIcon::Spielscheincenter: {
+    case ToolIcon::SlipCentre: {
         p.setPen(QPen(kRed.darker(120), 1.2));
         p.setBrush(QColor(0xff, 0xf4, 0xe8));
         p.drawRoundedRect(QRectF(4, 2.5, 16, 19), 1.5, 1.5);
@@ -77,7 +77,7 @@ void paint(QPainter& p, ToolIcon which) {
         p.drawLine(QPointF(17.8, 14.6), QPointF(15.6, 16.8));
         break;
     }
-    case ToolIcon::Tippcenter: {
+    case ToolIcon::TipCentre: {
         QPainterPath star;
         for (int i = 0; i < 10; ++i) {
             const qreal angle = -M_PI / 2 + i * M_PI / 5;
@@ -91,7 +91,7 @@ void paint(QPainter& p, ToolIcon which) {
         p.drawPath(star);
         break;
     }
-    case ToolIcon::Hilfe: {
+    case ToolIcon::Help: {
         p.setPen(Qt::NoPen);
         p.setBrush(kBlue);
         p.drawEllipse(QRectF(2.5, 2.5, 19, 19));
@@ -103,7 +103,7 @@ void paint(QPainter& p, ToolIcon which) {
         p.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
-    case ToolIcon::Drucken: {
+    case ToolIcon::Print: {
         p.setPen(QPen(kInk, 1.2));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(7, 3, 10, 7));

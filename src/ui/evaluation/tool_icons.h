@@ -5,7 +5,7 @@
 namespace talvo::ui {
 
 // The program's own tool-bar pictures, drawn so they look alike on every desktop.
-enum class ToolIcon { Beenden, Statistik, Kalender, Optionen, Spielscheincenter, Tippcenter, Hilfe, Drucken };
+enum class ToolIcon { Quit, Statistics, Calendar, Options, SlipCentre, TipCentre, Help, Print };
 
 QIcon toolIcon(ToolIcon which);
 

@@ -21,8 +21,8 @@ namespace talvo::ui {
 
 namespace {
 
-const QString kTitelOeffnen = QStringLiteral("Öffne KENO-Tipp-Datei");
-const QString kTitelSpeichern = QStringLiteral("Speichere KENO-Tipp-Datei");
+const QString kOpenTitle = QStringLiteral("Öffne KENO-Tipp-Datei");
+const QString kSaveTitle = QStringLiteral("Speichere KENO-Tipp-Datei");
 const QString kFilter = QStringLiteral("KENO-Tipp-Datei|*.ktp");
 
 // The name as typed, with the file kind's extension where the user gave none.
@@ -34,40 +34,40 @@ QString withSuffix(QString path, const char* suffix) {
 
 } // namespace
 
-TFrMemo1::TFrMemo1(const QString& dataDir, QWidget* parent) : QWidget(parent), dataDir_(dataDir) {
+TextFrame::TextFrame(const QString& dataDir, QWidget* parent) : QWidget(parent), dataDir_(dataDir) {
     setObjectName(QStringLiteral("FrMemo1"));
 
     QToolBar* bar = makeToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    addToolAction(bar, standardIcon(style(), QStyle::SP_DialogOpenButton), kTitelOeffnen,
-                  QStringLiteral("BOeffnen"), [this] { Oeffnen(); });
-    addToolAction(bar, standardIcon(style(), QStyle::SP_DialogSaveButton), kTitelSpeichern,
-                  QStringLiteral("BSpeichern"), [this] { Speichern(); });
-    addToolAction(bar, toolIcon(ToolIcon::Drucken), QStringLiteral("Drucken"), QStringLiteral("BDrucken"),
-                  [this] { Drucken(); });
+    addToolAction(bar, standardIcon(style(), QStyle::SP_DialogOpenButton), kOpenTitle,
+                  QStringLiteral("BOeffnen"), [this] { openFile(); });
+    addToolAction(bar, standardIcon(style(), QStyle::SP_DialogSaveButton), kSaveTitle,
+                  QStringLiteral("BSpeichern"), [this] { saveFile(); });
+    addToolAction(bar, toolIcon(ToolIcon::Print), QStringLiteral("Drucken"), QStringLiteral("BDrucken"),
+                  [this] { print(); });
 
-    m1_ = new QPlainTextEdit(this);
-    m1_->setObjectName(QStringLiteral("m1"));
-    m1_->setFont(platform::tipTextFont());
-    m1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette pal = m1_->palette();
+    textEdit_ = new QPlainTextEdit(this);
+    textEdit_->setObjectName(QStringLiteral("m1"));
+    textEdit_->setFont(platform::tipTextFont());
+    textEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette pal = textEdit_->palette();
     pal.setColor(QPalette::Base, QColor(217, 255, 255));
     pal.setColor(QPalette::Text, Qt::black);
-    m1_->setPalette(pal);
+    textEdit_->setPalette(pal);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
-    layout->addWidget(m1_, 1);
+    layout->addWidget(textEdit_, 1);
 }
 
-QStringList TFrMemo1::lines() const {
+QStringList TextFrame::lines() const {
     // Block by block: the document's plain text would turn no-break spaces into blanks.
     QString text;
-    for (QTextBlock b = m1_->document()->begin(); b.isValid(); b = b.next()) {
-        if (b != m1_->document()->begin())
+    for (QTextBlock b = textEdit_->document()->begin(); b.isValid(); b = b.next()) {
+        if (b != textEdit_->document()->begin())
             text += QLatin1Char('\n');
         text += b.text();
     }
@@ -75,35 +75,35 @@ QStringList TFrMemo1::lines() const {
     return logic::textLines(text);
 }
 
-void TFrMemo1::setLines(const QStringList& lines) {
-    m1_->setPlainText(logic::textOfLines(lines));
+void TextFrame::setLines(const QStringList& lines) {
+    textEdit_->setPlainText(logic::textOfLines(lines));
 }
 
-void TFrMemo1::Oeffnen() {
-    const QString path = chooseOpenFile(this, kTitelOeffnen, kFilter, dataDir_);
+void TextFrame::openFile() {
+    const QString path = chooseOpenFile(this, kOpenTitle, kFilter, dataDir_);
     if (path.isEmpty())
         return;
     setLines(logic::readTipText(path));
 }
 
-void TFrMemo1::Speichern() {
+void TextFrame::saveFile() {
     const QStringList text = lines();
     if (!logic::fitsTipText(text.join(QLatin1Char('\n'))) &&
         !askYesNo(this,
                   QStringLiteral("Einige Zeichen des Textes lassen sich in einer KENO-Tipp-Datei nicht "
                                  "speichern; sie würden als \"?\" geschrieben.\r\rTrotzdem speichern?")))
         return;
-    const QString path = chooseSaveFile(this, kTitelSpeichern, kFilter, dataDir_);
+    const QString path = chooseSaveFile(this, kSaveTitle, kFilter, dataDir_);
     if (path.isEmpty())
         return;
     logic::writeTipText(withSuffix(path, "ktp"), text);
 }
 
-void TFrMemo1::Drucken() {
+void TextFrame::print() {
     const QStringList text = lines();
     int pages = 0;
     if (auto printer = platform::defaultPrinter()) {
-        pages = platform::printTipText(*printer, text, m1_->font());
+        pages = platform::printTipText(*printer, text, textEdit_->font());
     } else {
         if (!askYesNo(this,
                       QStringLiteral("Auf diesem Rechner ist kein Drucker eingerichtet.\r\r"
@@ -113,7 +113,7 @@ void TFrMemo1::Drucken() {
                                             QStringLiteral("PDF-Datei|*.pdf"), dataDir_);
         if (path.isEmpty())
             return;
-        pages = platform::saveTipTextPdf(withSuffix(path, "pdf"), text, m1_->font());
+        pages = platform::saveTipTextPdf(withSuffix(path, "pdf"), text, textEdit_->font());
     }
     showMessage(this, platform::pageCountMessage(pages), MessageIcon::Plain);
 }

@@ -1,14 +1,14 @@
 #include "ui/statistics/best_combinations_page.h"
 
-#include "logic/export/export_tabelle.h"
+#include "logic/export/export_table.h"
 #include "logic/statistics/free_search.h"
-#include "logic/statistics/kombi_werte.h"
-#include "logic/statistics/statistik.h"
+#include "logic/statistics/combination_values.h"
+#include "logic/statistics/statistics.h"
 #include "platform/spreadsheet.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/table_export.h"
 #include "ui/common/user_action.h"
-#include "ui/statistics/kombi_worker.h"
+#include "ui/statistics/combination_search_worker.h"
 #include "ui/statistics/result_grid.h"
 
 #include <QButtonGroup>
@@ -29,8 +29,8 @@ namespace {
 ResultGrid* listGrid(const QString& name, QWidget* parent) {
     auto* grid = new ResultGrid(
         name, {QStringLiteral("Pos."), QStringLiteral("Kombination"), QStringLiteral("Häufigk.")},
-        logic::kKombiListenLaenge, parent);
-    for (int r = 1; r <= logic::kKombiListenLaenge; ++r)
+        logic::kCombinationListLength, parent);
+    for (int r = 1; r <= logic::kCombinationListLength; ++r)
         grid->setCellText(0, r, QString::number(r));
     grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -50,9 +50,9 @@ QWidget* titled(const QString& title, QWidget* content, QWidget* parent) {
 
 } // namespace
 
-BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, std::function<int()> drawCount,
+BestCombinationsPage::BestCombinationsPage(const logic::Statistics& statistics, std::function<int()> drawCount,
                                            QString exportFolder, QWidget* parent)
-    : QWidget(parent), statistik_(statistik), drawCount_(std::move(drawCount)),
+    : QWidget(parent), statistics_(statistics), drawCount_(std::move(drawCount)),
       exportFolder_(std::move(exportFolder)) {
     pool_.setMaxThreadCount(1);
     auto* page = new QHBoxLayout(this);
@@ -61,19 +61,19 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, st
     auto* sizeBox = new QGroupBox(QStringLiteral("Kombinationen aus..."), this);
     sizeBox->setObjectName(QStringLiteral("RGKombi"));
     auto* sizeLayout = new QVBoxLayout(sizeBox);
-    RGKombi = new QButtonGroup(this);
+    sizeChoice_ = new QButtonGroup(this);
     const QStringList sizes = {QStringLiteral("2 oder"), QStringLiteral("3 oder"),
                                QStringLiteral("4 Zahlen")};
     for (int i = 0; i < sizes.size(); ++i) {
         auto* radio = new QRadioButton(sizes[i], sizeBox);
         radio->setObjectName(QStringLiteral("RGKombi%1").arg(i));
-        RGKombi->addButton(radio, i);
+        sizeChoice_->addButton(radio, i);
         sizeLayout->addWidget(radio);
     }
-    RGKombi->button(0)->setChecked(true);
-    connect(RGKombi, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    sizeChoice_->button(0)->setChecked(true);
+    connect(sizeChoice_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
-            runAction(this, [this, id] { RGKombiClick(id); });
+            runAction(this, [this, id] { chooseCombinationSize(id); });
     });
     side->addWidget(sizeBox);
 
@@ -83,33 +83,33 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, st
         side->addWidget(l);
         return l;
     };
-    LD = label(QStringLiteral("LD"), QStringLiteral("Erwartungswert: "));
-    LKombis = label(QStringLiteral("LKombis"), QString());
-    LDauer = label(QStringLiteral("LDauer"), QStringLiteral("Dauer: "));
-    LGestartet = label(QStringLiteral("LGestartet"), QStringLiteral("gestartet..."));
-    LGestartet->setStyleSheet(QStringLiteral("color: #9a2a00; font-weight: bold;"));
-    LGestartet->hide();
+    expectedValueLabel_ = label(QStringLiteral("LD"), QStringLiteral("Erwartungswert: "));
+    checkCountLabel_ = label(QStringLiteral("LKombis"), QString());
+    durationLabel_ = label(QStringLiteral("LDauer"), QStringLiteral("Dauer: "));
+    startedLabel_ = label(QStringLiteral("LGestartet"), QStringLiteral("gestartet..."));
+    startedLabel_->setStyleSheet(QStringLiteral("color: #9a2a00; font-weight: bold;"));
+    startedLabel_->hide();
 
-    Gauge1 = new QProgressBar(this);
-    Gauge1->setObjectName(QStringLiteral("Gauge1"));
-    Gauge1->setRange(0, static_cast<int>(logic::kombinationenAus70(2)));
-    Gauge1->setValue(0);
-    Gauge1->setTextVisible(false);
-    side->addWidget(Gauge1);
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("Gauge1"));
+    progressBar_->setRange(0, static_cast<int>(logic::combinationsOf70(2)));
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    side->addWidget(progressBar_);
 
     auto* buttons = new QHBoxLayout;
-    BStart2 = new QPushButton(QStringLiteral("&Start"), this);
-    BStart2->setObjectName(QStringLiteral("BStart2"));
-    BStart2->setIcon(standardIcon(style(), QStyle::SP_MediaPlay));
-    connect(BStart2, &QPushButton::clicked, this, [this] { runAction(this, [this] { BStart2Click(); }); });
-    BStop = new QPushButton(this);
-    BStop->setObjectName(QStringLiteral("BStop"));
-    BStop->setIcon(standardIcon(style(), QStyle::SP_MediaStop));
-    BStop->setToolTip(QStringLiteral("Suche anhalten"));
-    BStop->setEnabled(false);
-    connect(BStop, &QPushButton::clicked, this, [this] { BStopClick(); });
-    buttons->addWidget(BStart2, 1);
-    buttons->addWidget(BStop);
+    startButton_ = new QPushButton(QStringLiteral("&Start"), this);
+    startButton_->setObjectName(QStringLiteral("BStart2"));
+    startButton_->setIcon(standardIcon(style(), QStyle::SP_MediaPlay));
+    connect(startButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { startSearch(); }); });
+    stopButton_ = new QPushButton(this);
+    stopButton_->setObjectName(QStringLiteral("BStop"));
+    stopButton_->setIcon(standardIcon(style(), QStyle::SP_MediaStop));
+    stopButton_->setToolTip(QStringLiteral("Suche anhalten"));
+    stopButton_->setEnabled(false);
+    connect(stopButton_, &QPushButton::clicked, this, [this] { stopSearch(); });
+    buttons->addWidget(startButton_, 1);
+    buttons->addWidget(stopButton_);
     side->addLayout(buttons);
     side->addStretch(1);
 
@@ -117,25 +117,25 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistik& statistik, st
     excel->setObjectName(QStringLiteral("BExcel5"));
     connect(excel, &QPushButton::clicked, this, [this] {
         runAction(this, [this] {
-            const logic::ExportTabelle tops = exportTable(*gk1);
-            const logic::ExportTabelle flops = exportTable(*GK2);
-            TabellenExport(this,
-                           {{tops, QStringLiteral("Tops"), platform::kModusStatistik},
-                            {flops, QStringLiteral("Flops"), platform::kModusStatistik}},
+            const logic::ExportTable tops = exportTable(*topGrid_);
+            const logic::ExportTable flops = exportTable(*flopGrid_);
+            exportTables(this,
+                           {{tops, QStringLiteral("Tops"), platform::kModeStatistics},
+                            {flops, QStringLiteral("Flops"), platform::kModeStatistics}},
                            exportFolder_);
         });
     });
     side->addWidget(excel);
 
-    gk1 = listGrid(QStringLiteral("gk1"), this);
-    GK2 = listGrid(QStringLiteral("GK2"), this);
+    topGrid_ = listGrid(QStringLiteral("gk1"), this);
+    flopGrid_ = listGrid(QStringLiteral("GK2"), this);
     auto* sideWidget = new QWidget(this);
     sideWidget->setLayout(side);
     sideWidget->setMinimumWidth(210);
     side->setContentsMargins(0, 0, 0, 0);
     page->addWidget(sideWidget);
-    page->addWidget(titled(QStringLiteral("Die 1000 TOP-Kombinationen"), gk1, this), 1);
-    page->addWidget(titled(QStringLiteral("Die 1000 FLOP-Kombinationen"), GK2, this), 1);
+    page->addWidget(titled(QStringLiteral("Die 1000 TOP-Kombinationen"), topGrid_, this), 1);
+    page->addWidget(titled(QStringLiteral("Die 1000 FLOP-Kombinationen"), flopGrid_, this), 1);
 }
 
 BestCombinationsPage::~BestCombinationsPage() {
@@ -146,90 +146,90 @@ BestCombinationsPage::~BestCombinationsPage() {
 
 void BestCombinationsPage::updateLabels() {
     int w = drawCount_();
-    if (w <= 0 || w > statistik_.ziehungen())
-        w = statistik_.ziehungen();
-    LD->setText(logic::erwartungswertText(k_, w));
-    LKombis->setText(logic::pruefroutinenText(k_, w));
+    if (w <= 0 || w > statistics_.drawCount())
+        w = statistics_.drawCount();
+    expectedValueLabel_->setText(logic::expectedValueText(combinationSize_, w));
+    checkCountLabel_->setText(logic::checkCountText(combinationSize_, w));
 }
 
-void BestCombinationsPage::RGKombiClick(int index) {
-    k_ = index + 2;
+void BestCombinationsPage::chooseCombinationSize(int index) {
+    combinationSize_ = index + 2;
     updateLabels();
 }
 
-void BestCombinationsPage::BStart2Click() {
+void BestCombinationsPage::startSearch() {
     // One search at a time; the button is disabled meanwhile, this guards a queued click.
-    if (worker_ || statistik_.ziehungsMengen().empty())
+    if (worker_ || statistics_.drawSets().empty())
         return;
-    const logic::ZiehungsMengenListe window = logic::kombiFenster(statistik_.ziehungsMengen(), drawCount_());
+    const logic::DrawSetList window = logic::lastDrawSets(statistics_.drawSets(), drawCount_());
     started_.start();
-    for (ResultGrid* grid : {gk1, GK2})
-        for (int r = 1; r <= logic::kKombiListenLaenge; ++r) {
+    for (ResultGrid* grid : {topGrid_, flopGrid_})
+        for (int r = 1; r <= logic::kCombinationListLength; ++r) {
             grid->setCellText(1, r, QString());
             grid->setCellText(2, r, QString());
         }
-    LGestartet->show();
-    LD->setText(logic::erwartungswertText(k_, static_cast<int>(window.size())));
-    LKombis->setText(logic::pruefroutinenText(k_, static_cast<int>(window.size())));
-    Gauge1->setRange(0, static_cast<int>(logic::kombinationenAus70(k_)));
-    Gauge1->setValue(0);
-    BStart2->setEnabled(false);
-    BStop->setEnabled(true);
-    worker_ = std::make_unique<KombiWorker>(window, k_);
-    connect(worker_.get(), &KombiWorker::progress, this,
-            [this](qint64 taken) { Gauge1->setValue(static_cast<int>(taken)); });
-    connect(worker_.get(), &KombiWorker::finished, this, &BestCombinationsPage::finishSearch);
+    startedLabel_->show();
+    expectedValueLabel_->setText(logic::expectedValueText(combinationSize_, static_cast<int>(window.size())));
+    checkCountLabel_->setText(logic::checkCountText(combinationSize_, static_cast<int>(window.size())));
+    progressBar_->setRange(0, static_cast<int>(logic::combinationsOf70(combinationSize_)));
+    progressBar_->setValue(0);
+    startButton_->setEnabled(false);
+    stopButton_->setEnabled(true);
+    worker_ = std::make_unique<CombinationSearchWorker>(window, combinationSize_);
+    connect(worker_.get(), &CombinationSearchWorker::progress, this,
+            [this](qint64 taken) { progressBar_->setValue(static_cast<int>(taken)); });
+    connect(worker_.get(), &CombinationSearchWorker::finished, this, &BestCombinationsPage::finishSearch);
     worker_->start(pool_);
 }
 
-void BestCombinationsPage::BStopClick() {
+void BestCombinationsPage::stopSearch() {
     if (worker_)
         worker_->stop();
 }
 
 void BestCombinationsPage::finishSearch() {
     pool_.waitForDone();
-    Gauge1->setValue(static_cast<int>(worker_->result().genommen));
-    LGestartet->hide();
-    LDauer->setText(logic::dauerText(started_.elapsed()));
+    progressBar_->setValue(static_cast<int>(worker_->result().combinationsTaken));
+    startedLabel_->hide();
+    durationLabel_->setText(logic::durationText(started_.elapsed()));
     showLists();
     worker_.reset();
-    BStart2->setEnabled(true);
-    BStop->setEnabled(false);
+    startButton_->setEnabled(true);
+    stopButton_->setEnabled(false);
     emit searchFinished();
 }
 
 void BestCombinationsPage::showLists() {
-    const logic::KombiErgebnis& r = worker_->result();
-    listK_ = r.k;
-    const auto fill = [](ResultGrid* grid, const std::vector<logic::KombiEintrag>& list) {
+    const logic::CombinationSearchResult& r = worker_->result();
+    listedSize_ = r.k;
+    const auto fill = [](ResultGrid* grid, const std::vector<logic::CombinationEntry>& list) {
         for (std::size_t p = 0; p < list.size(); ++p) {
             const int row = static_cast<int>(p) + 1;
-            grid->setCellText(1, row, list[p].belegt() ? logic::zahlenText(list[p].kombination) : QString());
-            grid->setCellText(2, row, list[p].belegt() ? QString::number(list[p].anzahl) : QString());
+            grid->setCellText(1, row, list[p].occupied() ? logic::numbersText(list[p].combination) : QString());
+            grid->setCellText(2, row, list[p].occupied() ? QString::number(list[p].occurrences) : QString());
         }
     };
-    fill(gk1, r.TopKombis);
-    fill(GK2, r.FlopKombis);
+    fill(topGrid_, r.topCombinations);
+    fill(flopGrid_, r.flopCombinations);
 }
 
-logic::ExportTabelle BestCombinationsPage::exportTable(const ResultGrid& grid) const {
+logic::ExportTable BestCombinationsPage::exportTable(const ResultGrid& grid) const {
     // The columns follow the combinations in the grids, whatever size is chosen now.
-    const int k = listK_ > 0 ? listK_ : k_;
-    logic::ExportTabelle t(k + 2, logic::kKombiListenLaenge + 1);
-    t.setZelle(0, 0, QStringLiteral("Position"));
+    const int k = listedSize_ > 0 ? listedSize_ : combinationSize_;
+    logic::ExportTable t(k + 2, logic::kCombinationListLength + 1);
+    t.setCell(0, 0, QStringLiteral("Position"));
     for (int i = 1; i <= k; ++i)
-        t.setZelle(i, 0, QStringLiteral("K%1").arg(i));
-    t.setZelle(k + 1, 0, QStringLiteral("Häufigkeit"));
-    for (int r = 1; r <= logic::kKombiListenLaenge; ++r) {
-        t.setZelle(0, r, grid.cellText(0, r));
+        t.setCell(i, 0, QStringLiteral("K%1").arg(i));
+    t.setCell(k + 1, 0, QStringLiteral("Häufigkeit"));
+    for (int r = 1; r <= logic::kCombinationListLength; ++r) {
+        t.setCell(0, r, grid.cellText(0, r));
         const QString combination = grid.cellText(1, r);
         if (combination.isEmpty())
             break;
         const QStringList numbers = combination.split(QLatin1Char(' '));
         for (int i = 0; i < k && i < numbers.size(); ++i)
-            t.setZelle(i + 1, r, numbers[i]);
-        t.setZelle(k + 1, r, grid.cellText(2, r));
+            t.setCell(i + 1, r, numbers[i]);
+        t.setCell(k + 1, r, grid.cellText(2, r));
     }
     return t;
 }

@@ -13,13 +13,13 @@ class QProgressBar;
 class QPushButton;
 
 namespace talvo::logic {
-class ExportTabelle;
-class Statistik;
+class ExportTable;
+class Statistics;
 } // namespace talvo::logic
 
 namespace talvo::ui {
 
-class KombiWorker;
+class CombinationSearchWorker;
 class ResultGrid;
 
 // "Beste Kombis": the 1000 most and least frequent combinations of 2, 3 or 4 numbers.
@@ -28,19 +28,19 @@ class BestCombinationsPage : public QWidget {
     Q_OBJECT
   public:
     // drawCount gives N of the window's draw-count choice (0 = all).
-    BestCombinationsPage(const logic::Statistik& statistik, std::function<int()> drawCount,
+    BestCombinationsPage(const logic::Statistics& statistics, std::function<int()> drawCount,
                          QString exportFolder, QWidget* parent = nullptr);
     ~BestCombinationsPage() override;
 
     // The expected-value labels for the current size and draw-count choice.
     void updateLabels();
-    void RGKombiClick(int index);
-    void BStart2Click();
-    void BStopClick();
+    void chooseCombinationSize(int index);
+    void startSearch();
+    void stopSearch();
     bool searching() const { return worker_ != nullptr; }
-    int kombinationsGroesse() const { return k_; }
+    int combinationSize() const { return combinationSize_; }
     // The table of one result grid as the export builds it.
-    logic::ExportTabelle exportTable(const ResultGrid& grid) const;
+    logic::ExportTable exportTable(const ResultGrid& grid) const;
 
   signals:
     void searchFinished();
@@ -49,23 +49,23 @@ class BestCombinationsPage : public QWidget {
     void finishSearch();
     void showLists();
 
-    const logic::Statistik& statistik_;
+    const logic::Statistics& statistics_;
     std::function<int()> drawCount_;
     QString exportFolder_;
-    int k_ = 2;
-    int listK_ = 0; // size of the combinations in the grids, 0 before any search
-    QButtonGroup* RGKombi = nullptr;
-    QLabel* LD = nullptr;
-    QLabel* LKombis = nullptr;
-    QLabel* LDauer = nullptr;
-    QLabel* LGestartet = nullptr;
-    QProgressBar* Gauge1 = nullptr;
-    QPushButton* BStart2 = nullptr;
-    QPushButton* BStop = nullptr;
-    ResultGrid* gk1 = nullptr;
-    ResultGrid* GK2 = nullptr;
+    int combinationSize_ = 2;
+    int listedSize_ = 0; // size of the combinations in the grids, 0 before any search
+    QButtonGroup* sizeChoice_ = nullptr;
+    QLabel* expectedValueLabel_ = nullptr;
+    QLabel* checkCountLabel_ = nullptr;
+    QLabel* durationLabel_ = nullptr;
+    QLabel* startedLabel_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    ResultGrid* topGrid_ = nullptr;
+    ResultGrid* flopGrid_ = nullptr;
     QThreadPool pool_;
-    std::unique_ptr<KombiWorker> worker_;
+    std::unique_ptr<CombinationSearchWorker> worker_;
     QElapsedTimer started_;
 };
 

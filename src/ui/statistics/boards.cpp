@@ -1,6 +1,6 @@
 #include "ui/statistics/boards.h"
 
-#include "logic/statistics/klassen.h"
+#include "logic/statistics/frequency_classes.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -128,12 +128,12 @@ ClassLegend::ClassLegend(const QString& rowPrefix, const QString& headingName, c
     bold.setBold(true);
     heading_->setFont(bold);
     column->addWidget(heading_);
-    for (int klasse = 1; klasse <= logic::kKlassen; ++klasse) {
-        QLabel* row = cellLabel(rowPrefix + QString::number(klasse), this, false);
+    for (int frequencyClass = 1; frequencyClass <= logic::kClassCount; ++frequencyClass) {
+        QLabel* row = cellLabel(rowPrefix + QString::number(frequencyClass), this, false);
         row->setMinimumSize(120, 24);
-        const logic::KlassenFarbe f = logic::KlassenFarben(klasse);
-        paintLabel(row, f.hintergrund, f.text);
-        rows_[static_cast<std::size_t>(klasse - 1)] = row;
+        const logic::ClassColour f = logic::classColour(frequencyClass);
+        paintLabel(row, f.background, f.text);
+        rows_[static_cast<std::size_t>(frequencyClass - 1)] = row;
         column->addWidget(row);
     }
     auto* caption = new QLabel(QStringLiteral("Mittelwert"), this);

@@ -40,21 +40,21 @@ FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<i
         b->setStyleSheet(QStringLiteral("QPushButton:checked { background: rgb(0, 64, 128); color: white; "
                                         "font-weight: bold; border: 1px solid rgb(0, 40, 90); }"));
         connect(b, &QPushButton::clicked, this,
-                [this, n] { runAction(this, [this, n] { BLotUrClick(n); }); });
+                [this, n] { runAction(this, [this, n] { toggleNumber(n); }); });
         board->addWidget(b, (n - 1) / 7, (n - 1) % 7);
-        lot_[static_cast<std::size_t>(n)] = b;
+        numberButtons_[static_cast<std::size_t>(n)] = b;
     }
     pick->addLayout(board);
     auto* pickButtons = new QHBoxLayout;
-    auto* del = new QPushButton(QStringLiteral("&Löschen"), pickBox);
-    del->setObjectName(QStringLiteral("BDel"));
-    del->setIcon(standardIcon(style(), QStyle::SP_DialogResetButton));
-    connect(del, &QPushButton::clicked, this, [this] { runAction(this, [this] { BDelClick(); }); });
+    auto* clearButton = new QPushButton(QStringLiteral("&Löschen"), pickBox);
+    clearButton->setObjectName(QStringLiteral("BDel"));
+    clearButton->setIcon(standardIcon(style(), QStyle::SP_DialogResetButton));
+    connect(clearButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { clearPicked(); }); });
     auto* start = new QPushButton(QStringLiteral("&Start"), pickBox);
     start->setObjectName(QStringLiteral("BStart"));
     start->setIcon(standardIcon(style(), QStyle::SP_MediaPlay));
-    connect(start, &QPushButton::clicked, this, [this] { runAction(this, [this] { BStartClick(); }); });
-    pickButtons->addWidget(del);
+    connect(start, &QPushButton::clicked, this, [this] { runAction(this, [this] { runSearch(); }); });
+    pickButtons->addWidget(clearButton);
     pickButtons->addStretch(1);
     pickButtons->addWidget(start);
     pick->addLayout(pickButtons);
@@ -62,75 +62,75 @@ FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<i
     page->addWidget(pickBox);
 
     auto* results = new QVBoxLayout;
-    PKombiTop = new QLabel(this);
-    PKombiTop->setObjectName(QStringLiteral("PKombiTop"));
-    PKombiTop->setAlignment(Qt::AlignCenter);
-    PKombiTop->setFrameShape(QFrame::StyledPanel);
-    PKombiTop->setMinimumHeight(26);
-    QFont bold = PKombiTop->font();
+    resultHeading_ = new QLabel(this);
+    resultHeading_->setObjectName(QStringLiteral("PKombiTop"));
+    resultHeading_->setAlignment(Qt::AlignCenter);
+    resultHeading_->setFrameShape(QFrame::StyledPanel);
+    resultHeading_->setMinimumHeight(26);
+    QFont bold = resultHeading_->font();
     bold.setBold(true);
-    PKombiTop->setFont(bold);
-    results->addWidget(PKombiTop);
+    resultHeading_->setFont(bold);
+    results->addWidget(resultHeading_);
 
-    GR2 = new QGroupBox(QStringLiteral("Such-Ergebnis im Detail"), this);
-    GR2->setObjectName(QStringLiteral("GR2"));
-    auto* detail = new QVBoxLayout(GR2);
-    g1 = new ResultGrid(QStringLiteral("g1"),
+    detailBox_ = new QGroupBox(QStringLiteral("Such-Ergebnis im Detail"), this);
+    detailBox_->setObjectName(QStringLiteral("GR2"));
+    auto* detail = new QVBoxLayout(detailBox_);
+    hitGrid_ = new ResultGrid(QStringLiteral("g1"),
                         {QStringLiteral("Nr."), QStringLiteral("Ausspielung"), QStringLiteral("Datum")}, 1,
-                        GR2);
-    g1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    detail->addWidget(g1);
-    results->addWidget(GR2, 3);
+                        detailBox_);
+    hitGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    detail->addWidget(hitGrid_);
+    results->addWidget(detailBox_, 3);
 
     auto* totalBox = new QGroupBox(QStringLiteral("Such-Ergebnisse gesamt"), this);
     auto* total = new QVBoxLayout(totalBox);
-    const auto& rows = logic::zusammenfassungsZeilen();
-    g2 = new ResultGrid(QStringLiteral("g2"), {rows[0]}, static_cast<int>(rows.size()) - 1, totalBox);
+    const auto& rows = logic::summaryRowLabels();
+    summaryGrid_ = new ResultGrid(QStringLiteral("g2"), {rows[0]}, static_cast<int>(rows.size()) - 1, totalBox);
     for (int r = 1; r < static_cast<int>(rows.size()); ++r)
-        g2->setCellText(0, r, rows[static_cast<std::size_t>(r)]);
-    g2->setColumnWidth(0, 110);
-    g2->setMinimumHeight(g2->verticalHeader()->defaultSectionSize() * 6 + 30);
-    total->addWidget(g2);
+        summaryGrid_->setCellText(0, r, rows[static_cast<std::size_t>(r)]);
+    summaryGrid_->setColumnWidth(0, 110);
+    summaryGrid_->setMinimumHeight(summaryGrid_->verticalHeader()->defaultSectionSize() * 6 + 30);
+    total->addWidget(summaryGrid_);
     results->addWidget(totalBox, 2);
     page->addLayout(results, 1);
 }
 
-void FreeSearchPage::BLotUrClick(int number) {
-    logic::auswahlUmschalten(picked_, number);
+void FreeSearchPage::toggleNumber(int number) {
+    logic::togglePick(picked_, number);
     showPicked();
 }
 
-void FreeSearchPage::BDelClick() {
+void FreeSearchPage::clearPicked() {
     picked_ = {};
     showPicked();
 }
 
 void FreeSearchPage::showPicked() {
     for (int n = 1; n <= 70; ++n)
-        lot_[static_cast<std::size_t>(n)]->setChecked(picked_.contains(n));
+        numberButtons_[static_cast<std::size_t>(n)]->setChecked(picked_.contains(n));
 }
 
-void FreeSearchPage::BStartClick() {
+void FreeSearchPage::runSearch() {
     // Without a picked number every draw would be a hit and there are no odds to compare.
     if (picked_.empty())
         return;
-    const logic::FreieSucheErgebnis r = logic::FreieSuche(state_.history(), picked_, drawCount_());
-    PKombiTop->setText(QStringLiteral("Auswertung für %1 Ziehungen").arg(r.W));
-    g1->setDataRows(0);
-    g1->setDataRows(std::max<int>(1, static_cast<int>(r.treffer.size())));
-    for (std::size_t h = 0; h < r.treffer.size(); ++h) {
+    const logic::FreeSearchResult r = logic::freeSearch(state_.history(), picked_, drawCount_());
+    resultHeading_->setText(QStringLiteral("Auswertung für %1 Ziehungen").arg(r.drawCount));
+    hitGrid_->setDataRows(0);
+    hitGrid_->setDataRows(std::max<int>(1, static_cast<int>(r.hits.size())));
+    for (std::size_t h = 0; h < r.hits.size(); ++h) {
         const int row = static_cast<int>(h) + 1;
-        g1->setCellText(0, row, QString::number(row));
-        g1->setCellText(1, row, QString::number(r.treffer[h].position + 1));
-        g1->setCellText(2, row, logic::serialToText(r.treffer[h].datum));
+        hitGrid_->setCellText(0, row, QString::number(row));
+        hitGrid_->setCellText(1, row, QString::number(r.hits[h].position + 1));
+        hitGrid_->setCellText(2, row, logic::serialToText(r.hits[h].datum));
     }
-    GR2->setTitle(QStringLiteral("Such-Ergebnis im Detail (%1)").arg(r.treffer.size()));
+    detailBox_->setTitle(QStringLiteral("Such-Ergebnis im Detail (%1)").arg(r.hits.size()));
     ++searches_;
-    const auto column = logic::zusammenfassung(searches_, picked_, r);
-    g2->setColumns(searches_ + 1);
+    const auto column = logic::summaryColumn(searches_, picked_, r);
+    summaryGrid_->setColumns(searches_ + 1);
     for (std::size_t row = 0; row < column.size(); ++row)
-        g2->setCellText(searches_, static_cast<int>(row), column[row]);
-    g2->scrollToItem(g2->item(0, searches_));
+        summaryGrid_->setCellText(searches_, static_cast<int>(row), column[row]);
+    summaryGrid_->scrollToItem(summaryGrid_->item(0, searches_));
 }
 
 } // namespace talvo::ui

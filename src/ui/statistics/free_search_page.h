@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/zahlenmenge.h"
+#include "logic/core/number_set.h"
 
 #include <QWidget>
 
@@ -28,23 +28,23 @@ class FreeSearchPage : public QWidget {
     FreeSearchPage(const logic::ProgramState& state, std::function<int()> drawCount,
                    QWidget* parent = nullptr);
 
-    void BLotUrClick(int number);
-    void BDelClick();
-    void BStartClick();
-    const logic::Zahlenmenge& picked() const { return picked_; }
+    void toggleNumber(int number);
+    void clearPicked();
+    void runSearch();
+    const logic::NumberSet& picked() const { return picked_; }
 
   private:
     void showPicked();
 
     const logic::ProgramState& state_;
     std::function<int()> drawCount_;
-    logic::Zahlenmenge picked_;
+    logic::NumberSet picked_;
     int searches_ = 0;
-    std::array<QPushButton*, 71> lot_{};
-    QLabel* PKombiTop = nullptr;
-    QGroupBox* GR2 = nullptr;
-    ResultGrid* g1 = nullptr;
-    ResultGrid* g2 = nullptr;
+    std::array<QPushButton*, 71> numberButtons_{};
+    QLabel* resultHeading_ = nullptr;
+    QGroupBox* detailBox_ = nullptr;
+    ResultGrid* hitGrid_ = nullptr;
+    ResultGrid* summaryGrid_ = nullptr;
 };
 
 } // namespace talvo::ui

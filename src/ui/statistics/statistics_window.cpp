@@ -3,8 +3,8 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/tables.h"
-#include "logic/export/export_tabelle.h"
-#include "logic/statistics/statistik.h"
+#include "logic/export/export_table.h"
+#include "logic/statistics/statistics.h"
 #include "platform/spreadsheet.h"
 #include "ui/app/navigator.h"
 #include "ui/common/standard_icon.h"
@@ -63,9 +63,9 @@ QStringList itemLabels(int kind) {
 
 } // namespace
 
-TFStatistik1::TFStatistik1(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
+StatisticsWindow::StatisticsWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
-      statistik_(std::make_unique<logic::Statistik>(state)) {
+      statistics_(std::make_unique<logic::Statistics>(state)) {
     setObjectName(QStringLiteral("FStatistik1"));
     setWindowTitle(QStringLiteral("Statistische Auswertungen"));
     setHelpContext(this, kHelpContext);
@@ -80,64 +80,64 @@ TFStatistik1::TFStatistik1(logic::ProgramState& state, const logic::AppPaths& pa
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
     body->setSpacing(8);
-    auto* label1 =
+    auto* introLabel =
         new QLabel(QStringLiteral("Hier können verschiedene statistische Auswertungen aller oder eines "
                                   "Teils der Ausspielungen vorgenommen werden."),
                    this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setWordWrap(true);
-    body->addWidget(label1);
+    introLabel->setObjectName(QStringLiteral("Label1"));
+    introLabel->setWordWrap(true);
+    body->addWidget(introLabel);
 
-    auto* rg1 = new QGroupBox(
+    auto* drawCountBox = new QGroupBox(
         QStringLiteral("Wählen Sie die Anzahl der auszuwertenden Ausspielungen: Alle - oder die letzten..."),
         this);
-    rg1->setObjectName(QStringLiteral("RG1"));
-    auto* choices = new QHBoxLayout(rg1);
-    RG1 = new QButtonGroup(this);
-    for (int i = 0; i < static_cast<int>(logic::kAnzahlAusspielungen.size()); ++i) {
-        const int n = logic::kAnzahlAusspielungen[static_cast<std::size_t>(i)];
-        auto* radio = new QRadioButton(n == 0 ? QStringLiteral("Alle") : QString::number(n), rg1);
+    drawCountBox->setObjectName(QStringLiteral("RG1"));
+    auto* choices = new QHBoxLayout(drawCountBox);
+    drawCountChoice_ = new QButtonGroup(this);
+    for (int i = 0; i < static_cast<int>(logic::kDrawCounts.size()); ++i) {
+        const int n = logic::kDrawCounts[static_cast<std::size_t>(i)];
+        auto* radio = new QRadioButton(n == 0 ? QStringLiteral("Alle") : QString::number(n), drawCountBox);
         radio->setObjectName(QStringLiteral("RG1_%1").arg(i));
-        RG1->addButton(radio, i);
+        drawCountChoice_->addButton(radio, i);
         choices->addWidget(radio);
     }
     choices->addStretch(1);
-    connect(RG1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(drawCountChoice_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
-            runAction(this, [this] { RG1Click(); });
+            runAction(this, [this] { applyDrawCountChoice(); });
     });
-    body->addWidget(rg1);
+    body->addWidget(drawCountBox);
 
-    PC1 = new QTabWidget(this);
-    PC1->setObjectName(QStringLiteral("PC1"));
-    PC1->addTab(buildNumbersPage(), QStringLiteral("Einzelnummern"));
-    PC1->addTab(buildItemPage(2), QStringLiteral("Endzahlen"));
-    PC1->addTab(buildItemPage(3), QStringLiteral("Zehner"));
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("PC1"));
+    tabs_->addTab(buildNumbersPage(), QStringLiteral("Einzelnummern"));
+    tabs_->addTab(buildItemPage(2), QStringLiteral("Endzahlen"));
+    tabs_->addTab(buildItemPage(3), QStringLiteral("Zehner"));
     freeSearch_ = new FreeSearchPage(
-        state_, [this] { return anzahl(); }, PC1);
-    PC1->addTab(freeSearch_, QStringLiteral("Freie Kombis"));
+        state_, [this] { return selectedDrawCount(); }, tabs_);
+    tabs_->addTab(freeSearch_, QStringLiteral("Freie Kombis"));
     bestCombinations_ = new BestCombinationsPage(
-        *statistik_, [this] { return anzahl(); }, paths_.dataDir, PC1);
-    PC1->addTab(bestCombinations_, QStringLiteral("Beste Kombis"));
-    PC1->addTab(buildAbsencePage(), QStringLiteral("Ausgeblieben"));
-    body->addWidget(PC1, 1);
+        *statistics_, [this] { return selectedDrawCount(); }, paths_.dataDir, tabs_);
+    tabs_->addTab(bestCombinations_, QStringLiteral("Beste Kombis"));
+    tabs_->addTab(buildAbsencePage(), QStringLiteral("Ausgeblieben"));
+    body->addWidget(tabs_, 1);
     layout->addLayout(body, 1);
 
-    connect(statistik_.get(), &logic::Statistik::haeufigkeitenBerechnet, this,
-            &TFStatistik1::showFrequencies);
-    connect(statistik_.get(), &logic::Statistik::abwesenheitenBerechnet, this, &TFStatistik1::showAbsences);
+    connect(statistics_.get(), &logic::Statistics::frequenciesComputed, this,
+            &StatisticsWindow::showFrequencies);
+    connect(statistics_.get(), &logic::Statistics::absencesComputed, this, &StatisticsWindow::showAbsences);
     resize(960, 760);
 }
 
-TFStatistik1::~TFStatistik1() = default;
+StatisticsWindow::~StatisticsWindow() = default;
 
-QWidget* TFStatistik1::buildToolBar() {
+QWidget* StatisticsWindow::buildToolBar() {
     QToolBar* bar = makeToolBar(this);
     const auto add = [this, bar](QStyle::StandardPixmap icon, const QString& text, const QString& name) {
         return addToolAction(bar, standardIcon(style(), icon), text, name, {});
     };
     routeTo(add(QStyle::SP_DialogYesButton, QStringLiteral("Tippcenter"), QStringLiteral("BTipp")),
-            Route::Tippcenter);
+            Route::TipCentre);
     bar->addSeparator();
     connect(add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen")),
             &QAction::triggered, this, &QWidget::hide);
@@ -146,7 +146,7 @@ QWidget* TFStatistik1::buildToolBar() {
     return bar;
 }
 
-QWidget* TFStatistik1::buildNumbersPage() {
+QWidget* StatisticsWindow::buildNumbersPage() {
     auto* page = new QWidget;
     auto* row = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
@@ -164,7 +164,7 @@ QWidget* TFStatistik1::buildNumbersPage() {
     right->addStretch(1);
     QPushButton* sort = pageButton(QStringLiteral("Neu sortieren"), QStringLiteral("BSortieren1"), page);
     connect(sort, &QPushButton::clicked, this,
-            [this] { runAction(this, [this] { numbersNeuSortieren(); }); });
+            [this] { runAction(this, [this] { toggleNumbersOrder(); }); });
     right->addWidget(sort);
     QPushButton* excel = pageButton(QStringLiteral("Excel-Export"), QStringLiteral("BExcel1"), page);
     connect(excel, &QPushButton::clicked, this, [this] { exportTab(0); });
@@ -173,7 +173,7 @@ QWidget* TFStatistik1::buildNumbersPage() {
     return page;
 }
 
-QWidget* TFStatistik1::buildItemPage(int kind) {
+QWidget* StatisticsWindow::buildItemPage(int kind) {
     auto* page = new QWidget;
     auto* row = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
@@ -204,7 +204,7 @@ QWidget* TFStatistik1::buildItemPage(int kind) {
     return page;
 }
 
-QWidget* TFStatistik1::buildAbsencePage() {
+QWidget* StatisticsWindow::buildAbsencePage() {
     auto* page = new QWidget;
     auto* row = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
@@ -230,14 +230,14 @@ QWidget* TFStatistik1::buildAbsencePage() {
         band->setAlignment(Qt::AlignCenter);
         band->setAutoFillBackground(true);
         band->setMinimumSize(120, 24);
-        const logic::Rgb ground = logic::abwesenheitsFarbe(absence);
+        const logic::Rgb ground = logic::absenceColour(absence);
         paintLabel(band, ground, absence >= 14 ? logic::Rgb{255, 255, 255} : logic::Rgb{0, 0, 0});
         right->addWidget(band);
     }
     right->addStretch(1);
     QPushButton* sort = pageButton(QStringLiteral("Neu sortieren"), QStringLiteral("BSortieren6"), page);
     connect(sort, &QPushButton::clicked, this,
-            [this] { runAction(this, [this] { absencesNeuSortieren(); }); });
+            [this] { runAction(this, [this] { toggleAbsencesOrder(); }); });
     right->addWidget(sort);
     QPushButton* excel = pageButton(QStringLiteral("Excel-Export"), QStringLiteral("BExcel4"), page);
     connect(excel, &QPushButton::clicked, this, [this] { exportTab(3); });
@@ -246,119 +246,119 @@ QWidget* TFStatistik1::buildAbsencePage() {
     return page;
 }
 
-void TFStatistik1::FormCreate() {
+void StatisticsWindow::setUpAtStart() {
     showAbsences();
 }
 
-void TFStatistik1::RG1Click() {
-    if (statistik_->ziehungen() == 0)
+void StatisticsWindow::applyDrawCountChoice() {
+    if (statistics_->drawCount() == 0)
         return;
     // The frequencies are shown whether or not the tip centre exists yet; without this
     // the three frequency tabs would stay empty for a program that has no tip centre.
-    statistik_->HaeufigkeitenBerechnen(anzahl());
-    if (tippcenter_.auswahlUebernehmen)
-        tippcenter_.auswahlUebernehmen(anzahlIndex());
+    statistics_->computeFrequencies(selectedDrawCount());
+    if (tipCentreLink_.followDrawCountChoice)
+        tipCentreLink_.followDrawCountChoice(drawCountIndex());
     bestCombinations_->updateLabels();
 }
 
-void TFStatistik1::setAnzahlIndex(int index) {
-    if (QAbstractButton* b = RG1->button(index))
+void StatisticsWindow::setDrawCountIndex(int index) {
+    if (QAbstractButton* b = drawCountChoice_->button(index))
         b->setChecked(true);
 }
 
-void TFStatistik1::anzahlAnwenden(int index) {
-    if (index == anzahlIndex())
-        RG1Click();
+void StatisticsWindow::applyDrawCountIndex(int index) {
+    if (index == drawCountIndex())
+        applyDrawCountChoice();
     else
-        setAnzahlIndex(index);
+        setDrawCountIndex(index);
 }
 
-int TFStatistik1::anzahlIndex() const {
-    return RG1->checkedId();
+int StatisticsWindow::drawCountIndex() const {
+    return drawCountChoice_->checkedId();
 }
 
-int TFStatistik1::anzahl() const {
-    const int index = anzahlIndex();
-    return index >= 0 && index < static_cast<int>(logic::kAnzahlAusspielungen.size())
-               ? logic::kAnzahlAusspielungen[static_cast<std::size_t>(index)]
+int StatisticsWindow::selectedDrawCount() const {
+    const int index = drawCountIndex();
+    return index >= 0 && index < static_cast<int>(logic::kDrawCounts.size())
+               ? logic::kDrawCounts[static_cast<std::size_t>(index)]
                : 0;
 }
 
-void TFStatistik1::setRegister(int index) {
-    if (index >= 0 && index < PC1->count())
-        PC1->setCurrentIndex(index);
+void StatisticsWindow::setTab(int index) {
+    if (index >= 0 && index < tabs_->count())
+        tabs_->setCurrentIndex(index);
 }
 
-QStringList TFStatistik1::registerNamen() const {
+QStringList StatisticsWindow::tabNames() const {
     QStringList names;
-    for (int i = 0; i < PC1->count(); ++i)
-        names << PC1->tabText(i);
+    for (int i = 0; i < tabs_->count(); ++i)
+        names << tabs_->tabText(i);
     return names;
 }
 
-void TFStatistik1::tippcenterKoppeln(TippcenterKopplung kopplung) {
-    tippcenter_ = std::move(kopplung);
+void StatisticsWindow::linkTipCentre(StatisticsTipCentreLink link) {
+    tipCentreLink_ = std::move(link);
 }
 
-void TFStatistik1::showFrequencies() {
+void StatisticsWindow::showFrequencies() {
     for (int kind = 1; kind <= 3; ++kind) {
-        const auto& r = statistik_->ergebnis(static_cast<logic::StatArt>(kind));
+        const auto& r = statistics_->result(static_cast<logic::StatisticKind>(kind));
         if (!r)
             continue;
-        headings_[static_cast<std::size_t>(kind - 1)]->setText(r->ueberschrift);
-        legends_[static_cast<std::size_t>(kind - 1)]->show(r->legende, r->R, r->mittel);
+        headings_[static_cast<std::size_t>(kind - 1)]->setText(r->heading);
+        legends_[static_cast<std::size_t>(kind - 1)]->show(r->legend, r->rangeTexts, r->meanText);
         if (kind > 1) {
             ItemRows* rows = itemRows_[static_cast<std::size_t>(kind - 2)];
             for (int item = 1; item <= r->items(); ++item) {
-                const logic::KlassenFarbe f =
-                    logic::KlassenFarben(r->klasse[static_cast<std::size_t>(item - 1)]);
-                rows->setValue(item, QString::number(r->anzahl[static_cast<std::size_t>(item - 1)]),
-                               f.hintergrund, f.text);
+                const logic::ClassColour f =
+                    logic::classColour(r->itemClass[static_cast<std::size_t>(item - 1)]);
+                rows->setValue(item, QString::number(r->occurrences[static_cast<std::size_t>(item - 1)]),
+                               f.background, f.text);
             }
         }
     }
     showNumbers();
 }
 
-void TFStatistik1::showNumbers() {
-    const auto& r = statistik_->ergebnis(logic::StatArt::Zahlen);
+void StatisticsWindow::showNumbers() {
+    const auto& r = statistics_->result(logic::StatisticKind::Numbers);
     for (int cell = 1; cell <= 70; ++cell) {
         const int n = numberInCell_[static_cast<std::size_t>(cell - 1)];
         if (!r) {
             numbers_->setCell(cell, QString::number(n), QString(), {246, 246, 246}, {32, 32, 32});
             continue;
         }
-        const logic::KlassenFarbe f = logic::KlassenFarben(r->klasse[static_cast<std::size_t>(n - 1)]);
+        const logic::ClassColour f = logic::classColour(r->itemClass[static_cast<std::size_t>(n - 1)]);
         numbers_->setCell(cell, QString::number(n),
-                          QString::number(r->anzahl[static_cast<std::size_t>(n - 1)]), f.hintergrund, f.text);
+                          QString::number(r->occurrences[static_cast<std::size_t>(n - 1)]), f.background, f.text);
     }
 }
 
-void TFStatistik1::showAbsences() {
-    const logic::Abwesenheiten& a = statistik_->abwesenheiten();
+void StatisticsWindow::showAbsences() {
+    const logic::Absences& a = statistics_->absences();
     for (int cell = 1; cell <= 70; ++cell) {
         int n = cell;
         if (!absencesNatural_)
-            n = cell <= static_cast<int>(a.ordnung.size()) ? a.ordnung[static_cast<std::size_t>(cell - 1)]
+            n = cell <= static_cast<int>(a.ranking.size()) ? a.ranking[static_cast<std::size_t>(cell - 1)]
                                                            : 0;
         if (n == 0) {
             // Numbers away for more than 1000 draws have no place in the order.
             absences_->setCell(cell, QString(), QString(), {246, 246, 246}, {32, 32, 32});
             continue;
         }
-        const int absence = a.seit[static_cast<std::size_t>(n)];
+        const int absence = a.drawsSince[static_cast<std::size_t>(n)];
         absences_->setCell(cell, QString::number(n), QString::number(absence),
-                           logic::abwesenheitsFarbe(absence),
+                           logic::absenceColour(absence),
                            absence >= 14 ? logic::Rgb{255, 255, 255} : logic::Rgb{0, 0, 0});
     }
 }
 
-void TFStatistik1::numbersNeuSortieren() {
-    if (statistik_->ziehungen() == 0)
+void StatisticsWindow::toggleNumbersOrder() {
+    if (statistics_->drawCount() == 0)
         return;
     numbersSorted_ = !numbersSorted_;
     if (numbersSorted_) {
-        const std::vector<int> order = statistik_->haeufigkeitsOrdnung();
+        const std::vector<int> order = statistics_->frequencyOrder();
         std::copy_n(order.begin(), std::min<std::size_t>(order.size(), 70), numberInCell_.begin());
     } else {
         for (int n = 1; n <= 70; ++n)
@@ -367,21 +367,21 @@ void TFStatistik1::numbersNeuSortieren() {
     showNumbers();
 }
 
-void TFStatistik1::absencesNeuSortieren() {
+void StatisticsWindow::toggleAbsencesOrder() {
     absencesNatural_ = !absencesNatural_;
     showAbsences();
 }
 
-logic::ExportTabelle TFStatistik1::exportTable(int tab) const {
+logic::ExportTable StatisticsWindow::exportTable(int tab) const {
     switch (tab) {
     case 0: {
-        logic::ExportTabelle t(2, 71);
-        t.setZelle(0, 0, QStringLiteral("Zahl"));
-        t.setZelle(1, 0, QStringLiteral("Häufigkeit"));
+        logic::ExportTable t(2, 71);
+        t.setCell(0, 0, QStringLiteral("Zahl"));
+        t.setCell(1, 0, QStringLiteral("Häufigkeit"));
         for (int cell = 1; cell <= 70; ++cell) {
             const int n = numberInCell_[static_cast<std::size_t>(cell - 1)];
-            t.setZelle(0, n, numbers_->numberText(cell));
-            t.setZelle(1, n, numbers_->valueText(cell));
+            t.setCell(0, n, numbers_->numberText(cell));
+            t.setCell(1, n, numbers_->valueText(cell));
         }
         return t;
     }
@@ -389,35 +389,35 @@ logic::ExportTabelle TFStatistik1::exportTable(int tab) const {
     case 2: {
         ItemRows* rows = itemRows_[static_cast<std::size_t>(tab - 1)];
         // The final digits go out in a table of 71 rows, like the numbers.
-        logic::ExportTabelle t(2, tab == 1 ? 71 : rows->items() + 1);
-        t.setZelle(0, 0, tab == 1 ? QStringLiteral("Endnummer") : QStringLiteral("Zehner"));
-        t.setZelle(1, 0, QStringLiteral("Häufigkeit"));
+        logic::ExportTable t(2, tab == 1 ? 71 : rows->items() + 1);
+        t.setCell(0, 0, tab == 1 ? QStringLiteral("Endnummer") : QStringLiteral("Zehner"));
+        t.setCell(1, 0, QStringLiteral("Häufigkeit"));
         for (int item = 1; item <= rows->items(); ++item) {
-            t.setZelle(0, item, rows->labelText(item));
-            t.setZelle(1, item, rows->valueText(item));
+            t.setCell(0, item, rows->labelText(item));
+            t.setCell(1, item, rows->valueText(item));
         }
         return t;
     }
     default: {
-        logic::ExportTabelle t(2, 71);
-        t.setZelle(0, 0, QStringLiteral("Zahl"));
-        t.setZelle(1, 0, QStringLiteral("Seit Ziehungen..."));
+        logic::ExportTable t(2, 71);
+        t.setCell(0, 0, QStringLiteral("Zahl"));
+        t.setCell(1, 0, QStringLiteral("Seit Ziehungen..."));
         for (int cell = 1; cell <= 70; ++cell) {
-            t.setZelle(0, cell, absences_->numberText(cell));
-            t.setZelle(1, cell, absences_->valueText(cell));
+            t.setCell(0, cell, absences_->numberText(cell));
+            t.setCell(1, cell, absences_->valueText(cell));
         }
         return t;
     }
     }
 }
 
-void TFStatistik1::exportTab(int tab) {
+void StatisticsWindow::exportTab(int tab) {
     static const std::array<QString, 4> titles = {QStringLiteral("Einzelnummern"),
                                                   QStringLiteral("Endzahlen"), QStringLiteral("Zehner"),
                                                   QStringLiteral("Ausgeblieben")};
     runAction(this, [this, tab] {
-        const logic::ExportTabelle table = exportTable(tab);
-        TabellenExport(this, {{table, titles[static_cast<std::size_t>(tab)], platform::kModusStatistik}},
+        const logic::ExportTable table = exportTable(tab);
+        exportTables(this, {{table, titles[static_cast<std::size_t>(tab)], platform::kModeStatistics}},
                        paths_.dataDir);
     });
 }

@@ -11,9 +11,9 @@ class QLabel;
 class QTabWidget;
 
 namespace talvo::logic {
-class ExportTabelle;
+class ExportTable;
 class ProgramState;
-class Statistik;
+class Statistics;
 struct AppPaths;
 } // namespace talvo::logic
 
@@ -27,44 +27,44 @@ class NumberBoard;
 
 // What the statistics window reaches in the tip centre once that exists: the tip centre
 // follows the draw-count choice.
-struct TippcenterKopplung {
-    std::function<void(int anzahlIndex)> auswahlUebernehmen;
+struct StatisticsTipCentreLink {
+    std::function<void(int drawCountIndex)> followDrawCountChoice;
 };
 
 // "Statistische Auswertungen": frequencies, absences and combinations of the drawn numbers
 // over all or the latest draws.
-class TFStatistik1 : public QWidget {
+class StatisticsWindow : public QWidget {
     Q_OBJECT
   public:
-    TFStatistik1(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
-    ~TFStatistik1() override;
+    StatisticsWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+    ~StatisticsWindow() override;
 
     // The creation step at program start: shows the absences.
-    void FormCreate();
+    void setUpAtStart();
     // The draw-count choice changed (or is to be applied again).
-    void RG1Click();
+    void applyDrawCountChoice();
     // Selects a draw-count choice from code; its handler runs when the choice changes.
-    void setAnzahlIndex(int index);
+    void setDrawCountIndex(int index);
     // Applies a stored draw-count choice: selects it and computes its statistics once,
     // whether or not the choice changes.
-    void anzahlAnwenden(int index);
+    void applyDrawCountIndex(int index);
     // -1 while nothing is chosen.
-    int anzahlIndex() const;
+    int drawCountIndex() const;
     // N of the choice: 0 for "Alle" or no choice.
-    int anzahl() const;
-    void setRegister(int index);
-    QStringList registerNamen() const;
+    int selectedDrawCount() const;
+    void setTab(int index);
+    QStringList tabNames() const;
 
     // Ties the window to the tip centre: from now on the draw-count choice also runs the
     // frequency statistics and is passed on.
-    void tippcenterKoppeln(TippcenterKopplung kopplung);
+    void linkTipCentre(StatisticsTipCentreLink link);
 
-    logic::Statistik& statistik() { return *statistik_; }
+    logic::Statistics& statistics() { return *statistics_; }
 
-    void numbersNeuSortieren();
-    void absencesNeuSortieren();
+    void toggleNumbersOrder();
+    void toggleAbsencesOrder();
     // The table of an "Excel-Export" button of the tabs 1 to 4 as it is sent.
-    logic::ExportTabelle exportTable(int tab) const;
+    logic::ExportTable exportTable(int tab) const;
 
   private:
     QWidget* buildToolBar();
@@ -78,10 +78,10 @@ class TFStatistik1 : public QWidget {
 
     logic::ProgramState& state_;
     const logic::AppPaths& paths_;
-    std::unique_ptr<logic::Statistik> statistik_;
-    TippcenterKopplung tippcenter_;
-    QButtonGroup* RG1 = nullptr;
-    QTabWidget* PC1 = nullptr;
+    std::unique_ptr<logic::Statistics> statistics_;
+    StatisticsTipCentreLink tipCentreLink_;
+    QButtonGroup* drawCountChoice_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
     std::array<QLabel*, 3> headings_{};
     std::array<ClassLegend*, 3> legends_{};
     NumberBoard* numbers_ = nullptr;

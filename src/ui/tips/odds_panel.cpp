@@ -2,7 +2,7 @@
 
 #include "logic/core/format.h"
 #include "logic/core/tables.h"
-#include "logic/tips/quoten.h"
+#include "logic/tips/type_odds.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -54,62 +54,62 @@ OddsPanel::OddsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PQuoten"));
     auto* layout = new QVBoxLayout(this);
     auto* choices = new QHBoxLayout;
-    alleTypen_ = new QCheckBox(QStringLiteral("Alle KENO-Typen zeigen"), this);
-    alleTypen_->setObjectName(QStringLiteral("CBAlleTypen"));
-    choices->addWidget(alleTypen_);
+    allTypesCheck_ = new QCheckBox(QStringLiteral("Alle KENO-Typen zeigen"), this);
+    allTypesCheck_->setObjectName(QStringLiteral("CBAlleTypen"));
+    choices->addWidget(allTypesCheck_);
     choices->addStretch(1);
     choices->addWidget(new QLabel(QStringLiteral("Mindestens ein Gewinn in"), this));
-    ziehungen_ = new QSpinBox(this);
-    ziehungen_->setObjectName(QStringLiteral("SEZiehungen"));
-    ziehungen_->setRange(1, 10000);
-    ziehungen_->setValue(30);
-    choices->addWidget(ziehungen_);
+    drawCountSpin_ = new QSpinBox(this);
+    drawCountSpin_->setObjectName(QStringLiteral("SEZiehungen"));
+    drawCountSpin_->setRange(1, 10000);
+    drawCountSpin_->setValue(30);
+    choices->addWidget(drawCountSpin_);
     choices->addWidget(new QLabel(QStringLiteral("Ziehungen"), this));
     layout->addLayout(choices);
 
-    treffer_ = table(QStringLiteral("GQuoten"),
+    hitsTable_ = table(QStringLiteral("GQuoten"),
                      {QStringLiteral("KENO-Typ"), QStringLiteral("Treffer"), QStringLiteral("Chance"),
                       QStringLiteral("Faktor"), QStringLiteral("Anteil am Rückfluss")},
                      this);
-    layout->addWidget(treffer_, 3);
-    typen_ = table(QStringLiteral("GTypen"),
+    layout->addWidget(hitsTable_, 3);
+    typesTable_ = table(QStringLiteral("GTypen"),
                    {QStringLiteral("KENO-Typ"), QStringLiteral("Erwarteter Rückfluss"),
                     QStringLiteral("Chance auf einen Gewinn"), QString()},
                    this);
-    layout->addWidget(typen_, 1);
+    layout->addWidget(typesTable_, 1);
 
-    connect(alleTypen_, &QCheckBox::toggled, this, &OddsPanel::refresh);
-    connect(ziehungen_, &QSpinBox::valueChanged, this, &OddsPanel::refresh);
+    connect(allTypesCheck_, &QCheckBox::toggled, this, &OddsPanel::refresh);
+    connect(drawCountSpin_, &QSpinBox::valueChanged, this, &OddsPanel::refresh);
     refresh();
 }
 
-void OddsPanel::setTyp(int typ) {
-    typ_ = typ;
+void OddsPanel::setKenoType(int kenoType) {
+    kenoType_ = kenoType;
     refresh();
 }
 
 void OddsPanel::refresh() {
-    const int first = alleTypen_->isChecked() ? 2 : typ_;
-    const int last = alleTypen_->isChecked() ? logic::kMaxTyp : typ_;
-    const int n = ziehungen_->value();
-    treffer_->setRowCount(0);
-    typen_->setRowCount(last - first + 1);
-    typen_->setHorizontalHeaderItem(
+    const int first = allTypesCheck_->isChecked() ? 2 : kenoType_;
+    const int last = allTypesCheck_->isChecked() ? logic::kMaxType : kenoType_;
+    const int n = drawCountSpin_->value();
+    hitsTable_->setRowCount(0);
+    typesTable_->setRowCount(last - first + 1);
+    typesTable_->setHorizontalHeaderItem(
         3, new QTableWidgetItem(QStringLiteral("Mindestens ein Gewinn in %1 Ziehungen").arg(n)));
     for (int t = first; t <= last; ++t) {
-        const logic::TypQuoten q = logic::Quoten(t);
+        const logic::TypeOdds q = logic::oddsOfType(t);
         for (int h = t; h >= 0; --h) {
-            const double p = q.wahrscheinlichkeit(h);
-            const int faktor = q.faktor[static_cast<std::size_t>(h)];
-            const int row = treffer_->rowCount();
-            treffer_->insertRow(row);
-            setRow(treffer_, row,
-                   {QString::number(t), QString::number(h), chanceText(p), QString::number(faktor),
-                    percent(p * faktor)});
+            const double p = q.probability(h);
+            const int factors = q.factors[static_cast<std::size_t>(h)];
+            const int row = hitsTable_->rowCount();
+            hitsTable_->insertRow(row);
+            setRow(hitsTable_, row,
+                   {QString::number(t), QString::number(h), chanceText(p), QString::number(factors),
+                    percent(p * factors)});
         }
-        setRow(typen_, t - first,
-               {QString::number(t), percent(q.rueckfluss()), chanceText(q.gewinnchance()),
-                percent(q.gewinnchanceIn(n))});
+        setRow(typesTable_, t - first,
+               {QString::number(t), percent(q.returnRate()), chanceText(q.winChance()),
+                percent(q.winChanceIn(n))});
     }
 }
 

@@ -16,16 +16,16 @@ class OddsPanel : public QWidget {
   public:
     explicit OddsPanel(QWidget* parent = nullptr);
 
-    void setTyp(int typ);
+    void setKenoType(int kenoType);
 
   private:
     void refresh();
 
-    int typ_ = 2;
-    QCheckBox* alleTypen_;
-    QSpinBox* ziehungen_;
-    QTableWidget* treffer_;
-    QTableWidget* typen_;
+    int kenoType_ = 2;
+    QCheckBox* allTypesCheck_;
+    QSpinBox* drawCountSpin_;
+    QTableWidget* hitsTable_;
+    QTableWidget* typesTable_;
 };
 
 // A chance as "1 zu 4,2"; "–" for a chance of nothing.

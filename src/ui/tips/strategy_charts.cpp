@@ -1,7 +1,7 @@
 #include "ui/tips/strategy_charts.h"
 
 #include "logic/core/dates.h"
-#include "logic/tips/strategie_test.h"
+#include "logic/tips/strategy_test.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -56,33 +56,33 @@ QChartView* hitsChart(QWidget* parent) {
                      QStringLiteral("Treffer: beobachtet und nach den Quoten erwartet"), parent);
 }
 
-void showBalance(QChartView* view, const logic::StrategieTestErgebnis& result) {
+void showBalance(QChartView* view, const logic::StrategyTestResult& result) {
     QChart* chart = view->chart();
     clear(chart);
-    if (result.ziehungen.empty())
+    if (result.draws.empty())
         return;
-    auto* strategie = new QLineSeries;
-    strategie->setName(QStringLiteral("Ihre Strategie"));
-    auto* zufall = new QLineSeries;
-    zufall->setName(QStringLiteral("Zufall"));
+    auto* strategy = new QLineSeries;
+    strategy->setName(QStringLiteral("Ihre Strategie"));
+    auto* randomTips = new QLineSeries;
+    randomTips->setName(QStringLiteral("Zufall"));
     double low = 0;
     double high = 0;
-    for (const logic::GetesteteZiehung& z : result.ziehungen) {
+    for (const logic::TestedDraw& z : result.draws) {
         const auto x =
             static_cast<double>(QDateTime(logic::serialToDate(z.datum), QTime(12, 0)).toMSecsSinceEpoch());
-        strategie->append(x, static_cast<double>(z.stand));
-        zufall->append(x, static_cast<double>(z.zufallStand));
-        low = std::min({low, static_cast<double>(z.stand), static_cast<double>(z.zufallStand)});
-        high = std::max({high, static_cast<double>(z.stand), static_cast<double>(z.zufallStand)});
+        strategy->append(x, static_cast<double>(z.balance));
+        randomTips->append(x, static_cast<double>(z.randomBalance));
+        low = std::min({low, static_cast<double>(z.balance), static_cast<double>(z.randomBalance)});
+        high = std::max({high, static_cast<double>(z.balance), static_cast<double>(z.randomBalance)});
     }
-    chart->addSeries(strategie);
-    chart->addSeries(zufall);
-    QPen pen = strategie->pen();
+    chart->addSeries(strategy);
+    chart->addSeries(randomTips);
+    QPen pen = strategy->pen();
     pen.setWidthF(1.6);
     pen.setColor(QColor(0x1C, 0x5B, 0xC4));
-    strategie->setPen(pen);
+    strategy->setPen(pen);
     pen.setColor(QColor(0xE0, 0x7B, 0x00));
-    zufall->setPen(pen);
+    randomTips->setPen(pen);
 
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("MM.yyyy"));
@@ -95,35 +95,35 @@ void showBalance(QChartView* view, const logic::StrategieTestErgebnis& result) {
     euro->applyNiceNumbers();
     chart->addAxis(euro, Qt::AlignLeft);
     for (QAbstractSeries* s :
-         {static_cast<QAbstractSeries*>(strategie), static_cast<QAbstractSeries*>(zufall)}) {
+         {static_cast<QAbstractSeries*>(strategy), static_cast<QAbstractSeries*>(randomTips)}) {
         s->attachAxis(dates);
         s->attachAxis(euro);
     }
 }
 
-void showHits(QChartView* view, const logic::StrategieTestErgebnis& result) {
+void showHits(QChartView* view, const logic::StrategyTestResult& result) {
     QChart* chart = view->chart();
     clear(chart);
-    if (result.ziehungen.empty())
+    if (result.draws.empty())
         return;
-    auto* beobachtet = new QBarSet(QStringLiteral("Beobachtet"));
-    beobachtet->setColor(QColor(0x1C, 0x5B, 0xC4));
-    auto* erwartet = new QBarSet(QStringLiteral("Erwartet"));
-    erwartet->setColor(QColor(0xB0, 0xB8, 0xC4));
-    QStringList treffer;
+    auto* observed = new QBarSet(QStringLiteral("Beobachtet"));
+    observed->setColor(QColor(0x1C, 0x5B, 0xC4));
+    auto* expectedHits = new QBarSet(QStringLiteral("Erwartet"));
+    expectedHits->setColor(QColor(0xB0, 0xB8, 0xC4));
+    QStringList hitCount;
     double high = 0;
-    for (std::size_t h = 0; h < result.treffer.size(); ++h) {
-        *beobachtet << result.treffer[h];
-        *erwartet << result.erwartet[h];
-        treffer << QString::number(h);
-        high = std::max({high, static_cast<double>(result.treffer[h]), result.erwartet[h]});
+    for (std::size_t h = 0; h < result.hitCount.size(); ++h) {
+        *observed << result.hitCount[h];
+        *expectedHits << result.expectedHits[h];
+        hitCount << QString::number(h);
+        high = std::max({high, static_cast<double>(result.hitCount[h]), result.expectedHits[h]});
     }
     auto* series = new QBarSeries;
-    series->append(beobachtet);
-    series->append(erwartet);
+    series->append(observed);
+    series->append(expectedHits);
     chart->addSeries(series);
     auto* hits = new QBarCategoryAxis;
-    hits->append(treffer);
+    hits->append(hitCount);
     hits->setTitleText(QStringLiteral("Treffer"));
     chart->addAxis(hits, Qt::AlignBottom);
     auto* count = new QValueAxis;

@@ -4,7 +4,7 @@ class QChartView;
 class QWidget;
 
 namespace talvo::logic {
-struct StrategieTestErgebnis;
+struct StrategyTestResult;
 }
 
 namespace talvo::ui {
@@ -14,7 +14,7 @@ QChartView* balanceChart(QWidget* parent);
 // Observed against expected hit counts, as bars per number of hits.
 QChartView* hitsChart(QWidget* parent);
 
-void showBalance(QChartView* view, const logic::StrategieTestErgebnis& result);
-void showHits(QChartView* view, const logic::StrategieTestErgebnis& result);
+void showBalance(QChartView* view, const logic::StrategyTestResult& result);
+void showHits(QChartView* view, const logic::StrategyTestResult& result);
 
 } // namespace talvo::ui

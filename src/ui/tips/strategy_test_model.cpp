@@ -2,59 +2,59 @@
 
 #include "logic/core/dates.h"
 #include "logic/core/format.h"
-#include "logic/export/export_tabelle.h"
+#include "logic/export/export_table.h"
 #include "logic/statistics/free_search.h"
-#include "logic/tips/strategie_test.h"
+#include "logic/tips/strategy_test.h"
 
 #include <array>
 
 namespace talvo::ui {
 
 namespace {
-const std::array<const char*, 8> kKopf = {"Datum", "Tipp",           "Treffer",       "Gewinn",
+const std::array<const char*, 8> kHeader = {"Datum", "Tipp",           "Treffer",       "Gewinn",
                                           "Stand", "Zufall Treffer", "Zufall Gewinn", "Zufall Stand"};
 }
 
-void StrategieTestModel::setErgebnis(const logic::StrategieTestErgebnis* ergebnis) {
+void StrategyTestModel::setResult(const logic::StrategyTestResult* result) {
     beginResetModel();
-    ergebnis_ = ergebnis;
+    result_ = result;
     endResetModel();
 }
 
-int StrategieTestModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !ergebnis_ ? 0 : static_cast<int>(ergebnis_->ziehungen.size());
+int StrategyTestModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !result_ ? 0 : static_cast<int>(result_->draws.size());
 }
 
-int StrategieTestModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(kKopf.size());
+int StrategyTestModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(kHeader.size());
 }
 
-QString StrategieTestModel::cellText(int row, int column) const {
-    const logic::GetesteteZiehung& z = ergebnis_->ziehungen[static_cast<std::size_t>(row)];
+QString StrategyTestModel::cellText(int row, int column) const {
+    const logic::TestedDraw& z = result_->draws[static_cast<std::size_t>(row)];
     switch (column) {
     case 0:
         return logic::serialToText(z.datum);
     case 1:
-        return logic::zahlenText(z.tipp);
+        return logic::numbersText(z.tip);
     case 2:
-        return QString::number(z.treffer);
+        return QString::number(z.hitCount);
     case 3:
-        return logic::formatInteger(z.gewinn);
+        return logic::formatInteger(z.winnings);
     case 4:
-        return logic::formatInteger(z.stand);
+        return logic::formatInteger(z.balance);
     case 5:
-        return QString::number(z.zufallTreffer);
+        return QString::number(z.randomHitCount);
     case 6:
-        return logic::formatInteger(z.zufallGewinn);
+        return logic::formatInteger(z.randomWinnings);
     case 7:
-        return logic::formatInteger(z.zufallStand);
+        return logic::formatInteger(z.randomBalance);
     default:
         return {};
     }
 }
 
-QVariant StrategieTestModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !ergebnis_)
+QVariant StrategyTestModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !result_)
         return {};
     if (role == Qt::DisplayRole)
         return cellText(index.row(), index.column());
@@ -63,19 +63,19 @@ QVariant StrategieTestModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-QVariant StrategieTestModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant StrategyTestModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < static_cast<int>(kKopf.size()))
-        return QString::fromUtf8(kKopf[static_cast<std::size_t>(section)]);
+        section < static_cast<int>(kHeader.size()))
+        return QString::fromUtf8(kHeader[static_cast<std::size_t>(section)]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-logic::ExportTabelle StrategieTestModel::exportTable() const {
-    logic::ExportTabelle table(columnCount(), rowCount() + 1);
+logic::ExportTable StrategyTestModel::exportTable() const {
+    logic::ExportTable table(columnCount(), rowCount() + 1);
     for (int c = 0; c < columnCount(); ++c) {
-        table.setZelle(c, 0, QString::fromUtf8(kKopf[static_cast<std::size_t>(c)]));
+        table.setCell(c, 0, QString::fromUtf8(kHeader[static_cast<std::size_t>(c)]));
         for (int r = 0; r < rowCount(); ++r)
-            table.setZelle(c, r + 1, cellText(r, c));
+            table.setCell(c, r + 1, cellText(r, c));
     }
     return table;
 }

@@ -3,20 +3,20 @@
 #include <QAbstractTableModel>
 
 namespace talvo::logic {
-class ExportTabelle;
-struct StrategieTestErgebnis;
+class ExportTable;
+struct StrategyTestResult;
 } // namespace talvo::logic
 
 namespace talvo::ui {
 
 // The tested draws as table rows: date, tip, hits, prize and balance of the strategy,
 // then hits, prize and balance of the random tips. Amounts in whole euro.
-class StrategieTestModel : public QAbstractTableModel {
+class StrategyTestModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setErgebnis(const logic::StrategieTestErgebnis* ergebnis);
+    void setResult(const logic::StrategyTestResult* result);
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -24,10 +24,10 @@ class StrategieTestModel : public QAbstractTableModel {
 
     QString cellText(int row, int column) const;
     // The whole table with its header row, as the spreadsheet gets it.
-    logic::ExportTabelle exportTable() const;
+    logic::ExportTable exportTable() const;
 
   private:
-    const logic::StrategieTestErgebnis* ergebnis_ = nullptr;
+    const logic::StrategyTestResult* result_ = nullptr;
 };
 
 } // namespace talvo::ui

@@ -6,11 +6,11 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/tables.h"
-#include "logic/export/export_tabelle.h"
-#include "logic/settings/einstellungen.h"
+#include "logic/export/export_table.h"
+#include "logic/settings/options_file.h"
 #include "logic/statistics/draw_window.h"
-#include "logic/tips/kandidatenliste.h"
-#include "logic/tips/quoten.h"
+#include "logic/tips/candidate_list.h"
+#include "logic/tips/type_odds.h"
 #include "platform/spreadsheet.h"
 #include "ui/app/navigator.h"
 #include "ui/common/clock.h"
@@ -72,8 +72,8 @@ QString euro(long long amount) {
 
 } // namespace
 
-TFStrategieTest::TFStrategieTest(logic::ProgramState& state, const logic::AppPaths& paths,
-                                 const StrategieTestVorgabe& vorgabe, QWidget* parent)
+StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::AppPaths& paths,
+                                 const StrategyTestPreset& preset, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FStrategieTest"));
     setWindowTitle(QStringLiteral("Strategie-Test"));
@@ -89,10 +89,10 @@ TFStrategieTest::TFStrategieTest(logic::ProgramState& state, const logic::AppPat
         return addToolAction(bar, style()->standardIcon(icon), text, name, std::move(handler));
     };
     start_ =
-        add(QStyle::SP_MediaPlay, QStringLiteral("&Start"), QStringLiteral("BStart"), [this] { Start(); });
-    stop_ = add(QStyle::SP_MediaStop, QStringLiteral("Sto&p"), QStringLiteral("BStop"), [this] { Stop(); });
+        add(QStyle::SP_MediaPlay, QStringLiteral("&Start"), QStringLiteral("BStart"), [this] { startTest(); });
+    stop_ = add(QStyle::SP_MediaStop, QStringLiteral("Sto&p"), QStringLiteral("BStop"), [this] { stopTest(); });
     export_ = add(QStyle::SP_DialogSaveButton, QStringLiteral("Excel-Export"), QStringLiteral("BExcel"),
-                  [this] { Exportieren(); });
+                  [this] { exportResult(); });
     bar->addSeparator();
     add(QStyle::SP_DialogCloseButton, QStringLiteral("Sch&ließen"), QStringLiteral("BSchliessen"),
         [this] { close(); });
@@ -105,60 +105,60 @@ TFStrategieTest::TFStrategieTest(logic::ProgramState& state, const logic::AppPat
     body->setSpacing(6);
     body->addWidget(buildParameters());
     // Strategy, type and draw count as the tip centre has them.
-    strategie_->setCurrentIndex(logic::listenAuswahl(vorgabe.strategie, logic::kTippStrategien));
-    typ_->setCurrentIndex(vorgabe.typ >= 2 && vorgabe.typ <= logic::kMaxTyp ? vorgabe.typ - 2 : 0);
-    anzahl_->setCurrentIndex(
-        logic::listenAuswahl(vorgabe.anzahlIndex, static_cast<int>(logic::kAnzahlAusspielungen.size())));
-    einsatz_->setCurrentIndex(
-        logic::listenAuswahl(vorgabe.einsatzIndex, static_cast<int>(logic::kEinsatzEuro.size())));
+    strategyCombo_->setCurrentIndex(logic::listEntryFor(preset.strategy, logic::kTipStrategyCount));
+    typeCombo_->setCurrentIndex(preset.typ >= 2 && preset.typ <= logic::kMaxType ? preset.typ - 2 : 0);
+    drawCountCombo_->setCurrentIndex(
+        logic::listEntryFor(preset.drawCountIndex, static_cast<int>(logic::kDrawCounts.size())));
+    stakeCombo_->setCurrentIndex(
+        logic::listEntryFor(preset.einsatzIndex, static_cast<int>(logic::kStakeEuro.size())));
 
-    Gauge1 = new QProgressBar(this);
-    Gauge1->setObjectName(QStringLiteral("Gauge1"));
-    Gauge1->setRange(0, 1);
-    Gauge1->setValue(0);
-    body->addWidget(Gauge1);
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("Gauge1"));
+    progressBar_->setRange(0, 1);
+    progressBar_->setValue(0);
+    body->addWidget(progressBar_);
 
-    ergebnisText_ = new QLabel(this);
-    ergebnisText_->setObjectName(QStringLiteral("LErgebnis"));
-    QFont big = ergebnisText_->font();
+    resultLabel_ = new QLabel(this);
+    resultLabel_->setObjectName(QStringLiteral("LErgebnis"));
+    QFont big = resultLabel_->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.25);
-    ergebnisText_->setFont(big);
-    body->addWidget(ergebnisText_);
+    resultLabel_->setFont(big);
+    body->addWidget(resultLabel_);
     details_ = new QLabel(this);
     details_->setObjectName(QStringLiteral("LDetails"));
     details_->setWordWrap(true);
     body->addWidget(details_);
-    hinweis_ = new QLabel(this);
-    hinweis_->setObjectName(QStringLiteral("LHinweis"));
-    hinweis_->setWordWrap(true);
-    body->addWidget(hinweis_);
+    noteLabel_ = new QLabel(this);
+    noteLabel_->setObjectName(QStringLiteral("LHinweis"));
+    noteLabel_->setWordWrap(true);
+    body->addWidget(noteLabel_);
 
     auto* charts = new QSplitter(Qt::Horizontal, this);
-    verlauf_ = balanceChart(charts);
-    treffer_ = hitsChart(charts);
-    charts->addWidget(verlauf_);
-    charts->addWidget(treffer_);
+    balanceView_ = balanceChart(charts);
+    hitsView_ = hitsChart(charts);
+    charts->addWidget(balanceView_);
+    charts->addWidget(hitsView_);
     charts->setStretchFactor(0, 3);
     charts->setStretchFactor(1, 2);
 
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("PCErgebnis"));
-    tabelle_ = new QTableView(tabs);
-    tabelle_->setObjectName(QStringLiteral("GZiehungen"));
-    model_ = new StrategieTestModel(tabelle_);
-    tabelle_->setModel(model_);
+    drawTable_ = new QTableView(tabs);
+    drawTable_->setObjectName(QStringLiteral("GZiehungen"));
+    model_ = new StrategyTestModel(drawTable_);
+    drawTable_->setModel(model_);
     // Tab leaves the thousands of rows for the next control; the arrows move inside.
-    tabelle_->setTabKeyNavigation(false);
-    tabelle_->verticalHeader()->hide();
-    tabelle_->verticalHeader()->setDefaultSectionSize(20);
-    tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tabelle_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    tabs->addTab(tabelle_, QStringLiteral("Ziehungen"));
-    quoten_ = new OddsPanel(tabs);
-    quoten_->setTyp(parameter().typ);
-    tabs->addTab(quoten_, QStringLiteral("Quoten"));
-    connect(typ_, &QComboBox::currentIndexChanged, this, [this] { quoten_->setTyp(parameter().typ); });
+    drawTable_->setTabKeyNavigation(false);
+    drawTable_->verticalHeader()->hide();
+    drawTable_->verticalHeader()->setDefaultSectionSize(20);
+    drawTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    drawTable_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    tabs->addTab(drawTable_, QStringLiteral("Ziehungen"));
+    oddsPanel_ = new OddsPanel(tabs);
+    oddsPanel_->setKenoType(parameter().typ);
+    tabs->addTab(oddsPanel_, QStringLiteral("Quoten"));
+    connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this] { oddsPanel_->setKenoType(parameter().typ); });
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(charts);
@@ -172,171 +172,171 @@ TFStrategieTest::TFStrategieTest(logic::ProgramState& state, const logic::AppPat
     resize(1100, 900);
 }
 
-TFStrategieTest::~TFStrategieTest() {
+StrategyTestWindow::~StrategyTestWindow() {
     if (worker_)
         worker_->stop();
     pool_.waitForDone();
 }
 
-QWidget* TFStrategieTest::buildParameters() {
+QWidget* StrategyTestWindow::buildParameters() {
     auto* box = new QGroupBox(QStringLiteral("Was getestet wird"), this);
     box->setObjectName(QStringLiteral("GBParameter"));
     auto* grid = new QGridLayout(box);
-    QStringList strategien;
-    for (const char* name : logic::kTippBereiche)
-        strategien << QString::fromUtf8(name);
-    strategie_ = combo(QStringLiteral("CBStrategie"), strategien, 0, box);
-    QStringList typen;
-    for (int t = 2; t <= logic::kMaxTyp; ++t)
-        typen << QString::number(t);
-    typ_ = combo(QStringLiteral("CBTyp"), typen, 0, box);
-    QStringList anzahlen;
-    for (int n : logic::kAnzahlAusspielungen)
-        anzahlen << (n == 0 ? QStringLiteral("Alle früheren") : QStringLiteral("Die letzten %1").arg(n));
-    anzahl_ = combo(QStringLiteral("CBAnzahl"), anzahlen, 0, box);
-    QStringList einsaetze;
-    for (int e : logic::kEinsatzEuro)
-        einsaetze << QStringLiteral("%1 €").arg(e);
-    einsatz_ = combo(QStringLiteral("CBEinsatz"), einsaetze, 0, box);
-    von_ = dateEdit(QStringLiteral("DEVon"), box);
-    bis_ = dateEdit(QStringLiteral("DEBis"), box);
+    QStringList strategyNames;
+    for (const char* name : logic::kTipPools)
+        strategyNames << QString::fromUtf8(name);
+    strategyCombo_ = combo(QStringLiteral("CBStrategie"), strategyNames, 0, box);
+    QStringList typeNames;
+    for (int t = 2; t <= logic::kMaxType; ++t)
+        typeNames << QString::number(t);
+    typeCombo_ = combo(QStringLiteral("CBTyp"), typeNames, 0, box);
+    QStringList drawCountNames;
+    for (int n : logic::kDrawCounts)
+        drawCountNames << (n == 0 ? QStringLiteral("Alle früheren") : QStringLiteral("Die letzten %1").arg(n));
+    drawCountCombo_ = combo(QStringLiteral("CBAnzahl"), drawCountNames, 0, box);
+    QStringList stakeNames;
+    for (int e : logic::kStakeEuro)
+        stakeNames << QStringLiteral("%1 €").arg(e);
+    stakeCombo_ = combo(QStringLiteral("CBEinsatz"), stakeNames, 0, box);
+    fromDate_ = dateEdit(QStringLiteral("DEVon"), box);
+    toDate_ = dateEdit(QStringLiteral("DEBis"), box);
     const logic::DrawHistory& history = state_.history();
-    const auto first = std::find_if(history.begin(), history.end(), logic::istZiehung);
-    const auto last = std::find_if(history.rbegin(), history.rend(), logic::istZiehung);
-    von_->setDate(first != history.end() ? logic::serialToDate(first->datum) : QDate(2004, 2, 2));
-    bis_->setDate(last != history.rend() ? logic::serialToDate(last->datum) : currentDateTime().date());
+    const auto first = std::find_if(history.begin(), history.end(), logic::isRealDraw);
+    const auto last = std::find_if(history.rbegin(), history.rend(), logic::isRealDraw);
+    fromDate_->setDate(first != history.end() ? logic::serialToDate(first->datum) : QDate(2004, 2, 2));
+    toDate_->setDate(last != history.rend() ? logic::serialToDate(last->datum) : currentDateTime().date());
 
     const auto label = [box](const QString& text) { return new QLabel(text, box); };
     grid->addWidget(label(QStringLiteral("Strategie:")), 0, 0);
-    grid->addWidget(strategie_, 0, 1);
+    grid->addWidget(strategyCombo_, 0, 1);
     grid->addWidget(label(QStringLiteral("KENO-Typ:")), 0, 2);
-    grid->addWidget(typ_, 0, 3);
+    grid->addWidget(typeCombo_, 0, 3);
     grid->addWidget(label(QStringLiteral("Einsatz je Ziehung:")), 0, 4);
-    grid->addWidget(einsatz_, 0, 5);
+    grid->addWidget(stakeCombo_, 0, 5);
     grid->addWidget(label(QStringLiteral("Tipp aus den Ziehungen davor:")), 1, 0);
-    grid->addWidget(anzahl_, 1, 1);
+    grid->addWidget(drawCountCombo_, 1, 1);
     grid->addWidget(label(QStringLiteral("Getestet vom")), 1, 2);
-    grid->addWidget(von_, 1, 3);
+    grid->addWidget(fromDate_, 1, 3);
     grid->addWidget(label(QStringLiteral("bis")), 1, 4);
-    grid->addWidget(bis_, 1, 5);
+    grid->addWidget(toDate_, 1, 5);
     grid->setColumnStretch(6, 1);
     return box;
 }
 
-logic::StrategieTestParameter TFStrategieTest::parameter() const {
-    logic::StrategieTestParameter p;
-    p.strategie = strategie_->currentIndex();
-    p.typ = typ_->currentIndex() + 2;
-    p.anzahl = logic::kAnzahlAusspielungen[static_cast<std::size_t>(anzahl_->currentIndex())];
-    p.einsatz = logic::kEinsatzEuro[static_cast<std::size_t>(einsatz_->currentIndex())];
-    p.von = logic::wholeDay(logic::dateToSerial(von_->date()));
-    p.bis = logic::wholeDay(logic::dateToSerial(bis_->date()));
+logic::StrategyTestParameters StrategyTestWindow::parameter() const {
+    logic::StrategyTestParameters p;
+    p.strategy = strategyCombo_->currentIndex();
+    p.typ = typeCombo_->currentIndex() + 2;
+    p.windowSize = logic::kDrawCounts[static_cast<std::size_t>(drawCountCombo_->currentIndex())];
+    p.stake = logic::kStakeEuro[static_cast<std::size_t>(stakeCombo_->currentIndex())];
+    p.from = logic::wholeDay(logic::dateToSerial(fromDate_->date()));
+    p.to = logic::wholeDay(logic::dateToSerial(toDate_->date()));
     return p;
 }
 
-void TFStrategieTest::Start() {
-    if (laeuft()) {
+void StrategyTestWindow::startTest() {
+    if (isRunning()) {
         showMessage(this,
                     QStringLiteral("Ein Test läuft bereits. Warten Sie sein Ende ab oder halten Sie ihn an."),
                     MessageIcon::Information);
         return;
     }
-    if (von_->date() > bis_->date()) {
+    if (fromDate_->date() > toDate_->date()) {
         showMessage(
             this, QStringLiteral("Der Zeitraum endet vor seinem Beginn. Bitte prüfen Sie die beiden Daten."),
             MessageIcon::Information);
         return;
     }
-    laufend_ = parameter();
-    laufend_.seed = static_cast<quint64>(currentDateTime().toMSecsSinceEpoch());
-    worker_ = std::make_unique<StrategieTestWorker>(state_.history(), laufend_);
-    connect(worker_.get(), &StrategieTestWorker::progress, this, [this](int done, int total) {
-        Gauge1->setRange(0, std::max(total, 1));
-        Gauge1->setValue(done);
+    runParameters_ = parameter();
+    runParameters_.seed = static_cast<quint64>(currentDateTime().toMSecsSinceEpoch());
+    worker_ = std::make_unique<StrategyTestWorker>(state_.history(), runParameters_);
+    connect(worker_.get(), &StrategyTestWorker::progress, this, [this](int done, int total) {
+        progressBar_->setRange(0, std::max(total, 1));
+        progressBar_->setValue(done);
     });
-    connect(worker_.get(), &StrategieTestWorker::finished, this, &TFStrategieTest::finishTest,
+    connect(worker_.get(), &StrategyTestWorker::finished, this, &StrategyTestWindow::finishTest,
             Qt::QueuedConnection);
-    Gauge1->setValue(0);
+    progressBar_->setValue(0);
     setRunning(true);
     worker_->start(pool_);
 }
 
-void TFStrategieTest::Stop() {
+void StrategyTestWindow::stopTest() {
     if (worker_)
         worker_->stop();
 }
 
-void TFStrategieTest::finishTest() {
+void StrategyTestWindow::finishTest() {
     if (!worker_)
         return;
     pool_.waitForDone();
-    const QString fehler = worker_->error();
-    logic::StrategieTestErgebnis result = worker_->result();
+    const QString errorText = worker_->error();
+    logic::StrategyTestResult result = worker_->result();
     worker_.reset();
     setRunning(false);
-    if (!fehler.isEmpty()) {
-        showMessage(this, fehler, MessageIcon::Error);
-    } else if (result.ziehungen.empty() && !result.gestoppt) {
-        showMessage(this, QString::fromUtf8(logic::kKeineTestZiehungMeldung), MessageIcon::Information);
-    } else if (!result.ziehungen.empty()) {
-        model_->setErgebnis(nullptr);
-        ergebnis_ = std::move(result);
+    if (!errorText.isEmpty()) {
+        showMessage(this, errorText, MessageIcon::Error);
+    } else if (result.draws.empty() && !result.stopped) {
+        showMessage(this, QString::fromUtf8(logic::kNoTestDrawMessage), MessageIcon::Information);
+    } else if (!result.draws.empty()) {
+        model_->setResult(nullptr);
+        result_ = std::move(result);
         showResult();
     }
-    emit testBeendet();
+    emit testFinished();
 }
 
-void TFStrategieTest::showResult() {
-    const logic::StrategieTestErgebnis& r = ergebnis_;
-    const auto n = static_cast<long long>(r.ziehungen.size());
-    ergebnisText_->setText(QStringLiteral("Ihre Strategie: %1 zurück — Zufall: %2")
-                               .arg(percent(r.rueckfluss()), percent(r.zufallRueckfluss())));
-    const double erwartet = 100.0 * logic::Quoten(laufend_.typ).rueckfluss();
+void StrategyTestWindow::showResult() {
+    const logic::StrategyTestResult& r = result_;
+    const auto n = static_cast<long long>(r.draws.size());
+    resultLabel_->setText(QStringLiteral("Ihre Strategie: %1 zurück — Zufall: %2")
+                               .arg(percent(r.returnRate()), percent(r.randomReturnRate())));
+    const double expectedReturn = 100.0 * logic::oddsOfType(runParameters_.typ).returnRate();
     QString details =
         QStringLiteral("%1 Ziehungen vom %2 bis %3 mit KENO-Typ %4 gespielt%5: Einsatz %6, Gewinn %7, "
                        "tiefster Stand %8. %9 Ziehungen mit Gewinn, die längste Serie ohne Gewinn: %10 "
                        "Ziehungen. Nach den Quoten zu erwarten: %11 zurück.")
             .arg(logic::formatNumber(static_cast<double>(n), 0),
-                 logic::serialToText(r.ziehungen.front().datum),
-                 logic::serialToText(r.ziehungen.back().datum), QString::number(laufend_.typ),
-                 r.gestoppt ? QStringLiteral(" (angehalten)") : QString(), euro(r.einsatz), euro(r.gewinn),
-                 euro(r.tiefsterStand), logic::formatNumber(r.ziehungenMitGewinn, 0))
-            .arg(logic::formatNumber(r.laengsteSerieOhneGewinn, 0), percent(erwartet));
+                 logic::serialToText(r.draws.front().datum),
+                 logic::serialToText(r.draws.back().datum), QString::number(runParameters_.typ),
+                 r.stopped ? QStringLiteral(" (angehalten)") : QString(), euro(r.stake), euro(r.winnings),
+                 euro(r.lowestBalance), logic::formatNumber(r.winningDraws, 0))
+            .arg(logic::formatNumber(r.longestLosingStreak, 0), percent(expectedReturn));
     details_->setText(details);
-    hinweis_->setText(
-        laufend_.anzahl > 0
+    noteLabel_->setText(
+        runParameters_.windowSize > 0
             ? QStringLiteral(
                   "Jede Ziehung wurde nur mit den Ziehungen davor gespielt: ihr Tipp entstand aus den "
                   "%1 Ziehungen vor ihr, ohne Kenntnis dieser oder späterer Ziehungen.")
-                  .arg(laufend_.anzahl)
+                  .arg(runParameters_.windowSize)
             : QStringLiteral(
                   "Jede Ziehung wurde nur mit den Ziehungen davor gespielt: ihr Tipp entstand aus allen "
                   "Ziehungen vor ihr, ohne Kenntnis dieser oder späterer Ziehungen."));
-    showBalance(verlauf_, r);
-    showHits(treffer_, r);
-    model_->setErgebnis(&ergebnis_);
+    showBalance(balanceView_, r);
+    showHits(hitsView_, r);
+    model_->setResult(&result_);
     export_->setEnabled(true);
 }
 
-void TFStrategieTest::setRunning(bool running) {
+void StrategyTestWindow::setRunning(bool running) {
     start_->setEnabled(!running);
     stop_->setEnabled(running);
-    export_->setEnabled(!running && !ergebnis_.ziehungen.empty());
-    for (QWidget* w : std::initializer_list<QWidget*>{strategie_, typ_, anzahl_, einsatz_, von_, bis_})
+    export_->setEnabled(!running && !result_.draws.empty());
+    for (QWidget* w : std::initializer_list<QWidget*>{strategyCombo_, typeCombo_, drawCountCombo_, stakeCombo_, fromDate_, toDate_})
         w->setEnabled(!running);
 }
 
-void TFStrategieTest::Exportieren() {
-    if (ergebnis_.ziehungen.empty())
+void StrategyTestWindow::exportResult() {
+    if (result_.draws.empty())
         return;
-    const logic::ExportTabelle table = model_->exportTable();
-    TabellenExport(this, {{table, QStringLiteral("Strategie-Test"), platform::kModusStatistik}},
+    const logic::ExportTable table = model_->exportTable();
+    exportTables(this, {{table, QStringLiteral("Strategie-Test"), platform::kModeStatistics}},
                    paths_.dataDir);
 }
 
-void TFStrategieTest::closeEvent(QCloseEvent* event) {
+void StrategyTestWindow::closeEvent(QCloseEvent* event) {
     // A closed window has no one to show the result to.
-    Stop();
+    stopTest();
     QWidget::closeEvent(event);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/tips/strategie_test.h"
+#include "logic/tips/strategy_test.h"
 
 #include <QThreadPool>
 #include <QWidget>
@@ -21,39 +21,39 @@ struct AppPaths;
 namespace talvo::ui {
 
 class OddsPanel;
-class StrategieTestModel;
-class StrategieTestWorker;
+class StrategyTestModel;
+class StrategyTestWorker;
 
 // The choices the window starts with: those of the tip centre.
-struct StrategieTestVorgabe {
-    int strategie = 0;
+struct StrategyTestPreset {
+    int strategy = 0;
     int typ = 2;
-    int anzahlIndex = 0; // into the draw-count table
+    int drawCountIndex = 0; // into the draw-count table
     int einsatzIndex = 0;
 };
 
 // "Strategie-Test": what a strategy's tips would have won on the stored draws, each draw
 // played with a tip from the draws before it only, beside random tips and the odds.
-class TFStrategieTest : public QWidget {
+class StrategyTestWindow : public QWidget {
     Q_OBJECT
   public:
-    TFStrategieTest(logic::ProgramState& state, const logic::AppPaths& paths,
-                    const StrategieTestVorgabe& vorgabe, QWidget* parent = nullptr);
-    ~TFStrategieTest() override;
+    StrategyTestWindow(logic::ProgramState& state, const logic::AppPaths& paths,
+                    const StrategyTestPreset& preset, QWidget* parent = nullptr);
+    ~StrategyTestWindow() override;
 
     // Runs the test off the window's thread; refused while one runs.
-    void Start();
-    void Stop();
-    bool laeuft() const { return worker_ != nullptr; }
-    void Exportieren();
+    void startTest();
+    void stopTest();
+    bool isRunning() const { return worker_ != nullptr; }
+    void exportResult();
 
     // The test the controls describe; the seed is set at each start.
-    logic::StrategieTestParameter parameter() const;
+    logic::StrategyTestParameters parameter() const;
     // The last finished test.
-    const logic::StrategieTestErgebnis& ergebnis() const { return ergebnis_; }
+    const logic::StrategyTestResult& result() const { return result_; }
 
   signals:
-    void testBeendet();
+    void testFinished();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,27 +67,27 @@ class TFStrategieTest : public QWidget {
     logic::ProgramState& state_;
     const logic::AppPaths& paths_;
     QThreadPool pool_;
-    std::unique_ptr<StrategieTestWorker> worker_;
-    logic::StrategieTestParameter laufend_;
-    logic::StrategieTestErgebnis ergebnis_;
-    QComboBox* strategie_ = nullptr;
-    QComboBox* typ_ = nullptr;
-    QComboBox* anzahl_ = nullptr;
-    QComboBox* einsatz_ = nullptr;
-    QDateEdit* von_ = nullptr;
-    QDateEdit* bis_ = nullptr;
+    std::unique_ptr<StrategyTestWorker> worker_;
+    logic::StrategyTestParameters runParameters_;
+    logic::StrategyTestResult result_;
+    QComboBox* strategyCombo_ = nullptr;
+    QComboBox* typeCombo_ = nullptr;
+    QComboBox* drawCountCombo_ = nullptr;
+    QComboBox* stakeCombo_ = nullptr;
+    QDateEdit* fromDate_ = nullptr;
+    QDateEdit* toDate_ = nullptr;
     QAction* start_ = nullptr;
     QAction* stop_ = nullptr;
     QAction* export_ = nullptr;
-    QProgressBar* Gauge1 = nullptr;
-    QLabel* ergebnisText_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QLabel* resultLabel_ = nullptr;
     QLabel* details_ = nullptr;
-    QLabel* hinweis_ = nullptr;
-    QChartView* verlauf_ = nullptr;
-    QChartView* treffer_ = nullptr;
-    QTableView* tabelle_ = nullptr;
-    StrategieTestModel* model_ = nullptr;
-    OddsPanel* quoten_ = nullptr;
+    QLabel* noteLabel_ = nullptr;
+    QChartView* balanceView_ = nullptr;
+    QChartView* hitsView_ = nullptr;
+    QTableView* drawTable_ = nullptr;
+    StrategyTestModel* model_ = nullptr;
+    OddsPanel* oddsPanel_ = nullptr;
 };
 
 } // namespace talvo::ui

@@ -6,15 +6,15 @@
 
 namespace talvo::ui {
 
-StrategieTestWorker::StrategieTestWorker(logic::DrawHistory history,
-                                         const logic::StrategieTestParameter& parameter, QObject* parent)
+StrategyTestWorker::StrategyTestWorker(logic::DrawHistory history,
+                                         const logic::StrategyTestParameters& parameter, QObject* parent)
     : QObject(parent), history_(std::move(history)), parameter_(parameter) {}
 
-void StrategieTestWorker::start(QThreadPool& pool) {
+void StrategyTestWorker::start(QThreadPool& pool) {
     pool.start([this] {
         // An error cannot cross the thread; its text goes back with the result.
         try {
-            result_ = logic::StrategieTest(history_, parameter_, &stop_,
+            result_ = logic::runStrategyTest(history_, parameter_, &stop_,
                                            [this](int done, int total) { emit progress(done, total); });
         } catch (const logic::Error& e) {
             error_ = e.text();

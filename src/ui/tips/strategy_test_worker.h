@@ -1,7 +1,7 @@
 #pragma once
 
 #include "logic/core/history_file.h"
-#include "logic/tips/strategie_test.h"
+#include "logic/tips/strategy_test.h"
 
 #include <QObject>
 #include <QString>
@@ -13,16 +13,16 @@ namespace talvo::ui {
 
 // One strategy test off the user-interface thread: history and parameters in, the result
 // out, progress now and then, and a stop the test notices between two draws.
-class StrategieTestWorker : public QObject {
+class StrategyTestWorker : public QObject {
     Q_OBJECT
   public:
-    StrategieTestWorker(logic::DrawHistory history, const logic::StrategieTestParameter& parameter,
+    StrategyTestWorker(logic::DrawHistory history, const logic::StrategyTestParameters& parameter,
                         QObject* parent = nullptr);
 
     void start(QThreadPool& pool);
     void stop() { stop_ = true; }
     // Valid once finished() arrived; an error text when the test could not run.
-    const logic::StrategieTestErgebnis& result() const { return result_; }
+    const logic::StrategyTestResult& result() const { return result_; }
     const QString& error() const { return error_; }
 
   signals:
@@ -32,9 +32,9 @@ class StrategieTestWorker : public QObject {
 
   private:
     logic::DrawHistory history_;
-    logic::StrategieTestParameter parameter_;
+    logic::StrategyTestParameters parameter_;
     std::atomic<bool> stop_{false};
-    logic::StrategieTestErgebnis result_;
+    logic::StrategyTestResult result_;
     QString error_;
 };
 

@@ -12,4 +12,4 @@
 #include <QString>
 #include <QtCore/QDate>
 #include "logic/core/records.h"
-#include "logic/app/program_update.h"
+#include "logic/update/program_update.h"

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QMetaObject>
+#include <QWidget>
+
+class QButtonGroup;
+class QDate;
+class QGroupBox;
+
+namespace talvo::logic {
+class ProgramState;
+struct AppPaths;
+} // namespace talvo::logic
+
+namespace talvo::ui {
+
+class DateField;
+
+// "Excel-Export": hands the stored draws of a date range to the spreadsheet program, with
+// the winning numbers, the plus 5 numbers or both.
+class DrawExportWindow : public QWidget {
+    Q_OBJECT
+  public:
+    DrawExportWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+
+    // At program start, once the history is loaded: the choices and the range from the
+    // first KENO draw to the last stored one. While no draw is stored, the first stored
+    // draw sets them up; afterwards they stay as the user leaves them.
+    void setUpAtStart();
+    // "Excel-Export...".
+    void exportToSpreadsheet();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void setUp();
+    void fromDateChanged();
+    void toDateChanged();
+    void setRange(const QDate& from, const QDate& to);
+
+    logic::ProgramState& state_;
+    const logic::AppPaths& paths_;
+    QGroupBox* choices_ = nullptr;
+    QButtonGroup* choiceGroup = nullptr;
+    QGroupBox* range_ = nullptr;
+    DateField* fromDateField = nullptr;
+    DateField* toDateField = nullptr;
+    QMetaObject::Connection waitingForDraw_;
+};
+
+} // namespace talvo::ui
