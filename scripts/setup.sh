@@ -26,6 +26,7 @@ packages=(
   python3 python3-openpyxl poppler-utils
   fonts-dejavu-core locales xdg-utils
   dpkg-dev file desktop-file-utils
+  clang-format-14
 )
 if [ "$mode" = fuzz ]; then packages+=(clang-14 libfuzzer-14-dev libclang-rt-14-dev); fi
 

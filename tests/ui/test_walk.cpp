@@ -191,10 +191,10 @@ class WalkTest : public QObject {
             QCOMPARE(slip->editor().tickedNumbers(field), logic::toNumberList(game.numbers, game.typ, 70));
         }
         namedChild<QComboBox>(*slip, "comboDauer")->setCurrentIndex(6);
-        auto* date1 = namedChild<QDateEdit>(*slip, "date1");
+        auto* startDateEdit = namedChild<QDateEdit>(*slip, "date1");
         const QDate start = logic::serialToDate(stored[stored.size() - 6].datum);
-        date1->setDate(start);
-        emit date1->editingFinished();
+        startDateEdit->setDate(start);
+        emit startDateEdit->editingFinished();
         namedChild<QPushButton>(*slip, "BGo")->click();
         QCOMPARE(namedChild<QTableWidget>(*centre, "GS")->rowCount(), 2);
 

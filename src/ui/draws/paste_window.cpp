@@ -47,14 +47,14 @@ PasteWindow::PasteWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Win
     instructions->setWordWrap(true);
     top->addWidget(instructions, 1);
     auto* links = new QVBoxLayout;
-    auto* link1 = new QPushButton(QStringLiteral("Link 1"), this);
-    link1->setObjectName(QStringLiteral("BLink1"));
-    link1->setToolTip(kNumbersLink);
-    auto* link2 = new QPushButton(QStringLiteral("Link 2"), this);
-    link2->setObjectName(QStringLiteral("BLink2"));
-    link2->setToolTip(kOddsLink);
-    links->addWidget(link1);
-    links->addWidget(link2);
+    auto* numbersLinkButton = new QPushButton(QStringLiteral("Link 1"), this);
+    numbersLinkButton->setObjectName(QStringLiteral("BLink1"));
+    numbersLinkButton->setToolTip(kNumbersLink);
+    auto* oddsLinkButton = new QPushButton(QStringLiteral("Link 2"), this);
+    oddsLinkButton->setObjectName(QStringLiteral("BLink2"));
+    oddsLinkButton->setToolTip(kOddsLink);
+    links->addWidget(numbersLinkButton);
+    links->addWidget(oddsLinkButton);
     top->addLayout(links);
     auto* clearButton = new QPushButton(QStringLiteral("Textfeld\nlöschen"), this);
     clearButton->setObjectName(QStringLiteral("BDel"));
@@ -113,8 +113,8 @@ PasteWindow::PasteWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Win
     connect(clearButton, &QPushButton::clicked, pastedTextEdit, &QPlainTextEdit::clear);
     connect(filterButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { filterNumbers(); }); });
     connect(transferButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { transferNumbers(); }); });
-    connect(link1, &QPushButton::clicked, this, [this] { runAction(this, [this] { openLink(kNumbersLink); }); });
-    connect(link2, &QPushButton::clicked, this, [this] { runAction(this, [this] { openLink(kOddsLink); }); });
+    connect(numbersLinkButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { openLink(kNumbersLink); }); });
+    connect(oddsLinkButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { openLink(kOddsLink); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
