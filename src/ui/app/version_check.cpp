@@ -79,8 +79,8 @@ void VersionCheck::downloaded() {
 }
 
 void VersionCheck::offerVersion(const QString& serverVersion) {
-    // Each check that finds another version shows its own window. The old one goes at once,
-    // so that the request below finds none open to bring to the front.
+    // Each check that finds another version shows its own window. The old one goes at once:
+    // the navigator would bring an open one to the front instead.
     delete window_;
     serverVersion_ = serverVersion;
     emit newVersionFound();
