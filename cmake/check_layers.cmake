@@ -1,8 +1,13 @@
-# Checks that the layers keep their direction: src/logic includes no Qt Gui, Widgets,
-# Network, Multimedia, Print Support, Help or Charts header (in any spelling) and nothing of
-# platform, ui or app; src/platform includes nothing of ui or app.
+# Checks that the layers keep their direction:
+#   - src/logic includes no Qt Gui, Widgets, Network, Multimedia, Print Support, Help or Charts
+#     header (in any spelling) and nothing of platform, ui or app;
+#   - src/platform includes nothing of ui or app, and no Qt Widgets header: its printing and
+#     help work on Gui, Print Support and Help alone;
+#   - src/ui includes nothing of src/app, the programs that put the windows together;
+#   - the command line, src/app/cli, includes nothing of ui.
+# A relative include is taken from the folder of the file that holds it.
 #
-#   cmake -DSOURCE_DIR=<folder holding logic/ and platform/> -DQT_HEADERS=<Qt include root> -P check_layers.cmake
+#   cmake -DSOURCE_DIR=<folder holding logic/, platform/, ui/ and app/> -DQT_HEADERS=<Qt include root> -P check_layers.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -10,25 +15,39 @@ if(NOT IS_DIRECTORY "${SOURCE_DIR}" OR NOT IS_DIRECTORY "${QT_HEADERS}")
   message(FATAL_ERROR "layer check: SOURCE_DIR and QT_HEADERS must name folders")
 endif()
 
-# Every header name of the forbidden modules, lower case, minus those QtCore has as well.
-file(GLOB core_headers RELATIVE "${QT_HEADERS}/QtCore" "${QT_HEADERS}/QtCore/*")
-string(TOLOWER "${core_headers}" core_headers)
-set(forbidden_modules)
-set(forbidden_headers)
-foreach(module QtGui QtWidgets QtNetwork QtMultimedia QtMultimediaWidgets QtPrintSupport QtHelp QtCharts)
-  string(TOLOWER ${module} lower)
-  list(APPEND forbidden_modules ${lower})
-  if(IS_DIRECTORY "${QT_HEADERS}/${module}")
+# The header names of `modules`, lower case, minus those the modules in `allowed` have as
+# well (QtWidgets still has a qaction.h beside QtGui's).
+function(qt_header_names out modules allowed)
+  set(allowed_names)
+  foreach(module ${allowed})
     file(GLOB names RELATIVE "${QT_HEADERS}/${module}" "${QT_HEADERS}/${module}/*")
-    string(TOLOWER "${names}" names)
-    list(APPEND forbidden_headers ${names})
+    list(APPEND allowed_names ${names})
+  endforeach()
+  string(TOLOWER "${allowed_names}" allowed_names)
+  set(forbidden)
+  foreach(module ${modules})
+    list(APPEND forbidden ${module})
+    if(IS_DIRECTORY "${QT_HEADERS}/${module}")
+      file(GLOB names RELATIVE "${QT_HEADERS}/${module}" "${QT_HEADERS}/${module}/*")
+      list(APPEND forbidden ${names})
+    endif()
+  endforeach()
+  string(TOLOWER "${forbidden}" forbidden)
+  list(REMOVE_DUPLICATES forbidden)
+  if(allowed_names)
+    list(REMOVE_ITEM forbidden ${allowed_names})
   endif()
-endforeach()
-list(REMOVE_DUPLICATES forbidden_headers)
-list(REMOVE_ITEM forbidden_headers ${core_headers})
+  set(${out} ${forbidden} PARENT_SCOPE)
+endfunction()
+
+qt_header_names(logic_qt "QtGui;QtWidgets;QtNetwork;QtMultimedia;QtMultimediaWidgets;QtPrintSupport;QtHelp;QtCharts"
+                "QtCore")
+qt_header_names(platform_qt "QtWidgets" "QtCore;QtGui;QtNetwork;QtMultimedia;QtPrintSupport;QtHelp")
 
 set(violations 0)
-function(check_layer layer forbidden_dirs check_qt)
+# Every include of the files under `layer` whose path, taken from SOURCE_DIR, matches
+# `forbidden`, or that names a module or header of the list `forbidden_qt`.
+function(check_layer layer forbidden forbidden_qt)
   file(GLOB_RECURSE files "${SOURCE_DIR}/${layer}/*")
   foreach(file ${files})
     file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include")
@@ -36,23 +55,20 @@ function(check_layer layer forbidden_dirs check_qt)
       if(NOT line MATCHES "#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"]")
         continue()
       endif()
-      string(TOLOWER "${CMAKE_MATCH_1}" path)
-      string(STRIP "${path}" path)
-      set(bad FALSE)
+      string(STRIP "${CMAKE_MATCH_1}" path)
+      string(TOLOWER "${path}" path)
       # logic's own subsystem folders (logic/update/ among them) are no other layer.
       if(path MATCHES "^logic/[a-z_]+/[a-z_0-9]+\\.h$")
         continue()
       endif()
-      if(path MATCHES "(^|/)(${forbidden_dirs})/")
-        set(bad TRUE)
-      elseif(check_qt)
-        string(REGEX REPLACE "/.*" "" first "${path}")
-        get_filename_component(name "${path}" NAME)
-        if(first IN_LIST forbidden_modules OR name IN_LIST forbidden_headers)
-          set(bad TRUE)
-        endif()
+      if(path MATCHES "^\\.")
+        get_filename_component(folder "${file}" DIRECTORY)
+        get_filename_component(absolute "${path}" ABSOLUTE BASE_DIR "${folder}")
+        file(RELATIVE_PATH path "${SOURCE_DIR}" "${absolute}")
       endif()
-      if(bad)
+      string(REGEX REPLACE "/.*" "" first "${path}")
+      get_filename_component(name "${path}" NAME)
+      if(path MATCHES "${forbidden}" OR first IN_LIST ${forbidden_qt} OR name IN_LIST ${forbidden_qt})
         file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
         message("${shown}: ${line}")
         math(EXPR violations "${violations} + 1")
@@ -62,8 +78,11 @@ function(check_layer layer forbidden_dirs check_qt)
   set(violations ${violations} PARENT_SCOPE)
 endfunction()
 
-check_layer(logic "platform|ui|app" TRUE)
-check_layer(platform "ui|app" FALSE)
+set(no_qt)
+check_layer(logic "(^|/)(platform|ui|app)/" logic_qt)
+check_layer(platform "(^|/)(ui|app)/" platform_qt)
+check_layer(ui "^app/" no_qt)
+check_layer(app/cli "(^|/)ui/" no_qt)
 
 if(violations GREATER 0)
   message(FATAL_ERROR "layer check: ${violations} forbidden includes")

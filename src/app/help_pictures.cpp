@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -73,7 +74,7 @@ int main(int argc, char* argv[]) {
     auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PC0"));
     pages->setCurrentIndex(1);
     ok = save(main->findChild<QWidget*>(QStringLiteral("leftColumn")), folder, QStringLiteral("ziehungen")) && ok;
-    main->showPasteWindow();
+    main->findChild<QPushButton*>(QStringLiteral("BCopyPaste"))->click();
     ok = save(main->pasteWindow(), folder, QStringLiteral("einfuegen")) && ok;
     ok = save(program.updateWindow(), folder, QStringLiteral("aktualisierung")) && ok;
     ok = save(program.optionsWindow(), folder, QStringLiteral("optionen")) && ok;

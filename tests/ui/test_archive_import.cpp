@@ -10,12 +10,12 @@
 #include "support/temp_paths.h"
 #include "support/visible_window.h"
 #include "ui/app/application.h"
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/import_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/navigation/navigator.h"
 #include "ui/statistics/statistics_window.h"
 
 #include <QAction>

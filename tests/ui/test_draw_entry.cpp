@@ -2,15 +2,16 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "platform/download.h"
-#include "support/temp_files.h"
-#include "support/named_child.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
-#include "ui/app/form_lookup.h"
+#include "support/named_child.h"
+#include "support/temp_files.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/navigation/form_lookup.h"
+#include "ui/navigation/navigator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <memory>
 
 using namespace talvo;
 
@@ -56,7 +58,15 @@ class DrawEntryTest : public QObject {
         emit entryDateCombo->activated(p);
     }
 
+    // "copy paste" opens the paste window through a navigator, as in the program.
+    std::unique_ptr<ui::Navigator> navigator;
     ui::PasteWindow* openPasteWindow(ui::MainWindow& w) {
+        if (!navigator) {
+            navigator = std::make_unique<ui::Navigator>();
+            navigator->setMainWindow(&w);
+            navigator->addWindow(ui::Route::PasteNumbers, w.pasteWindow());
+            navigator->adopt(&w);
+        }
         test::namedChild<QPushButton>(w, "BCopyPaste")->click();
         return w.pasteWindow();
     }
@@ -88,6 +98,7 @@ class DrawEntryTest : public QObject {
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 10), QTime(12, 0)); });
     }
     void cleanup() {
+        navigator.reset();
         ui::setClockForTests({});
         platform::setOnlineForTests(std::nullopt);
     }

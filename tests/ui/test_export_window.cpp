@@ -7,11 +7,11 @@
 #include "support/temp_paths.h"
 #include "support/workbook_reader.h"
 #include "ui/app/application.h"
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/export/draw_export_window.h"
+#include "ui/navigation/navigator.h"
 
 #include <QButtonGroup>
 #include <QDateEdit>

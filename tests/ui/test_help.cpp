@@ -1,13 +1,13 @@
 #include "support/named_child.h"
 #include "support/temp_paths.h"
 #include "ui/app/application.h"
-#include "ui/app/help_window.h"
-#include "ui/app/navigator.h"
 #include "ui/app/start_window.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/navigation/help_window.h"
+#include "ui/navigation/navigator.h"
 #include "ui/settings/options_window.h"
 #include "ui/slips/slip_centre_window.h"
 #include "ui/statistics/statistics_window.h"
@@ -63,7 +63,7 @@ class HelpTest : public QObject {
 
     void everyControlOpensTheTopicOfItsWindow() {
         ui::MainWindow* m = &main();
-        m->showPasteWindow();
+        program->navigator().go(ui::Route::PasteNumbers);
         QWidget* start = program->startWindow();
         QWidget* update = program->updateWindow();
         QWidget* options = program->optionsWindow();

@@ -1,16 +1,16 @@
+#include "logic/core/contact.h"
 #include "platform/download.h"
 #include "platform/shell.h"
 #include "support/named_child.h"
 #include "support/temp_paths.h"
 #include "ui/app/application.h"
 #include "ui/app/calendar_window.h"
-#include "ui/app/contact.h"
-#include "ui/app/form_lookup.h"
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/navigation/form_lookup.h"
+#include "ui/navigation/navigator.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -113,15 +113,17 @@ class InfoCalendarTest : public QObject {
         QCOMPARE(test::namedChild<QLabel>(*info, "LVersion")->text(), QStringLiteral("TALVO 1.7.1.0"));
         auto* mail = test::namedChild<QLabel>(*info, "LMail");
         auto* web = test::namedChild<QLabel>(*info, "LWeb");
-        QVERIFY(mail->text().contains(QString::fromUtf8(ui::kContactMail)));
-        QVERIFY(web->text().contains(QString::fromUtf8(ui::kWebSite)));
+        QVERIFY(mail->text().contains(QString::fromUtf8(logic::kContactMail)));
+        QVERIFY(web->text().contains(QString::fromUtf8(logic::kWebSite)));
         QCOMPARE(mail->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
 
         emit mail->linkActivated(QStringLiteral("#"));
         emit web->linkActivated(QStringLiteral("#"));
-        QCOMPARE(opened, (QStringList{QStringLiteral("mailto:%1?subject=TALVO").arg(QString::fromUtf8(ui::kContactMail)),
-                                      QString::fromUtf8(ui::kWebSite)}));
+        QCOMPARE(opened,
+                 (QStringList{
+                     QStringLiteral("mailto:%1?subject=TALVO").arg(QString::fromUtf8(logic::kContactMail)),
+                     QString::fromUtf8(logic::kWebSite)}));
         QVERIFY(messages.isEmpty());
 
         QPointer<QWidget> gone = info;

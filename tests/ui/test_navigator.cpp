@@ -3,9 +3,9 @@
 #include "support/named_child.h"
 #include "support/temp_paths.h"
 #include "ui/app/application.h"
-#include "ui/app/navigator.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/navigation/navigator.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -7,13 +7,13 @@
 #include "support/temp_paths.h"
 #include "support/version_file.h"
 #include "ui/app/application.h"
-#include "ui/app/help_window.h"
-#include "ui/app/navigator.h"
 #include "ui/app/new_version_window.h"
 #include "ui/app/version_check.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/navigation/help_window.h"
+#include "ui/navigation/navigator.h"
 
 #include <QAction>
 #include <QLabel>

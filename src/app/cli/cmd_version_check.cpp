@@ -1,12 +1,12 @@
 #include "command.h"
 #include "options.h"
 
-#include "logic/update/program_update.h"
+#include "logic/core/contact.h"
 #include "logic/core/error.h"
 #include "logic/core/paths.h"
 #include "logic/core/version.h"
+#include "logic/update/program_update.h"
 #include "platform/download.h"
-#include "ui/app/contact.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -37,8 +37,9 @@ int versionCheck(const QStringList& args, Io& io) {
     QString why;
     if (!platform::downloadFileBlocking(QUrl(base + QLatin1String(logic::kVersionFile)), local, &why,
                                       withTimeout(platform::versionFileLimits())))
-        throw logic::Error(logic::versionNotCheckableMessage(QUrl(QString::fromUtf8(ui::kWebSite)).host()) +
-                           QLatin1Char('\r') + why);
+        throw logic::Error(
+            logic::versionNotCheckableMessage(QUrl(QString::fromUtf8(logic::kWebSite)).host()) +
+            QLatin1Char('\r') + why);
     const QString serverVersion = logic::readVersionFile(local);
     if (logic::isCurrentVersion(serverVersion))
         io.out << "aktuell\n";

@@ -4,7 +4,7 @@
 #include "platform/download_base.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"
-#include "ui/app/navigator.h"
+#include "ui/app/new_version_window.h"
 #include "ui/app/start_window.h"
 #include "ui/app/version_check.h"
 #include "ui/common/links.h"
@@ -13,9 +13,11 @@
 #include "ui/draws/csv_export_window.h"
 #include "ui/draws/history_undo.h"
 #include "ui/draws/import_window.h"
+#include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/export/draw_export_window.h"
+#include "ui/navigation/navigator.h"
 #include "ui/settings/options_window.h"
 #include "ui/slips/slip_centre_window.h"
 #include "ui/statistics/statistics_window.h"
@@ -89,6 +91,7 @@ void Application::createWindows() {
     navigator_->setMainWindow(main_);
     navigator_->setHelpFiles(paths_.helpFile, paths_.helpCollection);
     navigator_->adopt(main_);
+    navigator_->addWindow(Route::PasteNumbers, main_->pasteWindow());
     navigator_->addAction(Route::StartWindow, [this] { start_->show(); });
     navigator_->addWindowOnDemand(Route::Calendar, [] { return new CalendarWindow; });
     navigator_->addWindowOnDemand(Route::Info, [] { return new InfoWindow; });
@@ -177,6 +180,8 @@ void Application::createWindows() {
     // The installer replaces the program: it ends as when its main window is closed.
     connect(versionCheck_, &VersionCheck::installerStarted, this, &Application::finished);
     navigator_->addAction(Route::UpdateCheck, [this] { versionCheck_->UpdateCheck(main_); });
+    navigator_->addWindowOnDemand(Route::NewVersion, [this] { return versionCheck_->createWindow(); });
+    connect(versionCheck_, &VersionCheck::newVersionFound, this, [this] { navigator_->go(Route::NewVersion); });
     navigator_->addAction(Route::UndoDrawChange, [this] {
         if (undoLastDrawChange(main_, *state_, paths_.historyFile()))
             followNewHistory();

@@ -1,7 +1,7 @@
 #include "ui/app/calendar_window.h"
 
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
+#include "ui/navigation/navigator.h"
 
 #include <QAction>
 #include <QCalendarWidget>

@@ -1,8 +1,8 @@
 #include "ui/app/info_window.h"
 
+#include "logic/core/contact.h"
 #include "logic/core/paths.h"
 #include "logic/core/version.h"
-#include "ui/app/contact.h"
 #include "ui/app/logo_widget.h"
 #include "ui/common/links.h"
 
@@ -45,10 +45,10 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
     layout->addWidget(version);
     layout->addSpacing(6);
 
-    auto* mail = linkLabel(QStringLiteral("LMail"), QString::fromUtf8(kContactMail), this);
+    auto* mail = linkLabel(QStringLiteral("LMail"), QString::fromUtf8(logic::kContactMail), this);
     connect(mail, &QLabel::linkActivated, this, &InfoWindow::writeMail);
     layout->addWidget(mail);
-    auto* web = linkLabel(QStringLiteral("LWeb"), QString::fromUtf8(kWebSite), this);
+    auto* web = linkLabel(QStringLiteral("LWeb"), QString::fromUtf8(logic::kWebSite), this);
     connect(web, &QLabel::linkActivated, this, &InfoWindow::openWebSite);
     layout->addWidget(web);
     layout->addSpacing(10);
@@ -64,11 +64,11 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
 
 void InfoWindow::writeMail() {
     openMailLink(this, QStringLiteral("mailto:%1?subject=%2")
-                           .arg(QString::fromUtf8(kContactMail), QLatin1String(logic::kProductName)));
+                           .arg(QString::fromUtf8(logic::kContactMail), QLatin1String(logic::kProductName)));
 }
 
 void InfoWindow::openWebSite() {
-    openWebLink(this, QString::fromUtf8(kWebSite),
+    openWebLink(this, QString::fromUtf8(logic::kWebSite),
                 QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen."));
 }
 

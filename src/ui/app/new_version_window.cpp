@@ -1,12 +1,12 @@
 #include "ui/app/new_version_window.h"
 
-#include "logic/update/program_update.h"
 #include "logic/core/version.h"
+#include "logic/update/program_update.h"
 #include "platform/download.h"
 #include "platform/shell.h"
-#include "ui/app/navigator.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
+#include "ui/navigation/navigator.h"
 
 #include <QFile>
 #include <QGridLayout>

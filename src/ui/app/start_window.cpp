@@ -3,7 +3,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/version.h"
 #include "ui/app/logo_widget.h"
-#include "ui/app/navigator.h"
+#include "ui/navigation/navigator.h"
 
 #include <QCloseEvent>
 #include <QLabel>

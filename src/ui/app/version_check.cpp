@@ -1,9 +1,9 @@
 #include "ui/app/version_check.h"
 
-#include "logic/update/program_update.h"
+#include "logic/core/contact.h"
 #include "logic/core/error.h"
+#include "logic/update/program_update.h"
 #include "platform/download.h"
-#include "ui/app/contact.h"
 #include "ui/app/new_version_window.h"
 #include "ui/common/message_box.h"
 
@@ -60,7 +60,8 @@ void VersionCheck::startCheck() {
 void VersionCheck::downloaded() {
     QApplication::restoreOverrideCursor();
     if (!QFile::exists(localFile())) {
-        showMessage(parent_, logic::versionNotCheckableMessage(QUrl(QString::fromUtf8(kWebSite)).host()),
+        showMessage(parent_,
+                    logic::versionNotCheckableMessage(QUrl(QString::fromUtf8(logic::kWebSite)).host()),
                     MessageIcon::Information);
     } else {
         // A file that names no version ends the check without a word.
@@ -70,22 +71,25 @@ void VersionCheck::downloaded() {
                 showMessage(parent_, QStringLiteral("Sie nutzen die aktuelle Programm-Version."),
                             MessageIcon::Information);
             else
-                openWindow(serverVersion);
+                offerVersion(serverVersion);
         } catch (const logic::Error&) {
         }
     }
     emit checkFinished();
 }
 
-void VersionCheck::openWindow(const QString& serverVersion) {
-    // Each check that finds another version shows its own window.
-    if (window_)
-        window_->close();
-    window_ = new NewVersionWindow(paths_, downloadBase_, serverVersion);
+void VersionCheck::offerVersion(const QString& serverVersion) {
+    // Each check that finds another version shows its own window. The old one goes at once:
+    // the navigator would bring an open one to the front instead.
+    delete window_;
+    serverVersion_ = serverVersion;
+    emit newVersionFound();
+}
+
+NewVersionWindow* VersionCheck::createWindow() {
+    window_ = new NewVersionWindow(paths_, downloadBase_, serverVersion_);
     connect(window_, &NewVersionWindow::installerStarted, this, &VersionCheck::installerStarted);
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    return window_;
 }
 
 } // namespace talvo::ui

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 class QWidget;
 
@@ -16,7 +17,7 @@ namespace talvo::ui {
 class NewVersionWindow;
 
 // The help menu's "&Updateprüfung": fetches the server's version file in the background
-// and opens the new-version window when the server offers another version.
+// and asks for the new-version window when the server offers another version.
 class VersionCheck : public QObject {
     Q_OBJECT
   public:
@@ -30,9 +31,13 @@ class VersionCheck : public QObject {
     bool isRunning() const;
     // The new-version window of the last check while it is open.
     NewVersionWindow* window() const;
+    // The window for the version the last check found; the navigator creates it on request.
+    NewVersionWindow* createWindow();
 
   signals:
     void checkFinished();
+    // The server offers another version: its window is to be shown.
+    void newVersionFound();
     // Passed on from the new-version window once the installer runs.
     void installerStarted();
 
@@ -40,12 +45,13 @@ class VersionCheck : public QObject {
     // The copy of the server's version file in the data folder.
     QString localFile() const;
     void downloaded();
-    void openWindow(const QString& serverVersion);
+    void offerVersion(const QString& serverVersion);
 
     logic::AppPaths paths_;
     QString downloadBase_;
     platform::FileDownload* download_;
     QPointer<QWidget> parent_;
+    QString serverVersion_;
     QPointer<NewVersionWindow> window_;
 };
 

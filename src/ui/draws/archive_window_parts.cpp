@@ -1,6 +1,6 @@
 #include "ui/draws/archive_window_parts.h"
 
-#include "ui/app/navigator.h"
+#include "ui/navigation/navigator.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -5,12 +5,12 @@
 #include "logic/core/program_state.h"
 #include "logic/core/record_file.h"
 #include "logic/draws/archive_export.h"
-#include "ui/app/navigator.h"
 #include "ui/common/date_field.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/archive_window_parts.h"
+#include "ui/navigation/navigator.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -5,13 +5,13 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/draws/history_backup.h"
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/archive_reader.h"
 #include "ui/draws/archive_window_parts.h"
+#include "ui/navigation/navigator.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,13 +1,13 @@
 #include "ui/draws/paste_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/core/version.h"
 #include "logic/core/read_number.h"
+#include "logic/core/version.h"
 #include "logic/draws/digit_runs.h"
-#include "ui/app/navigator.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
+#include "ui/navigation/navigator.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -5,10 +5,10 @@
 #include "logic/draws/draw_merge.h"
 #include "logic/draws/update_need.h"
 #include "platform/download.h"
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
+#include "ui/navigation/navigator.h"
 
 #include <QButtonGroup>
 #include <QFile>

@@ -6,14 +6,12 @@
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/draws/board_number_toggle.h"
+#include "logic/draws/draw_sets.h"
 #include "logic/draws/history_backup.h"
 #include "logic/draws/store_draw.h"
-#include "logic/draws/draw_sets.h"
 #include "logic/evaluation/evaluation_messages.h"
 #include "logic/evaluation/range_preset.h"
 #include "platform/sound.h"
-#include "ui/app/form_lookup.h"
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_field.h"
 #include "ui/common/file_dialogs.h"
@@ -22,11 +20,12 @@
 #include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/paste_window.h"
-#include "ui/evaluation/winning_number_board.h"
-#include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/help_panel.h"
 #include "ui/evaluation/picture_link.h"
+#include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/tool_icons.h"
+#include "ui/evaluation/winning_number_board.h"
+#include "ui/navigation/navigator.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,6 +114,10 @@ MainWindow::MainWindow(logic::ProgramState& state, const logic::AppPaths& paths,
     setCentralWidget(central);
 
     connect(&state_, &logic::ProgramState::historyChanged, this, &MainWindow::fillDrawLists);
+
+    // Built last: the window's own controls come first when they are looked up by name.
+    pasteWindow_ = new PasteWindow(this);
+    connect(pasteWindow_, &PasteWindow::numberTransferred, this, &MainWindow::toggleBoardNumber);
 }
 
 MainWindow::~MainWindow() = default;
@@ -285,6 +288,7 @@ QWidget* MainWindow::buildDrawPages() {
     auto* copyPaste = new QPushButton(QStringLiteral("copy paste"), entry);
     copyPaste->setObjectName(QStringLiteral("BCopyPaste"));
     copyPaste->setToolTip(QStringLiteral("Gewinnzahlen aus einer Webseite übernehmen"));
+    routeTo(copyPaste, Route::PasteNumbers);
     clearAfterSaveCheck_ = new QCheckBox(QStringLiteral("nach \"Speichern\" Angaben löschen"), entry);
     clearAfterSaveCheck_->setObjectName(QStringLiteral("cbDel"));
     e->addWidget(new QLabel(QStringLiteral("Nummer"), entry), 0, 0);
@@ -314,15 +318,15 @@ QWidget* MainWindow::buildDrawPages() {
         if (!state_.history().empty() || entryDateCombo_->count() != 1)
             return;
         entryDateCombo_->setItemText(0, date.toString(QStringLiteral("dd.MM.yyyy")));
-        if (pasteWindow_ && isFormOpen(QStringLiteral("FGewinnzahlen")))
-            pasteWindow_->setDateNote(entryDateCombo_->currentText());
+        pasteWindow_->setDateNote(entryDateCombo_->currentText());
     });
     connect(entryNumberCombo_, &QComboBox::activated, this, &MainWindow::selectEntryPosition);
     connect(entryDateCombo_, &QComboBox::activated, this, &MainWindow::selectEntryPosition);
     connect(saveButton, &QPushButton::clicked, this,
             [this] { runAction(this, [this] { saveEnteredDraw(); }); });
+    // The note names the date the entry page stands on when the window is asked for.
     connect(copyPaste, &QPushButton::clicked, this,
-            [this] { runAction(this, [this] { showPasteWindow(); }); });
+            [this] { pasteWindow_->setDateNote(entryDateCombo_->currentText()); });
 
     drawPages_->addTab(viewing, QStringLiteral("bisherige"));
     drawPages_->addTab(entry, QStringLiteral("neu/ändern..."));
@@ -468,22 +472,7 @@ void MainWindow::saveEnteredDraw() {
         selectEntryPosition(p + 1);
     if (clearAfterSaveCheck_->isChecked() && entryDateCombo_->count() > drawDateCombo_->count())
         clearBoardAndPlus5();
-    if (pasteWindow_ && isFormOpen(QStringLiteral("FGewinnzahlen")))
-        pasteWindow_->setDateNote(entryDateCombo_->currentText());
-}
-
-void MainWindow::showPasteWindow() {
-    if (!pasteWindow_) {
-        pasteWindow_ = new PasteWindow(this);
-        connect(pasteWindow_, &PasteWindow::numberTransferred, this, &MainWindow::toggleBoardNumber);
-        pasteWindow_->adjustSize();
-        pasteWindow_->move(geometry().center() - pasteWindow_->rect().center());
-    }
     pasteWindow_->setDateNote(entryDateCombo_->currentText());
-    pasteWindow_->setWindowState(pasteWindow_->windowState() & ~Qt::WindowMinimized);
-    pasteWindow_->show();
-    pasteWindow_->raise();
-    pasteWindow_->activateWindow();
 }
 
 void MainWindow::showDraw(int p) {

@@ -1,10 +1,10 @@
 #include "ui/evaluation/main_window.h"
 
-#include "ui/app/navigator.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
 #include "ui/evaluation/picture_link.h"
 #include "ui/evaluation/tool_icons.h"
+#include "ui/navigation/navigator.h"
 
 #include <QAction>
 #include <QMenuBar>

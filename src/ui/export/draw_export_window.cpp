@@ -3,11 +3,11 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/export/draw_export_table.h"
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_field.h"
 #include "ui/common/table_export.h"
 #include "ui/common/user_action.h"
+#include "ui/navigation/navigator.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

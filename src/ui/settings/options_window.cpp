@@ -3,14 +3,14 @@
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
 #include "logic/core/tables.h"
-#include "logic/settings/options_file.h"
 #include "logic/settings/colour_scheme.h"
-#include "ui/app/navigator.h"
+#include "logic/settings/options_file.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
+#include "ui/navigation/navigator.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -5,7 +5,6 @@
 #include "logic/core/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/slips/slip_centre.h"
-#include "ui/app/navigator.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/fit_columns.h"
@@ -13,8 +12,9 @@
 #include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
-#include "ui/slips/slip_message_box.h"
+#include "ui/navigation/navigator.h"
 #include "ui/slips/slip_editor_frame.h"
+#include "ui/slips/slip_message_box.h"
 #include "ui/slips/transfer_icon.h"
 
 #include <QAction>

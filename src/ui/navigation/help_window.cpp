@@ -1,4 +1,4 @@
-#include "ui/app/help_window.h"
+#include "ui/navigation/help_window.h"
 
 #include "platform/help.h"
 #include "ui/common/links.h"

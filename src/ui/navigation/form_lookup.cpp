@@ -1,4 +1,4 @@
-#include "ui/app/form_lookup.h"
+#include "ui/navigation/form_lookup.h"
 
 #include <QApplication>
 #include <QWidget>

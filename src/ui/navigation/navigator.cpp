@@ -1,7 +1,7 @@
-#include "ui/app/navigator.h"
+#include "ui/navigation/navigator.h"
 
-#include "ui/app/help_window.h"
 #include "ui/common/user_action.h"
+#include "ui/navigation/help_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
