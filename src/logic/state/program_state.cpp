@@ -13,11 +13,6 @@ void ProgramState::appendEvaluationSlips(const SlipList& slips) {
     evaluationSlips_.insert(evaluationSlips_.end(), slips.begin(), slips.end());
 }
 
-void ProgramState::setOptions(const OptionsRecord& options) {
-    options_ = options;
-    emit optionsChanged();
-}
-
 void ProgramState::setColourScheme(int scheme) {
     const int valid = colourSchemeFor(scheme - 1);
     if (valid == colourScheme_)

@@ -33,10 +33,10 @@ class ProgramState : public QObject {
     void setBoardSelection(const NumberSet& numbers) { boardSelection_ = numbers; }
     int boardSelectionCount() const { return boardSelection_.count(); }
 
-    // The options record as read at start-up and last saved. The reference stays valid
-    // for the life of the state, so readers may keep it.
+    // The options record as read at start-up and last saved. Windows read it when they
+    // need it; the reference stays valid for the life of the state, so readers may keep it.
     const OptionsRecord& options() const { return options_; }
-    void setOptions(const OptionsRecord& options);
+    void setOptions(const OptionsRecord& options) { options_ = options; }
 
     // The colour scheme 1..7 the slip editor paints with; it can run ahead of the saved
     // record while the user tries schemes in the options window.
@@ -45,7 +45,6 @@ class ProgramState : public QObject {
 
   signals:
     void historyChanged();
-    void optionsChanged();
     void colourSchemeChanged();
 
   private:
