@@ -3,7 +3,7 @@
 
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/evaluation/evaluation.h"
 #include "support/builders.h"

@@ -2,7 +2,7 @@
 // shows them and the memory they take.
 
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "support/builders.h"
 #include "ui/common/file_dialogs.h"

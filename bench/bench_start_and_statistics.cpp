@@ -4,7 +4,8 @@
 
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
+#include "logic/statistics/statistics_selection.h"
 #include "support/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/app/start_window.h"
@@ -57,7 +58,8 @@ void StatisticsDrawCountChangeWithTenThousandDraws(benchmark::State& state) {
     logic::ProgramState programState;
     programState.setHistory(history());
     logic::AppPaths paths;
-    ui::StatisticsWindow window(programState, paths);
+    logic::StatisticsSelection selection(programState);
+    ui::StatisticsWindow window(programState, selection, paths);
     window.setUpAtStart();
     window.show();
     window.setDrawCountIndex(0);

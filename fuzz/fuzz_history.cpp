@@ -5,7 +5,7 @@
 
 #include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/draws/archive_export.h"
 #include "logic/draws/archive_import.h"
 #include "logic/draws/update_need.h"
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A tip from the class sets, the best pairs, the demo slips over their running time.
     QRandomGenerator rng(1);
     try {
-        TipGenerator().generate(state.classifiedNumbers, 2, {4, 6, 0, 0, 0}, rng);
+        TipGenerator().generate(statistics.classSets(), 2, {4, 6, 0, 0, 0}, rng);
     } catch (const Error&) {
     }
     searchCombinations(lastDrawSets(statistics.drawSets(), 50), 2);

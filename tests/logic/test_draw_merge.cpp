@@ -1,5 +1,5 @@
 #include "logic/core/error.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/draws/draw_merge.h"
 #include "support/history_builder.h"
 #include "support/temp_files.h"

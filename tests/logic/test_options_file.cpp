@@ -1,5 +1,5 @@
 #include "logic/core/error.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/settings/options_file.h"
 #include "logic/settings/colour_scheme.h"
 #include "support/temp_files.h"

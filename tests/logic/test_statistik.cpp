@@ -1,4 +1,4 @@
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
@@ -33,13 +33,15 @@ TEST(Statistics, DrawSetsAndAbsencesFollowTheHistory) {
 
 TEST(Statistics, FrequencyRunReplacesTheClassSets) {
     ProgramState state;
-    state.classifiedNumbers.at(3, 6).insert(5); // left over from an earlier run
     Statistics statistics(state);
+    ClassSets leftOver;
+    leftOver.at(3, 6).insert(5); // left over from an earlier run
+    statistics.setClassSets(leftOver);
     int runs = 0;
     QObject::connect(&statistics, &Statistics::frequenciesComputed, [&] { ++runs; });
     statistics.computeFrequencies(0);
     EXPECT_EQ(runs, 0); // no draws: nothing runs
-    EXPECT_TRUE(state.classifiedNumbers.at(3, 6).contains(5));
+    EXPECT_TRUE(statistics.classSets().at(3, 6).contains(5));
     EXPECT_FALSE(statistics.result(StatisticKind::Numbers).has_value());
 
     state.setHistory(talvo::test::generatedHistory(100, QDate(2004, 2, 2), 12));
@@ -52,7 +54,7 @@ TEST(Statistics, FrequencyRunReplacesTheClassSets) {
     for (int n = 1; n <= 70; ++n) {
         const int level = levelOfClass(numbersResult.itemClass[static_cast<std::size_t>(n - 1)]);
         for (int l = 1; l <= kLevelCount; ++l)
-            EXPECT_EQ(state.classifiedNumbers.at(1, l).contains(n), l == level) << n;
+            EXPECT_EQ(statistics.classSets().at(1, l).contains(n), l == level) << n;
     }
     const std::vector<int> order = statistics.frequencyOrder();
     EXPECT_EQ(numbersResult.occurrences[static_cast<std::size_t>(order.front() - 1)],

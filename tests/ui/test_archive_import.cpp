@@ -1,5 +1,5 @@
 #include "logic/core/history_file.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/draws/archive_export.h"
 #include "logic/statistics/statistics.h"
 #include "support/cli_runner.h"

@@ -1,6 +1,6 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "support/named_child.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
@@ -180,7 +180,7 @@ class MainWindowDrawsTest : public QObject {
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 0);
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
-        QVERIFY(state.boardSelection.empty());
+        QVERIFY(state.boardSelection().empty());
 
         // showDrawButton shows the chosen draw again after numbers were marked by hand.
         test::namedChild<QPushButton>(w, "lot1")->click();
@@ -275,7 +275,7 @@ class MainWindowDrawsTest : public QObject {
         for (int n = 1; n <= 21; ++n)
             test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
         QCOMPARE(state.boardSelectionCount(), 20);
-        QVERIFY(!state.boardSelection.contains(21));
+        QVERIFY(!state.boardSelection().contains(21));
         QVERIFY(!test::namedChild<QPushButton>(w, "lot21")->isChecked());
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
         test::namedChild<QPushButton>(w, "lot3")->click();

@@ -1,6 +1,6 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
@@ -76,7 +76,7 @@ class MainWindowEvaluationTest : public QObject {
 
     void loadingOpensAFileTabPerFile() {
         logic::ProgramState state;
-        state.slipCentreSlips = {test::slip({{9, 10}})};
+        state.setSlipCentreSlips({test::slip({{9, 10}})});
         ui::MainWindow w(state, paths);
         w.setUpAtStart();
         auto* area = test::namedChild<QStackedWidget>(w, "evaluationArea");
@@ -94,8 +94,8 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(resultTabs->widget(1)->objectName(), QStringLiteral("TabAusw2"));
         QCOMPARE(resultTabs->currentIndex(), 1);
         QCOMPARE(area->currentWidget(), resultTabs);
-        QCOMPARE(state.evaluationSlips.size(), std::size_t{4});
-        QCOMPARE(state.slipCentreSlips.size(), std::size_t{1});
+        QCOMPARE(state.evaluationSlips().size(), std::size_t{4});
+        QCOMPARE(state.slipCentreSlips().size(), std::size_t{1});
 
         ui::SlipFileFrame* second = w.fileFrame(1);
         QCOMPARE(second->objectName(), QStringLiteral("Ausw2"));
@@ -185,10 +185,10 @@ class MainWindowEvaluationTest : public QObject {
         // An empty board is refused with the error icon.
         test::namedChild<QPushButton>(w, "lot1")->click();
         for (int n = 1; n <= 70; ++n) {
-            if (state.boardSelection.contains(n))
+            if (state.boardSelection().contains(n))
                 test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
         }
-        QVERIFY(state.boardSelection.empty());
+        QVERIFY(state.boardSelection().empty());
         test::namedChild<QPushButton>(w, "Baktuell")->click();
         QCOMPARE(lastMessage(), QStringLiteral("Keine Gewinnzahlen für die Auswertung angegeben."));
         QCOMPARE(messages.last().second, ui::MessageIcon::Error);
@@ -380,7 +380,7 @@ class MainWindowEvaluationTest : public QObject {
         test::namedChild<QToolButton>(w, "closeAllFileTabs")->click();
         QCOMPARE(w.fileTabCount(), 0);
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
-        QCOMPARE(state.evaluationSlips.size(), std::size_t{3});
+        QCOMPARE(state.evaluationSlips().size(), std::size_t{3});
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QVERIFY(lastMessage().startsWith(QStringLiteral("Sie haben keinen Spielschein")));
 

@@ -1,5 +1,5 @@
 #include "logic/core/error.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "support/named_child.h"
 #include "support/temp_paths.h"
 #include "ui/app/application.h"

@@ -1,6 +1,7 @@
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/settings/options_file.h"
+#include "logic/statistics/statistics_selection.h"
 #include "support/temp_paths.h"
 #include "support/temp_files.h"
 #include "ui/common/file_dialogs.h"
@@ -35,15 +36,19 @@ class OptionsWindowTest : public QObject {
     // One program start: a fresh state and a fresh window through its creation step.
     struct StartedWindow {
         logic::ProgramState state;
+        logic::StatisticsSelection selection{state};
         std::unique_ptr<ui::OptionsWindow> window;
     };
     std::unique_ptr<StartedWindow> startWindow() {
         auto s = std::make_unique<StartedWindow>();
-        s->window = std::make_unique<ui::OptionsWindow>(s->state, paths);
-        ui::OptionsHooks k;
-        k.setUpStatistics = [this](int drawCount, int reg) { statisticsRequests << qMakePair(drawCount, reg); };
-        k.loadEvaluation = [this](const QString& path) { loadedFiles << path; };
-        s->window->setUpAtStart(k);
+        s->window = std::make_unique<ui::OptionsWindow>(s->state, s->selection, paths);
+        // The stored draw count goes into the selection just before the stored tab is chosen.
+        const logic::StatisticsSelection& selection = s->selection;
+        QObject::connect(s->window.get(), &ui::OptionsWindow::statisticsTabChosen, s->window.get(),
+                         [this, &selection](int reg) { statisticsRequests << qMakePair(selection.drawCountIndex(), reg); });
+        QObject::connect(s->window.get(), &ui::OptionsWindow::evaluationFileRequested, s->window.get(),
+                         [this](const QString& path) { loadedFiles << path; });
+        s->window->setUpAtStart();
         return s;
     }
 
@@ -114,7 +119,7 @@ class OptionsWindowTest : public QObject {
             control<QRadioButton>(*s, QStringLiteral("RG3_5"))->click();
             control<QLineEdit>(*s, QStringLiteral("EFile"))->setText(startFile);
             s->window->findChild<QAction*>(QStringLiteral("BSpeichern"))->trigger();
-            QCOMPARE(s->state.options.scheinTyp[0], 5);
+            QCOMPARE(s->state.options().scheinTyp[0], 5);
             QCOMPARE(s->state.colourScheme(), 6);
         }
         QCOMPARE(QFileInfo(paths.optionsFile()).size(), 324);
@@ -131,7 +136,7 @@ class OptionsWindowTest : public QObject {
         QVERIFY(control<QCheckBox>(*s, QStringLiteral("cbPlus5"))->isChecked());
         QVERIFY(control<QRadioButton>(*s, QStringLiteral("RG3_5"))->isChecked());
         QCOMPARE(s->state.colourScheme(), 6);
-        QCOMPARE(s->state.options.einsatzIndex, 2);
+        QCOMPARE(s->state.options().einsatzIndex, 2);
         QCOMPARE(statisticsRequests, (QList<QPair<int, int>>{{7, 4}}));
         QCOMPARE(loadedFiles, QStringList{startFile});
     }
@@ -141,7 +146,7 @@ class OptionsWindowTest : public QObject {
             auto s = startWindow();
             control<QRadioButton>(*s, QStringLiteral("RG3_6"))->click();
             QCOMPARE(s->state.colourScheme(), 7);
-            QCOMPARE(s->state.options.farbschema, 0);
+            QCOMPARE(s->state.options().farbschema, 0);
             s->window->findChild<QAction*>(QStringLiteral("BSchliessen"))->trigger();
         }
         auto s = startWindow();
@@ -252,10 +257,10 @@ class OptionsWindowTest : public QObject {
 
     void statisticsTabsComeFromTheStatisticsWindow() {
         logic::ProgramState state;
-        ui::OptionsWindow window(state, paths);
-        ui::OptionsHooks k;
-        k.statisticsTabs = {QStringLiteral("A"), QStringLiteral("B")};
-        window.setUpAtStart(k);
+        logic::StatisticsSelection selection(state);
+        ui::OptionsWindow window(state, selection, paths);
+        window.setStatisticsTabNames({QStringLiteral("A"), QStringLiteral("B")});
+        window.setUpAtStart();
         auto* tabs = window.findChild<QComboBox*>(QStringLiteral("ComboStat2"));
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->currentText(), QStringLiteral("A"));

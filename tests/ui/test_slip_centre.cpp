@@ -1,5 +1,5 @@
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/colour_scheme.h"
 #include "logic/slips/slip_centre.h"
@@ -163,7 +163,9 @@ class SlipCentreTest : public QObject {
     }
 
     void newSlipHasTheDocumentedDefaults() {
-        state->options.scheinTyp = {5, 0, 0, 0, 9};
+        logic::OptionsRecord options = state->options();
+        options.scheinTyp = {5, 0, 0, 0, 9};
+        state->setOptions(options);
         ui::SlipEditorFrame* s = newSlip();
         QVERIFY(!centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
         QCOMPARE(tabs()->count(), 1);
@@ -257,7 +259,7 @@ class SlipCentreTest : public QObject {
                      "Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem Spielschein ein."));
         QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
         QCOMPARE(messages.size(), 4);
-        QVERIFY(state->slipCentreSlips.empty());
+        QVERIFY(state->slipCentreSlips().empty());
         QCOMPARE(slipTable()->rowCount(), 1);
 
         control<QLineEdit>(s, "E77")->setText(QStringLiteral("12345"));
@@ -308,9 +310,9 @@ class SlipCentreTest : public QObject {
         QCOMPARE(row(1, 6), QStringLiteral("2||3|10|20|30"));
         QCOMPARE(row(2, 6), QStringLiteral("3|Zweiter|2|69|70|"));
         QCOMPARE(slipTable()->item(0, 16)->text(), QStringLiteral("12"));
-        QCOMPARE(state->slipCentreSlips.size(), std::size_t{2});
-        QCOMPARE(state->slipCentreSlips[0].einsatz, 3);
-        QCOMPARE(state->slipCentreSlips[0].dauer, 7);
+        QCOMPARE(state->slipCentreSlips().size(), std::size_t{2});
+        QCOMPARE(state->slipCentreSlips()[0].einsatz, 3);
+        QCOMPARE(state->slipCentreSlips()[0].dauer, 7);
 
         // Editing after a transfer changes nothing until the next transfer.
         tick(s1, 1, {8, 9});
@@ -319,8 +321,8 @@ class SlipCentreTest : public QObject {
         QCOMPARE(slipTable()->rowCount(), 2);
         QCOMPARE(row(0, 6), QStringLiteral("1|S1|3|10|20|30"));
         QCOMPARE(row(1, 6), QStringLiteral("2|Zweiter|2|69|70|"));
-        QCOMPARE(state->slipCentreSlips[0].Nr, 1);
-        QCOMPARE(state->slipCentreSlips[0].typ, (std::array<std::uint8_t, 5>{0, 0, 3, 0, 0}));
+        QCOMPARE(state->slipCentreSlips()[0].Nr, 1);
+        QCOMPARE(state->slipCentreSlips()[0].typ, (std::array<std::uint8_t, 5>{0, 0, 3, 0, 0}));
     }
 
     void aLongSlipNameWidensItsColumn() {
@@ -349,8 +351,8 @@ class SlipCentreTest : public QObject {
         QCOMPARE(tabs()->tabText(0), QStringLiteral("S2"));
         QCOMPARE(slipTable()->rowCount(), 1);
         QCOMPARE(row(0, 4), QStringLiteral("1|S2|2|3"));
-        QCOMPARE(state->slipCentreSlips.size(), std::size_t{1});
-        QCOMPARE(state->slipCentreSlips[0].Nr, 1);
+        QCOMPARE(state->slipCentreSlips().size(), std::size_t{1});
+        QCOMPARE(state->slipCentreSlips()[0].Nr, 1);
 
         ui::setNextFileName(data.filePath(QStringLiteral("rest")));
         action("BSpeichern")->trigger();
@@ -407,7 +409,7 @@ class SlipCentreTest : public QObject {
         QCOMPARE(saved[1].name.text(), QStringLiteral("Zwei"));
         QCOMPARE(QFileInfo(out + QStringLiteral(".tix")).size(), 224);
         // The slip centre keeps its own list: the main window's evaluation list is untouched.
-        QVERIFY(state->evaluationSlips.empty());
+        QVERIFY(state->evaluationSlips().empty());
 
         // A cancelled dialog does nothing.
         ui::setNextFileName(QString());
@@ -423,7 +425,7 @@ class SlipCentreTest : public QObject {
         QVERIFY(!s->findChild<ui::NumberCell*>(QStringLiteral("LL1501")));
         QVERIFY(s->numberCell(4, 60)->isMarked());
         transfer(s);
-        QCOMPARE(state->slipCentreSlips.at(0).KastDef, 4);
+        QCOMPARE(state->slipCentreSlips().at(0).KastDef, 4);
         QCOMPARE(slipTable()->rowCount(), 2);
     }
 
@@ -499,7 +501,9 @@ class SlipCentreTest : public QObject {
     }
 
     void clearingWorksOnItsOwnSlip() {
-        state->options.scheinTyp = {5, 0, 0, 0, 0};
+        logic::OptionsRecord options = state->options();
+        options.scheinTyp = {5, 0, 0, 0, 0};
+        state->setOptions(options);
         ui::SlipEditorFrame* s1 = newSlip();
         tick(s1, 1, {1, 2, 3});
         ui::SlipEditorFrame* s2 = newSlip();
@@ -527,7 +531,7 @@ class SlipCentreTest : public QObject {
         centre->show();
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(slipTable()->rowCount(), 1);
-        QCOMPARE(state->slipCentreSlips.size(), std::size_t{1});
+        QCOMPARE(state->slipCentreSlips().size(), std::size_t{1});
     }
 };
 

@@ -1,6 +1,6 @@
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/options_file.h"
 #include "logic/statistics/statistics.h"
@@ -131,7 +131,7 @@ class StartupTest : public QObject {
         slip->numberCell(1, 8)->click();
         slip->numberCell(1, 9)->click();
         slip->findChild<QPushButton*>(QStringLiteral("BGo"))->click();
-        QCOMPARE(program.state().slipCentreSlips.size(), std::size_t{1});
+        QCOMPARE(program.state().slipCentreSlips().size(), std::size_t{1});
         QVERIFY(messages.isEmpty());
 
         QSignalSpy finished(&program, &ui::Application::finished);

@@ -1,6 +1,6 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/options_file.h"
 #include "support/builders.h"
@@ -56,7 +56,7 @@ class StartupSlipsTest : public QObject {
         QVERIFY(ui::isFormOpen(QStringLiteral("FOptionen")));
         QVERIFY(ui::isFormOpen(QStringLiteral("FEingabe2")));
         QCOMPARE(program.state().colourScheme(), 5);
-        QCOMPARE(program.state().options.scheinTyp[0], 3);
+        QCOMPARE(program.state().options().scheinTyp[0], 3);
 
         ui::MainWindow* main = program.mainWindow();
         for (const char* name : {"MOptionen", "TOptionen", "TSpielscheincenter"})
@@ -99,7 +99,7 @@ class StartupSlipsTest : public QObject {
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
         ui::MainWindow* main = program.mainWindow();
         QCOMPARE(main->fileTabCount(), 1);
-        QCOMPARE(program.state().evaluationSlips.size(), std::size_t{1});
+        QCOMPARE(program.state().evaluationSlips().size(), std::size_t{1});
         ui::StatisticsWindow* statsWindow = program.statisticsWindow();
         QCOMPARE(statsWindow->drawCountIndex(), 1);
         QCOMPARE(statsWindow->findChild<QTabWidget*>(QStringLiteral("PC1"))->currentIndex(), 5);
@@ -128,8 +128,8 @@ class StartupSlipsTest : public QObject {
         ui::setNextFileName(saved + QStringLiteral(".tix"));
         main->openEvaluationFile();
         QCOMPARE(main->fileTabCount(), 2);
-        QCOMPARE(program.state().evaluationSlips.size(), std::size_t{2});
-        QCOMPARE(program.state().evaluationSlips[1].typ, (std::array<std::uint8_t, 5>{2, 3, 0, 0, 0}));
+        QCOMPARE(program.state().evaluationSlips().size(), std::size_t{2});
+        QCOMPARE(program.state().evaluationSlips()[1].typ, (std::array<std::uint8_t, 5>{2, 3, 0, 0, 0}));
         main->evaluateOverRunTime();
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
         QCOMPARE(main->activeFileFrame()->results()->count(), 3);

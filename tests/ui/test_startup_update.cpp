@@ -1,5 +1,5 @@
 #include "logic/core/history_file.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 #include "platform/download.h"
 #include "support/temp_paths.h"

@@ -1,9 +1,9 @@
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/export/export_table.h"
 #include "logic/statistics/free_search.h"
 #include "logic/statistics/combination_search.h"
-#include "logic/statistics/statistics.h"
+#include "logic/statistics/statistics_selection.h"
 #include "platform/shell.h"
 #include "support/builders.h"
 #include "support/generated_history.h"
@@ -35,6 +35,7 @@ class StatisticsWindowTest : public QObject {
     QTemporaryDir data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
+    std::unique_ptr<logic::StatisticsSelection> selection;
     std::unique_ptr<ui::StatisticsWindow> window;
     QStringList messages;
     QList<int> followed; // choices passed on to the tip centre
@@ -47,8 +48,10 @@ class StatisticsWindowTest : public QObject {
     }
     QString text(const QString& name) { return child<QLabel>(name)->text(); }
     ui::ResultGrid* grid(const QString& name) { return child<ui::ResultGrid>(name); }
+    // Follows the shared choice as the tip centre does.
     void couple() {
-        window->linkTipCentre({[this](int index) { followed << index; }});
+        QObject::connect(selection.get(), &logic::StatisticsSelection::drawCountApplied, selection.get(),
+                         [this](int index) { followed << index; });
     }
     void click(const QString& name) { child<QPushButton>(name)->click(); }
 
@@ -57,7 +60,8 @@ class StatisticsWindowTest : public QObject {
         paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
         state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 9));
-        window = std::make_unique<ui::StatisticsWindow>(*state, paths);
+        selection = std::make_unique<logic::StatisticsSelection>(*state);
+        window = std::make_unique<ui::StatisticsWindow>(*state, *selection, paths);
         window->setUpAtStart();
         messages.clear();
         followed.clear();
@@ -68,6 +72,7 @@ class StatisticsWindowTest : public QObject {
     }
     void cleanup() {
         window.reset();
+        selection.reset();
         ui::setMessageHook({});
         platform::setShellOpenerForTests({});
     }
@@ -112,7 +117,9 @@ class StatisticsWindowTest : public QObject {
 
     void choosingFiftyShowsTheStatisticsAndMovesTheTipCentre() {
         couple();
-        state->classifiedNumbers.at(1, 1).insert(70);
+        logic::ClassSets leftOver;
+        leftOver.at(1, 1).insert(70);
+        window->statistics().setClassSets(leftOver);
         child<QRadioButton>("RG1_7")->click();
         QCOMPARE(followed, QList<int>{7});
         QCOMPARE(text("LAuswertung1"), QStringLiteral("Auswertung für 50 Ziehungen (1000 Zahlen)"));
@@ -128,7 +135,7 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(text("PFinaleWert1"), QString::number(digits.occurrences[0]));
         QCOMPARE(text("Pdec7"), QStringLiteral("Gewinnzahlen von 61 - 70"));
         // The class sets were emptied before the run.
-        QCOMPARE(state->classifiedNumbers.at(1, 1).contains(70), r.itemClass[69] == 5);
+        QCOMPARE(window->statistics().classSets().at(1, 1).contains(70), r.itemClass[69] == 5);
         // Setting the same choice again from code runs nothing.
         window->setDrawCountIndex(7);
         QCOMPARE(followed.size(), 1);

@@ -1,6 +1,6 @@
 #include "logic/core/dates.h"
 #include "logic/core/format.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/export/export_table.h"
 #include "logic/tips/type_odds.h"
 #include "logic/tips/strategy_test.h"

@@ -1,6 +1,6 @@
 #include "logic/core/dates.h"
 #include "logic/core/history_file.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/core/number_set.h"
@@ -8,7 +8,7 @@
 #include "logic/settings/options_file.h"
 #include "logic/slips/slip_editor.h"
 #include "logic/statistics/free_search.h"
-#include "logic/statistics/statistics.h"
+#include "logic/statistics/statistics_selection.h"
 #include "logic/tips/class_rows.h"
 #include "logic/tips/game_draw.h"
 #include "logic/tips/tip_generator.h"
@@ -55,26 +55,25 @@ class TipCentreTest : public QObject {
     QTemporaryDir data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
-    std::unique_ptr<logic::Statistics> statistics;
+    std::unique_ptr<logic::StatisticsSelection> selection;
     std::unique_ptr<ui::TipCentreWindow> window;
     QStringList messages;
     QList<ui::MessageIcon> icons;
-    QList<int> selectStatisticsDrawCount;
+    QList<int> selectStatisticsDrawCount; // choices the tip centre's window applied
     QList<logic::SlipRecord> openedSlips;
 
     template <typename T = QWidget> T* child(const char* name) { return test::namedChild<T>(*window, name); }
     ui::CellStrip* strip(const QString& name) { return test::namedChild<ui::CellStrip>(*window, name); }
     QTabWidget* tabs() { return child<QTabWidget>("PCTipps"); }
     void generate() { child<QAction>("BGenerieren")->trigger(); }
+    logic::Statistics& statistics() { return selection->statistics(); }
     void build() {
-        ui::TipCentreLinks v;
-        // As the statistics window does: its choice computes the shared frequencies.
-        v.selectStatisticsDrawCount = [this](int i) {
-            selectStatisticsDrawCount << i;
-            statistics->computeFrequencies(logic::kDrawCounts[static_cast<std::size_t>(i)]);
-        };
-        v.openSlip = [this](const logic::SlipRecord& r) { openedSlips << r; };
-        window = std::make_unique<ui::TipCentreWindow>(*state, paths, *statistics, std::move(v));
+        window = std::make_unique<ui::TipCentreWindow>(*state, *selection, paths);
+        // The choices applied while this window exists, which the statistics window follows.
+        QObject::connect(selection.get(), &logic::StatisticsSelection::drawCountApplied, window.get(),
+                         [this](int i) { selectStatisticsDrawCount << i; });
+        QObject::connect(window.get(), &ui::TipCentreWindow::slipWritten, window.get(),
+                         [this](const logic::SlipRecord& r) { openedSlips << r; });
     }
     void setGameTypes(std::array<int, 5> gameTypes) {
         for (int i = 0; i < 5; ++i)
@@ -88,7 +87,7 @@ class TipCentreTest : public QObject {
     }
     QStringList expectedRowTexts() const {
         QStringList texts;
-        for (const logic::ClassRow& z : logic::classRows(state->classifiedNumbers)) {
+        for (const logic::ClassRow& z : logic::classRows(selection->statistics().classSets())) {
             QStringList numbers;
             for (const logic::ClassCell& c : z.numberCells)
                 numbers << QString::number(c.number);
@@ -103,7 +102,7 @@ class TipCentreTest : public QObject {
         paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
         state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 5));
-        statistics = std::make_unique<logic::Statistics>(*state);
+        selection = std::make_unique<logic::StatisticsSelection>(*state);
         messages.clear();
         icons.clear();
         selectStatisticsDrawCount.clear();
@@ -146,10 +145,12 @@ class TipCentreTest : public QObject {
             {{10, 1, 1, 1, 1}, -1, {2, 2, 2, 2, 2}, 0}, // 10 is no entry: type 2 for game 1
         };
         for (const StoredChoiceCase& f : storedChoiceCases) {
-            state->options.tippTyp = f.tippTyp;
-            state->options.tippBereich = f.tippBereich;
+            logic::OptionsRecord options = state->options();
+            options.tippTyp = f.tippTyp;
+            options.tippBereich = f.tippBereich;
+            state->setOptions(options);
             build();
-            window->setUpAtStart(-1);
+            window->setUpAtStart();
             QCOMPARE(window->gameTypes(), f.gameTypes);
             QCOMPARE(window->strategy(), f.strategy);
             QCOMPARE(window->drawCountIndex(), -1);
@@ -165,18 +166,20 @@ class TipCentreTest : public QObject {
     }
 
     void theDrawCountRunsTheStatisticsAndShowsTheClassRows() {
-        QSignalSpy runs(statistics.get(), &logic::Statistics::frequenciesComputed);
+        QSignalSpy runs(&statistics(), &logic::Statistics::frequenciesComputed);
         // The statistics window's choice (50 draws), computed before the tip centre is set up,
         // is shown without computing it again.
-        statistics->computeFrequencies(50);
-        window->setUpAtStart(7);
+        window.reset();
+        selection->setDrawCountIndex(7);
+        build();
+        window->setUpAtStart();
         QCOMPARE(window->drawCountIndex(), 7);
         QCOMPARE(runs.count(), 1);
         QVERIFY(selectStatisticsDrawCount.isEmpty());
-        QVERIFY(statistics->result(logic::StatisticKind::Numbers)
+        QVERIFY(statistics().result(logic::StatisticKind::Numbers)
                     ->heading.contains(QStringLiteral("50 Ziehungen")));
 
-        const auto expectedRows = logic::classRows(state->classifiedNumbers);
+        const auto expectedRows = logic::classRows(selection->statistics().classSets());
         int numbers = 0;
         for (int row = 0; row < 6; ++row) {
             const auto& cells = strip(QStringLiteral("PKlasse%1").arg(row + 1))->cells();
@@ -197,20 +200,20 @@ class TipCentreTest : public QObject {
         QVERIFY(numbers > 0);
 
         // The same choice again changes nothing; another one runs once more and is passed on.
-        window->setDrawCountIndex(7);
+        selection->setDrawCountIndex(7);
         QCOMPARE(runs.count(), 1);
         child<QRadioButton>("RGAnzahl_0")->click();
         QCOMPARE(runs.count(), 2);
         QCOMPARE(selectStatisticsDrawCount, (QList<int>{0}));
-        QVERIFY(statistics->result(logic::StatisticKind::Numbers)
+        QVERIFY(statistics().result(logic::StatisticKind::Numbers)
                     ->heading.contains(QStringLiteral("400 Ziehungen")));
         // A statistics run started elsewhere shows in the rows too.
-        statistics->computeFrequencies(10);
+        statistics().computeFrequencies(10);
         QCOMPARE(rowTexts(), expectedRowTexts());
     }
 
     void aTipIsTheGeneratorsTipForTheClockSeed() {
-        window->setUpAtStart(7);
+        window->setUpAtStart();
         setGameTypes({0, 4, 0, 6, 0});
         window->setStrategy(logic::kOverdueAndFavourites);
         generate();
@@ -220,7 +223,7 @@ class TipCentreTest : public QObject {
         logic::TipGenerator expected;
         QRandomGenerator rng = logic::tipRandomGenerator(clockSeed());
         const logic::TipResult tipUnderTest =
-            expected.generate(state->classifiedNumbers, logic::kOverdueAndFavourites, {0, 4, 0, 6, 0}, rng);
+            expected.generate(statistics().classSets(), logic::kOverdueAndFavourites, {0, 4, 0, 6, 0}, rng);
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(tabs()->tabText(0), QStringLiteral("Tipp 1"));
         QCOMPARE(window->tipText(0), tipUnderTest.text());
@@ -258,7 +261,7 @@ class TipCentreTest : public QObject {
     }
 
     void withoutAGameTheTipStopsWithTheMessage() {
-        window->setUpAtStart(7);
+        window->setUpAtStart();
         setGameTypes({0, 0, 0, 0, 0});
         generate();
         QCOMPARE(messages, QStringList{QString::fromUtf8(logic::kNoGameMessage)});
@@ -269,8 +272,10 @@ class TipCentreTest : public QObject {
 
     void theMarksShowWhereTheCandidatesWereCompleted() {
         // Four Restanten for a type-4 game: the list is completed; "Zufall" never is.
+        logic::ClassSets sets;
         for (int n : {1, 2, 3, 4})
-            state->classifiedNumbers.at(1, 1).insert(n);
+            sets.at(1, 1).insert(n);
+        statistics().setClassSets(sets);
         setGameTypes({4, 0, 0, 0, 2});
         window->setStrategy(logic::kOverdue);
         generate();
@@ -287,8 +292,10 @@ class TipCentreTest : public QObject {
     }
 
     void tooFewCandidatesForDifferentGamesStopAtOnce() {
+        logic::ClassSets sets;
         for (int n : {5, 6, 7})
-            state->classifiedNumbers.at(1, 1).insert(n);
+            sets.at(1, 1).insert(n);
+        statistics().setClassSets(sets);
         window->setStrategy(logic::kOverdue);
         setGameTypes({2, 2, 2, 2, 2}); // three numbers give three different pairs, not five
         generate();
@@ -303,7 +310,7 @@ class TipCentreTest : public QObject {
     }
 
     void theTabButtonsCloseOneTipOrAll() {
-        window->setUpAtStart(0);
+        window->setUpAtStart();
         setGameTypes({3, 0, 0, 0, 0});
         for (int i = 0; i < 3; ++i)
             generate();
@@ -321,10 +328,12 @@ class TipCentreTest : public QObject {
     }
 
     void theTipGoesIntoASlipThatStartsOnTheNextDrawDay() {
-        state->options.einsatzIndex = 2;
-        state->options.laufzeitIndex = 3;
-        state->options.plus5Mitspiel = 1;
-        window->setUpAtStart(0);
+        logic::OptionsRecord options = state->options();
+        options.einsatzIndex = 2;
+        options.laufzeitIndex = 3;
+        options.plus5Mitspiel = 1;
+        state->setOptions(options);
+        window->setUpAtStart();
         // Before any tip the slip is empty.
         child<QAction>("BSchreiben")->trigger();
         QCOMPARE(openedSlips.size(), 1);

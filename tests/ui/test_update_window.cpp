@@ -1,6 +1,6 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "platform/download.h"
 #include "support/temp_paths.h"
 #include "support/history_builder.h"

@@ -1,7 +1,7 @@
 #include "logic/core/dates.h"
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/draws/archive_export.h"
 #include "logic/slips/slip_editor.h"

@@ -2,7 +2,7 @@
 #include "history_option.h"
 #include "options.h"
 
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 
 #include <QTextStream>
@@ -46,7 +46,7 @@ int stats(const QStringList& args, Io& io) {
     for (int kind = 1; kind <= 3; ++kind)
         for (int level = 1; level <= logic::kLevelCount; ++level) {
             std::vector<int> numbers;
-            for (auto v : logic::toNumberList(state.classifiedNumbers.at(kind, level), 70, 70))
+            for (auto v : logic::toNumberList(statistics.classSets().at(kind, level), 70, 70))
                 numbers.push_back(v);
             io.out << "KLASSEN\t" << kind << '\t' << level << '\t' << joined(numbers) << '\n';
         }

@@ -3,7 +3,7 @@
 #include "options.h"
 #include "seed_option.h"
 
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/export/tip_text.h"
 #include "logic/statistics/statistics.h"
 #include "logic/tips/candidate_list.h"
@@ -72,7 +72,7 @@ int tip(const QStringList& args, Io& io) {
 
     if (candidates) {
         QStringList numbers;
-        for (auto number : logic::buildCandidateList(state.classifiedNumbers, strategy))
+        for (auto number : logic::buildCandidateList(statistics.classSets(), strategy))
             numbers << QString::number(number);
         io.out << "Kandidaten\t" << numbers.join(QLatin1Char(' ')) << '\n';
         return 0;
@@ -82,7 +82,7 @@ int tip(const QStringList& args, Io& io) {
     logic::TipGenerator generator;
     QStringList lastText;
     for (int k = 1; k <= count; ++k) {
-        const logic::TipResult generated = generator.generate(state.classifiedNumbers, strategy, types, random);
+        const logic::TipResult generated = generator.generate(statistics.classSets(), strategy, types, random);
         if (k > 1)
             io.out << '\n';
         lastText = generated.text();

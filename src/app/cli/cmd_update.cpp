@@ -3,7 +3,7 @@
 
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/draws/draw_merge.h"
 #include "logic/draws/update_need.h"
 #include "platform/download.h"

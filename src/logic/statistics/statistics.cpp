@@ -1,11 +1,11 @@
 #include "logic/statistics/statistics.h"
 
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/number_statistics.h"
 
 namespace talvo::logic {
 
-Statistics::Statistics(ProgramState& state, QObject* parent) : QObject(parent), state_(state) {
+Statistics::Statistics(const ProgramState& state, QObject* parent) : QObject(parent), state_(state) {
     connect(&state_, &ProgramState::historyChanged, this, &Statistics::historyChanged);
     historyChanged();
 }
@@ -19,12 +19,17 @@ void Statistics::historyChanged() {
 void Statistics::computeFrequencies(int n) {
     if (drawSets_.empty())
         return;
-    state_.classifiedNumbers.clear();
+    classSets_.clear();
     for (StatisticKind kind : {StatisticKind::Numbers, StatisticKind::FinalDigits, StatisticKind::Tens})
-        results_[static_cast<std::size_t>(kind) - 1] =
-            frequencyStatistic(kind, state_.history(), n, state_.classifiedNumbers);
+        results_[static_cast<std::size_t>(kind) - 1] = frequencyStatistic(kind, state_.history(), n, classSets_);
     numberOccurrences_ = results_[0]->occurrences;
+    emit classSetsChanged();
     emit frequenciesComputed();
+}
+
+void Statistics::setClassSets(const ClassSets& sets) {
+    classSets_ = sets;
+    emit classSetsChanged();
 }
 
 const std::optional<FrequencyResult>& Statistics::result(StatisticKind kind) const {

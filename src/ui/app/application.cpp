@@ -1,6 +1,7 @@
 #include "ui/app/application.h"
 
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
+#include "logic/statistics/statistics_selection.h"
 #include "platform/download_base.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"
@@ -33,7 +34,9 @@ namespace talvo::ui {
 Application::Application(const logic::AppPaths& paths, const QString& downloadBase, QObject* parent)
     : QObject(parent), paths_(paths),
       downloadBase_(downloadBase.isEmpty() ? QString::fromLatin1(platform::kDownloadBase) : downloadBase),
-      state_(std::make_unique<logic::ProgramState>()), navigator_(std::make_unique<Navigator>()) {}
+      state_(std::make_unique<logic::ProgramState>()),
+      statisticsSelection_(std::make_unique<logic::StatisticsSelection>(*state_)),
+      navigator_(std::make_unique<Navigator>()) {}
 
 Application::~Application() {
     delete export_;
@@ -101,21 +104,21 @@ void Application::createWindows() {
     });
     runAction(start_, [this] { main_->setUpAtStart(); });
 
-    statistics_ = new StatisticsWindow(*state_, paths_);
+    statistics_ = new StatisticsWindow(*state_, *statisticsSelection_, paths_);
     built(statistics_);
     runAction(start_, [this] { statistics_->setUpAtStart(); });
     navigator_->addWindow(Route::Statistics, statistics_);
 
-    options_ = new OptionsWindow(*state_, paths_);
+    options_ = new OptionsWindow(*state_, *statisticsSelection_, paths_);
     built(options_);
-    OptionsHooks optionsLinks;
-    optionsLinks.statisticsTabs = statistics_->tabNames();
-    optionsLinks.setUpStatistics = [this](int drawCountIndex, int registerIndex) {
-        statistics_->applyDrawCountIndex(drawCountIndex);
-        statistics_->setTab(registerIndex);
-    };
-    optionsLinks.loadEvaluation = [this](const QString& path) { main_->loadEvaluationFile(path); };
-    runAction(start_, [this, &optionsLinks] { options_->setUpAtStart(optionsLinks); });
+    options_->setStatisticsTabNames(statistics_->tabNames());
+    connect(options_, &OptionsWindow::statisticsTabChosen, statistics_, &StatisticsWindow::setTab);
+    connect(options_, &OptionsWindow::evaluationFileRequested, this, [this](const QString& path) {
+        // Before "Weiter" the start window is the one the user sees the message over.
+        runAction(handedOver_ ? static_cast<QWidget*>(options_) : start_,
+                  [this, &path] { main_->loadEvaluationFile(path); });
+    });
+    runAction(start_, [this] { options_->setUpAtStart(); });
     navigator_->addWindow(Route::Options, options_);
 
     slipCentre_ = new SlipCentreWindow(*state_, paths_);
@@ -132,15 +135,14 @@ void Application::createWindows() {
         return false;
     });
 
-    TipCentreLinks tipCentreLinks;
-    tipCentreLinks.selectStatisticsDrawCount = [this](int drawCountIndex) { statistics_->setDrawCountIndex(drawCountIndex); };
-    tipCentreLinks.openSlip = [this](const logic::SlipRecord& record) {
-        slipCentre_->loadSlip(record);
-        navigator_->go(Route::SlipCentre);
-    };
-    tipCentre_ = new TipCentreWindow(*state_, paths_, statistics_->statistics(), std::move(tipCentreLinks));
-    runAction(start_, [this] { tipCentre_->setUpAtStart(statistics_->drawCountIndex()); });
-    statistics_->linkTipCentre({[this](int drawCountIndex) { tipCentre_->setDrawCountIndex(drawCountIndex); }});
+    tipCentre_ = new TipCentreWindow(*state_, *statisticsSelection_, paths_);
+    connect(tipCentre_, &TipCentreWindow::slipWritten, this, [this](const logic::SlipRecord& record) {
+        runAction(tipCentre_, [this, &record] {
+            slipCentre_->loadSlip(record);
+            navigator_->go(Route::SlipCentre);
+        });
+    });
+    runAction(start_, [this] { tipCentre_->setUpAtStart(); });
     navigator_->addWindow(Route::TipCentre, tipCentre_);
     navigator_->addWindowOnDemand(Route::StrategyTest, [this] {
         StrategyTestPreset strategyPreset;
@@ -151,7 +153,7 @@ void Application::createWindows() {
                 break;
             }
         strategyPreset.drawCountIndex = std::max(0, tipCentre_->drawCountIndex());
-        strategyPreset.einsatzIndex = state_->options.einsatzIndex;
+        strategyPreset.einsatzIndex = state_->options().einsatzIndex;
         return new StrategyTestWindow(*state_, paths_, strategyPreset);
     });
 
@@ -190,8 +192,8 @@ void Application::createWindows() {
 
 void Application::followNewHistory() {
     // The main window's lists follow the history by themselves; the statistics are
-    // computed anew for the draw count the window shows.
-    runAction(statistics_, [this] { statistics_->applyDrawCountChoice(); });
+    // computed anew for the chosen draw count.
+    runAction(statistics_, [this] { statisticsSelection_->computeAgain(); });
 }
 
 void Application::startWindowClosed() {

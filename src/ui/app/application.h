@@ -11,7 +11,8 @@ class QWidget;
 
 namespace talvo::logic {
 class ProgramState;
-}
+class StatisticsSelection;
+} // namespace talvo::logic
 
 namespace talvo::ui {
 
@@ -26,8 +27,8 @@ class DrawExportWindow;
 class TipCentreWindow;
 class VersionCheck;
 
-// The program as a whole: owns the shared lists, the paths and the long-lived windows,
-// and runs the start-up in its fixed order.
+// The program as a whole: owns the shared lists, the statistics choice the windows share,
+// the paths and the long-lived windows, and runs the start-up in its fixed order.
 class Application : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +40,7 @@ public:
     void start();
 
     logic::ProgramState& state() { return *state_; }
+    logic::StatisticsSelection& statisticsSelection() { return *statisticsSelection_; }
     const logic::AppPaths& paths() const { return paths_; }
     StartWindow* startWindow() const { return start_; }
     MainWindow* mainWindow() const { return main_; }
@@ -70,6 +72,7 @@ private:
     logic::AppPaths paths_;
     QString downloadBase_;
     std::unique_ptr<logic::ProgramState> state_;
+    std::unique_ptr<logic::StatisticsSelection> statisticsSelection_;
     std::unique_ptr<Navigator> navigator_;
     std::function<void(QWidget*)> windowBuilt_;
     bool handedOver_ = false;

@@ -2,7 +2,7 @@
 
 #include "logic/core/dates.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/record_file.h"
 #include "logic/draws/archive_export.h"
 #include "ui/common/date_field.h"

@@ -1,7 +1,7 @@
 #include "ui/draws/history_undo.h"
 
 #include "logic/core/history_file.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/draws/history_backup.h"
 #include "ui/common/message_box.h"
 

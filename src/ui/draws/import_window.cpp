@@ -3,7 +3,7 @@
 #include "logic/core/dates.h"
 #include "logic/core/error.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/draws/history_backup.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"

@@ -1,7 +1,7 @@
 #include "ui/draws/update_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/draws/draw_merge.h"
 #include "logic/draws/update_need.h"
 #include "platform/download.h"

@@ -3,7 +3,7 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/draws/board_number_toggle.h"
 #include "logic/draws/draw_sets.h"
@@ -429,9 +429,11 @@ void MainWindow::pageChanged(int page) {
 }
 
 void MainWindow::toggleBoardNumber(int n) {
-    const logic::BoardClickResult result = logic::toggleBoardNumber(state_.boardSelection, n);
+    logic::NumberSet marked = state_.boardSelection();
+    const logic::BoardClickResult result = logic::toggleBoardNumber(marked, n);
     if (result == logic::BoardClickResult::Unchanged)
         return;
+    state_.setBoardSelection(marked);
     if (result == logic::BoardClickResult::Added)
         platform::playClick();
     board_->setMarked(n, result == logic::BoardClickResult::Added);
@@ -440,8 +442,8 @@ void MainWindow::toggleBoardNumber(int n) {
 }
 
 void MainWindow::clearBoard() {
-    state_.boardSelection = {};
-    board_->showNumbers(state_.boardSelection);
+    state_.setBoardSelection({});
+    board_->showNumbers(state_.boardSelection());
     markedCountBar_->setValue(0);
 }
 
@@ -462,7 +464,7 @@ void MainWindow::saveEnteredDraw() {
     if (p < 0 || !logic::textToSerial(entryDateCombo_->itemText(p), datum))
         return;
     logic::DrawHistory history = state_.history();
-    if (!logic::storeDraw(history, p, datum, state_.boardSelection, plus5Edit_->text()))
+    if (!logic::storeDraw(history, p, datum, state_.boardSelection(), plus5Edit_->text()))
         return;
     // The lists follow the new history; the file is written last, so a failed write
     // leaves the change in memory as the lists show it.
@@ -480,17 +482,18 @@ void MainWindow::showDraw(int p) {
     if (p < 0 || p >= static_cast<int>(history.size()))
         return;
     const logic::DrawRecord& draw = history[static_cast<std::size_t>(p)];
-    state_.boardSelection = {};
+    logic::NumberSet marked;
     if (draw.datum >= logic::kFirstDrawSerial) {
         for (std::uint8_t number : draw.GZ) {
             if (number >= 1 && number <= 70)
-                state_.boardSelection.insert(number);
+                marked.insert(number);
         }
         plus5Edit_->setText(draw.plus5.text());
     } else {
         plus5Edit_->clear();
     }
-    board_->showNumbers(state_.boardSelection);
+    state_.setBoardSelection(marked);
+    board_->showNumbers(state_.boardSelection());
     markedCountBar_->setValue(state_.boardSelectionCount());
 }
 
@@ -626,10 +629,9 @@ void MainWindow::presetDateRange() {
 
 void MainWindow::loadEvaluationFile(const QString& path) {
     logic::SlipList slips = logic::loadSlips(path);
-    logic::SlipList& all = state_.evaluationSlips;
-    const int first = static_cast<int>(all.size());
+    const int first = static_cast<int>(state_.evaluationSlips().size());
     const int count = static_cast<int>(slips.size());
-    all.insert(all.end(), slips.begin(), slips.end());
+    state_.appendEvaluationSlips(slips);
 
     const int n = nextFileTab_++;
     auto* page = new QWidget;
@@ -664,7 +666,7 @@ SlipFileFrame* MainWindow::activeFileFrame() const {
 
 std::span<const logic::SlipRecord> MainWindow::activeSlips() const {
     const SlipFileFrame* view = activeFileFrame();
-    const logic::SlipList& all = state_.evaluationSlips;
+    const logic::SlipList& all = state_.evaluationSlips();
     if (!view || view->last() < view->first() || view->last() >= static_cast<int>(all.size()))
         return {};
     return std::span(all).subspan(static_cast<std::size_t>(view->first()),
@@ -686,13 +688,13 @@ void MainWindow::showResults(logic::ResultTables& tables) {
 void MainWindow::evaluateMarkedNumbers() {
     if (needsFileTab())
         return;
-    if (state_.boardSelection.empty()) {
+    if (state_.boardSelection().empty()) {
         showMessage(this, logic::noWinningNumbersMessage(), MessageIcon::Error);
         return;
     }
     logic::ResultTables tables;
     try {
-        logic::evaluateDraw(activeSlips(), state_.boardSelection, plus5Edit_->text().left(5), evaluateMarkedButton_->text(),
+        logic::evaluateDraw(activeSlips(), state_.boardSelection(), plus5Edit_->text().left(5), evaluateMarkedButton_->text(),
                                 tables);
     } catch (...) {
         showResults(tables);

@@ -1,7 +1,7 @@
 #include "ui/export/draw_export_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/export/draw_export_table.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_field.h"

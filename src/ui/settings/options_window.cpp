@@ -1,10 +1,11 @@
 #include "ui/settings/options_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/settings/colour_scheme.h"
 #include "logic/settings/options_file.h"
+#include "logic/statistics/statistics_selection.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
@@ -73,8 +74,9 @@ int selectedIndex(const QComboBox* combo) {
 
 } // namespace
 
-OptionsWindow::OptionsWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths) {
+OptionsWindow::OptionsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
+                             const logic::AppPaths& paths, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), selection_(selection), paths_(paths) {
     setObjectName(QStringLiteral("FOptionen"));
     setWindowTitle(QStringLiteral("Optionen - Programmeinstellungen"));
     setHelpContext(this, 55);
@@ -252,27 +254,29 @@ QWidget* OptionsWindow::buildStatisticsGroup() {
     return box;
 }
 
-void OptionsWindow::setUpAtStart(const OptionsHooks& hooks) {
-    hooks_ = hooks;
-    if (!hooks_.statisticsTabs.isEmpty()) {
-        statisticsTabCombo->clear();
-        statisticsTabCombo->addItems(hooks_.statisticsTabs);
-    }
+void OptionsWindow::setStatisticsTabNames(const QStringList& names) {
+    if (names.isEmpty())
+        return;
+    statisticsTabCombo->clear();
+    statisticsTabCombo->addItems(names);
+}
+
+void OptionsWindow::setUpAtStart() {
     // An unreadable file is reported; the window then starts from the zero record, as
     // without a file, so the rest of the start-up still gets sane choices.
     logic::OptionsRecord e;
     if (QFileInfo::exists(paths_.optionsFile()))
         runAction(this, [this, &e] { e = logic::loadOptions(paths_.optionsFile()); });
-    state_.options = e;
+    state_.setOptions(e);
     showOptions(e);
 
-    if (e.statAnzahlIndex >= 0 && e.statAnzahlIndex < static_cast<int>(logic::kDrawCounts.size()) &&
-        hooks_.setUpStatistics)
-        hooks_.setUpStatistics(e.statAnzahlIndex,
-                                      logic::listEntryFor(e.statRegister, statisticsTabCombo->count()));
+    if (e.statAnzahlIndex >= 0 && e.statAnzahlIndex < static_cast<int>(logic::kDrawCounts.size())) {
+        selection_.setDrawCountIndex(e.statAnzahlIndex);
+        emit statisticsTabChosen(logic::listEntryFor(e.statRegister, statisticsTabCombo->count()));
+    }
     const QString start = e.startDatei.text();
-    if (!start.isEmpty() && QFileInfo(start).isFile() && hooks_.loadEvaluation)
-        hooks_.loadEvaluation(start);
+    if (!start.isEmpty() && QFileInfo(start).isFile())
+        emit evaluationFileRequested(start);
 }
 
 void OptionsWindow::showOptions(const logic::OptionsRecord& e) {
@@ -298,7 +302,7 @@ void OptionsWindow::applyColourScheme(int index) {
 
 void OptionsWindow::save() {
     // Bytes the window has no control for stay as they were read.
-    logic::OptionsRecord e = state_.options;
+    logic::OptionsRecord e = state_.options();
     e.farbschema = colourSchemeGroup->checkedId();
     e.einsatzIndex = selectedIndex(stakeCombo);
     e.laufzeitIndex = selectedIndex(durationCombo);
@@ -311,7 +315,7 @@ void OptionsWindow::save() {
         e.tippTyp[i] = selectedIndex(tipTypeCombos[i]);
         e.scheinTyp[i] = selectedIndex(slipTypeCombos[i]);
     }
-    state_.options = e;
+    state_.setOptions(e);
     state_.setColourScheme(logic::colourSchemeFor(e.farbschema));
     logic::saveOptions(paths_.optionsFile(), e);
 }
@@ -325,8 +329,7 @@ void OptionsWindow::openStartFileNow() {
                     MessageIcon::Information);
         return;
     }
-    if (hooks_.loadEvaluation)
-        hooks_.loadEvaluation(path);
+    emit evaluationFileRequested(path);
 }
 
 void OptionsWindow::browseStartFile() {

@@ -3,7 +3,6 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -12,32 +11,26 @@ class QLineEdit;
 
 namespace talvo::logic {
 class ProgramState;
+class StatisticsSelection;
 struct AppPaths;
 struct OptionsRecord;
 } // namespace talvo::logic
 
 namespace talvo::ui {
 
-// What the options window reaches in the windows created before it. A missing window
-// leaves its part empty.
-struct OptionsHooks {
-    // The captions of the statistics window's tabs.
-    QStringList statisticsTabs;
-    // Sets the statistics window's draw-count choice (running its handler) and tab.
-    std::function<void(int drawCountIndex, int tabIndex)> setUpStatistics;
-    // The main window's loader of a play-slip file for evaluation.
-    std::function<void(const QString& path)> loadEvaluation;
-};
-
 // "Optionen - Programmeinstellungen": shows and saves the options record.
 class OptionsWindow : public QWidget {
     Q_OBJECT
   public:
-    OptionsWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+    OptionsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection, const logic::AppPaths& paths,
+                  QWidget* parent = nullptr);
 
-    // The creation step at program start: reads optionen.kop, shows it, sets up the
-    // statistics window and opens the start file for evaluation.
-    void setUpAtStart(const OptionsHooks& hooks);
+    // The captions of the statistics window's tabs, in place of the built-in ones.
+    void setStatisticsTabNames(const QStringList& names);
+
+    // The creation step at program start: reads optionen.kop, shows it, chooses the stored
+    // statistics draw count and tab and asks for the start file's evaluation.
+    void setUpAtStart();
 
     // "&Speichern".
     void save();
@@ -45,6 +38,12 @@ class OptionsWindow : public QWidget {
     void openStartFileNow();
     // The browse button: puts the chosen file into startFileEdit.
     void browseStartFile();
+
+  signals:
+    // The stored statistics tab, to be brought to the front.
+    void statisticsTabChosen(int tabIndex);
+    // A play-slip file to be loaded for evaluation.
+    void evaluationFileRequested(const QString& path);
 
   private:
     QWidget* buildSlipGroup();
@@ -56,8 +55,8 @@ class OptionsWindow : public QWidget {
     void applyColourScheme(int index);
 
     logic::ProgramState& state_;
+    logic::StatisticsSelection& selection_;
     const logic::AppPaths& paths_;
-    OptionsHooks hooks_;
 
     std::array<QComboBox*, 5> slipTypeCombos{}; // combo21..combo25
     std::array<QComboBox*, 5> tipTypeCombos{};   // combo1..combo5

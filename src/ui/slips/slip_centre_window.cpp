@@ -2,7 +2,7 @@
 
 #include "logic/core/format.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/slips/slip_centre.h"
 #include "ui/common/clock.h"
@@ -114,7 +114,8 @@ class SlipPage : public QWidget {
 
 SlipCentreWindow::SlipCentreWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
-      centre_(std::make_unique<logic::SlipCentre>(state.slipCentreSlips, state.options)) {
+      transferredRecords_(state.slipCentreSlips()),
+      centre_(std::make_unique<logic::SlipCentre>(transferredRecords_, state.options())) {
     setObjectName(QStringLiteral("FEingabe2"));
     setWindowTitle(QStringLiteral("Spielscheincenter"));
     setHelpContext(this, 70);
@@ -386,7 +387,7 @@ void SlipCentreWindow::saveSlipFile() {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".tix");
-    logic::saveSlips(path, state_.slipCentreSlips);
+    logic::saveSlips(path, state_.slipCentreSlips());
     unsaved_ = false;
 }
 
@@ -398,6 +399,7 @@ void SlipCentreWindow::closeSlip() {
     tabs_->removeTab(tabs_->currentIndex());
     delete page;
     centre_->closeSlip(slipNumber);
+    state_.setSlipCentreSlips(transferredRecords_);
     showSlipTable();
 }
 
@@ -406,6 +408,7 @@ void SlipCentreWindow::transferSlip(int slipNumber) {
         showSlipMessage(this, *m);
         return;
     }
+    state_.setSlipCentreSlips(transferredRecords_);
     unsaved_ = true;
     showSlipTable();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/core/dates.h"
+#include "logic/core/slip_file.h"
 
 #include <QWidget>
 #include <memory>
@@ -14,7 +15,6 @@ class ProgramState;
 class SlipCentre;
 class SlipEditor;
 struct AppPaths;
-struct SlipRecord;
 } // namespace talvo::logic
 
 namespace talvo::ui {
@@ -62,6 +62,9 @@ class SlipCentreWindow : public QWidget {
 
     logic::ProgramState& state_;
     const logic::AppPaths& paths_;
+    // The records the slip centre keeps of transferred slips; the program state gets a
+    // copy after each change.
+    logic::SlipList transferredRecords_;
     std::unique_ptr<logic::SlipCentre> centre_;
     QStackedWidget* stack_ = nullptr;
     QTabWidget* tabs_ = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/slips/slip_editor_frame.h"
 
 #include "logic/core/draw_calendar.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/settings/colour_scheme.h"
 #include "logic/slips/slip_editor.h"

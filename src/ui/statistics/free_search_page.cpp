@@ -1,6 +1,6 @@
 #include "ui/statistics/free_search_page.h"
 
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/free_search.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"

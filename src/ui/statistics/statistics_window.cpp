@@ -1,10 +1,10 @@
 #include "ui/statistics/statistics_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/export/export_table.h"
-#include "logic/statistics/statistics.h"
+#include "logic/statistics/statistics_selection.h"
 #include "platform/spreadsheet.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/table_export.h"
@@ -63,9 +63,10 @@ QStringList itemLabels(int kind) {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
-      statistics_(std::make_unique<logic::Statistics>(state)) {
+StatisticsWindow::StatisticsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
+                                   const logic::AppPaths& paths, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), selection_(selection),
+      statistics_(selection.statistics()), paths_(paths) {
     setObjectName(QStringLiteral("FStatistik1"));
     setWindowTitle(QStringLiteral("Statistische Auswertungen"));
     setHelpContext(this, kHelpContext);
@@ -102,9 +103,9 @@ StatisticsWindow::StatisticsWindow(logic::ProgramState& state, const logic::AppP
         choices->addWidget(radio);
     }
     choices->addStretch(1);
-    connect(drawCountChoice_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(drawCountChoice_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
-            runAction(this, [this] { applyDrawCountChoice(); });
+            runAction(this, [this, index] { selection_.setDrawCountIndex(index); });
     });
     body->addWidget(drawCountBox);
 
@@ -114,18 +115,20 @@ StatisticsWindow::StatisticsWindow(logic::ProgramState& state, const logic::AppP
     tabs_->addTab(buildItemPage(2), QStringLiteral("Endzahlen"));
     tabs_->addTab(buildItemPage(3), QStringLiteral("Zehner"));
     freeSearch_ = new FreeSearchPage(
-        state_, [this] { return selectedDrawCount(); }, tabs_);
+        state_, [this] { return selection_.drawCount(); }, tabs_);
     tabs_->addTab(freeSearch_, QStringLiteral("Freie Kombis"));
     bestCombinations_ = new BestCombinationsPage(
-        *statistics_, [this] { return selectedDrawCount(); }, paths_.dataDir, tabs_);
+        statistics_, [this] { return selection_.drawCount(); }, paths_.dataDir, tabs_);
     tabs_->addTab(bestCombinations_, QStringLiteral("Beste Kombis"));
     tabs_->addTab(buildAbsencePage(), QStringLiteral("Ausgeblieben"));
     body->addWidget(tabs_, 1);
     layout->addLayout(body, 1);
 
-    connect(statistics_.get(), &logic::Statistics::frequenciesComputed, this,
-            &StatisticsWindow::showFrequencies);
-    connect(statistics_.get(), &logic::Statistics::absencesComputed, this, &StatisticsWindow::showAbsences);
+    connect(&selection_, &logic::StatisticsSelection::drawCountApplied, this,
+            &StatisticsWindow::showDrawCountChoice);
+    connect(&statistics_, &logic::Statistics::frequenciesComputed, this, &StatisticsWindow::showFrequencies);
+    connect(&statistics_, &logic::Statistics::absencesComputed, this, &StatisticsWindow::showAbsences);
+    showDrawCountChoice(selection_.drawCountIndex());
     resize(960, 760);
 }
 
@@ -250,38 +253,23 @@ void StatisticsWindow::setUpAtStart() {
     showAbsences();
 }
 
-void StatisticsWindow::applyDrawCountChoice() {
-    if (statistics_->drawCount() == 0)
-        return;
-    // The frequencies are shown whether or not the tip centre exists yet; without this
-    // the three frequency tabs would stay empty for a program that has no tip centre.
-    statistics_->computeFrequencies(selectedDrawCount());
-    if (tipCentreLink_.followDrawCountChoice)
-        tipCentreLink_.followDrawCountChoice(drawCountIndex());
-    bestCombinations_->updateLabels();
+logic::Statistics& StatisticsWindow::statistics() {
+    return statistics_;
 }
 
 void StatisticsWindow::setDrawCountIndex(int index) {
+    // Checking the button runs its handler, as a click does.
+    showDrawCountChoice(index);
+}
+
+// For a choice from the selection the button's handler finds it made already.
+void StatisticsWindow::showDrawCountChoice(int index) {
     if (QAbstractButton* b = drawCountChoice_->button(index))
         b->setChecked(true);
 }
 
-void StatisticsWindow::applyDrawCountIndex(int index) {
-    if (index == drawCountIndex())
-        applyDrawCountChoice();
-    else
-        setDrawCountIndex(index);
-}
-
 int StatisticsWindow::drawCountIndex() const {
     return drawCountChoice_->checkedId();
-}
-
-int StatisticsWindow::selectedDrawCount() const {
-    const int index = drawCountIndex();
-    return index >= 0 && index < static_cast<int>(logic::kDrawCounts.size())
-               ? logic::kDrawCounts[static_cast<std::size_t>(index)]
-               : 0;
 }
 
 void StatisticsWindow::setTab(int index) {
@@ -296,13 +284,10 @@ QStringList StatisticsWindow::tabNames() const {
     return names;
 }
 
-void StatisticsWindow::linkTipCentre(StatisticsTipCentreLink link) {
-    tipCentreLink_ = std::move(link);
-}
-
 void StatisticsWindow::showFrequencies() {
+    bestCombinations_->updateLabels();
     for (int kind = 1; kind <= 3; ++kind) {
-        const auto& r = statistics_->result(static_cast<logic::StatisticKind>(kind));
+        const auto& r = statistics_.result(static_cast<logic::StatisticKind>(kind));
         if (!r)
             continue;
         headings_[static_cast<std::size_t>(kind - 1)]->setText(r->heading);
@@ -321,7 +306,7 @@ void StatisticsWindow::showFrequencies() {
 }
 
 void StatisticsWindow::showNumbers() {
-    const auto& r = statistics_->result(logic::StatisticKind::Numbers);
+    const auto& r = statistics_.result(logic::StatisticKind::Numbers);
     for (int cell = 1; cell <= 70; ++cell) {
         const int n = numberInCell_[static_cast<std::size_t>(cell - 1)];
         if (!r) {
@@ -335,7 +320,7 @@ void StatisticsWindow::showNumbers() {
 }
 
 void StatisticsWindow::showAbsences() {
-    const logic::Absences& a = statistics_->absences();
+    const logic::Absences& a = statistics_.absences();
     for (int cell = 1; cell <= 70; ++cell) {
         int n = cell;
         if (!absencesNatural_)
@@ -354,11 +339,11 @@ void StatisticsWindow::showAbsences() {
 }
 
 void StatisticsWindow::toggleNumbersOrder() {
-    if (statistics_->drawCount() == 0)
+    if (statistics_.drawCount() == 0)
         return;
     numbersSorted_ = !numbersSorted_;
     if (numbersSorted_) {
-        const std::vector<int> order = statistics_->frequencyOrder();
+        const std::vector<int> order = statistics_.frequencyOrder();
         std::copy_n(order.begin(), std::min<std::size_t>(order.size(), 70), numberInCell_.begin());
     } else {
         for (int n = 1; n <= 70; ++n)

@@ -3,8 +3,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
-#include <memory>
 
 class QButtonGroup;
 class QLabel;
@@ -14,6 +12,7 @@ namespace talvo::logic {
 class ExportTable;
 class ProgramState;
 class Statistics;
+class StatisticsSelection;
 struct AppPaths;
 } // namespace talvo::logic
 
@@ -25,41 +24,26 @@ class FreeSearchPage;
 class ItemRows;
 class NumberBoard;
 
-// What the statistics window reaches in the tip centre once that exists: the tip centre
-// follows the draw-count choice.
-struct StatisticsTipCentreLink {
-    std::function<void(int drawCountIndex)> followDrawCountChoice;
-};
-
 // "Statistische Auswertungen": frequencies, absences and combinations of the drawn numbers
-// over all or the latest draws.
+// over all or the latest draws. The draw-count choice is the shared selection's: the
+// window shows it and changes it there.
 class StatisticsWindow : public QWidget {
     Q_OBJECT
   public:
-    StatisticsWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+    StatisticsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
+                     const logic::AppPaths& paths, QWidget* parent = nullptr);
     ~StatisticsWindow() override;
 
     // The creation step at program start: shows the absences.
     void setUpAtStart();
-    // The draw-count choice changed (or is to be applied again).
-    void applyDrawCountChoice();
-    // Selects a draw-count choice from code; its handler runs when the choice changes.
+    // Chooses a draw count as a click on its button does.
     void setDrawCountIndex(int index);
-    // Applies a stored draw-count choice: selects it and computes its statistics once,
-    // whether or not the choice changes.
-    void applyDrawCountIndex(int index);
-    // -1 while nothing is chosen.
+    // The choice the window shows; -1 while nothing is chosen.
     int drawCountIndex() const;
-    // N of the choice: 0 for "Alle" or no choice.
-    int selectedDrawCount() const;
     void setTab(int index);
     QStringList tabNames() const;
 
-    // Ties the window to the tip centre: from now on the draw-count choice also runs the
-    // frequency statistics and is passed on.
-    void linkTipCentre(StatisticsTipCentreLink link);
-
-    logic::Statistics& statistics() { return *statistics_; }
+    logic::Statistics& statistics();
 
     void toggleNumbersOrder();
     void toggleAbsencesOrder();
@@ -71,15 +55,16 @@ class StatisticsWindow : public QWidget {
     QWidget* buildNumbersPage();
     QWidget* buildItemPage(int kind);
     QWidget* buildAbsencePage();
+    void showDrawCountChoice(int index);
     void showFrequencies();
     void showNumbers();
     void showAbsences();
     void exportTab(int tab);
 
     logic::ProgramState& state_;
+    logic::StatisticsSelection& selection_;
+    logic::Statistics& statistics_;
     const logic::AppPaths& paths_;
-    std::unique_ptr<logic::Statistics> statistics_;
-    StatisticsTipCentreLink tipCentreLink_;
     QButtonGroup* drawCountChoice_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::array<QLabel*, 3> headings_{};

@@ -4,7 +4,7 @@
 #include "logic/core/format.h"
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/export/export_table.h"
 #include "logic/settings/options_file.h"

@@ -2,10 +2,10 @@
 
 #include "logic/core/draw_calendar.h"
 #include "logic/core/paths.h"
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
-#include "logic/statistics/statistics.h"
+#include "logic/statistics/statistics_selection.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/class_rows.h"
 #include "logic/tips/game_draw.h"
@@ -28,7 +28,6 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -65,10 +64,10 @@ QToolButton* smallButton(QStyle::StandardPixmap icon, const QString& hint, const
 
 } // namespace
 
-TipCentreWindow::TipCentreWindow(logic::ProgramState& state, const logic::AppPaths& paths, logic::Statistics& statistics,
-                 TipCentreLinks links, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
-      statistics_(statistics), links_(std::move(links)) {
+TipCentreWindow::TipCentreWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
+                                 const logic::AppPaths& paths, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), selection_(selection),
+      paths_(paths) {
     setObjectName(QStringLiteral("FTipp1"));
     setWindowTitle(QStringLiteral("Tippcenter"));
     setHelpContext(this, kHelpContext);
@@ -103,7 +102,10 @@ TipCentreWindow::TipCentreWindow(logic::ProgramState& state, const logic::AppPat
     scroller->setWidget(content);
     layout->addWidget(scroller, 1);
 
-    connect(&statistics_, &logic::Statistics::frequenciesComputed, this, &TipCentreWindow::showClassRows);
+    connect(&selection_, &logic::StatisticsSelection::drawCountApplied, this,
+            &TipCentreWindow::showDrawCountChoice);
+    connect(&selection_.statistics(), &logic::Statistics::classSetsChanged, this, &TipCentreWindow::showClassRows);
+    showDrawCountChoice(selection_.drawCountIndex());
     showClassRows();
     resize(880, 860);
 }
@@ -180,9 +182,9 @@ QWidget* TipCentreWindow::buildChoices() {
         drawCountChoice_->addButton(radio, i);
         drawCountGrid->addWidget(radio, i / 5, i % 5);
     }
-    connect(drawCountChoice_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(drawCountChoice_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
-            runAction(this, [this] { applyDrawCountChoice(); });
+            runAction(this, [this, index] { selection_.setDrawCountIndex(index); });
     });
     right->addWidget(drawCountBox);
     layout->addLayout(right, 1);
@@ -263,36 +265,22 @@ QWidget* TipCentreWindow::buildOutput() {
     return box;
 }
 
-void TipCentreWindow::setUpAtStart(int statisticsDrawCountIndex) {
-    const logic::OptionsRecord& e = state_.options;
+void TipCentreWindow::setUpAtStart() {
+    const logic::OptionsRecord& e = state_.options();
     for (int i = 0; i < logic::kTipGames; ++i)
         typeCombos_[static_cast<std::size_t>(i)]->setCurrentIndex(
             logic::typeEntryFor(e.tippTyp[static_cast<std::size_t>(i)], i + 1));
     setStrategy(logic::listEntryFor(e.tippBereich, logic::kTipStrategyCount));
-    setDrawCountIndex(statisticsDrawCountIndex);
 }
 
-void TipCentreWindow::setDrawCountIndex(int index) {
-    // Only shows a choice whose frequencies the caller has computed already.
-    const QSignalBlocker quiet(drawCountChoice_);
+// The button's handler finds the choice made already.
+void TipCentreWindow::showDrawCountChoice(int index) {
     if (QAbstractButton* b = drawCountChoice_->button(index))
         b->setChecked(true);
 }
 
 int TipCentreWindow::drawCountIndex() const {
     return drawCountChoice_->checkedId();
-}
-
-void TipCentreWindow::applyDrawCountChoice() {
-    const int index = drawCountIndex();
-    if (index < 0)
-        return;
-    // With the statistics window coupled, its choice computes the frequencies both windows
-    // share; computing here as well would do the work twice.
-    if (links_.selectStatisticsDrawCount)
-        links_.selectStatisticsDrawCount(index);
-    else
-        statistics_.computeFrequencies(logic::kDrawCounts[static_cast<std::size_t>(index)]);
 }
 
 std::array<int, logic::kTipGames> TipCentreWindow::gameTypes() const {
@@ -318,7 +306,7 @@ void TipCentreWindow::setStrategy(int strategy) {
 }
 
 void TipCentreWindow::showClassRows() {
-    const auto classRows = logic::classRows(state_.classifiedNumbers);
+    const auto classRows = logic::classRows(selection_.statistics().classSets());
     for (std::size_t row = 0; row < classRows.size(); ++row) {
         std::vector<CellStrip::Cell> cells;
         for (const logic::ClassCell& z : classRows[row].numberCells) {
@@ -340,7 +328,7 @@ void TipCentreWindow::generateTip() {
         return;
     }
     QRandomGenerator randomGenerator = logic::tipRandomGenerator(static_cast<quint64>(currentDateTime().toMSecsSinceEpoch()));
-    const logic::TipResult tip = generator_.generate(state_.classifiedNumbers, strategy(), t, randomGenerator);
+    const logic::TipResult tip = generator_.generate(selection_.statistics().classSets(), strategy(), t, randomGenerator);
     showTip(tip.tip);
 
     // Each tip in a text frame of its own, to be edited, saved and printed.
@@ -366,10 +354,8 @@ void TipCentreWindow::showTip(const logic::Tip& tip) {
 
 void TipCentreWindow::writeTipToSlip() {
     const int today = logic::wholeDay(logic::dateToSerial(currentDateTime().date()));
-    const logic::SlipRecord record = logic::slipFromTip(generator_.tip(), state_.options, today,
-                                                        logic::DrawCalendar(state_.history()));
-    if (links_.openSlip)
-        links_.openSlip(record);
+    emit slipWritten(logic::slipFromTip(generator_.tip(), state_.options(), today,
+                                        logic::DrawCalendar(state_.history())));
 }
 
 void TipCentreWindow::closeTip() {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "logic/core/records.h"
 #include "logic/tips/tip_generator.h"
 
 #include <QStringList>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 class QButtonGroup;
 class QComboBox;
@@ -14,42 +14,30 @@ class QTabWidget;
 
 namespace talvo::logic {
 class ProgramState;
-class Statistics;
+class StatisticsSelection;
 struct AppPaths;
-struct SlipRecord;
 } // namespace talvo::logic
 
 namespace talvo::ui {
 
 class CellStrip;
 
-// What the tip centre reaches in other windows.
-struct TipCentreLinks {
-    // Gives the statistics window the same draw-count choice.
-    std::function<void(int drawCountIndex)> selectStatisticsDrawCount;
-    // Opens a new slip from the record in the slip centre and shows that window.
-    std::function<void(const logic::SlipRecord& record)> openSlip;
-};
-
 // "Tippcenter": proposes numbers for up to five games of a slip, drawn from the numbers
-// the frequency statistics single out over a chosen number of draws.
+// the frequency statistics single out over a chosen number of draws. The draw-count choice
+// and the class sets are the shared selection's, so the statistics window shows the same.
 class TipCentreWindow : public QWidget {
     Q_OBJECT
   public:
-    // statistics: the statistics of the statistics window, whose class sets the tips use.
-    TipCentreWindow(logic::ProgramState& state, const logic::AppPaths& paths, logic::Statistics& statistics,
-            TipCentreLinks links, QWidget* parent = nullptr);
+    TipCentreWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
+                    const logic::AppPaths& paths, QWidget* parent = nullptr);
     ~TipCentreWindow() override;
 
     // The creation step at program start: takes over the games and the strategy from the
-    // options and the statistics window's draw-count choice (-1: none).
-    void setUpAtStart(int statisticsDrawCountIndex);
+    // options.
+    void setUpAtStart();
 
-    // Selects a draw-count choice from code; its handler runs when the choice changes.
-    void setDrawCountIndex(int index);
+    // The choice the window shows; -1 while nothing is chosen.
     int drawCountIndex() const;
-    // The draw-count choice changed (or is to be applied again).
-    void applyDrawCountChoice();
 
     void generateTip();
     void writeTipToSlip();
@@ -67,19 +55,23 @@ class TipCentreWindow : public QWidget {
     int tipTabCount() const;
     QStringList tipText(int i) const;
 
+  signals:
+    // "Tipp in Spielschein schreiben": the record of a new slip holding the tip.
+    void slipWritten(const logic::SlipRecord& record);
+
   private:
     QWidget* buildToolBar();
     QWidget* buildChoices();
     QWidget* buildClassRows();
     QWidget* buildTipRows();
     QWidget* buildOutput();
+    void showDrawCountChoice(int index);
     void showClassRows();
     void showTip(const logic::Tip& tip);
 
     logic::ProgramState& state_;
+    logic::StatisticsSelection& selection_;
     const logic::AppPaths& paths_;
-    logic::Statistics& statistics_;
-    TipCentreLinks links_;
     logic::TipGenerator generator_;
     std::array<QComboBox*, logic::kTipGames> typeCombos_{};
     QButtonGroup* strategyChoice_ = nullptr;

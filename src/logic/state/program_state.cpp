@@ -1,4 +1,4 @@
-#include "logic/core/program_state.h"
+#include "logic/state/program_state.h"
 
 #include "logic/settings/colour_scheme.h"
 
@@ -7,6 +7,10 @@ namespace talvo::logic {
 void ProgramState::setHistory(DrawHistory draws) {
     history_ = std::move(draws);
     emit historyChanged();
+}
+
+void ProgramState::appendEvaluationSlips(const SlipList& slips) {
+    evaluationSlips_.insert(evaluationSlips_.end(), slips.begin(), slips.end());
 }
 
 void ProgramState::setColourScheme(int scheme) {

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "logic/core/history_file.h"
-#include "logic/core/slip_file.h"
 #include "logic/core/number_set.h"
+#include "logic/core/slip_file.h"
 #include "logic/settings/options_file.h"
-#include "logic/statistics/frequency_classes.h"
 
 #include <QObject>
 
 namespace talvo::logic {
 
 // The lists the whole program shares, living from start to end. Windows read them here
-// and learn of changes to the draw history through historyChanged.
+// and learn through the signals of the changes that more than one of them follows.
 class ProgramState : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ProgramState(QObject* parent = nullptr) : QObject(parent) {}
 
     const DrawHistory& history() const { return history_; }
@@ -22,28 +21,38 @@ public:
     void setHistory(DrawHistory draws);
 
     // Every slip of every file loaded for evaluation, in load order.
-    SlipList evaluationSlips;
-    // The slips transferred in the slip centre.
-    SlipList slipCentreSlips;
-    // The numbers marked on the main window's board.
-    NumberSet boardSelection;
-    int boardSelectionCount() const { return boardSelection.count(); }
-    // The classified numbers of the last frequency statistics, read by the tip centre.
-    ClassSets classifiedNumbers;
+    const SlipList& evaluationSlips() const { return evaluationSlips_; }
+    void appendEvaluationSlips(const SlipList& slips);
 
-    // The options record as read at start-up and last saved.
-    OptionsRecord options;
+    // The slips transferred in the slip centre.
+    const SlipList& slipCentreSlips() const { return slipCentreSlips_; }
+    void setSlipCentreSlips(SlipList slips) { slipCentreSlips_ = std::move(slips); }
+
+    // The numbers marked on the main window's board.
+    const NumberSet& boardSelection() const { return boardSelection_; }
+    void setBoardSelection(const NumberSet& numbers) { boardSelection_ = numbers; }
+    int boardSelectionCount() const { return boardSelection_.count(); }
+
+    // The options record as read at start-up and last saved. Windows read it when they
+    // need it; the reference stays valid for the life of the state, so readers may keep it.
+    const OptionsRecord& options() const { return options_; }
+    void setOptions(const OptionsRecord& options) { options_ = options; }
+
     // The colour scheme 1..7 the slip editor paints with; it can run ahead of the saved
     // record while the user tries schemes in the options window.
     int colourScheme() const { return colourScheme_; }
     void setColourScheme(int scheme);
 
-signals:
+  signals:
     void historyChanged();
     void colourSchemeChanged();
 
-private:
+  private:
     DrawHistory history_;
+    SlipList evaluationSlips_;
+    SlipList slipCentreSlips_;
+    NumberSet boardSelection_;
+    OptionsRecord options_;
     int colourScheme_ = 1;
 };
 
