@@ -213,6 +213,24 @@ class StartupTest : public QObject {
         QCOMPARE(program.tipCentre()->drawCountIndex(), 4);
     }
 
+    void theStoredDrawCountShowsInBothWindowsWithoutDraws() {
+        QTemporaryDir data;
+        logic::OptionsRecord options;
+        options.statAnzahlIndex = 2;
+        logic::saveOptions(data.filePath(QStringLiteral("optionen.kop")), options);
+        ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
+        program.start();
+        QCOMPARE(program.statisticsWindow()->drawCountIndex(), 2);
+        QCOMPARE(program.tipCentre()->drawCountIndex(), 2);
+
+        // Without draws a click in the statistics window is not passed on to the tip centre,
+        // while the tip centre's own choice shows in the statistics window.
+        program.statisticsWindow()->findChild<QRadioButton*>(QStringLiteral("RG1_4"))->click();
+        QCOMPARE(program.tipCentre()->drawCountIndex(), 2);
+        program.tipCentre()->findChild<QRadioButton*>(QStringLiteral("RGAnzahl_3"))->click();
+        QCOMPARE(program.statisticsWindow()->drawCountIndex(), 3);
+    }
+
     void anErrorWhileAWindowIsBuiltIsShownAndEndsTheProgram() {
         QTemporaryDir data;
         ui::Application program(pathsIn(data.path() + QLatin1Char('/')));

@@ -15,6 +15,7 @@ void StatisticsSelection::setDrawCountIndex(int index) {
     if (index == drawCountIndex_ || index < 0 || index >= static_cast<int>(kDrawCounts.size()))
         return;
     drawCountIndex_ = index;
+    emit drawCountChosen(index);
     computeAgain();
 }
 

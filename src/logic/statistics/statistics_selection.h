@@ -32,6 +32,8 @@ class StatisticsSelection : public QObject {
     const Statistics& statistics() const { return statistics_; }
 
   signals:
+    // A new choice was made, with or without draws to compute it over.
+    void drawCountChosen(int index);
     // The frequencies of this choice have just been computed.
     void drawCountApplied(int index);
 

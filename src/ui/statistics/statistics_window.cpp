@@ -124,7 +124,9 @@ StatisticsWindow::StatisticsWindow(logic::ProgramState& state, logic::Statistics
     body->addWidget(tabs_, 1);
     layout->addLayout(body, 1);
 
-    connect(&selection_, &logic::StatisticsSelection::drawCountApplied, this,
+    // The window shows every choice, also one made before there are draws to compute it
+    // over; the tip centre follows only computed choices.
+    connect(&selection_, &logic::StatisticsSelection::drawCountChosen, this,
             &StatisticsWindow::showDrawCountChoice);
     connect(&statistics_, &logic::Statistics::frequenciesComputed, this, &StatisticsWindow::showFrequencies);
     connect(&statistics_, &logic::Statistics::absencesComputed, this, &StatisticsWindow::showAbsences);
