@@ -5,7 +5,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
 #include "logic/core/program_state.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/app/start_window.h"
 #include "ui/common/message_box.h"
@@ -25,7 +25,7 @@ using namespace talvo;
 constexpr int kDraws = 10000;
 
 const logic::DrawHistory& history() {
-    static const logic::DrawHistory h = test::generatedHistory(kDraws);
+    static const logic::DrawHistory h = tools::generatedHistory(kDraws);
     return h;
 }
 

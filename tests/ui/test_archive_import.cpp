@@ -4,7 +4,7 @@
 #include "logic/statistics/statistics.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "support/named_child.h"
 #include "support/temp_files.h"
 #include "support/temp_paths.h"
@@ -42,7 +42,7 @@ class ArchiveImportTest : public QObject {
 
     QTemporaryDir data;
     logic::AppPaths paths = test::pathsIn(data);
-    logic::DrawHistory full = test::generatedHistory(80, QDate(2024, 1, 2), 5);
+    logic::DrawHistory full = tools::generatedHistory(80, QDate(2024, 1, 2), 5);
     QStringList messages;
     bool answer = true;
 

@@ -4,7 +4,7 @@
 #include "platform/download.h"
 #include "support/temp_paths.h"
 #include "support/draw_counts.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "support/http_test_server.h"
 #include "support/temp_files.h"
 #include "ui/app/application.h"
@@ -31,7 +31,7 @@ private slots:
     void updateRefreshesListsAndStatistics() {
         QTemporaryDir data;
         const logic::AppPaths paths = test::pathsIn(data);
-        const logic::DrawHistory full = test::generatedHistory(80, QDate(2024, 1, 2), 5);
+        const logic::DrawHistory full = tools::generatedHistory(80, QDate(2024, 1, 2), 5);
         logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
         const QDate newest = logic::serialToDate(full.back().datum);
         ui::setClockForTests([newest] { return QDateTime(newest.addDays(1), QTime(20, 0)); });

@@ -6,7 +6,7 @@
 #include "logic/statistics/statistics.h"
 #include "platform/shell.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "support/temp_paths.h"
 #include "ui/common/message_box.h"
 #include "ui/statistics/best_combinations_page.h"
@@ -56,7 +56,7 @@ class StatisticsWindowTest : public QObject {
     void init() {
         paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
-        state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 9));
+        state->setHistory(tools::generatedHistory(400, QDate(2004, 2, 2), 9));
         window = std::make_unique<ui::StatisticsWindow>(*state, paths);
         window->setUpAtStart();
         messages.clear();
@@ -302,7 +302,7 @@ class StatisticsWindowTest : public QObject {
     }
 
     void stopKeepsWhatWasPlaced() {
-        state->setHistory(test::generatedHistory(3000, QDate(2004, 2, 2), 4));
+        state->setHistory(tools::generatedHistory(3000, QDate(2004, 2, 2), 4));
         window->setDrawCountIndex(0);
         auto* page = window->findChild<ui::BestCombinationsPage*>();
         QSignalSpy done(page, &ui::BestCombinationsPage::searchFinished);

@@ -4,7 +4,7 @@
 #include "logic/export/export_table.h"
 #include "logic/tips/type_odds.h"
 #include "logic/tips/strategy_test.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "support/named_child.h"
 #include "support/temp_paths.h"
 #include "ui/common/clock.h"
@@ -50,7 +50,7 @@ class StrategyTestWindowTest : public QObject {
     void init() {
         paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
-        state->setHistory(test::generatedHistory(300, QDate(2004, 2, 2), 11));
+        state->setHistory(tools::generatedHistory(300, QDate(2004, 2, 2), 11));
         messages.clear();
         ui::setMessageHook([this](const QString& t, ui::MessageIcon) {
             messages << t;
@@ -93,7 +93,7 @@ class StrategyTestWindowTest : public QObject {
         const logic::StrategyTestResult& r = window->result();
         QCOMPARE(r.draws.size(), expected.draws.size());
         QCOMPARE(r.draws.size(),
-                 static_cast<std::size_t>(test::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))));
+                 static_cast<std::size_t>(tools::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))));
         QCOMPARE(r.winnings, expected.winnings);
         QCOMPARE(r.randomWinnings, expected.randomWinnings);
         QCOMPARE(r.stake, 2 * static_cast<long long>(r.draws.size()));

@@ -13,7 +13,7 @@
 #include "logic/tips/game_draw.h"
 #include "logic/tips/tip_generator.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "support/named_child.h"
 #include "support/temp_paths.h"
 #include "ui/app/application.h"
@@ -102,7 +102,7 @@ class TipCentreTest : public QObject {
     void init() {
         paths = test::pathsIn(data);
         state = std::make_unique<logic::ProgramState>();
-        state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 5));
+        state->setHistory(tools::generatedHistory(400, QDate(2004, 2, 2), 5));
         statistics = std::make_unique<logic::Statistics>(*state);
         messages.clear();
         icons.clear();
@@ -364,7 +364,7 @@ class TipCentreTest : public QObject {
         QTemporaryDir dir;
         const logic::AppPaths appPaths = test::pathsIn(dir);
         logic::saveDrawHistory(appPaths.dataDir + QStringLiteral("KenoZahlen.tpp"),
-                                   test::generatedHistory(300, QDate(2023, 1, 2), 3));
+                                   tools::generatedHistory(300, QDate(2023, 1, 2), 3));
         logic::OptionsRecord e;
         e.statAnzahlIndex = 7;
         e.tippBereich = 3;

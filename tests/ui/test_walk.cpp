@@ -11,7 +11,7 @@
 #include "support/builders.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "support/named_child.h"
 #include "support/shown_results.h"
 #include "support/temp_files.h"
@@ -54,7 +54,7 @@ class WalkTest : public QObject {
 
     QTemporaryDir home;
     QStringList messages;
-    logic::DrawHistory archive = test::generatedHistory(120, QDate(2004, 2, 2), 23);
+    logic::DrawHistory archive = tools::generatedHistory(120, QDate(2004, 2, 2), 23);
     QDateTime now;
 
     QString nowText() const { return now.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
