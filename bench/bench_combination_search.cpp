@@ -7,8 +7,8 @@
 #include "logic/statistics/combination_counter.h"
 #include "logic/statistics/combination_search.h"
 #include "support/cli_runner.h"
-#include "tools/generated_history.h"
 #include "support/straight_combination_search.h"
+#include "tools/generated_history.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

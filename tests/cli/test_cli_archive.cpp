@@ -1,9 +1,9 @@
 #include "logic/core/history_file.h"
 #include "support/cli_runner.h"
-#include "tools/generated_history.h"
 #include "support/history_builder.h"
 #include "support/qstring_printer.h"
 #include "support/temp_files.h"
+#include "tools/generated_history.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 #include "logic/core/history_file.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
-#include "tools/generated_history.h"
 #include "support/temp_files.h"
+#include "tools/generated_history.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 #include "logic/draws/archive_export.h"
 #include "logic/draws/archive_import.h"
 #include "support/builders.h"
-#include "tools/generated_history.h"
 #include "support/qstring_printer.h"
+#include "tools/generated_history.h"
 
 #include <QRandomGenerator>
 #include <QStringEncoder>

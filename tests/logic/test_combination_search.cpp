@@ -2,8 +2,8 @@
 #include "logic/statistics/combination_search.h"
 #include "logic/statistics/combination_values.h"
 #include "support/builders.h"
-#include "tools/generated_history.h"
 #include "support/straight_combination_search.h"
+#include "tools/generated_history.h"
 
 #include <gtest/gtest.h>
 

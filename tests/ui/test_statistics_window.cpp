@@ -6,8 +6,9 @@
 #include "logic/statistics/statistics.h"
 #include "platform/shell.h"
 #include "support/builders.h"
+#include "support/message_capture.h"
+#include "support/temp_folder.h"
 #include "tools/generated_history.h"
-#include "support/temp_paths.h"
 #include "ui/common/message_box.h"
 #include "ui/statistics/best_combinations_page.h"
 #include "ui/statistics/result_grid.h"
@@ -23,7 +24,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
@@ -32,11 +32,12 @@ using namespace talvo;
 class StatisticsWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
     std::unique_ptr<ui::StatisticsWindow> window;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
     QList<int> followed; // choices passed on to the tip centre
 
     template <typename T = QWidget> T* child(const QString& name) {
@@ -54,21 +55,16 @@ class StatisticsWindowTest : public QObject {
 
   private slots:
     void init() {
-        paths = test::pathsIn(data);
+        paths = data.paths();
         state = std::make_unique<logic::ProgramState>();
         state->setHistory(tools::generatedHistory(400, QDate(2004, 2, 2), 9));
         window = std::make_unique<ui::StatisticsWindow>(*state, paths);
         window->setUpAtStart();
-        messages.clear();
         followed.clear();
-        ui::setMessageHook([this](const QString& t, ui::MessageIcon) {
-            messages << t;
-            return true;
-        });
+        capture.clear();
     }
     void cleanup() {
         window.reset();
-        ui::setMessageHook({});
         platform::setShellOpenerForTests({});
     }
 
