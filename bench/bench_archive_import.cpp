@@ -4,7 +4,7 @@
 
 #include "logic/draws/archive_import.h"
 #include "logic/draws/history_backup.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,7 +33,7 @@ QByteArray archiveOf(const logic::DrawHistory& draws) {
 }
 
 void ImportTwentyThousandRows(benchmark::State& state) {
-    const logic::DrawHistory draws = test::generatedHistory(kRows);
+    const logic::DrawHistory draws = tools::generatedHistory(kRows);
     QTemporaryDir dir;
     const QString archivePath = dir.filePath(QStringLiteral("archiv.csv"));
     {

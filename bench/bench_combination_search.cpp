@@ -7,8 +7,8 @@
 #include "logic/statistics/combination_counter.h"
 #include "logic/statistics/combination_search.h"
 #include "support/cli_runner.h"
-#include "support/generated_history.h"
 #include "support/straight_combination_search.h"
+#include "tools/generated_history.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -54,7 +54,7 @@ namespace {
 using namespace talvo;
 
 const logic::DrawSetList& allDraws() {
-    static const logic::DrawSetList sets = logic::collectDrawSets(test::generatedHistory(7000));
+    static const logic::DrawSetList sets = logic::collectDrawSets(tools::generatedHistory(7000));
     return sets;
 }
 
@@ -125,8 +125,8 @@ double childCpuSeconds() {
 void BM_CliCombosQuadruplesAllDraws(benchmark::State& state) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    const int draws = test::drawDaysBetween(QDate(2004, 2, 2), QDate::currentDate().addDays(-1));
-    logic::saveDrawHistory(file, test::generatedHistory(draws));
+    const int draws = tools::drawDaysBetween(QDate(2004, 2, 2), QDate::currentDate().addDays(-1));
+    logic::saveDrawHistory(file, tools::generatedHistory(draws));
     const QStringList args = {QStringLiteral("combos"), QStringLiteral("--history"), file,
                               QStringLiteral("--k"), QStringLiteral("4")};
     const double cpuBefore = childCpuSeconds();

@@ -7,7 +7,7 @@
 #include "logic/core/slip_file.h"
 #include "logic/evaluation/evaluation.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tab_strip.h"
@@ -24,7 +24,7 @@ namespace {
 using namespace talvo;
 
 const logic::DrawHistory& fullHistory() {
-    static const logic::DrawHistory h = test::generatedHistory(7000);
+    static const logic::DrawHistory h = tools::generatedHistory(7000);
     return h;
 }
 

@@ -6,7 +6,7 @@
 #include "logic/core/paths.h"
 #include "logic/state/program_state.h"
 #include "logic/statistics/statistics_selection.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/app/start_window.h"
 #include "ui/common/message_box.h"
@@ -26,7 +26,7 @@ using namespace talvo;
 constexpr int kDraws = 10000;
 
 const logic::DrawHistory& history() {
-    static const logic::DrawHistory h = test::generatedHistory(kDraws);
+    static const logic::DrawHistory h = tools::generatedHistory(kDraws);
     return h;
 }
 

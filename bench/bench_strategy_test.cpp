@@ -3,7 +3,7 @@
 
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/strategy_test.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,7 +12,7 @@ namespace {
 using namespace talvo;
 
 const logic::DrawHistory& history() {
-    static const logic::DrawHistory h = test::generatedHistory(7000);
+    static const logic::DrawHistory h = tools::generatedHistory(7000);
     return h;
 }
 

@@ -2,7 +2,7 @@
 // program and the tests make them, so the fuzzers start from inputs that go deep.
 
 #include "fuzz_support.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include "logic/update/program_update.h"
 #include "logic/draws/archive_export.h"
@@ -32,7 +32,7 @@ void seed(const QString& target, const QString& name, const QByteArray& bytes) {
 }
 
 void historySeeds() {
-    const DrawHistory generated = test::generatedHistory(60, QDate(2025, 3, 1));
+    const DrawHistory generated = tools::generatedHistory(60, QDate(2025, 3, 1));
     seed("history", "generated", drawsToBytes(generated));
     // Placeholders for days still missing, Sunday draws, and a piece of a record at the end.
     DrawHistory gaps = test::drawDays(QDate(2024, 12, 20), 30, QDate(2025, 1, 5));
@@ -72,7 +72,7 @@ void optionSeeds() {
 void drawSetSeeds() {
     const QString folder = root + QStringLiteral("draw_set/");
     QDir().mkpath(folder);
-    writeDrawSets(test::generatedHistory(100, QDate(2025, 2, 1)), folder);
+    writeDrawSets(tools::generatedHistory(100, QDate(2025, 2, 1)), folder);
     QFile::remove(folder + QStringLiteral("gz300.tpp"));
 }
 
@@ -86,7 +86,7 @@ void pastedTextSeeds() {
 }
 
 void archiveSeeds() {
-    const QString csv = drawsAsArchiveCsv(test::generatedHistory(40, QDate(2025, 4, 1)));
+    const QString csv = drawsAsArchiveCsv(tools::generatedHistory(40, QDate(2025, 4, 1)));
     seed("archive", "export", csv.toUtf8());
     seed("archive", "utf16", QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(csv));
     seed("archive", "spreadsheet",

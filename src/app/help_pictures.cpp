@@ -3,7 +3,7 @@
 //   talvo-help-pictures FOLDER
 
 #include "logic/core/history_file.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"
@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     paths.programDir = paths.dataDir;
     // Named, so the help buttons in the pictures look as they do in the program.
     paths.helpFile = QDir(folder).filePath(QStringLiteral("../TALVO Hilfe.qch"));
-    logic::saveDrawHistory(paths.historyFile(), test::generatedHistory(600, QDate(2022, 4, 4), 7));
+    logic::saveDrawHistory(paths.historyFile(), tools::generatedHistory(600, QDate(2022, 4, 4), 7));
 
     ui::Application program(paths);
     program.start();

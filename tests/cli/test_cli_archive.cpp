@@ -1,9 +1,9 @@
 #include "logic/core/history_file.h"
 #include "support/cli_runner.h"
-#include "support/generated_history.h"
 #include "support/history_builder.h"
 #include "support/qstring_printer.h"
 #include "support/temp_files.h"
+#include "tools/generated_history.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -158,7 +158,7 @@ TEST(CliExportCsv, WritesTheArchiveColumns) {
 TEST(CliExportCsv, ExportOfAHistoryImportsIntoAnEmptyOneAsTheSameDraws) {
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("quelle.tpp"));
-    logic::saveDrawHistory(source, test::generatedHistory(600, QDate(2021, 1, 4), 3));
+    logic::saveDrawHistory(source, tools::generatedHistory(600, QDate(2021, 1, 4), 3));
     const QString csv =
         writeFile(dir, QStringLiteral("export.csv"),
                   runCli({QStringLiteral("export-csv"), QStringLiteral("--history"), source}).out.toUtf8());

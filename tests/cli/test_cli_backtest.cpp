@@ -1,7 +1,7 @@
 #include "logic/core/history_file.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -44,7 +44,7 @@ class CliBacktest : public testing::Test {
   protected:
     void SetUp() override {
         path = dir.filePath(QStringLiteral("h.tpp"));
-        talvo::logic::DrawHistory h = talvo::test::generatedHistory(700, QDate(2004, 2, 2), 4);
+        talvo::logic::DrawHistory h = talvo::tools::generatedHistory(700, QDate(2004, 2, 2), 4);
         h.insert(h.begin() + 300, talvo::test::draw(QDate(2030, 1, 1), {}));
         talvo::logic::saveDrawHistory(path, h);
     }

@@ -1,7 +1,7 @@
 #include "logic/core/history_file.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -15,7 +15,7 @@ class CliStatistics : public testing::Test {
   protected:
     void SetUp() override {
         path = dir.filePath(QStringLiteral("h.tpp"));
-        talvo::logic::DrawHistory h = talvo::test::generatedHistory(30, QDate(2004, 2, 2), 5);
+        talvo::logic::DrawHistory h = talvo::tools::generatedHistory(30, QDate(2004, 2, 2), 5);
         h.push_back(talvo::test::draw(QDate(2030, 1, 1), {})); // placeholder at the end
         talvo::logic::saveDrawHistory(path, h);
     }

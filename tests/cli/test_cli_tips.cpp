@@ -1,8 +1,8 @@
 #include "logic/core/history_file.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
-#include "support/generated_history.h"
 #include "support/temp_files.h"
+#include "tools/generated_history.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -18,7 +18,7 @@ class CliTips : public testing::Test {
   protected:
     void SetUp() override {
         path = dir.filePath(QStringLiteral("h.tpp"));
-        talvo::logic::DrawHistory h = talvo::test::generatedHistory(400, QDate(2004, 2, 2), 9);
+        talvo::logic::DrawHistory h = talvo::tools::generatedHistory(400, QDate(2004, 2, 2), 9);
         h.push_back(talvo::test::draw(QDate(2030, 1, 1), {})); // placeholder at the end
         talvo::logic::saveDrawHistory(path, h);
     }

@@ -1,6 +1,6 @@
 #include "logic/statistics/absences.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +63,7 @@ TEST(Absences, NumbersAwayForMoreThanThousandDrawsAreNotPlaced) {
     EXPECT_EQ(a.drawsSince[21], 1002);
     EXPECT_EQ(a.ranking.size(), 40u);
     const Absences real =
-        computeAbsences(collectDrawSets(talvo::test::generatedHistory(500, QDate(2004, 2, 2), 2)));
+        computeAbsences(collectDrawSets(talvo::tools::generatedHistory(500, QDate(2004, 2, 2), 2)));
     EXPECT_EQ(real.ranking.size(), 70u);
     for (std::size_t i = 1; i < real.ranking.size(); ++i) {
         const int a1 = real.drawsSince[real.ranking[i - 1]], a2 = real.drawsSince[real.ranking[i]];

@@ -2,8 +2,8 @@
 #include "logic/draws/archive_export.h"
 #include "logic/draws/archive_import.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
 #include "support/qstring_printer.h"
+#include "tools/generated_history.h"
 
 #include <QRandomGenerator>
 #include <QStringEncoder>
@@ -419,7 +419,7 @@ TEST(ArchiveCsv, ColumnsRangeAndQuoting) {
 }
 
 TEST(ArchiveCsv, ExportImportsIntoAnEmptyHistoryAsTheSameDraws) {
-    DrawHistory h = talvo::test::generatedHistory(400, QDate(2020, 1, 2), 7);
+    DrawHistory h = talvo::tools::generatedHistory(400, QDate(2020, 1, 2), 7);
     h[10].GZ = {};                             // a placeholder is left out
     h[11].plus5.setText(QStringLiteral("42")); // kept as it is: "42" reads back as "00042"
     h[12].plus5.setText({});

@@ -1,13 +1,13 @@
 #include "logic/statistics/combination_counter.h"
 #include "logic/statistics/combination_values.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 using namespace talvo::logic;
-using talvo::test::generatedHistory;
+using talvo::tools::generatedHistory;
 
 namespace {
 

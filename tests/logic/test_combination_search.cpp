@@ -2,15 +2,15 @@
 #include "logic/statistics/combination_search.h"
 #include "logic/statistics/combination_values.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
 #include "support/straight_combination_search.h"
+#include "tools/generated_history.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 using namespace talvo::logic;
-using talvo::test::generatedHistory;
+using talvo::tools::generatedHistory;
 using talvo::test::straightCombinationSearch;
 using talvo::test::straightLists;
 

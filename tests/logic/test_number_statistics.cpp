@@ -1,6 +1,6 @@
 #include "logic/statistics/number_statistics.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 using namespace talvo::logic;
 using talvo::test::draw;
-using talvo::test::generatedHistory;
+using talvo::tools::generatedHistory;
 
 namespace {
 

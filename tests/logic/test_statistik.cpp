@@ -1,7 +1,7 @@
 #include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ TEST(Statistics, FrequencyRunReplacesTheClassSets) {
     EXPECT_TRUE(statistics.classSets().at(3, 6).contains(5));
     EXPECT_FALSE(statistics.result(StatisticKind::Numbers).has_value());
 
-    state.setHistory(talvo::test::generatedHistory(100, QDate(2004, 2, 2), 12));
+    state.setHistory(talvo::tools::generatedHistory(100, QDate(2004, 2, 2), 12));
     statistics.computeFrequencies(50);
     EXPECT_EQ(runs, 1);
     for (auto kind : {StatisticKind::Numbers, StatisticKind::FinalDigits, StatisticKind::Tens})

@@ -7,7 +7,7 @@
 #include "logic/tips/type_odds.h"
 #include "logic/tips/strategy_test.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@
 
 using namespace talvo::logic;
 using talvo::test::draw;
-using talvo::test::generatedHistory;
+using talvo::tools::generatedHistory;
 using talvo::test::run20;
 
 namespace {

@@ -4,7 +4,7 @@
 // so that a file holding anything but exactly one of them shows at once.
 
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include "logic/core/history_file.h"
 #include "logic/core/slip_file.h"
@@ -14,7 +14,7 @@ namespace talvo::test {
 
 // A history of a realistic size: about a hundred years of draws would be the cap.
 inline logic::DrawHistory versionHistory(int version) {
-    return generatedHistory(30000 + version, QDate(2004, 2, 2), static_cast<quint32>(version + 1));
+    return tools::generatedHistory(30000 + version, QDate(2004, 2, 2), static_cast<quint32>(version + 1));
 }
 
 inline logic::SlipList versionSlips(int version) {

@@ -4,11 +4,12 @@
 #include "logic/statistics/statistics.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"
-#include "support/generated_history.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
 #include "support/temp_files.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
 #include "support/visible_window.h"
+#include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
@@ -40,11 +41,11 @@ using test::namedChild;
 class ArchiveImportTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
-    logic::AppPaths paths = test::pathsIn(data);
-    logic::DrawHistory full = test::generatedHistory(80, QDate(2024, 1, 2), 5);
-    QStringList messages;
-    bool answer = true;
+    test::TempFolder data;
+    logic::AppPaths paths = data.paths();
+    logic::DrawHistory full = tools::generatedHistory(80, QDate(2024, 1, 2), 5);
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
 
     ui::ImportWindow* importFile(ui::Application& program, const QString& file) {
         ui::setNextFileName(file);
@@ -64,12 +65,7 @@ class ArchiveImportTest : public QObject {
 
   private slots:
     void init() {
-        messages.clear();
-        answer = true;
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return answer;
-        });
+        capture.clear();
         const QDate newest = logic::serialToDate(full.back().datum);
         ui::setClockForTests([newest] { return QDateTime(newest.addDays(1), QTime(20, 0)); });
         logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
@@ -77,7 +73,6 @@ class ArchiveImportTest : public QObject {
     }
 
     void cleanup() {
-        ui::setMessageHook({});
         ui::setClockForTests({});
         ui::setNextFileName({});
     }
@@ -124,13 +119,13 @@ class ArchiveImportTest : public QObject {
         QVERIFY(messages.isEmpty());
 
         // Saying no to the confirmation changes nothing.
-        answer = false;
+        capture.answer(false);
         namedChild<QPushButton>(*window, "BImportieren")->click();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(QStringLiteral("12 Ziehungen kommen neu hinzu, 1 gespeicherte")));
         QCOMPARE(program.state().history().size(), 68u);
 
-        answer = true;
+        capture.answer(true);
         namedChild<QPushButton>(*window, "BImportieren")->click();
         QCOMPARE(program.state().history(), logic::loadDrawHistory(paths.historyFile()));
         QCOMPARE(program.state().history().size(), 80u);

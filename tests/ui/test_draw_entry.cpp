@@ -4,8 +4,10 @@
 #include "platform/download.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
 #include "support/temp_files.h"
+#include "support/temp_folder.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
@@ -32,9 +34,10 @@ using namespace talvo;
 class DrawEntryTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    test::TempFolder dir;
     logic::AppPaths paths;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
     // Thursday 07.03. to Saturday 09.03.2024.
     const logic::DrawHistory history = test::drawDays(QDate(2024, 3, 7), 3);
 
@@ -85,16 +88,9 @@ class DrawEntryTest : public QObject {
 
   private slots:
     void init() {
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.filePath(QStringLiteral("data")));
-        paths.dataDir = dir.filePath(QStringLiteral("data/"));
-        paths.programDir = dir.filePath(QStringLiteral("prog/"));
+        paths = dir.emptyDataAndProgramFolders();
         logic::saveDrawHistory(paths.historyFile(), history);
-        messages.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        capture.clear();
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 10), QTime(12, 0)); });
     }
     void cleanup() {

@@ -3,8 +3,9 @@
 #include "logic/state/program_state.h"
 #include "platform/shell.h"
 #include "support/history_builder.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
 #include "support/workbook_reader.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
@@ -30,9 +31,10 @@ using test::namedChild;
 class ExportWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     logic::AppPaths paths;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
     QStringList opened;
     const QDate today = QDate(2024, 4, 2);
 
@@ -51,13 +53,9 @@ class ExportWindowTest : public QObject {
 
 private slots:
     void init() {
-        paths = test::pathsIn(data);
-        messages.clear();
+        paths = data.paths();
         opened.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        capture.clear();
         ui::setClockForTests([this] { return QDateTime(today, QTime(9, 30)); });
         platform::setShellOpenerForTests([this](const QString& address) {
             opened << QUrl(address).toLocalFile();
@@ -67,7 +65,6 @@ private slots:
     void cleanup() {
         platform::setShellOpenerForTests({});
         ui::setClockForTests({});
-        ui::setMessageHook({});
         for (const QString& name : workbooks())
             QFile::remove(data.filePath(name));
     }

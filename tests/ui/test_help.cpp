@@ -1,5 +1,6 @@
+#include "support/message_capture.h"
 #include "support/named_child.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
 #include "ui/app/application.h"
 #include "ui/app/start_window.h"
 #include "ui/common/message_box.h"
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace talvo;
@@ -31,16 +31,17 @@ using namespace talvo;
 class HelpTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     std::unique_ptr<ui::Application> program;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
 
     ui::MainWindow& main() { return *program->mainWindow(); }
     ui::HelpWindow* help() { return program->navigator().helpWindow(); }
     QString shownTopic() { return help() ? help()->currentTopic().fileName() : QString(); }
     void startProgram(const QString& helpFile) {
         program.reset();
-        logic::AppPaths paths = test::pathsIn(data);
+        logic::AppPaths paths = data.paths();
         paths.helpFile = helpFile;
         program = std::make_unique<ui::Application>(paths);
         program->start();
@@ -49,16 +50,11 @@ class HelpTest : public QObject {
 
   private slots:
     void init() {
-        messages.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        capture.clear();
         startProgram(QStringLiteral(TALVO_BIN_DIR "/TALVO Hilfe.qch"));
     }
     void cleanup() {
         program.reset();
-        ui::setMessageHook({});
     }
 
     void everyControlOpensTheTopicOfItsWindow() {

@@ -1,8 +1,9 @@
 #include "logic/core/contact.h"
 #include "platform/download.h"
 #include "platform/shell.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
 #include "ui/app/application.h"
 #include "ui/app/calendar_window.h"
 #include "ui/common/clock.h"
@@ -16,7 +17,6 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace talvo;
@@ -36,9 +36,10 @@ int windowsNamed(const QString& name) {
 class InfoCalendarTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     std::unique_ptr<ui::Application> program;
-    QList<QPair<QString, ui::MessageIcon>> messages;
+    test::MessageCapture capture;
+    QList<test::ShownMessage>& messages = capture.shown();
     QStringList opened;
     bool openerAnswer = true;
 
@@ -47,25 +48,20 @@ class InfoCalendarTest : public QObject {
 
   private slots:
     void init() {
-        messages.clear();
         opened.clear();
         openerAnswer = true;
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
-            messages.append({text, icon});
-            return true;
-        });
+        capture.clear();
         platform::setShellOpenerForTests([this](const QString& address) {
             opened << address;
             return openerAnswer;
         });
         platform::setOnlineForTests(true);
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 6), QTime(20, 0)); });
-        program = std::make_unique<ui::Application>(test::pathsIn(data));
+        program = std::make_unique<ui::Application>(data.paths());
         program->start();
     }
     void cleanup() {
         program.reset();
-        ui::setMessageHook({});
         ui::setClockForTests({});
         platform::setShellOpenerForTests({});
         platform::setOnlineForTests(std::nullopt);
@@ -145,7 +141,7 @@ class InfoCalendarTest : public QObject {
         QVERIFY(opened.isEmpty());
         QCOMPARE(messages.size(), 2);
         for (const auto& m : messages)
-            QCOMPARE(m, qMakePair(offline, ui::MessageIcon::Information));
+            QCOMPARE(m, (test::ShownMessage{offline, ui::MessageIcon::Information}));
 
         messages.clear();
         platform::setOnlineForTests(true);
@@ -156,11 +152,11 @@ class InfoCalendarTest : public QObject {
         QCOMPARE(opened.size(), 3);
         QCOMPARE(opened.last(), QString::fromLatin1(ui::kKenoWebPage));
         QCOMPARE(messages.size(), 3);
-        QVERIFY(messages[0].first.contains(QStringLiteral("kein Web-Browser")));
-        QVERIFY(messages[1].first.contains(QStringLiteral("kein E-Mail-Programm")));
-        QVERIFY(messages[2].first.contains(QString::fromLatin1(ui::kKenoWebPage)));
+        QVERIFY(messages[0].text.contains(QStringLiteral("kein Web-Browser")));
+        QVERIFY(messages[1].text.contains(QStringLiteral("kein E-Mail-Programm")));
+        QVERIFY(messages[2].text.contains(QString::fromLatin1(ui::kKenoWebPage)));
         for (const auto& m : messages)
-            QCOMPARE(m.second, ui::MessageIcon::Error);
+            QCOMPARE(m.icon, ui::MessageIcon::Error);
     }
 };
 

@@ -1,10 +1,12 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
 #include "logic/state/program_state.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
 #include "support/temp_files.h"
+#include "support/temp_folder.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
@@ -27,9 +29,10 @@ using namespace talvo;
 class MainWindowDrawsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    test::TempFolder dir;
     logic::AppPaths paths;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
 
     void writeHistory(const logic::DrawHistory& h) { logic::saveDrawHistory(paths.historyFile(), h); }
 
@@ -51,15 +54,8 @@ class MainWindowDrawsTest : public QObject {
 
   private slots:
     void init() {
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.filePath(QStringLiteral("data")));
-        paths.dataDir = dir.filePath(QStringLiteral("data/"));
-        paths.programDir = dir.filePath(QStringLiteral("prog/"));
-        messages.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        paths = dir.emptyDataAndProgramFolders();
+        capture.clear();
         ui::setClockForTests([] { return QDateTime(QDate(2024, 12, 31), QTime(12, 0)); });
     }
     void cleanup() { ui::setClockForTests({}); }

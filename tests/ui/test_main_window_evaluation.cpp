@@ -5,8 +5,10 @@
 #include "support/builders.h"
 #include "support/cli_runner.h"
 #include "support/history_builder.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
 #include "support/shown_results.h"
+#include "support/temp_folder.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -34,9 +36,10 @@ using namespace talvo;
 class MainWindowEvaluationTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    test::TempFolder dir;
     logic::AppPaths paths;
-    QList<QPair<QString, ui::MessageIcon>> messages;
+    test::MessageCapture capture;
+    QList<test::ShownMessage>& messages = capture.shown();
     // Monday 05.02. to Saturday 17.02.2024 (12 draws).
     const logic::DrawHistory history = test::drawDays(QDate(2024, 2, 5), 12);
 
@@ -55,21 +58,13 @@ class MainWindowEvaluationTest : public QObject {
         return cells;
     }
 
-    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().first; }
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 
   private slots:
     void init() {
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.filePath(QStringLiteral("data")));
-        QDir().mkpath(dir.filePath(QStringLiteral("prog")));
-        paths.dataDir = dir.filePath(QStringLiteral("data/"));
-        paths.programDir = dir.filePath(QStringLiteral("prog/"));
+        paths = dir.emptyDataAndProgramFolders();
         logic::saveDrawHistory(paths.historyFile(), history);
-        messages.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
-            messages.append({text, icon});
-            return true;
-        });
+        capture.clear();
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 1), QTime(12, 0)); });
     }
     void cleanup() { ui::setClockForTests({}); }
@@ -135,7 +130,7 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(lastMessage(),
                  QStringLiteral("Die Datei mit dem Demo-Spielschein \"Demo.tix\" wurde nicht gefunden.\r\r"
                                 "Ich muss abbrechen."));
-        QCOMPARE(messages.last().second, ui::MessageIcon::Error);
+        QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
         QCOMPARE(w.fileTabCount(), 1);
 
         // The demo file the project ships lies beside the programs.
@@ -165,7 +160,7 @@ class MainWindowEvaluationTest : public QObject {
             QCOMPARE(lastMessage(),
                      QStringLiteral("Sie haben keinen Spielschein für die Auswertung eingelesen.\r\r"
                                     "Ich breche erst einmal ab."));
-            QCOMPARE(messages.last().second, ui::MessageIcon::Information);
+            QCOMPARE(messages.last().icon, ui::MessageIcon::Information);
         }
         messages.clear();
         test::namedChild<QToolButton>(w, "BZeitraum")->click();
@@ -191,7 +186,7 @@ class MainWindowEvaluationTest : public QObject {
         QVERIFY(state.boardSelection().empty());
         test::namedChild<QPushButton>(w, "Baktuell")->click();
         QCOMPARE(lastMessage(), QStringLiteral("Keine Gewinnzahlen für die Auswertung angegeben."));
-        QCOMPARE(messages.last().second, ui::MessageIcon::Error);
+        QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
 
         for (int n : {1, 2, 3, 6, 7})
             test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
@@ -346,7 +341,7 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(results(w)->count(), 7);
         QCOMPARE(lastMessage(), QStringLiteral("Das Datum \"von\" liegt nach dem Datum \"bis\". Bitte den "
                                                "Zeitraum berichtigen."));
-        QCOMPARE(messages.last().second, ui::MessageIcon::Information);
+        QCOMPARE(messages.last().icon, ui::MessageIcon::Information);
     }
 
     void aBadPlusFiveNumberStopsWithAMessageAndKeepsTheTables() {
@@ -361,7 +356,7 @@ class MainWindowEvaluationTest : public QObject {
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QCOMPARE(messages.size(), 1);
         QVERIFY(lastMessage().contains(QStringLiteral("\"12a\"")));
-        QCOMPARE(messages.last().second, ui::MessageIcon::Error);
+        QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
         QCOMPARE(results(w)->count(), 3);
     }
 

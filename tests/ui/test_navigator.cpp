@@ -1,7 +1,8 @@
 #include "logic/core/error.h"
 #include "logic/state/program_state.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
 #include "ui/app/application.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -52,22 +52,18 @@ bool isEnabled(QObject* control) {
 class NavigatorTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
-    QStringList messages;
+    test::TempFolder data;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
 
   private slots:
     void init() {
-        messages.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        capture.clear();
     }
-    void cleanup() { ui::setMessageHook({}); }
 
     void marksStayDisabledUntilTheirTargetExists() {
         logic::ProgramState state;
-        const logic::AppPaths paths = test::pathsIn(data);
+        const logic::AppPaths paths = data.paths();
         ui::MainWindow w(state, paths);
         auto* excel = test::namedChild<QPushButton>(w, "BExcel");
         auto* statisticsButton = test::namedChild<QToolButton>(w, "BStatistik");
@@ -186,7 +182,7 @@ class NavigatorTest : public QObject {
 
     void everyToolWindowOfTheProgramOpensWithinTheScreensHeight() {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        ui::Application program(test::pathsIn(data));
+        ui::Application program(data.paths());
         program.start();
         ui::Navigator& navigator = program.navigator();
         for (auto route : {ui::Route::Statistics, ui::Route::Options, ui::Route::DrawUpdate,
@@ -205,7 +201,7 @@ class NavigatorTest : public QObject {
     // Tool-bar buttons take no keyboard focus: every window the main window's tool bar opens is
     // in its menus as well. The picture link to the web page is decoration.
     void everyToolBarRouteOfTheMainWindowIsInItsMenus() {
-        ui::Application program(test::pathsIn(data));
+        ui::Application program(data.paths());
         program.start();
         QMainWindow* main = program.mainWindow();
         QSet<int> inMenus;
@@ -229,7 +225,7 @@ class NavigatorTest : public QObject {
     // A listing that takes the focus lets Tab go on to the next control instead of walking
     // through its cells, which are thousands in the strategy test.
     void tabLeavesEveryListing() {
-        ui::Application program(test::pathsIn(data));
+        ui::Application program(data.paths());
         program.start();
         ui::Navigator& navigator = program.navigator();
         for (auto route : {ui::Route::Statistics, ui::Route::SlipCentre, ui::Route::TipCentre,
@@ -250,7 +246,7 @@ class NavigatorTest : public QObject {
     // Across the whole program: a control that leads somewhere is enabled exactly when its
     // target is there.
     void everyMarkedControlOfTheProgramIsEnabledExactlyWhenItLeadsSomewhere() {
-        ui::Application program(test::pathsIn(data));
+        ui::Application program(data.paths());
         program.start();
         ui::Navigator& navigator = program.navigator();
         const QList<QObject*> marked = markedControls();

@@ -2,7 +2,8 @@
 #include "logic/state/program_state.h"
 #include "logic/settings/options_file.h"
 #include "logic/statistics/statistics_selection.h"
-#include "support/temp_paths.h"
+#include "support/message_capture.h"
+#include "support/temp_folder.h"
 #include "support/temp_files.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtEndian>
 #include <QtTest>
@@ -27,9 +27,10 @@ using namespace talvo;
 class OptionsWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     logic::AppPaths paths;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
     QList<QPair<int, int>> statisticsRequests;
     QStringList loadedFiles;
 
@@ -63,19 +64,14 @@ class OptionsWindowTest : public QObject {
 
   private slots:
     void init() {
-        paths = test::pathsIn(data);
+        paths = data.paths();
         QFile::remove(paths.optionsFile());
         QDir(paths.optionsFile()).removeRecursively();
-        messages.clear();
         statisticsRequests.clear();
         loadedFiles.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        capture.clear();
     }
 
-    void cleanup() { ui::setMessageHook({}); }
 
     void withoutAFileEverythingIsZero() {
         auto s = startWindow();

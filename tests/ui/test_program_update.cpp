@@ -2,9 +2,10 @@
 #include "platform/download.h"
 #include "platform/shell.h"
 #include "support/http_test_server.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
 #include "support/temp_files.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
 #include "support/version_file.h"
 #include "ui/app/application.h"
 #include "ui/app/new_version_window.h"
@@ -21,11 +22,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace talvo;
-using Message = QPair<QString, ui::MessageIcon>;
+using Message = test::ShownMessage;
 
 namespace {
 
@@ -50,11 +50,11 @@ QString labelText(QWidget& window, const char* name) {
 class ProgramUpdateTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     std::unique_ptr<test::HttpTestServer> server;
     std::unique_ptr<ui::Application> program;
-    QList<Message> messages;
-    bool answer = true;
+    test::MessageCapture capture;
+    QList<test::ShownMessage>& messages = capture.shown();
     QStringList opened;
     bool openerAnswer = true;
 
@@ -83,14 +83,9 @@ class ProgramUpdateTest : public QObject {
 
   private slots:
     void init() {
-        messages.clear();
-        answer = true;
         opened.clear();
         openerAnswer = true;
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
-            messages.append({text, icon});
-            return answer;
-        });
+        capture.clear();
         platform::setShellOpenerForTests([this](const QString& address) {
             opened << address;
             return openerAnswer;
@@ -98,7 +93,7 @@ class ProgramUpdateTest : public QObject {
         platform::setOnlineForTests(true);
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 6), QTime(20, 0)); });
         server = std::make_unique<test::HttpTestServer>();
-        logic::AppPaths paths = test::pathsIn(data);
+        logic::AppPaths paths = data.paths();
         paths.helpFile = QStringLiteral(TALVO_BIN_DIR "/TALVO Hilfe.qch");
         program = std::make_unique<ui::Application>(paths, server->base());
         program->start();
@@ -106,7 +101,6 @@ class ProgramUpdateTest : public QObject {
     void cleanup() {
         program.reset();
         server.reset();
-        ui::setMessageHook({});
         ui::setClockForTests({});
         platform::setShellOpenerForTests({});
         platform::setOnlineForTests(std::nullopt);
@@ -280,7 +274,7 @@ class ProgramUpdateTest : public QObject {
             "gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick auf die Datei "
             "\"Update.deb\" im Datenverzeichnis starten.\r\rSoll fortgefahren werden?");
 
-        answer = false;
+        capture.answer(false);
         install->click();
         QCOMPARE(messages,
                  (QList<Message>{{question, ui::MessageIcon::Question},
@@ -293,7 +287,7 @@ class ProgramUpdateTest : public QObject {
         QVERIFY(QFile::exists(w->installerPath()));
 
         messages.clear();
-        answer = true;
+        capture.answer(true);
         openerAnswer = false;
         install->click();
         QCOMPARE(messages,

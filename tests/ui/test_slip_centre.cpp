@@ -4,8 +4,9 @@
 #include "logic/settings/colour_scheme.h"
 #include "logic/slips/slip_centre.h"
 #include "support/builders.h"
+#include "support/message_capture.h"
 #include "support/temp_files.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -27,17 +28,11 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace talvo;
 
 namespace {
-
-struct Message {
-    QString text;
-    ui::MessageIcon icon;
-};
 
 const QString kAbortNotice = QStringLiteral("\r\rIch breche erst einmal ab.");
 
@@ -46,11 +41,12 @@ const QString kAbortNotice = QStringLiteral("\r\rIch breche erst einmal ab.");
 class SlipCentreTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
     std::unique_ptr<ui::SlipCentreWindow> centre;
-    QList<Message> messages;
+    test::MessageCapture capture;
+    QList<test::ShownMessage>& messages = capture.shown();
 
     QTableWidget* slipTable() const { return centre->findChild<QTableWidget*>(QStringLiteral("GS")); }
     QTabWidget* tabs() const { return centre->findChild<QTabWidget*>(QStringLiteral("PC1")); }
@@ -81,21 +77,16 @@ class SlipCentreTest : public QObject {
 
   private slots:
     void init() {
-        paths = test::pathsIn(data);
+        paths = data.paths();
         state = std::make_unique<logic::ProgramState>();
         centre = std::make_unique<ui::SlipCentreWindow>(*state, paths);
         centre->show();
-        messages.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
-            messages << Message{text, icon};
-            return true;
-        });
+        capture.clear();
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 4), QTime(10, 0)); });
     }
 
     void cleanup() {
         centre.reset();
-        ui::setMessageHook({});
     }
 
     void windowStartsWithHintsAndAnEmptyTable() {
@@ -456,10 +447,7 @@ class SlipCentreTest : public QObject {
     void aHugeFileIsAskedAbout() {
         const QString file =
             test::writeFile(data, QStringLiteral("riesig.tix"), QByteArray(112 * 5001, '\x01'));
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
-            messages << Message{text, icon};
-            return false;
-        });
+        capture.answer(false);
         ui::setNextFileName(file);
         action("BOeffnen")->trigger();
         QCOMPARE(messages.size(), 1);

@@ -5,6 +5,8 @@
 #include "logic/settings/options_file.h"
 #include "logic/statistics/statistics.h"
 #include "support/builders.h"
+#include "support/message_capture.h"
+#include "support/temp_folder.h"
 #include "ui/app/application.h"
 #include "ui/app/start_window.h"
 #include "ui/common/clock.h"
@@ -34,8 +36,9 @@ using namespace talvo;
 class StartupTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir home;
-    QStringList messages;
+    test::TempFolder home;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
 
     logic::AppPaths pathsIn(const QString& dataDir) {
         logic::AppPaths p;
@@ -46,11 +49,7 @@ class StartupTest : public QObject {
 
   private slots:
     void init() {
-        messages.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        capture.clear();
     }
 
     void firstStartCreatesTheDataFolder() {
@@ -135,10 +134,7 @@ class StartupTest : public QObject {
         QVERIFY(messages.isEmpty());
 
         QSignalSpy finished(&program, &ui::Application::finished);
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return false;
-        });
+        capture.answer(false);
         main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
         QCOMPARE(finished.count(), 0);
         QVERIFY(main->isVisible());

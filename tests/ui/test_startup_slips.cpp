@@ -3,8 +3,9 @@
 #include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/options_file.h"
+#include "support/message_capture.h"
+#include "support/temp_folder.h"
 #include "support/builders.h"
-#include "support/temp_paths.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
@@ -27,7 +28,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace talvo;
@@ -38,13 +38,10 @@ class StartupSlipsTest : public QObject {
 
   private slots:
     void optionsReachTheSlipCentreAndTheRoutesOpenBothWindows() {
-        QStringList messages;
-        ui::setMessageHook([&messages](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
-        QTemporaryDir data;
-        const logic::AppPaths paths = test::pathsIn(data);
+        test::MessageCapture capture;
+        QStringList& messages = capture.texts();
+        test::TempFolder data;
+        const logic::AppPaths paths = data.paths();
         logic::OptionsRecord e;
         e.farbschema = 4;
         e.scheinTyp = {3, 0, 0, 0, 0};
@@ -69,18 +66,14 @@ class StartupSlipsTest : public QObject {
 
         centre->findChild<QAction*>(QStringLiteral("BNeu"))->trigger();
         QCOMPARE(centre->activeSlipFrame()->typeButtons(1)->checkedId(), 2); // type 4
-        ui::setMessageHook({});
     }
 
     void aNewUserWritesSavesAndEvaluatesASlip() {
-        QStringList messages;
-        ui::setMessageHook([&messages](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        test::MessageCapture capture;
+        QStringList& messages = capture.texts();
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 6), QTime(20, 0)); });
-        QTemporaryDir data;
-        const logic::AppPaths paths = test::pathsIn(data);
+        test::TempFolder data;
+        const logic::AppPaths paths = data.paths();
         logic::saveDrawHistory(paths.historyFile(),
                                    {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("12345")),
                                     test::draw(QDate(2024, 3, 5), test::run20(21), QStringLiteral("54321")),
@@ -133,7 +126,6 @@ class StartupSlipsTest : public QObject {
         main->evaluateOverRunTime();
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
         QCOMPARE(main->activeFileFrame()->results()->count(), 3);
-        ui::setMessageHook({});
         ui::setClockForTests({});
     }
 };

@@ -2,11 +2,12 @@
 #include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 #include "platform/download.h"
-#include "support/temp_paths.h"
+#include "support/message_capture.h"
+#include "support/temp_folder.h"
 #include "support/draw_counts.h"
-#include "support/generated_history.h"
 #include "support/http_test_server.h"
 #include "support/temp_files.h"
+#include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
@@ -29,17 +30,14 @@ class StartupUpdateTest : public QObject {
 
 private slots:
     void updateRefreshesListsAndStatistics() {
-        QTemporaryDir data;
-        const logic::AppPaths paths = test::pathsIn(data);
-        const logic::DrawHistory full = test::generatedHistory(80, QDate(2024, 1, 2), 5);
+        test::TempFolder data;
+        const logic::AppPaths paths = data.paths();
+        const logic::DrawHistory full = tools::generatedHistory(80, QDate(2024, 1, 2), 5);
         logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
         const QDate newest = logic::serialToDate(full.back().datum);
         ui::setClockForTests([newest] { return QDateTime(newest.addDays(1), QTime(20, 0)); });
-        QStringList messages;
-        ui::setMessageHook([&](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        test::MessageCapture capture;
+        QStringList& messages = capture.texts();
         platform::setOnlineForTests(true);
 
         test::HttpTestServer server;
@@ -74,7 +72,6 @@ private slots:
 
         platform::setOnlineForTests(std::nullopt);
         ui::setClockForTests({});
-        ui::setMessageHook({});
     }
 };
 

@@ -6,8 +6,9 @@
 #include "logic/statistics/statistics_selection.h"
 #include "platform/shell.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
-#include "support/temp_paths.h"
+#include "support/message_capture.h"
+#include "support/temp_folder.h"
+#include "tools/generated_history.h"
 #include "ui/common/message_box.h"
 #include "ui/statistics/best_combinations_page.h"
 #include "ui/statistics/result_grid.h"
@@ -23,7 +24,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
@@ -32,12 +32,13 @@ using namespace talvo;
 class StatisticsWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
     std::unique_ptr<logic::StatisticsSelection> selection;
     std::unique_ptr<ui::StatisticsWindow> window;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
     QList<int> followed; // choices passed on to the tip centre
 
     template <typename T = QWidget> T* child(const QString& name) {
@@ -57,23 +58,18 @@ class StatisticsWindowTest : public QObject {
 
   private slots:
     void init() {
-        paths = test::pathsIn(data);
+        paths = data.paths();
         state = std::make_unique<logic::ProgramState>();
-        state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 9));
+        state->setHistory(tools::generatedHistory(400, QDate(2004, 2, 2), 9));
         selection = std::make_unique<logic::StatisticsSelection>(*state);
         window = std::make_unique<ui::StatisticsWindow>(*state, *selection, paths);
         window->setUpAtStart();
-        messages.clear();
         followed.clear();
-        ui::setMessageHook([this](const QString& t, ui::MessageIcon) {
-            messages << t;
-            return true;
-        });
+        capture.clear();
     }
     void cleanup() {
         window.reset();
         selection.reset();
-        ui::setMessageHook({});
         platform::setShellOpenerForTests({});
     }
 
@@ -309,7 +305,7 @@ class StatisticsWindowTest : public QObject {
     }
 
     void stopKeepsWhatWasPlaced() {
-        state->setHistory(test::generatedHistory(3000, QDate(2004, 2, 2), 4));
+        state->setHistory(tools::generatedHistory(3000, QDate(2004, 2, 2), 4));
         window->setDrawCountIndex(0);
         auto* page = window->findChild<ui::BestCombinationsPage*>();
         QSignalSpy done(page, &ui::BestCombinationsPage::searchFinished);

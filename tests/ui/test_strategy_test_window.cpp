@@ -4,9 +4,10 @@
 #include "logic/export/export_table.h"
 #include "logic/tips/type_odds.h"
 #include "logic/tips/strategy_test.h"
-#include "support/generated_history.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
+#include "tools/generated_history.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/tips/odds_panel.h"
@@ -26,7 +27,6 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace talvo;
@@ -38,30 +38,26 @@ const QDateTime kNow(QDate(2005, 6, 1), QTime(9, 15));
 class StrategyTestWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
     std::unique_ptr<ui::StrategyTestWindow> window;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
 
     template <typename T = QWidget> T* child(const char* name) { return test::namedChild<T>(*window, name); }
 
   private slots:
     void init() {
-        paths = test::pathsIn(data);
+        paths = data.paths();
         state = std::make_unique<logic::ProgramState>();
-        state->setHistory(test::generatedHistory(300, QDate(2004, 2, 2), 11));
-        messages.clear();
-        ui::setMessageHook([this](const QString& t, ui::MessageIcon) {
-            messages << t;
-            return true;
-        });
+        state->setHistory(tools::generatedHistory(300, QDate(2004, 2, 2), 11));
+        capture.clear();
         ui::setClockForTests([] { return kNow; });
         window = std::make_unique<ui::StrategyTestWindow>(*state, paths, ui::StrategyTestPreset{1, 4, 7, 1});
     }
     void cleanup() {
         window.reset();
-        ui::setMessageHook({});
         ui::setClockForTests({});
     }
 
@@ -93,7 +89,7 @@ class StrategyTestWindowTest : public QObject {
         const logic::StrategyTestResult& r = window->result();
         QCOMPARE(r.draws.size(), expected.draws.size());
         QCOMPARE(r.draws.size(),
-                 static_cast<std::size_t>(test::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))));
+                 static_cast<std::size_t>(tools::drawDaysBetween(QDate(2004, 12, 1), QDate(2004, 12, 31))));
         QCOMPARE(r.winnings, expected.winnings);
         QCOMPARE(r.randomWinnings, expected.randomWinnings);
         QCOMPARE(r.stake, 2 * static_cast<long long>(r.draws.size()));

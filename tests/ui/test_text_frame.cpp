@@ -1,4 +1,5 @@
 #include "platform/default_printer.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
 #include "support/pdf_text.h"
 #include "support/temp_files.h"
@@ -22,11 +23,6 @@ using test::namedChild;
 
 namespace {
 
-struct Message {
-    QString text;
-    ui::MessageIcon icon;
-};
-
 QStringList numberedLines(int count) {
     QStringList lines;
     for (int i = 1; i <= count; ++i)
@@ -41,8 +37,8 @@ class TextFrameTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<ui::TextFrame> frame;
-    QList<Message> messages;
-    bool answer = true;
+    test::MessageCapture capture;
+    QList<test::ShownMessage>& messages = capture.shown();
 
     void click(const char* action) { namedChild<QAction>(*frame, action)->trigger(); }
     QPlainTextEdit* pane() { return namedChild<QPlainTextEdit>(*frame, "m1"); }
@@ -53,12 +49,7 @@ class TextFrameTest : public QObject {
   private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
-        messages.clear();
-        answer = true;
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
-            messages.append({text, icon});
-            return answer;
-        });
+        capture.clear();
         // No test may reach a real printer of the machine.
         platform::setPrinterSourceForTests([] { return std::unique_ptr<QPrinter>(); });
         frame = std::make_unique<ui::TextFrame>(dataDir());
@@ -68,7 +59,6 @@ class TextFrameTest : public QObject {
 
     void cleanup() {
         frame.reset();
-        ui::setMessageHook({});
         platform::setPrinterSourceForTests({});
         ui::setNextFileName({});
     }
@@ -158,13 +148,13 @@ class TextFrameTest : public QObject {
 
     void charactersTheFileCannotHoldAreAskedAbout() {
         frame->setLines({QStringLiteral("Łódź")});
-        answer = false;
+        capture.answer(false);
         click("BSpeichern");
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].icon, ui::MessageIcon::Question);
         QVERIFY(files().isEmpty());
 
-        answer = true;
+        capture.answer(true);
         ui::setNextFileName(dataPath(QStringLiteral("stadt.ktp")));
         click("BSpeichern");
         QCOMPARE(test::readFile(dataPath(QStringLiteral("stadt.ktp"))), QByteArray("?\xF3\x64?\r\n"));
@@ -196,14 +186,14 @@ class TextFrameTest : public QObject {
 
     void withoutPrinterThePagesCanBeSavedAsPdf() {
         frame->setLines(numberedLines(80));
-        answer = false;
+        capture.answer(false);
         click("BDrucken");
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].icon, ui::MessageIcon::Question);
         QVERIFY2(messages[0].text.contains(QStringLiteral("kein Drucker")), qPrintable(messages[0].text));
         QVERIFY(files().isEmpty());
 
-        answer = true;
+        capture.answer(true);
         ui::setNextFileName(dataPath(QStringLiteral("tipps")));
         click("BDrucken");
         QCOMPARE(ui::lastFileDialogRequest().filter, QStringLiteral("PDF-Datei|*.pdf"));

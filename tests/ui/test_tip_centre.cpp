@@ -13,9 +13,10 @@
 #include "logic/tips/game_draw.h"
 #include "logic/tips/tip_generator.h"
 #include "support/builders.h"
-#include "support/generated_history.h"
+#include "support/message_capture.h"
 #include "support/named_child.h"
-#include "support/temp_paths.h"
+#include "support/temp_folder.h"
+#include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
@@ -52,13 +53,14 @@ const QDateTime kSunday(QDate(2024, 3, 10), QTime(11, 30));
 class TipCentreTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     logic::AppPaths paths;
     std::unique_ptr<logic::ProgramState> state;
     std::unique_ptr<logic::StatisticsSelection> selection;
     std::unique_ptr<ui::TipCentreWindow> window;
-    QStringList messages;
-    QList<ui::MessageIcon> icons;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
+    QList<ui::MessageIcon>& icons = capture.icons();
     QList<int> selectStatisticsDrawCount; // choices the tip centre's window applied
     QList<logic::SlipRecord> openedSlips;
 
@@ -99,25 +101,18 @@ class TipCentreTest : public QObject {
 
   private slots:
     void init() {
-        paths = test::pathsIn(data);
+        paths = data.paths();
         state = std::make_unique<logic::ProgramState>();
-        state->setHistory(test::generatedHistory(400, QDate(2004, 2, 2), 5));
+        state->setHistory(tools::generatedHistory(400, QDate(2004, 2, 2), 5));
         selection = std::make_unique<logic::StatisticsSelection>(*state);
-        messages.clear();
-        icons.clear();
         selectStatisticsDrawCount.clear();
         openedSlips.clear();
-        ui::setMessageHook([this](const QString& t, ui::MessageIcon icon) {
-            messages << t;
-            icons << icon;
-            return true;
-        });
+        capture.clear();
         ui::setClockForTests([] { return kSunday; });
         build();
     }
     void cleanup() {
         window.reset();
-        ui::setMessageHook({});
         ui::setClockForTests({});
     }
 
@@ -370,10 +365,10 @@ class TipCentreTest : public QObject {
 
     void theProgramCouplesTheTipCentreWithTheStatisticsAndTheSlipCentre() {
         window.reset();
-        QTemporaryDir dir;
-        const logic::AppPaths appPaths = test::pathsIn(dir);
+        test::TempFolder dir;
+        const logic::AppPaths appPaths = dir.paths();
         logic::saveDrawHistory(appPaths.dataDir + QStringLiteral("KenoZahlen.tpp"),
-                                   test::generatedHistory(300, QDate(2023, 1, 2), 3));
+                                   tools::generatedHistory(300, QDate(2023, 1, 2), 3));
         logic::OptionsRecord e;
         e.statAnzahlIndex = 7;
         e.tippBereich = 3;

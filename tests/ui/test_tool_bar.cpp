@@ -1,4 +1,5 @@
 #include "logic/core/error.h"
+#include "support/message_capture.h"
 #include "ui/common/message_box.h"
 #include "ui/common/tool_bar.h"
 
@@ -14,8 +15,6 @@ class ToolBarTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void cleanup() { ui::setMessageHook({}); }
-
     void entriesShowTheirTextAndRunAsUserActions() {
         QWidget window;
         QToolBar* bar = ui::makeToolBar(&window);
@@ -46,11 +45,8 @@ class ToolBarTest : public QObject {
         QCOMPARE(runs, 2);
 
         // A failing entry reports its error and leaves the window working.
-        QStringList shown;
-        ui::setMessageHook([&shown](const QString& text, ui::MessageIcon) {
-            shown << text;
-            return true;
-        });
+        test::MessageCapture capture;
+        QStringList& shown = capture.texts();
         save->trigger();
         QCOMPARE(shown, QStringList{QStringLiteral("Platte voll")});
         open->trigger();

@@ -2,7 +2,8 @@
 #include "logic/core/paths.h"
 #include "logic/state/program_state.h"
 #include "platform/download.h"
-#include "support/temp_paths.h"
+#include "support/message_capture.h"
+#include "support/temp_folder.h"
 #include "support/history_builder.h"
 #include "support/http_test_server.h"
 #include "support/temp_files.h"
@@ -21,9 +22,10 @@ using namespace talvo;
 class UpdateWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir data;
+    test::TempFolder data;
     logic::AppPaths paths;
-    QStringList messages;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
     const logic::DrawHistory full = test::drawDays(QDate(2024, 1, 2), 60);
     const QDate lastStored = logic::serialToDate(full[49].datum);
 
@@ -32,12 +34,8 @@ class UpdateWindowTest : public QObject {
 
 private slots:
     void init() {
-        paths = test::pathsIn(data);
-        messages.clear();
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        paths = data.paths();
+        capture.clear();
         platform::setOnlineForTests(true);
         logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(full.begin(), full.begin() + 50));
     }

@@ -11,11 +11,13 @@
 #include "support/builders.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"
-#include "support/generated_history.h"
+#include "support/message_capture.h"
+#include "support/temp_folder.h"
 #include "support/named_child.h"
 #include "support/shown_results.h"
 #include "support/temp_files.h"
 #include "support/visible_window.h"
+#include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/app/start_window.h"
 #include "ui/common/clock.h"
@@ -52,9 +54,10 @@ using test::namedChild;
 class WalkTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir home;
-    QStringList messages;
-    logic::DrawHistory archive = test::generatedHistory(120, QDate(2004, 2, 2), 23);
+    test::TempFolder home;
+    test::MessageCapture capture;
+    QStringList& messages = capture.texts();
+    logic::DrawHistory archive = tools::generatedHistory(120, QDate(2004, 2, 2), 23);
     QDateTime now;
 
     QString nowText() const { return now.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
@@ -81,10 +84,7 @@ class WalkTest : public QObject {
         // in a fresh home and the program folder of the build.
         qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
         qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
-        ui::setMessageHook([this](const QString& text, ui::MessageIcon) {
-            messages << text;
-            return true;
-        });
+        capture.clear();
         // The evening of the first draw day after the archive.
         QDate today = logic::serialToDate(archive.back().datum).addDays(1);
         if (today.dayOfWeek() == Qt::Sunday)
@@ -94,7 +94,6 @@ class WalkTest : public QObject {
     }
 
     void cleanup() {
-        ui::setMessageHook({});
         ui::setClockForTests({});
         ui::setNextFileName({});
     }

@@ -1,20 +1,13 @@
-#pragma once
-
-// A plausible draw history for tests, benchmarks and trying the windows: one draw per
-// day from Monday to Saturday, 20 distinct ascending numbers from 1 to 70 and a five
-// digit plus 5 number, random but repeatable by the seed.
+#include "tools/generated_history.h"
 
 #include "logic/core/dates.h"
-#include "logic/core/history_file.h"
 
-#include <QDate>
 #include <QRandomGenerator>
 #include <algorithm>
 
-namespace talvo::test {
+namespace talvo::tools {
 
-inline logic::DrawHistory generatedHistory(int count, const QDate& first = QDate(2004, 2, 2),
-                                           quint32 seed = 1) {
+logic::DrawHistory generatedHistory(int count, const QDate& first, quint32 seed) {
     QRandomGenerator random(seed);
     logic::DrawHistory history;
     history.reserve(static_cast<std::size_t>(count));
@@ -38,12 +31,11 @@ inline logic::DrawHistory generatedHistory(int count, const QDate& first = QDate
     return history;
 }
 
-// The number of draw days from `first` up to and including `last`.
-inline int drawDaysBetween(const QDate& first, const QDate& last) {
+int drawDaysBetween(const QDate& first, const QDate& last) {
     int n = 0;
     for (QDate d = first; d <= last; d = d.addDays(1))
         n += d.dayOfWeek() == Qt::Sunday ? 0 : 1;
     return n;
 }
 
-} // namespace talvo::test
+} // namespace talvo::tools

@@ -2,7 +2,7 @@
 //   talvo-make-history FILE [DRAWS [SEED]]
 // Without DRAWS it covers every draw day from 02.02.2004 to yesterday.
 
-#include "support/generated_history.h"
+#include "tools/generated_history.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -16,11 +16,11 @@ int main(int argc, char* argv[]) {
     }
     const int count = args.size() > 2
                           ? args[2].toInt()
-                          : talvo::test::drawDaysBetween(QDate(2004, 2, 2), QDate::currentDate().addDays(-1));
+                          : talvo::tools::drawDaysBetween(QDate(2004, 2, 2), QDate::currentDate().addDays(-1));
     const quint32 seed = args.size() > 3 ? args[3].toUInt() : 1;
     try {
         talvo::logic::saveDrawHistory(args[1],
-                                          talvo::test::generatedHistory(count, QDate(2004, 2, 2), seed));
+                                          talvo::tools::generatedHistory(count, QDate(2004, 2, 2), seed));
     } catch (const std::exception& e) {
         QTextStream(stderr) << e.what() << '\n';
         return 1;
