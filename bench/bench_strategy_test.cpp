@@ -19,7 +19,7 @@ const logic::DrawHistory& history() {
 void StrategyTest313(benchmark::State& state) {
     logic::StrategyTestParameters p;
     p.strategy = static_cast<int>(state.range(0));
-    p.typ = 10;
+    p.kenoType = 10;
     p.windowSize = 313;
     p.seed = 1;
     for (auto _ : state) {
@@ -34,7 +34,7 @@ BENCHMARK(StrategyTest313)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 void StrategyTestAll(benchmark::State& state) {
     logic::StrategyTestParameters p;
     p.strategy = logic::kOverdueAndFavourites;
-    p.typ = 6;
+    p.kenoType = 6;
     p.seed = 1;
     for (auto _ : state)
         benchmark::DoNotOptimize(logic::runStrategyTest(history(), p).winnings);

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SlipCentre centre(slipList, e);
     centre.transferSlip(centre.createSlip(5, QString(), fuzz::today()).slipNumber());
     Tip gameTips;
-    gameTips.games[0].typ = 2;
+    gameTips.games[0].kenoType = 2;
     gameTips.games[0].numbers.insert(7);
     gameTips.games[0].numbers.insert(9);
     slipFromTip(gameTips, e, fuzz::today(), DrawCalendar());

@@ -160,9 +160,9 @@ TEST(DrawCalendar, EveryRuleFollowsTheHistory) {
             OptionsRecord options;
             SlipEditState slipState;
             SlipEditor e(1, 5, QStringLiteral("S1"), slipState, options, dateToSerial(c.a));
-            e.choices.ab = dateToSerial(c.a);
+            e.choices.startDay = dateToSerial(c.a);
             const bool hasMessage = e.checkStartDate(DrawCalendar(h)).has_value();
-            got = serialToText(e.choices.ab) + (hasMessage ? QStringLiteral(" !") : QString());
+            got = serialToText(e.choices.startDay) + (hasMessage ? QStringLiteral(" !") : QString());
             break;
         }
         }

@@ -78,14 +78,14 @@ TEST(evaluateSlip, PrizeCellsBalanceAndRowNumbers) {
     SlipRecord s = slip({{1, 2, 3, 4, 5, 6, 7, 8}, {}, {11, 12, 13, 14, 15, 16}}, 1);
     const NumberSet z = setOf({11, 12, 13, 40});
     ResultTable t;
-    RunningTotals stand;
-    stand.rowNumber = 4;
-    evaluateSlip(t, z, QString(), s, stand);
+    RunningTotals totals;
+    totals.rowNumber = 4;
+    evaluateSlip(t, z, QString(), s, totals);
     ASSERT_EQ(t.rows.size(), 2u);
     EXPECT_EQ(rowTexts(t, 0), row({"5", "8", "0", "2", "1", "2", "", "2", "0,00"}));
     EXPECT_EQ(rowTexts(t, 1), row({"6", "6", "3", "2", "1", "2", "", "4", "0,00"}));
-    EXPECT_EQ(stand.rowNumber, 6);
-    EXPECT_EQ(stand.totalPrize, 4);
+    EXPECT_EQ(totals.rowNumber, 6);
+    EXPECT_EQ(totals.totalPrize, 4);
 
     // Two hits of the type 6 field pay nothing: the prize cells stay empty.
     ResultTable t2;
@@ -99,8 +99,8 @@ TEST(evaluateSlip, PlusFiveIsChargedOncePerSlipOnTheFirstUsedRow) {
     s.p5 = 1;
     s.plus5.setText(QStringLiteral("12345"));
     ResultTable t;
-    RunningTotals stand;
-    evaluateSlip(t, setOf({1, 2}), QStringLiteral("99345"), s, stand);
+    RunningTotals totals;
+    evaluateSlip(t, setOf({1, 2}), QStringLiteral("99345"), s, totals);
     ASSERT_EQ(t.rows.size(), 2u);
     EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "2", "1", "6", "6", "3", "6", "4,25"}));
     EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "0", "1", "", "", "", "", "3,25"}));
@@ -113,8 +113,8 @@ TEST(evaluateSlip, OddRecordsAreEvaluatedWithoutCrashing) {
     s.typZ[3] = {0, 200};
     s.einsatz = 9; // no stake of that index
     ResultTable t;
-    RunningTotals stand;
-    evaluateSlip(t, setOf({1, 2, 70}), QString(), s, stand);
+    RunningTotals totals;
+    evaluateSlip(t, setOf({1, 2, 70}), QString(), s, totals);
     ASSERT_EQ(t.rows.size(), 4u);
     EXPECT_EQ(rowTexts(t, 0), row({"1", "1", "0", "0", "", "", "", "", "0,00"}));
     EXPECT_EQ(rowTexts(t, 2), row({"3", "255", "0", "0", "", "", "", "", "0,00"}));
@@ -124,9 +124,9 @@ TEST(evaluateSlip, OddRecordsAreEvaluatedWithoutCrashing) {
     SlipRecord emptySlip = slip({});
     emptySlip.p5 = 1;
     emptySlip.plus5.setText(QStringLiteral("1"));
-    evaluateSlip(t, setOf({1}), QStringLiteral("1"), emptySlip, stand);
+    evaluateSlip(t, setOf({1}), QStringLiteral("1"), emptySlip, totals);
     EXPECT_EQ(t.rows.size(), 4u);
-    EXPECT_DOUBLE_EQ(stand.balance, -0.75);
+    EXPECT_DOUBLE_EQ(totals.balance, -0.75);
 }
 
 TEST(evaluateDraw, OneTableForTheWholeFile) {

@@ -35,7 +35,7 @@ TEST(FreeSearch, HitsNewestFirstWithSummary) {
     EXPECT_EQ(r.drawCount, 10);
     ASSERT_EQ(r.hits.size(), 2u);
     EXPECT_EQ(r.hits[0].position, 7);
-    EXPECT_EQ(serialToText(r.hits[0].datum), QStringLiteral("08.03.2024"));
+    EXPECT_EQ(serialToText(r.hits[0].date), QStringLiteral("08.03.2024"));
     EXPECT_EQ(r.hits[1].position, 2);
     const auto column = summaryColumn(4, p, r);
     EXPECT_EQ(QStringList(column.begin(), column.end()),

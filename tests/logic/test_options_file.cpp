@@ -117,11 +117,11 @@ TEST(OptionsFile, StoredIndexesFallBackToSaneSelections) {
         EXPECT_EQ(listEntryFor(c.stored, c.length), c.expected) << c.stored;
 
     struct TypeEntryCase {
-        int stored, spiel, expected;
+        int stored, game, expected;
     };
     for (const TypeEntryCase c : {TypeEntryCase{0, 1, 0}, TypeEntryCase{9, 1, 9}, TypeEntryCase{-1, 3, 5}, TypeEntryCase{10, 1, 1},
                             TypeEntryCase{-1, 5, 9}, TypeEntryCase{1000, 2, 3}})
-        EXPECT_EQ(typeEntryFor(c.stored, c.spiel), c.expected) << c.stored << " game " << c.spiel;
+        EXPECT_EQ(typeEntryFor(c.stored, c.game), c.expected) << c.stored << " game " << c.game;
 
     struct DefaultTypeCase {
         int stored, typ;

@@ -122,7 +122,7 @@ TEST_F(SlipCentreLogicTest, ClosingASlipDropsItsRowsAndRecord) {
     EXPECT_EQ(slips[1].Nr, 2);
 
     // A re-transfer after the close still replaces the slip's own record.
-    centre.slip(3)->choices.dauer = 2;
+    centre.slip(3)->choices.durationIndex = 2;
     ASSERT_FALSE(centre.transferSlip(3));
     EXPECT_EQ(slips[1].name.text(), "C");
     EXPECT_EQ(slips[1].dauer, 2);

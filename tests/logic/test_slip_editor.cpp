@@ -41,9 +41,9 @@ TEST_F(SlipEditorTest, NewSlipStartsWithTheDocumentedDefaults) {
     EXPECT_EQ(e.fieldCount(), 5);
     EXPECT_EQ(e.choices.plus5Number, "77777");
     EXPECT_FALSE(e.choices.plus5);
-    EXPECT_EQ(e.choices.einsatz, 1);
-    EXPECT_EQ(e.choices.dauer, 0);
-    EXPECT_EQ(e.choices.ab, kMonday);
+    EXPECT_EQ(e.choices.stakeIndex, 1);
+    EXPECT_EQ(e.choices.durationIndex, 0);
+    EXPECT_EQ(e.choices.startDay, kMonday);
     EXPECT_EQ(e.choices.syndicate, -1);
     EXPECT_TRUE(e.choices.name.isEmpty());
     const int expectedTypes[] = {6, 0, 0, 0, 10};
@@ -179,16 +179,16 @@ TEST_F(SlipEditorTest, Plus5CheckLooksOnlyAtTheLengthWhenPlayed) {
 
 TEST_F(SlipEditorTest, SundayMovesBackToSaturday) {
     SlipEditor e = newEditor();
-    e.choices.ab = dateToSerial(QDate(2024, 3, 10));
+    e.choices.startDay = dateToSerial(QDate(2024, 3, 10));
     const DrawCalendar mondayToSaturday;
     const auto m = e.checkStartDate(mondayToSaturday);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->kind, SlipMessage::Kind::Critical);
     EXPECT_EQ(m->text, "Das gewählte Datum ist ein Sonntag, daher wurde der Vortag gewählt.\r\r"
                        "Bitte gegebenenfalls korrigieren.");
-    EXPECT_EQ(serialToText(e.choices.ab), "09.03.2024");
+    EXPECT_EQ(serialToText(e.choices.startDay), "09.03.2024");
     EXPECT_FALSE(e.checkStartDate(mondayToSaturday));
-    EXPECT_EQ(serialToText(e.choices.ab), "09.03.2024");
+    EXPECT_EQ(serialToText(e.choices.startDay), "09.03.2024");
 }
 
 TEST_F(SlipEditorTest, ClearingRestoresTheDefaultTypesAndKeepsTheSlipChoices) {
@@ -200,7 +200,7 @@ TEST_F(SlipEditorTest, ClearingRestoresTheDefaultTypesAndKeepsTheSlipChoices) {
     e.selectType(4, 1);
     tick(e, 4, {40, 41, 42});
     e.choices.name = QStringLiteral("Mein Schein");
-    e.choices.dauer = 4;
+    e.choices.durationIndex = 4;
     e.clearSlip();
     for (int f = 1; f <= 5; ++f) {
         EXPECT_EQ(e.tickedCount(f), 0);
@@ -212,7 +212,7 @@ TEST_F(SlipEditorTest, ClearingRestoresTheDefaultTypesAndKeepsTheSlipChoices) {
     EXPECT_EQ(e.typ(4), 0);
     EXPECT_EQ(slipState.typeChoice[3], 1);
     EXPECT_EQ(e.choices.name, "Mein Schein");
-    EXPECT_EQ(e.choices.dauer, 4);
+    EXPECT_EQ(e.choices.durationIndex, 4);
     tick(e, 1, {11, 12, 13, 14, 15, 16});
     EXPECT_FALSE(e.checkFields());
 }
@@ -226,8 +226,8 @@ TEST_F(SlipEditorTest, TransferMapsFieldsWithNumbersToRowsAndRecord) {
     e.selectType(5, 0); // a type without numbers gives no row
     e.choices.plus5Number = QStringLiteral("12345");
     e.choices.plus5 = true;
-    e.choices.einsatz = 3;
-    e.choices.dauer = 7;
+    e.choices.stakeIndex = 3;
+    e.choices.durationIndex = 7;
     e.choices.name = QStringLiteral("Ein sehr langer Scheinname über 20");
 
     const auto rows = e.tableRows();
@@ -272,7 +272,7 @@ TEST_F(SlipEditorTest, SlipWideCellsFollowTheirChoices) {
         SlipEditor e = newEditor();
         e.selectType(2, 0);
         tick(e, 2, {5, 6});
-        e.choices.dauer = c.dauer;
+        e.choices.durationIndex = c.dauer;
         e.choices.plus5Number = QString::fromLatin1(c.plus5Number);
         e.choices.plus5 = c.plus5;
         const auto row = e.tableRows().at(0);
@@ -311,9 +311,9 @@ TEST_F(SlipEditorTest, RecordRoundTripRestoresTheSlip) {
     EXPECT_EQ(back.gaugePosition(3), 7);
     EXPECT_EQ(back.choices.plus5Number, "54321");
     EXPECT_TRUE(back.choices.plus5);
-    EXPECT_EQ(back.choices.einsatz, 2);
-    EXPECT_EQ(back.choices.dauer, 9);
-    EXPECT_EQ(serialToText(back.choices.ab), "18.05.2024");
+    EXPECT_EQ(back.choices.stakeIndex, 2);
+    EXPECT_EQ(back.choices.durationIndex, 9);
+    EXPECT_EQ(serialToText(back.choices.startDay), "18.05.2024");
     EXPECT_EQ(back.choices.name, "Urlaub");
     SlipRecord again;
     back.writeRecord(again);
@@ -346,9 +346,9 @@ TEST_F(SlipEditorTest, DamagedRecordBuildsAnEditorThatShowsWhatIsMissing) {
     EXPECT_EQ(e.tickedCount(4), 0);
     EXPECT_EQ(e.tickedNumbers(5), (std::vector<std::uint8_t>{70}));
     EXPECT_EQ(e.tickedCount(5), 1);
-    EXPECT_EQ(e.choices.einsatz, 1);
-    EXPECT_EQ(e.choices.dauer, 0);
-    EXPECT_EQ(e.choices.ab, kMonday);
+    EXPECT_EQ(e.choices.stakeIndex, 1);
+    EXPECT_EQ(e.choices.durationIndex, 0);
+    EXPECT_EQ(e.choices.startDay, kMonday);
     EXPECT_EQ(e.choices.name, QString(QChar(0x81)) + QChar(0x20AC) + QChar(0x0178) + QLatin1Char('x'));
     ASSERT_TRUE(e.checkFields());
     EXPECT_EQ(e.checkFields()->text, "Sie haben im 3. Feld 4 Zahlen vergessen." + kAbortNotice);

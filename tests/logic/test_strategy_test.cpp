@@ -108,7 +108,7 @@ TEST(SlidingClassSets, SlidingSetsEqualTheFrequencyStatisticsOfTheSameDraws) {
 StrategyTestParameters params(int strategy, int typ, int windowSize, int stake = 1, quint64 seed = 17) {
     StrategyTestParameters p;
     p.strategy = strategy;
-    p.typ = typ;
+    p.kenoType = typ;
     p.windowSize = windowSize;
     p.stake = stake;
     p.seed = seed;

@@ -210,9 +210,9 @@ TEST(TipGenerator, GamesAreNumberedWithoutGapsAndTheTextFollowsThem) {
     QRandomGenerator rng = tipRandomGenerator(3);
     const TipResult t = g.generate(m, kOverdue, {0, 4, 0, 6, 0}, rng);
     EXPECT_EQ(t.tip.gameCount(), 2);
-    EXPECT_EQ(t.tip.games[0].typ, 4);
-    EXPECT_EQ(t.tip.games[1].typ, 6);
-    EXPECT_EQ(t.tip.games[2].typ, 0);
+    EXPECT_EQ(t.tip.games[0].kenoType, 4);
+    EXPECT_EQ(t.tip.games[1].kenoType, 6);
+    EXPECT_EQ(t.tip.games[2].kenoType, 0);
     const QStringList text = t.text();
     ASSERT_EQ(text.size(), 5);
     EXPECT_EQ(text[0], "Tipp-Nr.: 1");

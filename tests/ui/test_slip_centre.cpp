@@ -268,7 +268,7 @@ class SlipCentreTest : public QObject {
         QCOMPARE(messages[0].icon, ui::MessageIcon::Error);
         QVERIFY(messages[0].text.startsWith(QStringLiteral("Das gewählte Datum ist ein Sonntag")));
         QCOMPARE(date1->date(), QDate(2024, 3, 9));
-        QCOMPARE(s->editor().choices.ab, logic::dateToSerial(QDate(2024, 3, 9)));
+        QCOMPARE(s->editor().choices.startDay, logic::dateToSerial(QDate(2024, 3, 9)));
     }
 
     void sundayStaysOnceTheHistoryHoldsSundayDraws() {
@@ -279,7 +279,7 @@ class SlipCentreTest : public QObject {
         s->checkStartDate();
         QVERIFY(messages.isEmpty());
         QCOMPARE(date1->date(), QDate(2024, 3, 10));
-        QCOMPARE(s->editor().choices.ab, logic::dateToSerial(QDate(2024, 3, 10)));
+        QCOMPARE(s->editor().choices.startDay, logic::dateToSerial(QDate(2024, 3, 10)));
     }
 
     void transferAndRetransferRebuildTheTable() {

@@ -66,7 +66,7 @@ class StrategyTestWindowTest : public QObject {
         QCOMPARE(window->property("HelpContext").toInt(), 120);
         // The tip centre's choices: Favoriten, type 4, the last 50 draws, 2 euro.
         QCOMPARE(window->parameter().strategy, 1);
-        QCOMPARE(window->parameter().typ, 4);
+        QCOMPARE(window->parameter().kenoType, 4);
         QCOMPARE(window->parameter().windowSize, 50);
         QCOMPARE(window->parameter().stake, 2);
         child<QDateEdit>("DEVon")->setDate(QDate(2004, 12, 1));
@@ -118,7 +118,7 @@ class StrategyTestWindowTest : public QObject {
         const logic::ExportTable table = model->exportTable();
         QCOMPARE(table.rowCount(), static_cast<int>(r.draws.size()) + 1);
         QCOMPARE(table.cell(0, 0), QStringLiteral("Datum"));
-        QCOMPARE(table.cell(0, 1), logic::serialToText(expected.draws[0].datum));
+        QCOMPARE(table.cell(0, 1), logic::serialToText(expected.draws[0].date));
         QCOMPARE(table.cell(2, 1), QString::number(expected.draws[0].hitCount));
         QCOMPARE(table.cell(4, table.rowCount() - 1), QString::number(expected.winnings - expected.stake));
         QVERIFY(child<QAction>("BExcel")->isEnabled());

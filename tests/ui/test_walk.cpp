@@ -187,7 +187,7 @@ class WalkTest : public QObject {
         ui::SlipEditorFrame* slip = centre->activeSlipFrame();
         for (int field = 1; field <= 2; ++field) {
             const logic::TipGame& game = tip.games[static_cast<std::size_t>(field - 1)];
-            QCOMPARE(slip->editor().tickedNumbers(field), logic::toNumberList(game.numbers, game.typ, 70));
+            QCOMPARE(slip->editor().tickedNumbers(field), logic::toNumberList(game.numbers, game.kenoType, 70));
         }
         namedChild<QComboBox>(*slip, "comboDauer")->setCurrentIndex(6);
         auto* startDateEdit = namedChild<QDateEdit>(*slip, "date1");

@@ -29,7 +29,7 @@ int backtest(const QStringList& args, Io& io) {
     options.required(QStringLiteral("type"));
     logic::StrategyTestParameters params;
     params.strategy = options.integer(QStringLiteral("strategy"), -1);
-    params.typ = options.integer(QStringLiteral("type"), 0);
+    params.kenoType = options.integer(QStringLiteral("type"), 0);
     params.stake = options.integer(QStringLiteral("stake"), 1);
     params.windowSize = lastOption(options);
     params.from = dayOption(options, QStringLiteral("from"));
@@ -44,7 +44,7 @@ int backtest(const QStringList& args, Io& io) {
 
     if (options.has(QStringLiteral("draws")))
         for (const logic::TestedDraw& draw : result.draws)
-            io.out << logic::serialToText(draw.datum) << '\t' << logic::numbersText(draw.tip) << '\t' << draw.hitCount
+            io.out << logic::serialToText(draw.date) << '\t' << logic::numbersText(draw.tip) << '\t' << draw.hitCount
                    << '\t' << euro(draw.winnings) << '\n';
     io.out << "Seed\t" << params.seed << '\n';
     io.out << "Ziehungen\t" << result.draws.size() << '\n';
@@ -55,7 +55,7 @@ int backtest(const QStringList& args, Io& io) {
     io.out << "Tiefster Stand\t" << euro(result.lowestBalance) << '\n';
     io.out << QStringLiteral("Längste Serie ohne Gewinn\t") << result.longestLosingStreak << '\n';
     io.out << "Ziehungen mit Gewinn\t" << result.winningDraws << '\n';
-    for (int h = 0; h <= params.typ; ++h)
+    for (int h = 0; h <= params.kenoType; ++h)
         io.out << "Treffer\t" << h << '\t' << result.hitCount[static_cast<std::size_t>(h)] << '\t'
                << logic::formatNumber(result.expectedHits[static_cast<std::size_t>(h)], 2) << '\n';
     return 0;

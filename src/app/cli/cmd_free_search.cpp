@@ -31,7 +31,7 @@ int freeSearch(const QStringList& args, Io& io) {
     const logic::FreeSearchResult result = logic::freeSearch(historyOption(options), picked, n);
     int h = 0;
     for (const logic::FreeSearchHit& t : result.hits)
-        io.out << ++h << '\t' << (t.position + 1) << '\t' << logic::serialToText(t.datum) << '\n';
+        io.out << ++h << '\t' << (t.position + 1) << '\t' << logic::serialToText(t.date) << '\n';
     const auto column = logic::summaryColumn(1, picked, result);
     for (std::size_t row = 0; row < column.size(); ++row)
         io.out << logic::summaryRowLabels()[row] << '\t' << column[row] << '\n';

@@ -90,7 +90,7 @@ int tip(const QStringList& args, Io& io) {
             io.out << line << '\n';
         io.out << QStringLiteral("Ergänzt:");
         for (const logic::TipGame& game : generated.tip.games)
-            if (game.typ > 0)
+            if (game.kenoType > 0)
                 io.out << (game.completed ? " ja" : " nein");
         io.out << '\n';
     }

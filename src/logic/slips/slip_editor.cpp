@@ -33,7 +33,7 @@ SlipEditor::SlipEditor(int slipNumber, int fieldCount, const QString& caption, S
                        const OptionsRecord& options, DaySerial today)
     : slipNumber_(slipNumber), fieldCount_(fieldCountFor(fieldCount)), caption_(caption), state_(state),
       options_(options) {
-    choices.ab = wholeDay(today);
+    choices.startDay = wholeDay(today);
     // A field without a default type stays untouched here (typeChoice 0, never chosen);
     // only a later change to "no choice" records 1.
     for (int f = 1; f <= fieldCount_; ++f)
@@ -100,10 +100,10 @@ TickResult SlipEditor::toggleNumber(int field, int number) {
 }
 
 std::optional<SlipMessage> SlipEditor::checkStartDate(const DrawCalendar& calendar) {
-    const int day = wholeDay(choices.ab);
+    const int day = wholeDay(choices.startDay);
     if (weekdayNumber(day) != 1 || calendar.isDrawDay(day))
         return std::nullopt;
-    choices.ab = wholeDay(choices.ab) - 1;
+    choices.startDay = wholeDay(choices.startDay) - 1;
     return SlipMessage{SlipMessage::Kind::Critical,
                    QStringLiteral("Das gewählte Datum ist ein Sonntag, daher wurde der Vortag gewählt.\r\r"
                                   "Bitte gegebenenfalls korrigieren.")};
@@ -171,9 +171,9 @@ std::vector<SlipTableRow> SlipEditor::tableRows() const {
             row[1] = slipName();
             row[13] = choices.plus5Number.size() == 5 ? choices.plus5Number : QString();
             row[14] = choices.plus5 ? QStringLiteral("ja") : QStringLiteral("nein");
-            const int draws = durationDraws(choices.dauer);
+            const int draws = durationDraws(choices.durationIndex);
             row[16] = draws == 0 ? QStringLiteral("Dauer") : QString::number(draws);
-            row[17] = serialToText(choices.ab);
+            row[17] = serialToText(choices.startDay);
         }
         rows.push_back(row);
     }
@@ -184,9 +184,9 @@ void SlipEditor::writeRecord(SlipRecord& r) const {
     const std::int32_t savedNumber = r.Nr;
     r = SlipRecord{};
     r.Nr = savedNumber;
-    r.einsatz = static_cast<std::uint8_t>(choices.einsatz);
-    r.dauer = static_cast<std::uint8_t>(choices.dauer);
-    r.ab = wholeDay(choices.ab);
+    r.einsatz = static_cast<std::uint8_t>(choices.stakeIndex);
+    r.dauer = static_cast<std::uint8_t>(choices.durationIndex);
+    r.ab = wholeDay(choices.startDay);
     r.name.setText(slipName());
     r.plus5.setText(choices.plus5Number);
     r.p5 = choices.plus5 ? 1 : 0;
@@ -223,11 +223,11 @@ void SlipEditor::fillFromRecord(const SlipRecord& r) {
     choices.plus5 = r.playsPlus5();
     choices.name = r.name.text();
     if (durationDraws(r.dauer) >= 0)
-        choices.dauer = r.dauer;
+        choices.durationIndex = r.dauer;
     if (isShowableDate(r.ab))
-        choices.ab = wholeDay(r.ab);
+        choices.startDay = wholeDay(r.ab);
     if (stakeEuro(r.einsatz) > 0)
-        choices.einsatz = r.einsatz;
+        choices.stakeIndex = r.einsatz;
 }
 
 } // namespace talvo::logic

@@ -19,9 +19,9 @@ struct SlipRecord;
 struct SlipChoices {
     QString plus5Number = QStringLiteral("77777"); // E77
     bool plus5 = false;                          // cbPlus
-    int einsatz = 1;                             // RGEins: index into the stake table, 2 €
-    int dauer = 0;                               // comboDauer: index into the duration table
-    DaySerial ab = 0;                            // date1, whole days
+    int stakeIndex = 1;                             // RGEins: index into the stake table, 2 €
+    int durationIndex = 0;                               // comboDauer: index into the duration table
+    DaySerial startDay = 0;                            // date1, whole days
     int syndicate = -1;                   // ComboTG: holds no entries
     QString name;                                // EName
 };

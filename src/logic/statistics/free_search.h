@@ -20,7 +20,7 @@ bool togglePick(NumberSet& picked, int n);
 
 struct FreeSearchHit {
     int position = 0; // in the history, counted from 0
-    DaySerial datum = 0;
+    DaySerial date = 0;
 };
 
 struct FreeSearchResult {

@@ -13,11 +13,11 @@ SlipRecord slipFromTip(const Tip& tip, const OptionsRecord& options, int today,
     s.TGNR = 0;
     s.KastDef = 0;
     for (const TipGame& game : tip.games) {
-        if (game.typ == 0)
+        if (game.kenoType == 0)
             break;
         const auto k = static_cast<std::size_t>(s.KastDef++);
-        s.typ[k] = static_cast<std::uint8_t>(game.typ);
-        const auto numbers = toNumberList(game.numbers, game.typ, 70);
+        s.typ[k] = static_cast<std::uint8_t>(game.kenoType);
+        const auto numbers = toNumberList(game.numbers, game.kenoType, 70);
         std::copy(numbers.begin(), numbers.end(), s.typZ[k].begin());
     }
     s.plus5.setText(QStringLiteral("offen"));

@@ -47,8 +47,8 @@ double StrategyTestResult::randomReturnRate() const {
 QString strategyTestError(const StrategyTestParameters& p) {
     if (p.strategy < 0 || p.strategy >= kTipStrategyCount)
         return QStringLiteral("Die Strategie %1 gibt es nicht: möglich sind 0 bis 3.").arg(p.strategy);
-    if (p.typ < 2 || p.typ > kMaxType)
-        return QStringLiteral("Der KENO-Typ %1 ist ungültig: möglich sind 2 bis 10.").arg(p.typ);
+    if (p.kenoType < 2 || p.kenoType > kMaxType)
+        return QStringLiteral("Der KENO-Typ %1 ist ungültig: möglich sind 2 bis 10.").arg(p.kenoType);
     if (std::find(kStakeEuro.begin(), kStakeEuro.end(), p.stake) == kStakeEuro.end())
         return QStringLiteral("Ein Einsatz von %1 Euro ist nicht möglich: 1, 2, 5 oder 10 Euro.")
             .arg(p.stake);
@@ -81,7 +81,7 @@ StrategyTestResult runStrategyTest(const DrawHistory& history, const StrategyTes
 
     StrategyTestResult r;
     r.draws.reserve(static_cast<std::size_t>(total));
-    r.hitCount.assign(static_cast<std::size_t>(p.typ) + 1, 0);
+    r.hitCount.assign(static_cast<std::size_t>(p.kenoType) + 1, 0);
     const CandidateList randomCandidates = buildCandidateList({}, kRandom);
     SlidingClassSets window;
     int streak = 0;
@@ -102,22 +102,22 @@ StrategyTestResult runStrategyTest(const DrawHistory& history, const StrategyTes
         const NumberSet drawn = drawSet(d);
         TestedDraw z;
         z.position = realPositions[static_cast<std::size_t>(j)];
-        z.datum = d.datum;
+        z.date = d.datum;
 
         const CandidateList candidates = p.strategy == kRandom
                                           ? randomCandidates
                                           : buildCandidateList(window.classSets(), p.strategy);
         QRandomGenerator rng = drawRandomGenerator(p.seed, day);
-        const DrawnGame tip = drawGame(candidates, p.typ, rng);
+        const DrawnGame tip = drawGame(candidates, p.kenoType, rng);
         z.tip = tip.numbers;
         z.completed = tip.completed;
         z.hitCount = commonCount(tip.numbers, drawn);
-        z.winnings = payoutFactor(p.typ, z.hitCount) * p.stake;
+        z.winnings = payoutFactor(p.kenoType, z.hitCount) * p.stake;
 
         // The baseline starts from the same seed, so "Zufall" tested against itself is equal.
         QRandomGenerator baselineRandom = drawRandomGenerator(p.seed, day);
-        z.randomHitCount = commonCount(drawGame(randomCandidates, p.typ, baselineRandom).numbers, drawn);
-        z.randomWinnings = payoutFactor(p.typ, z.randomHitCount) * p.stake;
+        z.randomHitCount = commonCount(drawGame(randomCandidates, p.kenoType, baselineRandom).numbers, drawn);
+        z.randomWinnings = payoutFactor(p.kenoType, z.randomHitCount) * p.stake;
 
         r.stake += p.stake;
         r.winnings += z.winnings;
@@ -136,8 +136,8 @@ StrategyTestResult runStrategyTest(const DrawHistory& history, const StrategyTes
     if (progress)
         progress(static_cast<int>(r.draws.size()), total);
 
-    const TypeOdds odds = oddsOfType(p.typ);
-    for (int h = 0; h <= p.typ; ++h)
+    const TypeOdds odds = oddsOfType(p.kenoType);
+    for (int h = 0; h <= p.kenoType; ++h)
         r.expectedHits.push_back(static_cast<double>(r.draws.size()) * odds.probability(h));
     return r;
 }

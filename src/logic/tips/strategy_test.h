@@ -17,7 +17,7 @@ inline constexpr char kNoTestDrawMessage[] =
 
 struct StrategyTestParameters {
     int strategy = 0;      // the tip centre's strategies 0..3
-    int typ = 2;            // KENO type 2..10
+    int kenoType = 2;            // KENO type 2..10
     int windowSize = 0;         // N: the tip of a draw comes from the N real draws before it; 0: all of them
     int stake = 1;        // euro per draw: 1, 2, 5 or 10
     std::optional<int> from; // first and last day tested, both included; none: open
@@ -27,7 +27,7 @@ struct StrategyTestParameters {
 
 struct TestedDraw {
     int position = 0; // in the history
-    DaySerial datum = 0;
+    DaySerial date = 0;
     NumberSet tip;
     bool completed = false; // the candidates were completed with random numbers
     int hitCount = 0;

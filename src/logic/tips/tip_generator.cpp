@@ -54,14 +54,14 @@ void checkEnoughCombinations(const CandidateList& candidates, const std::array<i
 
 int Tip::gameCount() const {
     return static_cast<int>(
-        std::count_if(games.begin(), games.end(), [](const TipGame& s) { return s.typ > 0; }));
+        std::count_if(games.begin(), games.end(), [](const TipGame& s) { return s.kenoType > 0; }));
 }
 
 QStringList TipResult::text() const {
     QStringList lines = {QStringLiteral("Tipp-Nr.: %1").arg(number), strategyName(strategy), QString()};
     for (const TipGame& game : tip.games)
-        if (game.typ > 0)
-            lines << QStringLiteral("KENO-Typ %1: %2").arg(game.typ).arg(numbersText(game.numbers));
+        if (game.kenoType > 0)
+            lines << QStringLiteral("KENO-Typ %1: %2").arg(game.kenoType).arg(numbersText(game.numbers));
     return lines;
 }
 
@@ -86,7 +86,7 @@ TipResult TipGenerator::generate(const ClassSets& classSets, int strategy,
         if (t == 0)
             continue;
         TipGame& game = result.tip.games[static_cast<std::size_t>(k)];
-        game.typ = t;
+        game.kenoType = t;
         const auto earlier = result.tip.games.begin();
         const auto current = earlier + k;
         do {

@@ -18,7 +18,7 @@ inline constexpr char kNoGameMessage[] =
     "Bitte wählen Sie mindestens für ein Spiel einen KENO-Typ. Ich muss leider abbrechen.";
 
 struct TipGame {
-    int typ = 0; // 0: no game at this position
+    int kenoType = 0; // 0: no game at this position
     NumberSet numbers;
     bool completed = false; // its last draw completed the candidates with random numbers
     bool operator==(const TipGame&) const = default;

@@ -27,7 +27,7 @@ double fraction(std::int64_t numerator, std::int64_t denominator) {
 
 TypeOdds oddsOfType(int typ) {
     TypeOdds q;
-    q.typ = typ;
+    q.kenoType = typ;
     q.allWays = binomial(70, typ);
     for (int h = 0; h <= typ; ++h) {
         q.ways.push_back(binomial(20, h) * binomial(50, typ - h));

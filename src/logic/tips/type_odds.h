@@ -7,7 +7,7 @@ namespace talvo::logic {
 
 // The exact odds of a KENO type: 20 of 70 numbers are drawn, the player picks t.
 struct TypeOdds {
-    int typ = 0;
+    int kenoType = 0;
     // Ways to pick t numbers with exactly h of the 20 drawn: C(20, h) · C(50, t − h), for
     // h = 0..t; out of C(70, t) ways in all.
     std::vector<std::int64_t> ways;

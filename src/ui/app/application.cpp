@@ -149,11 +149,11 @@ void Application::createWindows() {
         strategyPreset.strategy = tipCentre_->strategy();
         for (int typ : tipCentre_->gameTypes())
             if (typ > 0) {
-                strategyPreset.typ = typ;
+                strategyPreset.kenoType = typ;
                 break;
             }
         strategyPreset.drawCountIndex = std::max(0, tipCentre_->drawCountIndex());
-        strategyPreset.einsatzIndex = state_->options().einsatzIndex;
+        strategyPreset.stakeIndex = state_->options().einsatzIndex;
         return new StrategyTestWindow(*state_, paths_, strategyPreset);
     });
 

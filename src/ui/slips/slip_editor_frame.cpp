@@ -232,9 +232,9 @@ QWidget* SlipEditorFrame::buildStrip() {
     logic::SlipChoices& a = editor_.choices;
     connect(plus5Edit_, &QLineEdit::textChanged, this, [&a](const QString& t) { a.plus5Number = t; });
     connect(plus5Check_, &QCheckBox::toggled, this, [&a](bool on) { a.plus5 = on; });
-    connect(stakeButtons_, &QButtonGroup::idClicked, this, [&a](int id) { a.einsatz = id; });
-    connect(durationCombo_, &QComboBox::currentIndexChanged, this, [&a](int i) { a.dauer = i; });
-    connect(startDateEdit_, &QDateEdit::dateChanged, this, [&a](const QDate& d) { a.ab = logic::dateToSerial(d); });
+    connect(stakeButtons_, &QButtonGroup::idClicked, this, [&a](int id) { a.stakeIndex = id; });
+    connect(durationCombo_, &QComboBox::currentIndexChanged, this, [&a](int i) { a.durationIndex = i; });
+    connect(startDateEdit_, &QDateEdit::dateChanged, this, [&a](const QDate& d) { a.startDay = logic::dateToSerial(d); });
     connect(startDateEdit_, &QDateEdit::editingFinished, this, &SlipEditorFrame::checkStartDate);
     connect(nameEdit_, &QLineEdit::textChanged, this, [&a](const QString& t) { a.name = t; });
     connect(transferButton_, &QPushButton::clicked, this, [this] {
@@ -246,8 +246,8 @@ QWidget* SlipEditorFrame::buildStrip() {
 }
 
 void SlipEditorFrame::toggleNumber(int key) {
-    const logic::CellLocation ort = logic::cellLocation(key);
-    switch (editor_.toggleNumber(ort.field, ort.number)) {
+    const logic::CellLocation location = logic::cellLocation(key);
+    switch (editor_.toggleNumber(location.field, location.number)) {
     case logic::TickResult::NoType:
         showMessage(this, QStringLiteral("Bitte wählen Sie erst einen KENO-Typ."), MessageIcon::Information);
         return;
@@ -259,7 +259,7 @@ void SlipEditorFrame::toggleNumber(int key) {
     case logic::TickResult::Removed:
         break;
     }
-    showField(ort.field);
+    showField(location.field);
 }
 
 void SlipEditorFrame::selectType(int key, int typeChoice) {
@@ -312,10 +312,10 @@ void SlipEditorFrame::showSlipChoices() {
     const logic::SlipChoices a = editor_.choices;
     plus5Edit_->setText(a.plus5Number);
     plus5Check_->setChecked(a.plus5);
-    if (QAbstractButton* b = stakeButtons_->button(a.einsatz))
+    if (QAbstractButton* b = stakeButtons_->button(a.stakeIndex))
         b->setChecked(true);
-    durationCombo_->setCurrentIndex(a.dauer);
-    startDateEdit_->setDate(logic::serialToDate(a.ab));
+    durationCombo_->setCurrentIndex(a.durationIndex);
+    startDateEdit_->setDate(logic::serialToDate(a.startDay));
     syndicateCombo_->setCurrentIndex(a.syndicate);
     nameEdit_->setText(a.name);
 }

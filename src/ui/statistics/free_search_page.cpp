@@ -122,7 +122,7 @@ void FreeSearchPage::runSearch() {
         const int row = static_cast<int>(h) + 1;
         hitGrid_->setCellText(0, row, QString::number(row));
         hitGrid_->setCellText(1, row, QString::number(r.hits[h].position + 1));
-        hitGrid_->setCellText(2, row, logic::serialToText(r.hits[h].datum));
+        hitGrid_->setCellText(2, row, logic::serialToText(r.hits[h].date));
     }
     detailBox_->setTitle(QStringLiteral("Such-Ergebnis im Detail (%1)").arg(r.hits.size()));
     ++searches_;

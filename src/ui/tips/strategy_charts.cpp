@@ -69,7 +69,7 @@ void showBalance(QChartView* view, const logic::StrategyTestResult& result) {
     double high = 0;
     for (const logic::TestedDraw& z : result.draws) {
         const auto x =
-            static_cast<double>(QDateTime(logic::serialToDate(z.datum), QTime(12, 0)).toMSecsSinceEpoch());
+            static_cast<double>(QDateTime(logic::serialToDate(z.date), QTime(12, 0)).toMSecsSinceEpoch());
         strategy->append(x, static_cast<double>(z.balance));
         randomTips->append(x, static_cast<double>(z.randomBalance));
         low = std::min({low, static_cast<double>(z.balance), static_cast<double>(z.randomBalance)});

@@ -33,7 +33,7 @@ QString StrategyTestModel::cellText(int row, int column) const {
     const logic::TestedDraw& z = result_->draws[static_cast<std::size_t>(row)];
     switch (column) {
     case 0:
-        return logic::serialToText(z.datum);
+        return logic::serialToText(z.date);
     case 1:
         return logic::numbersText(z.tip);
     case 2:

@@ -106,11 +106,11 @@ StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::
     body->addWidget(buildParameters());
     // Strategy, type and draw count as the tip centre has them.
     strategyCombo_->setCurrentIndex(logic::listEntryFor(preset.strategy, logic::kTipStrategyCount));
-    typeCombo_->setCurrentIndex(preset.typ >= 2 && preset.typ <= logic::kMaxType ? preset.typ - 2 : 0);
+    typeCombo_->setCurrentIndex(preset.kenoType >= 2 && preset.kenoType <= logic::kMaxType ? preset.kenoType - 2 : 0);
     drawCountCombo_->setCurrentIndex(
         logic::listEntryFor(preset.drawCountIndex, static_cast<int>(logic::kDrawCounts.size())));
     stakeCombo_->setCurrentIndex(
-        logic::listEntryFor(preset.einsatzIndex, static_cast<int>(logic::kStakeEuro.size())));
+        logic::listEntryFor(preset.stakeIndex, static_cast<int>(logic::kStakeEuro.size())));
 
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(QStringLiteral("Gauge1"));
@@ -156,9 +156,9 @@ StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::
     drawTable_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     tabs->addTab(drawTable_, QStringLiteral("Ziehungen"));
     oddsPanel_ = new OddsPanel(tabs);
-    oddsPanel_->setKenoType(parameter().typ);
+    oddsPanel_->setKenoType(parameter().kenoType);
     tabs->addTab(oddsPanel_, QStringLiteral("Quoten"));
-    connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this] { oddsPanel_->setKenoType(parameter().typ); });
+    connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this] { oddsPanel_->setKenoType(parameter().kenoType); });
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(charts);
@@ -226,7 +226,7 @@ QWidget* StrategyTestWindow::buildParameters() {
 logic::StrategyTestParameters StrategyTestWindow::parameter() const {
     logic::StrategyTestParameters p;
     p.strategy = strategyCombo_->currentIndex();
-    p.typ = typeCombo_->currentIndex() + 2;
+    p.kenoType = typeCombo_->currentIndex() + 2;
     p.windowSize = logic::kDrawCounts[static_cast<std::size_t>(drawCountCombo_->currentIndex())];
     p.stake = logic::kStakeEuro[static_cast<std::size_t>(stakeCombo_->currentIndex())];
     p.from = logic::wholeDay(logic::dateToSerial(fromDate_->date()));
@@ -291,14 +291,14 @@ void StrategyTestWindow::showResult() {
     const auto n = static_cast<long long>(r.draws.size());
     resultLabel_->setText(QStringLiteral("Ihre Strategie: %1 zurück — Zufall: %2")
                                .arg(percent(r.returnRate()), percent(r.randomReturnRate())));
-    const double expectedReturn = 100.0 * logic::oddsOfType(runParameters_.typ).returnRate();
+    const double expectedReturn = 100.0 * logic::oddsOfType(runParameters_.kenoType).returnRate();
     QString details =
         QStringLiteral("%1 Ziehungen vom %2 bis %3 mit KENO-Typ %4 gespielt%5: Einsatz %6, Gewinn %7, "
                        "tiefster Stand %8. %9 Ziehungen mit Gewinn, die längste Serie ohne Gewinn: %10 "
                        "Ziehungen. Nach den Quoten zu erwarten: %11 zurück.")
             .arg(logic::formatNumber(static_cast<double>(n), 0),
-                 logic::serialToText(r.draws.front().datum),
-                 logic::serialToText(r.draws.back().datum), QString::number(runParameters_.typ),
+                 logic::serialToText(r.draws.front().date),
+                 logic::serialToText(r.draws.back().date), QString::number(runParameters_.kenoType),
                  r.stopped ? QStringLiteral(" (angehalten)") : QString(), euro(r.stake), euro(r.winnings),
                  euro(r.lowestBalance), logic::formatNumber(r.winningDraws, 0))
             .arg(logic::formatNumber(r.longestLosingStreak, 0), percent(expectedReturn));

@@ -27,9 +27,9 @@ class StrategyTestWorker;
 // The choices the window starts with: those of the tip centre.
 struct StrategyTestPreset {
     int strategy = 0;
-    int typ = 2;
+    int kenoType = 2;
     int drawCountIndex = 0; // into the draw-count table
-    int einsatzIndex = 0;
+    int stakeIndex = 0;
 };
 
 // "Strategie-Test": what a strategy's tips would have won on the stored draws, each draw

@@ -341,14 +341,14 @@ void TipCentreWindow::showTip(const logic::Tip& tip) {
     for (std::size_t k = 0; k < tip.games.size(); ++k) {
         const logic::TipGame& game = tip.games[k];
         std::vector<CellStrip::Cell> cells;
-        for (auto n : logic::toNumberList(game.numbers, game.typ, 70))
+        for (auto n : logic::toNumberList(game.numbers, game.kenoType, 70))
             cells.push_back({QString::number(n), kTipGround, Qt::black});
         tipStrips_[k]->setCells(std::move(cells));
         tipStrips_[k]->setFixedSize(tipStrips_[k]->sizeHint());
-        tipStrips_[k]->setVisible(game.typ > 0);
-        gameLabels_[k]->setText(game.typ > 0 ? QStringLiteral("Spiel %1: ").arg(k + 1)
+        tipStrips_[k]->setVisible(game.kenoType > 0);
+        gameLabels_[k]->setText(game.kenoType > 0 ? QStringLiteral("Spiel %1: ").arg(k + 1)
                                              : QStringLiteral("--"));
-        completedMarks_[k]->setVisible(game.typ > 0 && game.completed);
+        completedMarks_[k]->setVisible(game.kenoType > 0 && game.completed);
     }
 }
 
