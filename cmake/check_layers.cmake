@@ -4,7 +4,8 @@
 #   - src/platform includes nothing of ui or app, and no Qt Widgets header: its printing and
 #     help work on Gui, Print Support and Help alone;
 #   - src/ui includes nothing of src/app, the programs that put the windows together;
-#   - the command line, src/app/cli, includes nothing of ui.
+#   - the command line, src/app/cli, includes nothing of ui;
+#   - the window folders of src/ui include nothing of ui/app, which builds them all.
 # A relative include is taken from the folder of the file that holds it.
 #
 #   cmake -DSOURCE_DIR=<folder holding logic/, platform/, ui/ and app/> -DQT_HEADERS=<Qt include root> -P check_layers.cmake
@@ -83,6 +84,13 @@ check_layer(logic "(^|/)(platform|ui|app)/" logic_qt)
 check_layer(platform "(^|/)(ui|app)/" platform_qt)
 check_layer(ui "^app/" no_qt)
 check_layer(app/cli "(^|/)ui/" no_qt)
+# The window folders never reach ui/app, the composition root that builds them all.
+file(GLOB ui_folders RELATIVE "${SOURCE_DIR}/ui" "${SOURCE_DIR}/ui/*")
+foreach(folder ${ui_folders})
+  if(IS_DIRECTORY "${SOURCE_DIR}/ui/${folder}" AND NOT folder STREQUAL "app")
+    check_layer(ui/${folder} "^ui/app/" no_qt)
+  endif()
+endforeach()
 
 if(violations GREATER 0)
   message(FATAL_ERROR "layer check: ${violations} forbidden includes")

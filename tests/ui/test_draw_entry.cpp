@@ -12,7 +12,7 @@
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/navigation/form_lookup.h"
+#include "support/form_lookup.h"
 #include "ui/navigation/navigator.h"
 
 #include <QCheckBox>
@@ -251,7 +251,7 @@ class DrawEntryTest : public QObject {
         ui::MainWindow w(state, paths);
         w.setUpAtStart();
         ui::PasteWindow* p = openPasteWindow(w);
-        QVERIFY(ui::isFormOpen(QStringLiteral("FGewinnzahlen")));
+        QVERIFY(test::isFormOpen(QStringLiteral("FGewinnzahlen")));
         QCOMPARE(p->windowTitle(), QStringLiteral("TALVO 1.7.1.0 "));
         QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 10.03.2024"));
         QVERIFY(test::namedChild<QCheckBox>(*p, "cbDel")->isChecked());

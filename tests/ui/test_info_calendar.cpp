@@ -10,7 +10,7 @@
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/navigation/form_lookup.h"
+#include "support/form_lookup.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAbstractButton>
@@ -72,7 +72,7 @@ class InfoCalendarTest : public QObject {
         trigger("TKalender");
         trigger("MKalender");
         QCOMPARE(windowsNamed(QStringLiteral("FKal")), 1);
-        QVERIFY(ui::isFormOpen(QStringLiteral("FKal")));
+        QVERIFY(test::isFormOpen(QStringLiteral("FKal")));
         QWidget* calendarWindow = program->navigator().window(ui::Route::Calendar);
         QVERIFY(calendarWindow->isVisible());
         QCOMPARE(calendarWindow->windowTitle(), QStringLiteral("Kalender"));
@@ -90,11 +90,11 @@ class InfoCalendarTest : public QObject {
 
         // Its "&Info" leads to the info window; "Schließen" destroys it.
         test::namedChild<QAction>(*calendarWindow, "MInfo")->trigger();
-        QVERIFY(ui::isFormOpen(QStringLiteral("FInfo")));
+        QVERIFY(test::isFormOpen(QStringLiteral("FInfo")));
         QPointer<QWidget> gone = calendarWindow;
         test::namedChild<QAction>(*calendarWindow, "MSchliessen")->trigger();
         QTRY_VERIFY(!gone);
-        QVERIFY(!ui::isFormOpen(QStringLiteral("FKal")));
+        QVERIFY(!test::isFormOpen(QStringLiteral("FKal")));
         trigger("TKalender");
         QCOMPARE(windowsNamed(QStringLiteral("FKal")), 1);
     }

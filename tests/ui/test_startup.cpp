@@ -13,7 +13,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
-#include "ui/navigation/form_lookup.h"
+#include "support/form_lookup.h"
 #include "ui/navigation/navigator.h"
 #include "ui/slips/number_cell.h"
 #include "ui/slips/slip_centre_window.h"
@@ -88,8 +88,8 @@ class StartupTest : public QObject {
         QCOMPARE(continueButton->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(start->windowTitle(), QStringLiteral("TALVO 1.7.1.0"));
         QVERIFY(start->isVisible());
-        QVERIFY(ui::isFormOpen(QStringLiteral("FAuswertung")));
-        QVERIFY(!ui::isFormOpen(QStringLiteral("fauswertung")));
+        QVERIFY(test::isFormOpen(QStringLiteral("FAuswertung")));
+        QVERIFY(!test::isFormOpen(QStringLiteral("fauswertung")));
         QCOMPARE(program.state().history().size(), std::size_t{1});
 
         ui::MainWindow* main = program.mainWindow();
@@ -270,7 +270,7 @@ class StartupTest : public QObject {
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MStartfenster"))->isEnabled());
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MBeenden"))->isEnabled());
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MStatistik"))->isEnabled());
-        QVERIFY(ui::isFormOpen(QStringLiteral("FStatistik1")));
+        QVERIFY(test::isFormOpen(QStringLiteral("FStatistik1")));
         QVERIFY(main->findChild<QAction*>(QStringLiteral("MUpdate"))->isEnabled());
         QVERIFY(messages.isEmpty());
     }

@@ -13,7 +13,7 @@
 #include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tabs.h"
 #include "ui/evaluation/slip_file_frame.h"
-#include "ui/navigation/form_lookup.h"
+#include "support/form_lookup.h"
 #include "ui/settings/options_window.h"
 #include "ui/slips/number_cell.h"
 #include "ui/slips/slip_centre_window.h"
@@ -50,8 +50,8 @@ class StartupSlipsTest : public QObject {
         ui::Application program(paths);
         program.start();
         QVERIFY(messages.isEmpty());
-        QVERIFY(ui::isFormOpen(QStringLiteral("FOptionen")));
-        QVERIFY(ui::isFormOpen(QStringLiteral("FEingabe2")));
+        QVERIFY(test::isFormOpen(QStringLiteral("FOptionen")));
+        QVERIFY(test::isFormOpen(QStringLiteral("FEingabe2")));
         QCOMPARE(program.state().colourScheme(), 5);
         QCOMPARE(program.state().options().scheinTyp[0], 3);
 

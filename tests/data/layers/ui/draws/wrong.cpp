@@ -1,4 +1,5 @@
-// The windows may use every folder of ui, the platform and logic, but never the programs.
+// The windows may use the other window folders, the platform and logic, but never the
+// programs nor ui/app, which builds them all.
 #include "ui/app/application.h"
 #include "../app/start_window.h"
 #include "ui/navigation/navigator.h"

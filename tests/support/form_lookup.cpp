@@ -1,9 +1,9 @@
-#include "ui/navigation/form_lookup.h"
+#include "support/form_lookup.h"
 
 #include <QApplication>
 #include <QWidget>
 
-namespace talvo::ui {
+namespace talvo::test {
 
 QWidget* findForm(const QString& formName) {
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -16,4 +16,4 @@ QWidget* findForm(const QString& formName) {
 
 bool isFormOpen(const QString& formName) { return findForm(formName) != nullptr; }
 
-} // namespace talvo::ui
+} // namespace talvo::test

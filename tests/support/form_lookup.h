@@ -3,11 +3,11 @@
 class QString;
 class QWidget;
 
-namespace talvo::ui {
+namespace talvo::test {
 
 // Whether a window with exactly this form name exists, shown or hidden.
 bool isFormOpen(const QString& formName);
 // The window of that name, searched from the last created one; nullptr when none.
 QWidget* findForm(const QString& formName);
 
-} // namespace talvo::ui
+} // namespace talvo::test
