@@ -110,7 +110,11 @@ BENCHMARK(BM_CombinationSearch)
     ->Args({3, 0})
     ->Args({2, 0})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StraightCombinationSearch)->Args({4, 313})->Args({3, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_StraightCombinationSearch)
+    ->Args({4, 313})
+    ->Args({3, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(BM_StraightCombinationSearch)->Args({4, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 double childCpuSeconds() {

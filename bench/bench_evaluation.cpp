@@ -18,11 +18,11 @@ const logic::DrawHistory& fullHistory() {
 
 logic::SlipRecord continuousSlip() {
     logic::SlipRecord s = test::slip({{3, 11, 19, 24, 32, 40, 47, 55, 61, 68},
-                                    {7, 14, 21, 28, 35, 42, 49},
-                                    {1, 2, 3, 4, 5, 6, 7, 8},
-                                    {10, 20, 30, 40, 50},
-                                    {33, 66}},
-                                   1, 0, QDate(2004, 2, 2), QStringLiteral("Dauerschein"));
+                                      {7, 14, 21, 28, 35, 42, 49},
+                                      {1, 2, 3, 4, 5, 6, 7, 8},
+                                      {10, 20, 30, 40, 50},
+                                      {33, 66}},
+                                     1, 0, QDate(2004, 2, 2), QStringLiteral("Dauerschein"));
     s.p5 = 1;
     s.plus5.setText(QStringLiteral("12345"));
     return s;

@@ -3,15 +3,15 @@
 
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/evaluation/evaluation.h"
+#include "logic/state/program_state.h"
 #include "support/builders.h"
 #include "tools/generated_history.h"
-#include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
+#include "ui/evaluation/slip_file_frame.h"
 #include "widget_bench_main.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // shows them and the memory they take.
 
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
+#include "logic/state/program_state.h"
 #include "support/builders.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/slips/slip_centre_window.h"

@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         const ImportReport& r = result.report;
-        FUZZ_CHECK(r.added + r.replaced + r.differing + r.identical <= static_cast<int>(archive.draws.size()));
+        FUZZ_CHECK(r.added + r.replaced + r.differing + r.identical <=
+                   static_cast<int>(archive.draws.size()));
         FUZZ_CHECK(!replace || r.differing == 0);
         // Every stored draw is still there by its date, changed only where replaced.
         std::map<double, const DrawRecord*> byDate;

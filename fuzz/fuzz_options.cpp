@@ -4,8 +4,8 @@
 #include "fuzz_support.h"
 
 #include "logic/core/draw_calendar.h"
-#include "logic/settings/options_file.h"
 #include "logic/settings/colour_scheme.h"
+#include "logic/settings/options_file.h"
 #include "logic/slips/slip_centre.h"
 #include "logic/tips/slip_from_tip.h"
 #include "logic/tips/tip_generator.h"

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = fuzz::bytes(data, size);
     const SlipList slipRecords = slipsFromBytes(bytes);
     FUZZ_CHECK(slipRecords.size() == size / SlipRecord::kSize);
-    FUZZ_CHECK(slipsToBytes(slipRecords) == bytes.left(static_cast<qsizetype>(slipRecords.size()) * SlipRecord::kSize));
+    FUZZ_CHECK(slipsToBytes(slipRecords) ==
+               bytes.left(static_cast<qsizetype>(slipRecords.size()) * SlipRecord::kSize));
 
     buildSlipListing(slipRecords);
 

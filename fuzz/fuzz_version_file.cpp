@@ -3,9 +3,9 @@
 
 #include "fuzz_support.h"
 
-#include "logic/update/program_update.h"
 #include "logic/core/ansi.h"
 #include "logic/core/error.h"
+#include "logic/update/program_update.h"
 
 #include <QFile>
 #include <QTemporaryDir>

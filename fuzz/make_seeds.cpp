@@ -4,11 +4,11 @@
 #include "fuzz_support.h"
 #include "tools/generated_history.h"
 
-#include "logic/update/program_update.h"
 #include "logic/draws/archive_export.h"
 #include "logic/draws/draw_sets.h"
 #include "logic/export/tip_text.h"
 #include "logic/settings/options_file.h"
+#include "logic/update/program_update.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,11 +45,11 @@ void historySeeds() {
 void slipSeeds() {
     SlipList slipRecords = fuzz::slips();
     slipRecords.push_back(test::slip({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-                                  {11, 12, 13},
-                                  {14, 15, 16, 17, 18},
-                                  {19, 20, 21, 22, 23, 24, 25},
-                                  {69, 70}},
-                                 1, 5, QDate(2025, 1, 7), QStringLiteral("Fünf Felder")));
+                                      {11, 12, 13},
+                                      {14, 15, 16, 17, 18},
+                                      {19, 20, 21, 22, 23, 24, 25},
+                                      {69, 70}},
+                                     1, 5, QDate(2025, 1, 7), QStringLiteral("Fünf Felder")));
     seed("slips", "demo", slipsToBytes(slipRecords));
     seed("slips", "one", slipsToBytes({slipRecords.front()}));
 }

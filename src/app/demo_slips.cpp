@@ -15,7 +15,7 @@ namespace {
 using talvo::logic::SlipRecord;
 
 SlipRecord demoSlip(int number, const char* name, int einsatz, int dauer, const QDate& ab,
-                  std::initializer_list<std::vector<int>> fields, const char* plus5 = nullptr) {
+                    std::initializer_list<std::vector<int>> fields, const char* plus5 = nullptr) {
     SlipRecord s;
     s.Nr = number;
     s.einsatz = static_cast<std::uint8_t>(einsatz);

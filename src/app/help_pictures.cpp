@@ -73,7 +73,8 @@ int main(int argc, char* argv[]) {
     bool ok = save(main, folder, QStringLiteral("zentrale"));
     auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PC0"));
     pages->setCurrentIndex(1);
-    ok = save(main->findChild<QWidget*>(QStringLiteral("leftColumn")), folder, QStringLiteral("ziehungen")) && ok;
+    ok = save(main->findChild<QWidget*>(QStringLiteral("leftColumn")), folder, QStringLiteral("ziehungen")) &&
+         ok;
     main->findChild<QPushButton*>(QStringLiteral("BCopyPaste"))->click();
     ok = save(main->pasteWindow(), folder, QStringLiteral("einfuegen")) && ok;
     ok = save(program.updateWindow(), folder, QStringLiteral("aktualisierung")) && ok;

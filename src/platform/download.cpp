@@ -238,6 +238,8 @@ bool isOnline() {
     return r == QNetworkInformation::Reachability::Online || r == QNetworkInformation::Reachability::Unknown;
 }
 
-void setOnlineForTests(std::optional<bool> online) { pinnedOnline() = online; }
+void setOnlineForTests(std::optional<bool> online) {
+    pinnedOnline() = online;
+}
 
 } // namespace talvo::platform

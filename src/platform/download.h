@@ -35,7 +35,7 @@ inline DownloadLimits installerLimits() {
 // download and leaves the target untouched.
 class FileDownload : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit FileDownload(QObject* parent = nullptr);
     ~FileDownload() override;
 
@@ -43,12 +43,12 @@ public:
     void abort();
     bool isRunning() const { return reply_ != nullptr; }
 
-signals:
+  signals:
     void progress(qint64 received, qint64 total);
     // ok: the target was written. error: why not (German), empty on success.
     void finished(bool ok, const QString& error);
 
-private:
+  private:
     void takeBody();
     void stop(const QString& why);
     void onFinished();
@@ -66,7 +66,7 @@ private:
 
 // Runs a download to its end in a local event loop; for the command line.
 bool downloadFileBlocking(const QUrl& address, const QString& target, QString* error,
-                        DownloadLimits limits = {});
+                          DownloadLimits limits = {});
 
 // Whether the system reports an internet connection; unknown counts as online.
 bool isOnline();

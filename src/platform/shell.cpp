@@ -64,12 +64,13 @@ void openWithDesktopLater(const QString& address, QObject* context, const std::f
         process->deleteLater();
         done(opened(*process));
     });
-    QObject::connect(process, &QProcess::errorOccurred, context, [process, done](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        process->deleteLater();
-        done(false);
-    });
+    QObject::connect(process, &QProcess::errorOccurred, context,
+                     [process, done](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         process->deleteLater();
+                         done(false);
+                     });
 }
 #else
 bool openWithDesktop(const QString& address) {
@@ -78,7 +79,8 @@ bool openWithDesktop(const QString& address) {
 
 void openWithDesktopLater(const QString& address, QObject* context, const std::function<void(bool)>& done) {
     const bool answer = openWithDesktop(address);
-    QMetaObject::invokeMethod(context, [done, answer] { done(answer); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        context, [done, answer] { done(answer); }, Qt::QueuedConnection);
 }
 #endif
 
@@ -94,7 +96,8 @@ void shellOpenAsync(const QString& target, QObject* context, std::function<void(
     if (testOpener) {
         // The seam answers at once; the answer still comes later, as the desktop's would.
         const bool answer = testOpener(address);
-        QMetaObject::invokeMethod(context, [done, answer] { done(answer); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            context, [done, answer] { done(answer); }, Qt::QueuedConnection);
         return;
     }
     openWithDesktopLater(address, context, done);

@@ -229,8 +229,7 @@ void writeWorkbook(const logic::ExportTable& table, const QString& title, int mo
     logic::writeWholeFile(path, file.readAll());
 }
 
-QString saveWorkbook(const logic::ExportTable& table, const QString& title, int mode,
-                     const QString& folder) {
+QString saveWorkbook(const logic::ExportTable& table, const QString& title, int mode, const QString& folder) {
     const QString path = workbookPath(folder, title);
     writeWorkbook(table, title, mode, path);
     return path;

@@ -23,7 +23,6 @@ void writeWorkbook(const logic::ExportTable& table, const QString& title, int mo
 
 // Writes the table into a new workbook in `folder`, named by the title, and returns its
 // path. An earlier workbook is never replaced: the new one takes the next free name.
-QString saveWorkbook(const logic::ExportTable& table, const QString& title, int mode,
-                     const QString& folder);
+QString saveWorkbook(const logic::ExportTable& table, const QString& title, int mode, const QString& folder);
 
 } // namespace talvo::platform

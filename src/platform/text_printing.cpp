@@ -128,8 +128,8 @@ int runJob(QPagedPaintDevice& device, const QStringList& lines, const QFont& fon
 } // namespace
 
 int printLines(QPagedPaintDevice& device, const QStringList& lines, const QFont* font, bool countOnly,
-                const PageDecoration& header, const PageDecoration& footer, int linesPerInch,
-                const PrintMargins& margins) {
+               const PageDecoration& header, const PageDecoration& footer, int linesPerInch,
+               const PrintMargins& margins) {
     if (!font)
         throw std::invalid_argument(kFontMissing);
     if (linesPerInch < 1)

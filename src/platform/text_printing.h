@@ -9,7 +9,8 @@ class QPainter;
 
 namespace talvo::platform {
 
-inline constexpr char kNoRoomInsideMargins[] = "Die Größe der Seitenränder lässt keinen Raum für den Ausdruck.";
+inline constexpr char kNoRoomInsideMargins[] =
+    "Die Größe der Seitenränder lässt keinen Raum für den Ausdruck.";
 inline constexpr char kFontMissing[] = "Ich brauche eine gültige Schriftart!";
 
 // A rectangle on the page in device pixels, counted from the corner of the printable area.
@@ -41,7 +42,7 @@ struct PrintMargins {
 // Throws Error when the job cannot start or the margins leave no room for one line, and
 // std::invalid_argument (kFontMissing) without a font.
 int printLines(QPagedPaintDevice& device, const QStringList& lines, const QFont* font, bool countOnly,
-                const PageDecoration& header, const PageDecoration& footer, int linesPerInch,
-                const PrintMargins& margins);
+               const PageDecoration& header, const PageDecoration& footer, int linesPerInch,
+               const PrintMargins& margins);
 
 } // namespace talvo::platform

@@ -57,8 +57,7 @@ void printPageFooter(QPainter& canvas, int page, bool&, const PrintRect& rect) {
 }
 
 int printTipText(QPagedPaintDevice& device, const QStringList& lines, const QFont& font) {
-    return printLines(device, lines, &font, false, printPageHeader, printPageFooter, kLinesPerInch,
-                       kMargins);
+    return printLines(device, lines, &font, false, printPageHeader, printPageFooter, kLinesPerInch, kMargins);
 }
 
 int saveTipTextPdf(const QString& path, const QStringList& lines, const QFont& font) {

@@ -14,13 +14,13 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << "Aufruf: talvo-make-history DATEI [ZIEHUNGEN [SAAT]]\n";
         return 2;
     }
-    const int count = args.size() > 2
-                          ? args[2].toInt()
-                          : talvo::tools::drawDaysBetween(QDate(2004, 2, 2), QDate::currentDate().addDays(-1));
+    const int count =
+        args.size() > 2 ? args[2].toInt()
+                        : talvo::tools::drawDaysBetween(QDate(2004, 2, 2), QDate::currentDate().addDays(-1));
     const quint32 seed = args.size() > 3 ? args[3].toUInt() : 1;
     try {
         talvo::logic::saveDrawHistory(args[1],
-                                          talvo::tools::generatedHistory(count, QDate(2004, 2, 2), seed));
+                                      talvo::tools::generatedHistory(count, QDate(2004, 2, 2), seed));
     } catch (const std::exception& e) {
         QTextStream(stderr) << e.what() << '\n';
         return 1;

@@ -35,9 +35,8 @@ test::CliResult import(const QString& history, const QString& file, const QStrin
 TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    logic::saveDrawHistory(history,
-                               {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("00001")),
-                                test::draw(QDate(2024, 3, 5), test::run20(2), QStringLiteral("00002"))});
+    logic::saveDrawHistory(history, {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("00001")),
+                                     test::draw(QDate(2024, 3, 5), test::run20(2), QStringLiteral("00002"))});
     const QByteArray before = readFile(history);
     const QString file = writeFile(
         dir, QStringLiteral("archiv.csv"),

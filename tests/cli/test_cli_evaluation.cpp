@@ -24,17 +24,17 @@ class CliEvaluation : public ::testing::Test {
 
     void SetUp() override {
         // Monday 26.02. to Thursday 29.02.2024; 28.02. is still missing.
-        logic::saveDrawHistory(
-            history, {test::draw(QDate(2024, 2, 26), test::run20(1), QStringLiteral("11111")),
-                      test::draw(QDate(2024, 2, 27), test::run20(11), QStringLiteral("12345")),
-                      test::draw(QDate(2024, 2, 28), {}),
-                      test::draw(QDate(2024, 2, 29), test::run20(21), QStringLiteral("99345"))});
+        logic::saveDrawHistory(history,
+                               {test::draw(QDate(2024, 2, 26), test::run20(1), QStringLiteral("11111")),
+                                test::draw(QDate(2024, 2, 27), test::run20(11), QStringLiteral("12345")),
+                                test::draw(QDate(2024, 2, 28), {}),
+                                test::draw(QDate(2024, 2, 29), test::run20(21), QStringLiteral("99345"))});
         logic::SlipRecord a =
             test::slip({{1, 2}, {15, 30, 45}}, 1, 0, QDate(2024, 2, 26), QStringLiteral("Alpha"));
         a.p5 = 1;
         a.plus5.setText(QStringLiteral("12345"));
-        const logic::SlipRecord b = test::slip({{}, {21, 22, 23, 24, 25, 26, 27, 28}}, 0, 2, QDate(2024, 2, 27),
-                                             QStringLiteral("Beta"));
+        const logic::SlipRecord b = test::slip({{}, {21, 22, 23, 24, 25, 26, 27, 28}}, 0, 2,
+                                               QDate(2024, 2, 27), QStringLiteral("Beta"));
         logic::saveSlips(slips, {a, b});
     }
 
@@ -148,7 +148,7 @@ TEST_F(CliEvaluation, RangeCountsSundaysOnceTheyAreDrawn) {
 
 TEST_F(CliEvaluation, MessagesGoToStderr) {
     logic::saveSlips(slips, {test::slip({{1, 2}}, 0, 1, QDate(2024, 3, 2)),
-                                        test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 29))});
+                             test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 29))});
     const auto one = evaluate({QStringLiteral("--laufzeit")});
     EXPECT_EQ(one.exitCode, 0);
     EXPECT_EQ(one.err,

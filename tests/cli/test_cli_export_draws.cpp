@@ -14,7 +14,7 @@ namespace {
 
 // Mon 26.02.2024 to Sat 09.03.2024, Sundays without a draw; Thursday 29.02. a placeholder.
 class CliExportDraws : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         talvo::logic::DrawHistory h = talvo::test::drawDays(QDate(2024, 2, 26), 12);
         h[3].GZ = {};
@@ -23,8 +23,8 @@ protected:
     }
     talvo::test::CliResult run(const QString& choice, const QString& from, const QString& to,
                                const QStringList& more = {}) {
-        return runCli(QStringList{"export-draws", "--history", path, "--choice", choice, "--from", from, "--to", to,
-                                  "--now", "2024-03-09 18:00"} +
+        return runCli(QStringList{"export-draws", "--history", path, "--choice", choice, "--from", from,
+                                  "--to", to, "--now", "2024-03-09 18:00"} +
                       more);
     }
 
@@ -70,8 +70,10 @@ TEST_F(CliExportDraws, BoundsOfTheRange) {
         QString from, to, message;
     };
     const std::vector<Case> cases = {
-        {"05.03.2024", "04.03.2024", "Der Zeitraum ist ungültig: Er beginnt am 05.03.2024 und endet am 04.03.2024.\n"},
-        {"10.03.2024", "20.03.2024", "Der Zeitraum ist ungültig: Er beginnt am 10.03.2024 und endet am 09.03.2024.\n"},
+        {"05.03.2024", "04.03.2024",
+         "Der Zeitraum ist ungültig: Er beginnt am 05.03.2024 und endet am 04.03.2024.\n"},
+        {"10.03.2024", "20.03.2024",
+         "Der Zeitraum ist ungültig: Er beginnt am 10.03.2024 und endet am 09.03.2024.\n"},
         {"03.03.2024", "03.03.2024", "Vom 03.03.2024 bis zum 03.03.2024 ist keine Ziehung gespeichert.\n"},
         {"01.01.2000", "01.02.2024", "Vom 02.02.2004 bis zum 01.02.2024 ist keine Ziehung gespeichert.\n"},
     };
@@ -91,7 +93,8 @@ TEST_F(CliExportDraws, EmptyHistoryAndWrongUsage) {
     for (const char* choice : {"3", "-1", "x"})
         EXPECT_EQ(run(choice, "01.01.2024", "01.03.2024").exitCode, 2);
     EXPECT_EQ(run("0", "32.01.2024", "01.03.2024").exitCode, 2);
-    EXPECT_EQ(runCli({"export-draws", "--history", path, "--choice", "0", "--from", "01.01.2024"}).exitCode, 2);
+    EXPECT_EQ(runCli({"export-draws", "--history", path, "--choice", "0", "--from", "01.01.2024"}).exitCode,
+              2);
 }
 
 TEST_F(CliExportDraws, WritesTheWorkbookInsteadAndReplacesAnOldOne) {

@@ -48,7 +48,8 @@ TEST(CliFullDisk, ExportSetsFailsAndKeepsTheOldSets) {
     const QString history = source.filePath(QStringLiteral("KenoZahlen.tpp"));
     talvo::logic::saveDrawHistory(history, talvo::test::drawDays(QDate(2024, 3, 4), 40));
     QTemporaryDir sets;
-    const QString drawSet6File = talvo::test::writeFile(sets, QStringLiteral("gz6.tpp"), QByteArray(240, 'o'));
+    const QString drawSet6File =
+        talvo::test::writeFile(sets, QStringLiteral("gz6.tpp"), QByteArray(240, 'o'));
     const auto outcome = talvo::test::onFullDisk(sets.path(), [&] {
         return cliOutcome(runCli({QStringLiteral("export-sets"), QStringLiteral("--history"), history,
                                   QStringLiteral("--dir"), sets.path()}));
@@ -81,8 +82,8 @@ TEST(CliEvaluateStreams, HugeRunningTimeEvaluationPrintsAsItGoes) {
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     talvo::logic::saveDrawHistory(history, talvo::test::drawDays(QDate(2004, 2, 2), 10000));
     const QString slips = dir.filePath(QStringLiteral("viele.tix"));
-    talvo::logic::saveSlips(
-        slips, talvo::logic::SlipList(40, talvo::test::slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))));
+    talvo::logic::saveSlips(slips,
+                            talvo::logic::SlipList(40, talvo::test::slip({{1, 2}}, 0, 0, QDate(2004, 2, 2))));
     QProcess p;
     p.setStandardOutputFile(QProcess::nullDevice());
     // The data size limit (in KiB) stands for a machine without more memory to give.

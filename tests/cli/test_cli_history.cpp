@@ -34,8 +34,11 @@ TEST(CliHistory, ControlCharactersInThePlus5TextKeepTheLineWhole) {
 
 TEST(CliHistory, FileSizesDecideTheLineCount) {
     QTemporaryDir dir;
-    EXPECT_EQ(runCli({QStringLiteral("history"), talvo::test::writeFile(dir, QStringLiteral("e.tpp"), {})}).out, "");
-    const auto r = runCli({QStringLiteral("history"), talvo::test::writeFile(dir, QStringLiteral("o.tpp"), QByteArray(81, '\0'))});
+    EXPECT_EQ(
+        runCli({QStringLiteral("history"), talvo::test::writeFile(dir, QStringLiteral("e.tpp"), {})}).out,
+        "");
+    const auto r = runCli({QStringLiteral("history"),
+                           talvo::test::writeFile(dir, QStringLiteral("o.tpp"), QByteArray(81, '\0'))});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out.count(QLatin1Char('\n')), 2);
 }

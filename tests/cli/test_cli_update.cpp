@@ -28,20 +28,21 @@ TEST(CliNeed, ChoiceAndFileForTheClock) {
                       QStringLiteral("2024-06-05 19:00")})
                   .out,
               "1\tgz6.tpp\n");
-    EXPECT_EQ(runCli({QStringLiteral("need"), QStringLiteral("--history"), dir.filePath(QStringLiteral("none.tpp")),
-                      QStringLiteral("--now"), QStringLiteral("2024-06-05 19:00")})
-                  .out,
-              "5\tgzAlle.tpp\n");
+    EXPECT_EQ(
+        runCli({QStringLiteral("need"), QStringLiteral("--history"), dir.filePath(QStringLiteral("none.tpp")),
+                QStringLiteral("--now"), QStringLiteral("2024-06-05 19:00")})
+            .out,
+        "5\tgzAlle.tpp\n");
 }
 
 class CliUpdate : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // The server holds the draw sets as the program's own export writes them.
         const QString source = data.filePath(QStringLiteral("server-history.tpp"));
         talvo::logic::saveDrawHistory(source, full);
-        ASSERT_EQ(runCli({QStringLiteral("export-sets"), QStringLiteral("--history"), source, QStringLiteral("--dir"),
-                          server.path()})
+        ASSERT_EQ(runCli({QStringLiteral("export-sets"), QStringLiteral("--history"), source,
+                          QStringLiteral("--dir"), server.path()})
                       .exitCode,
                   0);
         QFile::remove(source);
@@ -52,8 +53,8 @@ protected:
         talvo::logic::saveDrawHistory(history, talvo::logic::DrawHistory(full.begin(), full.end() - 10));
     }
     talvo::test::CliResult update(const QString& choice) {
-        return runCli({QStringLiteral("update"), QStringLiteral("--history"), history, QStringLiteral("--base"),
-                       http.base(), QStringLiteral("--choice"), choice});
+        return runCli({QStringLiteral("update"), QStringLiteral("--history"), history,
+                       QStringLiteral("--base"), http.base(), QStringLiteral("--choice"), choice});
     }
 
     QTemporaryDir server;
@@ -81,7 +82,8 @@ TEST_F(CliUpdate, FailedDownloadsChangeNothing) {
     for (const char* choice : {"1", "3", "4"}) { // 3 bytes, not whole records, missing file
         const auto r = update(QString::fromLatin1(choice));
         EXPECT_EQ(r.exitCode, 1) << choice;
-        EXPECT_TRUE(r.err.contains(QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.")))
+        EXPECT_TRUE(
+            r.err.contains(QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.")))
             << choice;
         EXPECT_EQ(talvo::test::readFile(history), before) << choice;
     }
@@ -105,7 +107,7 @@ TEST_F(CliUpdate, BrokenSetsAreRefusedWithTheReason) {
 
     // The whole set is sound, but its last draws lie after the pinned today.
     talvo::logic::saveDrawHistory(QDir(server.path()).filePath(QStringLiteral("gz30.tpp")),
-                                      talvo::logic::DrawHistory(full.end() - 30, full.end()));
+                                  talvo::logic::DrawHistory(full.end() - 30, full.end()));
     const QDate last = talvo::logic::serialToDate(full.back().datum);
     r = runCli({QStringLiteral("update"), QStringLiteral("--history"), history, QStringLiteral("--base"),
                 http.base(), QStringLiteral("--choice"), QStringLiteral("2"), QStringLiteral("--now"),
@@ -163,7 +165,7 @@ TEST_F(CliUpdate, FullDiskKeepsTheHistoryAndLeavesNoDownload) {
 
 // The slow server runs in a thread of the test, which needs an application object.
 class CliUpdateLimits : public ::testing::Test {
-protected:
+  protected:
     int argc = 0;
     QCoreApplication app{argc, nullptr};
 };

@@ -23,7 +23,7 @@ const QString kInstallerPath = QStringLiteral("/downloads/tvupdate.deb");
 
 // The servers run in a thread of the test, which needs an application object.
 class CliVersionCheck : public ::testing::Test {
-protected:
+  protected:
     talvo::test::CliResult check(const HttpTestServerThread& server, QStringList more = {}) {
         return runCli(QStringList{QStringLiteral("version-check"), QStringLiteral("--base"), server.base(),
                                   QStringLiteral("--data"), data.path()} +
@@ -42,10 +42,11 @@ TEST_F(CliVersionCheck, PrintsCurrentOrTheServersOtherVersion) {
         QByteArray file;
         QString out;
     };
-    for (const Case& c : {Case{versionFile("1.7.1.0"), QStringLiteral("aktuell\n")},
-                          Case{versionFile("1.6.2.0"), QStringLiteral("neu\t1.6.2.0\n")}, // older: another one
-                          Case{versionFile("1.8.0.0"), QStringLiteral("neu\t1.8.0.0\n")},
-                          Case{versionFile("2.0 Beta 3"), QStringLiteral("neu\t2.0 Beta 3\n")}}) {
+    for (const Case& c :
+         {Case{versionFile("1.7.1.0"), QStringLiteral("aktuell\n")},
+          Case{versionFile("1.6.2.0"), QStringLiteral("neu\t1.6.2.0\n")}, // older: another one
+          Case{versionFile("1.8.0.0"), QStringLiteral("neu\t1.8.0.0\n")},
+          Case{versionFile("2.0 Beta 3"), QStringLiteral("neu\t2.0 Beta 3\n")}}) {
         const HttpTestServerThread server({{kVersionPath, {200, c.file}}});
         const auto r = check(server);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -79,8 +80,9 @@ TEST_F(CliVersionCheck, MissingShortOrBadFilesPrintNothing) {
         EXPECT_EQ(r.out, QString()) << c.says;
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
         if (!c.kept) {
-            EXPECT_TRUE(r.err.startsWith(QStringLiteral("Momentan ist die Prüfung, ob eine aktuellere "
-                                                        "Programm-Version heruntergeladen werden kann, nicht möglich.")))
+            EXPECT_TRUE(r.err.startsWith(
+                QStringLiteral("Momentan ist die Prüfung, ob eine aktuellere "
+                               "Programm-Version heruntergeladen werden kann, nicht möglich.")))
                 << r.err.toStdString();
         }
         // No installer is fetched after a failed check.
@@ -89,7 +91,8 @@ TEST_F(CliVersionCheck, MissingShortOrBadFilesPrintNothing) {
 }
 
 TEST_F(CliVersionCheck, AServerThatNeverAnswersEndsByTheLimit) {
-    const HttpTestServerThread server({{kVersionPath, {200, versionFile("1.8.0.0"), HttpTestServer::Mode::Stall}}});
+    const HttpTestServerThread server(
+        {{kVersionPath, {200, versionFile("1.8.0.0"), HttpTestServer::Mode::Stall}}});
     QElapsedTimer clock;
     clock.start();
     const auto r = check(server, {QStringLiteral("--timeout"), QStringLiteral("2")});
@@ -110,7 +113,8 @@ TEST_F(CliVersionCheck, DownloadFetchesTheInstallerWhetherNewOrNot) {
             {{kVersionPath, {200, versionFile(version)}}, {kInstallerPath, {200, installer}}});
         const auto r = check(server, {QStringLiteral("--download")});
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-        EXPECT_EQ(r.out, qstrcmp(version, "1.7.1.0") == 0 ? QStringLiteral("aktuell\n") : QStringLiteral("neu\t1.8.0.0\n"));
+        EXPECT_EQ(r.out, qstrcmp(version, "1.7.1.0") == 0 ? QStringLiteral("aktuell\n")
+                                                          : QStringLiteral("neu\t1.8.0.0\n"));
         EXPECT_EQ(talvo::test::readFile(local("Update.deb")), installer);
         EXPECT_EQ(files(), (QStringList{QStringLiteral("Update.deb"), QStringLiteral("version.tlv")}));
     }
@@ -131,13 +135,15 @@ TEST_F(CliVersionCheck, AFailedInstallerDownloadLeavesNoFile) {
                   "nicht innerhalb von 3 Sekunden"},
          }) {
         talvo::test::writeFile(data, QStringLiteral("Update.deb"), "an earlier installer");
-        const HttpTestServerThread server({{kVersionPath, {200, versionFile("1.8.0.0")}}, {kInstallerPath, c.answer}});
+        const HttpTestServerThread server(
+            {{kVersionPath, {200, versionFile("1.8.0.0")}}, {kInstallerPath, c.answer}});
         const auto r = check(server, QStringList{QStringLiteral("--download")} + c.more);
         EXPECT_EQ(r.exitCode, 1) << c.says;
         // The check's own line comes first; the download's failure follows on stderr.
         EXPECT_EQ(r.out, QStringLiteral("neu\t1.8.0.0\n"));
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("Das Herunterladen hat nicht geklappt.\n\nVersuchen Sie es später "
-                                                    "noch einmal.\n")))
+        EXPECT_TRUE(r.err.startsWith(
+            QStringLiteral("Das Herunterladen hat nicht geklappt.\n\nVersuchen Sie es später "
+                           "noch einmal.\n")))
             << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
         EXPECT_EQ(files(), QStringList{QStringLiteral("version.tlv")}) << c.says;

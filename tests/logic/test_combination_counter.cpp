@@ -90,8 +90,8 @@ std::vector<CountCase> countCases() {
     for (const NumberSet& d : generated(200, 31))
         mixed.push_back(d);
     DrawSetList odd = {setOf({70}), setOf({1, 70}), setOf({0, 5, 6, 7, 70, 71, 200}),
-                               setOf({2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
-                                      17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30})};
+                       setOf({2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
+                              17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30})};
     return {
         {"pairs, no draw", 2, {}},
         {"pairs, 63 equal draws", 2, repeated(ends, 63)},

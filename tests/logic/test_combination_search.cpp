@@ -1,6 +1,6 @@
-#include "logic/statistics/free_search.h"
 #include "logic/statistics/combination_search.h"
 #include "logic/statistics/combination_values.h"
+#include "logic/statistics/free_search.h"
 #include "support/builders.h"
 #include "support/straight_combination_search.h"
 #include "tools/generated_history.h"
@@ -10,9 +10,9 @@
 #include <random>
 
 using namespace talvo::logic;
-using talvo::tools::generatedHistory;
 using talvo::test::straightCombinationSearch;
 using talvo::test::straightLists;
+using talvo::tools::generatedHistory;
 
 namespace {
 

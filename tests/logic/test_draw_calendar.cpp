@@ -145,8 +145,8 @@ TEST(DrawCalendar, EveryRuleFollowsTheHistory) {
         }
         case Rule::Range: {
             ResultTables out;
-            evaluateRange(std::vector{talvo::test::slip({{1, 2}})}, dateToSerial(c.a), dateToSerial(c.b),
-                              h, 1.0e6, out);
+            evaluateRange(std::vector{talvo::test::slip({{1, 2}})}, dateToSerial(c.a), dateToSerial(c.b), h,
+                          1.0e6, out);
             got =
                 QString::number(out.size()) + u' ' + (out.empty() ? QString() : out.back().caption.right(10));
             break;

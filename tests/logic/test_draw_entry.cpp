@@ -29,7 +29,8 @@ TEST(extractDigitRuns, EveryDigitRunIsAPiece) {
                          Case{"Zahlen: ä1ö2ü3ß", "1 2 3"}, Case{"", ""}, Case{"nur Buchstaben", ""},
                          Case{"123456789012345678901234567890", "123456789012345678901234567890"},
                          Case{"-5 +6 1.5", "5 6 1 5"}}) {
-        EXPECT_EQ(extractDigitRuns(QString::fromUtf8(c.text)).join(u' '), QString::fromUtf8(c.pieces)) << c.text;
+        EXPECT_EQ(extractDigitRuns(QString::fromUtf8(c.text)).join(u' '), QString::fromUtf8(c.pieces))
+            << c.text;
     }
 }
 
@@ -60,8 +61,7 @@ TEST(toggleBoardNumber, TogglesAtMostTwentyNumbers) {
 TEST(storeDraw, OnlyTwentyNumbersAreStored) {
     DrawHistory h = talvo::test::drawDays(QDate(2024, 3, 4), 3);
     const DrawHistory before = h;
-    EXPECT_FALSE(
-        storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), firstNumbers(19), QStringLiteral("1")));
+    EXPECT_FALSE(storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), firstNumbers(19), QStringLiteral("1")));
     NumberSet withZero = firstNumbers(19);
     withZero.insert(0);
     EXPECT_FALSE(storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), withZero, QString()));
@@ -93,8 +93,7 @@ TEST(storeDraw, AppendsAtTheProposedDateAndOverwritesInPlace) {
 TEST(storeDraw, MissingDaysAreFilledBackSkippingSundays) {
     DrawHistory h = talvo::test::drawDays(QDate(2024, 3, 7), 1); // Thursday
     // Tuesday of the following week: Friday, Saturday and Monday are missing.
-    ASSERT_TRUE(
-        storeDraw(h, 4, dateToSerial(QDate(2024, 3, 12)), firstNumbers(20), QStringLiteral("1")));
+    ASSERT_TRUE(storeDraw(h, 4, dateToSerial(QDate(2024, 3, 12)), firstNumbers(20), QStringLiteral("1")));
     ASSERT_EQ(h.size(), 5u);
     EXPECT_EQ(serialToText(h[1].datum), "08.03.2024");
     EXPECT_EQ(serialToText(h[2].datum), "09.03.2024");

@@ -20,7 +20,8 @@ DrawHistory history() {
     h.push_back(draw(QDate(2024, 3, 5), {}));
     for (int day = 6; day <= 9; ++day)
         h.push_back(draw(QDate(2024, 3, day), run20(day * 3), QStringLiteral("5678%1").arg(day)));
-    h.push_back(draw(QDate(2024, 3, 18), {70, 1, 35, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18},
+    h.push_back(draw(QDate(2024, 3, 18),
+                     {70, 1, 35, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18},
                      QStringLiteral("00007")));
     return h;
 }
@@ -83,12 +84,10 @@ TEST(buildDrawExportTable, RangeRunsFromTheFirstToTheLastStoredDrawInside) {
         int first, last;
     };
     const std::vector<Case> cases = {
-        {QDate(2004, 2, 2), QDate(2024, 3, 18), 0, 6},
-        {QDate(2024, 3, 4), QDate(2024, 3, 4), 0, 0},
-        {QDate(2024, 3, 5), QDate(2024, 3, 7), 2, 3},    // a placeholder's day starts at the next draw
-        {QDate(2024, 3, 10), QDate(2024, 3, 20), 6, 6},  // Sunday and days without draws
-        {QDate(2024, 3, 1), QDate(2024, 3, 12), 0, 5},
-        {QDate(2024, 3, 18), QDate(2026, 1, 1), 6, 6},
+        {QDate(2004, 2, 2), QDate(2024, 3, 18), 0, 6},  {QDate(2024, 3, 4), QDate(2024, 3, 4), 0, 0},
+        {QDate(2024, 3, 5), QDate(2024, 3, 7), 2, 3},   // a placeholder's day starts at the next draw
+        {QDate(2024, 3, 10), QDate(2024, 3, 20), 6, 6}, // Sunday and days without draws
+        {QDate(2024, 3, 1), QDate(2024, 3, 12), 0, 5},  {QDate(2024, 3, 18), QDate(2026, 1, 1), 6, 6},
     };
     for (const Case& c : cases) {
         const ExportRange b = findExportRange(h, c.fromDate, c.toDate);
@@ -107,15 +106,18 @@ TEST(buildDrawExportTable, NoDrawInTheRangeOrNoneStoredIsAGermanError) {
         }
         return QStringLiteral("kein Fehler");
     };
-    const QString noDrawMessage = QStringLiteral("Vom 10.03.2024 bis zum 17.03.2024 ist keine Ziehung gespeichert.");
+    const QString noDrawMessage =
+        QStringLiteral("Vom 10.03.2024 bis zum 17.03.2024 ist keine Ziehung gespeichert.");
     EXPECT_EQ(message(h, QDate(2024, 3, 10), QDate(2024, 3, 17)), noDrawMessage);
     EXPECT_EQ(message(h, QDate(2024, 3, 5), QDate(2024, 3, 5)),
               QStringLiteral("Vom 05.03.2024 bis zum 05.03.2024 ist keine Ziehung gespeichert."));
     EXPECT_EQ(message(h, QDate(2024, 3, 19), QDate(2025, 1, 1)),
               QStringLiteral("Vom 19.03.2024 bis zum 01.01.2025 ist keine Ziehung gespeichert."));
-    const QString nothingStoredMessage = QStringLiteral("Es ist noch keine Ziehung gespeichert, die exportiert werden könnte.");
+    const QString nothingStoredMessage =
+        QStringLiteral("Es ist noch keine Ziehung gespeichert, die exportiert werden könnte.");
     EXPECT_EQ(message({}, QDate(2004, 2, 2), QDate(2030, 1, 1)), nothingStoredMessage);
-    EXPECT_EQ(message({draw(QDate(2024, 3, 5), {})}, QDate(2004, 2, 2), QDate(2030, 1, 1)), nothingStoredMessage);
+    EXPECT_EQ(message({draw(QDate(2024, 3, 5), {})}, QDate(2004, 2, 2), QDate(2030, 1, 1)),
+              nothingStoredMessage);
 }
 
 TEST(buildDrawExportTable, TheRangeEndsAtFirstOnTheLastStoredDraw) {
@@ -137,13 +139,15 @@ TEST(buildDrawExportTable, RangeRulesKeepStartBeforeEndInsideTheDrawYears) {
                                            {QDate(2024, 6, 2), QDate(2024, 6, 1), QDate(2024, 6, 1)},
                                            {QDate(2004, 2, 1), QDate(2024, 6, 1), QDate(2004, 2, 2)},
                                            {QDate(1999, 1, 1), QDate(2024, 6, 1), QDate(2004, 2, 2)}})
-        EXPECT_EQ(adjustedStartDate(c.fromDate, c.toDate), c.corrected) << c.fromDate.toString().toStdString();
+        EXPECT_EQ(adjustedStartDate(c.fromDate, c.toDate), c.corrected)
+            << c.fromDate.toString().toStdString();
     // A changed end date against the start date and today.
     for (const Case& c : std::vector<Case>{{QDate(2024, 3, 1), QDate(2024, 6, 1), QDate(2024, 6, 1)},
                                            {QDate(2024, 3, 1), QDate(2024, 2, 1), QDate(2024, 3, 1)},
                                            {QDate(2024, 3, 1), QDate(2024, 6, 16), today},
                                            {QDate(2024, 3, 1), QDate(2030, 1, 1), today}})
-        EXPECT_EQ(adjustedEndDate(c.fromDate, c.toDate, today), c.corrected) << c.toDate.toString().toStdString();
+        EXPECT_EQ(adjustedEndDate(c.fromDate, c.toDate, today), c.corrected)
+            << c.toDate.toString().toStdString();
 }
 
 } // namespace

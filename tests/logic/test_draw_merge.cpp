@@ -1,14 +1,14 @@
 #include "logic/core/error.h"
-#include "logic/state/program_state.h"
 #include "logic/draws/draw_merge.h"
+#include "logic/state/program_state.h"
 #include "support/history_builder.h"
 #include "support/temp_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace talvo::logic;
 using talvo::test::drawDays;
@@ -25,7 +25,8 @@ std::vector<QString> datesOf(const DrawHistory& h) {
 // A block with the dates of history positions from..to, but other numbers, so the test
 // sees which records came from the block.
 DrawHistory blockOf(const DrawHistory& full, std::size_t from, std::size_t to) {
-    DrawHistory b(full.begin() + static_cast<std::ptrdiff_t>(from), full.begin() + static_cast<std::ptrdiff_t>(to) + 1);
+    DrawHistory b(full.begin() + static_cast<std::ptrdiff_t>(from),
+                  full.begin() + static_cast<std::ptrdiff_t>(to) + 1);
     for (auto& d : b)
         d.plus5.setText(QStringLiteral("99999"));
     return b;

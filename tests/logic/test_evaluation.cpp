@@ -1,9 +1,9 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
 #include "logic/core/number_set.h"
+#include "logic/evaluation/evaluate_slip.h"
 #include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/plus5_class.h"
-#include "logic/evaluation/evaluate_slip.h"
 #include "support/builders.h"
 #include "support/qstring_printer.h"
 
@@ -154,7 +154,8 @@ TEST(evaluateDraw, TheTotalOfABigFileDoesNotWrapAround) {
     // Every field a type 10 with all ten numbers drawn at 10 euro: 1,000,000 each, and
     // more than two thousand of them in one table.
     const std::vector<int> tenNumbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    const std::vector<SlipRecord> slips(440, slip({tenNumbers, tenNumbers, tenNumbers, tenNumbers, tenNumbers}, 3));
+    const std::vector<SlipRecord> slips(
+        440, slip({tenNumbers, tenNumbers, tenNumbers, tenNumbers, tenNumbers}, 3));
     ResultTables out;
     evaluateDraw(slips, setOf(tenNumbers), QString(), QString(), out);
     ASSERT_EQ(out.size(), 1u);
@@ -192,7 +193,7 @@ TEST(evaluateRunningTimes, BalanceRunsOverTheDrawsAndTotalsRestart) {
 
 TEST(evaluateRunningTimes, FutureAndEmptyDrawsAreSkippedButCounted) {
     DrawHistory h = historyFrom(QDate(2024, 1, 1), 10);
-    h[2].GZ = {};                             // 03.01.2024 still missing
+    h[2].GZ = {};                           // 03.01.2024 still missing
     const DaySerial now = h[5].datum + 0.5; // noon of 06.01.2024
     ResultTables out;
     evaluateRunningTimes(std::vector{slip({{1, 2}}, 0, 7, QDate(2024, 1, 1))}, h, now, out);
@@ -239,7 +240,7 @@ TEST(evaluateRunningTimes, SlipsWithoutDataAndTheirMessages) {
               "Keine Auswertung möglich, da für die Laufzeit keine Angaben vorhanden sind.");
     EXPECT_EQ(runningTimeMessage(1, 1), runningTimeMessage(2, 2));
     EXPECT_EQ(runningTimeMessage(3, 1), "Für einen Spielschein war keine Auswertung möglich, da für dessen "
-                                     "Laufzeit keine Angaben vorhanden sind.");
+                                        "Laufzeit keine Angaben vorhanden sind.");
     EXPECT_EQ(runningTimeMessage(5, 3),
               "Für 3 Spielscheine war keine Auswertung möglich, da für deren Laufzeiten "
               "keine Angaben vorhanden sind.");

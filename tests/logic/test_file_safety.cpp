@@ -3,8 +3,8 @@
 #include "logic/core/record_file.h"
 #include "logic/core/slip_file.h"
 #include "logic/core/system_error_text.h"
-#include "logic/draws/history_backup.h"
 #include "logic/draws/draw_sets.h"
+#include "logic/draws/history_backup.h"
 #include "logic/export/tip_text.h"
 #include "logic/settings/options_file.h"
 #include "support/builders.h"
@@ -84,7 +84,8 @@ TEST(FullDisk, EveryWriterFailsWithAGermanMessageAndKeepsTheOldFile) {
             GTEST_SKIP() << "neither a mount namespace nor a file size limit is available";
         // The message names the file that failed: the target or, before it, its backup.
         const QString failed = text->section(QLatin1Char('"'), 1, 1);
-        EXPECT_TRUE(failed == QDir::toNativeSeparators(path) || failed == QDir::toNativeSeparators(path) + ".bak")
+        EXPECT_TRUE(failed == QDir::toNativeSeparators(path) ||
+                    failed == QDir::toNativeSeparators(path) + ".bak")
             << w.kind << ": " << text->toStdString();
         EXPECT_TRUE(text->contains(QStringLiteral("\" konnte nicht vollständig geschrieben werden")))
             << w.kind << ": " << text->toStdString();
@@ -164,11 +165,10 @@ TEST(CappedRead, EveryKindHasACapThatFitsIt) {
         qint64 cap;
         std::function<void(const QString&)> read;
     };
-    for (const Case& c :
-         {Case{"history", kMaxDrawFileBytes, [](const QString& p) { loadDrawHistory(p); }},
-          Case{"slips", kMaxSlipFileBytes, [](const QString& p) { loadSlips(p); }},
-          Case{"options", kMaxOptionsFileBytes, [](const QString& p) { loadOptions(p); }},
-          Case{"tip text", kMaxTipTextBytes, [](const QString& p) { readTipText(p); }}}) {
+    for (const Case& c : {Case{"history", kMaxDrawFileBytes, [](const QString& p) { loadDrawHistory(p); }},
+                          Case{"slips", kMaxSlipFileBytes, [](const QString& p) { loadSlips(p); }},
+                          Case{"options", kMaxOptionsFileBytes, [](const QString& p) { loadOptions(p); }},
+                          Case{"tip text", kMaxTipTextBytes, [](const QString& p) { readTipText(p); }}}) {
         const QString path = dir.filePath(QString::fromLatin1(c.kind));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

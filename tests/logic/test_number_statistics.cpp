@@ -81,7 +81,8 @@ TEST(NumberStatistics, TenDrawsOfNumbers) {
 
 TEST(NumberStatistics, FinalDigitsAndTensOverTenDraws) {
     ClassSets classSets;
-    const FrequencyResult digits = finalDigitStatistic(generatedHistory(10, QDate(2004, 2, 2), 4), 0, classSets);
+    const FrequencyResult digits =
+        finalDigitStatistic(generatedHistory(10, QDate(2004, 2, 2), 4), 0, classSets);
     EXPECT_DOUBLE_EQ(digits.mu, 20.0);
     EXPECT_DOUBLE_EQ(digits.sigma, std::sqrt(18.0));
     EXPECT_EQ(digits.items(), 10);
@@ -91,7 +92,8 @@ TEST(NumberStatistics, FinalDigitsAndTensOverTenDraws) {
 TEST(NumberStatistics, ItemsStandForTheirNumbers) {
     EXPECT_EQ(itemNumbers(StatisticKind::FinalDigits, 1), (std::vector<int>{10, 20, 30, 40, 50, 60, 70}));
     EXPECT_EQ(itemNumbers(StatisticKind::FinalDigits, 4), (std::vector<int>{3, 13, 23, 33, 43, 53, 63}));
-    EXPECT_EQ(itemNumbers(StatisticKind::Tens, 7), (std::vector<int>{61, 62, 63, 64, 65, 66, 67, 68, 69, 70}));
+    EXPECT_EQ(itemNumbers(StatisticKind::Tens, 7),
+              (std::vector<int>{61, 62, 63, 64, 65, 66, 67, 68, 69, 70}));
     EXPECT_EQ(itemNumbers(StatisticKind::Numbers, 42), (std::vector<int>{42}));
 }
 
@@ -115,7 +117,8 @@ TEST(NumberStatistics, ClassSetsCollectTheClassifiedNumbers) {
     ClassSets classSets;
     const FrequencyResult r = finalDigitStatistic(history, 0, classSets);
     EXPECT_EQ(r.itemClass[0], 7);
-    EXPECT_EQ(toNumberList(classSets.at(2, 3), 7, 70), (std::vector<std::uint8_t>{10, 20, 30, 40, 50, 60, 70}));
+    EXPECT_EQ(toNumberList(classSets.at(2, 3), 7, 70),
+              (std::vector<std::uint8_t>{10, 20, 30, 40, 50, 60, 70}));
     // Numbers drawn ten times of ten are class 1, level 6; never drawn ones class 5, level 1.
     numberStatistic(history, 0, classSets);
     EXPECT_TRUE(classSets.at(1, 6).contains(1));

@@ -1,7 +1,7 @@
 #include "logic/core/error.h"
-#include "logic/state/program_state.h"
-#include "logic/settings/options_file.h"
 #include "logic/settings/colour_scheme.h"
+#include "logic/settings/options_file.h"
+#include "logic/state/program_state.h"
 #include "support/temp_files.h"
 
 #include <QFileInfo>
@@ -119,15 +119,16 @@ TEST(OptionsFile, StoredIndexesFallBackToSaneSelections) {
     struct TypeEntryCase {
         int stored, game, expected;
     };
-    for (const TypeEntryCase c : {TypeEntryCase{0, 1, 0}, TypeEntryCase{9, 1, 9}, TypeEntryCase{-1, 3, 5}, TypeEntryCase{10, 1, 1},
-                            TypeEntryCase{-1, 5, 9}, TypeEntryCase{1000, 2, 3}})
+    for (const TypeEntryCase c :
+         {TypeEntryCase{0, 1, 0}, TypeEntryCase{9, 1, 9}, TypeEntryCase{-1, 3, 5}, TypeEntryCase{10, 1, 1},
+          TypeEntryCase{-1, 5, 9}, TypeEntryCase{1000, 2, 3}})
         EXPECT_EQ(typeEntryFor(c.stored, c.game), c.expected) << c.stored << " game " << c.game;
 
     struct DefaultTypeCase {
         int stored, typ;
     };
-    for (const DefaultTypeCase c : {DefaultTypeCase{0, 0}, DefaultTypeCase{1, 2}, DefaultTypeCase{5, 6}, DefaultTypeCase{9, 10},
-                                DefaultTypeCase{10, 0}, DefaultTypeCase{-1, 0}})
+    for (const DefaultTypeCase c : {DefaultTypeCase{0, 0}, DefaultTypeCase{1, 2}, DefaultTypeCase{5, 6},
+                                    DefaultTypeCase{9, 10}, DefaultTypeCase{10, 0}, DefaultTypeCase{-1, 0}})
         EXPECT_EQ(kenoTypeFor(c.stored), c.typ) << c.stored;
 }
 

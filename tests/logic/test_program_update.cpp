@@ -1,6 +1,6 @@
-#include "logic/update/program_update.h"
 #include "logic/core/error.h"
 #include "logic/core/version.h"
+#include "logic/update/program_update.h"
 #include "support/temp_files.h"
 #include "support/version_file.h"
 
@@ -23,7 +23,7 @@ TEST(VersionFile, TheTextOfTheFirstRecordIsTheServersVersion) {
              Case{versionFile("1.7.1.0"), QStringLiteral("1.7.1.0")},
              Case{versionFile("1.8.0.0") + "more records after the first", QStringLiteral("1.8.0.0")},
              Case{versionFile("123456789012345"), QStringLiteral("123456789012345")},
-             Case{versionFile("2.0 \xe4", 5), QStringLiteral("2.0 ä")},  // Windows-1252
+             Case{versionFile("2.0 \xe4", 5), QStringLiteral("2.0 ä")},     // Windows-1252
              Case{versionFile("1.7.1.0-beta", 5), QStringLiteral("1.7.1")}, // the length byte counts
          }) {
         const QString path = writeFile(dir, QStringLiteral("version.tlv"), c.bytes);
@@ -68,15 +68,16 @@ TEST(VersionFile, OnlyTheProgramsOwnTextCountsAsCurrent) {
 
 TEST(VersionFile, MessageNamesTheWebSite) {
     EXPECT_EQ(versionNotCheckableMessage(QStringLiteral("talvo.example.net")),
-              QStringLiteral("Momentan ist die Prüfung, ob eine aktuellere Programm-Version heruntergeladen werden "
-                             "kann, nicht möglich.\r\rBitte versuchen Sie es später noch einmal oder schauen sie auf "
-                             "talvo.example.net nach."));
+              QStringLiteral(
+                  "Momentan ist die Prüfung, ob eine aktuellere Programm-Version heruntergeladen werden "
+                  "kann, nicht möglich.\r\rBitte versuchen Sie es später noch einmal oder schauen sie auf "
+                  "talvo.example.net nach."));
 }
 
 TEST(SelfRemovalScript, FiveLinesWithEveryPathQuoted) {
-    const QByteArray script =
-        selfDeleteScript(QStringLiteral("C:\\Program Files\\TALVO\\talvo.exe"), QStringLiteral("C:\\Program Files\\TALVO\\"),
-                           QStringLiteral("C:\\Users\\Anna Maria\\AppData\\Local\\Temp\\uis1A2B.bat"));
+    const QByteArray script = selfDeleteScript(
+        QStringLiteral("C:\\Program Files\\TALVO\\talvo.exe"), QStringLiteral("C:\\Program Files\\TALVO\\"),
+        QStringLiteral("C:\\Users\\Anna Maria\\AppData\\Local\\Temp\\uis1A2B.bat"));
     EXPECT_EQ(script, QByteArray(":Label1\r\n"
                                  "del \"C:\\Program Files\\TALVO\\talvo.exe\"\r\n"
                                  "if Exist \"C:\\Program Files\\TALVO\\talvo.exe\" goto Label1\r\n"
@@ -85,9 +86,9 @@ TEST(SelfRemovalScript, FiveLinesWithEveryPathQuoted) {
 }
 
 TEST(SelfRemovalScript, WrittenInWindows1252) {
-    const QByteArray script = selfDeleteScript(QStringLiteral("D:\\Spiele\\Jörg\\talvo.exe"),
-                                                 QStringLiteral("D:\\Spiele\\Jörg\\"),
-                                                 QStringLiteral("C:\\Temp\\uisFF.bat"));
+    const QByteArray script =
+        selfDeleteScript(QStringLiteral("D:\\Spiele\\Jörg\\talvo.exe"), QStringLiteral("D:\\Spiele\\Jörg\\"),
+                         QStringLiteral("C:\\Temp\\uisFF.bat"));
     EXPECT_TRUE(script.contains("del \"D:\\Spiele\\J\xf6rg\\talvo.exe\"\r\n"));
     EXPECT_EQ(script.count("\r\n"), 5);
     EXPECT_EQ(script.count('\n'), 5);
@@ -96,10 +97,11 @@ TEST(SelfRemovalScript, WrittenInWindows1252) {
 TEST(SelfRemovalScript, APathWindows1252CannotWriteIsRefused) {
     // Written as '?', the path would name no file and the script would never end.
     EXPECT_THROW(selfDeleteScript(QStringLiteral("C:\\Users\\Дмитрий\\TALVO\\talvo.exe"),
-                                    QStringLiteral("C:\\Users\\Дмитрий\\TALVO\\"), QStringLiteral("C:\\Temp\\uis1.bat")),
+                                  QStringLiteral("C:\\Users\\Дмитрий\\TALVO\\"),
+                                  QStringLiteral("C:\\Temp\\uis1.bat")),
                  Error);
     EXPECT_THROW(selfDeleteScript(QStringLiteral("C:\\TALVO\\talvo.exe"), QStringLiteral("C:\\TALVO\\"),
-                                    QStringLiteral("C:\\Users\\李\\Temp\\uis1.bat")),
+                                  QStringLiteral("C:\\Users\\李\\Temp\\uis1.bat")),
                  Error);
 }
 

@@ -45,9 +45,10 @@ TEST(HistoryFile, UnchangedHistoryIsWrittenBackByteForByte) {
 
 TEST(HistoryFile, RecordsOutOfDateOrderLoadAsStored) {
     QTemporaryDir dir;
-    const DrawHistory draws = {talvo::test::draw(QDate(2024, 3, 5), talvo::test::run20(1), QStringLiteral("11111")),
-                               talvo::test::draw(QDate(2024, 3, 1), talvo::test::run20(30)),
-                               talvo::test::draw(QDate(2024, 3, 5), {})};
+    const DrawHistory draws = {
+        talvo::test::draw(QDate(2024, 3, 5), talvo::test::run20(1), QStringLiteral("11111")),
+        talvo::test::draw(QDate(2024, 3, 1), talvo::test::run20(30)),
+        talvo::test::draw(QDate(2024, 3, 5), {})};
     const QString path = dir.filePath(QStringLiteral("h.tpp"));
     saveDrawHistory(path, draws);
     const DrawHistory back = loadDrawHistory(path);
@@ -75,7 +76,8 @@ TEST(HistoryFile, MissingOrUnreadableFileFailsWithAGermanMessage) {
         loadDrawHistory(dir.filePath(QStringLiteral("fehlt.tpp")));
         FAIL() << "no error";
     } catch (const Error& e) {
-        EXPECT_TRUE(e.text().contains(QStringLiteral("kann nicht geöffnet werden"))) << e.text().toStdString();
+        EXPECT_TRUE(e.text().contains(QStringLiteral("kann nicht geöffnet werden")))
+            << e.text().toStdString();
     }
     // A folder where the file should be cannot be read as a file.
     QDir(dir.path()).mkdir(QStringLiteral("ordner.tpp"));

@@ -141,8 +141,9 @@ TEST(Tables, PayoutAndPicks) {
     struct Case {
         int typ, hits, factor;
     };
-    for (const Case c : {Case{10, 0, 2}, Case{7, 3, 0}, Case{2, 2, 6}, Case{8, 0, 1}, Case{9, 0, 2}, Case{10, 10, 100000},
-                         Case{6, 6, 500}, Case{0, 0, 0}, Case{1, 1, 0}, Case{11, 0, 0}}) {
+    for (const Case c :
+         {Case{10, 0, 2}, Case{7, 3, 0}, Case{2, 2, 6}, Case{8, 0, 1}, Case{9, 0, 2}, Case{10, 10, 100000},
+          Case{6, 6, 500}, Case{0, 0, 0}, Case{1, 1, 0}, Case{11, 0, 0}}) {
         EXPECT_EQ(payoutFactor(c.typ, c.hits), c.factor) << c.typ << "/" << c.hits;
     }
     for (int t = 2; t <= 10; ++t)

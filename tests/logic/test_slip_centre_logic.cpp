@@ -48,7 +48,7 @@ class SlipCentreLogicTest : public ::testing::Test {
 TEST_F(SlipCentreLogicTest, EmptyTableHasTheHeaderAndOneEmptyRow) {
     ASSERT_EQ(centre.table().size(), 2u);
     EXPECT_EQ(centre.table()[0].join(','), "Nr.,Spielschein,Typ,Z 1,Z 2,Z 3,Z 4,Z 5,Z 6,Z 7,Z 8,Z 9,Z 10,"
-                                             "plus 5,mit plus 5,Tippgemeinschaft,Ziehungen,ab");
+                                           "plus 5,mit plus 5,Tippgemeinschaft,Ziehungen,ab");
     EXPECT_EQ(centre.table()[1], QStringList(18));
     EXPECT_EQ(centre.nextFreeRow(), 1);
 }
@@ -168,8 +168,9 @@ TEST_F(SlipCentreLogicTest, OpenedSlipsEnterTheListsOnlyThroughTheirTransfer) {
 }
 
 TEST_F(SlipCentreLogicTest, RecordsDecideTheFieldCount) {
-    for (const auto& [boxDefinition, fieldCount] : {std::pair{3, 5}, std::pair{4, 4}, std::pair{5, 5}, std::pair{6, 5},
-                                          std::pair{-1, 5}, std::pair{100000, 5}}) {
+    for (const auto& [boxDefinition, fieldCount] :
+         {std::pair{3, 5}, std::pair{4, 4}, std::pair{5, 5}, std::pair{6, 5}, std::pair{-1, 5},
+          std::pair{100000, 5}}) {
         SlipRecord r = talvo::test::slip({{1, 2}, {}, {}, {}, {5, 6}});
         r.KastDef = boxDefinition;
         SlipEditor& e = centre.loadSlip(r, kToday);

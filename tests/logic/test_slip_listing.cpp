@@ -10,8 +10,8 @@ using talvo::test::slip;
 namespace {
 
 TEST(buildSlipListing, OneRowPerListedFieldWithSlipCellsOnTheFirst) {
-    SlipRecord a = slip({{5, 17, 33}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {}, {60, 70}}, 2, 8, QDate(2024, 2, 24),
-                      QStringLiteral("Wochenende"));
+    SlipRecord a = slip({{5, 17, 33}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {}, {60, 70}}, 2, 8,
+                        QDate(2024, 2, 24), QStringLiteral("Wochenende"));
     a.typ[2] = 0;
     SlipRecord b = slip({{8, 9}}, 3, 0, QDate(2024, 3, 1), QStringLiteral("Dauer"));
     b.p5 = 1;

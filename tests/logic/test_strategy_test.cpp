@@ -4,8 +4,8 @@
 #include "logic/statistics/number_statistics.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/sliding_class_sets.h"
-#include "logic/tips/type_odds.h"
 #include "logic/tips/strategy_test.h"
+#include "logic/tips/type_odds.h"
 #include "support/builders.h"
 #include "tools/generated_history.h"
 
@@ -16,8 +16,8 @@
 
 using namespace talvo::logic;
 using talvo::test::draw;
-using talvo::tools::generatedHistory;
 using talvo::test::run20;
+using talvo::tools::generatedHistory;
 
 namespace {
 
@@ -93,7 +93,8 @@ TEST(SlidingClassSets, SlidingSetsEqualTheFrequencyStatisticsOfTheSameDraws) {
             if (j % 37 == 5) {
                 const DrawHistory before(all.begin(), all.begin() + j);
                 ClassSets expected;
-                for (StatisticKind kind : {StatisticKind::Numbers, StatisticKind::FinalDigits, StatisticKind::Tens})
+                for (StatisticKind kind :
+                     {StatisticKind::Numbers, StatisticKind::FinalDigits, StatisticKind::Tens})
                     frequencyStatistic(kind, before, n, expected);
                 const ClassSets got = classWindow.classSets();
                 EXPECT_EQ(got.sets, expected.sets) << n << ' ' << j;

@@ -1,8 +1,8 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/settings/options_file.h"
 #include "logic/statistics/frequency_classes.h"
-#include "logic/tips/slip_from_tip.h"
 #include "logic/tips/game_draw.h"
+#include "logic/tips/slip_from_tip.h"
 #include "logic/tips/tip_generator.h"
 #include "support/builders.h"
 

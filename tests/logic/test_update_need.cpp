@@ -10,7 +10,9 @@ namespace {
 
 const QDate kToday(2024, 6, 12); // a Wednesday
 
-DrawHistory lastDrawOn(const QDate& d) { return {talvo::test::draw(d, talvo::test::run20(1))}; }
+DrawHistory lastDrawOn(const QDate& d) {
+    return {talvo::test::draw(d, talvo::test::run20(1))};
+}
 
 TEST(determineUpdateNeed, MissingDaysChooseTheSmallestCoveringSet) {
     struct Case {
@@ -20,14 +22,14 @@ TEST(determineUpdateNeed, MissingDaysChooseTheSmallestCoveringSet) {
         int choice;
     };
     const Case cases[] = {
-        {1, 10, 0, 0},    {1, 19, 0, 1},    {0, 10, 0, 0},    {0, 20, 0, 0},   {6, 20, 0, 1},
-        {7, 20, 0, 2},    {7, 10, 0, 1},    {30, 20, 0, 2},   {31, 20, 0, 3},  {90, 20, 0, 3},
-        {91, 20, 0, 4},   {300, 20, 0, 4},  {301, 20, 0, 5},  {301, 10, 0, 4}, {-1, 20, 0, 0},
-        {-2, 20, 0, 5},   {-1, 10, 0, 5},   {1, 18, 43, 0},   {1, 18, 44, 1},
+        {1, 10, 0, 0},  {1, 19, 0, 1},   {0, 10, 0, 0},   {0, 20, 0, 0},   {6, 20, 0, 1},
+        {7, 20, 0, 2},  {7, 10, 0, 1},   {30, 20, 0, 2},  {31, 20, 0, 3},  {90, 20, 0, 3},
+        {91, 20, 0, 4}, {300, 20, 0, 4}, {301, 20, 0, 5}, {301, 10, 0, 4}, {-1, 20, 0, 0},
+        {-2, 20, 0, 5}, {-1, 10, 0, 5},  {1, 18, 43, 0},  {1, 18, 44, 1},
     };
     for (const Case& c : cases) {
-        const UpdateNeed need =
-            determineUpdateNeed(lastDrawOn(kToday.addDays(-c.daysAgo)), QDateTime(kToday, QTime(c.hour, c.minute)));
+        const UpdateNeed need = determineUpdateNeed(lastDrawOn(kToday.addDays(-c.daysAgo)),
+                                                    QDateTime(kToday, QTime(c.hour, c.minute)));
         EXPECT_EQ(need.choice, c.choice) << c.daysAgo << " days ago at " << c.hour << ":" << c.minute;
         EXPECT_EQ(need.fileName, updateFileName(c.choice));
     }

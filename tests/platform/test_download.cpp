@@ -18,7 +18,7 @@ using talvo::test::HttpTestServer;
 namespace {
 
 class Download : public ::testing::Test {
-protected:
+  protected:
     struct Outcome {
         bool ok = false;
         QString error;

@@ -1,9 +1,9 @@
 #include "logic/core/error.h"
 #include "platform/help.h"
 
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHelpEngine>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -46,7 +46,8 @@ TEST_F(Help, TheBuiltHelpHasATopicForEveryContextNumber) {
 TEST_F(Help, TheRegisterFollowsTheHelpFileToItsNewPlace) {
     const QString first = dir.filePath(QStringLiteral("alt/TALVO Hilfe.qch"));
     const QString moved = dir.filePath(QStringLiteral("neu/TALVO Hilfe.qch"));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("alt"))) && QDir().mkpath(dir.filePath(QStringLiteral("neu"))));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("alt"))) &&
+                QDir().mkpath(dir.filePath(QStringLiteral("neu"))));
     ASSERT_TRUE(QFile::copy(kHelpFile, first) && QFile::copy(kHelpFile, moved));
     talvo::platform::openHelp(first, collection());
     auto again = talvo::platform::openHelp(first, collection());

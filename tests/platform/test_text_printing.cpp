@@ -266,7 +266,7 @@ TEST(printLines, MissingFontIsAProgrammingError) {
     PdfPages pdf;
     try {
         platform::printLines(pdf.writer, {QStringLiteral("x")}, nullptr, false, nothing(), nothing(), 6,
-                              kFrameMargins);
+                             kFrameMargins);
         FAIL() << "no error";
     } catch (const std::invalid_argument& e) {
         EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("Ich brauche eine gültige Schriftart!"));

@@ -33,7 +33,8 @@ inline std::vector<int> run20(int start) {
 
 // A field is given as its numbers; its type is their count.
 inline logic::SlipRecord slip(std::initializer_list<std::vector<int>> fields, int einsatz = 0, int dauer = 0,
-                            const QDate& ab = QDate(2024, 1, 2), const QString& name = QStringLiteral("Test")) {
+                              const QDate& ab = QDate(2024, 1, 2),
+                              const QString& name = QStringLiteral("Test")) {
     logic::SlipRecord s;
     s.einsatz = static_cast<std::uint8_t>(einsatz);
     s.dauer = static_cast<std::uint8_t>(dauer);

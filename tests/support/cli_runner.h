@@ -22,7 +22,8 @@ inline CliResult runCli(const QStringList& args, const QByteArray& input = {},
         p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 } // namespace talvo::test

@@ -14,6 +14,8 @@ QWidget* findForm(const QString& formName) {
     return nullptr;
 }
 
-bool isFormOpen(const QString& formName) { return findForm(formName) != nullptr; }
+bool isFormOpen(const QString& formName) {
+    return findForm(formName) != nullptr;
+}
 
 } // namespace talvo::test

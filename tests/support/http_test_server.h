@@ -19,7 +19,7 @@
 namespace talvo::test {
 
 class HttpTestServer : public QObject {
-public:
+  public:
     enum class Mode { Normal, Truncated, CloseAtOnce, NoLength, Trickle, Stall };
     struct Answer {
         int status = 200;
@@ -36,10 +36,12 @@ public:
     }
 
     void set(const QString& path, Answer answer) { answers_.insert(path, std::move(answer)); }
-    QString base() const { return QStringLiteral("http://127.0.0.1:%1/downloads/").arg(server_.serverPort()); }
+    QString base() const {
+        return QStringLiteral("http://127.0.0.1:%1/downloads/").arg(server_.serverPort());
+    }
     int requests() const { return requests_; }
 
-private:
+  private:
     void serve(QTcpSocket* socket) {
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
@@ -88,7 +90,7 @@ private:
 
 // The server in a thread of its own, answering as configured before it starts.
 class HttpTestServerThread {
-public:
+  public:
     explicit HttpTestServerThread(const QHash<QString, HttpTestServer::Answer>& answers) {
         thread_.reset(QThread::create([this, answers] {
             HttpTestServer server;
@@ -110,7 +112,7 @@ public:
     }
     QString base() const { return base_; }
 
-private:
+  private:
     std::unique_ptr<QThread> thread_;
     QEventLoop* quit_ = nullptr;
     QString base_;

@@ -10,12 +10,13 @@
 namespace talvo::test {
 
 class PythonHttpServer {
-public:
+  public:
     explicit PythonHttpServer(const QString& folder) {
         process_.setWorkingDirectory(folder);
         process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(QStringLiteral("python3"), {QStringLiteral("-u"), QStringLiteral("-m"), QStringLiteral("http.server"),
-                                                   QStringLiteral("0"), QStringLiteral("--bind"), QStringLiteral("127.0.0.1")});
+        process_.start(QStringLiteral("python3"),
+                       {QStringLiteral("-u"), QStringLiteral("-m"), QStringLiteral("http.server"),
+                        QStringLiteral("0"), QStringLiteral("--bind"), QStringLiteral("127.0.0.1")});
         static const QRegularExpression portLine(QStringLiteral("port (\\d+)"));
         QString seen;
         while (port_ == 0 && process_.waitForReadyRead(10000)) {
@@ -33,7 +34,7 @@ public:
     // The served folder itself stands for the server's "downloads/".
     QString base() const { return QStringLiteral("http://127.0.0.1:%1/").arg(port_); }
 
-private:
+  private:
     QProcess process_;
     int port_ = 0;
 };

@@ -3,10 +3,10 @@
 // The result tables of the main window's active file tab as text, in the form
 // `talvo-cli evaluate` prints them: per tab "# caption", the header row, then the rows.
 
-#include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
+#include "ui/evaluation/slip_file_frame.h"
 
 #include <QAbstractItemModel>
 #include <QString>

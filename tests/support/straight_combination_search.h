@@ -70,7 +70,7 @@ inline void straightPlace(logic::CombinationSearchResult& r, const logic::Combin
 
 // stopAfter >= 0 ends the search after that many combinations, as a stop would.
 inline logic::CombinationSearchResult straightCombinationSearch(const logic::DrawSetList& draws, int k,
-                                               std::int64_t stopAfter = -1) {
+                                                                std::int64_t stopAfter = -1) {
     logic::CombinationSearchResult r = logic::emptyCombinationSearchResult(k);
     forEachCombination(k, [&](const logic::NumberSet& combination) {
         if (r.combinationsTaken == stopAfter) {
@@ -97,8 +97,8 @@ inline logic::CombinationSearchResult straightLists(const std::vector<std::uint3
     forEachCombination(k, [&](const logic::NumberSet& combination) {
         if (r.combinationsTaken == static_cast<std::int64_t>(counts.size()))
             return false;
-        straightPlace(r,
-                      {combination, static_cast<std::int32_t>(counts[static_cast<std::size_t>(r.combinationsTaken)])});
+        straightPlace(r, {combination,
+                          static_cast<std::int32_t>(counts[static_cast<std::size_t>(r.combinationsTaken)])});
         return true;
     });
     return r;

@@ -73,8 +73,9 @@ print(json.dumps({"sheets": wb.sheetnames, "cells": cells, "widths": widths, "fo
                   "dimensions": dimensions}))
 )";
     // Debian's interpreter carries python3-openpyxl; another one first on the PATH may not.
-    const QString python = QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                              : QStringLiteral("python3");
+    const QString python = QFile::exists(QStringLiteral("/usr/bin/python3"))
+                               ? QStringLiteral("/usr/bin/python3")
+                               : QStringLiteral("python3");
     QProcess p;
     p.start(python, QStringList{QStringLiteral("-c"), QString::fromUtf8(script), path} + formatCells);
     p.waitForFinished(60000);

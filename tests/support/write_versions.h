@@ -20,8 +20,9 @@ inline logic::DrawHistory versionHistory(int version) {
 inline logic::SlipList versionSlips(int version) {
     logic::SlipList slips;
     for (int i = 0; i < 400 + version * 7; ++i) {
-        logic::SlipRecord s = slip({run20(i % 70 + 1), run20((i + version * 11) % 70 + 1)}, i % 4, i % 6,
-                                 QDate(2024, 1, 2).addDays(i + version), QStringLiteral("Schein %1").arg(i));
+        logic::SlipRecord s =
+            slip({run20(i % 70 + 1), run20((i + version * 11) % 70 + 1)}, i % 4, i % 6,
+                 QDate(2024, 1, 2).addDays(i + version), QStringLiteral("Schein %1").arg(i));
         s.Nr = i + 1;
         slips.push_back(s);
     }

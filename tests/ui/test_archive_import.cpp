@@ -1,6 +1,6 @@
 #include "logic/core/history_file.h"
-#include "logic/state/program_state.h"
 #include "logic/draws/archive_export.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"

@@ -3,6 +3,7 @@
 #include "logic/state/program_state.h"
 #include "platform/download.h"
 #include "support/builders.h"
+#include "support/form_lookup.h"
 #include "support/history_builder.h"
 #include "support/message_capture.h"
 #include "support/named_child.h"
@@ -12,7 +13,6 @@
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
 #include "ui/evaluation/main_window.h"
-#include "support/form_lookup.h"
 #include "ui/navigation/navigator.h"
 
 #include <QCheckBox>
@@ -253,7 +253,8 @@ class DrawEntryTest : public QObject {
         ui::PasteWindow* p = openPasteWindow(w);
         QVERIFY(test::isFormOpen(QStringLiteral("FGewinnzahlen")));
         QCOMPARE(p->windowTitle(), QStringLiteral("TALVO 1.7.1.0 "));
-        QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 10.03.2024"));
+        QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(),
+                 QStringLiteral("Gewinnzahlen gelten für 10.03.2024"));
         QVERIFY(test::namedChild<QCheckBox>(*p, "cbDel")->isChecked());
 
         paste(*p, QStringLiteral("Gewinnzahlen vom 12.03.2024\n3, 7; 12\t15"));
@@ -317,7 +318,8 @@ class DrawEntryTest : public QObject {
 
         // Saving moves the hint to the next proposed date.
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
-        QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 11.03.2024"));
+        QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(),
+                 QStringLiteral("Gewinnzahlen gelten für 11.03.2024"));
     }
 
     void closingHidesAndKeepsTheContents() {

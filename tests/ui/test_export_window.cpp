@@ -51,7 +51,7 @@ class ExportWindowTest : public QObject {
     static void exportNow(QWidget& w) { namedChild<QPushButton>(w, "BExcel1")->click(); }
     QStringList workbooks() const { return QDir(data.path()).entryList({QStringLiteral("*.xlsx")}); }
 
-private slots:
+  private slots:
     void init() {
         paths = data.paths();
         opened.clear();
@@ -136,7 +136,8 @@ private slots:
         QCOMPARE(book.row(30, 2), (QStringList{"30", "30.03.2024"}));
         const logic::DrawRecord& last = state.history().back();
         for (int z = 0; z < 20; ++z)
-            QCOMPARE(book.cell(QStringLiteral("%1%2").arg(QChar(u'C' + z)).arg(30)), QString::number(last.GZ[z]));
+            QCOMPARE(book.cell(QStringLiteral("%1%2").arg(QChar(u'C' + z)).arg(30)),
+                     QString::number(last.GZ[z]));
     }
 
     void exportsTheDrawsInsideARangeOfDaysWithoutDraws() {
@@ -204,7 +205,8 @@ private slots:
         QVERIFY(w.findChildren<QRadioButton*>().isEmpty());
         QVERIFY(!date(w, "DateV")->isEnabled());
         exportNow(w);
-        QCOMPARE(messages, QStringList{"Es ist noch keine Ziehung gespeichert, die exportiert werden könnte."});
+        QCOMPARE(messages,
+                 QStringList{"Es ist noch keine Ziehung gespeichert, die exportiert werden könnte."});
         QVERIFY(workbooks().isEmpty());
 
         state.setHistory({test::draw(QDate(2024, 3, 1), {})}); // a placeholder is no draw

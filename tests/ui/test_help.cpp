@@ -46,16 +46,16 @@ class HelpTest : public QObject {
         program = std::make_unique<ui::Application>(paths);
         program->start();
     }
-    template <typename T> T* control(QWidget* window, const char* name) { return test::namedChild<T>(*window, name); }
+    template <typename T> T* control(QWidget* window, const char* name) {
+        return test::namedChild<T>(*window, name);
+    }
 
   private slots:
     void init() {
         capture.clear();
         startProgram(QStringLiteral(TALVO_BIN_DIR "/TALVO Hilfe.qch"));
     }
-    void cleanup() {
-        program.reset();
-    }
+    void cleanup() { program.reset(); }
 
     void everyControlOpensTheTopicOfItsWindow() {
         ui::MainWindow* m = &main();
@@ -74,10 +74,11 @@ class HelpTest : public QObject {
             {"main tool bar", [&] { control<QAction>(m, "THilfe")->trigger(); }, "zentrale.html"},
             {"F1 in the draw pages", [&] { QTest::keyClick(control<QWidget>(m, "comboNr"), Qt::Key_F1); },
              "ziehungen.html"},
-            {"F1 elsewhere in the main window", [&] { QTest::keyClick(control<QWidget>(m, "E77"), Qt::Key_F1); },
-             "zentrale.html"},
+            {"F1 elsewhere in the main window",
+             [&] { QTest::keyClick(control<QWidget>(m, "E77"), Qt::Key_F1); }, "zentrale.html"},
             {"help panel", [&] { control<QAbstractButton>(m, "BHilfe0")->click(); }, "einstieg.html"},
-            {"start window", [&] { emit control<QLabel>(start, "LWieGeht")->linkActivated(QStringLiteral("#")); },
+            {"start window",
+             [&] { emit control<QLabel>(start, "LWieGeht")->linkActivated(QStringLiteral("#")); },
              "zentrale.html"},
             {"F1 in the paste window",
              [&] { QTest::keyClick(control<QPlainTextEdit>(m->pasteWindow(), "M1"), Qt::Key_F1); },
@@ -85,18 +86,22 @@ class HelpTest : public QObject {
             {"F1 in the update window", [&] { QTest::keyClick(update, Qt::Key_F1); }, "aktualisierung.html"},
             {"options Hilfe", [&] { control<QAction>(options, "BHilfe")->trigger(); }, "optionen.html"},
             {"F1 in the options", [&] { QTest::keyClick(options, Qt::Key_F1); }, "optionen.html"},
-            {"slip centre Hilfe", [&] { control<QAction>(centre, "BHilfe")->trigger(); }, "spielscheincenter.html"},
+            {"slip centre Hilfe", [&] { control<QAction>(centre, "BHilfe")->trigger(); },
+             "spielscheincenter.html"},
             {"slip centre hint button", [&] { control<QAbstractButton>(centre, "BHinweisHilfe")->click(); },
              "spielscheincenter.html"},
-            {"statistics Hilfe", [&] { control<QAction>(statistics, "BHilfe")->trigger(); }, "statistik.html"},
-            {"F1 in the statistics window", [&] { QTest::keyClick(statistics, Qt::Key_F1); }, "statistik.html"},
+            {"statistics Hilfe", [&] { control<QAction>(statistics, "BHilfe")->trigger(); },
+             "statistik.html"},
+            {"F1 in the statistics window", [&] { QTest::keyClick(statistics, Qt::Key_F1); },
+             "statistik.html"},
         };
         for (const auto& r : routes) {
             if (help())
                 help()->hide();
             r.open();
             QVERIFY2(help() && help()->isVisible(), r.what);
-            QVERIFY2(shownTopic() == QLatin1String(r.topic), qPrintable(QStringLiteral("%1: %2").arg(r.what, shownTopic())));
+            QVERIFY2(shownTopic() == QLatin1String(r.topic),
+                     qPrintable(QStringLiteral("%1: %2").arg(r.what, shownTopic())));
         }
 
         // The calendar's help menu: topic 0 and the keyword index.
@@ -133,7 +138,8 @@ class HelpTest : public QObject {
         }
         QVERIFY(messages.isEmpty());
         program->navigator().showHelp(77);
-        QCOMPARE(messages, QStringList{QStringLiteral("Zu diesem Fenster gibt es in der Hilfe kein Thema (Nummer 77).")});
+        QCOMPARE(messages, QStringList{QStringLiteral(
+                               "Zu diesem Fenster gibt es in der Hilfe kein Thema (Nummer 77).")});
     }
 
     void searchTabOpensTheKeywordIndexAndTheFullTextSearchFindsTopics() {

@@ -1,6 +1,7 @@
 #include "logic/core/contact.h"
 #include "platform/download.h"
 #include "platform/shell.h"
+#include "support/form_lookup.h"
 #include "support/message_capture.h"
 #include "support/named_child.h"
 #include "support/temp_folder.h"
@@ -10,7 +11,6 @@
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
-#include "support/form_lookup.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAbstractButton>
@@ -133,7 +133,8 @@ class InfoCalendarTest : public QObject {
         QWidget* info = program->navigator().window(ui::Route::Info);
         auto* mail = test::namedChild<QLabel>(*info, "LMail");
         auto* web = test::namedChild<QLabel>(*info, "LWeb");
-        const QString offline = QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen.");
+        const QString offline =
+            QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen.");
 
         platform::setOnlineForTests(false);
         emit web->linkActivated(QStringLiteral("#"));

@@ -1,7 +1,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
+#include "logic/state/program_state.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
 #include "support/history_builder.h"
@@ -12,10 +12,10 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
+#include "ui/evaluation/slip_file_frame.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -211,10 +211,11 @@ class MainWindowEvaluationTest : public QObject {
         w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.loadEvaluationFile(slipFile(QStringLiteral("s.tix"),
-                                   {test::slip({{1, 2}}, 0, 3, QDate(2024, 2, 6), QStringLiteral("Eins")),
-                                    test::slip({{3, 4}}, 0, 3, QDate(2024, 2, 13), QStringLiteral("Zwei")),
-                                    test::slip({{5, 6}}, 0, 3, QDate(2024, 2, 19), QStringLiteral("Spät"))}));
+        w.loadEvaluationFile(
+            slipFile(QStringLiteral("s.tix"),
+                     {test::slip({{1, 2}}, 0, 3, QDate(2024, 2, 6), QStringLiteral("Eins")),
+                      test::slip({{3, 4}}, 0, 3, QDate(2024, 2, 13), QStringLiteral("Zwei")),
+                      test::slip({{5, 6}}, 0, 3, QDate(2024, 2, 19), QStringLiteral("Spät"))}));
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QCOMPARE(lastMessage(),
                  QStringLiteral("Für einen Spielschein war keine Auswertung möglich, da für dessen "
@@ -287,7 +288,8 @@ class MainWindowEvaluationTest : public QObject {
         w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.loadEvaluationFile(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 6))}));
+        w.loadEvaluationFile(
+            slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 6))}));
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         test::namedChild<QPushButton>(w, "Baktuell")->click();
         auto* drawDateCombo = test::namedChild<QComboBox>(w, "comboDatum");
@@ -304,8 +306,9 @@ class MainWindowEvaluationTest : public QObject {
         logic::ProgramState state;
         ui::MainWindow w(state, paths);
         w.setUpAtStart();
-        w.loadEvaluationFile(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2030, 1, 1)),
-                                                             test::slip({{3, 4}}, 0, 1, QDate(2020, 1, 1))}));
+        w.loadEvaluationFile(
+            slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2030, 1, 1)),
+                                               test::slip({{3, 4}}, 0, 1, QDate(2020, 1, 1))}));
         test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 5));
         test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 17));
         test::namedChild<QToolButton>(w, "BZeitraum")->click();

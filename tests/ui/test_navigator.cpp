@@ -57,9 +57,7 @@ class NavigatorTest : public QObject {
     QStringList& messages = capture.texts();
 
   private slots:
-    void init() {
-        capture.clear();
-    }
+    void init() { capture.clear(); }
 
     void marksStayDisabledUntilTheirTargetExists() {
         logic::ProgramState state;
@@ -185,9 +183,9 @@ class NavigatorTest : public QObject {
         ui::Application program(data.paths());
         program.start();
         ui::Navigator& navigator = program.navigator();
-        for (auto route : {ui::Route::Statistics, ui::Route::Options, ui::Route::DrawUpdate,
-                           ui::Route::SlipCentre, ui::Route::TipCentre, ui::Route::DrawExport,
-                           ui::Route::StrategyTest}) {
+        for (auto route :
+             {ui::Route::Statistics, ui::Route::Options, ui::Route::DrawUpdate, ui::Route::SlipCentre,
+              ui::Route::TipCentre, ui::Route::DrawExport, ui::Route::StrategyTest}) {
             navigator.go(route);
             QWidget* window = navigator.window(route);
             QVERIFY(window && window->isVisible());

@@ -1,10 +1,10 @@
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/settings/options_file.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics_selection.h"
 #include "support/message_capture.h"
-#include "support/temp_folder.h"
 #include "support/temp_files.h"
+#include "support/temp_folder.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/settings/options_window.h"
@@ -46,7 +46,9 @@ class OptionsWindowTest : public QObject {
         // The stored draw count goes into the selection just before the stored tab is chosen.
         const logic::StatisticsSelection& selection = s->selection;
         QObject::connect(s->window.get(), &ui::OptionsWindow::statisticsTabChosen, s->window.get(),
-                         [this, &selection](int reg) { statisticsRequests << qMakePair(selection.drawCountIndex(), reg); });
+                         [this, &selection](int reg) {
+                             statisticsRequests << qMakePair(selection.drawCountIndex(), reg);
+                         });
         QObject::connect(s->window.get(), &ui::OptionsWindow::evaluationFileRequested, s->window.get(),
                          [this](const QString& path) { loadedFiles << path; });
         s->window->setUpAtStart();
@@ -56,7 +58,9 @@ class OptionsWindowTest : public QObject {
     template <class T> static T* control(const StartedWindow& s, const QString& name) {
         return s.window->findChild<T*>(name);
     }
-    static QComboBox* combo(const StartedWindow& s, const QString& name) { return control<QComboBox>(s, name); }
+    static QComboBox* combo(const StartedWindow& s, const QString& name) {
+        return control<QComboBox>(s, name);
+    }
 
     void writeOptions(const QByteArray& bytes) {
         test::writeFile(data, QStringLiteral("optionen.kop"), bytes);
@@ -71,7 +75,6 @@ class OptionsWindowTest : public QObject {
         loadedFiles.clear();
         capture.clear();
     }
-
 
     void withoutAFileEverythingIsZero() {
         auto s = startWindow();

@@ -111,11 +111,12 @@ class ProgramUpdateTest : public QObject {
     void offlineTheCheckDoesNotStart() {
         platform::setOnlineForTests(false);
         test::namedChild<QAction>(*program->mainWindow(), "MUpdate")->trigger();
-        QCOMPARE(messages, (QList<Message>{
-                               {QStringLiteral("Sie sind offline! Für die Prüfung, ob eine aktuellere Programm-Version "
-                                               "heruntergeladen werden kann, muss eine Verbindung zum Internet "
-                                               "bestehen."),
-                                ui::MessageIcon::Error}}));
+        QCOMPARE(messages,
+                 (QList<Message>{
+                     {QStringLiteral("Sie sind offline! Für die Prüfung, ob eine aktuellere Programm-Version "
+                                     "heruntergeladen werden kann, muss eine Verbindung zum Internet "
+                                     "bestehen."),
+                      ui::MessageIcon::Error}}));
         QVERIFY(!check().isRunning());
         QCOMPARE(server->requests(), 0);
     }
@@ -136,7 +137,10 @@ class ProgramUpdateTest : public QObject {
             {"a newer version", {200, test::versionFile("1.8.0.0")}, {}, true},
             {"a file of 10 bytes", {200, test::versionFile("1.8.0.0").left(10)}, {}, false},
             {"a text of no length", {200, test::versionFile("1.8.0.0", 0)}, {}, false},
-            {"no file", {404, "<html>Not Found</html>"}, {{notPossible, ui::MessageIcon::Information}}, false},
+            {"no file",
+             {404, "<html>Not Found</html>"},
+             {{notPossible, ui::MessageIcon::Information}},
+             false},
             {"a cut answer",
              {200, test::versionFile("1.8.0.0"), test::HttpTestServer::Mode::Truncated},
              {{notPossible, ui::MessageIcon::Information}},
@@ -185,7 +189,8 @@ class ProgramUpdateTest : public QObject {
         for (const QLabel* label : w->findChildren<QLabel*>())
             texts << label->text();
         for (const char* text :
-             {"Wenn Sie auf Download klicken, wird die Datei für die Installation in das Datenverzeichnis gespielt.",
+             {"Wenn Sie auf Download klicken, wird die Datei für die Installation in das Datenverzeichnis "
+              "gespielt.",
               "Alternativ kann die Installation eigenhändig über Doppelklick auf die Datei Update.deb im "
               "Datenverzeichnis gestartet werden.",
               "Nach Abschluss des Downloads wird der Button [Installation] aktiv."})
@@ -229,24 +234,27 @@ class ProgramUpdateTest : public QObject {
         // The download can be repeated; a failed one takes the installer of the first with it.
         server->set(kInstallerPath, {404, "<html>Not Found</html>"});
         QVERIFY(!download(*w));
-        QCOMPARE(messages, (QList<Message>{{QStringLiteral("Das Herunterladen hat nicht geklappt.\r\rVersuchen Sie es "
-                                                           "später noch einmal."),
-                                            ui::MessageIcon::Information}}));
+        QCOMPARE(messages,
+                 (QList<Message>{{QStringLiteral("Das Herunterladen hat nicht geklappt.\r\rVersuchen Sie es "
+                                                 "später noch einmal."),
+                                  ui::MessageIcon::Information}}));
         QVERIFY(!QFile::exists(w->installerPath()));
         QVERIFY(test::namedChild<QWidget>(*w, "p1")->isVisible());
         QVERIFY(!test::namedChild<QWidget>(*w, "PInst")->isVisible());
         QVERIFY(test::namedChild<QLabel>(*w, "LStatus")->text().contains(QStringLiteral("404")));
         QVERIFY(test::namedChild<QPushButton>(*w, "BDownload")->isEnabled());
-        QCOMPARE(QDir(data.path()).entryList({QStringLiteral("Update*")}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(data.path()).entryList({QStringLiteral("Update*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
 
         messages.clear();
         platform::setOnlineForTests(false);
         test::namedChild<QPushButton>(*w, "BDownload")->click();
         QVERIFY(!w->isDownloading());
-        QCOMPARE(messages,
-                 (QList<Message>{{QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung "
-                                                 "zum Internet bestehen."),
-                                  ui::MessageIcon::Information}}));
+        QCOMPARE(
+            messages,
+            (QList<Message>{{QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung "
+                                            "zum Internet bestehen."),
+                             ui::MessageIcon::Information}}));
     }
 
     void closingTheWindowEndsItsDownload() {
@@ -270,18 +278,20 @@ class ProgramUpdateTest : public QObject {
         QSignalSpy ended(program.get(), &ui::Application::finished);
         auto* install = test::namedChild<QPushButton>(*w, "BInstallation");
         const QString question = QStringLiteral(
-            "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Das Update wird "
+            "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Das "
+            "Update wird "
             "gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick auf die Datei "
             "\"Update.deb\" im Datenverzeichnis starten.\r\rSoll fortgefahren werden?");
 
         capture.answer(false);
         install->click();
         QCOMPARE(messages,
-                 (QList<Message>{{question, ui::MessageIcon::Question},
-                                 {QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie können das "
-                                                 "Update manuell durch Doppelklick auf die Datei \"Update.deb\" im "
-                                                 "Datenverzeichnis starten."),
-                                  ui::MessageIcon::Information}}));
+                 (QList<Message>{
+                     {question, ui::MessageIcon::Question},
+                     {QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie können das "
+                                     "Update manuell durch Doppelklick auf die Datei \"Update.deb\" im "
+                                     "Datenverzeichnis starten."),
+                      ui::MessageIcon::Information}}));
         QVERIFY(opened.isEmpty());
         QCOMPARE(ended.count(), 0);
         QVERIFY(QFile::exists(w->installerPath()));
@@ -291,11 +301,12 @@ class ProgramUpdateTest : public QObject {
         openerAnswer = false;
         install->click();
         QCOMPARE(messages,
-                 (QList<Message>{{question, ui::MessageIcon::Question},
-                                 {QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie TALVO "
-                                                 "und starten Sie das Update manuell durch Doppelklick auf die Datei "
-                                                 "\"Update.deb\" im Datenverzeichnis."),
-                                  ui::MessageIcon::Information}}));
+                 (QList<Message>{
+                     {question, ui::MessageIcon::Question},
+                     {QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie TALVO "
+                                     "und starten Sie das Update manuell durch Doppelklick auf die Datei "
+                                     "\"Update.deb\" im Datenverzeichnis."),
+                      ui::MessageIcon::Information}}));
         QCOMPARE(ended.count(), 0);
         QVERIFY(w->isVisible());
 

@@ -1,8 +1,8 @@
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/colour_scheme.h"
 #include "logic/slips/slip_centre.h"
+#include "logic/state/program_state.h"
 #include "support/builders.h"
 #include "support/message_capture.h"
 #include "support/temp_files.h"
@@ -10,8 +10,8 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/slips/slip_centre_window.h"
 #include "ui/slips/number_cell.h"
+#include "ui/slips/slip_centre_window.h"
 #include "ui/slips/slip_editor_frame.h"
 
 #include <QAction>
@@ -52,12 +52,16 @@ class SlipCentreTest : public QObject {
     QTabWidget* tabs() const { return centre->findChild<QTabWidget*>(QStringLiteral("PC1")); }
     QAction* action(const char* name) const { return centre->findChild<QAction*>(QString::fromLatin1(name)); }
 
-    static void typ(ui::SlipEditorFrame* s, int field, int t) { s->typeButtons(field)->button(t - 2)->click(); }
+    static void typ(ui::SlipEditorFrame* s, int field, int t) {
+        s->typeButtons(field)->button(t - 2)->click();
+    }
     static void tick(ui::SlipEditorFrame* s, int field, std::initializer_list<int> numbers) {
         for (int z : numbers)
             s->numberCell(field, z)->click();
     }
-    static void transfer(ui::SlipEditorFrame* s) { s->findChild<QPushButton*>(QStringLiteral("BGo"))->click(); }
+    static void transfer(ui::SlipEditorFrame* s) {
+        s->findChild<QPushButton*>(QStringLiteral("BGo"))->click();
+    }
     template <class T> static T* control(ui::SlipEditorFrame* s, const char* name) {
         return s->findChild<T*>(QString::fromLatin1(name));
     }
@@ -85,9 +89,7 @@ class SlipCentreTest : public QObject {
         ui::setClockForTests([] { return QDateTime(QDate(2024, 3, 4), QTime(10, 0)); });
     }
 
-    void cleanup() {
-        centre.reset();
-    }
+    void cleanup() { centre.reset(); }
 
     void windowStartsWithHintsAndAnEmptyTable() {
         QCOMPARE(centre->windowTitle(), QStringLiteral("Spielscheincenter"));
@@ -219,10 +221,10 @@ class SlipCentreTest : public QObject {
         QVERIFY(gaugeShows(logic::schemeColours(1).tickedNumberCell));
         state->setColourScheme(7);
         QVERIFY(gaugeShows(logic::schemeColours(7).tickedNumberCell));
-        QVERIFY(
-            s->findChild<QFrame*>(QStringLiteral("Feld1100"))
-                ->styleSheet()
-                .contains(QColor::fromRgb(static_cast<QRgb>(logic::schemeColours(7).fieldBackground)).name()));
+        QVERIFY(s->findChild<QFrame*>(QStringLiteral("Feld1100"))
+                    ->styleSheet()
+                    .contains(
+                        QColor::fromRgb(static_cast<QRgb>(logic::schemeColours(7).fieldBackground)).name()));
         QVERIFY(!messages.isEmpty());
     }
 
@@ -239,7 +241,8 @@ class SlipCentreTest : public QObject {
                  QStringLiteral("Sie haben im 2. Feld eine Zahl vergessen.") + kAbortNotice);
         s->numberCell(2, 4)->click();
         transfer(s);
-        QCOMPARE(messages.last().text, QStringLiteral("Sie haben im 2. Feld 2 Zahlen vergessen.") + kAbortNotice);
+        QCOMPARE(messages.last().text,
+                 QStringLiteral("Sie haben im 2. Feld 2 Zahlen vergessen.") + kAbortNotice);
         tick(s, 2, {4, 5});
 
         control<QCheckBox>(s, "cbPlus")->setChecked(true);
@@ -361,10 +364,10 @@ class SlipCentreTest : public QObject {
 
     void openTransferSaveNumbersTheRecords() {
         const QString file = data.filePath(QStringLiteral("drei.tix"));
-        logic::saveSlips(
-            file, {test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Eins")),
-                   test::slip({{3, 4, 5}}, 1, 7, QDate(2024, 1, 3), QStringLiteral("Zwei")),
-                   test::slip({{6, 7}, {8, 9}}, 2, 2, QDate(2024, 1, 4), QStringLiteral("Drei"))});
+        logic::saveSlips(file,
+                         {test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Eins")),
+                          test::slip({{3, 4, 5}}, 1, 7, QDate(2024, 1, 3), QStringLiteral("Zwei")),
+                          test::slip({{6, 7}, {8, 9}}, 2, 2, QDate(2024, 1, 4), QStringLiteral("Drei"))});
         ui::setNextFileName(file);
         action("BOeffnen")->trigger();
         QCOMPARE(tabs()->count(), 3);

@@ -1,10 +1,11 @@
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/options_file.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 #include "support/builders.h"
+#include "support/form_lookup.h"
 #include "support/message_capture.h"
 #include "support/temp_folder.h"
 #include "ui/app/application.h"
@@ -13,7 +14,6 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
-#include "support/form_lookup.h"
 #include "ui/navigation/navigator.h"
 #include "ui/slips/number_cell.h"
 #include "ui/slips/slip_centre_window.h"
@@ -48,9 +48,7 @@ class StartupTest : public QObject {
     }
 
   private slots:
-    void init() {
-        capture.clear();
-    }
+    void init() { capture.clear(); }
 
     void firstStartCreatesTheDataFolder() {
         // A fresh account: not even the user's data folder exists yet.
@@ -67,7 +65,7 @@ class StartupTest : public QObject {
         options.farbschema = 3;
         logic::saveOptions(paths.optionsFile(), options);
         logic::saveDrawHistory(paths.historyFile(),
-                                   {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
+                               {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
         logic::saveSlips(paths.dataDir + QStringLiteral("Erste.tix"), {logic::SlipRecord{}});
         QVERIFY(logic::loadOptions(paths.optionsFile()) == options);
         QCOMPARE(logic::loadDrawHistory(paths.historyFile()).size(), std::size_t{1});
@@ -77,7 +75,7 @@ class StartupTest : public QObject {
     void continueHandsOverToTheMainWindow() {
         QTemporaryDir data;
         logic::saveDrawHistory(data.filePath(QStringLiteral("KenoZahlen.tpp")),
-                                   {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
+                               {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
         ui::Application program(pathsIn(data.path() + QLatin1Char('/')));
         program.start();
 
@@ -122,8 +120,7 @@ class StartupTest : public QObject {
         program.start();
         program.startWindow()->findChild<QPushButton*>(QStringLiteral("BWeiter"))->click();
         ui::MainWindow* main = program.mainWindow();
-        auto* centre =
-            qobject_cast<ui::SlipCentreWindow*>(program.navigator().window(ui::Route::SlipCentre));
+        auto* centre = qobject_cast<ui::SlipCentreWindow*>(program.navigator().window(ui::Route::SlipCentre));
         QVERIFY(centre);
         ui::SlipEditorFrame* slip = centre->createSlip(5, QString());
         slip->typeButtons(1)->button(0)->click();
@@ -146,8 +143,7 @@ class StartupTest : public QObject {
         // Once saved, the program ends without a question.
         ui::setNextFileName(data.filePath(QStringLiteral("gesichert.tix")));
         centre->saveSlipFile();
-        QCOMPARE(logic::loadSlips(data.filePath(QStringLiteral("gesichert.tix"))).size(),
-                 std::size_t{1});
+        QCOMPARE(logic::loadSlips(data.filePath(QStringLiteral("gesichert.tix"))).size(), std::size_t{1});
         messages.clear();
         main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
         QCOMPARE(finished.count(), 1);
@@ -182,7 +178,7 @@ class StartupTest : public QObject {
     void theStoredDrawCountIsComputedOnceAtStart() {
         QTemporaryDir data;
         logic::saveDrawHistory(data.filePath(QStringLiteral("KenoZahlen.tpp")),
-                                   {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
+                               {test::draw(QDate(2024, 2, 24), test::run20(1), QStringLiteral("12345"))});
         logic::OptionsRecord options;
         options.statAnzahlIndex = 2;
         logic::saveOptions(data.filePath(QStringLiteral("optionen.kop")), options);

@@ -1,11 +1,12 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/options_file.h"
+#include "logic/state/program_state.h"
+#include "support/builders.h"
+#include "support/form_lookup.h"
 #include "support/message_capture.h"
 #include "support/temp_folder.h"
-#include "support/builders.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
@@ -13,7 +14,6 @@
 #include "ui/evaluation/main_window.h"
 #include "ui/evaluation/result_tabs.h"
 #include "ui/evaluation/slip_file_frame.h"
-#include "support/form_lookup.h"
 #include "ui/settings/options_window.h"
 #include "ui/slips/number_cell.h"
 #include "ui/slips/slip_centre_window.h"
@@ -75,9 +75,9 @@ class StartupSlipsTest : public QObject {
         test::TempFolder data;
         const logic::AppPaths paths = data.paths();
         logic::saveDrawHistory(paths.historyFile(),
-                                   {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("12345")),
-                                    test::draw(QDate(2024, 3, 5), test::run20(21), QStringLiteral("54321")),
-                                    test::draw(QDate(2024, 3, 6), test::run20(41), QStringLiteral("11111"))});
+                               {test::draw(QDate(2024, 3, 4), test::run20(1), QStringLiteral("12345")),
+                                test::draw(QDate(2024, 3, 5), test::run20(21), QStringLiteral("54321")),
+                                test::draw(QDate(2024, 3, 6), test::run20(41), QStringLiteral("11111"))});
         // The options name a start file and the statistics choices of the last start.
         const QString startFile = data.filePath(QStringLiteral("start.tix"));
         logic::saveSlips(startFile, {test::slip({{1, 2, 3}}, 0, 0, QDate(2024, 3, 4))});

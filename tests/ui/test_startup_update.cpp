@@ -2,18 +2,18 @@
 #include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 #include "platform/download.h"
-#include "support/message_capture.h"
-#include "support/temp_folder.h"
 #include "support/draw_counts.h"
 #include "support/http_test_server.h"
+#include "support/message_capture.h"
 #include "support/temp_files.h"
+#include "support/temp_folder.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/update_window.h"
-#include "ui/statistics/statistics_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/statistics/statistics_window.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -28,7 +28,7 @@ using namespace talvo;
 class StartupUpdateTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void updateRefreshesListsAndStatistics() {
         test::TempFolder data;
         const logic::AppPaths paths = data.paths();

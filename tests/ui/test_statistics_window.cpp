@@ -1,8 +1,8 @@
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/export/export_table.h"
-#include "logic/statistics/free_search.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/combination_search.h"
+#include "logic/statistics/free_search.h"
 #include "logic/statistics/statistics_selection.h"
 #include "platform/shell.h"
 #include "support/builders.h"
@@ -84,7 +84,7 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(choices, (QStringList{"Alle", "10", "12", "18", "20", "24", "30", "50", "100", "313"}));
         QCOMPARE(window->drawCountIndex(), -1);
         QCOMPARE(window->tabNames(), (QStringList{"Einzelnummern", "Endzahlen", "Zehner", "Freie Kombis",
-                                                       "Beste Kombis", "Ausgeblieben"}));
+                                                  "Beste Kombis", "Ausgeblieben"}));
         for (const char* name : {"gk1", "GK2"}) {
             QCOMPARE(grid(name)->cellText(1, 0), QStringLiteral("Kombination"));
             QCOMPARE(grid(name)->cellText(0, 1), QStringLiteral("1"));
@@ -147,7 +147,8 @@ class StatisticsWindowTest : public QObject {
         const std::vector<int> order = window->statistics().frequencyOrder();
         click("BSortieren1");
         QCOMPARE(text("PNummer1"), QString::number(order[0]));
-        QCOMPARE(text("PNummerWert1"), QString::number(*std::min_element(r.occurrences.begin(), r.occurrences.end())));
+        QCOMPARE(text("PNummerWert1"),
+                 QString::number(*std::min_element(r.occurrences.begin(), r.occurrences.end())));
         // Natural order in the export all the same.
         const logic::ExportTable t = window->exportTable(0);
         QCOMPARE(t.cell(0, 5), QStringLiteral("5"));
@@ -155,7 +156,8 @@ class StatisticsWindowTest : public QObject {
         window->setDrawCountIndex(9);
         QCOMPARE(text("PNummer1"), QString::number(order[0]));
         QCOMPARE(text("PNummerWert1"),
-                 QString::number(window->statistics().result(logic::StatisticKind::Numbers)->occurrences[order[0] - 1]));
+                 QString::number(
+                     window->statistics().result(logic::StatisticKind::Numbers)->occurrences[order[0] - 1]));
         click("BSortieren1");
         QCOMPARE(text("PNummer1"), QStringLiteral("1"));
         QCOMPARE(text("PNummer70"), QStringLiteral("70"));
@@ -274,9 +276,12 @@ class StatisticsWindowTest : public QObject {
         const logic::CombinationSearchResult expected =
             logic::searchCombinations(logic::lastDrawSets(window->statistics().drawSets(), 313), 3);
         for (int r : {1, 2, 500, 1000}) {
-            QCOMPARE(grid("gk1")->cellText(1, r), logic::numbersText(expected.topCombinations[r - 1].combination));
-            QCOMPARE(grid("gk1")->cellText(2, r), QString::number(expected.topCombinations[r - 1].occurrences));
-            QCOMPARE(grid("GK2")->cellText(1, r), logic::numbersText(expected.flopCombinations[r - 1].combination));
+            QCOMPARE(grid("gk1")->cellText(1, r),
+                     logic::numbersText(expected.topCombinations[r - 1].combination));
+            QCOMPARE(grid("gk1")->cellText(2, r),
+                     QString::number(expected.topCombinations[r - 1].occurrences));
+            QCOMPARE(grid("GK2")->cellText(1, r),
+                     logic::numbersText(expected.flopCombinations[r - 1].combination));
         }
         const logic::ExportTable tops = page->exportTable(*grid("gk1"));
         QCOMPARE(tops.columnCount(), 5);

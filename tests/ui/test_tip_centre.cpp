@@ -1,12 +1,12 @@
 #include "logic/core/dates.h"
 #include "logic/core/history_file.h"
-#include "logic/state/program_state.h"
+#include "logic/core/number_set.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
-#include "logic/core/number_set.h"
 #include "logic/export/tip_text.h"
 #include "logic/settings/options_file.h"
 #include "logic/slips/slip_editor.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/free_search.h"
 #include "logic/statistics/statistics_selection.h"
 #include "logic/tips/class_rows.h"
@@ -123,7 +123,8 @@ class TipCentreTest : public QObject {
         QStringList drawCountTexts;
         for (auto* r : child<QGroupBox>("RGAnzahl")->findChildren<QRadioButton*>())
             drawCountTexts << r->text();
-        QCOMPARE(drawCountTexts, (QStringList{"Alle", "10", "12", "18", "20", "24", "30", "50", "100", "313"}));
+        QCOMPARE(drawCountTexts,
+                 (QStringList{"Alle", "10", "12", "18", "20", "24", "30", "50", "100", "313"}));
         QCOMPARE(child<QComboBox>("CBSpiel1")->count(), 10);
         QCOMPARE(child<QComboBox>("CBSpiel1")->itemText(0), QStringLiteral("--"));
         QCOMPARE(child<QComboBox>("CBSpiel1")->itemText(9), QStringLiteral("10"));
@@ -171,7 +172,8 @@ class TipCentreTest : public QObject {
         QCOMPARE(window->drawCountIndex(), 7);
         QCOMPARE(runs.count(), 1);
         QVERIFY(selectStatisticsDrawCount.isEmpty());
-        QVERIFY(statistics().result(logic::StatisticKind::Numbers)
+        QVERIFY(statistics()
+                    .result(logic::StatisticKind::Numbers)
                     ->heading.contains(QStringLiteral("50 Ziehungen")));
 
         const auto expectedRows = logic::classRows(selection->statistics().classSets());
@@ -200,7 +202,8 @@ class TipCentreTest : public QObject {
         child<QRadioButton>("RGAnzahl_0")->click();
         QCOMPARE(runs.count(), 2);
         QCOMPARE(selectStatisticsDrawCount, (QList<int>{0}));
-        QVERIFY(statistics().result(logic::StatisticKind::Numbers)
+        QVERIFY(statistics()
+                    .result(logic::StatisticKind::Numbers)
                     ->heading.contains(QStringLiteral("400 Ziehungen")));
         // A statistics run started elsewhere shows in the rows too.
         statistics().computeFrequencies(10);
@@ -368,7 +371,7 @@ class TipCentreTest : public QObject {
         test::TempFolder dir;
         const logic::AppPaths appPaths = dir.paths();
         logic::saveDrawHistory(appPaths.dataDir + QStringLiteral("KenoZahlen.tpp"),
-                                   tools::generatedHistory(300, QDate(2023, 1, 2), 3));
+                               tools::generatedHistory(300, QDate(2023, 1, 2), 3));
         logic::OptionsRecord e;
         e.statAnzahlIndex = 7;
         e.tippBereich = 3;

@@ -2,11 +2,11 @@
 #include "logic/core/paths.h"
 #include "logic/state/program_state.h"
 #include "platform/download.h"
-#include "support/message_capture.h"
-#include "support/temp_folder.h"
 #include "support/history_builder.h"
 #include "support/http_test_server.h"
+#include "support/message_capture.h"
 #include "support/temp_files.h"
+#include "support/temp_folder.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/update_window.h"
@@ -29,10 +29,12 @@ class UpdateWindowTest : public QObject {
     const logic::DrawHistory full = test::drawDays(QDate(2024, 1, 2), 60);
     const QDate lastStored = logic::serialToDate(full[49].datum);
 
-    QRadioButton* choice(QWidget& w, int c) { return w.findChild<QRadioButton*>(QStringLiteral("RG1_%1").arg(c)); }
+    QRadioButton* choice(QWidget& w, int c) {
+        return w.findChild<QRadioButton*>(QStringLiteral("RG1_%1").arg(c));
+    }
     void clickStart(QWidget& w) { w.findChild<QPushButton*>(QStringLiteral("BStart"))->click(); }
 
-private slots:
+  private slots:
     void init() {
         paths = data.paths();
         capture.clear();
@@ -57,13 +59,15 @@ private slots:
         choice(w, 0)->click();
         QCOMPARE(w.chosenFileName(), QString());
         clickStart(w);
-        QCOMPARE(messages, QStringList{QStringLiteral("Es wurde kein Aktualisierungsbedarf gesetzt.\r\rIch breche ab.")});
+        QCOMPARE(messages, QStringList{QStringLiteral(
+                               "Es wurde kein Aktualisierungsbedarf gesetzt.\r\rIch breche ab.")});
 
         choice(w, 5)->click();
         QCOMPARE(w.chosenFileName(), QStringLiteral("gzAlle.tpp"));
         platform::setOnlineForTests(false);
         clickStart(w);
-        QCOMPARE(messages.last(), QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
+        QCOMPARE(messages.last(),
+                 QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
     }
 
     void downloadMergesAndRewritesTheHistory() {

@@ -1,21 +1,21 @@
 #include "logic/core/dates.h"
 #include "logic/core/history_file.h"
+#include "logic/core/number_set.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/draws/archive_export.h"
 #include "logic/slips/slip_editor.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
-#include "logic/core/number_set.h"
 #include "logic/tips/tip_generator.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"
 #include "support/message_capture.h"
-#include "support/temp_folder.h"
 #include "support/named_child.h"
 #include "support/shown_results.h"
 #include "support/temp_files.h"
+#include "support/temp_folder.h"
 #include "support/visible_window.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
@@ -103,7 +103,8 @@ class WalkTest : public QObject {
             logic::AppPaths::forUser(logic::AppPaths::programFolder(QStringLiteral(TALVO_BIN_DIR)));
         QVERIFY(QFileInfo::exists(paths.demoFile()));
         // The user has kept the first 100 draws by hand.
-        logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(archive.begin(), archive.begin() + 100));
+        logic::saveDrawHistory(paths.historyFile(),
+                               logic::DrawHistory(archive.begin(), archive.begin() + 100));
 
         // Start → Weiter.
         ui::Application program(paths);
@@ -143,8 +144,8 @@ class WalkTest : public QObject {
         const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), archive.size() + 1);
         QCOMPARE(logic::serialToText(stored.back().datum), proposed);
-        QCOMPARE(stored.back(), test::draw(logic::serialToDate(stored.back().datum), numbers,
-                                           QStringLiteral("54321")));
+        QCOMPARE(stored.back(),
+                 test::draw(logic::serialToDate(stored.back().datum), numbers, QStringLiteral("54321")));
         QCOMPARE(program.state().history(), stored);
         QCOMPARE(namedChild<QComboBox>(main, "comboNr")->count(), 121);
 
@@ -187,7 +188,8 @@ class WalkTest : public QObject {
         ui::SlipEditorFrame* slip = centre->activeSlipFrame();
         for (int field = 1; field <= 2; ++field) {
             const logic::TipGame& game = tip.games[static_cast<std::size_t>(field - 1)];
-            QCOMPARE(slip->editor().tickedNumbers(field), logic::toNumberList(game.numbers, game.kenoType, 70));
+            QCOMPARE(slip->editor().tickedNumbers(field),
+                     logic::toNumberList(game.numbers, game.kenoType, 70));
         }
         namedChild<QComboBox>(*slip, "comboDauer")->setCurrentIndex(6);
         auto* startDateEdit = namedChild<QDateEdit>(*slip, "date1");

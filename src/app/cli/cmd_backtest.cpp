@@ -44,8 +44,8 @@ int backtest(const QStringList& args, Io& io) {
 
     if (options.has(QStringLiteral("draws")))
         for (const logic::TestedDraw& draw : result.draws)
-            io.out << logic::serialToText(draw.date) << '\t' << logic::numbersText(draw.tip) << '\t' << draw.hitCount
-                   << '\t' << euro(draw.winnings) << '\n';
+            io.out << logic::serialToText(draw.date) << '\t' << logic::numbersText(draw.tip) << '\t'
+                   << draw.hitCount << '\t' << euro(draw.winnings) << '\n';
     io.out << "Seed\t" << params.seed << '\n';
     io.out << "Ziehungen\t" << result.draws.size() << '\n';
     io.out << "Einsatz\t" << euro(result.stake) << '\n';

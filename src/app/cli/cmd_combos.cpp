@@ -2,9 +2,9 @@
 #include "history_option.h"
 #include "options.h"
 
-#include "logic/statistics/free_search.h"
 #include "logic/statistics/combination_search.h"
 #include "logic/statistics/combination_values.h"
+#include "logic/statistics/free_search.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -25,8 +25,7 @@ int combos(const QStringList& args, Io& io) {
     if (k < 2 || k > 4)
         throw UsageError{QStringLiteral("--k erwartet 2, 3 oder 4.")};
     const int n = lastOption(options);
-    const logic::DrawSetList window =
-        logic::lastDrawSets(logic::collectDrawSets(historyOption(options)), n);
+    const logic::DrawSetList window = logic::lastDrawSets(logic::collectDrawSets(historyOption(options)), n);
     const int w = static_cast<int>(window.size());
     io.out << logic::expectedValueText(k, w) << '\n' << logic::checkCountText(k, w) << '\n';
     if (window.empty())

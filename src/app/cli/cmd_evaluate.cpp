@@ -4,8 +4,8 @@
 
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
-#include "logic/core/slip_file.h"
 #include "logic/core/number_set.h"
+#include "logic/core/slip_file.h"
 #include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/evaluation_messages.h"
 
@@ -21,7 +21,7 @@ const char kUsage[] = "evaluate --history H --slips S (--current \"N N ...\" [--
 // Prints each table once it is complete, so an evaluation of any size needs the memory
 // of one table only.
 class TablePrinter final : public logic::ResultSink {
-public:
+  public:
     explicit TablePrinter(QTextStream& out) : out_(out) {}
     logic::ResultTable& newTable() override {
         finish();
@@ -45,7 +45,7 @@ public:
         open_.reset();
     }
 
-private:
+  private:
     QTextStream& out_;
     std::optional<logic::ResultTable> open_;
 };
@@ -97,8 +97,7 @@ int evaluate(const QStringList& rawArgs, Io& io) {
                 opts.has(QStringLiteral("caption"))
                     ? opts.value(QStringLiteral("caption"))
                     : (history.empty() ? QString() : logic::serialToText(history.back().datum));
-            logic::evaluateDraw(slips, numbers, opts.value(QStringLiteral("plus5")).left(5), caption,
-                                    tables);
+            logic::evaluateDraw(slips, numbers, opts.value(QStringLiteral("plus5")).left(5), caption, tables);
         } else if (opts.has(QStringLiteral("laufzeit"))) {
             const int withoutDraws = logic::evaluateRunningTimes(slips, history, now, tables);
             message = logic::runningTimeMessage(static_cast<int>(slips.size()), withoutDraws);

@@ -30,14 +30,15 @@ int exportDraws(const QStringList& args, Io& io) {
     const QDate from = std::max(dateOption(opts, "from"), logic::firstExportDate());
     const QDate to = std::min(dateOption(opts, "to"), opts.nowDateTime().date());
     if (from > to)
-        throw logic::Error(QStringLiteral("Der Zeitraum ist ungültig: Er beginnt am %1 und endet am %2.")
-                               .arg(from.toString(QStringLiteral("dd.MM.yyyy")),
-                                    to.toString(QStringLiteral("dd.MM.yyyy"))));
+        throw logic::Error(
+            QStringLiteral("Der Zeitraum ist ungültig: Er beginnt am %1 und endet am %2.")
+                .arg(from.toString(QStringLiteral("dd.MM.yyyy")), to.toString(QStringLiteral("dd.MM.yyyy"))));
     const logic::DrawHistory history = historyOption(opts);
     const logic::ExportRange range = logic::findExportRange(history, from, to);
     const logic::ExportTable table = logic::buildDrawExportTable(history, choice, range.first, range.last);
     if (opts.has(QStringLiteral("xlsx"))) {
-        platform::writeWorkbook(table, logic::drawExportChoiceText(choice), choice, opts.value(QStringLiteral("xlsx")));
+        platform::writeWorkbook(table, logic::drawExportChoiceText(choice), choice,
+                                opts.value(QStringLiteral("xlsx")));
         return 0;
     }
     for (int r = 0; r < table.rowCount(); ++r) {

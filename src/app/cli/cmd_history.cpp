@@ -17,8 +17,8 @@ int history(const QStringList& args, Io& io) {
         QStringList numbers;
         for (auto n : d.GZ)
             numbers << QString::number(n);
-        io.out << (i + 1) << '\t' << logic::serialToText(d.datum) << '\t' << numbers.join(QLatin1Char(' ')) << '\t'
-               << cellText(d.plus5.text()) << '\n';
+        io.out << (i + 1) << '\t' << logic::serialToText(d.datum) << '\t' << numbers.join(QLatin1Char(' '))
+               << '\t' << cellText(d.plus5.text()) << '\n';
     }
     return 0;
 }

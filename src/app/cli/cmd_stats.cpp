@@ -40,7 +40,8 @@ int stats(const QStringList& args, Io& io) {
     logic::Statistics statistics(state);
     statistics.computeFrequencies(n);
 
-    for (auto kind : {logic::StatisticKind::Numbers, logic::StatisticKind::FinalDigits, logic::StatisticKind::Tens})
+    for (auto kind :
+         {logic::StatisticKind::Numbers, logic::StatisticKind::FinalDigits, logic::StatisticKind::Tens})
         if (const auto& r = statistics.result(kind))
             printResult(*r, io.out);
     for (int kind = 1; kind <= 3; ++kind)
@@ -52,7 +53,8 @@ int stats(const QStringList& args, Io& io) {
         }
     const logic::Absences& absences = statistics.absences();
     for (int number = 1; number <= 70; ++number)
-        io.out << "ABSENCE\t" << number << '\t' << absences.drawsSince[static_cast<std::size_t>(number)] << '\n';
+        io.out << "ABSENCE\t" << number << '\t' << absences.drawsSince[static_cast<std::size_t>(number)]
+               << '\n';
     io.out << "ABSENCE-ORDER\t" << joined(absences.ranking) << '\n';
     io.out << "FREQUENCY-ORDER\t" << joined(statistics.frequencyOrder()) << '\n';
     return 0;

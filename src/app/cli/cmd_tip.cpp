@@ -3,8 +3,8 @@
 #include "options.h"
 #include "seed_option.h"
 
-#include "logic/state/program_state.h"
 #include "logic/export/tip_text.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/game_draw.h"
@@ -82,7 +82,8 @@ int tip(const QStringList& args, Io& io) {
     logic::TipGenerator generator;
     QStringList lastText;
     for (int k = 1; k <= count; ++k) {
-        const logic::TipResult generated = generator.generate(statistics.classSets(), strategy, types, random);
+        const logic::TipResult generated =
+            generator.generate(statistics.classSets(), strategy, types, random);
         if (k > 1)
             io.out << '\n';
         lastText = generated.text();

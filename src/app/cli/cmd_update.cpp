@@ -3,9 +3,9 @@
 
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
-#include "logic/state/program_state.h"
 #include "logic/draws/draw_merge.h"
 #include "logic/draws/update_need.h"
+#include "logic/state/program_state.h"
 #include "platform/download.h"
 
 #include <QDateTime>
@@ -22,7 +22,8 @@ logic::DrawHistory loadIfPresent(const QString& path) {
 
 int need(const QStringList& args, Io& io) {
     const Options o(args);
-    const auto n = logic::determineUpdateNeed(loadIfPresent(o.required(QStringLiteral("history"))), o.nowDateTime());
+    const auto n =
+        logic::determineUpdateNeed(loadIfPresent(o.required(QStringLiteral("history"))), o.nowDateTime());
     io.out << n.choice << '\t' << n.fileName << '\n';
     return 0;
 }
@@ -38,15 +39,17 @@ int update(const QStringList& args, Io& io) {
     logic::ProgramState state;
     state.setHistory(loadIfPresent(historyPath));
 
-    const int choice = o.has(QStringLiteral("choice")) ? o.integer(QStringLiteral("choice"), 0)
-                                                        : logic::determineUpdateNeed(state.history(), o.nowDateTime()).choice;
+    const int choice = o.has(QStringLiteral("choice"))
+                           ? o.integer(QStringLiteral("choice"), 0)
+                           : logic::determineUpdateNeed(state.history(), o.nowDateTime()).choice;
     if (choice < 0 || choice >= logic::kUpdateChoices)
         throw UsageError{QStringLiteral("--choice erwartet 0 bis 5.")};
     const QString file = logic::updateFileName(choice);
     if (file.isEmpty())
         throw logic::Error(QStringLiteral("Es wurde kein Aktualisierungsbedarf gesetzt.\r\rIch breche ab."));
     if (!platform::isOnline())
-        throw logic::Error(QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
+        throw logic::Error(
+            QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
 
     const QString folder = QFileInfo(historyPath).absolutePath() + QLatin1Char('/');
     const QString target = folder + QStringLiteral("tempGZ.tpp");

@@ -36,7 +36,7 @@ int versionCheck(const QStringList& args, Io& io) {
     QFile::remove(local);
     QString why;
     if (!platform::downloadFileBlocking(QUrl(base + QLatin1String(logic::kVersionFile)), local, &why,
-                                      withTimeout(platform::versionFileLimits())))
+                                        withTimeout(platform::versionFileLimits())))
         throw logic::Error(
             logic::versionNotCheckableMessage(QUrl(QString::fromUtf8(logic::kWebSite)).host()) +
             QLatin1Char('\r') + why);
@@ -50,15 +50,17 @@ int versionCheck(const QStringList& args, Io& io) {
     if (o.has(QStringLiteral("download"))) {
         const QString installer = folder + QLatin1String(logic::kInstallerLocal);
         QFile::remove(installer);
-        if (!platform::downloadFileBlocking(QUrl(base + QLatin1String(logic::kInstallerOnServer)), installer, &why,
-                                          withTimeout(platform::installerLimits())))
-            throw logic::Error(QString::fromUtf8(logic::kInstallerDownloadFailedMessage) + QLatin1Char('\r') + why);
+        if (!platform::downloadFileBlocking(QUrl(base + QLatin1String(logic::kInstallerOnServer)), installer,
+                                            &why, withTimeout(platform::installerLimits())))
+            throw logic::Error(QString::fromUtf8(logic::kInstallerDownloadFailedMessage) + QLatin1Char('\r') +
+                               why);
     }
     return 0;
 }
 
 const CommandRegistrar
-    versionCheckReg("version-check", "version-check --base URL [--data ORDNER] [--download] [--timeout SEKUNDEN]",
+    versionCheckReg("version-check",
+                    "version-check --base URL [--data ORDNER] [--download] [--timeout SEKUNDEN]",
                     versionCheck);
 
 } // namespace

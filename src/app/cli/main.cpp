@@ -22,7 +22,9 @@ CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandF
     registry().push_back({QString::fromUtf8(name), QString::fromUtf8(usage), std::move(fn), needs});
 }
 
-const std::vector<Command>& commands() { return registry(); }
+const std::vector<Command>& commands() {
+    return registry();
+}
 
 } // namespace talvo::cli
 

@@ -59,13 +59,16 @@ std::chrono::seconds Options::seconds(const QString& name, std::chrono::seconds 
 QDateTime Options::nowDateTime() const {
     if (!has(QStringLiteral("now")))
         return QDateTime::currentDateTime();
-    const QDateTime t = QDateTime::fromString(value(QStringLiteral("now")), QStringLiteral("yyyy-MM-dd HH:mm"));
+    const QDateTime t =
+        QDateTime::fromString(value(QStringLiteral("now")), QStringLiteral("yyyy-MM-dd HH:mm"));
     if (!t.isValid())
         throw UsageError{QStringLiteral("--now erwartet \"JJJJ-MM-TT SS:MM\".")};
     return t;
 }
 
-logic::DaySerial Options::now() const { return logic::dateTimeToSerial(nowDateTime()); }
+logic::DaySerial Options::now() const {
+    return logic::dateTimeToSerial(nowDateTime());
+}
 
 logic::DaySerial parseDate(const QString& text) {
     logic::DaySerial serial = 0;

@@ -13,7 +13,7 @@ namespace talvo::cli {
 // "--name value" options and bare words of a subcommand's arguments. Flags named in
 // `flags` take no value.
 class Options {
-public:
+  public:
     Options(const QStringList& args, const QStringList& flags = {});
 
     bool has(const QString& name) const { return values_.contains(name); }
@@ -29,7 +29,7 @@ public:
     logic::DaySerial now() const;
     QDateTime nowDateTime() const;
 
-private:
+  private:
     QMultiMap<QString, QString> values_;
     QStringList positional_;
 };

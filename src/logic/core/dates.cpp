@@ -28,7 +28,9 @@ QDate serialToDate(DaySerial serial) {
     return kEpoch.addDays(static_cast<qint64>(std::floor(serial)));
 }
 
-DaySerial dateToSerial(const QDate& date) { return static_cast<double>(kEpoch.daysTo(date)); }
+DaySerial dateToSerial(const QDate& date) {
+    return static_cast<double>(kEpoch.daysTo(date));
+}
 
 DaySerial dateTimeToSerial(const QDateTime& dateTime) {
     const QTime t = dateTime.time();

@@ -8,11 +8,11 @@ namespace talvo::logic {
 // A failure the user is told about: the text is German and shown as it stands by the
 // program's general error handling.
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
     const QString& text() const { return text_; }
 
-private:
+  private:
     QString text_;
 };
 

@@ -14,6 +14,8 @@ QString formatNumber(double value, int decimals) {
     return german.toString(value, 'f', decimals);
 }
 
-QString formatInteger(long long value) { return QString::number(value); }
+QString formatInteger(long long value) {
+    return QString::number(value);
+}
 
 } // namespace talvo::logic

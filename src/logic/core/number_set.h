@@ -10,9 +10,7 @@ namespace talvo::logic {
 struct NumberSet {
     std::array<std::uint32_t, 8> words{};
 
-    bool contains(int n) const {
-        return n >= 0 && n < 256 && (words[n >> 5] >> (n & 31) & 1u) != 0;
-    }
+    bool contains(int n) const { return n >= 0 && n < 256 && (words[n >> 5] >> (n & 31) & 1u) != 0; }
     void insert(int n) {
         if (n >= 0 && n < 256)
             words[n >> 5] |= 1u << (n & 31);

@@ -8,8 +8,8 @@ inline constexpr char kProductName[] = "TALVO";
 
 // The program-wide paths, fixed once at start-up. Folders end with '/'.
 struct AppPaths {
-    QString programDir; // where Demo.tix and the help lie
-    QString dataDir;    // every data file of the user
+    QString programDir;     // where Demo.tix and the help lie
+    QString dataDir;        // every data file of the user
     QString helpFile;       // the compiled help, beside the program
     QString helpCollection; // the user's own register of the help and its search index
 

@@ -29,8 +29,8 @@ QString shown(const QString& path) {
 QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        throw Error(
-            QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht gelesen werden.").arg(shown(path)));
+        throw Error(QStringLiteral("\"%1\" ist keine gewöhnliche Datei und kann nicht gelesen werden.")
+                        .arg(shown(path)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.\r%2")

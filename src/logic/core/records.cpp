@@ -7,14 +7,12 @@
 
 namespace talvo::logic {
 
-template <int MaxLen>
-QString ShortString<MaxLen>::text() const {
+template <int MaxLen> QString ShortString<MaxLen>::text() const {
     const int n = length < MaxLen ? length : MaxLen;
     return ansiToText(QByteArray(chars.data(), n));
 }
 
-template <int MaxLen>
-void ShortString<MaxLen>::setText(const QString& value) {
+template <int MaxLen> void ShortString<MaxLen>::setText(const QString& value) {
     const QByteArray bytes = textToAnsi(value.left(MaxLen));
     chars.fill(0);
     std::memcpy(chars.data(), bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -28,14 +26,12 @@ template struct ShortString<255>;
 
 namespace {
 
-template <int MaxLen>
-void readShort(const char* at, ShortString<MaxLen>& s) {
+template <int MaxLen> void readShort(const char* at, ShortString<MaxLen>& s) {
     s.length = static_cast<std::uint8_t>(at[0]);
     std::memcpy(s.chars.data(), at + 1, MaxLen);
 }
 
-template <int MaxLen>
-void writeShort(char* at, const ShortString<MaxLen>& s) {
+template <int MaxLen> void writeShort(char* at, const ShortString<MaxLen>& s) {
     at[0] = static_cast<char>(s.length);
     std::memcpy(at + 1, s.chars.data(), MaxLen);
 }
@@ -53,13 +49,11 @@ void writeDouble(char* at, double d) {
     qToLittleEndian<quint64>(bits, at);
 }
 
-template <std::size_t N>
-void readBytes(const char* at, std::array<std::uint8_t, N>& a) {
+template <std::size_t N> void readBytes(const char* at, std::array<std::uint8_t, N>& a) {
     std::memcpy(a.data(), at, N);
 }
 
-template <std::size_t N>
-void writeBytes(char* at, const std::array<std::uint8_t, N>& a) {
+template <std::size_t N> void writeBytes(char* at, const std::array<std::uint8_t, N>& a) {
     std::memcpy(at, a.data(), N);
 }
 

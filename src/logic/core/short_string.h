@@ -8,8 +8,7 @@ namespace talvo::logic {
 
 // A length-prefixed text field of a record: one length byte, then MaxLen character
 // bytes. All bytes are kept as read, so an unchanged record is written back unchanged.
-template <int MaxLen>
-struct ShortString {
+template <int MaxLen> struct ShortString {
     std::uint8_t length = 0;
     std::array<char, MaxLen> chars{};
 

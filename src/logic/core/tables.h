@@ -33,7 +33,9 @@ inline constexpr std::array<std::array<int, 12>, 11> kPayoutTable = {{
 }};
 
 // Pick count of a type; 0 for a type outside the table.
-constexpr int pickCount(int type) { return type >= 0 && type <= kMaxType ? kPayoutTable[type][0] : 0; }
+constexpr int pickCount(int type) {
+    return type >= 0 && type <= kMaxType ? kPayoutTable[type][0] : 0;
+}
 // Prize factor for a type and a number of hits; 0 outside the table.
 constexpr int payoutFactor(int type, int hits) {
     return type >= 0 && type <= kMaxType && hits >= 0 && hits <= 10 ? kPayoutTable[type][hits + 1] : 0;

@@ -6,8 +6,8 @@ struct NumberSet;
 
 // What a click on a board number did.
 enum class BoardClickResult {
-    Removed,     // the number was marked and is no longer
-    Added, // the number is marked now
+    Removed,   // the number was marked and is no longer
+    Added,     // the number is marked now
     Unchanged, // 20 numbers were marked already, or the number is not on the board
 };
 

@@ -2,11 +2,11 @@
 
 #include "logic/core/dates.h"
 #include "logic/core/error.h"
-#include "logic/core/paths.h"
-#include "logic/state/program_state.h"
-#include "logic/core/record_file.h"
 #include "logic/core/number_set.h"
+#include "logic/core/paths.h"
+#include "logic/core/record_file.h"
 #include "logic/draws/history_backup.h"
+#include "logic/state/program_state.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -53,7 +53,9 @@ QString drawFault(const DrawRecord& d, const DrawRecord* previous, DaySerial tod
 }
 } // namespace
 
-QString tempDrawSetPath(const AppPaths& paths) { return paths.dataDir + QStringLiteral("tempGZ.tpp"); }
+QString tempDrawSetPath(const AppPaths& paths) {
+    return paths.dataDir + QStringLiteral("tempGZ.tpp");
+}
 
 DrawHistory checkedDrawSet(const QByteArray& bytes, DaySerial today) {
     if (bytes.isEmpty() || bytes.size() % DrawRecord::kSize != 0)
@@ -119,7 +121,7 @@ QString keepValidDrawSet(const QString& blockPath, DaySerial today) {
 }
 
 bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const QString& historyPath,
-                      DaySerial today) {
+                          DaySerial today) {
     if (!QFile::exists(blockPath))
         return false;
     // A block that fails here would only fail again: it never outlives the merge.

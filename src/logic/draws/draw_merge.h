@@ -29,7 +29,7 @@ QString keepValidDrawSet(const QString& blockPath, DaySerial today);
 // deletes the block file, also when the merge fails. Returns false when there was no
 // block file.
 bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const QString& historyPath,
-                      DaySerial today);
+                          DaySerial today);
 
 // The download target "tempGZ.tpp" in the data directory.
 QString tempDrawSetPath(const AppPaths& paths);

@@ -8,7 +8,7 @@
 namespace talvo::logic {
 
 bool storeDraw(DrawHistory& history, int position, DaySerial datum, const NumberSet& selection,
-                      const QString& plus5) {
+               const QString& plus5) {
     const std::vector<std::uint8_t> numbers = toNumberList(selection, 20, 70);
     if (numbers.size() != 20 || position < 0)
         return false;

@@ -15,7 +15,7 @@ struct NumberSet;
 // DrawCalendar; the stored draw counts) and no numbers.
 // Does nothing and returns false unless exactly 20 numbers of 1..70 are marked.
 bool storeDraw(DrawHistory& history, int position, DaySerial datum, const NumberSet& selection,
-                      const QString& plus5);
+               const QString& plus5);
 
 // The date the entry page proposes for the very first draw: today, or the Saturday
 // before when today is a Sunday (an empty history knows no Sunday draws).

@@ -11,8 +11,8 @@ namespace {
 constexpr std::array<const char*, kUpdateChoices> kTexts = {
     "kein Aktualisierungsbedarf",   "die letzten 6 Ausspielungen",   "die letzten 30 Ausspielungen",
     "die letzten 90 Ausspielungen", "die letzten 300 Ausspielungen", "Alle Ausspielungen"};
-constexpr std::array<const char*, kUpdateChoices> kFiles = {"", "gz6.tpp", "gz30.tpp", "gz90.tpp", "gz300.tpp",
-                                                            "gzAlle.tpp"};
+constexpr std::array<const char*, kUpdateChoices> kFiles = {"",         "gz6.tpp",   "gz30.tpp",
+                                                            "gz90.tpp", "gz300.tpp", "gzAlle.tpp"};
 // An empty history needs everything.
 constexpr int kNeedWithoutHistory = 500;
 // The day's draw counts as published from 18:43:12 on.

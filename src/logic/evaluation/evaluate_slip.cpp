@@ -4,13 +4,13 @@
 #include "logic/core/hits.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
-#include "logic/evaluation/result_table.h"
 #include "logic/evaluation/plus5_class.h"
+#include "logic/evaluation/result_table.h"
 
 namespace talvo::logic {
 
 void evaluateSlip(ResultTable& table, const NumberSet& drawNumbers, const QString& drawPlus5,
-                     const SlipRecord& slip, RunningTotals& totals) {
+                  const SlipRecord& slip, RunningTotals& totals) {
     const std::int32_t stake = stakeEuro(slip.einsatz);
     std::int32_t plus5 = -1;
     if (slip.playsPlus5()) {

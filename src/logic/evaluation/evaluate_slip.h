@@ -23,6 +23,6 @@ struct RunningTotals {
 // playing plus 5 pays its plus 5 stake once and shows the class on its first row.
 // Throws Error when a plus 5 number is no integer; the rows written so far stay.
 void evaluateSlip(ResultTable& table, const NumberSet& drawNumbers, const QString& drawPlus5,
-                     const SlipRecord& slip, RunningTotals& totals);
+                  const SlipRecord& slip, RunningTotals& totals);
 
 } // namespace talvo::logic

@@ -31,16 +31,15 @@ std::size_t startPosition(const DrawHistory& history, int start) {
 
 ResultTable& ResultList::newTable() {
     if (tables_.size() >= kMaxResultTables)
-        throw Error(
-            QStringLiteral(
-                "Die Auswertung ergäbe mehr als %1 Ergebnistabellen; gezeigt werden die ersten %1. "
-                "Für den Rest wählen Sie bitte weniger Spielscheine oder einen kürzeren Zeitraum.")
-                .arg(QLocale(QLocale::German).toString(static_cast<qulonglong>(kMaxResultTables))));
+        throw Error(QStringLiteral(
+                        "Die Auswertung ergäbe mehr als %1 Ergebnistabellen; gezeigt werden die ersten %1. "
+                        "Für den Rest wählen Sie bitte weniger Spielscheine oder einen kürzeren Zeitraum.")
+                        .arg(QLocale(QLocale::German).toString(static_cast<qulonglong>(kMaxResultTables))));
     return tables_.emplace_back();
 }
 
 void evaluateDraw(std::span<const SlipRecord> slips, const NumberSet& numbers, const QString& plus5,
-                      const QString& caption, ResultSink& out) {
+                  const QString& caption, ResultSink& out) {
     // A file without slips gets no table at all.
     if (slips.empty())
         return;
@@ -51,8 +50,8 @@ void evaluateDraw(std::span<const SlipRecord> slips, const NumberSet& numbers, c
         evaluateSlip(table, numbers, plus5, slip, totals);
 }
 
-void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningTime, const DrawHistory& history,
-                    DaySerial now, ResultSink& out) {
+void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningTime,
+                             const DrawHistory& history, DaySerial now, ResultSink& out) {
     RunningTotals totals;
     const long long n = runningTime.n == 0 ? kMaxContinuousPlayDraws : runningTime.n;
     const std::size_t first = startPosition(history, runningTime.start);
@@ -73,7 +72,7 @@ void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningT
 }
 
 int evaluateRunningTimes(std::span<const SlipRecord> slips, const DrawHistory& history, DaySerial now,
-                      ResultSink& out) {
+                         ResultSink& out) {
     int slipsWithoutDraws = 0;
     const int last = history.empty() ? 0 : wholeDay(history.back().datum);
     for (const SlipRecord& slip : slips) {
@@ -98,14 +97,15 @@ int countDrawDaysInRange(int from, int until, const DrawCalendar& calendar) {
 }
 
 void evaluateRange(std::span<const SlipRecord> slips, DaySerial from, DaySerial until,
-                       const DrawHistory& history, DaySerial now, ResultSink& out) {
+                   const DrawHistory& history, DaySerial now, ResultSink& out) {
     const int firstDay = wholeDay(from);
     const int lastDay = wholeDay(until);
     if (firstDay > lastDay)
         return;
     // The last day also bounds the draws, so a range starting on a day without a draw
     // does not reach past it.
-    const RunningTime runningTime{firstDay, countDrawDaysInRange(firstDay, lastDay, DrawCalendar(history)), lastDay};
+    const RunningTime runningTime{firstDay, countDrawDaysInRange(firstDay, lastDay, DrawCalendar(history)),
+                                  lastDay};
     for (const SlipRecord& slip : slips)
         evaluateSlipRunningTime(slip, runningTime, history, now, out);
 }

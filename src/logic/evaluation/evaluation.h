@@ -19,11 +19,11 @@ using ResultTables = std::vector<ResultTable>;
 // Takes the result tables of an evaluation one by one as they are made, so a caller that
 // prints them need not keep them all.
 class ResultSink {
-public:
+  public:
     // A new, empty table for the evaluation to fill; the one handed out before is complete.
     virtual ResultTable& newTable() = 0;
 
-protected:
+  protected:
     ~ResultSink() = default;
 };
 
@@ -33,11 +33,11 @@ inline constexpr std::size_t kMaxResultTables = 100000;
 // Keeps the tables in a list of at most kMaxResultTables; one table more ends the
 // evaluation with a German message, and the tables kept so far stay.
 class ResultList final : public ResultSink {
-public:
+  public:
     explicit ResultList(ResultTables& tables) : tables_(tables) {}
     ResultTable& newTable() override;
 
-private:
+  private:
     ResultTables& tables_;
 };
 
@@ -48,7 +48,7 @@ inline constexpr int kMaxContinuousPlayDraws = 10000;
 // across the slips and the balance runs over all of them. The table is appended to
 // `out` before it is filled, so an error keeps the rows written before it.
 void evaluateDraw(std::span<const SlipRecord> slips, const NumberSet& numbers, const QString& plus5,
-                      const QString& caption, ResultSink& out);
+                  const QString& caption, ResultSink& out);
 
 // The draws of one slip: n draws from the start date on (0 = continuous play), one
 // table per evaluated draw. Draws after `now` and empty draws are skipped but count
@@ -58,31 +58,31 @@ struct RunningTime {
     int n = 0;
     int until = -1; // no last day
 };
-void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningTime, const DrawHistory& history,
-                    DaySerial now, ResultSink& out);
+void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningTime,
+                             const DrawHistory& history, DaySerial now, ResultSink& out);
 
 // Every slip over its own running time. Returns how many slips could not be evaluated
 // because their start lies after the newest stored draw.
 int evaluateRunningTimes(std::span<const SlipRecord> slips, const DrawHistory& history, DaySerial now,
-                      ResultSink& out);
+                         ResultSink& out);
 
 // Every slip over the draws from from to until. Nothing is evaluated when from lies after until.
 void evaluateRange(std::span<const SlipRecord> slips, DaySerial from, DaySerial until,
-                       const DrawHistory& history, DaySerial now, ResultSink& out);
+                   const DrawHistory& history, DaySerial now, ResultSink& out);
 
 // The same, keeping the tables in `out` through an ResultList.
-inline void evaluateDraw(std::span<const SlipRecord> slips, const NumberSet& numbers,
-                             const QString& plus5, const QString& caption, ResultTables& out) {
+inline void evaluateDraw(std::span<const SlipRecord> slips, const NumberSet& numbers, const QString& plus5,
+                         const QString& caption, ResultTables& out) {
     ResultList list(out);
     evaluateDraw(slips, numbers, plus5, caption, list);
 }
 inline int evaluateRunningTimes(std::span<const SlipRecord> slips, const DrawHistory& history, DaySerial now,
-                             ResultTables& out) {
+                                ResultTables& out) {
     ResultList list(out);
     return evaluateRunningTimes(slips, history, now, list);
 }
 inline void evaluateRange(std::span<const SlipRecord> slips, DaySerial from, DaySerial until,
-                              const DrawHistory& history, DaySerial now, ResultTables& out) {
+                          const DrawHistory& history, DaySerial now, ResultTables& out) {
     ResultList list(out);
     evaluateRange(slips, from, until, history, now, list);
 }

@@ -25,7 +25,7 @@ const ListingRow& listingHeader() {
 
 const std::array<int, kListingColumns>& listingColumnWidths() {
     static const std::array<int, kListingColumns> widths = {35, 45, 40, 20, 20, 20, 20, 20, 20,
-                                                             20, 20, 20, 20, 40, 45, 65, 60, 110};
+                                                            20, 20, 20, 20, 40, 45, 65, 60, 110};
     return widths;
 }
 

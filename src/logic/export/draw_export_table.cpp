@@ -23,8 +23,12 @@ int columnCountFor(int choice) {
     }
 }
 
-bool includesNumbers(int choice) { return choice != kPlus5Only; }
-bool includesPlus5(int choice) { return choice != kNumbersOnly; }
+bool includesNumbers(int choice) {
+    return choice != kPlus5Only;
+}
+bool includesPlus5(int choice) {
+    return choice != kNumbersOnly;
+}
 
 QString dateText(int choice, const DrawRecord& draw) {
     if (choice == kPlus5Only) {
@@ -38,16 +42,19 @@ QString dateText(int choice, const DrawRecord& draw) {
 
 QString drawExportChoiceText(int choice) {
     static const std::array<const char*, kDrawExportChoices> texts = {"Gewinnzahlen und plus 5",
-                                                                         "nur Gewinnzahlen", "nur plus 5"};
+                                                                      "nur Gewinnzahlen", "nur plus 5"};
     if (choice < 0 || choice >= kDrawExportChoices)
         return {};
     return QString::fromUtf8(texts[static_cast<std::size_t>(choice)]);
 }
 
-QDate firstExportDate() { return serialToDate(kFirstDrawSerial); }
+QDate firstExportDate() {
+    return serialToDate(kFirstDrawSerial);
+}
 
 QDate lastDrawDate(const DrawHistory& history) {
-    const auto last = std::find_if(history.rbegin(), history.rend(), [](const DrawRecord& d) { return !d.isPlaceholder(); });
+    const auto last = std::find_if(history.rbegin(), history.rend(),
+                                   [](const DrawRecord& d) { return !d.isPlaceholder(); });
     return last == history.rend() ? QDate() : serialToDate(last->datum);
 }
 
@@ -81,8 +88,9 @@ ExportRange findExportRange(const DrawHistory& history, const QDate& from, const
     if (!anyStored)
         throw Error(QStringLiteral("Es ist noch keine Ziehung gespeichert, die exportiert werden könnte."));
     if (range.first > range.last)
-        throw Error(QStringLiteral("Vom %1 bis zum %2 ist keine Ziehung gespeichert.")
-                        .arg(from.toString(QStringLiteral("dd.MM.yyyy")), to.toString(QStringLiteral("dd.MM.yyyy"))));
+        throw Error(
+            QStringLiteral("Vom %1 bis zum %2 ist keine Ziehung gespeichert.")
+                .arg(from.toString(QStringLiteral("dd.MM.yyyy")), to.toString(QStringLiteral("dd.MM.yyyy"))));
     return range;
 }
 

@@ -13,14 +13,14 @@ const QString& ExportTable::cell(int column, int row) const {
     if (column < 0 || column >= columnCount_ || row < 0 || row >= rowCount_)
         return empty;
     return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_) +
-                   static_cast<std::size_t>(column)];
+                  static_cast<std::size_t>(column)];
 }
 
 void ExportTable::setCell(int column, int row, const QString& text) {
     if (column < 0 || column >= columnCount_ || row < 0 || row >= rowCount_)
         return;
     cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_) +
-            static_cast<std::size_t>(column)] = text;
+           static_cast<std::size_t>(column)] = text;
 }
 
 } // namespace talvo::logic

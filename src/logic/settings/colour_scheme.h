@@ -7,9 +7,9 @@ namespace talvo::logic {
 
 // Colours as 0xRRGGBB.
 struct ColourScheme {
-    std::uint32_t fieldBackground; // date and duration fields of the slip editor
-    std::uint32_t numberCell;        // a number cell that is not ticked
-    std::uint32_t tickedNumberCell;    // a ticked number cell and the gauge bar
+    std::uint32_t fieldBackground;  // date and duration fields of the slip editor
+    std::uint32_t numberCell;       // a number cell that is not ticked
+    std::uint32_t tickedNumberCell; // a ticked number cell and the gauge bar
 };
 
 inline constexpr std::array<ColourScheme, 7> kColourSchemes = {{

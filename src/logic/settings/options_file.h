@@ -24,9 +24,9 @@ struct OptionsRecord {
     // KENO type per game: 0 = none ("--"), 1..9 = type 2..10.
     std::array<std::int32_t, kGames> tippTyp{};   // offset 24
     std::array<std::int32_t, kGames> scheinTyp{}; // offset 44
-    ShortString<255> startDatei;                   // offset 64
-    std::uint8_t plus5Mitspiel = 0;                // offset 320, Boolean byte kept as stored
-    std::array<std::uint8_t, 3> pad{};             // offset 321
+    ShortString<255> startDatei;                  // offset 64
+    std::uint8_t plus5Mitspiel = 0;               // offset 320, Boolean byte kept as stored
+    std::array<std::uint8_t, 3> pad{};            // offset 321
 
     static OptionsRecord fromBytes(const char* bytes);
     void toBytes(char* bytes) const;

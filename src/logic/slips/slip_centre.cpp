@@ -27,8 +27,7 @@ const QStringList& SlipCentre::headerRow() {
 }
 
 SlipCentre::SlipCentre(SlipList& slipList, const OptionsRecord& options)
-    : slipList_(slipList), options_(options),
-      workingStates_(1), table_{headerRow(), emptyRow()} {}
+    : slipList_(slipList), options_(options), workingStates_(1), table_{headerRow(), emptyRow()} {}
 
 SlipCentre::~SlipCentre() = default;
 
@@ -98,8 +97,7 @@ void SlipCentre::closeSlip(int slipNumber) {
 
 void SlipCentre::appendRows(const std::vector<SlipTableRow>& rows) {
     // Below the header there is always at least one row, empty while nothing is listed.
-    table_.resize(std::max<std::size_t>(static_cast<std::size_t>(nextFreeRow_) + rows.size(), 2),
-                    emptyRow());
+    table_.resize(std::max<std::size_t>(static_cast<std::size_t>(nextFreeRow_) + rows.size(), 2), emptyRow());
     for (std::size_t i = 0; i < rows.size(); ++i)
         table_[static_cast<std::size_t>(nextFreeRow_) + i] = rows[i];
     nextFreeRow_ += static_cast<int>(rows.size());

@@ -12,7 +12,7 @@ namespace talvo::logic {
 struct SlipEditState {
     static constexpr int kPositions = 6;
 
-    std::array<NumberSet, kPositions> ticked{}; // ticked numbers 1..70
+    std::array<NumberSet, kPositions> ticked{};         // ticked numbers 1..70
     std::array<std::int32_t, kPositions> tickedCount{}; // count of ticked numbers
     // Chosen KENO type 2..10; 1 after a change that left no choice; 0 before any choice.
     std::array<std::int32_t, kPositions> typeChoice{};

@@ -104,9 +104,10 @@ std::optional<SlipMessage> SlipEditor::checkStartDate(const DrawCalendar& calend
     if (weekdayNumber(day) != 1 || calendar.isDrawDay(day))
         return std::nullopt;
     choices.startDay = wholeDay(choices.startDay) - 1;
-    return SlipMessage{SlipMessage::Kind::Critical,
-                   QStringLiteral("Das gewählte Datum ist ein Sonntag, daher wurde der Vortag gewählt.\r\r"
-                                  "Bitte gegebenenfalls korrigieren.")};
+    return SlipMessage{
+        SlipMessage::Kind::Critical,
+        QStringLiteral("Das gewählte Datum ist ein Sonntag, daher wurde der Vortag gewählt.\r\r"
+                       "Bitte gegebenenfalls korrigieren.")};
 }
 
 void SlipEditor::clearSlip() {
@@ -124,8 +125,8 @@ void SlipEditor::clearSlip() {
 std::optional<SlipMessage> SlipEditor::checkPlus5() const {
     if (choices.plus5 && choices.plus5Number.size() != 5)
         return SlipMessage{SlipMessage::Kind::Critical,
-                       QStringLiteral("Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem "
-                                      "Spielschein ein.")};
+                           QStringLiteral("Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem "
+                                          "Spielschein ein.")};
     return std::nullopt;
 }
 
@@ -140,16 +141,17 @@ std::optional<SlipMessage> SlipEditor::checkFields() const {
             const int d = need - have;
             const QString missing =
                 d == 1 ? QStringLiteral("eine Zahl") : QString::number(d) + QStringLiteral(" Zahlen");
-            return SlipMessage{SlipMessage::Kind::Information,
-                           QStringLiteral("Sie haben im %1. Feld %2 vergessen.\r\rIch breche erst einmal ab.")
-                               .arg(f)
-                               .arg(missing)};
+            return SlipMessage{
+                SlipMessage::Kind::Information,
+                QStringLiteral("Sie haben im %1. Feld %2 vergessen.\r\rIch breche erst einmal ab.")
+                    .arg(f)
+                    .arg(missing)};
         }
     }
     if (!anyTicked)
         return SlipMessage{SlipMessage::Kind::Information,
-                       QStringLiteral("Sie haben nicht ein komlettes Spielfeld getippt.\r\r"
-                                      "Ich breche erst einmal ab.")};
+                           QStringLiteral("Sie haben nicht ein komlettes Spielfeld getippt.\r\r"
+                                          "Ich breche erst einmal ab.")};
     return std::nullopt;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "logic/core/dates.h"
-#include "logic/slips/slip_message.h"
 #include "logic/slips/slip_edit_state.h"
+#include "logic/slips/slip_message.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,12 +18,12 @@ struct SlipRecord;
 // Slip-wide choices of an editor, as its controls hold them.
 struct SlipChoices {
     QString plus5Number = QStringLiteral("77777"); // E77
-    bool plus5 = false;                          // cbPlus
-    int stakeIndex = 1;                             // RGEins: index into the stake table, 2 €
-    int durationIndex = 0;                               // comboDauer: index into the duration table
-    DaySerial startDay = 0;                            // date1, whole days
-    int syndicate = -1;                   // ComboTG: holds no entries
-    QString name;                                // EName
+    bool plus5 = false;                            // cbPlus
+    int stakeIndex = 1;                            // RGEins: index into the stake table, 2 €
+    int durationIndex = 0;                         // comboDauer: index into the duration table
+    DaySerial startDay = 0;                        // date1, whole days
+    int syndicate = -1;                            // ComboTG: holds no entries
+    QString name;                                  // EName
 };
 
 // What a click on a number did.

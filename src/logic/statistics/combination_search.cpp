@@ -191,7 +191,7 @@ DrawSetList lastDrawSets(const DrawSetList& all, int n) {
 }
 
 CombinationSearchResult searchCombinations(const DrawSetList& draws, int k, const std::atomic<bool>* stop,
-                         const std::function<void(std::int64_t)>& progress) {
+                                           const std::function<void(std::int64_t)>& progress) {
     CombinationSearchResult r = emptyCombinationSearchResult(k);
     if (k < 2 || k > 4)
         return r;

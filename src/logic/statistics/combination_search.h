@@ -25,7 +25,7 @@ struct CombinationSearchResult {
     int k = 2;
     std::vector<CombinationEntry> topCombinations;  // by descending count, earlier combination first on ties
     std::vector<CombinationEntry> flopCombinations; // by ascending count, later combination first on ties
-    std::int64_t combinationsTaken = 0;            // combinations taken up, in lexicographic order
+    std::int64_t combinationsTaken = 0;             // combinations taken up, in lexicographic order
     bool stopped = false;
 };
 
@@ -41,8 +41,9 @@ DrawSetList lastDrawSets(const DrawSetList& all, int n);
 // the flop list. `stop` is read between groups of combinations; a stopped search gives the
 // lists of that sequential search stopped after `combinationsTaken` combinations. `progress` gets
 // the number of combinations taken up now and then, from the calling thread.
-CombinationSearchResult searchCombinations(const DrawSetList& draws, int k, const std::atomic<bool>* stop = nullptr,
-                         const std::function<void(std::int64_t)>& progress = {});
+CombinationSearchResult searchCombinations(const DrawSetList& draws, int k,
+                                           const std::atomic<bool>* stop = nullptr,
+                                           const std::function<void(std::int64_t)>& progress = {});
 
 // Places the combinations whose counts are given, in lexicographic order from the first
 // combination of k numbers on, into the two lists of `result` as the sequential search

@@ -30,8 +30,7 @@ std::int64_t combinationsOf20(int k) {
 
 QString expectedValueText(int k, int w) {
     const std::int64_t all = combinationsOf70(k);
-    const double e =
-        all > 0 ? static_cast<double>(combinationsOf20(k) * w) / static_cast<double>(all) : 0.0;
+    const double e = all > 0 ? static_cast<double>(combinationsOf20(k) * w) / static_cast<double>(all) : 0.0;
     return QStringLiteral("Erwartungswert: ") + formatNumber(e, 2);
 }
 

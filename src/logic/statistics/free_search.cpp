@@ -50,9 +50,10 @@ QString numbersText(const NumberSet& numbers) {
 }
 
 std::array<QString, 6> summaryColumn(int searchNumber, const NumberSet& picked,
-                                       const FreeSearchResult& result) {
+                                     const FreeSearchResult& result) {
     const int m = picked.count();
-    const double odds = m >= 1 && m <= kMaxPickedNumbers ? kCombinationOdds[static_cast<std::size_t>(m)] : 0.0;
+    const double odds =
+        m >= 1 && m <= kMaxPickedNumbers ? kCombinationOdds[static_cast<std::size_t>(m)] : 0.0;
     return {QString::number(searchNumber),
             QString::number(m),
             numbersText(picked),

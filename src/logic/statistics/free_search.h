@@ -11,8 +11,8 @@ namespace talvo::logic {
 inline constexpr int kMaxPickedNumbers = 10;
 
 // Entry m is x in the odds 1 : x that one draw holds a given set of m numbers.
-inline constexpr std::array<double, 11> kCombinationOdds = {0.0,     3.5,      12.73,   48.02,    189.25,   780.64,
-                                                       3382.77, 15464.07, 74941.3, 387196.5, 2147180.7};
+inline constexpr std::array<double, 11> kCombinationOdds = {
+    0.0, 3.5, 12.73, 48.02, 189.25, 780.64, 3382.77, 15464.07, 74941.3, 387196.5, 2147180.7};
 
 // Adds n to the picked numbers, or removes it when it is picked already; an eleventh
 // number is refused. Returns whether the set changed.
@@ -24,7 +24,7 @@ struct FreeSearchHit {
 };
 
 struct FreeSearchResult {
-    int drawCount = 0;                          // real draws examined
+    int drawCount = 0;               // real draws examined
     std::vector<FreeSearchHit> hits; // newest first
 };
 
@@ -34,7 +34,7 @@ FreeSearchResult freeSearch(const DrawHistory& history, const NumberSet& picked,
 // The labels of the summary rows and the summary column of search number `searchNumber`.
 const std::array<QString, 6>& summaryRowLabels();
 std::array<QString, 6> summaryColumn(int searchNumber, const NumberSet& picked,
-                                       const FreeSearchResult& result);
+                                     const FreeSearchResult& result);
 // The picked numbers ascending, separated by blanks.
 QString numbersText(const NumberSet& numbers);
 

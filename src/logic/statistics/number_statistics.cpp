@@ -88,7 +88,8 @@ std::array<int, 6> computeThresholds(double mu, double sigma) {
 }
 
 int classify(int x, const std::array<int, 6>& thresholds) {
-    const int T1 = thresholds[0], T2 = thresholds[1], T3 = thresholds[2], T4 = thresholds[3], T5 = thresholds[4], T6 = thresholds[5];
+    const int T1 = thresholds[0], T2 = thresholds[1], T3 = thresholds[2], T4 = thresholds[3],
+              T5 = thresholds[4], T6 = thresholds[5];
     if (T4 <= x && x < T3)
         return 4;
     if (T5 <= x && x < T4)
@@ -107,7 +108,8 @@ int classify(int x, const std::array<int, 6>& thresholds) {
 }
 
 std::array<QString, 7> classRangeTexts(const std::array<int, 6>& thresholds) {
-    const int T1 = thresholds[0], T2 = thresholds[1], T3 = thresholds[2], T4 = thresholds[3], T5 = thresholds[4], T6 = thresholds[5];
+    const int T1 = thresholds[0], T2 = thresholds[1], T3 = thresholds[2], T4 = thresholds[3],
+              T5 = thresholds[4], T6 = thresholds[5];
     const QString irrelevant = QStringLiteral("irrelevant");
     std::array<QString, 7> rangeTexts;
     rangeTexts[0] = QStringLiteral("> %1").arg(T1);
@@ -128,7 +130,8 @@ std::vector<int> itemNumbers(StatisticKind kind, int item) {
     return numbers;
 }
 
-FrequencyResult frequencyStatistic(StatisticKind kind, const DrawHistory& history, int n, ClassSets& classSets) {
+FrequencyResult frequencyStatistic(StatisticKind kind, const DrawHistory& history, int n,
+                                   ClassSets& classSets) {
     const KindTable kindTable = table(kind);
     FrequencyResult r;
     r.kind = kind;

@@ -13,7 +13,8 @@ namespace talvo::logic {
 FrequencyResult numberStatistic(const DrawHistory& history, int n, ClassSets& classSets);
 FrequencyResult finalDigitStatistic(const DrawHistory& history, int n, ClassSets& classSets);
 FrequencyResult tensStatistic(const DrawHistory& history, int n, ClassSets& classSets);
-FrequencyResult frequencyStatistic(StatisticKind kind, const DrawHistory& history, int n, ClassSets& classSets);
+FrequencyResult frequencyStatistic(StatisticKind kind, const DrawHistory& history, int n,
+                                   ClassSets& classSets);
 
 // The number of items of a kind: 70 numbers, 10 final digits, 7 tens.
 int itemCount(StatisticKind kind);

@@ -21,7 +21,8 @@ void Statistics::computeFrequencies(int n) {
         return;
     classSets_.clear();
     for (StatisticKind kind : {StatisticKind::Numbers, StatisticKind::FinalDigits, StatisticKind::Tens})
-        results_[static_cast<std::size_t>(kind) - 1] = frequencyStatistic(kind, state_.history(), n, classSets_);
+        results_[static_cast<std::size_t>(kind) - 1] =
+            frequencyStatistic(kind, state_.history(), n, classSets_);
     numberOccurrences_ = results_[0]->occurrences;
     emit classSetsChanged();
     emit frequenciesComputed();

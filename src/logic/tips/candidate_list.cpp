@@ -21,14 +21,16 @@ struct WeightedLevel {
 constexpr std::array<WeightedLevel, 3> kOverdueLevels = {{{3, 6}, {2, 4}, {1, 2}}};
 constexpr std::array<WeightedLevel, 3> kFavouriteLevels = {{{6, 6}, {5, 4}, {4, 2}}};
 
-void appendCandidates(const ClassSets& classSets, const std::array<WeightedLevel, 3>& levels, CandidateList& candidates) {
+void appendCandidates(const ClassSets& classSets, const std::array<WeightedLevel, 3>& levels,
+                      CandidateList& candidates) {
     for (int kind = 1; kind <= 3; ++kind)
         for (const WeightedLevel& s : levels) {
             const int w = kind == 1 ? s.weight : s.weight / 2;
             const NumberSet& set = classSets.at(kind, s.level);
             for (int n = 1; n <= 70; ++n)
                 if (set.contains(n))
-                    candidates.insert(candidates.end(), static_cast<std::size_t>(w), static_cast<std::uint8_t>(n));
+                    candidates.insert(candidates.end(), static_cast<std::size_t>(w),
+                                      static_cast<std::uint8_t>(n));
         }
 }
 

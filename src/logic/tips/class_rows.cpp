@@ -15,8 +15,8 @@ int classOfLevel(int level) {
 } // namespace
 
 std::array<ClassRow, 6> classRows(const ClassSets& classSets) {
-    static const std::array<QString, 3> kindNames = {QStringLiteral("Einzelnummern"), QStringLiteral("Endzahlen"),
-                                                 QStringLiteral("Zehnern")};
+    static const std::array<QString, 3> kindNames = {QStringLiteral("Einzelnummern"),
+                                                     QStringLiteral("Endzahlen"), QStringLiteral("Zehnern")};
     std::array<ClassRow, 6> rows;
     for (int row = 0; row < 6; ++row) {
         const int kind = row / 2 + 1;

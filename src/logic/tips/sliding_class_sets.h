@@ -27,9 +27,9 @@ class SlidingClassSets {
     struct KindCounts {
         StatisticKind kind;
         std::vector<std::vector<int>> numbers; // per item, the numbers it stands for
-        std::vector<int> item;                // per number 1..70, its item (index 0 unused)
-        std::vector<int> occurrences;              // per item
-        int thresholdsWindow = -1;                  // the window size `thresholds` was computed for
+        std::vector<int> item;                 // per number 1..70, its item (index 0 unused)
+        std::vector<int> occurrences;          // per item
+        int thresholdsWindow = -1;             // the window size `thresholds` was computed for
         std::array<int, 6> thresholds{};
     };
     void countDraw(const DrawRecord& draw, int delta);

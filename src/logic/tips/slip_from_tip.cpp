@@ -22,8 +22,8 @@ SlipRecord slipFromTip(const Tip& tip, const OptionsRecord& options, int today,
     }
     s.plus5.setText(QStringLiteral("offen"));
     // A damaged options file may hold any index; the slip gets one its tables know.
-    s.einsatz = static_cast<std::uint8_t>(
-        listEntryFor(options.einsatzIndex, static_cast<int>(kStakeEuro.size())));
+    s.einsatz =
+        static_cast<std::uint8_t>(listEntryFor(options.einsatzIndex, static_cast<int>(kStakeEuro.size())));
     s.dauer = static_cast<std::uint8_t>(
         listEntryFor(options.laufzeitIndex, static_cast<int>(kDurationDraws.size())));
     s.p5 = options.plus5Mitspiel != 0 ? 1 : 0;

@@ -13,7 +13,6 @@ struct OptionsRecord;
 // with their numbers ascending, as many fields as games, plus 5 "offen", stake, duration
 // and plus 5 play from the options. It starts today, or on the next day when today is
 // a Sunday without a draw.
-SlipRecord slipFromTip(const Tip& tip, const OptionsRecord& options, int today,
-                       const DrawCalendar& calendar);
+SlipRecord slipFromTip(const Tip& tip, const OptionsRecord& options, int today, const DrawCalendar& calendar);
 
 } // namespace talvo::logic

@@ -4,9 +4,9 @@
 #include "logic/core/tables.h"
 #include "logic/statistics/draw_window.h"
 #include "logic/tips/candidate_list.h"
+#include "logic/tips/game_draw.h"
 #include "logic/tips/sliding_class_sets.h"
 #include "logic/tips/type_odds.h"
-#include "logic/tips/game_draw.h"
 
 #include <QRandomGenerator>
 #include <algorithm>
@@ -58,8 +58,8 @@ QString strategyTestError(const StrategyTestParameters& p) {
 }
 
 StrategyTestResult runStrategyTest(const DrawHistory& history, const StrategyTestParameters& p,
-                                    const std::atomic<bool>* stop,
-                                    const std::function<void(int, int)>& progress) {
+                                   const std::atomic<bool>* stop,
+                                   const std::function<void(int, int)>& progress) {
     if (const QString problem = strategyTestError(p); !problem.isEmpty())
         throw Error(problem);
 
@@ -104,9 +104,8 @@ StrategyTestResult runStrategyTest(const DrawHistory& history, const StrategyTes
         z.position = realPositions[static_cast<std::size_t>(j)];
         z.date = d.datum;
 
-        const CandidateList candidates = p.strategy == kRandom
-                                          ? randomCandidates
-                                          : buildCandidateList(window.classSets(), p.strategy);
+        const CandidateList candidates =
+            p.strategy == kRandom ? randomCandidates : buildCandidateList(window.classSets(), p.strategy);
         QRandomGenerator rng = drawRandomGenerator(p.seed, day);
         const DrawnGame tip = drawGame(candidates, p.kenoType, rng);
         z.tip = tip.numbers;

@@ -70,7 +70,7 @@ bool anyGameChosen(const std::array<int, kTipGames>& kenoTypes) {
 }
 
 TipResult TipGenerator::generate(const ClassSets& classSets, int strategy,
-                                       const std::array<int, kTipGames>& kenoTypes, QRandomGenerator& rng) {
+                                 const std::array<int, kTipGames>& kenoTypes, QRandomGenerator& rng) {
     for (int t : kenoTypes)
         if (t != 0 && (t < 2 || t > kMaxType))
             throw Error(QStringLiteral("Der KENO-Typ %1 ist ungültig: möglich sind 2 bis 10.").arg(t));

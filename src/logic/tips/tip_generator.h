@@ -53,8 +53,8 @@ class TipGenerator {
     // differ. Throws Error with kNoGameMessage when no selector has a type, and when
     // the candidates cannot give as many different games of a type as are chosen;
     // nothing changes then.
-    TipResult generate(const ClassSets& classSets, int strategy,
-                            const std::array<int, kTipGames>& kenoTypes, QRandomGenerator& rng);
+    TipResult generate(const ClassSets& classSets, int strategy, const std::array<int, kTipGames>& kenoTypes,
+                       QRandomGenerator& rng);
 
     int counter() const { return counter_; }
     // The last generated tip; no game before the first.

@@ -37,7 +37,8 @@ TypeOdds oddsOfType(int typ) {
 }
 
 double TypeOdds::probability(int h) const {
-    return h >= 0 && h < static_cast<int>(ways.size()) ? fraction(ways[static_cast<std::size_t>(h)], allWays) : 0.0;
+    return h >= 0 && h < static_cast<int>(ways.size()) ? fraction(ways[static_cast<std::size_t>(h)], allWays)
+                                                       : 0.0;
 }
 
 double TypeOdds::returnRate() const {

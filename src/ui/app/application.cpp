@@ -177,13 +177,15 @@ void Application::createWindows() {
         connect(window, &ImportWindow::historyImported, this, &Application::followNewHistory);
         return window;
     });
-    navigator_->addWindowOnDemand(Route::ArchiveExport, [this] { return new CsvExportWindow(*state_, paths_); });
+    navigator_->addWindowOnDemand(Route::ArchiveExport,
+                                  [this] { return new CsvExportWindow(*state_, paths_); });
     versionCheck_ = new VersionCheck(paths_, downloadBase_, this);
     // The installer replaces the program: it ends as when its main window is closed.
     connect(versionCheck_, &VersionCheck::installerStarted, this, &Application::finished);
     navigator_->addAction(Route::UpdateCheck, [this] { versionCheck_->UpdateCheck(main_); });
     navigator_->addWindowOnDemand(Route::NewVersion, [this] { return versionCheck_->createWindow(); });
-    connect(versionCheck_, &VersionCheck::newVersionFound, this, [this] { navigator_->go(Route::NewVersion); });
+    connect(versionCheck_, &VersionCheck::newVersionFound, this,
+            [this] { navigator_->go(Route::NewVersion); });
     navigator_->addAction(Route::UndoDrawChange, [this] {
         if (undoLastDrawChange(main_, *state_, paths_.historyFile()))
             followNewHistory();

@@ -31,9 +31,10 @@ class VersionCheck;
 // the paths and the long-lived windows, and runs the start-up in its fixed order.
 class Application : public QObject {
     Q_OBJECT
-public:
+  public:
     // downloadBase: the server folder of the draw sets; empty for the one fixed at build time.
-    explicit Application(const logic::AppPaths& paths, const QString& downloadBase = {}, QObject* parent = nullptr);
+    explicit Application(const logic::AppPaths& paths, const QString& downloadBase = {},
+                         QObject* parent = nullptr);
     ~Application() override;
 
     // Shows the start window, creates the long-lived windows and marks the start done.
@@ -57,11 +58,11 @@ public:
     // step, as part of building it.
     void setWindowBuiltHook(std::function<void(QWidget*)> hook) { windowBuilt_ = std::move(hook); }
 
-signals:
+  signals:
     // The main window was closed: the program ends.
     void finished();
 
-private:
+  private:
     void handOverToMainWindow();
     void startWindowClosed();
     // After an update, an import or an undo replaced the draw history.

@@ -35,7 +35,8 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
     layout->addWidget(new LogoWidget(this));
 
     auto* version = new QLabel(
-        QStringLiteral("%1 %2").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)), this);
+        QStringLiteral("%1 %2").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)),
+        this);
     version->setObjectName(QStringLiteral("LVersion"));
     version->setAlignment(Qt::AlignHCenter);
     QFont bold = version->font();

@@ -5,7 +5,9 @@
 
 namespace talvo::ui {
 
-LogoWidget::LogoWidget(QWidget* parent) : QWidget(parent) { setMinimumSize(sizeHint()); }
+LogoWidget::LogoWidget(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(sizeHint());
+}
 
 void LogoWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -40,7 +42,8 @@ void LogoWidget::paintEvent(QPaintEvent*) {
     title.setLetterSpacing(QFont::AbsoluteSpacing, 6);
     p.setFont(title);
     p.setPen(QColor(0x1a, 0x23, 0x7e));
-    p.drawText(QRect(0, 56, width(), height() - 56), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("TALVO"));
+    p.drawText(QRect(0, 56, width(), height() - 56), Qt::AlignHCenter | Qt::AlignTop,
+               QStringLiteral("TALVO"));
 }
 
 } // namespace talvo::ui

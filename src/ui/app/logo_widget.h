@@ -7,11 +7,11 @@ namespace talvo::ui {
 // The start window's logo: a few drawn lottery balls under the product name.
 class LogoWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit LogoWidget(QWidget* parent = nullptr);
     QSize sizeHint() const override { return {360, 110}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

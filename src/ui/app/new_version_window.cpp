@@ -48,27 +48,30 @@ const QString kUserFolder = kProgramFolder;
 // The installation's questions and messages; %1 is the installer's name in the data folder.
 #ifdef Q_OS_WIN
 constexpr char kInstallQuestion[] =
-    "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die Programm-Datei "
-    "wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick "
+    "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die "
+    "Programm-Datei "
+    "wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update manuell durch "
+    "Doppelklick "
     "auf die Datei \"%1\" im Programmverzeichnis starten.\r\rSoll fortgefahren werden?";
-constexpr char kInstallCancelledText[] =
-    "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell durch Doppelklick auf die "
-    "Datei \"%1\" im Programmverzeichnis starten.\r\rZuvor muss TALVO geschlossen und die Datei \"talvo.exe\" "
-    "gelöscht werden.";
-constexpr char kInstallNotStartedText[] =
-    "Update konnte nicht gestartet werden. Bitte schließen Sie TALVO und starten Sie das Update manuell durch "
-    "Doppelklick auf die Datei \"%1\" im Programmverzeichnis.";
+constexpr char kInstallCancelledText[] = "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das "
+                                         "Update manuell durch Doppelklick auf die "
+                                         "Datei \"%1\" im Programmverzeichnis starten.\r\rZuvor muss TALVO "
+                                         "geschlossen und die Datei \"talvo.exe\" "
+                                         "gelöscht werden.";
+constexpr char kInstallNotStartedText[] = "Update konnte nicht gestartet werden. Bitte schließen Sie TALVO "
+                                          "und starten Sie das Update manuell durch "
+                                          "Doppelklick auf die Datei \"%1\" im Programmverzeichnis.";
 #else
 constexpr char kInstallQuestion[] =
     "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Das Update wird "
     "gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick auf die Datei \"%1\" im "
     "Datenverzeichnis starten.\r\rSoll fortgefahren werden?";
-constexpr char kInstallCancelledText[] =
-    "Installation wurde auf Ihren Wunsch abgebrochen. Sie können das Update manuell durch Doppelklick auf die "
-    "Datei \"%1\" im Datenverzeichnis starten.";
-constexpr char kInstallNotStartedText[] =
-    "Update konnte nicht gestartet werden. Bitte schließen Sie TALVO und starten Sie das Update manuell durch "
-    "Doppelklick auf die Datei \"%1\" im Datenverzeichnis.";
+constexpr char kInstallCancelledText[] = "Installation wurde auf Ihren Wunsch abgebrochen. Sie können das "
+                                         "Update manuell durch Doppelklick auf die "
+                                         "Datei \"%1\" im Datenverzeichnis starten.";
+constexpr char kInstallNotStartedText[] = "Update konnte nicht gestartet werden. Bitte schließen Sie TALVO "
+                                          "und starten Sie das Update manuell durch "
+                                          "Doppelklick auf die Datei \"%1\" im Datenverzeichnis.";
 #endif
 
 QString installerName() {
@@ -97,7 +100,7 @@ QString megabytes(qint64 bytes) {
 } // namespace
 
 NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& downloadBase,
-                             const QString& serverVersion, QWidget* parent)
+                                   const QString& serverVersion, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), paths_(paths), downloadBase_(downloadBase),
       download_(new platform::FileDownload(this)) {
     setObjectName(QStringLiteral("FNeueVersion"));
@@ -113,7 +116,8 @@ NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& 
     versions->setHorizontalSpacing(10);
     versions->addWidget(new QLabel(QStringLiteral("Sie nutzen "), this), 0, 0);
     auto* currentVersionLabel = boldLabel(
-        QStringLiteral("%1 %2").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)), this);
+        QStringLiteral("%1 %2").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)),
+        this);
     currentVersionLabel->setObjectName(QStringLiteral("LJetzt"));
     versions->addWidget(currentVersionLabel, 0, 1);
     versions->addWidget(new QLabel(QStringLiteral("Aktuell ist"), this), 1, 0);
@@ -132,24 +136,29 @@ NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& 
     headline->addStretch();
     layout->addLayout(headline);
 
-    layout->addWidget(textLabel(QStringLiteral("Sie können die aktuelle Version der Programmdatei jetzt herunterladen. "
-                                               "Von einer Aktualisierung bleiben Ihre persönlichen Einstellungen und "
-                                               "Daten unberührt."),
-                                this));
+    layout->addWidget(
+        textLabel(QStringLiteral("Sie können die aktuelle Version der Programmdatei jetzt herunterladen. "
+                                 "Von einer Aktualisierung bleiben Ihre persönlichen Einstellungen und "
+                                 "Daten unberührt."),
+                  this));
     layout->addWidget(textLabel(
-        QStringLiteral("Wenn Sie auf Download klicken, wird die Datei für die Installation in das %1 gespielt.")
+        QStringLiteral(
+            "Wenn Sie auf Download klicken, wird die Datei für die Installation in das %1 gespielt.")
             .arg(kProgramFolder),
         this));
     layout->addWidget(boldLabel(QStringLiteral("Achtung"), this));
-    layout->addWidget(textLabel(QStringLiteral("Wenn die Installation startet, wird das Programm beendet. Das Update "
-                                               "wird in das %1 zu installieren.")
-                                    .arg(kProgramFolder),
-                                this));
-    layout->addWidget(textLabel(QStringLiteral("Alternativ kann die Installation eigenhändig über Doppelklick auf die "
-                                               "Datei %1 im %2 gestartet werden.")
-                                    .arg(installerName(), kUserFolder),
-                                this));
-    layout->addWidget(textLabel(QStringLiteral("Nach Abschluss des Downloads wird der Button [Installation] aktiv."), this));
+    layout->addWidget(
+        textLabel(QStringLiteral("Wenn die Installation startet, wird das Programm beendet. Das Update "
+                                 "wird in das %1 zu installieren.")
+                      .arg(kProgramFolder),
+                  this));
+    layout->addWidget(
+        textLabel(QStringLiteral("Alternativ kann die Installation eigenhändig über Doppelklick auf die "
+                                 "Datei %1 im %2 gestartet werden.")
+                      .arg(installerName(), kUserFolder),
+                  this));
+    layout->addWidget(textLabel(
+        QStringLiteral("Nach Abschluss des Downloads wird der Button [Installation] aktiv."), this));
 
     progressPanel_ = new QWidget(this);
     progressPanel_->setObjectName(QStringLiteral("p1"));
@@ -187,7 +196,8 @@ NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& 
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);
 
-    connect(downloadButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { downloadInstaller(); }); });
+    connect(downloadButton_, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { downloadInstaller(); }); });
     connect(installButton, &QPushButton::clicked, this,
             [this] { runAction(this, [this] { installUpdate(); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -219,10 +229,11 @@ void NewVersionWindow::downloadInstaller() {
     if (download_->isRunning())
         return;
     if (!platform::isOnline()) {
-        showMessage(this,
-                    QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung zum Internet "
-                                   "bestehen."),
-                    MessageIcon::Information);
+        showMessage(
+            this,
+            QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung zum Internet "
+                           "bestehen."),
+            MessageIcon::Information);
         return;
     }
     progressPanel_->show();
@@ -259,14 +270,16 @@ void NewVersionWindow::onDownloadFinished(bool ok, const QString& why) {
         fitHeight();
     } else {
         status_->setText(why);
-        showMessage(this, QString::fromUtf8(logic::kInstallerDownloadFailedMessage), MessageIcon::Information);
+        showMessage(this, QString::fromUtf8(logic::kInstallerDownloadFailedMessage),
+                    MessageIcon::Information);
     }
     emit downloadFinished(ok);
 }
 
 void NewVersionWindow::installUpdate() {
     if (!askYesNo(this, QString::fromUtf8(kInstallQuestion).arg(installerName()))) {
-        showMessage(this, QString::fromUtf8(kInstallCancelledText).arg(installerName()), MessageIcon::Information);
+        showMessage(this, QString::fromUtf8(kInstallCancelledText).arg(installerName()),
+                    MessageIcon::Information);
         return;
     }
     if (!platform::shellOpen(installerPath())) {
@@ -289,11 +302,11 @@ void NewVersionWindow::removeOldProgram() {
     if (!fresh.open())
         throw logic::Error(QStringLiteral("Im temporären Ordner kann keine Datei angelegt werden."));
     const QFileInfo freshName(fresh.fileName());
-    const QString script =
-        QDir::toNativeSeparators(freshName.absolutePath() + QLatin1Char('/') + freshName.completeBaseName() +
-                                 QStringLiteral(".bat"));
+    const QString script = QDir::toNativeSeparators(freshName.absolutePath() + QLatin1Char('/') +
+                                                    freshName.completeBaseName() + QStringLiteral(".bat"));
     const QString exe = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
-    const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    const QString folder =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     // A write-protected program file could not be deleted.
     QFile::setPermissions(exe, QFile::permissions(exe) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     logic::writeWholeFile(script, logic::selfDeleteScript(exe, folder, script));

@@ -21,7 +21,7 @@ class NewVersionWindow : public QWidget {
     Q_OBJECT
   public:
     NewVersionWindow(const logic::AppPaths& paths, const QString& downloadBase, const QString& serverVersion,
-                  QWidget* parent = nullptr);
+                     QWidget* parent = nullptr);
 
     QString installerPath() const;
     bool isDownloading() const;

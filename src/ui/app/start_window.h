@@ -10,21 +10,21 @@ namespace talvo::ui {
 // over to the main window.
 class StartWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit StartWindow(QWidget* parent = nullptr);
 
     bool initializationDone() const { return initializationDone_; }
     void setInitializationDone(bool value);
 
-signals:
+  signals:
     void continueClicked();
     // The user closed the window; the program decides whether that ends it.
     void closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     bool initializationDone_ = false;
     QPushButton* continueButton_ = nullptr;
 };

@@ -14,7 +14,8 @@
 namespace talvo::ui {
 
 VersionCheck::VersionCheck(const logic::AppPaths& paths, const QString& downloadBase, QObject* parent)
-    : QObject(parent), paths_(paths), downloadBase_(downloadBase), download_(new platform::FileDownload(this)) {
+    : QObject(parent), paths_(paths), downloadBase_(downloadBase),
+      download_(new platform::FileDownload(this)) {
     connect(download_, &platform::FileDownload::finished, this, &VersionCheck::downloaded);
 }
 

@@ -9,8 +9,12 @@ std::function<QDateTime()>& pinned() {
 }
 } // namespace
 
-QDateTime currentDateTime() { return pinned() ? pinned()() : QDateTime::currentDateTime(); }
+QDateTime currentDateTime() {
+    return pinned() ? pinned()() : QDateTime::currentDateTime();
+}
 
-void setClockForTests(std::function<QDateTime()> clock) { pinned() = std::move(clock); }
+void setClockForTests(std::function<QDateTime()> clock) {
+    pinned() = std::move(clock);
+}
 
 } // namespace talvo::ui

@@ -2,9 +2,9 @@
 
 #include "logic/core/dates.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/record_file.h"
 #include "logic/draws/archive_export.h"
+#include "logic/state/program_state.h"
 #include "ui/common/date_field.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -31,7 +31,8 @@ DateField* dateEdit(const QString& name, QWidget* parent) {
 }
 } // namespace
 
-CsvExportWindow::CsvExportWindow(const logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
+CsvExportWindow::CsvExportWindow(const logic::ProgramState& state, const logic::AppPaths& paths,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FCsvExport"));
     setWindowTitle(QStringLiteral("Ziehungen als CSV exportieren"));
@@ -96,7 +97,8 @@ void CsvExportWindow::showEvent(QShowEvent* event) {
 QString CsvExportWindow::csv() const {
     if (!rangeCheck->isChecked())
         return logic::drawsAsArchiveCsv(state_.history());
-    return logic::drawsAsArchiveCsv(state_.history(), static_cast<int>(logic::dateToSerial(fromDateField->date())),
+    return logic::drawsAsArchiveCsv(state_.history(),
+                                    static_cast<int>(logic::dateToSerial(fromDateField->date())),
                                     static_cast<int>(logic::dateToSerial(toDateField->date())));
 }
 

@@ -20,7 +20,8 @@ class DateField;
 class CsvExportWindow : public QWidget {
     Q_OBJECT
   public:
-    CsvExportWindow(const logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent = nullptr);
+    CsvExportWindow(const logic::ProgramState& state, const logic::AppPaths& paths,
+                    QWidget* parent = nullptr);
 
     // "Exportieren...": asks for the file and writes it.
     void exportDraws();

@@ -1,8 +1,8 @@
 #include "ui/draws/history_undo.h"
 
 #include "logic/core/history_file.h"
-#include "logic/state/program_state.h"
 #include "logic/draws/history_backup.h"
+#include "logic/state/program_state.h"
 #include "ui/common/message_box.h"
 
 namespace talvo::ui {

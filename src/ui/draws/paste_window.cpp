@@ -111,10 +111,14 @@ PasteWindow::PasteWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Win
     layout->addLayout(bottom);
 
     connect(clearButton, &QPushButton::clicked, pastedTextEdit, &QPlainTextEdit::clear);
-    connect(filterButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { filterNumbers(); }); });
-    connect(transferButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { transferNumbers(); }); });
-    connect(numbersLinkButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { openLink(kNumbersLink); }); });
-    connect(oddsLinkButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { openLink(kOddsLink); }); });
+    connect(filterButton, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { filterNumbers(); }); });
+    connect(transferButton, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { transferNumbers(); }); });
+    connect(numbersLinkButton, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { openLink(kNumbersLink); }); });
+    connect(oddsLinkButton, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { openLink(kOddsLink); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -132,7 +136,8 @@ void PasteWindow::transferNumbers() {
     for (int i = 0; i < 20; ++i) {
         std::int32_t number = 0;
         // A number the board does not have is as faulty as one that is no number.
-        if (!logic::readNumber(numberBoxes[static_cast<std::size_t>(i)]->text(), number) || number < 1 || number > 70) {
+        if (!logic::readNumber(numberBoxes[static_cast<std::size_t>(i)]->text(), number) || number < 1 ||
+            number > 70) {
             showMessage(this,
                         QStringLiteral("Mit dem Eintrag in das ") + QString::number(i + 1) +
                             QStringLiteral(". Kästchen stimmt etwas nicht.") + QStringLiteral("\r\r") +

@@ -1,9 +1,9 @@
 #include "ui/draws/update_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/draws/draw_merge.h"
 #include "logic/draws/update_need.h"
+#include "logic/state/program_state.h"
 #include "platform/download.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
@@ -22,8 +22,8 @@
 
 namespace talvo::ui {
 
-UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& paths, const QString& downloadBase,
-                       QWidget* parent)
+UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& paths,
+                           const QString& downloadBase, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
       downloadBase_(downloadBase), download_(new platform::FileDownload(this)) {
     setObjectName(QStringLiteral("FAktuell1"));
@@ -33,9 +33,10 @@ UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& pa
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(10);
-    for (const char* text : {"Als Aktualisierungsbedarf wird die Differenz zwischen dem lokalen Datenbestand und "
-                             "der letzten Ausspielung ausgewiesen.",
-                             "Die Vorauswahl kann geändert werden."}) {
+    for (const char* text :
+         {"Als Aktualisierungsbedarf wird die Differenz zwischen dem lokalen Datenbestand und "
+          "der letzten Ausspielung ausgewiesen.",
+          "Die Vorauswahl kann geändert werden."}) {
         auto* label = new QLabel(QString::fromUtf8(text), this);
         label->setWordWrap(true);
         layout->addWidget(label);
@@ -78,7 +79,8 @@ UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& pa
     buttons->addWidget(close);
     layout->addLayout(buttons);
 
-    connect(startButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { startDownload(); }); });
+    connect(startButton_, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { startDownload(); }); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(download_, &platform::FileDownload::progress, this, [this](qint64 received, qint64 total) {
         if (total > 0) {
@@ -112,7 +114,8 @@ void UpdateWindow::startDownload() {
         return;
     }
     if (!platform::isOnline()) {
-        showMessage(this, QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."),
+        showMessage(this,
+                    QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."),
                     MessageIcon::Information);
         return;
     }
@@ -141,9 +144,11 @@ void UpdateWindow::downloadFinished(QString failure) {
             this, QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r") + failure,
             MessageIcon::Information);
     bool merged = false;
-    runAction(this, [&] { merged = logic::mergeDownloadedDraws(state_, target, paths_.historyFile(), today); });
+    runAction(this,
+              [&] { merged = logic::mergeDownloadedDraws(state_, target, paths_.historyFile(), today); });
     if (merged)
-        statusLabel_->setText(QStringLiteral("Der Datenbestand umfasst jetzt %1 Ziehungen.").arg(state_.history().size()));
+        statusLabel_->setText(
+            QStringLiteral("Der Datenbestand umfasst jetzt %1 Ziehungen.").arg(state_.history().size()));
     emit updateFinished(merged);
 }
 

@@ -22,9 +22,9 @@ namespace talvo::ui {
 // downloads it in the background and merges it.
 class UpdateWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     UpdateWindow(logic::ProgramState& state, const logic::AppPaths& paths, const QString& downloadBase,
-               QWidget* parent = nullptr);
+                 QWidget* parent = nullptr);
 
     // Preselects the update need once, at program start.
     void setUpAtStart();
@@ -32,11 +32,11 @@ public:
     // "Herunterladen starten".
     void startDownload();
 
-signals:
+  signals:
     // A download ended, merged or not.
     void updateFinished(bool merged);
 
-private:
+  private:
     void choose(int choice);
     // failure: why the download failed (German), empty when it succeeded.
     void downloadFinished(QString failure);

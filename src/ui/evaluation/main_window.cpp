@@ -3,7 +3,6 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/draws/board_number_toggle.h"
 #include "logic/draws/draw_sets.h"
@@ -11,6 +10,7 @@
 #include "logic/draws/store_draw.h"
 #include "logic/evaluation/evaluation_messages.h"
 #include "logic/evaluation/range_preset.h"
+#include "logic/state/program_state.h"
 #include "platform/sound.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_field.h"
@@ -182,11 +182,13 @@ QWidget* MainWindow::buildLeftColumn() {
     plus5Edit_->setFixedWidth(64);
     // Digits and blanks only, from the keyboard and from the clipboard alike; the blanks
     // are taken out again at once.
-    plus5Edit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), plus5Edit_));
+    plus5Edit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), plus5Edit_));
     connect(plus5Edit_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.contains(QLatin1Char(' '))) {
-            const int cursor = plus5Edit_->cursorPosition() -
-                               static_cast<int>(text.left(plus5Edit_->cursorPosition()).count(QLatin1Char(' ')));
+            const int cursor =
+                plus5Edit_->cursorPosition() -
+                static_cast<int>(text.left(plus5Edit_->cursorPosition()).count(QLatin1Char(' ')));
             plus5Edit_->setText(QString(text).remove(QLatin1Char(' ')));
             plus5Edit_->setCursorPosition(cursor);
         }
@@ -252,7 +254,8 @@ QWidget* MainWindow::buildDrawPages() {
     g->addWidget(showDrawButton_, 0, 2);
     g->addWidget(new QLabel(QStringLiteral("Datum"), viewing), 1, 0);
     g->addWidget(drawDateCombo_, 1, 1, 1, 2);
-    auto* hereLink = new QLabel(QStringLiteral("Neue Zahlen geben Sie ein. <a href=\"hier\">hier</a>"), viewing);
+    auto* hereLink =
+        new QLabel(QStringLiteral("Neue Zahlen geben Sie ein. <a href=\"hier\">hier</a>"), viewing);
     hereLink->setObjectName(QStringLiteral("LHier"));
     hereLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     g->addWidget(hereLink, 2, 0, 1, 3);
@@ -539,7 +542,8 @@ QWidget* MainWindow::buildEvaluationArea() {
     ev->setHorizontalSpacing(6);
     evaluateMarkedButton_ = new QPushButton(QStringLiteral("Markierte Zahlen"), evaluate);
     evaluateMarkedButton_->setObjectName(QStringLiteral("Baktuell"));
-    evaluateMarkedButton_->setToolTip(QStringLiteral("Alle Scheine gegen die markierten Gewinnzahlen auswerten"));
+    evaluateMarkedButton_->setToolTip(
+        QStringLiteral("Alle Scheine gegen die markierten Gewinnzahlen auswerten"));
     auto* runTimeButton = new QPushButton(QStringLiteral("Laufzeit"), evaluate);
     runTimeButton->setObjectName(QStringLiteral("BLaufzeit"));
     runTimeButton->setToolTip(QStringLiteral("Jeden Schein über seine Laufzeit auswerten"));
@@ -578,9 +582,9 @@ QWidget* MainWindow::buildEvaluationArea() {
     helpFor(helpAction, 0);
     // The panel's buttons share the tool bar's entries.
     const auto tool = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
-    helpPanel_ = new HelpPanel({helpAction, tool("TStatistik"), tool("TAktualisierung"), tool("TSpielscheincenter"),
-                          tool("TTippcenter")},
-                         area);
+    helpPanel_ = new HelpPanel({helpAction, tool("TStatistik"), tool("TAktualisierung"),
+                                tool("TSpielscheincenter"), tool("TTippcenter")},
+                               area);
     area_ = new QStackedWidget(area);
     area_->setObjectName(QStringLiteral("evaluationArea"));
     area_->addWidget(helpPanel_);
@@ -588,9 +592,12 @@ QWidget* MainWindow::buildEvaluationArea() {
     area_->setCurrentWidget(helpPanel_);
     v->addWidget(area_, 1);
 
-    connect(helpPanel_, &HelpPanel::demoRequested, this, [this] { runAction(this, [this] { loadDemoSlip(); }); });
-    connect(evaluateMarkedButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { evaluateMarkedNumbers(); }); });
-    connect(runTimeButton, &QPushButton::clicked, this, [this] { runAction(this, [this] { evaluateOverRunTime(); }); });
+    connect(helpPanel_, &HelpPanel::demoRequested, this,
+            [this] { runAction(this, [this] { loadDemoSlip(); }); });
+    connect(evaluateMarkedButton_, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { evaluateMarkedNumbers(); }); });
+    connect(runTimeButton, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { evaluateOverRunTime(); }); });
     connect(rangeButton, &QToolButton::clicked, this,
             [this] { runAction(this, [this] { evaluateDateRange(); }); });
     connect(closeOne, &QToolButton::clicked, this, &MainWindow::closeFileTab);
@@ -694,8 +701,8 @@ void MainWindow::evaluateMarkedNumbers() {
     }
     logic::ResultTables tables;
     try {
-        logic::evaluateDraw(activeSlips(), state_.boardSelection(), plus5Edit_->text().left(5), evaluateMarkedButton_->text(),
-                                tables);
+        logic::evaluateDraw(activeSlips(), state_.boardSelection(), plus5Edit_->text().left(5),
+                            evaluateMarkedButton_->text(), tables);
     } catch (...) {
         showResults(tables);
         throw;
@@ -712,8 +719,8 @@ void MainWindow::evaluateOverRunTime() {
     {
         const BusyCursor busy;
         try {
-            slipsWithoutDraws = logic::evaluateRunningTimes(slips, state_.history(),
-                                                 logic::dateTimeToSerial(currentDateTime()), tables);
+            slipsWithoutDraws = logic::evaluateRunningTimes(
+                slips, state_.history(), logic::dateTimeToSerial(currentDateTime()), tables);
         } catch (...) {
             showResults(tables);
             throw;
@@ -742,8 +749,8 @@ void MainWindow::evaluateDateRange() {
     const BusyCursor busy;
     try {
         logic::evaluateRange(activeSlips(), logic::dateToSerial(rangeFromEdit_->date()),
-                                 logic::dateToSerial(rangeToEdit_->date()), state_.history(),
-                                 logic::dateTimeToSerial(currentDateTime()), tables);
+                             logic::dateToSerial(rangeToEdit_->date()), state_.history(),
+                             logic::dateTimeToSerial(currentDateTime()), tables);
     } catch (...) {
         showResults(tables);
         throw;

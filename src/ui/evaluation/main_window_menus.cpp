@@ -34,24 +34,25 @@ void MainWindow::buildMenus() {
     auto* openAction = new QAction(QStringLiteral("Ö&ffnen..."), this);
     openAction->setObjectName(QStringLiteral("MOeffnen"));
     openAction->setShortcut(QKeySequence::Open);
-    connect(openAction, &QAction::triggered, this, [this] { runAction(this, [this] { openEvaluationFile(); }); });
+    connect(openAction, &QAction::triggered, this,
+            [this] { runAction(this, [this] { openEvaluationFile(); }); });
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
     fileMenu->addAction(openAction);
     fileMenu->addSeparator();
     fileMenu->addAction(routeAction(Route::ArchiveImport, QStringLiteral("Ziehungen &importieren..."),
-                                 QStringLiteral("MImport"), this));
+                                    QStringLiteral("MImport"), this));
     fileMenu->addAction(routeAction(Route::ArchiveExport, QStringLiteral("Ziehungen als &CSV exportieren..."),
-                                 QStringLiteral("MCsvExport"), this));
+                                    QStringLiteral("MCsvExport"), this));
     fileMenu->addAction(routeAction(Route::UndoDrawChange,
-                                 QStringLiteral("Letzte Änderung der Ziehungen &rückgängig machen"),
-                                 QStringLiteral("MRueckgaengig"), this));
+                                    QStringLiteral("Letzte Änderung der Ziehungen &rückgängig machen"),
+                                    QStringLiteral("MRueckgaengig"), this));
     fileMenu->addSeparator();
     fileMenu->addAction(quitAction);
 
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
     viewMenu->addAction(routeAction(Route::StartWindow, QStringLiteral("&Startfenster..."),
-                                   QStringLiteral("MStartfenster"), this));
+                                    QStringLiteral("MStartfenster"), this));
 
     QMenu* extrasMenu = menuBar()->addMenu(QStringLiteral("E&xtras"));
     extrasMenu->addAction(
@@ -61,14 +62,14 @@ void MainWindow::buildMenus() {
     extrasMenu->addAction(
         routeAction(Route::Options, QStringLiteral("&Optionen"), QStringLiteral("MOptionen"), this));
     extrasMenu->addAction(routeAction(Route::DrawUpdate, QStringLiteral("&Aktualisierung der Gewinnzahlen"),
-                                  QStringLiteral("MAktualisierung"), this));
+                                      QStringLiteral("MAktualisierung"), this));
     // The slip and tip centres are reachable from the menu too, so the keyboard reaches them.
     extrasMenu->addAction(routeAction(Route::SlipCentre, QStringLiteral("Spielschein&center"),
-                                  QStringLiteral("MSpielscheincenter"), this));
+                                      QStringLiteral("MSpielscheincenter"), this));
     extrasMenu->addAction(
         routeAction(Route::TipCentre, QStringLiteral("T&ippcenter"), QStringLiteral("MTippcenter"), this));
     extrasMenu->addAction(routeAction(Route::StrategyTest, QStringLiteral("Strategie-&Test..."),
-                                  QStringLiteral("MStrategietest"), this));
+                                      QStringLiteral("MStrategietest"), this));
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     auto* contentsAction = helpMenu->addAction(QStringLiteral("&Inhalt..."));
@@ -77,8 +78,8 @@ void MainWindow::buildMenus() {
     auto* searchAction = helpMenu->addAction(QStringLiteral("Suchen..."));
     searchAction->setObjectName(QStringLiteral("MSuchen"));
     helpIndexFor(searchAction);
-    helpMenu->addAction(routeAction(Route::UpdateCheck, QStringLiteral("&Updateprüfung"),
-                                 QStringLiteral("MUpdate"), this));
+    helpMenu->addAction(
+        routeAction(Route::UpdateCheck, QStringLiteral("&Updateprüfung"), QStringLiteral("MUpdate"), this));
     helpMenu->addAction(routeAction(Route::Info, QStringLiteral("&Info"), QStringLiteral("MInfo"), this));
 
     QToolBar* bar = addToolBar(QStringLiteral("Werkzeuge"));

@@ -33,7 +33,7 @@ QToolButton* iconButton(QWidget* parent, const QString& name, QStyle::StandardPi
 } // namespace
 
 SlipFileFrame::SlipFileFrame(int n, int first, int last, std::span<const logic::SlipRecord> slips,
-                                   QWidget* parent)
+                             QWidget* parent)
     : QWidget(parent), first_(first), last_(last) {
     setObjectName(QStringLiteral("Ausw%1").arg(n));
     setProperty("tag", first);

@@ -18,7 +18,7 @@ class SlipFileFrame : public QWidget {
     Q_OBJECT
   public:
     SlipFileFrame(int n, int first, int last, std::span<const logic::SlipRecord> slips,
-                     QWidget* parent = nullptr);
+                  QWidget* parent = nullptr);
 
     int first() const { return first_; }
     int last() const { return last_; }

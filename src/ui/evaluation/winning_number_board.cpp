@@ -39,7 +39,8 @@ QPushButton[current="true"] { border: 2px solid #2f6db5; }
 
 } // namespace
 
-WinningNumberBoard::WinningNumberBoard(QWidget* parent) : QGroupBox(QStringLiteral("Gewinnzahlen hier wählen"), parent) {
+WinningNumberBoard::WinningNumberBoard(QWidget* parent)
+    : QGroupBox(QStringLiteral("Gewinnzahlen hier wählen"), parent) {
     setObjectName(QStringLiteral("GroupBox1"));
     setFocusPolicy(Qt::StrongFocus);
     auto* grid = new QGridLayout(this);

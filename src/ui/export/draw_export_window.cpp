@@ -1,8 +1,8 @@
 #include "ui/export/draw_export_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/export/draw_export_table.h"
+#include "logic/state/program_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_field.h"
 #include "ui/common/table_export.h"
@@ -89,7 +89,8 @@ DrawExportWindow::DrawExportWindow(logic::ProgramState& state, const logic::AppP
     buttons->addWidget(excel);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(excel, &QPushButton::clicked, this, [this] { runAction(this, [this] { exportToSpreadsheet(); }); });
+    connect(excel, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { exportToSpreadsheet(); }); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     setFixedWidth(360);
 }
@@ -128,7 +129,8 @@ void DrawExportWindow::fromDateChanged() {
 }
 
 void DrawExportWindow::toDateChanged() {
-    setRange(fromDateField->date(), logic::adjustedEndDate(fromDateField->date(), toDateField->date(), currentDateTime().date()));
+    setRange(fromDateField->date(),
+             logic::adjustedEndDate(fromDateField->date(), toDateField->date(), currentDateTime().date()));
 }
 
 void DrawExportWindow::setRange(const QDate& from, const QDate& to) {
@@ -152,7 +154,8 @@ void DrawExportWindow::exportToSpreadsheet() {
     fromDateField->commitTyping();
     toDateField->commitTyping();
     const logic::DrawHistory& history = state_.history();
-    const logic::ExportRange range = logic::findExportRange(history, fromDateField->date(), toDateField->date());
+    const logic::ExportRange range =
+        logic::findExportRange(history, fromDateField->date(), toDateField->date());
     const int choice = choiceGroup->checkedId();
     if (choice < 0)
         return; // setUpAtStart has not run

@@ -133,8 +133,10 @@ void HelpWindow::showContext(int context) {
     const QUrl topic = platform::helpTopic(*engine_, context);
     if (topic.isEmpty()) {
         tabs_->setCurrentIndex(0);
-        showMessage(this, QStringLiteral("Zu diesem Fenster gibt es in der Hilfe kein Thema (Nummer %1).").arg(context),
-                    MessageIcon::Information);
+        showMessage(
+            this,
+            QStringLiteral("Zu diesem Fenster gibt es in der Hilfe kein Thema (Nummer %1).").arg(context),
+            MessageIcon::Information);
         return;
     }
     showTopic(topic);

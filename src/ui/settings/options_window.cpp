@@ -1,10 +1,10 @@
 #include "ui/settings/options_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/settings/colour_scheme.h"
 #include "logic/settings/options_file.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics_selection.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -36,8 +36,8 @@ namespace {
 
 // The tabs of the statistics window, for when that window could not be made.
 const QStringList kStatisticsTabs = {QStringLiteral("Einzelnummern"), QStringLiteral("Endzahlen"),
-                                        QStringLiteral("Zehner"),        QStringLiteral("Freie Kombis"),
-                                        QStringLiteral("Beste Kombis"),  QStringLiteral("Ausgeblieben")};
+                                     QStringLiteral("Zehner"),        QStringLiteral("Freie Kombis"),
+                                     QStringLiteral("Beste Kombis"),  QStringLiteral("Ausgeblieben")};
 
 QPixmap colourBar(std::uint32_t colour) {
     QPixmap bar(100, 18);
@@ -76,7 +76,8 @@ int selectedIndex(const QComboBox* combo) {
 
 OptionsWindow::OptionsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
                              const logic::AppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), selection_(selection), paths_(paths) {
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), selection_(selection),
+      paths_(paths) {
     setObjectName(QStringLiteral("FOptionen"));
     setWindowTitle(QStringLiteral("Optionen - Programmeinstellungen"));
     setHelpContext(this, 55);
@@ -125,7 +126,8 @@ QWidget* OptionsWindow::buildSlipGroup() {
     auto* box = new QGroupBox(QStringLiteral("KENO-Scheine"), this);
     auto* v = new QVBoxLayout(box);
     v->setSpacing(8);
-    v->addWidget(hintLabel(QStringLiteral("Hier legen Sie fest, wie die KENO-Scheine gestaltet werden."), box));
+    v->addWidget(
+        hintLabel(QStringLiteral("Hier legen Sie fest, wie die KENO-Scheine gestaltet werden."), box));
 
     auto* top = new QHBoxLayout;
     auto* types = new QGridLayout;
@@ -286,7 +288,8 @@ void OptionsWindow::showOptions(const logic::OptionsRecord& e) {
     }
     stakeCombo->setCurrentIndex(logic::listEntryFor(e.einsatzIndex, stakeCombo->count()));
     durationCombo->setCurrentIndex(logic::listEntryFor(e.laufzeitIndex, durationCombo->count()));
-    statisticsDrawCountCombo->setCurrentIndex(logic::listEntryFor(e.statAnzahlIndex, statisticsDrawCountCombo->count()));
+    statisticsDrawCountCombo->setCurrentIndex(
+        logic::listEntryFor(e.statAnzahlIndex, statisticsDrawCountCombo->count()));
     statisticsTabCombo->setCurrentIndex(logic::listEntryFor(e.statRegister, statisticsTabCombo->count()));
     tipRangeCombo->setCurrentIndex(logic::listEntryFor(e.tippBereich, tipRangeCombo->count()));
     const int scheme = logic::listEntryFor(e.farbschema, colourSchemeGroup->buttons().size());

@@ -22,8 +22,8 @@ namespace talvo::ui {
 class OptionsWindow : public QWidget {
     Q_OBJECT
   public:
-    OptionsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection, const logic::AppPaths& paths,
-                  QWidget* parent = nullptr);
+    OptionsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
+                  const logic::AppPaths& paths, QWidget* parent = nullptr);
 
     // The captions of the statistics window's tabs, in place of the built-in ones.
     void setStatisticsTabNames(const QStringList& names);
@@ -59,7 +59,7 @@ class OptionsWindow : public QWidget {
     const logic::AppPaths& paths_;
 
     std::array<QComboBox*, 5> slipTypeCombos{}; // combo21..combo25
-    std::array<QComboBox*, 5> tipTypeCombos{};   // combo1..combo5
+    std::array<QComboBox*, 5> tipTypeCombos{};  // combo1..combo5
     QButtonGroup* colourSchemeGroup = nullptr;
     QComboBox* stakeCombo = nullptr;
     QCheckBox* plus5Check = nullptr;

@@ -2,9 +2,9 @@
 
 #include "logic/core/format.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/slip_file.h"
 #include "logic/slips/slip_centre.h"
+#include "logic/state/program_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/fit_columns.h"
@@ -149,8 +149,8 @@ SlipCentreWindow::SlipCentreWindow(logic::ProgramState& state, const logic::AppP
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    QAction* closeSlipAction = addToolAction(bar, closeSlipIcon(), QString(), QStringLiteral("Bgruenx"),
-                                   [this] { closeSlip(); });
+    QAction* closeSlipAction =
+        addToolAction(bar, closeSlipIcon(), QString(), QStringLiteral("Bgruenx"), [this] { closeSlip(); });
     closeSlipAction->setToolTip(QStringLiteral("Aktiven Spielschein schließen"));
     layout->addWidget(bar);
 
@@ -267,7 +267,7 @@ QWidget* SlipCentreWindow::buildHints() {
     first->setFont(big);
     grid->addWidget(first, row++, 0, 1, 2);
     auto* optionsButton = button(QStyle::SP_FileDialogListView, QStringLiteral("BHinweisOptionen"),
-                            QStringLiteral("Optionen"), {});
+                                 QStringLiteral("Optionen"), {});
     routeTo(optionsButton, Route::Options);
     grid->addWidget(optionsButton, row, 0, Qt::AlignTop);
     grid->addWidget(
@@ -278,9 +278,9 @@ QWidget* SlipCentreWindow::buildHints() {
                            QStringLiteral("Öffnen..."), [this] { openSlipFile(); }),
                     row, 0);
     grid->addWidget(text(QStringLiteral("Hier laden sie existierende Scheine:")), row++, 1);
-    grid->addWidget(
-        button(QStyle::SP_FileIcon, QStringLiteral("BHinweisNeu"), QStringLiteral("Neu"), [this] { newSlip(); }),
-        row, 0);
+    grid->addWidget(button(QStyle::SP_FileIcon, QStringLiteral("BHinweisNeu"), QStringLiteral("Neu"),
+                           [this] { newSlip(); }),
+                    row, 0);
     grid->addWidget(text(QStringLiteral("Hier laden Sie einen neuen Schein:")), row++, 1);
     auto* picture = new QLabel(page);
     picture->setPixmap(transferIcon().pixmap(24, 24));
@@ -322,8 +322,9 @@ SlipEditorFrame* SlipCentreWindow::slipFrame(int index) {
     if (!page->built()) {
         auto* editor = new SlipEditorFrame(page->editor(), state_, page);
         editor->refresh();
-        connect(editor, &SlipEditorFrame::transferRequested, this,
-                [this](int slipNumber) { runAction(this, [this, slipNumber] { transferSlip(slipNumber); }); });
+        connect(editor, &SlipEditorFrame::transferRequested, this, [this](int slipNumber) {
+            runAction(this, [this, slipNumber] { transferSlip(slipNumber); });
+        });
         page->setBuilt(editor);
     }
     return page->built();

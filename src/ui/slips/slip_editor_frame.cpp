@@ -1,17 +1,17 @@
 #include "ui/slips/slip_editor_frame.h"
 
 #include "logic/core/draw_calendar.h"
-#include "logic/state/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/settings/colour_scheme.h"
 #include "logic/slips/slip_editor.h"
+#include "logic/state/program_state.h"
 #include "platform/sound.h"
 #include "ui/common/board_keys.h"
 #include "ui/common/date_field.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
-#include "ui/slips/slip_message_box.h"
 #include "ui/slips/number_cell.h"
+#include "ui/slips/slip_message_box.h"
 #include "ui/slips/transfer_icon.h"
 
 #include <QButtonGroup>
@@ -234,7 +234,8 @@ QWidget* SlipEditorFrame::buildStrip() {
     connect(plus5Check_, &QCheckBox::toggled, this, [&a](bool on) { a.plus5 = on; });
     connect(stakeButtons_, &QButtonGroup::idClicked, this, [&a](int id) { a.stakeIndex = id; });
     connect(durationCombo_, &QComboBox::currentIndexChanged, this, [&a](int i) { a.durationIndex = i; });
-    connect(startDateEdit_, &QDateEdit::dateChanged, this, [&a](const QDate& d) { a.startDay = logic::dateToSerial(d); });
+    connect(startDateEdit_, &QDateEdit::dateChanged, this,
+            [&a](const QDate& d) { a.startDay = logic::dateToSerial(d); });
     connect(startDateEdit_, &QDateEdit::editingFinished, this, &SlipEditorFrame::checkStartDate);
     connect(nameEdit_, &QLineEdit::textChanged, this, [&a](const QString& t) { a.name = t; });
     connect(transferButton_, &QPushButton::clicked, this, [this] {

@@ -7,7 +7,8 @@ namespace talvo::ui {
 
 void showSlipMessage(QWidget* parent, const logic::SlipMessage& message) {
     showMessage(parent, message.text,
-                message.kind == logic::SlipMessage::Kind::Critical ? MessageIcon::Error : MessageIcon::Information);
+                message.kind == logic::SlipMessage::Kind::Critical ? MessageIcon::Error
+                                                                   : MessageIcon::Information);
 }
 
 } // namespace talvo::ui

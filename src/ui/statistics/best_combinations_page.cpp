@@ -1,8 +1,8 @@
 #include "ui/statistics/best_combinations_page.h"
 
 #include "logic/export/export_table.h"
-#include "logic/statistics/free_search.h"
 #include "logic/statistics/combination_values.h"
+#include "logic/statistics/free_search.h"
 #include "logic/statistics/statistics.h"
 #include "platform/spreadsheet.h"
 #include "ui/common/standard_icon.h"
@@ -50,8 +50,9 @@ QWidget* titled(const QString& title, QWidget* content, QWidget* parent) {
 
 } // namespace
 
-BestCombinationsPage::BestCombinationsPage(const logic::Statistics& statistics, std::function<int()> drawCount,
-                                           QString exportFolder, QWidget* parent)
+BestCombinationsPage::BestCombinationsPage(const logic::Statistics& statistics,
+                                           std::function<int()> drawCount, QString exportFolder,
+                                           QWidget* parent)
     : QWidget(parent), statistics_(statistics), drawCount_(std::move(drawCount)),
       exportFolder_(std::move(exportFolder)) {
     pool_.setMaxThreadCount(1);
@@ -101,7 +102,8 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistics& statistics, 
     startButton_ = new QPushButton(QStringLiteral("&Start"), this);
     startButton_->setObjectName(QStringLiteral("BStart2"));
     startButton_->setIcon(standardIcon(style(), QStyle::SP_MediaPlay));
-    connect(startButton_, &QPushButton::clicked, this, [this] { runAction(this, [this] { startSearch(); }); });
+    connect(startButton_, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { startSearch(); }); });
     stopButton_ = new QPushButton(this);
     stopButton_->setObjectName(QStringLiteral("BStop"));
     stopButton_->setIcon(standardIcon(style(), QStyle::SP_MediaStop));
@@ -120,9 +122,9 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistics& statistics, 
             const logic::ExportTable tops = exportTable(*topGrid_);
             const logic::ExportTable flops = exportTable(*flopGrid_);
             exportTables(this,
-                           {{tops, QStringLiteral("Tops"), platform::kModeStatistics},
-                            {flops, QStringLiteral("Flops"), platform::kModeStatistics}},
-                           exportFolder_);
+                         {{tops, QStringLiteral("Tops"), platform::kModeStatistics},
+                          {flops, QStringLiteral("Flops"), platform::kModeStatistics}},
+                         exportFolder_);
         });
     });
     side->addWidget(excel);
@@ -205,7 +207,8 @@ void BestCombinationsPage::showLists() {
     const auto fill = [](ResultGrid* grid, const std::vector<logic::CombinationEntry>& list) {
         for (std::size_t p = 0; p < list.size(); ++p) {
             const int row = static_cast<int>(p) + 1;
-            grid->setCellText(1, row, list[p].occupied() ? logic::numbersText(list[p].combination) : QString());
+            grid->setCellText(1, row,
+                              list[p].occupied() ? logic::numbersText(list[p].combination) : QString());
             grid->setCellText(2, row, list[p].occupied() ? QString::number(list[p].occurrences) : QString());
         }
     };

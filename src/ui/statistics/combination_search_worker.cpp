@@ -9,7 +9,8 @@ CombinationSearchWorker::CombinationSearchWorker(logic::DrawSetList draws, int s
 
 void CombinationSearchWorker::start(QThreadPool& pool) {
     pool.start([this] {
-        result_ = logic::searchCombinations(draws_, size_, &stop_, [this](std::int64_t taken) { emit progress(taken); });
+        result_ = logic::searchCombinations(draws_, size_, &stop_,
+                                            [this](std::int64_t taken) { emit progress(taken); });
         emit finished();
     });
 }

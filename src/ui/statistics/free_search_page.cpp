@@ -76,8 +76,8 @@ FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<i
     detailBox_->setObjectName(QStringLiteral("GR2"));
     auto* detail = new QVBoxLayout(detailBox_);
     hitGrid_ = new ResultGrid(QStringLiteral("g1"),
-                        {QStringLiteral("Nr."), QStringLiteral("Ausspielung"), QStringLiteral("Datum")}, 1,
-                        detailBox_);
+                              {QStringLiteral("Nr."), QStringLiteral("Ausspielung"), QStringLiteral("Datum")},
+                              1, detailBox_);
     hitGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     detail->addWidget(hitGrid_);
     results->addWidget(detailBox_, 3);
@@ -85,7 +85,8 @@ FreeSearchPage::FreeSearchPage(const logic::ProgramState& state, std::function<i
     auto* totalBox = new QGroupBox(QStringLiteral("Such-Ergebnisse gesamt"), this);
     auto* total = new QVBoxLayout(totalBox);
     const auto& rows = logic::summaryRowLabels();
-    summaryGrid_ = new ResultGrid(QStringLiteral("g2"), {rows[0]}, static_cast<int>(rows.size()) - 1, totalBox);
+    summaryGrid_ =
+        new ResultGrid(QStringLiteral("g2"), {rows[0]}, static_cast<int>(rows.size()) - 1, totalBox);
     for (int r = 1; r < static_cast<int>(rows.size()); ++r)
         summaryGrid_->setCellText(0, r, rows[static_cast<std::size_t>(r)]);
     summaryGrid_->setColumnWidth(0, 110);

@@ -1,9 +1,9 @@
 #include "ui/statistics/statistics_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/export/export_table.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics_selection.h"
 #include "platform/spreadsheet.h"
 #include "ui/common/standard_icon.h"
@@ -168,8 +168,7 @@ QWidget* StatisticsWindow::buildNumbersPage() {
     right->addWidget(legends_[0]);
     right->addStretch(1);
     QPushButton* sort = pageButton(QStringLiteral("Neu sortieren"), QStringLiteral("BSortieren1"), page);
-    connect(sort, &QPushButton::clicked, this,
-            [this] { runAction(this, [this] { toggleNumbersOrder(); }); });
+    connect(sort, &QPushButton::clicked, this, [this] { runAction(this, [this] { toggleNumbersOrder(); }); });
     right->addWidget(sort);
     QPushButton* excel = pageButton(QStringLiteral("Excel-Export"), QStringLiteral("BExcel1"), page);
     connect(excel, &QPushButton::clicked, this, [this] { exportTab(0); });
@@ -317,7 +316,8 @@ void StatisticsWindow::showNumbers() {
         }
         const logic::ClassColour f = logic::classColour(r->itemClass[static_cast<std::size_t>(n - 1)]);
         numbers_->setCell(cell, QString::number(n),
-                          QString::number(r->occurrences[static_cast<std::size_t>(n - 1)]), f.background, f.text);
+                          QString::number(r->occurrences[static_cast<std::size_t>(n - 1)]), f.background,
+                          f.text);
     }
 }
 
@@ -334,8 +334,7 @@ void StatisticsWindow::showAbsences() {
             continue;
         }
         const int absence = a.drawsSince[static_cast<std::size_t>(n)];
-        absences_->setCell(cell, QString::number(n), QString::number(absence),
-                           logic::absenceColour(absence),
+        absences_->setCell(cell, QString::number(n), QString::number(absence), logic::absenceColour(absence),
                            absence >= 14 ? logic::Rgb{255, 255, 255} : logic::Rgb{0, 0, 0});
     }
 }
@@ -405,7 +404,7 @@ void StatisticsWindow::exportTab(int tab) {
     runAction(this, [this, tab] {
         const logic::ExportTable table = exportTable(tab);
         exportTables(this, {{table, titles[static_cast<std::size_t>(tab)], platform::kModeStatistics}},
-                       paths_.dataDir);
+                     paths_.dataDir);
     });
 }
 

@@ -68,14 +68,14 @@ OddsPanel::OddsPanel(QWidget* parent) : QWidget(parent) {
     layout->addLayout(choices);
 
     hitsTable_ = table(QStringLiteral("GQuoten"),
-                     {QStringLiteral("KENO-Typ"), QStringLiteral("Treffer"), QStringLiteral("Chance"),
-                      QStringLiteral("Faktor"), QStringLiteral("Anteil am Rückfluss")},
-                     this);
+                       {QStringLiteral("KENO-Typ"), QStringLiteral("Treffer"), QStringLiteral("Chance"),
+                        QStringLiteral("Faktor"), QStringLiteral("Anteil am Rückfluss")},
+                       this);
     layout->addWidget(hitsTable_, 3);
     typesTable_ = table(QStringLiteral("GTypen"),
-                   {QStringLiteral("KENO-Typ"), QStringLiteral("Erwarteter Rückfluss"),
-                    QStringLiteral("Chance auf einen Gewinn"), QString()},
-                   this);
+                        {QStringLiteral("KENO-Typ"), QStringLiteral("Erwarteter Rückfluss"),
+                         QStringLiteral("Chance auf einen Gewinn"), QString()},
+                        this);
     layout->addWidget(typesTable_, 1);
 
     connect(allTypesCheck_, &QCheckBox::toggled, this, &OddsPanel::refresh);

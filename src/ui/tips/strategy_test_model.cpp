@@ -12,7 +12,7 @@ namespace talvo::ui {
 
 namespace {
 const std::array<const char*, 8> kHeader = {"Datum", "Tipp",           "Treffer",       "Gewinn",
-                                          "Stand", "Zufall Treffer", "Zufall Gewinn", "Zufall Stand"};
+                                            "Stand", "Zufall Treffer", "Zufall Gewinn", "Zufall Stand"};
 }
 
 void StrategyTestModel::setResult(const logic::StrategyTestResult* result) {

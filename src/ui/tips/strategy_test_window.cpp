@@ -4,10 +4,10 @@
 #include "logic/core/format.h"
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/tables.h"
 #include "logic/export/export_table.h"
 #include "logic/settings/options_file.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/draw_window.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/type_odds.h"
@@ -73,7 +73,7 @@ QString euro(long long amount) {
 } // namespace
 
 StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::AppPaths& paths,
-                                 const StrategyTestPreset& preset, QWidget* parent)
+                                       const StrategyTestPreset& preset, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FStrategieTest"));
     setWindowTitle(QStringLiteral("Strategie-Test"));
@@ -88,9 +88,10 @@ StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::
                                  std::function<void()> handler) {
         return addToolAction(bar, style()->standardIcon(icon), text, name, std::move(handler));
     };
-    start_ =
-        add(QStyle::SP_MediaPlay, QStringLiteral("&Start"), QStringLiteral("BStart"), [this] { startTest(); });
-    stop_ = add(QStyle::SP_MediaStop, QStringLiteral("Sto&p"), QStringLiteral("BStop"), [this] { stopTest(); });
+    start_ = add(QStyle::SP_MediaPlay, QStringLiteral("&Start"), QStringLiteral("BStart"),
+                 [this] { startTest(); });
+    stop_ =
+        add(QStyle::SP_MediaStop, QStringLiteral("Sto&p"), QStringLiteral("BStop"), [this] { stopTest(); });
     export_ = add(QStyle::SP_DialogSaveButton, QStringLiteral("Excel-Export"), QStringLiteral("BExcel"),
                   [this] { exportResult(); });
     bar->addSeparator();
@@ -106,7 +107,8 @@ StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::
     body->addWidget(buildParameters());
     // Strategy, type and draw count as the tip centre has them.
     strategyCombo_->setCurrentIndex(logic::listEntryFor(preset.strategy, logic::kTipStrategyCount));
-    typeCombo_->setCurrentIndex(preset.kenoType >= 2 && preset.kenoType <= logic::kMaxType ? preset.kenoType - 2 : 0);
+    typeCombo_->setCurrentIndex(
+        preset.kenoType >= 2 && preset.kenoType <= logic::kMaxType ? preset.kenoType - 2 : 0);
     drawCountCombo_->setCurrentIndex(
         logic::listEntryFor(preset.drawCountIndex, static_cast<int>(logic::kDrawCounts.size())));
     stakeCombo_->setCurrentIndex(
@@ -158,7 +160,8 @@ StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::
     oddsPanel_ = new OddsPanel(tabs);
     oddsPanel_->setKenoType(parameter().kenoType);
     tabs->addTab(oddsPanel_, QStringLiteral("Quoten"));
-    connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this] { oddsPanel_->setKenoType(parameter().kenoType); });
+    connect(typeCombo_, &QComboBox::currentIndexChanged, this,
+            [this] { oddsPanel_->setKenoType(parameter().kenoType); });
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(charts);
@@ -192,7 +195,8 @@ QWidget* StrategyTestWindow::buildParameters() {
     typeCombo_ = combo(QStringLiteral("CBTyp"), typeNames, 0, box);
     QStringList drawCountNames;
     for (int n : logic::kDrawCounts)
-        drawCountNames << (n == 0 ? QStringLiteral("Alle früheren") : QStringLiteral("Die letzten %1").arg(n));
+        drawCountNames << (n == 0 ? QStringLiteral("Alle früheren")
+                                  : QStringLiteral("Die letzten %1").arg(n));
     drawCountCombo_ = combo(QStringLiteral("CBAnzahl"), drawCountNames, 0, box);
     QStringList stakeNames;
     for (int e : logic::kStakeEuro)
@@ -290,14 +294,13 @@ void StrategyTestWindow::showResult() {
     const logic::StrategyTestResult& r = result_;
     const auto n = static_cast<long long>(r.draws.size());
     resultLabel_->setText(QStringLiteral("Ihre Strategie: %1 zurück — Zufall: %2")
-                               .arg(percent(r.returnRate()), percent(r.randomReturnRate())));
+                              .arg(percent(r.returnRate()), percent(r.randomReturnRate())));
     const double expectedReturn = 100.0 * logic::oddsOfType(runParameters_.kenoType).returnRate();
     QString details =
         QStringLiteral("%1 Ziehungen vom %2 bis %3 mit KENO-Typ %4 gespielt%5: Einsatz %6, Gewinn %7, "
                        "tiefster Stand %8. %9 Ziehungen mit Gewinn, die längste Serie ohne Gewinn: %10 "
                        "Ziehungen. Nach den Quoten zu erwarten: %11 zurück.")
-            .arg(logic::formatNumber(static_cast<double>(n), 0),
-                 logic::serialToText(r.draws.front().date),
+            .arg(logic::formatNumber(static_cast<double>(n), 0), logic::serialToText(r.draws.front().date),
                  logic::serialToText(r.draws.back().date), QString::number(runParameters_.kenoType),
                  r.stopped ? QStringLiteral(" (angehalten)") : QString(), euro(r.stake), euro(r.winnings),
                  euro(r.lowestBalance), logic::formatNumber(r.winningDraws, 0))
@@ -322,7 +325,8 @@ void StrategyTestWindow::setRunning(bool running) {
     start_->setEnabled(!running);
     stop_->setEnabled(running);
     export_->setEnabled(!running && !result_.draws.empty());
-    for (QWidget* w : std::initializer_list<QWidget*>{strategyCombo_, typeCombo_, drawCountCombo_, stakeCombo_, fromDate_, toDate_})
+    for (QWidget* w : std::initializer_list<QWidget*>{strategyCombo_, typeCombo_, drawCountCombo_,
+                                                      stakeCombo_, fromDate_, toDate_})
         w->setEnabled(!running);
 }
 
@@ -331,7 +335,7 @@ void StrategyTestWindow::exportResult() {
         return;
     const logic::ExportTable table = model_->exportTable();
     exportTables(this, {{table, QStringLiteral("Strategie-Test"), platform::kModeStatistics}},
-                   paths_.dataDir);
+                 paths_.dataDir);
 }
 
 void StrategyTestWindow::closeEvent(QCloseEvent* event) {

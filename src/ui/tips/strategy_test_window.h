@@ -38,7 +38,7 @@ class StrategyTestWindow : public QWidget {
     Q_OBJECT
   public:
     StrategyTestWindow(logic::ProgramState& state, const logic::AppPaths& paths,
-                    const StrategyTestPreset& preset, QWidget* parent = nullptr);
+                       const StrategyTestPreset& preset, QWidget* parent = nullptr);
     ~StrategyTestWindow() override;
 
     // Runs the test off the window's thread; refused while one runs.

@@ -7,7 +7,7 @@
 namespace talvo::ui {
 
 StrategyTestWorker::StrategyTestWorker(logic::DrawHistory history,
-                                         const logic::StrategyTestParameters& parameter, QObject* parent)
+                                       const logic::StrategyTestParameters& parameter, QObject* parent)
     : QObject(parent), history_(std::move(history)), parameter_(parameter) {}
 
 void StrategyTestWorker::start(QThreadPool& pool) {
@@ -15,7 +15,7 @@ void StrategyTestWorker::start(QThreadPool& pool) {
         // An error cannot cross the thread; its text goes back with the result.
         try {
             result_ = logic::runStrategyTest(history_, parameter_, &stop_,
-                                           [this](int done, int total) { emit progress(done, total); });
+                                             [this](int done, int total) { emit progress(done, total); });
         } catch (const logic::Error& e) {
             error_ = e.text();
         }

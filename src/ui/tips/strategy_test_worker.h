@@ -17,7 +17,7 @@ class StrategyTestWorker : public QObject {
     Q_OBJECT
   public:
     StrategyTestWorker(logic::DrawHistory history, const logic::StrategyTestParameters& parameter,
-                        QObject* parent = nullptr);
+                       QObject* parent = nullptr);
 
     void start(QThreadPool& pool);
     void stop() { stop_ = true; }

@@ -2,9 +2,9 @@
 
 #include "logic/core/draw_calendar.h"
 #include "logic/core/paths.h"
-#include "logic/state/program_state.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
+#include "logic/state/program_state.h"
 #include "logic/statistics/statistics_selection.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/class_rows.h"
@@ -104,7 +104,8 @@ TipCentreWindow::TipCentreWindow(logic::ProgramState& state, logic::StatisticsSe
 
     connect(&selection_, &logic::StatisticsSelection::drawCountApplied, this,
             &TipCentreWindow::showDrawCountChoice);
-    connect(&selection_.statistics(), &logic::Statistics::classSetsChanged, this, &TipCentreWindow::showClassRows);
+    connect(&selection_.statistics(), &logic::Statistics::classSetsChanged, this,
+            &TipCentreWindow::showClassRows);
     showDrawCountChoice(selection_.drawCountIndex());
     showClassRows();
     resize(880, 860);
@@ -130,7 +131,7 @@ QWidget* TipCentreWindow::buildToolBar() {
             Route::StrategyTest);
     bar->addSeparator();
     QAction* closeAction = add(QStyle::SP_DialogCloseButton, QStringLiteral("Schließen"),
-                              QStringLiteral("BSchliessen"), [this] { close(); });
+                               QStringLiteral("BSchliessen"), [this] { close(); });
     closeAction->setToolTip(QStringLiteral("Beenden"));
     helpFor(add(QStyle::SP_DialogHelpButton, QStringLiteral("&Hilfe"), QStringLiteral("BHilfe"), {}),
             kHelpContext);
@@ -248,12 +249,14 @@ QWidget* TipCentreWindow::buildOutput() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(1);
     buttons->addStretch(1);
-    QToolButton* closeOneButton = smallButton(QStyle::SP_DialogCloseButton, QStringLiteral("Diesen Tipp schließen"),
-                                     QStringLiteral("BTippSchliessen"), box);
+    QToolButton* closeOneButton =
+        smallButton(QStyle::SP_DialogCloseButton, QStringLiteral("Diesen Tipp schließen"),
+                    QStringLiteral("BTippSchliessen"), box);
     connect(closeOneButton, &QToolButton::clicked, this, [this] { runAction(this, [this] { closeTip(); }); });
     buttons->addWidget(closeOneButton);
-    QToolButton* closeAllButton = smallButton(QStyle::SP_DialogDiscardButton, QStringLiteral("Alle Tipps schließen"),
-                                    QStringLiteral("BAlleSchliessen"), box);
+    QToolButton* closeAllButton =
+        smallButton(QStyle::SP_DialogDiscardButton, QStringLiteral("Alle Tipps schließen"),
+                    QStringLiteral("BAlleSchliessen"), box);
     connect(closeAllButton, &QToolButton::clicked, this,
             [this] { runAction(this, [this] { closeAllTips(); }); });
     buttons->addWidget(closeAllButton);
@@ -327,8 +330,10 @@ void TipCentreWindow::generateTip() {
         showMessage(this, QString::fromUtf8(logic::kNoGameMessage), MessageIcon::Information);
         return;
     }
-    QRandomGenerator randomGenerator = logic::tipRandomGenerator(static_cast<quint64>(currentDateTime().toMSecsSinceEpoch()));
-    const logic::TipResult tip = generator_.generate(selection_.statistics().classSets(), strategy(), t, randomGenerator);
+    QRandomGenerator randomGenerator =
+        logic::tipRandomGenerator(static_cast<quint64>(currentDateTime().toMSecsSinceEpoch()));
+    const logic::TipResult tip =
+        generator_.generate(selection_.statistics().classSets(), strategy(), t, randomGenerator);
     showTip(tip.tip);
 
     // Each tip in a text frame of its own, to be edited, saved and printed.
@@ -347,15 +352,15 @@ void TipCentreWindow::showTip(const logic::Tip& tip) {
         tipStrips_[k]->setFixedSize(tipStrips_[k]->sizeHint());
         tipStrips_[k]->setVisible(game.kenoType > 0);
         gameLabels_[k]->setText(game.kenoType > 0 ? QStringLiteral("Spiel %1: ").arg(k + 1)
-                                             : QStringLiteral("--"));
+                                                  : QStringLiteral("--"));
         completedMarks_[k]->setVisible(game.kenoType > 0 && game.completed);
     }
 }
 
 void TipCentreWindow::writeTipToSlip() {
     const int today = logic::wholeDay(logic::dateToSerial(currentDateTime().date()));
-    emit slipWritten(logic::slipFromTip(generator_.tip(), state_.options(), today,
-                                        logic::DrawCalendar(state_.history())));
+    emit slipWritten(
+        logic::slipFromTip(generator_.tip(), state_.options(), today, logic::DrawCalendar(state_.history())));
 }
 
 void TipCentreWindow::closeTip() {
