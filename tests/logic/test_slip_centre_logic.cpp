@@ -176,7 +176,7 @@ TEST_F(SlipCentreLogicTest, RecordsDecideTheFieldCount) {
         SlipEditor& e = centre.loadSlip(r, kToday);
         EXPECT_EQ(e.fieldCount(), fieldCount) << boxDefinition;
         // A four-field editor has no place for the fifth field.
-        EXPECT_EQ(e.typ(1), 2);
+        EXPECT_EQ(e.kenoType(1), 2);
         ASSERT_FALSE(centre.transferSlip(e.slipNumber()));
         EXPECT_EQ(slips.back().KastDef, fieldCount);
         EXPECT_EQ(slips.back().typ[4], fieldCount == 5 ? 2 : 0);
@@ -185,14 +185,14 @@ TEST_F(SlipCentreLogicTest, RecordsDecideTheFieldCount) {
 
 TEST_F(SlipCentreLogicTest, DefaultTypesAreReadWhenASlipIsBuilt) {
     options.scheinTyp = {2, 0, 0, 0, 0};
-    EXPECT_EQ(centre.createSlip(5, {}, kToday).typ(1), 3);
+    EXPECT_EQ(centre.createSlip(5, {}, kToday).kenoType(1), 3);
     options.scheinTyp = {0, 0, 0, 0, 0};
-    EXPECT_EQ(centre.createSlip(5, {}, kToday).typ(1), 0);
+    EXPECT_EQ(centre.createSlip(5, {}, kToday).kenoType(1), 0);
     options.scheinTyp = {8, 0, 0, 0, 0};
     // Clearing an older slip uses the options as they are now.
     centre.slip(1)->clearSlip();
-    EXPECT_EQ(centre.slip(1)->typ(1), 9);
-    EXPECT_EQ(centre.slip(2)->typ(1), 0);
+    EXPECT_EQ(centre.slip(1)->kenoType(1), 9);
+    EXPECT_EQ(centre.slip(2)->kenoType(1), 0);
 }
 
 } // namespace

@@ -48,7 +48,7 @@ TEST_F(SlipEditorTest, NewSlipStartsWithTheDocumentedDefaults) {
     EXPECT_TRUE(e.choices.name.isEmpty());
     const int expectedTypes[] = {6, 0, 0, 0, 10};
     for (int f = 1; f <= 5; ++f) {
-        EXPECT_EQ(e.typ(f), expectedTypes[f - 1]) << f;
+        EXPECT_EQ(e.kenoType(f), expectedTypes[f - 1]) << f;
         EXPECT_EQ(e.gaugeRange(f), expectedTypes[f - 1] ? expectedTypes[f - 1] : 100) << f;
         EXPECT_EQ(e.gaugePosition(f), 0);
         EXPECT_EQ(e.tickedCount(f), 0);
@@ -88,7 +88,7 @@ TEST_F(SlipEditorTest, TickingNeedsATypeAndStopsAtItsCount) {
     EXPECT_EQ(e.toggleNumber(1, 2), TickResult::Ticked);
     // Other fields are untouched.
     EXPECT_EQ(e.tickedCount(2), 0);
-    EXPECT_EQ(e.typ(2), 0);
+    EXPECT_EQ(e.kenoType(2), 0);
 }
 
 TEST_F(SlipEditorTest, LoweringTheTypeBelowTheCountMarksTheFieldUntilEnoughAreUnticked) {
@@ -208,8 +208,8 @@ TEST_F(SlipEditorTest, ClearingRestoresTheDefaultTypesAndKeepsTheSlipChoices) {
         EXPECT_EQ(e.gaugePosition(f), 0);
         EXPECT_TRUE(slipState.ticked[f - 1].empty());
     }
-    EXPECT_EQ(e.typ(1), 6);
-    EXPECT_EQ(e.typ(4), 0);
+    EXPECT_EQ(e.kenoType(1), 6);
+    EXPECT_EQ(e.kenoType(4), 0);
     EXPECT_EQ(slipState.typeChoice[3], 1);
     EXPECT_EQ(e.choices.name, "Mein Schein");
     EXPECT_EQ(e.choices.durationIndex, 4);
@@ -304,9 +304,9 @@ TEST_F(SlipEditorTest, RecordRoundTripRestoresTheSlip) {
     SlipEditor back(2, r.KastDef, r.name.text(), slipState2, options, kMonday);
     back.fillFromRecord(r);
     EXPECT_EQ(back.fieldCount(), 4);
-    EXPECT_EQ(back.typ(1), 2);
-    EXPECT_EQ(back.typ(2), 0);
-    EXPECT_EQ(back.typ(3), 7);
+    EXPECT_EQ(back.kenoType(1), 2);
+    EXPECT_EQ(back.kenoType(2), 0);
+    EXPECT_EQ(back.kenoType(3), 7);
     EXPECT_EQ(back.tickedNumbers(3), e.tickedNumbers(3));
     EXPECT_EQ(back.gaugePosition(3), 7);
     EXPECT_EQ(back.choices.plus5Number, "54321");
@@ -336,13 +336,13 @@ TEST_F(SlipEditorTest, DamagedRecordBuildsAnEditorThatShowsWhatIsMissing) {
     r.name.chars = {'\x81', '\x80', '\x9f', 'x'};
     SlipEditor e = newEditor();
     e.fillFromRecord(r);
-    EXPECT_EQ(e.typ(1), 0);
-    EXPECT_EQ(e.typ(2), 0);
+    EXPECT_EQ(e.kenoType(1), 0);
+    EXPECT_EQ(e.kenoType(2), 0);
     EXPECT_EQ(e.tickedCount(1), 0);
-    EXPECT_EQ(e.typ(3), 5);
+    EXPECT_EQ(e.kenoType(3), 5);
     EXPECT_EQ(e.tickedNumbers(3), (std::vector<std::uint8_t>{10}));
     EXPECT_EQ(e.tickedCount(3), 1);
-    EXPECT_EQ(e.typ(4), 4);
+    EXPECT_EQ(e.kenoType(4), 4);
     EXPECT_EQ(e.tickedCount(4), 0);
     EXPECT_EQ(e.tickedNumbers(5), (std::vector<std::uint8_t>{70}));
     EXPECT_EQ(e.tickedCount(5), 1);

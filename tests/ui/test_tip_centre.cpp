@@ -420,11 +420,11 @@ class TipCentreTest : public QObject {
         QCOMPARE(editor.fieldCount(), 5);
         for (int field = 1; field <= 2; ++field) {
             const logic::TipGame& game = games.games[static_cast<std::size_t>(field - 1)];
-            QCOMPARE(editor.typ(field), (std::array<int, 2>{5, 3}[field - 1]));
-            QCOMPARE(game.kenoType, editor.typ(field));
+            QCOMPARE(editor.kenoType(field), (std::array<int, 2>{5, 3}[field - 1]));
+            QCOMPARE(game.kenoType, editor.kenoType(field));
             QCOMPARE(editor.tickedNumbers(field), logic::toNumberList(game.numbers, game.kenoType, 70));
         }
-        QCOMPARE(editor.typ(3), 0);
+        QCOMPARE(editor.kenoType(3), 0);
         QVERIFY(messages.isEmpty());
     }
 };

@@ -5,12 +5,17 @@
 #include "logic/core/short_string.h"
 
 #include <QByteArray>
+#include <QString>
 #include <array>
 #include <cstdint>
 
 namespace talvo::logic {
 
-// One draw: 40 bytes on disk.
+// The records of the stored files, field by field at their documented offsets, little-endian;
+// field names follow the documented layouts. Padding bytes are kept as read, so an unchanged
+// file is written back byte for byte.
+
+// One draw of the draw history (KenoZahlen.tpp and the downloaded draw sets): 40 bytes on disk.
 struct DrawRecord {
     static constexpr int kSize = 40;
 
@@ -29,7 +34,7 @@ struct DrawRecord {
     bool operator==(const DrawRecord&) const = default;
 };
 
-// One play slip: 112 bytes on disk.
+// One play slip of a play-slip file (*.tix): 112 bytes on disk.
 struct SlipRecord {
     static constexpr int kSize = 112;
     static constexpr int kFields = 5;
@@ -53,6 +58,42 @@ struct SlipRecord {
     static SlipRecord fromBytes(const char* bytes);
     void toBytes(char* bytes) const;
     bool operator==(const SlipRecord&) const = default;
+};
+
+// The user's standing choices, one 324-byte record in optionen.kop. Indexes point into
+// the lists of the options window; -1 stands for a list without selection.
+struct OptionsRecord {
+    static constexpr int kSize = 324;
+    static constexpr int kGames = 5;
+
+    std::int32_t farbschema = 0;      // offset 0, 0..6
+    std::int32_t einsatzIndex = 0;    // offset 4, into the stake table
+    std::int32_t laufzeitIndex = 0;   // offset 8, into the duration table
+    std::int32_t statAnzahlIndex = 0; // offset 12, into the draw-count table
+    std::int32_t statRegister = 0;    // offset 16, tab of the statistics window
+    std::int32_t tippBereich = 0;     // offset 20, see kTipPools
+    // KENO type per game: 0 = none ("--"), 1..9 = type 2..10.
+    std::array<std::int32_t, kGames> tippTyp{};   // offset 24
+    std::array<std::int32_t, kGames> scheinTyp{}; // offset 44
+    ShortString<255> startDatei;                  // offset 64
+    std::uint8_t plus5Mitspiel = 0;               // offset 320, Boolean byte kept as stored
+    std::array<std::uint8_t, 3> pad{};            // offset 321
+
+    static OptionsRecord fromBytes(const char* bytes);
+    void toBytes(char* bytes) const;
+    QByteArray toBytes() const;
+    bool operator==(const OptionsRecord&) const = default;
+};
+
+// The version file on the download server: one 24-byte record naming the version the
+// server offers.
+struct VersionRecord {
+    static constexpr int kSize = 24;
+
+    std::array<char, 8> kopf{}; // offset 0, not read by the program
+    ShortString<15> version;    // offset 8
+
+    static VersionRecord fromBytes(const char* bytes);
 };
 
 } // namespace talvo::logic

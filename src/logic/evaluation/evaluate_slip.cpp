@@ -30,11 +30,11 @@ void evaluateSlip(ResultTable& table, const NumberSet& drawNumbers, const QStrin
         ++totals.rowNumber;
         ResultRow resultRow;
         resultRow.tip = totals.rowNumber;
-        resultRow.typ = typ;
+        resultRow.kenoType = typ;
         resultRow.hits = fieldHits(slip, f, drawNumbers);
-        resultRow.einsatz = stake;
+        resultRow.stake = stake;
         // A slip without a used field has no row to carry its class; it is not shown.
-        resultRow.plus5 = plus5;
+        resultRow.plus5Class = plus5;
         plus5 = -1;
         const std::int32_t factor = payoutFactor(typ, resultRow.hits);
         if (factor > 0) {

@@ -24,17 +24,17 @@ QString ResultTable::cell(std::size_t row, int column) const {
     case 0:
         return QString::number(z.tip);
     case 1:
-        return QString::number(z.typ);
+        return QString::number(z.kenoType);
     case 2:
         return QString::number(z.hits);
     case 3:
-        return QString::number(z.einsatz);
+        return QString::number(z.stake);
     case 4:
         return prize ? QString::number(z.factor) : QString();
     case 5:
         return prize ? QString::number(z.prize) : QString();
     case 6:
-        return z.plus5 >= 0 ? QString::number(z.plus5) : QString();
+        return z.plus5Class >= 0 ? QString::number(z.plus5Class) : QString();
     case 7:
         return prize ? QString::number(z.totalPrize) : QString();
     case 8:

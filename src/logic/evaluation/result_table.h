@@ -10,13 +10,13 @@ namespace talvo::logic {
 // stay empty are marked by a zero factor (prize cells) or a missing plus 5 class.
 struct ResultRow {
     std::int32_t tip = 0;
-    std::int32_t typ = 0;
+    std::int32_t kenoType = 0;
     std::int32_t hits = 0;
-    std::int32_t einsatz = 0;
+    std::int32_t stake = 0;
     std::int32_t factor = 0;
     std::int32_t prize = 0;
     std::int64_t totalPrize = 0;
-    std::int32_t plus5 = -1; // -1: the slip plays no plus 5, or this is not its first row
+    std::int32_t plus5Class = -1; // -1: the slip plays no plus 5, or this is not its first row
     double balance = 0;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/short_string.h"
+#include "logic/core/records.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,31 +8,6 @@
 #include <cstdint>
 
 namespace talvo::logic {
-
-// The user's standing choices, one 324-byte record in optionen.kop. Indexes point into
-// the lists of the options window; -1 stands for a list without selection.
-struct OptionsRecord {
-    static constexpr int kSize = 324;
-    static constexpr int kGames = 5;
-
-    std::int32_t farbschema = 0;      // offset 0, 0..6
-    std::int32_t einsatzIndex = 0;    // offset 4, into the stake table
-    std::int32_t laufzeitIndex = 0;   // offset 8, into the duration table
-    std::int32_t statAnzahlIndex = 0; // offset 12, into the draw-count table
-    std::int32_t statRegister = 0;    // offset 16, tab of the statistics window
-    std::int32_t tippBereich = 0;     // offset 20, see kTipPools
-    // KENO type per game: 0 = none ("--"), 1..9 = type 2..10.
-    std::array<std::int32_t, kGames> tippTyp{};   // offset 24
-    std::array<std::int32_t, kGames> scheinTyp{}; // offset 44
-    ShortString<255> startDatei;                  // offset 64
-    std::uint8_t plus5Mitspiel = 0;               // offset 320, Boolean byte kept as stored
-    std::array<std::uint8_t, 3> pad{};            // offset 321
-
-    static OptionsRecord fromBytes(const char* bytes);
-    void toBytes(char* bytes) const;
-    QByteArray toBytes() const;
-    bool operator==(const OptionsRecord&) const = default;
-};
 
 // The record of an options file. A file shorter than one record holds no whole record,
 // so every choice stays zero as with a missing file; bytes after the record are ignored.

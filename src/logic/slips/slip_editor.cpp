@@ -41,7 +41,7 @@ SlipEditor::SlipEditor(int slipNumber, int fieldCount, const QString& caption, S
             selectType(f, t - 2);
 }
 
-int SlipEditor::typ(int field) const {
+int SlipEditor::kenoType(int field) const {
     const int t = state_.typeChoice[field - 1];
     return isKenoType(t) ? t : 0;
 }
@@ -57,11 +57,11 @@ bool SlipEditor::tooMany(int field) const {
 }
 
 int SlipEditor::gaugeRange(int field) const {
-    return typ(field) ? pickCount(typ(field)) : kNoTypeRange;
+    return kenoType(field) ? pickCount(kenoType(field)) : kNoTypeRange;
 }
 
 std::vector<std::uint8_t> SlipEditor::tickedNumbers(int field) const {
-    return toNumberList(state_.ticked[field - 1], pickCount(typ(field)), 70);
+    return toNumberList(state_.ticked[field - 1], pickCount(kenoType(field)), 70);
 }
 
 void SlipEditor::selectType(int field, int index) {
@@ -78,7 +78,7 @@ int SlipEditor::defaultType(int field) const {
 
 TickResult SlipEditor::toggleNumber(int field, int number) {
     const int i = field - 1;
-    if (!typ(field))
+    if (!kenoType(field))
         return TickResult::NoType;
     TickResult result;
     if (state_.ticked[i].contains(number)) {
@@ -165,7 +165,7 @@ std::vector<SlipTableRow> SlipEditor::tableRows() const {
         if (tickedCount(f) <= 0)
             continue;
         SlipTableRow row(kColumns);
-        row[2] = QString::number(typ(f));
+        row[2] = QString::number(kenoType(f));
         const auto numbers = tickedNumbers(f);
         for (std::size_t j = 0; j < numbers.size() && j < 10; ++j)
             row[3 + static_cast<int>(j)] = QString::number(numbers[j]);
@@ -197,7 +197,7 @@ void SlipEditor::writeRecord(SlipRecord& r) const {
     for (int f = 1; f <= fieldCount_; ++f) {
         if (tickedCount(f) <= 0)
             continue;
-        r.typ[f - 1] = static_cast<std::uint8_t>(typ(f));
+        r.typ[f - 1] = static_cast<std::uint8_t>(kenoType(f));
         const auto numbers = tickedNumbers(f);
         for (std::size_t j = 0; j < numbers.size() && j < 10; ++j)
             r.typZ[f - 1][j] = numbers[j];

@@ -61,9 +61,9 @@ class SlipEditor {
     const SlipEditState& state() const { return state_; }
 
     // The KENO type chosen for a field, or 0 while it has none.
-    int typ(int field) const;
+    int kenoType(int field) const;
     // Entry of the type selector: 0..8 for the types 2..10, -1 for none.
-    int typeEntryFor(int field) const { return typ(field) ? typ(field) - 2 : -1; }
+    int typeEntryFor(int field) const { return kenoType(field) ? kenoType(field) - 2 : -1; }
     bool isTicked(int field, int number) const;
     int tickedCount(int field) const;
     bool tooMany(int field) const;

@@ -6,7 +6,6 @@
 #include "logic/core/version.h"
 
 #include <QDir>
-#include <cstring>
 
 namespace talvo::logic {
 
@@ -14,14 +13,6 @@ namespace {
 // The file is one record; anything far beyond is no version file.
 constexpr qint64 kMostVersionFileBytes = 1024 * 1024;
 } // namespace
-
-VersionRecord VersionRecord::fromBytes(const char* bytes) {
-    VersionRecord record;
-    std::memcpy(record.kopf.data(), bytes, record.kopf.size());
-    record.version.length = static_cast<std::uint8_t>(bytes[8]);
-    std::memcpy(record.version.chars.data(), bytes + 9, record.version.chars.size());
-    return record;
-}
 
 QString readVersionFile(const QString& path) {
     const QByteArray bytes = readWholeFile(path, kMostVersionFileBytes);

@@ -1,23 +1,12 @@
 #pragma once
 
-#include "logic/core/short_string.h"
+#include "logic/core/records.h"
 
 #include <QByteArray>
 #include <QString>
 #include <array>
 
 namespace talvo::logic {
-
-// The version file on the download server: one 24-byte record naming the version the
-// server offers.
-struct VersionRecord {
-    static constexpr int kSize = 24;
-
-    std::array<char, 8> kopf{}; // offset 0, not read by the program
-    ShortString<15> version;    // offset 8
-
-    static VersionRecord fromBytes(const char* bytes);
-};
 
 inline constexpr char kVersionFile[] = "version.tlv";
 
