@@ -10,7 +10,7 @@
 namespace talvo::logic {
 
 // The lists the whole program shares, living from start to end. Windows read them here
-// and learn through the signals of the changes that more than one of them follows.
+// and learn of every change through the signal beside each setter.
 class ProgramState : public QObject {
     Q_OBJECT
   public:
@@ -26,17 +26,17 @@ class ProgramState : public QObject {
 
     // The slips transferred in the slip centre.
     const SlipList& slipCentreSlips() const { return slipCentreSlips_; }
-    void setSlipCentreSlips(SlipList slips) { slipCentreSlips_ = std::move(slips); }
+    void setSlipCentreSlips(SlipList slips);
 
     // The numbers marked on the main window's board.
     const NumberSet& boardSelection() const { return boardSelection_; }
-    void setBoardSelection(const NumberSet& numbers) { boardSelection_ = numbers; }
+    void setBoardSelection(const NumberSet& numbers);
     int boardSelectionCount() const { return boardSelection_.count(); }
 
     // The options record as read at start-up and last saved. Windows read it when they
     // need it; the reference stays valid for the life of the state, so readers may keep it.
     const OptionsRecord& options() const { return options_; }
-    void setOptions(const OptionsRecord& options) { options_ = options; }
+    void setOptions(const OptionsRecord& options);
 
     // The colour scheme 1..7 the slip editor paints with; it can run ahead of the saved
     // record while the user tries schemes in the options window.
@@ -45,6 +45,10 @@ class ProgramState : public QObject {
 
   signals:
     void historyChanged();
+    void evaluationSlipsChanged();
+    void slipCentreSlipsChanged();
+    void boardSelectionChanged();
+    void optionsChanged();
     void colourSchemeChanged();
 
   private:
