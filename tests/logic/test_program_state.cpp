@@ -24,9 +24,9 @@ class ProgramStateSignals : public testing::TestWithParam<SetterCase> {};
 
 TEST_P(ProgramStateSignals, EachSetterAnnouncesItsOwnChange) {
     ProgramState state;
-    const char* signalNames[] = {SIGNAL(historyChanged()),        SIGNAL(evaluationSlipsChanged()),
-                             SIGNAL(slipCentreSlipsChanged()), SIGNAL(boardSelectionChanged()),
-                             SIGNAL(optionsChanged()),        SIGNAL(colourSchemeChanged())};
+    const char* signalNames[] = {SIGNAL(historyChanged()),         SIGNAL(evaluationSlipsChanged()),
+                                 SIGNAL(slipCentreSlipsChanged()), SIGNAL(boardSelectionChanged()),
+                                 SIGNAL(optionsChanged()),         SIGNAL(colourSchemeChanged())};
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (const char* s : signalNames)
         spies.push_back(std::make_unique<QSignalSpy>(&state, s));
@@ -46,22 +46,28 @@ NumberSet numbers(std::initializer_list<int> list) {
 
 INSTANTIATE_TEST_SUITE_P(
     Setters, ProgramStateSignals,
-    testing::Values(
-        SetterCase{"history", "historyChanged",
-                   [](ProgramState& s) { s.setHistory({draw(QDate(2024, 2, 24), run20(1))}); }},
-        SetterCase{"evaluationSlips", "evaluationSlipsChanged",
-                   [](ProgramState& s) { s.appendEvaluationSlips({slip({{1, 2, 3}})}); }},
-        SetterCase{"slipCentreSlips", "slipCentreSlipsChanged",
-                   [](ProgramState& s) { s.setSlipCentreSlips({slip({{4, 5}})}); }},
-        SetterCase{"boardSelection", "boardSelectionChanged",
-                   [](ProgramState& s) { s.setBoardSelection(numbers({7, 21})); }},
-        SetterCase{"options", "optionsChanged",
-                   [](ProgramState& s) {
-                       OptionsRecord options;
-                       options.statAnzahlIndex = 3;
-                       s.setOptions(options);
-                   }},
-        SetterCase{"colourScheme", "colourSchemeChanged", [](ProgramState& s) { s.setColourScheme(4); }}),
+    testing::Values(SetterCase{"history", "historyChanged",
+                               [](ProgramState& s) { s.setHistory({draw(QDate(2024, 2, 24), run20(1))}); }},
+                    SetterCase{"evaluationSlips", "evaluationSlipsChanged",
+                               [](ProgramState& s) {
+                                   s.appendEvaluationSlips({slip({{1, 2, 3}})});
+                               }},
+                    SetterCase{"slipCentreSlips", "slipCentreSlipsChanged",
+                               [](ProgramState& s) {
+                                   s.setSlipCentreSlips({slip({{4, 5}})});
+                               }},
+                    SetterCase{"boardSelection", "boardSelectionChanged",
+                               [](ProgramState& s) {
+                                   s.setBoardSelection(numbers({7, 21}));
+                               }},
+                    SetterCase{"options", "optionsChanged",
+                               [](ProgramState& s) {
+                                   OptionsRecord options;
+                                   options.statAnzahlIndex = 3;
+                                   s.setOptions(options);
+                               }},
+                    SetterCase{"colourScheme", "colourSchemeChanged",
+                               [](ProgramState& s) { s.setColourScheme(4); }}),
     [](const testing::TestParamInfo<SetterCase>& info) { return std::string(info.param.name); });
 
 TEST(ProgramState, WhatChangesNothingAnnouncesNothing) {

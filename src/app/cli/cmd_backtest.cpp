@@ -1,6 +1,6 @@
+#include "arguments.h"
 #include "command.h"
 #include "history_option.h"
-#include "options.h"
 #include "seed_option.h"
 
 #include "logic/core/error.h"
@@ -17,32 +17,32 @@ QString euro(long long amount) {
     return logic::formatNumber(static_cast<double>(amount), 2);
 }
 
-std::optional<int> dayOption(const Options& options, const QString& name) {
-    if (!options.has(name))
+std::optional<int> dayOption(const Arguments& arguments, const QString& name) {
+    if (!arguments.has(name))
         return std::nullopt;
-    return logic::wholeDay(parseDate(options.value(name)));
+    return logic::wholeDay(parseDate(arguments.value(name)));
 }
 
 int backtest(const QStringList& args, Io& io) {
-    const Options options(args, {QStringLiteral("draws")});
-    options.required(QStringLiteral("strategy"));
-    options.required(QStringLiteral("type"));
+    const Arguments arguments(args, {QStringLiteral("draws")});
+    arguments.required(QStringLiteral("strategy"));
+    arguments.required(QStringLiteral("type"));
     logic::StrategyTestParameters params;
-    params.strategy = options.integer(QStringLiteral("strategy"), -1);
-    params.kenoType = options.integer(QStringLiteral("type"), 0);
-    params.stake = options.integer(QStringLiteral("stake"), 1);
-    params.windowSize = lastOption(options);
-    params.from = dayOption(options, QStringLiteral("from"));
-    params.to = dayOption(options, QStringLiteral("to"));
+    params.strategy = arguments.integer(QStringLiteral("strategy"), -1);
+    params.kenoType = arguments.integer(QStringLiteral("type"), 0);
+    params.stake = arguments.integer(QStringLiteral("stake"), 1);
+    params.windowSize = lastOption(arguments);
+    params.from = dayOption(arguments, QStringLiteral("from"));
+    params.to = dayOption(arguments, QStringLiteral("to"));
     if (const QString error = logic::strategyTestError(params); !error.isEmpty())
         throw UsageError{error};
-    params.seed = seedOption(options);
+    params.seed = seedOption(arguments);
 
-    const logic::StrategyTestResult result = logic::runStrategyTest(historyOption(options), params);
+    const logic::StrategyTestResult result = logic::runStrategyTest(historyOption(arguments), params);
     if (result.draws.empty())
         throw logic::Error(QString::fromUtf8(logic::kNoTestDrawMessage));
 
-    if (options.has(QStringLiteral("draws")))
+    if (arguments.has(QStringLiteral("draws")))
         for (const logic::TestedDraw& draw : result.draws)
             io.out << logic::serialToText(draw.date) << '\t' << logic::numbersText(draw.tip) << '\t'
                    << draw.hitCount << '\t' << euro(draw.winnings) << '\n';

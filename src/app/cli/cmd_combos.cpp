@@ -1,6 +1,6 @@
+#include "arguments.h"
 #include "command.h"
 #include "history_option.h"
-#include "options.h"
 
 #include "logic/statistics/combination_search.h"
 #include "logic/statistics/combination_values.h"
@@ -20,12 +20,13 @@ void printList(const char* name, const std::vector<logic::CombinationEntry>& lis
 }
 
 int combos(const QStringList& args, Io& io) {
-    const Options options(args);
-    const int k = options.integer(QStringLiteral("k"), 0);
+    const Arguments arguments(args);
+    const int k = arguments.integer(QStringLiteral("k"), 0);
     if (k < 2 || k > 4)
         throw UsageError{QStringLiteral("--k erwartet 2, 3 oder 4.")};
-    const int n = lastOption(options);
-    const logic::DrawSetList window = logic::lastDrawSets(logic::collectDrawSets(historyOption(options)), n);
+    const int n = lastOption(arguments);
+    const logic::DrawSetList window =
+        logic::lastDrawSets(logic::collectDrawSets(historyOption(arguments)), n);
     const int w = static_cast<int>(window.size());
     io.out << logic::expectedValueText(k, w) << '\n' << logic::checkCountText(k, w) << '\n';
     if (window.empty())

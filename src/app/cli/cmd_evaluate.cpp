@@ -1,6 +1,6 @@
+#include "arguments.h"
 #include "cell_text.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
@@ -75,7 +75,7 @@ int evaluate(const QStringList& rawArgs, Io& io) {
         range = args.mid(at + 1, 2);
         args.remove(at, 3);
     }
-    const Options opts(args, {QStringLiteral("laufzeit")});
+    const Arguments opts(args, {QStringLiteral("laufzeit")});
     if (!opts.positional().isEmpty())
         throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     const int modes = (opts.has(QStringLiteral("current")) ? 1 : 0) +

@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/core/dates.h"
 #include "logic/core/history_file.h"
@@ -11,7 +11,7 @@ namespace talvo::cli {
 namespace {
 
 int exportCsv(const QStringList& args, Io& io) {
-    const Options opts(args);
+    const Arguments opts(args);
     if (!opts.positional().isEmpty())
         throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     const auto day = [&](const QString& name, int fallback) {

@@ -1,7 +1,7 @@
+#include "arguments.h"
 #include "cell_text.h"
 #include "command.h"
 #include "history_option.h"
-#include "options.h"
 
 #include "logic/core/error.h"
 #include "logic/export/draw_export_table.h"
@@ -13,19 +13,19 @@
 namespace talvo::cli {
 namespace {
 
-int choiceOption(const Options& opts) {
+int choiceOption(const Arguments& opts) {
     const int choice = opts.integer(QStringLiteral("choice"), -1);
     if (choice < 0 || choice >= logic::kDrawExportChoices)
         throw UsageError{QStringLiteral("--choice erwartet 0, 1 oder 2.")};
     return choice;
 }
 
-QDate dateOption(const Options& opts, const char* name) {
+QDate dateOption(const Arguments& opts, const char* name) {
     return logic::serialToDate(parseDate(opts.required(QString::fromLatin1(name))));
 }
 
 int exportDraws(const QStringList& args, Io& io) {
-    const Options opts(args);
+    const Arguments opts(args);
     const int choice = choiceOption(opts);
     const QDate from = std::max(dateOption(opts, "from"), logic::firstExportDate());
     const QDate to = std::min(dateOption(opts, "to"), opts.nowDateTime().date());

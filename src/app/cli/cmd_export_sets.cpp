@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/core/history_file.h"
 #include "logic/draws/draw_sets.h"
@@ -8,7 +8,7 @@ namespace talvo::cli {
 namespace {
 
 int exportSets(const QStringList& args, Io&) {
-    const Options opts(args);
+    const Arguments opts(args);
     QString dir = opts.required(QStringLiteral("dir"));
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');

@@ -1,6 +1,6 @@
+#include "arguments.h"
 #include "command.h"
 #include "history_option.h"
-#include "options.h"
 
 #include "logic/statistics/free_search.h"
 
@@ -25,10 +25,10 @@ logic::NumberSet pickedNumbers(const QStringList& words) {
 }
 
 int freeSearch(const QStringList& args, Io& io) {
-    const Options options(args);
-    const logic::NumberSet picked = pickedNumbers(options.positional());
-    const int n = lastOption(options);
-    const logic::FreeSearchResult result = logic::freeSearch(historyOption(options), picked, n);
+    const Arguments arguments(args);
+    const logic::NumberSet picked = pickedNumbers(arguments.positional());
+    const int n = lastOption(arguments);
+    const logic::FreeSearchResult result = logic::freeSearch(historyOption(arguments), picked, n);
     int h = 0;
     for (const logic::FreeSearchHit& t : result.hits)
         io.out << ++h << '\t' << (t.position + 1) << '\t' << logic::serialToText(t.date) << '\n';

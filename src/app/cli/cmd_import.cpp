@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/core/dates.h"
 #include "logic/core/history_file.h"
@@ -13,7 +13,7 @@ namespace talvo::cli {
 namespace {
 
 int importDraws(const QStringList& args, Io& io) {
-    const Options opts(args, {QStringLiteral("replace"), QStringLiteral("dry-run")});
+    const Arguments opts(args, {QStringLiteral("replace"), QStringLiteral("dry-run")});
     const QString historyPath = opts.required(QStringLiteral("history"));
     if (opts.positional().size() != 1)
         throw UsageError{QStringLiteral("Genau eine Datei zum Importieren angeben.")};

@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/core/tables.h"
 #include "logic/tips/type_odds.h"
@@ -21,11 +21,11 @@ QString exact(double value) {
 }
 
 int odds(const QStringList& args, Io& io) {
-    const Options options(args);
+    const Arguments arguments(args);
     int first = 2;
     int last = logic::kMaxType;
-    if (options.has(QStringLiteral("type"))) {
-        first = last = options.integer(QStringLiteral("type"), 0);
+    if (arguments.has(QStringLiteral("type"))) {
+        first = last = arguments.integer(QStringLiteral("type"), 0);
         if (first < 2 || first > logic::kMaxType)
             throw UsageError{QStringLiteral("--type erwartet einen KENO-Typ von 2 bis 10.")};
     }

@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/export/tip_text.h"
 #include "platform/tip_text_print.h"
@@ -11,7 +11,7 @@ namespace talvo::cli {
 namespace {
 
 int printText(const QStringList& args, Io& io) {
-    const Options o(args);
+    const Arguments o(args);
     if (o.positional().size() != 1)
         throw UsageError{QStringLiteral("Genau eine Datei angeben.")};
     const QString pdf = o.required(QStringLiteral("pdf"));

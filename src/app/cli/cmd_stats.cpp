@@ -1,6 +1,6 @@
+#include "arguments.h"
 #include "command.h"
 #include "history_option.h"
-#include "options.h"
 
 #include "logic/state/program_state.h"
 #include "logic/statistics/statistics.h"
@@ -33,10 +33,10 @@ void printResult(const logic::FrequencyResult& r, QTextStream& out) {
 }
 
 int stats(const QStringList& args, Io& io) {
-    const Options options(args);
-    const int n = lastOption(options);
+    const Arguments arguments(args);
+    const int n = lastOption(arguments);
     logic::ProgramState state;
-    state.setHistory(historyOption(options));
+    state.setHistory(historyOption(arguments));
     logic::Statistics statistics(state);
     statistics.computeFrequencies(n);
 

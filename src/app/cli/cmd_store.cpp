@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
@@ -14,7 +14,7 @@ namespace talvo::cli {
 namespace {
 
 int store(const QStringList& args, Io&) {
-    const Options opts(args);
+    const Arguments opts(args);
     const QString path = opts.required(QStringLiteral("history"));
     // The very first draw starts a new history.
     logic::DrawHistory history =

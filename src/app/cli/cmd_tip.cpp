@@ -1,6 +1,6 @@
+#include "arguments.h"
 #include "command.h"
 #include "history_option.h"
-#include "options.h"
 #include "seed_option.h"
 
 #include "logic/export/tip_text.h"
@@ -17,16 +17,16 @@
 namespace talvo::cli {
 namespace {
 
-int strategyOption(const Options& options) {
+int strategyOption(const Arguments& arguments) {
     bool ok = false;
-    const int s = options.required(QStringLiteral("strategy")).toInt(&ok);
+    const int s = arguments.required(QStringLiteral("strategy")).toInt(&ok);
     if (!ok || s < 0 || s >= logic::kTipStrategyCount)
         throw UsageError{QStringLiteral("--strategy erwartet 0, 1, 2 oder 3.")};
     return s;
 }
 
-std::array<int, logic::kTipGames> typesOption(const Options& options) {
-    const QStringList entries = options.required(QStringLiteral("types"))
+std::array<int, logic::kTipGames> typesOption(const Arguments& arguments) {
+    const QStringList entries = arguments.required(QStringLiteral("types"))
                                     .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     const UsageError wrong{
         QStringLiteral("--types erwartet genau fünf Angaben, jede \"--\" oder ein KENO-Typ von 2 bis 10.")};
@@ -46,27 +46,27 @@ std::array<int, logic::kTipGames> typesOption(const Options& options) {
     return types;
 }
 
-int countOption(const Options& options) {
-    if (!options.has(QStringLiteral("count")))
+int countOption(const Arguments& arguments) {
+    if (!arguments.has(QStringLiteral("count")))
         return 1;
     bool ok = false;
-    const int k = options.value(QStringLiteral("count")).toInt(&ok);
+    const int k = arguments.value(QStringLiteral("count")).toInt(&ok);
     if (!ok || k < 1)
         throw UsageError{QStringLiteral("--count erwartet eine ganze Zahl ab 1.")};
     return k;
 }
 
 int tip(const QStringList& args, Io& io) {
-    const Options options(args, {QStringLiteral("candidates")});
-    const int strategy = strategyOption(options);
-    const bool candidates = options.has(QStringLiteral("candidates"));
-    const auto types = candidates ? std::array<int, logic::kTipGames>{} : typesOption(options);
-    const int count = countOption(options);
-    const int n = lastOption(options);
-    const quint64 seed = seedOption(options);
+    const Arguments arguments(args, {QStringLiteral("candidates")});
+    const int strategy = strategyOption(arguments);
+    const bool candidates = arguments.has(QStringLiteral("candidates"));
+    const auto types = candidates ? std::array<int, logic::kTipGames>{} : typesOption(arguments);
+    const int count = countOption(arguments);
+    const int n = lastOption(arguments);
+    const quint64 seed = seedOption(arguments);
 
     logic::ProgramState state;
-    state.setHistory(historyOption(options));
+    state.setHistory(historyOption(arguments));
     logic::Statistics statistics(state);
     statistics.computeFrequencies(n);
 
@@ -95,8 +95,8 @@ int tip(const QStringList& args, Io& io) {
                 io.out << (game.completed ? " ja" : " nein");
         io.out << '\n';
     }
-    if (options.has(QStringLiteral("save")))
-        logic::writeTipText(options.value(QStringLiteral("save")), lastText);
+    if (arguments.has(QStringLiteral("save")))
+        logic::writeTipText(arguments.value(QStringLiteral("save")), lastText);
     return 0;
 }
 

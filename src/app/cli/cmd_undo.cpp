@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/draws/history_backup.h"
 
@@ -7,7 +7,7 @@ namespace talvo::cli {
 namespace {
 
 int undo(const QStringList& args, Io&) {
-    const Options opts(args);
+    const Arguments opts(args);
     if (!opts.positional().isEmpty())
         throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     logic::undoHistoryChange(opts.required(QStringLiteral("history")));

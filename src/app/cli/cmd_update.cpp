@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
@@ -21,7 +21,7 @@ logic::DrawHistory loadIfPresent(const QString& path) {
 }
 
 int need(const QStringList& args, Io& io) {
-    const Options o(args);
+    const Arguments o(args);
     const auto n =
         logic::determineUpdateNeed(loadIfPresent(o.required(QStringLiteral("history"))), o.nowDateTime());
     io.out << n.choice << '\t' << n.fileName << '\n';
@@ -29,7 +29,7 @@ int need(const QStringList& args, Io& io) {
 }
 
 int update(const QStringList& args, Io& io) {
-    const Options o(args);
+    const Arguments o(args);
     const QString historyPath = o.required(QStringLiteral("history"));
     platform::DownloadLimits limits;
     limits.overall = o.seconds(QStringLiteral("timeout"), limits.overall);

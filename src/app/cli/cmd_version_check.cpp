@@ -1,5 +1,5 @@
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include "logic/core/contact.h"
 #include "logic/core/error.h"
@@ -17,7 +17,7 @@ namespace talvo::cli {
 namespace {
 
 int versionCheck(const QStringList& args, Io& io) {
-    const Options o(args, {QStringLiteral("download")});
+    const Arguments o(args, {QStringLiteral("download")});
     QString base = o.required(QStringLiteral("base"));
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');

@@ -1,18 +1,18 @@
 #include "history_option.h"
 
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace talvo::cli {
 
-logic::DrawHistory historyOption(const Options& options) {
+logic::DrawHistory historyOption(const Arguments& options) {
     return logic::loadDrawHistory(options.required(QStringLiteral("history")));
 }
 
-int lastOption(const Options& options) {
+int lastOption(const Arguments& options) {
     if (!options.has(QStringLiteral("last")))
         return 0;
     bool ok = false;

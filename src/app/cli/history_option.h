@@ -4,11 +4,11 @@
 
 namespace talvo::cli {
 
-class Options;
+class Arguments;
 
 // The draw history named by --history.
-logic::DrawHistory historyOption(const Options& options);
+logic::DrawHistory historyOption(const Arguments& options);
 // --last N: how many of the latest draws to evaluate, 0 (the default) for all.
-int lastOption(const Options& options);
+int lastOption(const Arguments& options);
 
 } // namespace talvo::cli

@@ -1,13 +1,13 @@
 #include "seed_option.h"
 
+#include "arguments.h"
 #include "command.h"
-#include "options.h"
 
 #include <QDateTime>
 
 namespace talvo::cli {
 
-quint64 seedOption(const Options& options) {
+quint64 seedOption(const Arguments& options) {
     if (!options.has(QStringLiteral("seed")))
         return static_cast<quint64>(QDateTime::currentMSecsSinceEpoch());
     bool ok = false;

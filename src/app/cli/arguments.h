@@ -12,9 +12,9 @@ namespace talvo::cli {
 
 // "--name value" options and bare words of a subcommand's arguments. Flags named in
 // `flags` take no value.
-class Options {
+class Arguments {
   public:
-    Options(const QStringList& args, const QStringList& flags = {});
+    Arguments(const QStringList& args, const QStringList& flags = {});
 
     bool has(const QString& name) const { return values_.contains(name); }
     QString value(const QString& name) const { return values_.value(name); }

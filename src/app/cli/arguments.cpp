@@ -1,4 +1,4 @@
-#include "options.h"
+#include "arguments.h"
 
 #include "command.h"
 
@@ -6,7 +6,7 @@
 
 namespace talvo::cli {
 
-Options::Options(const QStringList& args, const QStringList& flags) {
+Arguments::Arguments(const QStringList& args, const QStringList& flags) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a.startsWith(QStringLiteral("--")) && a.size() > 2) {
@@ -24,13 +24,13 @@ Options::Options(const QStringList& args, const QStringList& flags) {
     }
 }
 
-QString Options::required(const QString& name) const {
+QString Arguments::required(const QString& name) const {
     if (!has(name))
         throw UsageError{QStringLiteral("Der Schalter --%1 fehlt.").arg(name)};
     return value(name);
 }
 
-int Options::integer(const QString& name, int fallback) const {
+int Arguments::integer(const QString& name, int fallback) const {
     if (!has(name))
         return fallback;
     bool ok = false;
@@ -40,7 +40,7 @@ int Options::integer(const QString& name, int fallback) const {
     return n;
 }
 
-std::chrono::seconds Options::seconds(const QString& name, std::chrono::seconds fallback) const {
+std::chrono::seconds Arguments::seconds(const QString& name, std::chrono::seconds fallback) const {
     if (!has(name))
         return fallback;
     QString digits = value(name);
@@ -56,7 +56,7 @@ std::chrono::seconds Options::seconds(const QString& name, std::chrono::seconds 
     return std::chrono::seconds(digits.size() > 9 ? 999999999 : digits.toLongLong());
 }
 
-QDateTime Options::nowDateTime() const {
+QDateTime Arguments::nowDateTime() const {
     if (!has(QStringLiteral("now")))
         return QDateTime::currentDateTime();
     const QDateTime t =
@@ -66,7 +66,7 @@ QDateTime Options::nowDateTime() const {
     return t;
 }
 
-logic::DaySerial Options::now() const {
+logic::DaySerial Arguments::now() const {
     return logic::dateTimeToSerial(nowDateTime());
 }
 
