@@ -147,9 +147,9 @@ void Application::createWindows() {
     navigator_->addWindowOnDemand(Route::StrategyTest, [this] {
         StrategyTestPreset strategyPreset;
         strategyPreset.strategy = tipCentre_->strategy();
-        for (int typ : tipCentre_->gameTypes())
-            if (typ > 0) {
-                strategyPreset.kenoType = typ;
+        for (int type : tipCentre_->gameTypes())
+            if (type > 0) {
+                strategyPreset.kenoType = type;
                 break;
             }
         strategyPreset.drawCountIndex = std::max(0, tipCentre_->drawCountIndex());
@@ -182,7 +182,7 @@ void Application::createWindows() {
     versionCheck_ = new VersionCheck(paths_, downloadBase_, this);
     // The installer replaces the program: it ends as when its main window is closed.
     connect(versionCheck_, &VersionCheck::installerStarted, this, &Application::finished);
-    navigator_->addAction(Route::UpdateCheck, [this] { versionCheck_->UpdateCheck(main_); });
+    navigator_->addAction(Route::UpdateCheck, [this] { versionCheck_->checkForUpdates(main_); });
     navigator_->addWindowOnDemand(Route::NewVersion, [this] { return versionCheck_->createWindow(); });
     connect(versionCheck_, &VersionCheck::newVersionFound, this,
             [this] { navigator_->go(Route::NewVersion); });

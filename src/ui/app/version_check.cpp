@@ -35,7 +35,7 @@ bool VersionCheck::isRunning() const {
     return download_->isRunning();
 }
 
-void VersionCheck::UpdateCheck(QWidget* parent) {
+void VersionCheck::checkForUpdates(QWidget* parent) {
     parent_ = parent;
     if (!platform::isOnline()) {
         showMessage(

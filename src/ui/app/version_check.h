@@ -25,7 +25,7 @@ class VersionCheck : public QObject {
     ~VersionCheck() override;
 
     // The menu entry: the offline message, or the check. `parent` holds the messages.
-    void UpdateCheck(QWidget* parent);
+    void checkForUpdates(QWidget* parent);
     // The check itself; a second request while one runs is ignored.
     void startCheck();
     bool isRunning() const;
