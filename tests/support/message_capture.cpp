@@ -6,7 +6,6 @@ MessageCapture::MessageCapture() {
     ui::setMessageHook([this](const QString& text, ui::MessageIcon icon) {
         shown_.append({text, icon});
         texts_.append(text);
-        icons_.append(icon);
         return yes_;
     });
 }
@@ -18,7 +17,6 @@ MessageCapture::~MessageCapture() {
 void MessageCapture::clear() {
     shown_.clear();
     texts_.clear();
-    icons_.clear();
     yes_ = true;
 }
 

@@ -29,16 +29,14 @@ class MessageCapture {
     // Forgets what was shown and answers Yes again, for the start of each test.
     void clear();
 
-    // What was shown, oldest first: whole, as texts only and as icons only. A test may take
-    // from or empty the list it reads.
+    // What was shown, oldest first: whole, and as texts only. A test may take from or empty
+    // the list it reads.
     QList<ShownMessage>& shown() { return shown_; }
     QStringList& texts() { return texts_; }
-    QList<ui::MessageIcon>& icons() { return icons_; }
 
   private:
     QList<ShownMessage> shown_;
     QStringList texts_;
-    QList<ui::MessageIcon> icons_;
     bool yes_ = true;
 };
 
