@@ -13,12 +13,14 @@
 #include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/navigation/help_picture.h"
 #include "ui/settings/options_window.h"
 #include "ui/slips/slip_centre_window.h"
 #include "ui/statistics/statistics_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -28,11 +30,14 @@ using namespace talvo;
 
 namespace {
 
-bool save(QWidget* window, const QString& folder, const QString& name) {
+// The help pane shows pictures at most this wide.
+constexpr int kShownWidth = 640;
+
+bool save(QWidget* window, const QString& folder, const QString& name, int shownWidth = kShownWidth) {
     window->show();
     QApplication::processEvents();
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
-    if (window->grab().save(path))
+    if (ui::helpPicture(*window, shownWidth).save(path))
         return true;
     QTextStream(stderr) << "talvo-help-pictures: cannot write " << path << '\n';
     return false;
@@ -76,9 +81,9 @@ int main(int argc, char* argv[]) {
     ok = save(main->findChild<QWidget*>(QStringLiteral("leftColumn")), folder, QStringLiteral("ziehungen")) &&
          ok;
     main->findChild<QPushButton*>(QStringLiteral("BCopyPaste"))->click();
-    ok = save(main->pasteWindow(), folder, QStringLiteral("einfuegen")) && ok;
+    ok = save(main->pasteWindow(), folder, QStringLiteral("einfuegen"), 560) && ok;
     ok = save(program.updateWindow(), folder, QStringLiteral("aktualisierung")) && ok;
-    ok = save(program.optionsWindow(), folder, QStringLiteral("optionen")) && ok;
+    ok = save(program.optionsWindow(), folder, QStringLiteral("optionen"), 600) && ok;
     ok = save(program.slipCentre(), folder, QStringLiteral("spielscheincenter")) && ok;
     ok = save(program.statisticsWindow(), folder, QStringLiteral("statistik")) && ok;
     ui::CalendarWindow calendar;

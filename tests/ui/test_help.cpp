@@ -7,6 +7,7 @@
 #include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
 #include "ui/evaluation/main_window.h"
+#include "ui/navigation/help_picture.h"
 #include "ui/navigation/help_window.h"
 #include "ui/navigation/navigator.h"
 #include "ui/settings/options_window.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBrowser>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -79,7 +81,7 @@ class HelpTest : public QObject {
             {"help panel", [&] { control<QAbstractButton>(m, "BHilfe0")->click(); }, "einstieg.html"},
             {"start window",
              [&] { emit control<QLabel>(start, "LWieGeht")->linkActivated(QStringLiteral("#")); },
-             "zentrale.html"},
+             "einstieg.html"},
             {"F1 in the paste window",
              [&] { QTest::keyClick(control<QPlainTextEdit>(m->pasteWindow(), "M1"), Qt::Key_F1); },
              "einfuegen.html"},
@@ -130,6 +132,9 @@ class HelpTest : public QObject {
                       {120, "strategietest.html", "Strategietest"},
                       {130, "ziehungsexport.html", "Ziehungen exportieren"},
                       {140, "programmupdate.html", "Programm-Update"},
+                      {150, "uebersicht.html", "Übersicht und Saldo"},
+                      {160, "plus5.html", "plus 5 und seine Gewinne"},
+                      {170, "drucken.html", "Drucken und als PDF speichern"},
                       {1017, "einfuegen.html", "Gewinnzahlen aus einer Webseite übernehmen"}};
         for (const auto& t : topics) {
             program->navigator().showHelp(t.context);
@@ -164,6 +169,46 @@ class HelpTest : public QObject {
         }
         QCOMPARE(hits, 1);
         QCOMPARE(search->searchResults(0, 1).at(0).url().fileName(), QStringLiteral("tippcenter.html"));
+    }
+
+    // The pictures are stored at twice their shown size and handed to the topic pane at the
+    // screen's pixel ratio, so the pane never stretches them.
+    void windowPicturesAreShownAtTheirOwnSizeAndScreenResolution() {
+        program->navigator().showHelp(40);
+        auto* pane = control<QTextBrowser>(help(), "HilfeThema");
+        const QUrl name(QStringLiteral("bilder/zentrale.png"));
+        QImage stored;
+        QVERIFY(stored.loadFromData(help()->engine().fileData(pane->source().resolved(name))));
+        QCOMPARE(stored.width(), 2 * 640);
+        const QVariant shown = pane->document()->resource(QTextDocument::ImageResource, name);
+        QVERIFY(shown.canConvert<QImage>());
+        const QImage image = shown.value<QImage>();
+        QCOMPARE(image.devicePixelRatio(), pane->devicePixelRatioF());
+        QCOMPARE(image.deviceIndependentSize().toSize(), stored.size() / 2);
+        QVERIFY(!help()->engine().fileData(pane->source()).contains("width="));
+    }
+
+    void helpPicturesAreDrawnAtTwiceTheirSize_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<int>("maxWidth");
+        QTest::addColumn<QSize>("stored");
+        QTest::newRow("narrow window, full size") << QSize(300, 200) << 640 << QSize(600, 400);
+        QTest::newRow("wide window, reduced") << QSize(1280, 400) << 640 << QSize(1280, 400);
+    }
+
+    void helpPicturesAreDrawnAtTwiceTheirSize() {
+        QFETCH(QSize, window);
+        QFETCH(int, maxWidth);
+        QFETCH(QSize, stored);
+        QLabel label(QStringLiteral("Gewinnzahlen"));
+        label.resize(window);
+        const QImage picture = ui::helpPicture(label, maxWidth);
+        QCOMPARE(picture.size(), stored);
+        for (qreal ratio : {1.0, 1.5, 2.0}) {
+            const QImage onScreen = ui::helpPictureForScreen(picture, ratio);
+            QCOMPARE(onScreen.devicePixelRatio(), ratio);
+            QCOMPARE(onScreen.width(), qRound(stored.width() * ratio / 2));
+        }
     }
 
     void aMissingHelpFileIsReported() {

@@ -196,11 +196,15 @@ class TextFrameTest : public QObject {
         capture.answer(true);
         ui::setNextFileName(dataPath(QStringLiteral("tipps")));
         click("BDrucken");
+        QCOMPARE(ui::lastFileDialogRequest().title, QStringLiteral("Als PDF-Datei speichern"));
         QCOMPARE(ui::lastFileDialogRequest().filter, QStringLiteral("PDF-Datei|*.pdf"));
         QCOMPARE(ui::lastFileDialogRequest().folder, dataDir());
-        QCOMPARE(messages.size(), 3);
-        QCOMPARE(messages[2].text, QStringLiteral("2 Seite wird gedruckt"));
         const QString pdf = dataPath(QStringLiteral("tipps.pdf"));
+        // Nothing was printed, so the message names the file instead of a print job.
+        QCOMPARE(messages.size(), 3);
+        QCOMPARE(messages[2].text,
+                 QStringLiteral("2 Seiten als PDF gespeichert: ") + QDir::toNativeSeparators(pdf));
+        QCOMPARE(messages[2].icon, ui::MessageIcon::Information);
         QCOMPARE(test::pdfPageCount(pdf), 2);
         const QString all = test::pdfText(pdf);
         QVERIFY(all.contains(QStringLiteral("Tipp 1: 3 17")));
@@ -213,12 +217,36 @@ class TextFrameTest : public QObject {
         QCOMPARE(messages.size(), 4);
     }
 
-    void emptyPaneReportsOnePage() {
+    void aSinglePageIsNamedInTheSingular() {
+        frame->setLines(numberedLines(3));
+        ui::setNextFileName(dataPath(QStringLiteral("kurz.pdf")));
+        click("BDrucken");
+        QCOMPARE(messages.last().text, QStringLiteral("1 Seite als PDF gespeichert: ") +
+                                           QDir::toNativeSeparators(dataPath(QStringLiteral("kurz.pdf"))));
+        QCOMPARE(test::pdfPageCount(dataPath(QStringLiteral("kurz.pdf"))), 1);
+    }
+
+    void emptyPanePrintsNothingAndSaysSo_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("leer") << QString();
+        QTest::newRow("nur Leerzeilen") << QStringLiteral("\n\n  \n\t");
+    }
+
+    void emptyPanePrintsNothingAndSaysSo() {
+        QFETCH(QString, text);
+        bool printerAsked = false;
+        platform::setPrinterSourceForTests([&printerAsked] {
+            printerAsked = true;
+            return std::unique_ptr<QPrinter>();
+        });
+        pane()->setPlainText(text);
         ui::setNextFileName(dataPath(QStringLiteral("leer.pdf")));
         click("BDrucken");
-        QCOMPARE(messages.last().text, QStringLiteral("1 Seite wird gedruckt"));
-        QCOMPARE(test::pdfPageCount(dataPath(QStringLiteral("leer.pdf"))), 1);
-        QVERIFY(test::pdfText(dataPath(QStringLiteral("leer.pdf"))).trimmed().isEmpty());
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].text, QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu drucken."));
+        QCOMPARE(messages[0].icon, ui::MessageIcon::Information);
+        QVERIFY(!printerAsked);
+        QVERIFY(files().isEmpty());
     }
 };
 

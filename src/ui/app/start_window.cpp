@@ -38,7 +38,7 @@ StartWindow::StartWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Win
     howTo->setObjectName(QStringLiteral("LWieGeht"));
     howTo->setAlignment(Qt::AlignHCenter);
     howTo->setCursor(Qt::PointingHandCursor);
-    helpFor(howTo, 40);
+    helpFor(howTo, 0);
     layout->addWidget(howTo);
 
     continueButton_ = new QPushButton(QStringLiteral("Weiter"), this);

@@ -9,6 +9,7 @@
 #include "ui/common/tool_bar.h"
 #include "ui/evaluation/tool_icons.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -101,21 +102,29 @@ void TextFrame::saveFile() {
 
 void TextFrame::print() {
     const QStringList text = lines();
-    int pages = 0;
-    if (auto printer = platform::defaultPrinter()) {
-        pages = platform::printTipText(*printer, text, textEdit_->font());
-    } else {
-        if (!askYesNo(this,
-                      QStringLiteral("Auf diesem Rechner ist kein Drucker eingerichtet.\r\r"
-                                     "Sollen die Seiten stattdessen als PDF-Datei gespeichert werden?")))
-            return;
-        const QString path = chooseSaveFile(this, QStringLiteral("Speichere PDF-Datei"),
-                                            QStringLiteral("PDF-Datei|*.pdf"), dataDir_);
-        if (path.isEmpty())
-            return;
-        pages = platform::saveTipTextPdf(withSuffix(path, "pdf"), text, textEdit_->font());
+    if (text.join(QString()).trimmed().isEmpty()) {
+        showMessage(this, QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu drucken."),
+                    MessageIcon::Information);
+        return;
     }
-    showMessage(this, platform::pageCountMessage(pages), MessageIcon::Plain);
+    if (auto printer = platform::defaultPrinter()) {
+        const int pages = platform::printTipText(*printer, text, textEdit_->font());
+        showMessage(this, platform::pageCountMessage(pages), MessageIcon::Plain);
+        return;
+    }
+    if (!askYesNo(this, QStringLiteral("Auf diesem Rechner ist kein Drucker eingerichtet.\r\r"
+                                       "Sollen die Seiten stattdessen als PDF-Datei gespeichert werden?")))
+        return;
+    const QString chosen = chooseSaveFile(this, QStringLiteral("Als PDF-Datei speichern"),
+                                          QStringLiteral("PDF-Datei|*.pdf"), dataDir_);
+    if (chosen.isEmpty())
+        return;
+    const QString path = withSuffix(chosen, "pdf");
+    const int pages = platform::saveTipTextPdf(path, text, textEdit_->font());
+    showMessage(this,
+                (pages == 1 ? QStringLiteral("1 Seite") : QStringLiteral("%1 Seiten").arg(pages)) +
+                    QStringLiteral(" als PDF gespeichert: ") + QDir::toNativeSeparators(path),
+                MessageIcon::Information);
 }
 
 } // namespace talvo::ui

@@ -3,6 +3,7 @@
 #include "platform/help.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
+#include "ui/navigation/help_picture.h"
 
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -11,6 +12,7 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -44,9 +46,13 @@ class TopicBrowser : public QTextBrowser {
     // Pictures and the style sheet lie in the help file beside the topic.
     QVariant loadResource(int type, const QUrl& name) override {
         const QUrl url = name.isRelative() ? source().resolved(name) : name;
-        if (url.scheme() == kHelpScheme)
-            return engine_.fileData(url);
-        return QTextBrowser::loadResource(type, name);
+        if (url.scheme() != kHelpScheme)
+            return QTextBrowser::loadResource(type, name);
+        const QByteArray data = engine_.fileData(url);
+        QImage stored;
+        if (type == QTextDocument::ImageResource && stored.loadFromData(data))
+            return helpPictureForScreen(stored, devicePixelRatioF());
+        return data;
     }
 
   private:
