@@ -61,7 +61,7 @@ class DrawEntryTest : public QObject {
         emit entryDateCombo->activated(p);
     }
 
-    // "copy paste" opens the paste window through a navigator, as in the program.
+    // "Einfügen..." opens the paste window through a navigator, as in the program.
     std::unique_ptr<ui::Navigator> navigator;
     ui::PasteWindow* openPasteWindow(ui::MainWindow& w) {
         if (!navigator) {

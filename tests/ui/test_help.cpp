@@ -22,8 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextBrowser>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace talvo;

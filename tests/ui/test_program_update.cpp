@@ -190,10 +190,12 @@ class ProgramUpdateTest : public QObject {
             texts << label->text();
         for (const char* text :
              {"Wenn Sie auf Download klicken, wird die Datei für die Installation in das Datenverzeichnis "
-              "gespielt.",
+              "geladen.",
+              "Wenn die Installation startet, wird das Programm beendet. Das Update wird in das "
+              "Datenverzeichnis installiert.",
               "Alternativ kann die Installation eigenhändig über Doppelklick auf die Datei Update.deb im "
               "Datenverzeichnis gestartet werden.",
-              "Nach Abschluss des Downloads wird der Button [Installation] aktiv."})
+              "Nach Abschluss des Downloads wird der Knopf „Installation“ aktiv.", "neue Version!"})
             QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
 
         // A second check shows its own window in place of the first.
@@ -280,7 +282,7 @@ class ProgramUpdateTest : public QObject {
         const QString question = QStringLiteral(
             "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Das "
             "Update wird "
-            "gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick auf die Datei "
+            "gestartet. Wenn etwas schiefläuft, bitte das Update manuell durch Doppelklick auf die Datei "
             "\"Update.deb\" im Datenverzeichnis starten.\r\rSoll fortgefahren werden?");
 
         capture.answer(false);

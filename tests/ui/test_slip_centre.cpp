@@ -128,7 +128,7 @@ class SlipCentreTest : public QObject {
         QVERIFY(messages[0].text.startsWith(QStringLiteral("Vor dem Speichern")));
         ui::setNextFileName(QString());
         QTest::keyClick(centre.get(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(ui::lastFileDialogRequest().title, QStringLiteral("Öffne KENO-Schein-Dateien"));
+        QCOMPARE(ui::lastFileDialogRequest().title, QStringLiteral("KENO-Spielschein-Datei öffnen"));
     }
 
     // Tab reaches a board at its number 1, the arrows move over its seven columns, Space ticks.
@@ -377,7 +377,7 @@ class SlipCentreTest : public QObject {
         action("BSpeichern")->trigger();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].text.startsWith(
-            QStringLiteral("Vor dem Speichern muss ein Spielschein über den Button")));
+            QStringLiteral("Vor dem Speichern muss ein Spielschein über den Knopf")));
         QVERIFY(messages[0].text.endsWith(kAbortNotice));
 
         ui::SlipEditorFrame* slip2 = centre->slipFrame(1);

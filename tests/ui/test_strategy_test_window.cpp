@@ -13,10 +13,12 @@
 #include "ui/tips/odds_panel.h"
 #include "ui/tips/strategy_test_model.h"
 #include "ui/tips/strategy_test_window.h"
+#include "ui/tips/time_axis_ticks.h"
 
 #include <QAction>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -110,8 +112,24 @@ class StrategyTestWindowTest : public QObject {
         for (int h = 0; h <= 4; ++h) {
             QCOMPARE(bars->barSets()[0]->at(h),
                      static_cast<double>(expected.hitCount[static_cast<std::size_t>(h)]));
-            QCOMPARE(bars->barSets()[1]->at(h), expected.expectedHits[static_cast<std::size_t>(h)]);
+            QCOMPARE(bars->barSets()[1]->at(h),
+                     std::round(expected.expectedHits[static_cast<std::size_t>(h)] * 10) / 10);
         }
+        // The counts stand on the bars, so the rare high hit counts can be read as well.
+        QVERIFY(bars->isLabelsVisible());
+        QCOMPARE(bars->labelsPosition(), QAbstractBarSeries::LabelsOutsideEnd);
+        QCOMPARE(bars->labelsFormat(), QStringLiteral("@value"));
+        // The time axis ticks on the first of each month around the tested December.
+        auto* time = qobject_cast<QCategoryAxis*>(historyChart->axes(Qt::Horizontal).value(0));
+        QVERIFY(time);
+        QCOMPARE(time->categoriesLabels(), QStringList({"12.2004", "01.2005"}));
+        QCOMPARE(time->endValue(QStringLiteral("01.2005")),
+                 static_cast<double>(QDateTime(QDate(2005, 1, 1), QTime(0, 0)).toMSecsSinceEpoch()));
+        QCOMPARE(time->min(),
+                 static_cast<qreal>(QDateTime(QDate(2004, 12, 1), QTime(0, 0)).toMSecsSinceEpoch()));
+        QCOMPARE(time->max(), time->endValue(QStringLiteral("01.2005")));
+        QVERIFY(line->at(0).x() > time->min());
+        QVERIFY(line->at(line->count() - 1).x() < time->max());
 
         // The per-draw table, as the spreadsheet gets it.
         auto* model = qobject_cast<ui::StrategyTestModel*>(child<QTableView>("GZiehungen")->model());
@@ -137,6 +155,59 @@ class StrategyTestWindowTest : public QObject {
         window->startTest();
         QVERIFY(!window->isRunning());
         QCOMPARE(messages.size(), 2);
+    }
+
+    void timeAxisTicksFallOnMonthOrYearBoundaries_data() {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<QStringList>("ticks");
+        QTest::addColumn<bool>("yearly");
+        const auto days = [](std::initializer_list<const char*> texts) {
+            QStringList list;
+            for (const char* t : texts)
+                list << QString::fromLatin1(t);
+            return list;
+        };
+        QTest::newRow("one day") << QDate(2024, 3, 6) << QDate(2024, 3, 6)
+                                 << days({"2024-03-01", "2024-04-01"}) << false;
+        QTest::newRow("last day on a boundary")
+            << QDate(2024, 2, 10) << QDate(2024, 4, 1)
+            << days({"2024-02-01", "2024-03-01", "2024-04-01", "2024-05-01"}) << false;
+        QTest::newRow("a year in two-month steps")
+            << QDate(2023, 2, 14) << QDate(2023, 12, 30)
+            << days({"2023-01-01", "2023-03-01", "2023-05-01", "2023-07-01", "2023-09-01", "2023-11-01",
+                     "2024-01-01"})
+            << false;
+        QTest::newRow("two years in quarters")
+            << QDate(2022, 11, 3) << QDate(2024, 8, 1)
+            << days({"2022-10-01", "2023-01-01", "2023-04-01", "2023-07-01", "2023-10-01", "2024-01-01",
+                     "2024-04-01", "2024-07-01", "2024-10-01"})
+            << false;
+        QTest::newRow("years") << QDate(2004, 2, 2) << QDate(2010, 6, 30)
+                               << days({"2004-01-01", "2005-01-01", "2006-01-01", "2007-01-01", "2008-01-01",
+                                        "2009-01-01", "2010-01-01", "2011-01-01"})
+                               << true;
+        QTest::newRow("two-year steps on even years")
+            << QDate(2005, 2, 2) << QDate(2019, 12, 31)
+            << days({"2004-01-01", "2006-01-01", "2008-01-01", "2010-01-01", "2012-01-01", "2014-01-01",
+                     "2016-01-01", "2018-01-01", "2020-01-01"})
+            << true;
+        QTest::newRow("five-year steps")
+            << QDate(2005, 2, 2) << QDate(2020, 1, 1)
+            << days({"2005-01-01", "2010-01-01", "2015-01-01", "2020-01-01", "2025-01-01"}) << true;
+    }
+
+    void timeAxisTicksFallOnMonthOrYearBoundaries() {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(QStringList, ticks);
+        QFETCH(bool, yearly);
+        const ui::TimeAxisTicks got = ui::timeAxisTicks(first, last, 8);
+        QStringList dates;
+        for (const QDate& d : got.dates)
+            dates << d.toString(Qt::ISODate);
+        QCOMPARE(dates, ticks);
+        QCOMPARE(got.yearly, yearly);
     }
 
     void theOddsOfTheTypeAndOfAllTypes() {

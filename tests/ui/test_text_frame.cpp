@@ -91,7 +91,7 @@ class TextFrameTest : public QObject {
         ui::setNextFileName(source);
         click("BOeffnen");
         const auto opened = ui::lastFileDialogRequest();
-        QCOMPARE(opened.title, QStringLiteral("Öffne KENO-Tipp-Datei"));
+        QCOMPARE(opened.title, QStringLiteral("KENO-Tipp-Datei öffnen"));
         QCOMPARE(opened.filter, QStringLiteral("KENO-Tipp-Datei|*.ktp"));
         QCOMPARE(opened.folder, dataDir());
         QCOMPARE(frame->lines(), QStringList({QStringLiteral("Tipps für die Woche"), QString(),
@@ -102,7 +102,7 @@ class TextFrameTest : public QObject {
         ui::setNextFileName(dataPath(QStringLiteral("kopie")));
         click("BSpeichern");
         const auto saved = ui::lastFileDialogRequest();
-        QCOMPARE(saved.title, QStringLiteral("Speichere KENO-Tipp-Datei"));
+        QCOMPARE(saved.title, QStringLiteral("KENO-Tipp-Datei speichern"));
         QCOMPARE(saved.filter, QStringLiteral("KENO-Tipp-Datei|*.ktp"));
         QCOMPARE(saved.folder, dataDir());
         QCOMPARE(test::readFile(dataPath(QStringLiteral("kopie.ktp"))), bytes);

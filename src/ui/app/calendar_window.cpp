@@ -21,10 +21,10 @@ CalendarWindow::CalendarWindow(QWidget* parent) : QMainWindow(parent, Qt::Window
     closeAction->setObjectName(QStringLiteral("MSchliessen"));
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    QAction* contentsAction = helpMenu->addAction(QStringLiteral("In&halt ..."));
+    QAction* contentsAction = helpMenu->addAction(QStringLiteral("In&halt..."));
     contentsAction->setObjectName(QStringLiteral("MInhalt"));
     helpFor(contentsAction, 0);
-    QAction* searchAction = helpMenu->addAction(QStringLiteral("&Suchen ..."));
+    QAction* searchAction = helpMenu->addAction(QStringLiteral("&Suchen..."));
     searchAction->setObjectName(QStringLiteral("MSuchen"));
     helpIndexFor(searchAction);
     helpMenu->addSeparator();

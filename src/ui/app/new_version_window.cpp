@@ -39,7 +39,7 @@ namespace {
 // folder and the package manager decides the rest.
 #ifdef Q_OS_WIN
 const QString kProgramFolder = QStringLiteral("Programmverzeichnis");
-const QString kUserFolder = QStringLiteral("Anwender- verzeichnis");
+const QString kUserFolder = QStringLiteral("Anwenderverzeichnis");
 #else
 const QString kProgramFolder = QStringLiteral("Datenverzeichnis");
 const QString kUserFolder = kProgramFolder;
@@ -50,10 +50,10 @@ const QString kUserFolder = kProgramFolder;
 constexpr char kInstallQuestion[] =
     "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die "
     "Programm-Datei "
-    "wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update manuell durch "
+    "wird gelöscht und das Update gestartet. Wenn etwas schiefläuft, bitte das Update manuell durch "
     "Doppelklick "
     "auf die Datei \"%1\" im Programmverzeichnis starten.\r\rSoll fortgefahren werden?";
-constexpr char kInstallCancelledText[] = "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das "
+constexpr char kInstallCancelledText[] = "Installation wurde auf Ihren Wunsch abgebrochen. Sie können das "
                                          "Update manuell durch Doppelklick auf die "
                                          "Datei \"%1\" im Programmverzeichnis starten.\r\rZuvor muss TALVO "
                                          "geschlossen und die Datei \"talvo.exe\" "
@@ -64,7 +64,7 @@ constexpr char kInstallNotStartedText[] = "Update konnte nicht gestartet werden.
 #else
 constexpr char kInstallQuestion[] =
     "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Das Update wird "
-    "gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick auf die Datei \"%1\" im "
+    "gestartet. Wenn etwas schiefläuft, bitte das Update manuell durch Doppelklick auf die Datei \"%1\" im "
     "Datenverzeichnis starten.\r\rSoll fortgefahren werden?";
 constexpr char kInstallCancelledText[] = "Installation wurde auf Ihren Wunsch abgebrochen. Sie können das "
                                          "Update manuell durch Doppelklick auf die "
@@ -130,7 +130,7 @@ NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& 
 
     auto* headline = new QHBoxLayout;
     headline->addWidget(boldLabel(QStringLiteral("Es gibt eine"), this, 1.3));
-    auto* newVersionLabel = boldLabel(QStringLiteral("neue Version !"), this, 1.3);
+    auto* newVersionLabel = boldLabel(QStringLiteral("neue Version!"), this, 1.3);
     newVersionLabel->setStyleSheet(QStringLiteral("color: #b00000;"));
     headline->addWidget(newVersionLabel);
     headline->addStretch();
@@ -141,15 +141,15 @@ NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& 
                                  "Von einer Aktualisierung bleiben Ihre persönlichen Einstellungen und "
                                  "Daten unberührt."),
                   this));
-    layout->addWidget(textLabel(
-        QStringLiteral(
-            "Wenn Sie auf Download klicken, wird die Datei für die Installation in das %1 gespielt.")
-            .arg(kProgramFolder),
-        this));
+    layout->addWidget(
+        textLabel(QStringLiteral(
+                      "Wenn Sie auf Download klicken, wird die Datei für die Installation in das %1 geladen.")
+                      .arg(kProgramFolder),
+                  this));
     layout->addWidget(boldLabel(QStringLiteral("Achtung"), this));
     layout->addWidget(
         textLabel(QStringLiteral("Wenn die Installation startet, wird das Programm beendet. Das Update "
-                                 "wird in das %1 zu installieren.")
+                                 "wird in das %1 installiert.")
                       .arg(kProgramFolder),
                   this));
     layout->addWidget(
@@ -157,8 +157,8 @@ NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& 
                                  "Datei %1 im %2 gestartet werden.")
                       .arg(installerName(), kUserFolder),
                   this));
-    layout->addWidget(textLabel(
-        QStringLiteral("Nach Abschluss des Downloads wird der Button [Installation] aktiv."), this));
+    layout->addWidget(
+        textLabel(QStringLiteral("Nach Abschluss des Downloads wird der Knopf „Installation“ aktiv."), this));
 
     progressPanel_ = new QWidget(this);
     progressPanel_->setObjectName(QStringLiteral("p1"));
@@ -242,7 +242,7 @@ void NewVersionWindow::downloadInstaller() {
     // An installer of an earlier try must not be taken for the new one.
     QFile::remove(installerPath());
     progress_->setRange(0, 0); // busy until the size is known
-    status_->setText(QStringLiteral("Lade %1 ...").arg(installerName()));
+    status_->setText(QStringLiteral("Die Installationsdatei wird geladen ..."));
     downloadButton_->setEnabled(false);
     setCursor(Qt::BusyCursor);
     download_->start(QUrl(downloadBase_ + QLatin1String(logic::kInstallerOnServer)), installerPath(),

@@ -55,10 +55,6 @@ UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& pa
     connect(needGroup, &QButtonGroup::idClicked, this, &UpdateWindow::choose);
     layout->addWidget(box);
 
-    fileLabel_ = new QLabel(this);
-    fileLabel_->setObjectName(QStringLiteral("LDatei"));
-    layout->addWidget(fileLabel_);
-
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("Gauge1"));
     progress_->setTextVisible(false);
@@ -66,6 +62,8 @@ UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& pa
     layout->addWidget(progress_);
     statusLabel_ = new QLabel(this);
     statusLabel_->setObjectName(QStringLiteral("LStatus"));
+    // The window is narrow; a reason for a failed download must still be read in full.
+    statusLabel_->setWordWrap(true);
     layout->addWidget(statusLabel_);
 
     auto* buttons = new QHBoxLayout;
@@ -102,7 +100,6 @@ void UpdateWindow::setUpAtStart() {
 
 void UpdateWindow::choose(int choice) {
     chosenFile_ = logic::updateFileName(choice);
-    fileLabel_->setText(chosenFile_.isEmpty() ? QString() : QStringLiteral("Datei: %1").arg(chosenFile_));
 }
 
 void UpdateWindow::startDownload() {
@@ -124,7 +121,7 @@ void UpdateWindow::startDownload() {
     startButton_->setEnabled(false);
     progress_->setRange(0, 0); // busy until the size is known
     progress_->setVisible(true);
-    statusLabel_->setText(QStringLiteral("Lade %1 ...").arg(chosenFile_));
+    statusLabel_->setText(QStringLiteral("Die Ziehungen werden geladen ..."));
     download_->start(QUrl(downloadBase_ + chosenFile_), target);
 }
 

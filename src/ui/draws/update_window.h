@@ -46,7 +46,6 @@ class UpdateWindow : public QWidget {
     QString downloadBase_;
     QString chosenFile_;
     QButtonGroup* needGroup = nullptr;
-    QLabel* fileLabel_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* startButton_ = nullptr;

@@ -53,19 +53,19 @@ HelpPanel::HelpPanel(const Actions& actions, QWidget* parent) : QFrame(parent) {
     intro->setFixedSize(24, 24);
     intro->setIconSize(QSize(16, 16));
     add(intro, QStringLiteral(
-                   "Hier sehen Sie solange nichts, bis Sie einen Spielschein geöffnet haben. Soll ein "
+                   "Hier sehen Sie so lange nichts, bis Sie einen Spielschein geöffnet haben. Soll ein "
                    "Spielschein mit dem Programmstart eingelesen werden, geben Sie den Dateinamen bitte im "
                    "Fenster Optionen ein."));
     add(nullptr,
-        QStringLiteral("Im Fenster \"Optionen\" können Sie Einstellungen für den Programmstart und - ablauf "
-                       "vornehmen."));
+        QStringLiteral("Im Fenster \"Optionen\" können Sie Einstellungen für den Programmstart und den "
+                       "Programmablauf vornehmen."));
     add(routeButton(actions.statistics, QStringLiteral("BStatistik"), this),
         QStringLiteral("Hier können Sie bisherige Ausspielungen statistisch auswerten."));
     add(routeButton(actions.drawUpdate, QStringLiteral("BAktualisierung"), this),
         QStringLiteral("Bringen Sie die Gewinnzahlen auf den neuesten Stand!"));
     add(routeButton(actions.slipCentre, QStringLiteral("BSpielscheincenter"), this),
         QStringLiteral(
-            "Bevor sie einen Spielschein auswerten können, müssen Sie einen Schein eingeben. Das machen Sie "
+            "Bevor Sie einen Spielschein auswerten können, müssen Sie einen Schein eingeben. Das machen Sie "
             "im Spielscheincenter."));
     add(routeButton(actions.tipCentre, QStringLiteral("BTippcenter"), this),
         QStringLiteral("Wollen Sie einen Tipp-Vorschlag von TALVO? Dann gehen Sie ins Tippcenter."));

@@ -255,7 +255,7 @@ QWidget* MainWindow::buildDrawPages() {
     g->addWidget(new QLabel(QStringLiteral("Datum"), viewing), 1, 0);
     g->addWidget(drawDateCombo_, 1, 1, 1, 2);
     auto* hereLink =
-        new QLabel(QStringLiteral("Neue Zahlen geben Sie ein. <a href=\"hier\">hier</a>"), viewing);
+        new QLabel(QStringLiteral("Neue Zahlen geben Sie <a href=\"hier\">hier</a> ein."), viewing);
     hereLink->setObjectName(QStringLiteral("LHier"));
     hereLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     g->addWidget(hereLink, 2, 0, 1, 3);
@@ -288,11 +288,11 @@ QWidget* MainWindow::buildDrawPages() {
     }
     auto* saveButton = new QPushButton(QStringLiteral("Speichern"), entry);
     saveButton->setObjectName(QStringLiteral("BSpeichern1"));
-    auto* copyPaste = new QPushButton(QStringLiteral("copy paste"), entry);
+    auto* copyPaste = new QPushButton(QStringLiteral("Einfügen..."), entry);
     copyPaste->setObjectName(QStringLiteral("BCopyPaste"));
     copyPaste->setToolTip(QStringLiteral("Gewinnzahlen aus einer Webseite übernehmen"));
     routeTo(copyPaste, Route::PasteNumbers);
-    clearAfterSaveCheck_ = new QCheckBox(QStringLiteral("nach \"Speichern\" Angaben löschen"), entry);
+    clearAfterSaveCheck_ = new QCheckBox(QStringLiteral("Nach dem Speichern Angaben löschen"), entry);
     clearAfterSaveCheck_->setObjectName(QStringLiteral("cbDel"));
     e->addWidget(new QLabel(QStringLiteral("Nummer"), entry), 0, 0);
     e->addWidget(entryNumberCombo_, 0, 1, 1, 2);
@@ -772,8 +772,8 @@ void MainWindow::loadDemoSlip() {
 }
 
 void MainWindow::openEvaluationFile() {
-    const QString path = chooseOpenFile(this, QStringLiteral("Öffne Keno-Spielschein-Dateien"),
-                                        QStringLiteral("Keno-Spielschein-Dateien|*.tix"), paths_.dataDir);
+    const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei öffnen"),
+                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
     if (!path.isEmpty())
         loadEvaluationFile(path);
 }

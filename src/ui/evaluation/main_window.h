@@ -69,7 +69,7 @@ class MainWindow : public QMainWindow {
     void clearPlus5();
     // "Speichern" of the entry page: the board's numbers as the draw of the chosen date.
     void saveEnteredDraw();
-    // "copy paste" leads to it; it toggles the board's numbers and stays until the program ends.
+    // "Einfügen..." leads to it; it toggles the board's numbers and stays until the program ends.
     PasteWindow* pasteWindow() const { return pasteWindow_; }
 
     int fileTabCount() const;

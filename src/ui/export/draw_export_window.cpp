@@ -60,7 +60,7 @@ DrawExportWindow::DrawExportWindow(logic::ProgramState& state, const logic::AppP
     choiceGroup = new QButtonGroup(this);
     layout->addWidget(choices_);
 
-    range_ = new QGroupBox(QStringLiteral("... und diesen  Zeitraum..."), this);
+    range_ = new QGroupBox(QStringLiteral("... und diesen Zeitraum..."), this);
     auto* grid = new QGridLayout(range_);
     fromDateField = dateField(QStringLiteral("DateV"), range_);
     toDateField = dateField(QStringLiteral("DateB"), range_);

@@ -22,8 +22,8 @@ namespace talvo::ui {
 
 namespace {
 
-const QString kOpenTitle = QStringLiteral("Öffne KENO-Tipp-Datei");
-const QString kSaveTitle = QStringLiteral("Speichere KENO-Tipp-Datei");
+const QString kOpenTitle = QStringLiteral("KENO-Tipp-Datei öffnen");
+const QString kSaveTitle = QStringLiteral("KENO-Tipp-Datei speichern");
 const QString kFilter = QStringLiteral("KENO-Tipp-Datei|*.ktp");
 
 // The name as typed, with the file kind's extension where the user gave none.

@@ -53,7 +53,7 @@ enum class Route {
     ArchiveExport,  // "Ziehungen als CSV exportieren..."
     UndoDrawChange, // "Letzte Änderung der Ziehungen rückgängig machen"
     StrategyTest,
-    PasteNumbers, // "copy paste": winning numbers from a web page's text
+    PasteNumbers, // "Einfügen...": winning numbers from a web page's text
     NewVersion,   // the window of the version an update check found
 };
 

@@ -163,12 +163,12 @@ QWidget* OptionsWindow::buildSlipGroup() {
 
     auto* stake = new QGridLayout;
     stake->setVerticalSpacing(4);
-    stake->addWidget(headingLabel(QStringLiteral("Einsatz je Spiel + Ziehung in Euro"), box), 0, 0, 1, 2);
+    stake->addWidget(headingLabel(QStringLiteral("Einsatz je Spiel und Ziehung in Euro"), box), 0, 0, 1, 2);
     stakeCombo = new QComboBox(box);
     stakeCombo->setObjectName(QStringLiteral("ComboEinsatz"));
     for (int euro : logic::kStakeEuro)
         stakeCombo->addItem(QString::number(euro));
-    plus5Check = new QCheckBox(QStringLiteral("plus 5 Mitspiel"), box);
+    plus5Check = new QCheckBox(QStringLiteral("plus 5 mitspielen"), box);
     plus5Check->setObjectName(QStringLiteral("cbPlus5"));
     stake->addWidget(stakeCombo, 1, 0);
     stake->addWidget(plus5Check, 1, 1);
@@ -247,7 +247,7 @@ QWidget* OptionsWindow::buildStatisticsGroup() {
     statisticsDrawCountCombo->addItem(QStringLiteral("Alle"));
     for (std::size_t i = 1; i < logic::kDrawCounts.size(); ++i)
         statisticsDrawCountCombo->addItem(QStringLiteral("Die letzten %1").arg(logic::kDrawCounts[i]));
-    g->addWidget(new QLabel(QStringLiteral("Aktiv (Register in Front)"), box), 0, 0);
+    g->addWidget(new QLabel(QStringLiteral("Zuerst angezeigte Seite"), box), 0, 0);
     g->addWidget(statisticsTabCombo, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("Auszuwertende Ausspielungen"), box), 1, 0);
     g->addWidget(statisticsDrawCountCombo, 1, 1);
@@ -336,8 +336,8 @@ void OptionsWindow::openStartFileNow() {
 }
 
 void OptionsWindow::browseStartFile() {
-    const QString path = chooseOpenFile(this, QStringLiteral("Suche Keno-Spielschein-Dateien"),
-                                        QStringLiteral("Keno-Spielschein-Dateien|*.tix"), paths_.dataDir);
+    const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei wählen"),
+                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
     if (!path.isEmpty())
         startFileEdit->setText(path);
 }

@@ -259,7 +259,7 @@ QWidget* SlipCentreWindow::buildHints() {
 
     int row = 0;
     auto* first =
-        text(QStringLiteral("Hier sehen Sie solange nichts, bis Sie einen Spielschein für die Bearbeitung "
+        text(QStringLiteral("Hier sehen Sie so lange nichts, bis Sie einen Spielschein für die Bearbeitung "
                             "geöffnet oder einen neuen, leeren Schein geladen haben."));
     QFont big = first->font();
     big.setPointSizeF(big.pointSizeF() * 1.1);
@@ -271,17 +271,17 @@ QWidget* SlipCentreWindow::buildHints() {
     routeTo(optionsButton, Route::Options);
     grid->addWidget(optionsButton, row, 0, Qt::AlignTop);
     grid->addWidget(
-        text(QStringLiteral("Im Fenster \"Optionen\" können Sie festlegen, wie ein neuer schein geladen "
-                            "wird (Farbe, KENO-Typen, Einsatz, Plus 5).")),
+        text(QStringLiteral("Im Fenster \"Optionen\" können Sie festlegen, wie ein neuer Schein angelegt "
+                            "wird (Farbe, KENO-Typen, Einsatz, plus 5).")),
         row++, 1);
     grid->addWidget(button(QStyle::SP_DialogOpenButton, QStringLiteral("BHinweisOeffnen"),
                            QStringLiteral("Öffnen..."), [this] { openSlipFile(); }),
                     row, 0);
-    grid->addWidget(text(QStringLiteral("Hier laden sie existierende Scheine:")), row++, 1);
+    grid->addWidget(text(QStringLiteral("Hier öffnen Sie gespeicherte Scheine:")), row++, 1);
     grid->addWidget(button(QStyle::SP_FileIcon, QStringLiteral("BHinweisNeu"), QStringLiteral("Neu"),
                            [this] { newSlip(); }),
                     row, 0);
-    grid->addWidget(text(QStringLiteral("Hier laden Sie einen neuen Schein:")), row++, 1);
+    grid->addWidget(text(QStringLiteral("Hier legen Sie einen neuen Schein an:")), row++, 1);
     auto* picture = new QLabel(page);
     picture->setPixmap(transferIcon().pixmap(24, 24));
     picture->setAlignment(Qt::AlignCenter);
@@ -289,9 +289,9 @@ QWidget* SlipCentreWindow::buildHints() {
     picture->setFixedSize(38, 30);
     grid->addWidget(picture, row, 0, Qt::AlignTop);
     grid->addWidget(
-        text(QStringLiteral("Vor dem Speichern eines Spielscheines muss er über den rechts abgebildeten "
-                            "Button in die Tabelle unten übertragen werden. Bei der Gelegenheit werden "
-                            "die gemachten Angaben überprüft.")),
+        text(QStringLiteral("Vor dem Speichern muss ein Spielschein mit dem rechts abgebildeten Knopf "
+                            "in die Tabelle unten übertragen werden. Dabei werden Ihre Angaben "
+                            "geprüft.")),
         row++, 1);
     auto* helpButton =
         button(QStyle::SP_DialogHelpButton, QStringLiteral("BHinweisHilfe"), QStringLiteral("Hilfe"), {});
@@ -347,8 +347,8 @@ void SlipCentreWindow::newSlip() {
 }
 
 void SlipCentreWindow::openSlipFile() {
-    const QString path = chooseOpenFile(this, QStringLiteral("Öffne KENO-Schein-Dateien"),
-                                        QStringLiteral("KENO-Schein-Dateien|*.tix"), paths_.dataDir);
+    const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei öffnen"),
+                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
     if (path.isEmpty())
         return;
     // The whole file is read before the first slip is built.
@@ -376,13 +376,13 @@ void SlipCentreWindow::saveSlipFile() {
     if (centre_->transferredSlips().isEmpty()) {
         showMessage(this,
                     QStringLiteral(
-                        "Vor dem Speichern muss ein Spielschein über den Button mit dem blauen Pfeil in die "
+                        "Vor dem Speichern muss ein Spielschein über den Knopf mit dem blauen Pfeil in die "
                         "Tabelle übertragen werden. Auf diese Weise werden Ihre Angaben überprüft.\r\r"
                         "Ich breche erst einmal ab."),
                     MessageIcon::Information);
         return;
     }
-    QString path = chooseSaveFile(this, QStringLiteral("Speichere KENO-Spielschein-Dateien"),
+    QString path = chooseSaveFile(this, QStringLiteral("KENO-Spielschein-Datei speichern"),
                                   QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
     if (path.isEmpty())
         return;

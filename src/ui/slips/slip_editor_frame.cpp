@@ -165,7 +165,7 @@ QWidget* SlipEditorFrame::buildStrip() {
     plusRow->addWidget(plus5Check_);
     row->addWidget(plusBox);
 
-    auto* stakeBox = new QGroupBox(QStringLiteral("Einsatz je Spiel + Ziehung in €"), strip);
+    auto* stakeBox = new QGroupBox(QStringLiteral("Einsatz je Spiel und Ziehung in €"), strip);
     stakeBox->setObjectName(QStringLiteral("RGEins"));
     auto* stakeRow = new QHBoxLayout(stakeBox);
     stakeRow->setContentsMargins(6, 4, 6, 4);

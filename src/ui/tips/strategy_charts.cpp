@@ -2,14 +2,17 @@
 
 #include "logic/core/dates.h"
 #include "logic/tips/strategy_test.h"
+#include "ui/tips/time_axis_ticks.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QDateTimeAxis>
+#include <QDateTime>
 #include <QLineSeries>
+#include <QLocale>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -44,6 +47,27 @@ std::pair<double, double> padded(double low, double high) {
     return {std::floor(low - room), std::ceil(high + room)};
 }
 
+constexpr double kNoon = 12.0 * 60 * 60 * 1000;
+constexpr int kMaxTimeIntervals = 8;
+
+double timeValue(const QDate& day) {
+    return static_cast<double>(QDateTime(day, QTime(0, 0)).toMSecsSinceEpoch());
+}
+
+// Ticks and labels on whole months or years: an evenly divided axis would put them on
+// arbitrary days and label two ticks with the same month.
+QCategoryAxis* timeAxis(const QDate& first, const QDate& last) {
+    const TimeAxisTicks ticks = timeAxisTicks(first, last, kMaxTimeIntervals);
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const QString format = ticks.yearly ? QStringLiteral("yyyy") : QStringLiteral("MM.yyyy");
+    axis->setStartValue(timeValue(ticks.dates.first()));
+    for (const QDate& day : ticks.dates)
+        axis->append(day.toString(format), timeValue(day));
+    axis->setRange(timeValue(ticks.dates.first()), timeValue(ticks.dates.last()));
+    return axis;
+}
+
 } // namespace
 
 QChartView* balanceChart(QWidget* parent) {
@@ -68,8 +92,7 @@ void showBalance(QChartView* view, const logic::StrategyTestResult& result) {
     double low = 0;
     double high = 0;
     for (const logic::TestedDraw& z : result.draws) {
-        const auto x =
-            static_cast<double>(QDateTime(logic::serialToDate(z.date), QTime(12, 0)).toMSecsSinceEpoch());
+        const double x = timeValue(logic::serialToDate(z.date)) + kNoon;
         strategy->append(x, static_cast<double>(z.balance));
         randomTips->append(x, static_cast<double>(z.randomBalance));
         low = std::min({low, static_cast<double>(z.balance), static_cast<double>(z.randomBalance)});
@@ -84,9 +107,8 @@ void showBalance(QChartView* view, const logic::StrategyTestResult& result) {
     pen.setColor(QColor(0xE0, 0x7B, 0x00));
     randomTips->setPen(pen);
 
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("MM.yyyy"));
-    dates->setTickCount(6);
+    auto* dates = timeAxis(logic::serialToDate(result.draws.front().date),
+                           logic::serialToDate(result.draws.back().date));
     chart->addAxis(dates, Qt::AlignBottom);
     auto* euro = new QValueAxis;
     const auto [from, to] = padded(low, high);
@@ -114,20 +136,29 @@ void showHits(QChartView* view, const logic::StrategyTestResult& result) {
     double high = 0;
     for (std::size_t h = 0; h < result.hitCount.size(); ++h) {
         *observed << result.hitCount[h];
-        *expectedHits << result.expectedHits[h];
+        // One decimal is all the label shows, and all a bar's height can show.
+        *expectedHits << std::round(result.expectedHits[h] * 10) / 10;
         hitCount << QString::number(h);
         high = std::max({high, static_cast<double>(result.hitCount[h]), result.expectedHits[h]});
     }
     auto* series = new QBarSeries;
     series->append(observed);
     series->append(expectedHits);
+    // The rare high hit counts make bars too short to see beside the common ones; their
+    // numbers stand above them.
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsFormat(QStringLiteral("@value"));
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale());
     chart->addSeries(series);
     auto* hits = new QBarCategoryAxis;
     hits->append(hitCount);
     hits->setTitleText(QStringLiteral("Treffer"));
     chart->addAxis(hits, Qt::AlignBottom);
     auto* count = new QValueAxis;
-    count->setRange(0, std::ceil(high * 1.05) + 1);
+    // Room above the highest bar for its label.
+    count->setRange(0, std::ceil(high * 1.12) + 1);
     count->setLabelFormat(QStringLiteral("%d"));
     count->applyNiceNumbers();
     chart->addAxis(count, Qt::AlignLeft);

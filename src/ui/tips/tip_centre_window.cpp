@@ -88,8 +88,8 @@ TipCentreWindow::TipCentreWindow(logic::ProgramState& state, logic::StatisticsSe
     body->setSpacing(8);
     auto* description = new QLabel(
         QStringLiteral(
-            "Tipps für Ihren KENO-Schein: Sie bestimmen auf welcher Grundlage, d. h. wie viele "
-            "Ausspielungen ausgewertet werden und ob Restanten, Favoriten, ein Mischung von beidem "
+            "Tipps für Ihren KENO-Schein: Sie bestimmen, auf welcher Grundlage, d. h. wie viele "
+            "Ausspielungen ausgewertet werden und ob Restanten, Favoriten, eine Mischung von beidem "
             "oder der Zufall die Basiszahlen liefern."),
         this);
     description->setObjectName(QStringLiteral("LBeschreibung"));
