@@ -11,6 +11,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/tips/odds_panel.h"
+#include "ui/tips/strategy_charts.h"
 #include "ui/tips/strategy_test_model.h"
 #include "ui/tips/strategy_test_window.h"
 #include "ui/tips/time_axis_ticks.h"
@@ -24,6 +25,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGraphicsSimpleTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QSignalSpy>
@@ -112,13 +114,42 @@ class StrategyTestWindowTest : public QObject {
         for (int h = 0; h <= 4; ++h) {
             QCOMPARE(bars->barSets()[0]->at(h),
                      static_cast<double>(expected.hitCount[static_cast<std::size_t>(h)]));
-            QCOMPARE(bars->barSets()[1]->at(h),
-                     std::round(expected.expectedHits[static_cast<std::size_t>(h)] * 10) / 10);
+            QCOMPARE(bars->barSets()[1]->at(h), expected.expectedHits[static_cast<std::size_t>(h)]);
         }
-        // The counts stand on the bars, so the rare high hit counts can be read as well.
-        QVERIFY(bars->isLabelsVisible());
-        QCOMPARE(bars->labelsPosition(), QAbstractBarSeries::LabelsOutsideEnd);
-        QCOMPARE(bars->labelsFormat(), QStringLiteral("@value"));
+        // The counts stand on the bars, so the rare high hit counts can be read as well, and they
+        // follow the bars when the window grows.
+        window->resize(window->width() + 300, window->height() + 200);
+        QTest::qWait(50);
+        QChart* hitsChart = child<QChartView>("CTreffer")->chart();
+        QStringList labelTexts;
+        QStringList expectedTexts;
+        for (int h = 0; h <= 4; ++h)
+            expectedTexts << QString::number(expected.hitCount[static_cast<std::size_t>(h)]);
+        for (int h = 0; h <= 4; ++h)
+            expectedTexts << logic::formatNumber(expected.expectedHits[static_cast<std::size_t>(h)], 1);
+        int label = 0;
+        for (QGraphicsItem* item : hitsChart->childItems()) {
+            auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+            if (!text)
+                continue;
+            labelTexts << text->text();
+            const int set = label / 5;
+            const int hits = label % 5;
+            ++label;
+            const QPointF barTop = hitsChart->mapToPosition(
+                QPointF(hits - 0.25 + 0.25 * set + 0.125, bars->barSets()[set]->at(hits)), bars);
+            const QRectF box = text->mapRectToParent(text->boundingRect());
+            QVERIFY2(qAbs(box.center().x() - barTop.x()) < 1.0, qPrintable(text->text()));
+            QVERIFY2(box.bottom() <= barTop.y() && box.bottom() > barTop.y() - 3, qPrintable(text->text()));
+            QVERIFY(hitsChart->plotArea().adjusted(0, -box.height(), 0, 0).contains(box.center()));
+        }
+        QCOMPARE(labelTexts, expectedTexts);
+        // Showing a result again replaces the labels of the one before.
+        ui::showHits(child<QChartView>("CTreffer"), r);
+        int shown = 0;
+        for (QGraphicsItem* item : hitsChart->childItems())
+            shown += dynamic_cast<QGraphicsSimpleTextItem*>(item) ? 1 : 0;
+        QCOMPARE(shown, 10);
         // The time axis ticks on the first of each month around the tested December.
         auto* time = qobject_cast<QCategoryAxis*>(historyChart->axes(Qt::Horizontal).value(0));
         QVERIFY(time);

@@ -1,6 +1,7 @@
 #include "ui/tips/strategy_charts.h"
 
 #include "logic/core/dates.h"
+#include "logic/core/format.h"
 #include "logic/tips/strategy_test.h"
 #include "ui/tips/time_axis_ticks.h"
 
@@ -11,11 +12,13 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
+#include <QFontMetrics>
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
-#include <QLocale>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace talvo::ui {
 
@@ -33,7 +36,14 @@ QChartView* chartView(const QString& name, const QString& title, QWidget* parent
     return view;
 }
 
+// Marks the count labels among the chart's items.
+const QString kBarLabel = QStringLiteral("barLabel");
+
 void clear(QChart* chart) {
+    for (QGraphicsItem* item : chart->childItems()) {
+        if (item->data(0).toString() == kBarLabel)
+            delete item;
+    }
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
@@ -66,6 +76,42 @@ QCategoryAxis* timeAxis(const QDate& first, const QDate& last) {
         axis->append(day.toString(format), timeValue(day));
     axis->setRange(timeValue(ticks.dates.first()), timeValue(ticks.dates.last()));
     return axis;
+}
+
+// Observed counts are whole, expected ones get a decimal: 0,4 expected 5-hit draws say more
+// than 0.
+QString barText(int set, double value) {
+    return set == 0 ? logic::formatNumber(value, 0) : logic::formatNumber(value, 1);
+}
+
+// A count above each bar, kept in place when the plot area moves or resizes. Drawn by hand:
+// the chart's own bar labels stay where the first layout put them.
+void labelBars(QChart* chart, QBarSeries* series) {
+    struct Label {
+        QGraphicsSimpleTextItem* item;
+        QPointF top; // bar centre and height in axis values
+    };
+    auto labels = std::make_shared<QList<Label>>();
+    const QList<QBarSet*> sets = series->barSets();
+    const double setWidth = series->barWidth() / sets.size();
+    for (int s = 0; s < sets.size(); ++s) {
+        for (int i = 0; i < sets[s]->count(); ++i) {
+            auto* item = new QGraphicsSimpleTextItem(barText(s, sets[s]->at(i)), chart);
+            item->setData(0, kBarLabel);
+            item->setZValue(10);
+            const double centre = i - series->barWidth() / 2 + setWidth * (s + 0.5);
+            labels->append({item, QPointF(centre, sets[s]->at(i))});
+        }
+    }
+    const auto place = [chart, series, labels] {
+        for (const Label& label : *labels) {
+            const QPointF top = chart->mapToPosition(label.top, series);
+            const QRectF box = label.item->boundingRect();
+            label.item->setPos(top.x() - box.width() / 2, top.y() - box.height() - 1);
+        }
+    };
+    QObject::connect(chart, &QChart::plotAreaChanged, series, place);
+    place();
 }
 
 } // namespace
@@ -110,6 +156,11 @@ void showBalance(QChartView* view, const logic::StrategyTestResult& result) {
     auto* dates = timeAxis(logic::serialToDate(result.draws.front().date),
                            logic::serialToDate(result.draws.back().date));
     chart->addAxis(dates, Qt::AlignBottom);
+    // The last tick's label is centred on the plot's right edge; half of it needs room beside.
+    QMargins margins = chart->margins();
+    margins.setRight(
+        QFontMetrics(dates->labelsFont()).horizontalAdvance(dates->categoriesLabels().last()) / 2 + 4);
+    chart->setMargins(margins);
     auto* euro = new QValueAxis;
     const auto [from, to] = padded(low, high);
     euro->setRange(from, to);
@@ -136,21 +187,13 @@ void showHits(QChartView* view, const logic::StrategyTestResult& result) {
     double high = 0;
     for (std::size_t h = 0; h < result.hitCount.size(); ++h) {
         *observed << result.hitCount[h];
-        // One decimal is all the label shows, and all a bar's height can show.
-        *expectedHits << std::round(result.expectedHits[h] * 10) / 10;
+        *expectedHits << result.expectedHits[h];
         hitCount << QString::number(h);
         high = std::max({high, static_cast<double>(result.hitCount[h]), result.expectedHits[h]});
     }
     auto* series = new QBarSeries;
     series->append(observed);
     series->append(expectedHits);
-    // The rare high hit counts make bars too short to see beside the common ones; their
-    // numbers stand above them.
-    series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series->setLabelsFormat(QStringLiteral("@value"));
-    chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale());
     chart->addSeries(series);
     auto* hits = new QBarCategoryAxis;
     hits->append(hitCount);
@@ -164,6 +207,9 @@ void showHits(QChartView* view, const logic::StrategyTestResult& result) {
     chart->addAxis(count, Qt::AlignLeft);
     series->attachAxis(hits);
     series->attachAxis(count);
+    // The rare high hit counts make bars too short to see beside the common ones; their
+    // numbers stand above them.
+    labelBars(chart, series);
 }
 
 } // namespace talvo::ui
