@@ -292,7 +292,7 @@ QWidget* MainWindow::buildDrawPages() {
     copyPaste->setObjectName(QStringLiteral("BCopyPaste"));
     copyPaste->setToolTip(QStringLiteral("Gewinnzahlen aus einer Webseite übernehmen"));
     routeTo(copyPaste, Route::PasteNumbers);
-    clearAfterSaveCheck_ = new QCheckBox(QStringLiteral("Nach dem Speichern Angaben löschen"), entry);
+    clearAfterSaveCheck_ = new QCheckBox(QStringLiteral("Nach dem Speichern leeren"), entry);
     clearAfterSaveCheck_->setObjectName(QStringLiteral("cbDel"));
     e->addWidget(new QLabel(QStringLiteral("Nummer"), entry), 0, 0);
     e->addWidget(entryNumberCombo_, 0, 1, 1, 2);
