@@ -122,7 +122,10 @@ class ProgramUpdateTest : public QObject {
     }
 
     void theServersAnswerDecides() {
-        const QString notPossible = logic::versionNotCheckableMessage(QStringLiteral("talvo.example.net"));
+        const QString notPossible = QStringLiteral(
+            "Momentan ist die Prüfung, ob eine aktuellere Programm-Version heruntergeladen werden kann, "
+            "nicht möglich.\r\rBitte versuchen Sie es später noch einmal oder schauen Sie auf "
+            "talvo.example.net nach.");
         const struct {
             const char* what;
             test::HttpTestServer::Answer answer;

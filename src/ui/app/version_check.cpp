@@ -61,8 +61,13 @@ void VersionCheck::startCheck() {
 void VersionCheck::downloaded() {
     QApplication::restoreOverrideCursor();
     if (!QFile::exists(localFile())) {
+        // The command line keeps its wording of this message; the window speaks to the player
+        // politely.
         showMessage(parent_,
-                    logic::versionNotCheckableMessage(QUrl(QString::fromUtf8(logic::kWebSite)).host()),
+                    QStringLiteral("Momentan ist die Prüfung, ob eine aktuellere Programm-Version "
+                                   "heruntergeladen werden kann, nicht möglich.\r\rBitte versuchen Sie es "
+                                   "später noch einmal oder schauen Sie auf %1 nach.")
+                        .arg(QUrl(QString::fromUtf8(logic::kWebSite)).host()),
                     MessageIcon::Information);
     } else {
         // A file that names no version ends the check without a word.
