@@ -18,8 +18,10 @@ TEST(CliCommandLine, HelpListsEveryCommandOnStdout) {
     EXPECT_EQ(list.exitCode, 0);
     EXPECT_EQ(list.err, QString());
     EXPECT_TRUE(list.out.startsWith(QStringLiteral("Aufruf: talvo-cli BEFEHL [SCHALTER ...]\n")));
-    EXPECT_TRUE(list.out.contains(QStringLiteral("\n  import                      liest Ziehungen aus einem CSV-Archiv ein\n")));
-    EXPECT_TRUE(list.out.contains(QStringLiteral("\n  print-text                  druckt einen Tipptext in eine PDF-Datei\n")));
+    EXPECT_TRUE(list.out.contains(
+        QStringLiteral("\n  import                      liest Ziehungen aus einem CSV-Archiv ein\n")));
+    EXPECT_TRUE(list.out.contains(
+        QStringLiteral("\n  print-text                  druckt einen Tipptext in eine PDF-Datei\n")));
     for (const QString& other : {QStringLiteral("-h"), QStringLiteral("help")}) {
         const auto r = runCli({other});
         EXPECT_EQ(r.exitCode, 0);
@@ -33,12 +35,14 @@ TEST(CliCommandLine, HelpListsEveryCommandOnStdout) {
 }
 
 TEST(CliCommandLine, UnknownCommandPointsToTheHelp) {
-    for (const QStringList& args : {QStringList{QStringLiteral("imprt")}, QStringList{QStringLiteral("help"), QStringLiteral("imprt")},
-                                    QStringList{QStringLiteral("--help"), QStringLiteral("x")}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("imprt")}, QStringList{QStringLiteral("help"), QStringLiteral("imprt")},
+          QStringList{QStringLiteral("--help"), QStringLiteral("x")}}) {
         const auto r = runCli(args);
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_EQ(r.out, QString());
-        EXPECT_TRUE(r.err.endsWith(QStringLiteral("\"talvo-cli --help\" zeigt alle Befehle.\n"))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.endsWith(QStringLiteral("\"talvo-cli --help\" zeigt alle Befehle.\n")))
+            << r.err.toStdString();
     }
 }
 
@@ -57,26 +61,31 @@ class CliWords : public testing::Test {
 TEST_F(CliWords, MisspeltFlagWritesNothing) {
     const QString archive = dir.filePath(QStringLiteral("f.csv"));
     ASSERT_EQ(runCli({"export-csv", "--history", history}).exitCode, 0);
-    talvo::test::writeFile(dir, QStringLiteral("f.csv"), runCli({"export-csv", "--history", history}).out.toUtf8());
+    talvo::test::writeFile(dir, QStringLiteral("f.csv"),
+                           runCli({"export-csv", "--history", history}).out.toUtf8());
     const auto r = runCli({"import", "--history", history, "--dryrun", "--replace", archive});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Unbekannter Schalter --dryrun.\nAufruf: talvo-cli import "
-                                                "--history DATEI [--replace] [--dry-run] [--now \"JJJJ-MM-TT "
-                                                "SS:MM\"] ARCHIV\n\"talvo-cli import --help\" zeigt alle Schalter.\n")))
+    EXPECT_TRUE(r.err.startsWith(
+        QStringLiteral("Unbekannter Schalter --dryrun.\nAufruf: talvo-cli import "
+                       "--history DATEI [--replace] [--dry-run] [--now \"JJJJ-MM-TT "
+                       "SS:MM\"] ARCHIV\n\"talvo-cli import --help\" zeigt alle Schalter.\n")))
         << r.err.toStdString();
     EXPECT_EQ(readFile(history), before);
 }
 
 // Values may begin with a minus sign; only the command's own switch names are no values.
 TEST_F(CliWords, ValuesBeginningWithMinusStayValues) {
-    const auto tip = runCli({"tip", "--history", history, "--strategy", "3", "--types", "-- 4 -- 6 --", "--seed", "5"});
+    const auto tip =
+        runCli({"tip", "--history", history, "--strategy", "3", "--types", "-- 4 -- 6 --", "--seed", "5"});
     EXPECT_EQ(tip.exitCode, 0) << tip.err.toStdString();
-    const auto caption = runCli({"evaluate", "--history", history, "--slips", QStringLiteral(TALVO_BIN_DIR "/Demo.tix"),
-                                 "--current", "1 2 3", "--caption", "--x--"});
+    const auto caption =
+        runCli({"evaluate", "--history", history, "--slips", QStringLiteral(TALVO_BIN_DIR "/Demo.tix"),
+                "--current", "1 2 3", "--caption", "--x--"});
     EXPECT_EQ(caption.exitCode, 0) << caption.err.toStdString();
     EXPECT_TRUE(caption.out.startsWith(QStringLiteral("# --x--\n"))) << caption.out.toStdString();
-    const auto own = runCli({"evaluate", "--history", history, "--slips", QStringLiteral(TALVO_BIN_DIR "/Demo.tix"),
-                             "--current", "1 2 3", "--caption", "--laufzeit"});
+    const auto own =
+        runCli({"evaluate", "--history", history, "--slips", QStringLiteral(TALVO_BIN_DIR "/Demo.tix"),
+                "--current", "1 2 3", "--caption", "--laufzeit"});
     EXPECT_EQ(own.exitCode, 2);
     EXPECT_TRUE(own.err.startsWith(QStringLiteral("Der Schalter --caption braucht einen Wert.\n")));
 }
@@ -89,7 +98,8 @@ TEST_F(CliWords, RangeTakesTwoDates) {
     EXPECT_NE(both.exitCode, 2) << both.err.toStdString();
     const auto one = runCli({"evaluate", "--history", history, "--slips", slips, "--range", "01.01.2004"});
     EXPECT_EQ(one.exitCode, 2);
-    EXPECT_TRUE(one.err.startsWith(QStringLiteral("Der Schalter --range braucht 2 Werte.\n"))) << one.err.toStdString();
+    EXPECT_TRUE(one.err.startsWith(QStringLiteral("Der Schalter --range braucht 2 Werte.\n")))
+        << one.err.toStdString();
 }
 
 // The help wins over a wrong call, so that a user who asks gets it.

@@ -27,15 +27,17 @@ ToolRun run(const QString& program, const QStringList& args, const QString& fold
         p.setWorkingDirectory(folder);
     p.start(program, args);
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 // The page as a reader sees it, on one long line per paragraph, with the typographic
 // hyphens and minus signs of the terminal font taken back to the ones typed.
 QString renderedPage() {
-    const ToolRun r = run(QStringLiteral("groff"), {QStringLiteral("-man"), QStringLiteral("-Tutf8"), QStringLiteral("-P-cbou"),
-                                                QStringLiteral("-rLL=400n"), QStringLiteral("-rHY=0"),
-                                                QStringLiteral(TALVO_CLI_MAN_PAGE)});
+    const ToolRun r =
+        run(QStringLiteral("groff"),
+            {QStringLiteral("-man"), QStringLiteral("-Tutf8"), QStringLiteral("-P-cbou"),
+             QStringLiteral("-rLL=400n"), QStringLiteral("-rHY=0"), QStringLiteral(TALVO_CLI_MAN_PAGE)});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     QString text = r.out;
     text.replace(QChar(0x2010), QLatin1Char('-')).replace(QChar(0x2212), QLatin1Char('-'));
@@ -43,8 +45,9 @@ QString renderedPage() {
 }
 
 TEST(CliManual, PageHasNoRoffWarnings) {
-    const ToolRun r = run(QStringLiteral("groff"), {QStringLiteral("-man"), QStringLiteral("-Tutf8"), QStringLiteral("-ww"),
-                                                QStringLiteral("-z"), QStringLiteral(TALVO_CLI_MAN_PAGE)});
+    const ToolRun r =
+        run(QStringLiteral("groff"), {QStringLiteral("-man"), QStringLiteral("-Tutf8"), QStringLiteral("-ww"),
+                                      QStringLiteral("-z"), QStringLiteral(TALVO_CLI_MAN_PAGE)});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, QString());
 }
@@ -89,9 +92,11 @@ TEST(CliManual, CompletionOffersCommandsSwitchesAndFiles) {
     QFile(dir.filePath(QStringLiteral("KenoZahlen.tpp"))).open(QIODevice::WriteOnly);
     EXPECT_EQ(complete({"talvo-cli", "im"}), QStringList{"import"});
     EXPECT_EQ(complete({"talvo-cli", "--v"}), QStringList{"--version"});
-    EXPECT_EQ(complete({"talvo-cli", "help", "export-"}), (QStringList{"export-csv", "export-draws", "export-sets"}));
+    EXPECT_EQ(complete({"talvo-cli", "help", "export-"}),
+              (QStringList{"export-csv", "export-draws", "export-sets"}));
     EXPECT_EQ(complete({"talvo-cli", "import", "--dr"}), QStringList{"--dry-run"});
-    EXPECT_EQ(complete({"talvo-cli", "import", "--history", "Ke"}, dir.path()), QStringList{"KenoZahlen.tpp"});
+    EXPECT_EQ(complete({"talvo-cli", "import", "--history", "Ke"}, dir.path()),
+              QStringList{"KenoZahlen.tpp"});
     EXPECT_EQ(complete({"talvo-cli", "import", "--history", "h.tpp", ""}, dir.path()),
               (QStringList{"KenoZahlen.tpp", "Ziehungen"}));
     EXPECT_EQ(complete({"talvo-cli", "export-sets", "--dir", ""}, dir.path()), QStringList{"Ziehungen"});

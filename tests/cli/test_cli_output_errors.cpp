@@ -34,7 +34,9 @@ class CliOutputErrors : public testing::Test {
         talvo::logic::saveDrawHistory(history, talvo::tools::generatedHistory(400));
         talvo::logic::saveOptions(options, talvo::logic::OptionsRecord{});
         talvo::logic::writeTipText(tipText, {QStringLiteral("Tipp 1: 3 17 45")});
-        ASSERT_EQ(runInto(archive, {QStringLiteral("export-csv"), QStringLiteral("--history"), history}).exitCode, 0);
+        ASSERT_EQ(
+            runInto(archive, {QStringLiteral("export-csv"), QStringLiteral("--history"), history}).exitCode,
+            0);
     }
     QString file(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 
@@ -75,8 +77,8 @@ TEST_F(CliOutputErrors, EveryPrintingCommandFailsOnAFullDevice) {
         EXPECT_EQ(written.exitCode, 0) << args.join(' ').toStdString() << ": " << written.err.toStdString();
         const Outcome full = runInto(QStringLiteral("/dev/full"), args);
         EXPECT_EQ(full.exitCode, 1) << args.join(' ').toStdString();
-        EXPECT_TRUE(full.err.contains(
-            QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).")))
+        EXPECT_TRUE(full.err.contains(QStringLiteral(
+            "Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).")))
             << args.join(' ').toStdString() << ": " << full.err.toStdString();
     }
 }

@@ -37,7 +37,7 @@ class CliSwitches : public testing::TestWithParam<QString> {
         QStringList values;
         for (int v = 0; v < option.valueCount; ++v)
             values << (option.kind == talvo::cli::ValueKind::Text ? QStringLiteral("1")
-                                                                   : dir.filePath(QStringLiteral("x")));
+                                                                  : dir.filePath(QStringLiteral("x")));
         return values;
     }
     // The command's required switches with values, leaving out `without`.
@@ -76,10 +76,12 @@ TEST_P(CliSwitches, HelpShowsUsageEverySwitchAndAnExample) {
         EXPECT_TRUE(r.out.startsWith(QStringLiteral("Aufruf: ") + talvo::cli::usageLine(*command) + '\n'))
             << r.out.toStdString();
         for (const Switch& option : command->switches) {
-            EXPECT_TRUE(r.out.contains(QStringLiteral("\n  ") + talvo::cli::switchText(option))) << option.name;
+            EXPECT_TRUE(r.out.contains(QStringLiteral("\n  ") + talvo::cli::switchText(option)))
+                << option.name;
             EXPECT_TRUE(r.out.contains(QString::fromUtf8(option.meaning))) << option.name;
         }
-        EXPECT_TRUE(r.out.contains(QStringLiteral("Beispiele:\n  ") + QString::fromUtf8(command->examples.at(0))));
+        EXPECT_TRUE(
+            r.out.contains(QStringLiteral("Beispiele:\n  ") + QString::fromUtf8(command->examples.at(0))));
         EXPECT_EQ(readFile(history), before);
     }
     EXPECT_EQ(runCli({QStringLiteral("help"), GetParam()}).out,
