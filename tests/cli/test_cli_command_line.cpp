@@ -5,7 +5,11 @@
 #include "support/temp_files.h"
 #include "tools/generated_history.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using talvo::test::readFile;
@@ -108,6 +112,79 @@ TEST_F(CliWords, HelpWinsOverAWrongCall) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Aufruf: talvo-cli import ")));
     EXPECT_EQ(r.err, QString());
+}
+
+// The libraries a run loads, as the dynamic loader reports them.
+QStringList loadedLibraries(const QString& program, const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(60000);
+    QStringList names;
+    const QRegularExpression opened(QStringLiteral("file=(\\S+) \\[0\\];  needed by"));
+    for (auto it = opened.globalMatch(QString::fromUtf8(p.readAllStandardError())); it.hasNext();)
+        names << it.next().captured(1);
+    return names;
+}
+
+// The common commands start without the desktop, network and workbook libraries; only
+// the companion that needs one of them loads it.
+TEST(CliCommandLine, EachProgramLoadsOnlyWhatItsCommandsNeed) {
+    const QStringList heavy = {QStringLiteral("libQt6Gui"),     QStringLiteral("libQt6Widgets"),
+                               QStringLiteral("libQt6Network"), QStringLiteral("libQt6PrintSupport"),
+                               QStringLiteral("libQt6DBus"),    QStringLiteral("libxlsxwriter")};
+    const auto loads = [](const QStringList& libraries, const QString& name) {
+        return std::any_of(libraries.begin(), libraries.end(),
+                           [&name](const QString& l) { return l.startsWith(name); });
+    };
+    const QStringList cli = loadedLibraries(QStringLiteral(TALVO_CLI), {QStringLiteral("--version")});
+    ASSERT_TRUE(loads(cli, QStringLiteral("libQt6Core"))) << cli.join(' ').toStdString();
+    for (const QString& name : heavy)
+        EXPECT_FALSE(loads(cli, name)) << name.toStdString();
+
+    const QString bin = QStringLiteral(TALVO_BIN_DIR "/");
+    const QStringList net =
+        loadedLibraries(bin + QStringLiteral("talvo-cli-net"), {QStringLiteral("--version")});
+    EXPECT_TRUE(loads(net, QStringLiteral("libQt6Network")));
+    EXPECT_FALSE(loads(net, QStringLiteral("libQt6Gui")));
+    EXPECT_FALSE(loads(net, QStringLiteral("libxlsxwriter")));
+    const QStringList xlsx =
+        loadedLibraries(bin + QStringLiteral("talvo-cli-xlsx"), {QStringLiteral("--version")});
+    EXPECT_TRUE(loads(xlsx, QStringLiteral("libxlsxwriter")));
+    EXPECT_FALSE(loads(xlsx, QStringLiteral("libQt6Gui")));
+    EXPECT_FALSE(loads(xlsx, QStringLiteral("libQt6Network")));
+    const QStringList print =
+        loadedLibraries(bin + QStringLiteral("talvo-cli-print"), {QStringLiteral("--version")});
+    EXPECT_TRUE(loads(print, QStringLiteral("libQt6PrintSupport")));
+    EXPECT_FALSE(loads(print, QStringLiteral("libQt6Network")));
+}
+
+// Without its companions beside it or in the installed folder, talvo-cli says so.
+TEST(CliCommandLine, MissingCompanionIsAnError) {
+    QTemporaryDir dir;
+    const QString alone = dir.filePath(QStringLiteral("talvo-cli"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TALVO_CLI), alone));
+    QProcess p;
+    p.start(alone, {QStringLiteral("print-text"), dir.filePath(QStringLiteral("t.txt")),
+                    QStringLiteral("--pdf"), dir.filePath(QStringLiteral("t.pdf"))});
+    p.waitForFinished(60000);
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+              QStringLiteral("Das Begleitprogramm talvo-cli-print lässt sich nicht starten; TALVO ist nicht "
+                             "vollständig installiert.\n"));
+    // The command itself still knows its switches without the companion.
+    p.start(alone, {QStringLiteral("print-text"), QStringLiteral("--help")});
+    p.waitForFinished(60000);
+    EXPECT_EQ(p.exitCode(), 0);
+    // A companion started by hand runs only its own commands.
+    const QString bin = QStringLiteral(TALVO_BIN_DIR "/");
+    p.start(bin + QStringLiteral("talvo-cli-net"), {QStringLiteral("odds")});
+    p.waitForFinished(60000);
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+              QStringLiteral("Den Befehl odds führt talvo-cli selbst aus.\n"));
 }
 
 } // namespace

@@ -10,8 +10,7 @@ namespace talvo::cli {
 namespace {
 
 int need(const Arguments& o, Io& io) {
-    const auto n =
-        logic::determineUpdateNeed(historyOrEmpty(o), o.nowDateTime());
+    const auto n = logic::determineUpdateNeed(historyOrEmpty(o), o.nowDateTime());
     io.out << n.choice << '\t' << n.fileName << '\n';
     return 0;
 }

@@ -26,7 +26,8 @@ bool asksForHelp(const QString& word) {
 // exit code into an error.
 int finish(Io& io, int rc) {
     io.out.flush();
-    const bool written = io.out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const bool written =
+        io.out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout);
     if (!written) {
         io.err << "Die Ausgabe konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).\n";
         rc = rc == 0 ? 1 : rc;
@@ -45,12 +46,18 @@ int runCommand(const CommandSpec& command, const QStringList& args, char* argv[]
         io.err << arguments.problem() << '\n' << usageHint(command);
         return 2;
     }
-    const bool helperNeeded = command.helper != Helper::None && command.helper != self &&
-                              (!command.helperSwitch || arguments.has(QString::fromUtf8(command.helperSwitch)));
-    const CommandFn run = registeredCommand(QString::fromUtf8(command.name));
-    if (helperNeeded || !run) {
+    const bool helperNeeded =
+        command.helper != Helper::None && command.helper != self &&
+        (!command.helperSwitch || arguments.has(QString::fromUtf8(command.helperSwitch)));
+    if (helperNeeded) {
         io.err << runInHelper(command.helper, argv) << '\n';
         return 1;
+    }
+    // A companion started by hand with a command that talvo-cli runs itself.
+    const CommandFn run = registeredCommand(QString::fromUtf8(command.name));
+    if (!run) {
+        io.err << "Den Befehl " << command.name << " führt talvo-cli selbst aus.\n";
+        return 2;
     }
     try {
         return run(arguments, io);

@@ -8,10 +8,12 @@ namespace {
 
 // Switches several commands share, with one wording everywhere.
 Switch history(const char* meaning = "die Ziehungsdatei (KenoZahlen.tpp)") {
-    return {.name = "history", .value = "DATEI", .meaning = meaning, .required = true, .kind = ValueKind::File};
+    return {
+        .name = "history", .value = "DATEI", .meaning = meaning, .required = true, .kind = ValueKind::File};
 }
 Switch last() {
-    return {.name = "last", .value = "N", .meaning = "nur die letzten N Ziehungen auswerten; 0 (Vorgabe): alle"};
+    return {
+        .name = "last", .value = "N", .meaning = "nur die letzten N Ziehungen auswerten; 0 (Vorgabe): alle"};
 }
 Switch now(const char* meaning = "diese Uhrzeit statt der Uhr des Rechners") {
     return {.name = "now", .value = "\"JJJJ-MM-TT SS:MM\"", .meaning = meaning};
@@ -23,7 +25,8 @@ Switch day(const char* name, const char* meaning, bool required = false) {
     return {.name = name, .value = "TT.MM.JJJJ", .meaning = meaning, .required = required};
 }
 Switch timeout() {
-    return {.name = "timeout", .value = "SEKUNDEN", .meaning = "längste Dauer des Herunterladens in Sekunden"};
+    return {
+        .name = "timeout", .value = "SEKUNDEN", .meaning = "längste Dauer des Herunterladens in Sekunden"};
 }
 Switch base() {
     return {.name = "base",
@@ -63,54 +66,78 @@ std::vector<CommandSpec> buildTable() {
                       .meaning = "die Spielschein-Datei (.tix)",
                       .required = true,
                       .kind = ValueKind::File},
-                     {.name = "current", .value = "\"N N ...\"", .meaning = "gegen diese Gewinnzahlen auswerten"},
+                     {.name = "current",
+                      .value = "\"N N ...\"",
+                      .meaning = "gegen diese Gewinnzahlen auswerten"},
                      {.name = "plus5", .value = "T", .meaning = "die plus 5-Zahl zu --current"},
-                     {.name = "caption", .value = "TEXT", .meaning = "Überschrift zu --current (Vorgabe: Datum der letzten Ziehung)"},
+                     {.name = "caption",
+                      .value = "TEXT",
+                      .meaning = "Überschrift zu --current (Vorgabe: Datum der letzten Ziehung)"},
                      {.name = "laufzeit", .meaning = "jeden Schein über seine Laufzeit auswerten"},
-                     {.name = "range", .value = "VON BIS", .meaning = "alle Ziehungen von VON bis BIS auswerten (TT.MM.JJJJ)", .valueCount = 2},
+                     {.name = "range",
+                      .value = "VON BIS",
+                      .meaning = "alle Ziehungen von VON bis BIS auswerten (TT.MM.JJJJ)",
+                      .valueCount = 2},
                      {.name = "summary", .meaning = "statt der Tabellen die Übersicht je Schein ausgeben"},
                      now()},
         .description = "Wertet die Spielscheine aus; genau eine Art angeben: --current, --laufzeit oder "
                        "--range. Je Ergebnistabelle folgen eine Zeile \"# Überschrift\", die Kopfzeile mit "
                        "9 Spalten und die Zeilen. Hinweise, die das Fenster zeigen würde, gehen auf die "
                        "Fehlerausgabe.",
-        .examples = {"talvo-cli evaluate --history KenoZahlen.tpp --slips Demo.tix --laufzeit",
-                     "talvo-cli evaluate --history KenoZahlen.tpp --slips Demo.tix --range 01.01.2024 31.01.2024"},
+        .examples =
+            {"talvo-cli evaluate --history KenoZahlen.tpp --slips Demo.tix --laufzeit",
+             "talvo-cli evaluate --history KenoZahlen.tpp --slips Demo.tix --range 01.01.2024 31.01.2024"},
     });
     table.push_back({
         .name = "parse",
         .summary = "liest die Zahlen aus einem Text",
         .operands = "< TEXT",
         .operandMeaning = "der Text, auf der Standardeingabe",
-        .description = "Gibt die Zahlen, die im Text der Standardeingabe stehen, durch Leerzeichen getrennt aus.",
+        .description =
+            "Gibt die Zahlen, die im Text der Standardeingabe stehen, durch Leerzeichen getrennt aus.",
         .examples = {"echo \"Gewinnzahlen: 3, 17 und 45\" | talvo-cli parse"},
     });
     table.push_back({
         .name = "store",
         .summary = "speichert eine Ziehung",
         .switches = {history("die Ziehungsdatei; fehlt sie, wird sie angelegt"),
-                     {.name = "position", .value = "P", .meaning = "Nummer der Ziehung, von 1 an gezählt", .required = true},
+                     {.name = "position",
+                      .value = "P",
+                      .meaning = "Nummer der Ziehung, von 1 an gezählt",
+                      .required = true},
                      day("date", "Datum der Ziehung", true),
-                     {.name = "numbers", .value = "\"N ...\"", .meaning = "die 20 Gewinnzahlen, durch Leerzeichen getrennt", .required = true},
+                     {.name = "numbers",
+                      .value = "\"N ...\"",
+                      .meaning = "die 20 Gewinnzahlen, durch Leerzeichen getrennt",
+                      .required = true},
                      {.name = "plus5", .value = "T", .meaning = "die plus 5-Zahl"},
                      now()},
         .description = "Speichert eine Ziehung wie \"Speichern\" auf der Eingabeseite und schreibt die "
                        "Ziehungsdatei neu; die vorige Fassung kann mit undo zurückgeholt werden.",
-        .examples = {"talvo-cli store --history KenoZahlen.tpp --position 7001 --date 10.12.2026 --numbers \"1 2 "
-                     "3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\" --plus5 12345"},
+        .examples =
+            {"talvo-cli store --history KenoZahlen.tpp --position 7001 --date 10.12.2026 --numbers \"1 2 "
+             "3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\" --plus5 12345"},
     });
     table.push_back({
         .name = "export-sets",
         .summary = "schreibt die Ziehungssätze zum Herunterladen",
         .switches = {history(),
-                     {.name = "dir", .value = "ORDNER", .meaning = "der Ordner, in den geschrieben wird", .required = true, .kind = ValueKind::Folder}},
-        .description = "Schreibt die fünf Ziehungssätze, die der Server zum Herunterladen anbietet, in den Ordner.",
+                     {.name = "dir",
+                      .value = "ORDNER",
+                      .meaning = "der Ordner, in den geschrieben wird",
+                      .required = true,
+                      .kind = ValueKind::Folder}},
+        .description =
+            "Schreibt die fünf Ziehungssätze, die der Server zum Herunterladen anbietet, in den Ordner.",
         .examples = {"talvo-cli export-sets --history KenoZahlen.tpp --dir server/downloads"},
     });
     table.push_back({
         .name = "stats",
         .summary = "zeigt die Häufigkeiten, Klassen und Abwesenheiten",
-        .switches = {history(), last(), {.name = "test", .meaning = "dazu die Häufigkeiten statistisch prüfen (Chi-Quadrat, z-Werte)"}},
+        .switches = {history(),
+                     last(),
+                     {.name = "test",
+                      .meaning = "dazu die Häufigkeiten statistisch prüfen (Chi-Quadrat, z-Werte)"}},
         .description = "Gibt je Art (Einzelzahlen, Endziffern, Zehner) Überschrift, Legende, Mittelwert, "
                        "Schwellen, Bereiche und je Element Anzahl und Klasse aus; danach die 18 "
                        "Klassenmengen, die Abwesenheit jeder Zahl und die Reihenfolgen nach Abwesenheit "
@@ -120,12 +147,13 @@ std::vector<CommandSpec> buildTable() {
     table.push_back({
         .name = "combos",
         .summary = "sucht die häufigsten und seltensten Kombinationen",
-        .switches = {history(),
-                     {.name = "k", .value = "K", .meaning = "Größe der Kombinationen: 2, 3 oder 4", .required = true},
-                     last(),
-                     {.name = "test", .meaning = "dazu prüfen, wie wahrscheinlich die Listen bei Zufall sind"},
-                     {.name = "runs", .value = "R", .meaning = "Zahl der Zufallsdurchläufe für --test"},
-                     seed("Startwert des Zufalls für --test")},
+        .switches =
+            {history(),
+             {.name = "k", .value = "K", .meaning = "Größe der Kombinationen: 2, 3 oder 4", .required = true},
+             last(),
+             {.name = "test", .meaning = "dazu prüfen, wie wahrscheinlich die Listen bei Zufall sind"},
+             {.name = "runs", .value = "R", .meaning = "Zahl der Zufallsdurchläufe für --test"},
+             seed("Startwert des Zufalls für --test")},
         .description = "Gibt Erwartungswert und Zahl der Prüfungen aus, dann die Abschnitte TOP und FLOP "
                        "mit Platz, Kombination und Häufigkeit. Die Dauer der Suche geht auf die "
                        "Fehlerausgabe.",
@@ -153,7 +181,9 @@ std::vector<CommandSpec> buildTable() {
         .summary = "lädt fehlende Ziehungen herunter und fügt sie ein",
         .switches = {history("die Ziehungsdatei; fehlt sie, wird sie angelegt"),
                      base(),
-                     {.name = "choice", .value = "N", .meaning = "diese Datei laden (0 bis 5) statt der nötigen"},
+                     {.name = "choice",
+                      .value = "N",
+                      .meaning = "diese Datei laden (0 bis 5) statt der nötigen"},
                      timeout(),
                      now()},
         .description = "Lädt die Ziehungen wie \"Herunterladen starten\", fügt sie in die Ziehungsdatei "
@@ -175,20 +205,35 @@ std::vector<CommandSpec> buildTable() {
         .summary = "erzeugt Tipps nach einer Strategie",
         .switches = {history(),
                      last(),
-                     {.name = "strategy", .value = "S", .meaning = "Strategie: 0 Restanten, 1 Favoriten, 2 beide, 3 Zufall", .required = true},
-                     {.name = "types", .value = "\"T1 T2 T3 T4 T5\"", .meaning = "fünf Angaben, je \"--\" oder ein KENO-Typ von 2 bis 10 (ohne --candidates nötig)"},
+                     {.name = "strategy",
+                      .value = "S",
+                      .meaning = "Strategie: 0 Restanten, 1 Favoriten, 2 beide, 3 Zufall",
+                      .required = true},
+                     {.name = "types",
+                      .value = "\"T1 T2 T3 T4 T5\"",
+                      .meaning =
+                          "fünf Angaben, je \"--\" oder ein KENO-Typ von 2 bis 10 (ohne --candidates nötig)"},
                      seed("Startwert des Zufalls (Vorgabe: die Uhr)"),
                      {.name = "count", .value = "K", .meaning = "so viele Tipps erzeugen (Vorgabe 1)"},
-                     {.name = "candidates", .meaning = "nur die Zahlen ausgeben, aus denen die Strategie wählt"},
-                     {.name = "save", .value = "DATEI", .meaning = "den letzten Tipp als Text in diese Datei schreiben", .kind = ValueKind::File}},
+                     {.name = "candidates",
+                      .meaning = "nur die Zahlen ausgeben, aus denen die Strategie wählt"},
+                     {.name = "save",
+                      .value = "DATEI",
+                      .meaning = "den letzten Tipp als Text in diese Datei schreiben",
+                      .kind = ValueKind::File}},
         .description = "Erzeugt Tipps wie das Tippcenter und gibt je Tipp seine Zeilen aus, dann, ob die "
                        "Spiele ergänzt wurden.",
-        .examples = {"talvo-cli tip --history KenoZahlen.tpp --strategy 2 --types \"10 -- 6 -- --\" --seed 7"},
+        .examples =
+            {"talvo-cli tip --history KenoZahlen.tpp --strategy 2 --types \"10 -- 6 -- --\" --seed 7"},
     });
     table.push_back({
         .name = "print-text",
         .summary = "druckt einen Tipptext in eine PDF-Datei",
-        .switches = {{.name = "pdf", .value = "AUSGABE.pdf", .meaning = "die PDF-Datei, die geschrieben wird", .required = true, .kind = ValueKind::File}},
+        .switches = {{.name = "pdf",
+                      .value = "AUSGABE.pdf",
+                      .meaning = "die PDF-Datei, die geschrieben wird",
+                      .required = true,
+                      .kind = ValueKind::File}},
         .operands = "DATEI",
         .operandMeaning = "der Tipptext",
         .operandKind = ValueKind::File,
@@ -201,14 +246,21 @@ std::vector<CommandSpec> buildTable() {
         .name = "export-draws",
         .summary = "gibt Ziehungen als Tabelle oder Arbeitsmappe aus",
         .switches = {history(),
-                     {.name = "choice", .value = "C", .meaning = "0 Gewinnzahlen und plus 5, 1 nur Gewinnzahlen, 2 nur plus 5", .required = true},
+                     {.name = "choice",
+                      .value = "C",
+                      .meaning = "0 Gewinnzahlen und plus 5, 1 nur Gewinnzahlen, 2 nur plus 5",
+                      .required = true},
                      day("from", "erster Tag", true),
                      day("to", "letzter Tag", true),
                      now(),
-                     {.name = "xlsx", .value = "DATEI", .meaning = "statt der Ausgabe eine Arbeitsmappe schreiben", .kind = ValueKind::File}},
+                     {.name = "xlsx",
+                      .value = "DATEI",
+                      .meaning = "statt der Ausgabe eine Arbeitsmappe schreiben",
+                      .kind = ValueKind::File}},
         .description = "Gibt die Ziehungen des Zeitraums als Tabelle mit Tabulatoren aus oder schreibt sie "
                        "in eine Arbeitsmappe (.xlsx).",
-        .examples = {"talvo-cli export-draws --history KenoZahlen.tpp --choice 0 --from 01.01.2024 --to 31.12.2024"},
+        .examples =
+            {"talvo-cli export-draws --history KenoZahlen.tpp --choice 0 --from 01.01.2024 --to 31.12.2024"},
         .helper = Helper::Workbook,
         .helperSwitch = "xlsx",
     });
@@ -216,7 +268,10 @@ std::vector<CommandSpec> buildTable() {
         .name = "version-check",
         .summary = "prüft, ob es eine neue Programmversion gibt",
         .switches = {base(),
-                     {.name = "data", .value = "ORDNER", .meaning = "Datenordner für die geladenen Dateien", .kind = ValueKind::Folder},
+                     {.name = "data",
+                      .value = "ORDNER",
+                      .meaning = "Datenordner für die geladenen Dateien",
+                      .kind = ValueKind::Folder},
                      {.name = "download", .meaning = "bei neuer Version das Installationspaket laden"},
                      timeout()},
         .description = "Gibt \"aktuell\" aus oder \"neu\" mit der Version auf dem Server.",
@@ -241,14 +296,17 @@ std::vector<CommandSpec> buildTable() {
     table.push_back({
         .name = "export-csv",
         .summary = "gibt Ziehungen als CSV-Archiv aus",
-        .switches = {history(), day("from", "erster Tag (Vorgabe: der erste)"), day("to", "letzter Tag (Vorgabe: der letzte)")},
+        .switches = {history(), day("from", "erster Tag (Vorgabe: der erste)"),
+                     day("to", "letzter Tag (Vorgabe: der letzte)")},
         .description = "Gibt die Ziehungen im Format des CSV-Archivs aus, das import liest.",
         .examples = {"talvo-cli export-csv --history KenoZahlen.tpp --from 01.01.2024 > 2024.csv"},
     });
     table.push_back({
         .name = "undo",
         .summary = "nimmt die letzte Änderung der Ziehungen zurück",
-        .switches = {history(), {.name = "list", .meaning = "die Änderungen auflisten, die zurückgenommen werden können"}},
+        .switches = {history(),
+                     {.name = "list",
+                      .meaning = "die Änderungen auflisten, die zurückgenommen werden können"}},
         .description = "Holt die Fassung der Ziehungsdatei vor der letzten Änderung (Import, Aktualisierung, "
                        "Speichern) zurück.",
         .examples = {"talvo-cli undo --history KenoZahlen.tpp"},
@@ -265,12 +323,17 @@ std::vector<CommandSpec> buildTable() {
         .name = "backtest",
         .summary = "spielt eine Tippstrategie über vergangene Ziehungen nach",
         .switches = {history(),
-                     {.name = "strategy", .value = "S", .meaning = "Strategie: 0 Restanten, 1 Favoriten, 2 beide, 3 Zufall", .required = true},
+                     {.name = "strategy",
+                      .value = "S",
+                      .meaning = "Strategie: 0 Restanten, 1 Favoriten, 2 beide, 3 Zufall",
+                      .required = true},
                      {.name = "type", .value = "T", .meaning = "KENO-Typ von 2 bis 10", .required = true},
                      last(),
                      day("from", "erster Tag des Tests"),
                      day("to", "letzter Tag des Tests"),
-                     {.name = "stake", .value = "E", .meaning = "Einsatz in Euro: 1, 2, 5 oder 10 (Vorgabe 1)"},
+                     {.name = "stake",
+                      .value = "E",
+                      .meaning = "Einsatz in Euro: 1, 2, 5 oder 10 (Vorgabe 1)"},
                      seed("Startwert des Zufalls (Vorgabe: die Uhr)"),
                      {.name = "draws", .meaning = "zuerst jede getestete Ziehung ausgeben"}},
         .description = "Gibt Einsatz, Gewinn, Rückfluss, tiefsten Stand, längste Serie ohne Gewinn und die "

@@ -49,21 +49,24 @@ QString commandHelp(const CommandSpec& command) {
     text += QStringLiteral("Schalter:\n");
     for (const Switch& option : command.switches)
         addRow(text, switchText(option),
-               QString::fromUtf8(option.meaning) + (option.required ? QStringLiteral(" (nötig)") : QString()));
+               QString::fromUtf8(option.meaning) +
+                   (option.required ? QStringLiteral(" (nötig)") : QString()));
     addRow(text, QStringLiteral("-h, --help"), QStringLiteral("diese Hilfe zeigen"));
     text += QStringLiteral("\nBeispiele:\n");
     for (const char* example : command.examples)
         text += QStringLiteral("  ") + QString::fromUtf8(example) + QLatin1Char('\n');
-    text += QStringLiteral("\nEnde: 0 erfolgreich, 1 Fehler (Meldung auf der Fehlerausgabe), 2 falscher Aufruf.\n");
+    text += QStringLiteral(
+        "\nEnde: 0 erfolgreich, 1 Fehler (Meldung auf der Fehlerausgabe), 2 falscher Aufruf.\n");
     return text;
 }
 
 QString commandList() {
-    QString text = QStringLiteral("Aufruf: talvo-cli BEFEHL [SCHALTER ...]\n"
-                                  "       talvo-cli BEFEHL --help\n"
-                                  "       talvo-cli --version\n\n"
-                                  "Die Logik von TALVO für Skripte: Ausgabe in UTF-8, eine Zeile je Datensatz, "
-                                  "Felder durch Tabulatoren getrennt.\n\nBefehle:\n");
+    QString text =
+        QStringLiteral("Aufruf: talvo-cli BEFEHL [SCHALTER ...]\n"
+                       "       talvo-cli BEFEHL --help\n"
+                       "       talvo-cli --version\n\n"
+                       "Die Logik von TALVO für Skripte: Ausgabe in UTF-8, eine Zeile je Datensatz, "
+                       "Felder durch Tabulatoren getrennt.\n\nBefehle:\n");
     for (const CommandSpec& command : commandTable())
         addRow(text, QString::fromUtf8(command.name), QString::fromUtf8(command.summary));
     text += QStringLiteral("\n\"talvo-cli BEFEHL --help\" zeigt die Schalter eines Befehls.\n");

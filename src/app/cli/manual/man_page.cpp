@@ -28,12 +28,13 @@ void addCommand(QString& page, const CommandSpec& command) {
     page += QStringLiteral("\\fB") + typed(usageLine(command)) + QStringLiteral("\\fR\n.PP\n");
     page += plain(QString::fromUtf8(command.description)) + QLatin1Char('\n');
     if (*command.operands)
-        page += QStringLiteral(".TP\n\\fI") + typed(QString::fromUtf8(command.operands)) + QStringLiteral("\\fR\n") +
-                plain(QString::fromUtf8(command.operandMeaning)) + QLatin1Char('\n');
+        page += QStringLiteral(".TP\n\\fI") + typed(QString::fromUtf8(command.operands)) +
+                QStringLiteral("\\fR\n") + plain(QString::fromUtf8(command.operandMeaning)) +
+                QLatin1Char('\n');
     for (const Switch& option : command.switches)
         page += QStringLiteral(".TP\n\\fB") + typed(switchText(option)) + QStringLiteral("\\fR\n") +
-                plain(QString::fromUtf8(option.meaning)) + (option.required ? QStringLiteral(" (nötig)") : QString()) +
-                QLatin1Char('\n');
+                plain(QString::fromUtf8(option.meaning)) +
+                (option.required ? QStringLiteral(" (nötig)") : QString()) + QLatin1Char('\n');
     page += QStringLiteral(".PP\nBeispiel:\n.RS\n.nf\n");
     for (const char* example : command.examples)
         page += typed(QString::fromUtf8(example)) + QLatin1Char('\n');
@@ -57,7 +58,8 @@ QString asciiOnly(const QString& page) {
 } // namespace
 
 QString manPage() {
-    QString page = QStringLiteral(".TH TALVO\\-CLI 1 \"\" \"TALVO %1\" \"TALVO\"\n").arg(QLatin1String(logic::kVersionText));
+    QString page = QStringLiteral(".TH TALVO\\-CLI 1 \"\" \"TALVO %1\" \"TALVO\"\n")
+                       .arg(QLatin1String(logic::kVersionText));
     page += QStringLiteral(
         ".SH NAME\n"
         "talvo\\-cli \\- die Logik des KENO\\-Assistenten TALVO für Skripte\n"

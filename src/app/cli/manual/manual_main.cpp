@@ -8,7 +8,8 @@ namespace {
 
 bool write(const char* path, const QString& text) {
     QFile file(QString::fromLocal8Bit(path));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0 && file.flush();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0 &&
+           file.flush();
 }
 
 } // namespace
