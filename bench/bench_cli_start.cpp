@@ -67,8 +67,8 @@ int main(int argc, char* argv[]) {
 
     const std::vector<std::string> bare = {TALVO_BARE_PROGRAM};
     const std::vector<std::string> version = {TALVO_CLI, "--version"};
-    const std::vector<std::string> combos = {TALVO_CLI, "combos", "--history", file.toStdString(), "--k", "4",
-                                             "--last", "0"};
+    const std::vector<std::string> combos = {TALVO_CLI, "combos", "--history", file.toStdString(),
+                                             "--k",     "4",      "--last",    "0"};
     std::vector<double> bareMs, versionMs, combosMs;
     for (int r = 0; r < rounds; ++r) {
         bareMs.push_back(runMs(bare));
@@ -85,8 +85,11 @@ int main(int argc, char* argv[]) {
 
     std::printf("median of %d interleaved rounds, whole processes\n", rounds);
     std::printf("  bare Qt Core program               %9.1f ms\n", b);
-    std::printf("  talvo-cli --version                %9.1f ms   %5.2f x bare    (target <= 1.5)\n", v, v / b);
-    std::printf("  talvo-cli combos --k 4 --last 0    %9.1f ms   %5.2f x bare    (target <= 2.5)\n", c, c / b);
-    std::printf("  straightforward search, k 4, once  %9.1f ms   %5.0f x combos  (target >= 200)\n", s, s / c);
+    std::printf("  talvo-cli --version                %9.1f ms   %5.2f x bare    (target <= 1.5)\n", v,
+                v / b);
+    std::printf("  talvo-cli combos --k 4 --last 0    %9.1f ms   %5.2f x bare    (target <= 2.5)\n", c,
+                c / b);
+    std::printf("  straightforward search, k 4, once  %9.1f ms   %5.0f x combos  (target >= 200)\n", s,
+                s / c);
     return 0;
 }
