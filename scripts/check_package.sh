@@ -17,6 +17,13 @@ for needed in libqt6core6 libqt6widgets6 libqt6help6 libxlsxwriter libqt6sql6-sq
   [[ "$depends" == *"$needed"* ]] || fail "Depends nennt $needed nicht"
 done
 
+contents="$(dpkg-deb -c "$deb")"
+for file in ./usr/share/man/man1/talvo-cli.1 ./usr/share/bash-completion/completions/talvo-cli \
+            ./usr/libexec/talvo/talvo-cli-print ./usr/libexec/talvo/talvo-cli-net ./usr/libexec/talvo/talvo-cli-xlsx; do
+  [[ "$contents" == *" $file"* ]] || fail "das Paket enthält $file nicht"
+  echo "im Paket: ${file#.}"
+done
+
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root/pkg"
@@ -27,6 +34,8 @@ out="$("$root/pkg/usr/bin/talvo-cli" --version)"
 [ "$out" = "talvo-cli $version" ] || fail "--version gibt \"$out\" aus, das Paket ist $version"
 echo "$out"
 "$root/pkg/usr/bin/talvo-cli" paths | head -n 3
+MANPATH="$root/pkg/usr/share/man" man -P cat talvo-cli 2>/dev/null | grep -q "BEFEHLE" || fail "man talvo-cli"
+echo "man talvo-cli zeigt die Handbuchseite"
 # The desktop program starts and keeps running until it is stopped.
 rc=0
 QT_QPA_PLATFORM=offscreen timeout 10 "$root/pkg/usr/bin/talvo" || rc=$?

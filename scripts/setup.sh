@@ -23,7 +23,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n xdg-utils
   qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev
-  python3 python3-openpyxl poppler-utils
+  python3 python3-openpyxl poppler-utils groff-base man-db
   fonts-dejavu-core locales xdg-utils
   dpkg-dev file desktop-file-utils
   clang-format-14

@@ -123,7 +123,7 @@ TEST(CliPrintText, WrongUsageExitsWithTwo) {
           QStringList{QStringLiteral("print-text"), QStringLiteral("--pdf"), QStringLiteral("o.pdf")}}) {
         const CliResult r = runCli(a);
         EXPECT_EQ(r.exitCode, 2) << a.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains(QStringLiteral("print-text DATEI --pdf AUSGABE.pdf")))
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Aufruf: talvo-cli print-text --pdf AUSGABE.pdf DATEI")))
             << r.err.toStdString();
     }
 }

@@ -6,22 +6,60 @@
 
 namespace talvo::cli {
 
-Arguments::Arguments(const QStringList& args, const QStringList& flags) {
+namespace {
+
+bool isHelp(const QString& word) {
+    return word == QStringLiteral("--help") || word == QStringLiteral("-h");
+}
+
+// A word that names one of the command's switches (or the help) cannot be a value: it
+// shows that the value before it was left out.
+bool namesSwitch(const QString& word, const CommandSpec& command) {
+    return isHelp(word) || (word.startsWith(QStringLiteral("--")) && command.findSwitch(word.mid(2)));
+}
+
+} // namespace
+
+Arguments::Arguments(const QStringList& args, const CommandSpec& command) {
     for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a.startsWith(QStringLiteral("--")) && a.size() > 2) {
-            const QString name = a.mid(2);
-            if (flags.contains(name)) {
-                values_.insert(name, QString());
-            } else {
-                if (i + 1 >= args.size())
-                    throw UsageError{QStringLiteral("Der Schalter --%1 braucht einen Wert.").arg(name)};
-                values_.insert(name, args[++i]);
-            }
-        } else {
-            positional_.append(a);
+        const QString& word = args[i];
+        if (isHelp(word)) {
+            helpWanted_ = true;
+            continue;
         }
+        if (!word.startsWith(QStringLiteral("--")) || word.size() == 2) {
+            positional_.append(word);
+            continue;
+        }
+        const QString name = word.mid(2);
+        const Switch* option = command.findSwitch(name);
+        if (!option) {
+            refuse(QStringLiteral("Unbekannter Schalter %1.").arg(word));
+            continue;
+        }
+        if (values_.contains(name))
+            refuse(QStringLiteral("Der Schalter %1 ist doppelt angegeben.").arg(word));
+        QStringList taken;
+        for (int v = 0; v < (option->isFlag() ? 0 : option->valueCount); ++v) {
+            if (i + 1 >= args.size() || namesSwitch(args[i + 1], command))
+                break;
+            taken.append(args[++i]);
+        }
+        if (!option->isFlag() && taken.size() < option->valueCount)
+            refuse(
+                option->valueCount == 1
+                    ? QStringLiteral("Der Schalter %1 braucht einen Wert.").arg(word)
+                    : QStringLiteral("Der Schalter %1 braucht %2 Werte.").arg(word).arg(option->valueCount));
+        values_.insert(name, taken);
     }
+    for (const Switch& option : command.switches)
+        if (option.required && !values_.contains(QString::fromUtf8(option.name)))
+            refuse(QStringLiteral("Der Schalter --%1 fehlt.").arg(QString::fromUtf8(option.name)));
+}
+
+void Arguments::refuse(const QString& text) {
+    if (problem_.isEmpty())
+        problem_ = text;
 }
 
 QString Arguments::required(const QString& name) const {

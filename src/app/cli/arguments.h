@@ -10,15 +10,23 @@
 
 namespace talvo::cli {
 
-// "--name value" options and bare words of a subcommand's arguments. Flags named in
-// `flags` take no value.
+struct CommandSpec;
+
+// A command's arguments read against its switches: "--name value" for a switch with a
+// value, "--name" for a flag, bare words for the rest. A switch the command does not
+// know, a missing value, a value that is one of the command's own switches and a switch
+// given twice make the call wrong; "--help" or "-h" anywhere asks for the help instead.
 class Arguments {
   public:
-    Arguments(const QStringList& args, const QStringList& flags = {});
+    Arguments(const QStringList& args, const CommandSpec& command);
+
+    bool helpWanted() const { return helpWanted_; }
+    // Why the call is wrong, empty when it is right.
+    const QString& problem() const { return problem_; }
 
     bool has(const QString& name) const { return values_.contains(name); }
-    QString value(const QString& name) const { return values_.value(name); }
-    QStringList values(const QString& name) const { return values_.values(name); }
+    QString value(const QString& name) const { return values_.value(name).value(0); }
+    QStringList values(const QString& name) const { return values_.value(name); }
     // The option's value; a UsageError when it is missing.
     QString required(const QString& name) const;
     int integer(const QString& name, int fallback) const;
@@ -30,8 +38,12 @@ class Arguments {
     QDateTime nowDateTime() const;
 
   private:
-    QMultiMap<QString, QString> values_;
+    void refuse(const QString& text);
+
+    QMap<QString, QStringList> values_;
     QStringList positional_;
+    QString problem_;
+    bool helpWanted_ = false;
 };
 
 // A "dd.MM.yyyy" date; a UsageError when the text is no date.

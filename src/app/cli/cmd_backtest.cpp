@@ -23,8 +23,7 @@ std::optional<int> dayOption(const Arguments& arguments, const QString& name) {
     return logic::wholeDay(parseDate(arguments.value(name)));
 }
 
-int backtest(const QStringList& args, Io& io) {
-    const Arguments arguments(args, {QStringLiteral("draws")});
+int backtest(const Arguments& arguments, Io& io) {
     arguments.required(QStringLiteral("strategy"));
     arguments.required(QStringLiteral("type"));
     logic::StrategyTestParameters params;
@@ -61,10 +60,7 @@ int backtest(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("backtest",
-                           "backtest --history DATEI --strategy S --type T [--last N] [--from TT.MM.JJJJ] "
-                           "[--to TT.MM.JJJJ] [--stake E] [--seed X] [--draws]",
-                           backtest);
+const CommandRegistrar reg("backtest", backtest);
 
 } // namespace
 } // namespace talvo::cli

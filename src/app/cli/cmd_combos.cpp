@@ -19,8 +19,7 @@ void printList(const char* name, const std::vector<logic::CombinationEntry>& lis
                 << list[p].occurrences << '\n';
 }
 
-int combos(const QStringList& args, Io& io) {
-    const Arguments arguments(args);
+int combos(const Arguments& arguments, Io& io) {
     const int k = arguments.integer(QStringLiteral("k"), 0);
     if (k < 2 || k > 4)
         throw UsageError{QStringLiteral("--k erwartet 2, 3 oder 4.")};
@@ -40,7 +39,7 @@ int combos(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("combos", "combos --history DATEI --k K --last N", combos);
+const CommandRegistrar reg("combos", combos);
 
 } // namespace
 } // namespace talvo::cli

@@ -15,9 +15,6 @@
 namespace talvo::cli {
 namespace {
 
-const char kUsage[] = "evaluate --history H --slips S (--current \"N N ...\" [--plus5 T] [--caption T] | "
-                      "--laufzeit | --range VON BIS) [--now \"JJJJ-MM-TT SS:MM\"]";
-
 // Prints each table once it is complete, so an evaluation of any size needs the memory
 // of one table only.
 class TablePrinter final : public logic::ResultSink {
@@ -65,17 +62,8 @@ logic::NumberSet boardNumbers(const QString& text) {
     return set;
 }
 
-int evaluate(const QStringList& rawArgs, Io& io) {
-    // "--range VON BIS" is the one option with two values.
-    QStringList args = rawArgs;
-    QStringList range;
-    if (const qsizetype at = args.indexOf(QStringLiteral("--range")); at >= 0) {
-        if (at + 2 >= args.size())
-            throw UsageError{QStringLiteral("--range braucht zwei Daten.")};
-        range = args.mid(at + 1, 2);
-        args.remove(at, 3);
-    }
-    const Arguments opts(args, {QStringLiteral("laufzeit")});
+int evaluate(const Arguments& opts, Io& io) {
+    const QStringList range = opts.values(QStringLiteral("range"));
     if (!opts.positional().isEmpty())
         throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     const int modes = (opts.has(QStringLiteral("current")) ? 1 : 0) +
@@ -114,7 +102,7 @@ int evaluate(const QStringList& rawArgs, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("evaluate", kUsage, evaluate);
+const CommandRegistrar reg("evaluate", evaluate);
 
 } // namespace
 } // namespace talvo::cli

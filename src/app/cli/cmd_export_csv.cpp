@@ -10,8 +10,7 @@
 namespace talvo::cli {
 namespace {
 
-int exportCsv(const QStringList& args, Io& io) {
-    const Arguments opts(args);
+int exportCsv(const Arguments& opts, Io& io) {
     if (!opts.positional().isEmpty())
         throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     const auto day = [&](const QString& name, int fallback) {
@@ -24,8 +23,7 @@ int exportCsv(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("export-csv", "export-csv --history H [--from TT.MM.JJJJ] [--to TT.MM.JJJJ]",
-                           exportCsv);
+const CommandRegistrar reg("export-csv", exportCsv);
 
 } // namespace
 } // namespace talvo::cli

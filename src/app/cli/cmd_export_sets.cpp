@@ -7,8 +7,7 @@
 namespace talvo::cli {
 namespace {
 
-int exportSets(const QStringList& args, Io&) {
-    const Arguments opts(args);
+int exportSets(const Arguments& opts, Io&) {
     QString dir = opts.required(QStringLiteral("dir"));
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
@@ -16,7 +15,7 @@ int exportSets(const QStringList& args, Io&) {
     return 0;
 }
 
-const CommandRegistrar reg("export-sets", "export-sets --history H --dir D", exportSets);
+const CommandRegistrar reg("export-sets", exportSets);
 
 } // namespace
 } // namespace talvo::cli

@@ -24,8 +24,7 @@ logic::NumberSet pickedNumbers(const QStringList& words) {
     return picked;
 }
 
-int freeSearch(const QStringList& args, Io& io) {
-    const Arguments arguments(args);
+int freeSearch(const Arguments& arguments, Io& io) {
     const logic::NumberSet picked = pickedNumbers(arguments.positional());
     const int n = lastOption(arguments);
     const logic::FreeSearchResult result = logic::freeSearch(historyOption(arguments), picked, n);
@@ -38,7 +37,7 @@ int freeSearch(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("free-search", "free-search --history DATEI --last N ZAHLEN...", freeSearch);
+const CommandRegistrar reg("free-search", freeSearch);
 
 } // namespace
 } // namespace talvo::cli

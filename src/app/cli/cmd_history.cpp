@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "cell_text.h"
 #include "command.h"
 
@@ -8,10 +9,10 @@
 namespace talvo::cli {
 namespace {
 
-int history(const QStringList& args, Io& io) {
-    if (args.size() != 1)
+int history(const Arguments& args, Io& io) {
+    if (args.positional().size() != 1)
         throw UsageError{QStringLiteral("Genau eine Datei angeben.")};
-    const logic::DrawHistory draws = logic::loadDrawHistory(args[0]);
+    const logic::DrawHistory draws = logic::loadDrawHistory(args.positional().first());
     for (std::size_t i = 0; i < draws.size(); ++i) {
         const logic::DrawRecord& d = draws[i];
         QStringList numbers;
@@ -23,7 +24,7 @@ int history(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("history", "history DATEI", history);
+const CommandRegistrar reg("history", history);
 
 } // namespace
 } // namespace talvo::cli

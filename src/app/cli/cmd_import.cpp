@@ -12,8 +12,7 @@
 namespace talvo::cli {
 namespace {
 
-int importDraws(const QStringList& args, Io& io) {
-    const Arguments opts(args, {QStringLiteral("replace"), QStringLiteral("dry-run")});
+int importDraws(const Arguments& opts, Io& io) {
     const QString historyPath = opts.required(QStringLiteral("history"));
     if (opts.positional().size() != 1)
         throw UsageError{QStringLiteral("Genau eine Datei zum Importieren angeben.")};
@@ -35,9 +34,7 @@ int importDraws(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("import",
-                           "import --history H DATEI [--replace] [--dry-run] [--now \"JJJJ-MM-TT SS:MM\"]",
-                           importDraws);
+const CommandRegistrar reg("import", importDraws);
 
 } // namespace
 } // namespace talvo::cli

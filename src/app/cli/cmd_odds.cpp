@@ -20,8 +20,7 @@ QString exact(double value) {
     return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
 }
 
-int odds(const QStringList& args, Io& io) {
-    const Arguments arguments(args);
+int odds(const Arguments& arguments, Io& io) {
     int first = 2;
     int last = logic::kMaxType;
     if (arguments.has(QStringLiteral("type"))) {
@@ -40,7 +39,7 @@ int odds(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("odds", "odds [--type T]", odds);
+const CommandRegistrar reg("odds", odds);
 
 } // namespace
 } // namespace talvo::cli

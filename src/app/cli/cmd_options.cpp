@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "cell_text.h"
 #include "command.h"
 
@@ -15,10 +16,10 @@ QString perGame(const std::array<std::int32_t, logic::OptionsRecord::kGames>& va
     return parts.join(QLatin1Char(' '));
 }
 
-int options(const QStringList& args, Io& io) {
-    if (args.size() != 1)
+int options(const Arguments& args, Io& io) {
+    if (args.positional().size() != 1)
         throw UsageError{QStringLiteral("Genau eine Datei angeben.")};
-    const logic::OptionsRecord record = logic::loadOptions(args[0]);
+    const logic::OptionsRecord record = logic::loadOptions(args.positional().first());
     const auto line = [&io](const char* name, const QString& value) {
         io.out << name << '\t' << value << '\n';
     };
@@ -35,7 +36,7 @@ int options(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("options", "options DATEI", options);
+const CommandRegistrar reg("options", options);
 
 } // namespace
 } // namespace talvo::cli

@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "command.h"
 
 #include "logic/draws/digit_runs.h"
@@ -8,8 +9,8 @@
 namespace talvo::cli {
 namespace {
 
-int parse(const QStringList& args, Io& io) {
-    if (!args.isEmpty())
+int parse(const Arguments& args, Io& io) {
+    if (!args.positional().isEmpty())
         throw UsageError{QStringLiteral("parse liest nur die Standardeingabe.")};
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
@@ -18,7 +19,7 @@ int parse(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("parse", "parse < TEXT", parse);
+const CommandRegistrar reg("parse", parse);
 
 } // namespace
 } // namespace talvo::cli

@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "command.h"
 
 #include "logic/core/paths.h"
@@ -12,8 +13,8 @@ namespace {
 
 // The folders and files the desktop program uses when started from the same folder as
 // this tool; an installation is checked with it. A missing demo slip or help fails.
-int paths(const QStringList& args, Io& io) {
-    if (!args.isEmpty())
+int paths(const Arguments& args, Io& io) {
+    if (!args.positional().isEmpty())
         throw UsageError{QStringLiteral("paths nimmt keine Angaben.")};
     using logic::AppPaths;
     const AppPaths p = AppPaths::forUser(AppPaths::programFolder(QCoreApplication::applicationDirPath()));
@@ -35,7 +36,7 @@ int paths(const QStringList& args, Io& io) {
     return rc;
 }
 
-const CommandRegistrar reg("paths", "paths", paths);
+const CommandRegistrar reg("paths", paths);
 
 } // namespace
 } // namespace talvo::cli

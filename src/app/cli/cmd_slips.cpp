@@ -1,3 +1,4 @@
+#include "arguments.h"
 #include "cell_text.h"
 #include "command.h"
 
@@ -15,17 +16,17 @@ void printRow(QTextStream& out, const logic::ListingRow& row) {
     out << '\n';
 }
 
-int slips(const QStringList& args, Io& io) {
-    if (args.size() != 1)
+int slips(const Arguments& args, Io& io) {
+    if (args.positional().size() != 1)
         throw UsageError{QStringLiteral("Genau eine Spielschein-Datei angeben.")};
-    const logic::SlipList slipList = logic::loadSlips(args[0]);
+    const logic::SlipList slipList = logic::loadSlips(args.positional().first());
     printRow(io.out, logic::listingHeader());
     for (const logic::ListingRow& row : logic::buildSlipListing(slipList))
         printRow(io.out, row);
     return 0;
 }
 
-const CommandRegistrar reg("slips", "slips DATEI", slips);
+const CommandRegistrar reg("slips", slips);
 
 } // namespace
 } // namespace talvo::cli

@@ -32,8 +32,7 @@ void printResult(const logic::FrequencyResult& r, QTextStream& out) {
             << r.itemClass[static_cast<std::size_t>(j - 1)] << '\n';
 }
 
-int stats(const QStringList& args, Io& io) {
-    const Arguments arguments(args);
+int stats(const Arguments& arguments, Io& io) {
     const int n = lastOption(arguments);
     logic::ProgramState state;
     state.setHistory(historyOption(arguments));
@@ -60,7 +59,7 @@ int stats(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("stats", "stats --history DATEI --last N", stats);
+const CommandRegistrar reg("stats", stats);
 
 } // namespace
 } // namespace talvo::cli

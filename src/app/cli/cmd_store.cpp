@@ -13,8 +13,7 @@
 namespace talvo::cli {
 namespace {
 
-int store(const QStringList& args, Io&) {
-    const Arguments opts(args);
+int store(const Arguments& opts, Io&) {
     const QString path = opts.required(QStringLiteral("history"));
     // The very first draw starts a new history.
     logic::DrawHistory history =
@@ -50,8 +49,7 @@ int store(const QStringList& args, Io&) {
     return 0;
 }
 
-const CommandRegistrar
-    reg("store", "store --history H --position P --date TT.MM.JJJJ --numbers \"N ...\" [--plus5 T]", store);
+const CommandRegistrar reg("store", store);
 
 } // namespace
 } // namespace talvo::cli

@@ -56,8 +56,7 @@ int countOption(const Arguments& arguments) {
     return k;
 }
 
-int tip(const QStringList& args, Io& io) {
-    const Arguments arguments(args, {QStringLiteral("candidates")});
+int tip(const Arguments& arguments, Io& io) {
     const int strategy = strategyOption(arguments);
     const bool candidates = arguments.has(QStringLiteral("candidates"));
     const auto types = candidates ? std::array<int, logic::kTipGames>{} : typesOption(arguments);
@@ -100,11 +99,7 @@ int tip(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar
-    reg("tip",
-        "tip --history DATEI [--last N] --strategy S --types \"T1 T2 T3 T4 T5\" [--seed X] "
-        "[--count K] [--candidates] [--save DATEI]",
-        tip);
+const CommandRegistrar reg("tip", tip);
 
 } // namespace
 } // namespace talvo::cli

@@ -6,15 +6,14 @@
 namespace talvo::cli {
 namespace {
 
-int undo(const QStringList& args, Io&) {
-    const Arguments opts(args);
+int undo(const Arguments& opts, Io&) {
     if (!opts.positional().isEmpty())
         throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     logic::undoHistoryChange(opts.required(QStringLiteral("history")));
     return 0;
 }
 
-const CommandRegistrar reg("undo", "undo --history H", undo);
+const CommandRegistrar reg("undo", undo);
 
 } // namespace
 } // namespace talvo::cli

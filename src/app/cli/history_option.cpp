@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "command.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <limits>
 
@@ -10,6 +11,11 @@ namespace talvo::cli {
 
 logic::DrawHistory historyOption(const Arguments& options) {
     return logic::loadDrawHistory(options.required(QStringLiteral("history")));
+}
+
+logic::DrawHistory historyOrEmpty(const Arguments& options) {
+    const QString path = options.required(QStringLiteral("history"));
+    return QFileInfo::exists(path) ? logic::loadDrawHistory(path) : logic::DrawHistory{};
 }
 
 int lastOption(const Arguments& options) {

@@ -16,8 +16,7 @@
 namespace talvo::cli {
 namespace {
 
-int versionCheck(const QStringList& args, Io& io) {
-    const Arguments o(args, {QStringLiteral("download")});
+int versionCheck(const Arguments& o, Io& io) {
     QString base = o.required(QStringLiteral("base"));
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
@@ -58,10 +57,7 @@ int versionCheck(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar
-    versionCheckReg("version-check",
-                    "version-check --base URL [--data ORDNER] [--download] [--timeout SEKUNDEN]",
-                    versionCheck);
+const CommandRegistrar reg("version-check", versionCheck);
 
 } // namespace
 } // namespace talvo::cli

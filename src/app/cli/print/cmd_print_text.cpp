@@ -10,8 +10,7 @@
 namespace talvo::cli {
 namespace {
 
-int printText(const QStringList& args, Io& io) {
-    const Arguments o(args);
+int printText(const Arguments& o, Io& io) {
     if (o.positional().size() != 1)
         throw UsageError{QStringLiteral("Genau eine Datei angeben.")};
     const QString pdf = o.required(QStringLiteral("pdf"));
@@ -21,8 +20,7 @@ int printText(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar reg("print-text", "print-text DATEI --pdf AUSGABE.pdf", printText,
-                           CommandNeeds::Fonts);
+const CommandRegistrar reg("print-text", printText);
 
 } // namespace
 } // namespace talvo::cli

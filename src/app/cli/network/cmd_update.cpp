@@ -1,5 +1,6 @@
 #include "arguments.h"
 #include "command.h"
+#include "history_option.h"
 
 #include "logic/core/error.h"
 #include "logic/core/history_file.h"
@@ -16,20 +17,7 @@
 namespace talvo::cli {
 namespace {
 
-logic::DrawHistory loadIfPresent(const QString& path) {
-    return QFileInfo::exists(path) ? logic::loadDrawHistory(path) : logic::DrawHistory{};
-}
-
-int need(const QStringList& args, Io& io) {
-    const Arguments o(args);
-    const auto n =
-        logic::determineUpdateNeed(loadIfPresent(o.required(QStringLiteral("history"))), o.nowDateTime());
-    io.out << n.choice << '\t' << n.fileName << '\n';
-    return 0;
-}
-
-int update(const QStringList& args, Io& io) {
-    const Arguments o(args);
+int update(const Arguments& o, Io& io) {
     const QString historyPath = o.required(QStringLiteral("history"));
     platform::DownloadLimits limits;
     limits.overall = o.seconds(QStringLiteral("timeout"), limits.overall);
@@ -37,7 +25,7 @@ int update(const QStringList& args, Io& io) {
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
     logic::ProgramState state;
-    state.setHistory(loadIfPresent(historyPath));
+    state.setHistory(historyOrEmpty(o));
 
     const int choice = o.has(QStringLiteral("choice"))
                            ? o.integer(QStringLiteral("choice"), 0)
@@ -67,11 +55,7 @@ int update(const QStringList& args, Io& io) {
     return 0;
 }
 
-const CommandRegistrar needReg("need", "need --history H [--now \"JJJJ-MM-TT SS:MM\"]", need);
-const CommandRegistrar
-    updateReg("update",
-              "update --history H --base URL [--choice N] [--timeout SEKUNDEN] [--now \"JJJJ-MM-TT SS:MM\"]",
-              update);
+const CommandRegistrar reg("update", update);
 
 } // namespace
 } // namespace talvo::cli
