@@ -47,7 +47,8 @@ void InstallerDownload::onCheckFetched(bool ok) {
     std::optional<logic::InstallerCheck> expected;
     QString why;
     try {
-        expected = logic::parseInstallerCheck(logic::readWholeFile(checkPath(), logic::kMostInstallerCheckBytes));
+        expected =
+            logic::parseInstallerCheck(logic::readWholeFile(checkPath(), logic::kMostInstallerCheckBytes));
     } catch (const logic::Error& e) {
         why = e.text();
     }

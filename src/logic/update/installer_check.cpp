@@ -54,8 +54,9 @@ QString installerMismatch(const InstallerCheck& check, const QByteArray& bytes) 
             .arg(formatNumber(static_cast<double>(bytes.size()), 0),
                  formatNumber(static_cast<double>(check.size), 0));
     if (QCryptographicHash::hash(bytes, QCryptographicHash::Sha256) != check.sha256)
-        return QStringLiteral("Die Installationsdatei ist fehlerhaft: Ihre SHA-256-Prüfsumme stimmt nicht mit "
-                              "der des Servers überein.");
+        return QStringLiteral(
+            "Die Installationsdatei ist fehlerhaft: Ihre SHA-256-Prüfsumme stimmt nicht mit "
+            "der des Servers überein.");
     return QString();
 }
 
