@@ -99,10 +99,12 @@ FileDownload::~FileDownload() {
     abort();
 }
 
-void FileDownload::start(const QUrl& address, const QString& target, DownloadLimits limits) {
+void FileDownload::start(const QUrl& address, const QString& target, DownloadLimits limits,
+                         std::optional<logic::InstallerCheck> expected) {
     abort();
     target_ = target;
     limits_ = limits;
+    expected_ = std::move(expected);
     body_.clear();
     stopReason_.clear();
 
@@ -196,6 +198,11 @@ void FileDownload::onFinished() {
                         .arg(announced.toLongLong()));
     if (body.size() <= 3)
         return fail(QStringLiteral("Der Server lieferte keine Daten."));
+    // Without an announced length a connection cut short looks like a complete answer;
+    // only the size and checksum the server names tell the two apart.
+    if (expected_)
+        if (const QString mismatch = logic::installerMismatch(*expected_, body); !mismatch.isEmpty())
+            return fail(mismatch + QStringLiteral("\rDie heruntergeladene Datei wurde verworfen."));
     try {
         logic::writeWholeFile(target_, body);
     } catch (const logic::Error& e) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/update/installer_check.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -31,15 +33,17 @@ inline DownloadLimits installerLimits() {
 
 // Fetches one address into a file without blocking the window. The body is kept in
 // memory up to the limit and written atomically to the target when it is a real answer
-// (a 2xx status, the announced length, more than 3 bytes). Anything else is a failed
-// download and leaves the target untouched.
+// (a 2xx status, the announced length, more than 3 bytes, and the size and SHA-256 of
+// `expected` when given). Anything else is a failed download and leaves the target
+// untouched.
 class FileDownload : public QObject {
     Q_OBJECT
   public:
     explicit FileDownload(QObject* parent = nullptr);
     ~FileDownload() override;
 
-    void start(const QUrl& address, const QString& target, DownloadLimits limits = {});
+    void start(const QUrl& address, const QString& target, DownloadLimits limits = {},
+               std::optional<logic::InstallerCheck> expected = std::nullopt);
     void abort();
     bool isRunning() const { return reply_ != nullptr; }
 
@@ -60,6 +64,7 @@ class FileDownload : public QObject {
     QTimer* idleTimer_;
     QString target_;
     DownloadLimits limits_;
+    std::optional<logic::InstallerCheck> expected_;
     QByteArray body_;
     QString stopReason_;
 };

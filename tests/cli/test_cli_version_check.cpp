@@ -5,6 +5,7 @@
 #include "support/version_file.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -147,6 +148,69 @@ TEST_F(CliVersionCheck, AFailedInstallerDownloadLeavesNoFile) {
             << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
         EXPECT_EQ(files(), QStringList{QStringLiteral("version.tlv")}) << c.says;
+    }
+}
+
+// The version text reaches the terminal as one field: an escape sequence or a line break
+// from the server becomes blanks.
+TEST_F(CliVersionCheck, ControlCharactersOfTheVersionTextBecomeBlanks) {
+    const HttpTestServerThread server({{kVersionPath, {200, versionFile("\x1b[31mROT\x1b[0m\nX")}}});
+    const auto r = check(server);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("neu\t [31mROT [0m X\n"));
+}
+
+// The check file beside the installer names its size and SHA-256: an installer that does not
+// match them is not kept, whether cut short or changed.
+TEST_F(CliVersionCheck, TheInstallerIsKeptOnlyWhenItMatchesTheCheckFile) {
+    QByteArray installer(200 * 1024, '\0');
+    for (int i = 0; i < installer.size(); ++i)
+        installer[i] = static_cast<char>(i * 13 + i / 512);
+    const QByteArray sha = QCryptographicHash::hash(installer, QCryptographicHash::Sha256).toHex();
+    const QByteArray checkFile = QByteArray::number(installer.size()) + " " + sha + "\n";
+    const QString checkPath = kInstallerPath + QStringLiteral(".check");
+    struct Case {
+        HttpTestServer::Answer installerAnswer;
+        HttpTestServer::Answer checkAnswer;
+        const char* says; // empty: kept
+    };
+    QByteArray changed = installer;
+    changed[1000] = static_cast<char>(changed[1000] ^ 1);
+    for (const Case& c : {
+             Case{{200, installer}, {200, checkFile}, ""},
+             Case{{200, installer},
+                  {200, sha.toUpper() + "\t\t" + QByteArray::number(installer.size()) + "\r\n"},
+                  "Die Prüfdatei des Updates ist fehlerhaft: Die Größe ist keine Zahl von Bytes."},
+             Case{{200, installer},
+                  {200, "\t" + QByteArray::number(installer.size()) + "  " + sha.toUpper() + "\r\nmehr"},
+                  ""},
+             Case{{200, installer, HttpTestServer::Mode::NoLength}, {200, checkFile}, ""},
+             Case{{200, installer, HttpTestServer::Mode::NoLengthCut},
+                  {200, checkFile},
+                  "Sie hat 102.400 Bytes, erwartet waren 204.800 Bytes."},
+             Case{{200, changed}, {200, checkFile}, "Ihre SHA-256-Prüfsumme stimmt nicht"},
+             Case{{200, installer}, {200, "204800 abc\n"}, "64 Hexadezimalziffern"},
+             Case{{200, installer},
+                  {200, "<html>Hier nicht</html>"},
+                  "Die Prüfdatei des Updates ist fehlerhaft"},
+         }) {
+        talvo::test::writeFile(data, QStringLiteral("Update.deb"), "an earlier installer");
+        const HttpTestServerThread server({{kVersionPath, {200, versionFile("1.8.0.0")}},
+                                           {kInstallerPath, c.installerAnswer},
+                                           {checkPath, c.checkAnswer}});
+        const auto r = check(server, {QStringLiteral("--download")});
+        const bool kept = qstrlen(c.says) == 0;
+        EXPECT_EQ(r.exitCode, kept ? 0 : 1) << r.err.toStdString();
+        EXPECT_EQ(r.out, QStringLiteral("neu\t1.8.0.0\n"));
+        if (kept) {
+            EXPECT_EQ(talvo::test::readFile(local("Update.deb")), installer);
+            EXPECT_EQ(files(), (QStringList{QStringLiteral("Update.deb"), QStringLiteral("version.tlv")}));
+        } else {
+            EXPECT_TRUE(r.err.startsWith(QStringLiteral("Das Herunterladen hat nicht geklappt.")))
+                << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
+            EXPECT_EQ(files(), QStringList{QStringLiteral("version.tlv")}) << c.says;
+        }
     }
 }
 

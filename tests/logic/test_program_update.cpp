@@ -1,9 +1,11 @@
 #include "logic/core/error.h"
 #include "logic/core/version.h"
+#include "logic/update/installer_check.h"
 #include "logic/update/program_update.h"
 #include "support/temp_files.h"
 #include "support/version_file.h"
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -25,6 +27,9 @@ TEST(VersionFile, TheTextOfTheFirstRecordIsTheServersVersion) {
              Case{versionFile("123456789012345"), QStringLiteral("123456789012345")},
              Case{versionFile("2.0 \xe4", 5), QStringLiteral("2.0 ä")},     // Windows-1252
              Case{versionFile("1.7.1.0-beta", 5), QStringLiteral("1.7.1")}, // the length byte counts
+             // Control characters are shown as blanks.
+             Case{versionFile("\x1b[31mROT\x1b[0m\nX"), QStringLiteral(" [31mROT [0m X")},
+             Case{versionFile("1.8\t\r\x7f\x81"), QStringLiteral("1.8    ")},
          }) {
         const QString path = writeFile(dir, QStringLiteral("version.tlv"), c.bytes);
         EXPECT_EQ(readVersionFile(path), c.text) << c.bytes.toStdString();
@@ -103,6 +108,30 @@ TEST(SelfRemovalScript, APathWindows1252CannotWriteIsRefused) {
     EXPECT_THROW(selfDeleteScript(QStringLiteral("C:\\TALVO\\talvo.exe"), QStringLiteral("C:\\TALVO\\"),
                                   QStringLiteral("C:\\Users\\李\\Temp\\uis1.bat")),
                  Error);
+}
+
+TEST(InstallerCheck, TheFirstLineNamesSizeAndChecksum) {
+    const QByteArray installer = "a small installer";
+    const QByteArray sha = QCryptographicHash::hash(installer, QCryptographicHash::Sha256);
+    const QByteArray line = QByteArray::number(installer.size()) + ' ' + sha.toHex();
+    for (const QByteArray& text : {line, line + "\n", line + "\r\nweitere Zeilen", "  " + line + " \t"}) {
+        const InstallerCheck check = parseInstallerCheck(text);
+        EXPECT_EQ(check.size, installer.size()) << text.toStdString();
+        EXPECT_EQ(check.sha256, sha);
+        EXPECT_EQ(installerMismatch(check, installer), QString());
+    }
+    const InstallerCheck check = parseInstallerCheck(line);
+    EXPECT_TRUE(installerMismatch(check, installer.left(5))
+                    .contains(QStringLiteral("Sie hat 5 Bytes, erwartet waren 17 Bytes")));
+    EXPECT_TRUE(installerMismatch(check, "A small installer")
+                    .contains(QStringLiteral("SHA-256-Prüfsumme stimmt nicht")));
+
+    for (const QByteArray& faulty :
+         {QByteArray(), QByteArray("17"), "17 " + sha.toHex().left(63), "17 " + sha.toHex() + " x",
+          "-17 " + sha.toHex(), "1e3 " + sha.toHex(), "17 " + sha.toHex().replace('a', 'g'), "\n" + line,
+          "9999999999999999 " + sha.toHex()}) {
+        EXPECT_THROW(parseInstallerCheck(faulty), Error) << faulty.toStdString();
+    }
 }
 
 } // namespace

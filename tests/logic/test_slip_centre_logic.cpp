@@ -5,6 +5,7 @@
 #include "support/builders.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace talvo::logic;
@@ -193,6 +194,113 @@ TEST_F(SlipCentreLogicTest, DefaultTypesAreReadWhenASlipIsBuilt) {
     centre.slip(1)->clearSlip();
     EXPECT_EQ(centre.slip(1)->kenoType(1), 9);
     EXPECT_EQ(centre.slip(2)->kenoType(1), 0);
+}
+
+// A save writes every slip the centre holds: the opened ones as read or as last transferred,
+// the new ones once transferred, all in slip order and numbered anew.
+TEST_F(SlipCentreLogicTest, ASaveWritesEveryOpenedAndTransferredSlipInSlipOrder) {
+    for (int i = 1; i <= 3; ++i) {
+        SlipRecord r =
+            talvo::test::slip({{i, i + 10}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Datei %1").arg(i));
+        r.Nr = 40 + i;
+        centre.openStoredSlip(r, kToday);
+    }
+    slip({{20, 21, 22}}, QStringLiteral("Neu"));
+    slip({{30, 31}}, QStringLiteral("Nie übertragen"));
+    ASSERT_FALSE(centre.transferSlip(4));
+    // A transfer of an opened slip replaces what is written for it.
+    centre.slip(2)->toggleNumber(1, 12);
+    centre.slip(2)->toggleNumber(1, 13);
+    ASSERT_FALSE(centre.transferSlip(2));
+    centre.closeSlip(3);
+
+    const SlipList saved = centre.recordsToSave();
+    std::vector<QString> names;
+    std::vector<int> numbers;
+    for (const SlipRecord& r : saved) {
+        names.push_back(r.name.text());
+        numbers.push_back(r.Nr);
+    }
+    EXPECT_EQ(names, (std::vector<QString>{"Datei 1", "Datei 2", "Neu"}));
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(saved[1].typZ[0][1], 13);
+    // The transferred list keeps its own order and content.
+    ASSERT_EQ(slips.size(), 2u);
+    EXPECT_EQ(slips[0].name.text(), "Neu");
+}
+
+TEST_F(SlipCentreLogicTest, SlipsOnlyInMemoryAreThoseNoFileHoldsAsTheyStand) {
+    const SlipRecord stored = talvo::test::slip({{1, 2}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("Datei"));
+    struct Case {
+        const char* what;
+        std::function<void(SlipCentre&)> act;
+        int inMemory;
+    };
+    const std::vector<Case> cases = {
+        {"opened, untouched", [&](SlipCentre& c) { c.openStoredSlip(stored, kToday); }, 0},
+        {"opened, a number more",
+         [&](SlipCentre& c) {
+             SlipEditor& e = c.openStoredSlip(stored, kToday);
+             e.selectType(2, 0);
+             e.toggleNumber(2, 40);
+         },
+         1},
+        {"opened, changed and changed back",
+         [&](SlipCentre& c) {
+             SlipEditor& e = c.openStoredSlip(stored, kToday);
+             e.choices.stakeIndex = 3;
+             e.choices.stakeIndex = stored.einsatz;
+         },
+         0},
+        {"new and empty", [&](SlipCentre& c) { c.createSlip(5, {}, kToday); }, 0},
+        {"new with a number",
+         [&](SlipCentre& c) {
+             SlipEditor& e = c.createSlip(5, {}, kToday);
+             e.selectType(1, 0);
+             e.toggleNumber(1, 7);
+         },
+         1},
+        {"a tip written onto a slip", [&](SlipCentre& c) { c.loadSlip(stored, kToday); }, 1},
+        {"a tip, saved",
+         [&](SlipCentre& c) {
+             c.loadSlip(stored, kToday);
+             c.markSaved();
+         },
+         0},
+        {"new, transferred and saved",
+         [&](SlipCentre& c) {
+             SlipEditor& e = c.createSlip(5, {}, kToday);
+             e.selectType(1, 0);
+             e.toggleNumber(1, 7);
+             e.toggleNumber(1, 8);
+             ASSERT_FALSE(c.transferSlip(e.slipNumber()));
+             c.markSaved();
+         },
+         0},
+        {"saved, then changed without a transfer",
+         [&](SlipCentre& c) {
+             SlipEditor& e = c.createSlip(5, {}, kToday);
+             e.selectType(1, 0);
+             e.toggleNumber(1, 7);
+             e.toggleNumber(1, 8);
+             ASSERT_FALSE(c.transferSlip(e.slipNumber()));
+             c.markSaved();
+             e.toggleNumber(1, 8);
+         },
+         1},
+        {"a changed slip closed",
+         [&](SlipCentre& c) {
+             c.loadSlip(stored, kToday);
+             c.closeSlip(1);
+         },
+         0},
+    };
+    for (const Case& k : cases) {
+        SlipList list;
+        SlipCentre c(list, options);
+        k.act(c);
+        EXPECT_EQ(c.slipsOnlyInMemory(), k.inMemory) << k.what;
+    }
 }
 
 } // namespace

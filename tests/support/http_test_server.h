@@ -4,7 +4,8 @@
 // loop (or, as HttpTestServerThread, in a thread of its own for tests that wait for a
 // separate program). Each path answers as configured: a status and body, a body cut short
 // before its announced length, a connection closed without any answer, a body without an
-// announced length, a body sent one byte a second, or the head alone and then silence.
+// announced length (whole, or cut in half), a body sent one byte a second, or the head
+// alone and then silence.
 
 #include <QEventLoop>
 #include <QHash>
@@ -20,7 +21,7 @@ namespace talvo::test {
 
 class HttpTestServer : public QObject {
   public:
-    enum class Mode { Normal, Truncated, CloseAtOnce, NoLength, Trickle, Stall };
+    enum class Mode { Normal, Truncated, CloseAtOnce, NoLength, NoLengthCut, Trickle, Stall };
     struct Answer {
         int status = 200;
         QByteArray body;
@@ -58,10 +59,10 @@ class HttpTestServer : public QObject {
             }
             QByteArray body = answer.body;
             const qsizetype announced = body.size();
-            if (answer.mode == Mode::Truncated)
+            if (answer.mode == Mode::Truncated || answer.mode == Mode::NoLengthCut)
                 body.truncate(body.size() / 2);
             QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\n";
-            if (answer.mode != Mode::NoLength)
+            if (answer.mode != Mode::NoLength && answer.mode != Mode::NoLengthCut)
                 head += "Content-Length: " + QByteArray::number(announced) + "\r\n";
             socket->write(head + "Connection: close\r\n\r\n");
             if (answer.mode == Mode::Stall)

@@ -17,6 +17,8 @@
 #include "ui/navigation/navigator.h"
 
 #include <QAction>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -260,6 +262,45 @@ class ProgramUpdateTest : public QObject {
             (QList<Message>{{QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung "
                                             "zum Internet bestehen."),
                              ui::MessageIcon::Information}}));
+    }
+
+    // With the server's check file an installer cut short is reported and not kept, and one
+    // that matches is.
+    void theCheckFileDecidesWhetherTheInstallerIsKept() {
+        QByteArray installer(300 * 1024, '\0');
+        for (int i = 0; i < installer.size(); ++i)
+            installer[i] = static_cast<char>(i % 253);
+        server->set(kInstallerPath + QStringLiteral(".check"),
+                    {200, QByteArray::number(installer.size()) + ' ' +
+                              QCryptographicHash::hash(installer, QCryptographicHash::Sha256).toHex() +
+                              '\n'});
+        server->set(kInstallerPath, {200, installer, test::HttpTestServer::Mode::NoLengthCut});
+        ui::NewVersionWindow* w = openWindow("1.8.0.0");
+        QVERIFY(!download(*w));
+        QCOMPARE(messages,
+                 (QList<Message>{{QStringLiteral("Das Herunterladen hat nicht geklappt.\r\rVersuchen Sie es "
+                                                 "später noch einmal."),
+                                  ui::MessageIcon::Information}}));
+        QVERIFY(test::namedChild<QLabel>(*w, "LStatus")->text().contains(QStringLiteral("unvollständig")));
+        QVERIFY(!test::namedChild<QWidget>(*w, "PInst")->isVisible());
+        QCOMPARE(QDir(data.path()).entryList({QStringLiteral("Update*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
+
+        messages.clear();
+        server->set(kInstallerPath, {200, installer, test::HttpTestServer::Mode::NoLength});
+        QVERIFY(download(*w));
+        QCOMPARE(test::readFile(w->installerPath()), installer);
+        QVERIFY(test::namedChild<QWidget>(*w, "PInst")->isVisible());
+        QCOMPARE(QDir(data.path()).entryList({QStringLiteral("Update*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Update.deb")});
+        QVERIFY(messages.isEmpty());
+    }
+
+    // The server's version text is shown without its control characters.
+    void theVersionTextIsShownWithoutControlCharacters() {
+        ui::NewVersionWindow* w = openWindow("\x1b[31mROT\x1b[0m\nX");
+        QVERIFY(w);
+        QCOMPARE(labelText(*w, "LNeu"), QStringLiteral(" [31mROT [0m X"));
     }
 
     void closingTheWindowEndsItsDownload() {

@@ -5,6 +5,7 @@
 #include "logic/state/program_state.h"
 #include "support/builders.h"
 #include "support/message_capture.h"
+#include "support/save_dialog_answer.h"
 #include "support/temp_files.h"
 #include "support/temp_folder.h"
 #include "ui/common/clock.h"
@@ -391,17 +392,22 @@ class SlipCentreTest : public QObject {
         transfer(slip2);
         QCOMPARE(slipTable()->rowCount(), 3);
 
+        // Every open slip is saved, in the order of the tabs, numbered anew.
         const QString out = data.filePath(QStringLiteral("neu"));
         ui::setNextFileName(out);
         action("BSpeichern")->trigger();
         QCOMPARE(messages.size(), 1);
         const logic::SlipList saved = logic::loadSlips(out + QStringLiteral(".tix"));
-        QCOMPARE(saved.size(), std::size_t{2});
-        QCOMPARE(saved[0].Nr, 1);
-        QCOMPARE(saved[0].name.text(), QStringLiteral("Drei"));
-        QCOMPARE(saved[1].Nr, 2);
-        QCOMPARE(saved[1].name.text(), QStringLiteral("Zwei"));
-        QCOMPARE(QFileInfo(out + QStringLiteral(".tix")).size(), 224);
+        QCOMPARE(saved.size(), std::size_t{3});
+        QStringList names;
+        for (std::size_t i = 0; i < saved.size(); ++i) {
+            QCOMPARE(saved[i].Nr, static_cast<int>(i) + 1);
+            names << saved[i].name.text();
+        }
+        QCOMPARE(names,
+                 (QStringList{QStringLiteral("Eins"), QStringLiteral("Zwei"), QStringLiteral("Drei")}));
+        QCOMPARE(saved[1].dauer, 7);
+        QCOMPARE(QFileInfo(out + QStringLiteral(".tix")).size(), 336);
         // The slip centre keeps its own list: the main window's evaluation list is untouched.
         QVERIFY(state->evaluationSlips().empty());
 
@@ -409,6 +415,102 @@ class SlipCentreTest : public QObject {
         ui::setNextFileName(QString());
         action("BOeffnen")->trigger();
         QCOMPARE(tabs()->count(), 3);
+    }
+
+    // Saving under the name a file was opened from keeps its slips and adds the new one; a
+    // save that would leave fewer slips in the file than it holds asks first.
+    void savingKeepsEveryOpenedSlipAndTheNewOne() {
+        const QString file = data.filePath(QStringLiteral("tausend.tix"));
+        logic::SlipList records;
+        for (int i = 1; i <= 1000; ++i)
+            records.push_back(test::slip({{i % 70 + 1, (i + 1) % 70 + 1}}, 0, 0, QDate(2024, 1, 2),
+                                         QStringLiteral("Nr %1").arg(i)));
+        logic::saveSlips(file, records);
+        ui::setNextFileName(file);
+        action("BOeffnen")->trigger();
+        QCOMPARE(centre->slipsOnlyInMemory(), 0);
+        ui::SlipEditorFrame* s = newSlip();
+        typ(s, 1, 2);
+        tick(s, 1, {5, 6});
+        control<QLineEdit>(s, "EName")->setText(QStringLiteral("Neu"));
+        transfer(s);
+        QCOMPARE(centre->slipsOnlyInMemory(), 1);
+
+        ui::setNextFileName(file);
+        action("BSpeichern")->trigger();
+        QVERIFY(messages.isEmpty());
+        const logic::SlipList saved = logic::loadSlips(file);
+        QCOMPARE(saved.size(), std::size_t{1001});
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            logic::SlipRecord expected = records[i];
+            expected.Nr = static_cast<std::int32_t>(i + 1);
+            QVERIFY2(saved[i] == expected, qPrintable(QString::number(i)));
+        }
+        QCOMPARE(saved[1000].Nr, 1001);
+        QCOMPARE(saved[1000].name.text(), QStringLiteral("Neu"));
+        QCOMPARE(saved[1000].typZ[0][0], 5);
+        QCOMPARE(centre->slipsOnlyInMemory(), 0);
+
+        // Two slips closed: the question names both numbers, and No leaves the file whole.
+        tabs()->setCurrentIndex(0);
+        action("Bgruenx")->trigger();
+        action("Bgruenx")->trigger();
+        capture.answer(false);
+        ui::setNextFileName(file);
+        action("BSpeichern")->trigger();
+        QCOMPARE(
+            messages,
+            (QList<test::ShownMessage>{
+                {QStringLiteral("Die Datei \"tausend.tix\" enthält 1.001 Spielscheine, gespeichert werden "
+                                "nur 999. Die anderen gehen in der Datei verloren.\r\rTrotzdem speichern?"),
+                 ui::MessageIcon::Question}}));
+        QCOMPARE(logic::loadSlips(file), saved);
+        capture.answer(true);
+        ui::setNextFileName(file);
+        action("BSpeichern")->trigger();
+        const logic::SlipList rest = logic::loadSlips(file);
+        QCOMPARE(rest.size(), std::size_t{999});
+        QCOMPARE(rest[0].name.text(), QStringLiteral("Nr 3"));
+        QCOMPARE(rest[998].name.text(), QStringLiteral("Neu"));
+    }
+
+    // The real save dialog asks before it replaces a file; No saves nothing.
+    void theSaveDialogAsksBeforeReplacing() {
+        const QString file = data.filePath(QStringLiteral("da.tix"));
+        const logic::SlipList before = {test::slip({{1, 2}})};
+        logic::saveSlips(file, before);
+        ui::SlipEditorFrame* s = newSlip();
+        typ(s, 1, 2);
+        tick(s, 1, {3, 4});
+        transfer(s);
+        {
+            const test::SaveDialogAnswer answer(QStringLiteral("da"), false);
+            action("BSpeichern")->trigger();
+            QCOMPARE(answer.questions().size(), 1);
+            QVERIFY(answer.questions()[0].contains(QStringLiteral("da.tix")));
+        }
+        QCOMPARE(logic::loadSlips(file), before);
+        QCOMPARE(centre->slipsOnlyInMemory(), 1);
+        {
+            const test::SaveDialogAnswer answer(QStringLiteral("da"), true);
+            action("BSpeichern")->trigger();
+            QCOMPARE(answer.questions().size(), 1);
+        }
+        QCOMPARE(logic::loadSlips(file).size(), std::size_t{1});
+        QCOMPARE(logic::loadSlips(file)[0].typZ[0][0], 3);
+        QCOMPARE(centre->slipsOnlyInMemory(), 0);
+        QVERIFY(messages.isEmpty());
+    }
+
+    // Control characters of a stored name show as blanks in the tab, the editor and the table.
+    void aStoredNameShowsWithoutControlCharacters() {
+        logic::SlipRecord r = test::slip({{1, 2}});
+        r.name.setText(QStringLiteral("A\nB\x1b[31mC\t"));
+        ui::SlipEditorFrame* s = centre->loadSlip(r);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("A B [31mC "));
+        QCOMPARE(control<QLineEdit>(s, "EName")->text(), QStringLiteral("A B [31mC "));
+        transfer(s);
+        QCOMPARE(slipTable()->item(0, 1)->text(), QStringLiteral("A B [31mC "));
     }
 
     void fourFieldRecordStaysFourFields() {

@@ -137,8 +137,20 @@ class StartupTest : public QObject {
         QVERIFY(main->isVisible());
         QVERIFY(centre->isVisible());
         QCOMPARE(messages.size(), 1);
-        QVERIFY(
-            messages[0].startsWith(QStringLiteral("Im Spielscheincenter gibt es übertragene Spielscheine")));
+        QCOMPARE(messages[0], QStringLiteral("Im Spielscheincenter gibt es einen Spielschein, der in keiner "
+                                             "Datei gespeichert ist. Beim Beenden geht er verloren.\r\r"
+                                             "Trotzdem beenden?"));
+        // A second slip with a number, not transferred, counts as well.
+        ui::SlipEditorFrame* second = centre->createSlip(5, QString());
+        second->typeButtons(1)->button(0)->click();
+        second->numberCell(1, 30)->click();
+        main->findChild<QAction*>(QStringLiteral("MBeenden"))->trigger();
+        QCOMPARE(finished.count(), 0);
+        QCOMPARE(messages.last(),
+                 QStringLiteral("Im Spielscheincenter gibt es 2 Spielscheine, die in keiner "
+                                "Datei gespeichert sind. Beim Beenden gehen sie verloren.\r\r"
+                                "Trotzdem beenden?"));
+        centre->closeSlip();
 
         // Once saved, the program ends without a question.
         ui::setNextFileName(data.filePath(QStringLiteral("gesichert.tix")));

@@ -2,6 +2,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/number_set.h"
 #include "logic/core/records.h"
+#include "logic/core/slip_file.h"
 #include "logic/core/tables.h"
 #include "logic/export/tip_text.h"
 #include "logic/settings/options_file.h"
@@ -33,6 +34,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -425,6 +427,31 @@ class TipCentreTest : public QObject {
             QCOMPARE(editor.tickedNumbers(field), logic::toNumberList(game.numbers, game.kenoType, 70));
         }
         QCOMPARE(editor.kenoType(3), 0);
+        QVERIFY(messages.isEmpty());
+
+        // The slip is on the board only, never transferred: ending the program asks first.
+        QSignalSpy finished(&program, &ui::Application::finished);
+        capture.answer(false);
+        test::namedChild<QAction>(*main, "MBeenden")->trigger();
+        QCOMPARE(finished.count(), 0);
+        QCOMPARE(capture.shown(),
+                 (QList<test::ShownMessage>{
+                     {QStringLiteral("Im Spielscheincenter gibt es einen Spielschein, der in keiner Datei "
+                                     "gespeichert ist. Beim Beenden geht er verloren.\r\rTrotzdem beenden?"),
+                      ui::MessageIcon::Question}}));
+        QVERIFY(centre->isVisible());
+        // Saved, it no longer holds the program.
+        ui::setNextFileName(dir.paths().dataDir + QStringLiteral("tipp.tix"));
+        test::namedChild<QAction>(*centre, "BSpeichern")->trigger();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[1].startsWith(QStringLiteral("Vor dem Speichern muss ein Spielschein")));
+        centre->activeSlipFrame()->findChild<QPushButton*>(QStringLiteral("BGo"))->click();
+        ui::setNextFileName(dir.paths().dataDir + QStringLiteral("tipp.tix"));
+        test::namedChild<QAction>(*centre, "BSpeichern")->trigger();
+        QCOMPARE(logic::loadSlips(dir.paths().dataDir + QStringLiteral("tipp.tix")).size(), std::size_t{1});
+        messages.clear();
+        test::namedChild<QAction>(*main, "MBeenden")->trigger();
+        QCOMPARE(finished.count(), 1);
         QVERIFY(messages.isEmpty());
     }
 };

@@ -2,6 +2,7 @@
 
 #include "logic/core/error.h"
 #include "logic/core/hits.h"
+#include "logic/core/printable_text.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/evaluation/plus5_class.h"
@@ -19,7 +20,7 @@ void evaluateSlip(ResultTable& table, const NumberSet& drawNumbers, const QStrin
             plus5 = plus5Class(drawPlus5, slip.plus5.text());
         } catch (const Error& error) {
             throw Error(QStringLiteral("Der Spielschein \"%1\" kann nicht ausgewertet werden: %2")
-                            .arg(slip.name.text(), error.text()));
+                            .arg(printableText(slip.name.text()), printableText(error.text())));
         }
     }
     for (int f = 0; f < SlipRecord::kFields; ++f) {

@@ -2,6 +2,7 @@
 
 #include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
+#include "logic/core/printable_text.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/evaluation/evaluate_slip.h"
@@ -55,7 +56,7 @@ void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningT
     RunningTotals totals;
     const long long n = runningTime.n == 0 ? kMaxContinuousPlayDraws : runningTime.n;
     const std::size_t first = startPosition(history, runningTime.start);
-    const QString name = slip.name.text();
+    const QString name = printableText(slip.name.text());
     for (std::size_t i = first; i < history.size() && static_cast<long long>(i - first) < n; ++i) {
         const DrawRecord& draw = history[i];
         if (draw.datum > now || draw.isPlaceholder())

@@ -1,5 +1,6 @@
 #include "logic/evaluation/slip_listing.h"
 
+#include "logic/core/printable_text.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 
@@ -45,8 +46,8 @@ std::vector<ListingRow> buildSlipListing(std::span<const SlipRecord> slips) {
                 z[3 + j] = QString::number(s.typZ[f][j]);
             if (firstRow) {
                 firstRow = false;
-                z[1] = s.name.text();
-                z[13] = s.playsPlus5() ? s.plus5.text() : QStringLiteral("nein");
+                z[1] = printableText(s.name.text());
+                z[13] = s.playsPlus5() ? printableText(s.plus5.text()) : QStringLiteral("nein");
                 // Indices outside the tables leave their cell empty.
                 if (const int euro = stakeEuro(s.einsatz); euro > 0)
                     z[14] = QString::number(euro);

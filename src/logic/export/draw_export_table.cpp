@@ -2,6 +2,7 @@
 
 #include "logic/core/dates.h"
 #include "logic/core/error.h"
+#include "logic/core/printable_text.h"
 
 #include <algorithm>
 #include <array>
@@ -122,7 +123,7 @@ ExportTable buildDrawExportTable(const DrawHistory& history, int choice, int fir
             for (int z = 0; z < kNumberColumns; ++z)
                 table.setCell(2 + z, row, QString::number(draw.GZ[static_cast<std::size_t>(z)]));
         if (includesPlus5(choice))
-            table.setCell(plus5Column, row, draw.plus5.text());
+            table.setCell(plus5Column, row, printableText(draw.plus5.text()));
         ++row;
     }
     return table;

@@ -1,5 +1,6 @@
 #include "logic/slips/slip_centre.h"
 
+#include "logic/core/printable_text.h"
 #include "logic/core/records.h"
 
 #include <algorithm>
@@ -42,10 +43,65 @@ SlipEditor& SlipCentre::createSlip(int fieldCount, const QString& name, DaySeria
     return ref;
 }
 
-SlipEditor& SlipCentre::loadSlip(const SlipRecord& record, DaySerial today) {
-    SlipEditor& editor = createSlip(record.KastDef, record.name.text(), today);
+SlipEditor& SlipCentre::buildFromRecord(const SlipRecord& record, DaySerial today) {
+    SlipEditor& editor = createSlip(record.KastDef, printableText(record.name.text()), today);
     editor.fillFromRecord(record);
+    Keeping& k = keeping_[editor.slipNumber()];
+    k.record = record;
+    k.recordShows = contentOf(editor);
     return editor;
+}
+
+SlipEditor& SlipCentre::loadSlip(const SlipRecord& record, DaySerial today) {
+    return buildFromRecord(record, today);
+}
+
+SlipEditor& SlipCentre::openStoredSlip(const SlipRecord& record, DaySerial today) {
+    SlipEditor& editor = buildFromRecord(record, today);
+    Keeping& k = keeping_[editor.slipNumber()];
+    k.inFile = k.recordShows;
+    return editor;
+}
+
+SlipRecord SlipCentre::contentOf(const SlipEditor& editor) {
+    SlipRecord content;
+    editor.writeRecord(content);
+    return content;
+}
+
+SlipList SlipCentre::recordsToSave() const {
+    SlipList records;
+    for (const auto& [slipNumber, editor] : editors_) {
+        const auto it = keeping_.find(slipNumber);
+        if (it == keeping_.end() || !it->second.record)
+            continue;
+        records.push_back(*it->second.record);
+        records.back().Nr = static_cast<std::int32_t>(records.size());
+    }
+    return records;
+}
+
+void SlipCentre::markSaved() {
+    for (auto& [slipNumber, k] : keeping_)
+        if (k.record)
+            k.inFile = k.recordShows;
+}
+
+int SlipCentre::slipsOnlyInMemory() const {
+    int count = 0;
+    for (const auto& [slipNumber, editor] : editors_) {
+        const auto it = keeping_.find(slipNumber);
+        if (it != keeping_.end() && it->second.inFile) {
+            count += contentOf(*editor) != *it->second.inFile ? 1 : 0;
+            continue;
+        }
+        // A slip no file has held is worth keeping once it holds a number or was transferred.
+        bool hasNumbers = transferred_.contains(QString::number(slipNumber));
+        for (int f = 1; f <= editor->fieldCount() && !hasNumbers; ++f)
+            hasNumbers = editor->tickedCount(f) > 0;
+        count += hasNumbers ? 1 : 0;
+    }
+    return count;
 }
 
 SlipEditor* SlipCentre::slip(int slipNumber) const {
@@ -72,6 +128,9 @@ std::optional<SlipMessage> SlipCentre::transferSlip(int slipNumber) {
         slipList_[static_cast<std::size_t>(pos)].Nr = static_cast<std::int32_t>(slipList_.size());
     }
     editor->writeRecord(slipList_[static_cast<std::size_t>(pos)]);
+    Keeping& k = keeping_[slipNumber];
+    k.record = slipList_[static_cast<std::size_t>(pos)];
+    k.recordShows = contentOf(*editor);
     slipRows_[slipNumber] = editor->tableRows();
     if (firstTransfer) {
         appendRows(slipRows_[slipNumber]);
@@ -84,6 +143,7 @@ std::optional<SlipMessage> SlipCentre::transferSlip(int slipNumber) {
 
 void SlipCentre::closeSlip(int slipNumber) {
     editors_.erase(slipNumber);
+    keeping_.erase(slipNumber);
     const qsizetype pos = transferred_.indexOf(QString::number(slipNumber));
     if (pos >= 0) {
         transferred_.removeAt(pos);

@@ -1,6 +1,7 @@
 #include "logic/slips/slip_editor.h"
 
 #include "logic/core/draw_calendar.h"
+#include "logic/core/printable_text.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/settings/options_file.h"
@@ -221,9 +222,9 @@ void SlipEditor::fillFromRecord(const SlipRecord& r) {
         state_.tickedCount[i] = state_.ticked[i].count();
         gaugePosition_[i] = state_.tickedCount[i];
     }
-    choices.plus5Number = r.plus5.text();
+    choices.plus5Number = printableText(r.plus5.text());
     choices.plus5 = r.playsPlus5();
-    choices.name = r.name.text();
+    choices.name = printableText(r.name.text());
     if (durationDraws(r.dauer) >= 0)
         choices.durationIndex = r.dauer;
     if (isShowableDate(r.ab))

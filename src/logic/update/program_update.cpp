@@ -2,6 +2,7 @@
 
 #include "logic/core/ansi.h"
 #include "logic/core/error.h"
+#include "logic/core/printable_text.h"
 #include "logic/core/record_file.h"
 #include "logic/core/version.h"
 
@@ -26,7 +27,7 @@ QString readVersionFile(const QString& path) {
     const VersionRecord record = VersionRecord::fromBytes(bytes.constData());
     if (record.version.length == 0 || record.version.length > static_cast<int>(record.version.chars.size()))
         throw Error(QStringLiteral("Die Versionsdatei \"%1\" nennt keine gültige Version.").arg(shown));
-    return record.version.text();
+    return printableText(record.version.text());
 }
 
 QString versionNotCheckableMessage(const QString& host) {

@@ -10,7 +10,8 @@ namespace talvo::logic {
 
 inline constexpr char kVersionFile[] = "version.tlv";
 
-// The version text of the local copy of the version file. Throws Error (German) for a
+// The version text of the local copy of the version file, its control characters as
+// blanks: it is shown and printed as it stands. Throws Error (German) for a
 // file shorter than one record and for a text that is empty or longer than 15 characters.
 QString readVersionFile(const QString& path);
 

@@ -124,12 +124,19 @@ void Application::createWindows() {
     slipCentre_ = new SlipCentreWindow(*state_, paths_);
     built(slipCentre_);
     navigator_->addWindow(Route::SlipCentre, slipCentre_);
-    // Nothing is saved at the end: the user decides about transferred slips not yet saved.
+    // Nothing is saved at the end: the user decides about every slip that no file holds,
+    // transferred or not, a tip written onto a slip as well.
     main_->setCloseCheck([this] {
-        if (!slipCentre_->hasUnsavedSlips() ||
-            askYesNo(main_, QStringLiteral("Im Spielscheincenter gibt es übertragene Spielscheine, die noch "
-                                           "nicht gespeichert sind. Beim Beenden gehen sie verloren.\r\r"
-                                           "Trotzdem beenden?")))
+        const int unsaved = slipCentre_->slipsOnlyInMemory();
+        if (unsaved == 0 ||
+            askYesNo(main_, unsaved == 1
+                                ? QStringLiteral("Im Spielscheincenter gibt es einen Spielschein, der "
+                                                 "in keiner Datei gespeichert ist. Beim Beenden geht "
+                                                 "er verloren.\r\rTrotzdem beenden?")
+                                : QStringLiteral("Im Spielscheincenter gibt es %1 Spielscheine, die in "
+                                                 "keiner Datei gespeichert sind. Beim Beenden gehen "
+                                                 "sie verloren.\r\rTrotzdem beenden?")
+                                      .arg(unsaved)))
             return true;
         navigator_->go(Route::SlipCentre);
         return false;

@@ -3,6 +3,7 @@
 #include "logic/core/version.h"
 #include "logic/update/program_update.h"
 #include "platform/download.h"
+#include "platform/installer_download.h"
 #include "platform/shell.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
@@ -17,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #ifdef Q_OS_WIN
@@ -102,7 +102,7 @@ QString megabytes(qint64 bytes) {
 NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& downloadBase,
                                    const QString& serverVersion, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), paths_(paths), downloadBase_(downloadBase),
-      download_(new platform::FileDownload(this)) {
+      download_(new platform::InstallerDownload(this)) {
     setObjectName(QStringLiteral("FNeueVersion"));
     setWindowTitle(QStringLiteral("Angaben zur aktuellen Version"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -201,8 +201,8 @@ NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& 
     connect(installButton, &QPushButton::clicked, this,
             [this] { runAction(this, [this] { installUpdate(); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(download_, &platform::FileDownload::progress, this, &NewVersionWindow::showProgress);
-    connect(download_, &platform::FileDownload::finished, this, &NewVersionWindow::onDownloadFinished);
+    connect(download_, &platform::InstallerDownload::progress, this, &NewVersionWindow::showProgress);
+    connect(download_, &platform::InstallerDownload::finished, this, &NewVersionWindow::onDownloadFinished);
 
     setFixedWidth(440);
     fitHeight();
@@ -245,8 +245,7 @@ void NewVersionWindow::downloadInstaller() {
     status_->setText(QStringLiteral("Die Installationsdatei wird geladen ..."));
     downloadButton_->setEnabled(false);
     setCursor(Qt::BusyCursor);
-    download_->start(QUrl(downloadBase_ + QLatin1String(logic::kInstallerOnServer)), installerPath(),
-                     platform::installerLimits());
+    download_->start(downloadBase_, installerPath());
 }
 
 void NewVersionWindow::showProgress(qint64 received, qint64 total) {

@@ -9,7 +9,7 @@ class QProgressBar;
 class QPushButton;
 
 namespace talvo::platform {
-class FileDownload;
+class InstallerDownload;
 }
 
 namespace talvo::ui {
@@ -47,7 +47,7 @@ class NewVersionWindow : public QWidget {
 
     logic::AppPaths paths_;
     QString downloadBase_;
-    platform::FileDownload* download_;
+    platform::InstallerDownload* download_;
     QPushButton* downloadButton_;
     QWidget* progressPanel_;
     QProgressBar* progress_;

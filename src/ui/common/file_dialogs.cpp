@@ -40,9 +40,16 @@ QString chooseOpenFile(QWidget* parent, const QString& title, const QString& fil
 QString chooseSaveFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
     if (auto n = takeNext(title, filter, folder))
         return *n;
-    // The program's save actions replace an existing file without asking.
-    return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    QFileDialog dialog(parent, title, folder, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without the extension gets the filter's, before the dialog asks whether
+    // an existing file of that name is to be replaced.
+    const int dot = filter.lastIndexOf(QStringLiteral("*."));
+    if (dot >= 0)
+        dialog.setDefaultSuffix(filter.mid(dot + 2));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void setNextFileName(const QString& name) {

@@ -2,6 +2,7 @@
 
 #include "logic/core/format.h"
 #include "logic/core/paths.h"
+#include "logic/core/records.h"
 #include "logic/core/slip_file.h"
 #include "logic/slips/slip_centre.h"
 #include "logic/state/program_state.h"
@@ -368,7 +369,7 @@ void SlipCentreWindow::openSlipFile() {
     const logic::DaySerial openDay = today();
     int last = -1;
     for (const logic::SlipRecord& r : records)
-        last = addSlipTab(centre_->loadSlip(r, openDay), false);
+        last = addSlipTab(centre_->openStoredSlip(r, openDay), false);
     tabs_->setCurrentIndex(last);
 }
 
@@ -388,8 +389,25 @@ void SlipCentreWindow::saveSlipFile() {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".tix");
-    logic::saveSlips(path, state_.slipCentreSlips());
-    unsaved_ = false;
+    const logic::SlipList records = centre_->recordsToSave();
+    // The usual case is saving under the name the slips were opened from: a file that
+    // holds more slips than are written loses some, and that is asked about.
+    const QFileInfo existing(path);
+    const qint64 inFile = existing.isFile() ? existing.size() / logic::SlipRecord::kSize : 0;
+    const auto written = static_cast<qint64>(records.size());
+    if (inFile > written &&
+        !askYesNo(this,
+                  QStringLiteral("Die Datei \"%1\" enthält %2 Spielscheine, gespeichert werden nur %3. Die "
+                                 "anderen gehen in der Datei verloren.\r\rTrotzdem speichern?")
+                      .arg(existing.fileName(), logic::formatNumber(static_cast<double>(inFile), 0),
+                           logic::formatNumber(static_cast<double>(written), 0))))
+        return;
+    logic::saveSlips(path, records);
+    centre_->markSaved();
+}
+
+int SlipCentreWindow::slipsOnlyInMemory() const {
+    return centre_->slipsOnlyInMemory();
 }
 
 void SlipCentreWindow::closeSlip() {
@@ -410,7 +428,6 @@ void SlipCentreWindow::transferSlip(int slipNumber) {
         return;
     }
     state_.setSlipCentreSlips(transferredRecords_);
-    unsaved_ = true;
     showSlipTable();
 }
 

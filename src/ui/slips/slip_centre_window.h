@@ -41,8 +41,8 @@ class SlipCentreWindow : public QWidget {
     // Closes the active slip ("Bgruenx", or "Schließen" on the tab strip).
     void closeSlip();
 
-    // Whether a slip has been transferred since the slip table was last saved.
-    bool hasUnsavedSlips() const { return unsaved_; }
+    // How many open slips hold something that no file holds, and would be lost at the end.
+    int slipsOnlyInMemory() const;
 
     const logic::SlipCentre& centre() const { return *centre_; }
     SlipEditorFrame* activeSlipFrame();
@@ -69,7 +69,6 @@ class SlipCentreWindow : public QWidget {
     QStackedWidget* stack_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QTableWidget* slipTable_ = nullptr;
-    bool unsaved_ = false;
 };
 
 } // namespace talvo::ui

@@ -7,6 +7,7 @@
 #include "logic/core/version.h"
 #include "logic/update/program_update.h"
 #include "platform/download.h"
+#include "platform/installer_download.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -49,8 +50,8 @@ int versionCheck(const Arguments& o, Io& io) {
     if (o.has(QStringLiteral("download"))) {
         const QString installer = folder + QLatin1String(logic::kInstallerLocal);
         QFile::remove(installer);
-        if (!platform::downloadFileBlocking(QUrl(base + QLatin1String(logic::kInstallerOnServer)), installer,
-                                            &why, withTimeout(platform::installerLimits())))
+        if (!platform::downloadInstallerBlocking(base, installer, &why,
+                                                 withTimeout(platform::installerLimits())))
             throw logic::Error(QString::fromUtf8(logic::kInstallerDownloadFailedMessage) + QLatin1Char('\r') +
                                why);
     }
