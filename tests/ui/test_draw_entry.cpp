@@ -9,6 +9,7 @@
 #include "support/named_child.h"
 #include "support/temp_files.h"
 #include "support/temp_folder.h"
+#include "support/undo_files.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
@@ -126,9 +127,11 @@ class DrawEntryTest : public QObject {
         QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->count(), 4);
         QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->currentText(), QStringLiteral("10.03.2024"));
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->count(), 5);
-        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("11.03.2024"));
-        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr2")->currentText(), QStringLiteral("5"));
-        QVERIFY(marked(w).isEmpty());
+        // The page stays on the draw just stored and shows it.
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr2")->currentText(), QStringLiteral("4"));
+        QCOMPARE(marked(w).size(), 20);
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QStringLiteral("12345"));
     }
 
     void storingOverAStoredDrawKeepsItsPlace() {
@@ -143,16 +146,32 @@ class DrawEntryTest : public QObject {
         mark(w, {history[1].GZ[0] == 70 ? 69 : 70});
         test::namedChild<QCheckBox>(w, "cbDel")->setChecked(true);
         const QByteArray before = test::readFile(paths.historyFile());
+        // Asked first, naming the date; saying no stores nothing.
+        capture.answer(false);
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(
+            messages[0].contains(QStringLiteral("Für den 08.03.2024 ist bereits eine Ziehung gespeichert")));
+        QCOMPARE(test::readFile(paths.historyFile()), before);
+        capture.answer(true);
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        QCOMPARE(messages.size(), 2);
         const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{3});
-        QCOMPARE(test::readFile(paths.historyFile() + QStringLiteral(".bak")), before); // kept for undo
+        QCOMPARE(test::newestUndoBytes(paths.historyFile()), before); // kept for undo
         QVERIFY(stored[1].GZ != history[1].GZ);
         QCOMPARE(stored[1].datum, history[1].datum);
-        // The next entry is chosen; "cbDel" then clears the board and the plus 5 field.
-        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentIndex(), 2);
+        // The page stays on the stored date; "cbDel" clears the board and the plus 5 field.
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentIndex(), 1);
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
+
+        // The same numbers once more: nothing to ask, nothing written.
+        chooseEntry(w, 1);
+        test::namedChild<QCheckBox>(w, "cbDel")->setChecked(false);
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(test::readFile(paths.historyFile()), logic::drawsToBytes(stored));
     }
 
     void theVeryFirstDrawGetsAProposedDate() {
@@ -169,7 +188,7 @@ class DrawEntryTest : public QObject {
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         QCOMPARE(logic::loadDrawHistory(paths.historyFile()).size(), std::size_t{1});
         QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->itemText(0), QStringLiteral("09.03.2024"));
-        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("09.03.2024"));
         QVERIFY(test::namedChild<QDateEdit>(w, "DateErste")->isHidden());
     }
 
@@ -194,7 +213,7 @@ class DrawEntryTest : public QObject {
         const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{1});
         QCOMPARE(logic::serialToDate(stored[0].datum), QDate(2010, 6, 4));
-        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("05.06.2010"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("04.06.2010"));
         QVERIFY(firstDateEdit->isHidden());
         QVERIFY(!test::namedChild<QComboBox>(w, "combo2")->isHidden());
     }
