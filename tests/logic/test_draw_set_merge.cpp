@@ -5,8 +5,8 @@
 #include "support/history_builder.h"
 #include "support/qstring_printer.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace talvo::logic;
 using talvo::test::drawDays;

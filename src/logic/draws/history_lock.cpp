@@ -3,6 +3,7 @@
 #include "logic/core/error.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QLockFile>
 
 namespace talvo::logic {
@@ -22,12 +23,12 @@ HistoryLock::HistoryLock(const QString& historyPath, std::chrono::milliseconds w
     if (file_->error() == QLockFile::LockFailedError)
         throw Error(QStringLiteral("Die Ziehungen werden gerade von einem anderen Programm geändert "
                                    "(Sperrdatei \"%1\"). Nach %2 Sekunden Warten ist es noch nicht "
-                                   "fertig.\r\rEs wurde nichts geändert; bitte versuchen Sie es gleich "
+                                   "fertig.\r\rEs wurde nichts geändert. Bitte versuchen Sie es gleich "
                                    "noch einmal.")
-                        .arg(shown)
-                        .arg(wait.count() / 1000));
-    throw Error(QStringLiteral("Die Sperrdatei \"%1\" kann nicht angelegt werden. Ohne sie lassen sich "
-                               "die Ziehungen nicht sicher ändern.\r\rEs wurde nichts geändert.")
+                        .arg(shown, QLocale(QLocale::German).toString(wait.count() / 1000.0)));
+    throw Error(QStringLiteral("Die Sperrdatei \"%1\" kann nicht angelegt werden; vielleicht ist der "
+                               "Datenträger voll oder schreibgeschützt. Ohne sie lassen sich die "
+                               "Ziehungen nicht sicher ändern.\r\rEs wurde nichts geändert.")
                     .arg(shown));
 }
 

@@ -28,17 +28,19 @@ QString pointPrefix(const QString& historyPath) {
 }
 
 QString pointPath(const QString& historyPath, int sequence) {
-    return QFileInfo(historyPath).absolutePath() + u'/' + pointPrefix(historyPath) + QString::number(sequence);
+    return QFileInfo(historyPath).absolutePath() + u'/' + pointPrefix(historyPath) +
+           QString::number(sequence);
 }
 
 // The sequence numbers of the undo points in the folder, oldest first.
 std::vector<int> sequences(const QString& historyPath) {
     const QFileInfo history(historyPath);
-    const QRegularExpression name(QStringLiteral("^%1(\\d{1,9})$")
-                                      .arg(QRegularExpression::escape(pointPrefix(historyPath))));
+    const QRegularExpression name(
+        QStringLiteral("^%1(\\d{1,9})$").arg(QRegularExpression::escape(pointPrefix(historyPath))));
     std::vector<int> found;
-    const QStringList entries =
-        history.absoluteDir().entryList({pointPrefix(historyPath) + u'*'}, QDir::Files | QDir::Hidden);
+    // A link is never an undo point of ours: it is neither read nor written through.
+    const QStringList entries = history.absoluteDir().entryList(
+        {pointPrefix(historyPath) + u'*'}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString& entry : entries) {
         const QRegularExpressionMatch m = name.match(entry);
         if (m.hasMatch())
@@ -58,9 +60,8 @@ PointFile readPoint(const QString& path) {
     const QByteArray bytes = readWholeFile(path, kMaxDrawFileBytes + kMostHeaderBytes);
     const qsizetype end = bytes.indexOf('\n');
     const QList<QByteArray> header = bytes.left(std::max<qsizetype>(end, 0)).split('\t');
-    const QDateTime when = header.size() == 2
-                               ? QDateTime::fromString(QString::fromLatin1(header[0]), Qt::ISODate)
-                               : QDateTime();
+    const QDateTime when =
+        header.size() == 2 ? QDateTime::fromString(QString::fromLatin1(header[0]), Qt::ISODate) : QDateTime();
     if (end < 0 || !when.isValid())
         throw Error(QStringLiteral("Die Rückgängig-Datei \"%1\" ist beschädigt.").arg(shown(path)));
     return {when, QString::fromUtf8(header[1]), bytes.mid(end + 1)};
@@ -68,12 +69,16 @@ PointFile readPoint(const QString& path) {
 
 // Creates the file anew: it is never written through a link someone else left at its place,
 // and a file that cannot be written completely is removed again.
-void writeFreshFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.isSymLink())
+void refuseLink(const QString& path) {
+    if (QFileInfo(path).isSymLink())
         throw Error(QStringLiteral("An der Stelle der Sicherung \"%1\" liegt eine Verknüpfung. Sie wird "
                                    "nicht überschrieben.\r\rEs wurde nichts geändert.")
                         .arg(shown(path)));
+}
+
+void writeFreshFile(const QString& path, const QByteArray& bytes) {
+    refuseLink(path);
+    const QFileInfo info(path);
     if (info.exists() && !QFile::remove(path))
         throw Error(QStringLiteral("Die alte Sicherung \"%1\" lässt sich nicht löschen.\r\rEs wurde "
                                    "nichts geändert.")
@@ -127,10 +132,10 @@ bool writeHistoryWithUndo(const HistoryLock&, const QString& historyPath, const 
     const std::vector<int> found = sequences(historyPath);
     const QString point = pointPath(historyPath, found.empty() ? 1 : found.back() + 1);
     const QString aside = point + kAsideSuffix;
+    refuseLink(point);
     QString header = what;
     header.replace(u'\n', u' ').replace(u'\t', u' ');
-    writeFreshFile(aside,
-                   when.toString(Qt::ISODate).toUtf8() + '\t' + header.toUtf8() + '\n' + previous);
+    writeFreshFile(aside, when.toString(Qt::ISODate).toUtf8() + '\t' + header.toUtf8() + '\n' + previous);
     try {
         writeWholeFile(historyPath, bytes);
     } catch (const Error&) {
