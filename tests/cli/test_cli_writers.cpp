@@ -60,11 +60,12 @@ TEST(CliWriters, TwoWritersAtOnceNeverLoseAChange) {
         QProcess store;
         QProcess import;
         store.start(QStringLiteral(TALVO_CLI),
-                    {QStringLiteral("store"), QStringLiteral("--history"), history, QStringLiteral("--position"),
-                     QStringLiteral("7"), QStringLiteral("--date"), QStringLiteral("11.03.2024"),
-                     QStringLiteral("--numbers"), numbers(21), QStringLiteral("--now"), now});
-        import.start(QStringLiteral(TALVO_CLI), {QStringLiteral("import"), QStringLiteral("--history"), history,
-                                                  archive, QStringLiteral("--now"), now});
+                    {QStringLiteral("store"), QStringLiteral("--history"), history,
+                     QStringLiteral("--position"), QStringLiteral("7"), QStringLiteral("--date"),
+                     QStringLiteral("11.03.2024"), QStringLiteral("--numbers"), numbers(21),
+                     QStringLiteral("--now"), now});
+        import.start(QStringLiteral(TALVO_CLI), {QStringLiteral("import"), QStringLiteral("--history"),
+                                                 history, archive, QStringLiteral("--now"), now});
         const Outcome stored = finish(store);
         const Outcome imported = finish(import);
         const logic::DrawHistory h = logic::loadDrawHistory(history);

@@ -71,7 +71,8 @@ TEST(UndoHistory, TwentyFiveChangesThenTwentyUndosGiveChangeFiveByteForByte) {
     EXPECT_TRUE(errorOf([&] { undoNewestChange(lock, history); }).contains(QStringLiteral("keine Änderung")));
     EXPECT_EQ(readFile(history), after[5]);
     // Only the history and its lock are left.
-    EXPECT_EQ(folderEntries(dir), (QStringList{QStringLiteral("KenoZahlen.tpp"), QStringLiteral("KenoZahlen.tpp.lock")}));
+    EXPECT_EQ(folderEntries(dir),
+              (QStringList{QStringLiteral("KenoZahlen.tpp"), QStringLiteral("KenoZahlen.tpp.lock")}));
 }
 
 TEST(UndoHistory, AFailedWriteAfterTheUndoPointWasSetAsideLeavesTheUndoHistory) {
@@ -116,7 +117,8 @@ TEST(UndoHistory, ALinkWhereAnUndoPointGoesIsRefusedAndNeverWrittenThrough) {
     const HistoryLock lock(history);
     for (const QString& planted : {QStringLiteral("K.tpp.undo-1.neu"), QStringLiteral("K.tpp.undo-1")}) {
         ASSERT_TRUE(QFile::link(target, dir.filePath(planted)));
-        const QString error = errorOf([&] { writeHistoryWithUndo(lock, history, version(4), QStringLiteral("x")); });
+        const QString error =
+            errorOf([&] { writeHistoryWithUndo(lock, history, version(4), QStringLiteral("x")); });
         EXPECT_FALSE(error.isEmpty()) << planted.toStdString();
         EXPECT_TRUE(error.contains(QStringLiteral("Es wurde nichts geändert."))) << error.toStdString();
         EXPECT_EQ(readFile(target), "nicht anfassen");

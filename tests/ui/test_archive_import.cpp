@@ -154,6 +154,10 @@ class ArchiveImportTest : public QObject {
         QCOMPARE(test::undoFileCount(paths.historyFile()), 0);
         QCOMPARE(program.state().history().size(), 68u);
         QCOMPARE(drawNumberCombo->count(), 68);
+        // The entry page stands on the last restored draw, which the board shows.
+        QCOMPARE(namedChild<QComboBox>(*program.mainWindow(), "comboNr2")->currentText(),
+                 QStringLiteral("68"));
+        QCOMPARE(program.state().boardSelection(), program.state().history().back().numberSet());
         QCOMPARE(stats->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(full.end() - 22, full.end() - 12));
         // The undo is no change of its own: nothing is left to take back.

@@ -13,6 +13,7 @@
 #include "support/undo_files.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
+#include "ui/draws/history_undo.h"
 #include "ui/draws/paste_window.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/navigation/navigator.h"
@@ -251,6 +252,15 @@ class DrawEntryTest : public QObject {
         QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->itemText(0), QStringLiteral("09.03.2024"));
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("09.03.2024"));
         QVERIFY(test::namedChild<QDateEdit>(w, "DateErste")->isHidden());
+
+        // Undone, the draw no longer exists: the lists and the board show an empty history.
+        QVERIFY(ui::undoLastDrawChange(&w, state, paths.historyFile()));
+        QVERIFY(messages.last().contains(
+            QStringLiteral("\"Ziehung 09.03.2024 gespeichert\" vom 10.03.2024 09:00")));
+        QVERIFY(state.history().empty());
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->count(), 0);
+        QVERIFY(marked(w).isEmpty());
+        QVERIFY(!test::namedChild<QDateEdit>(w, "DateErste")->isHidden());
     }
 
     void theVeryFirstDrawMayBeOfAnyDaySinceTheFirstDraw() {
