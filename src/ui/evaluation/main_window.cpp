@@ -515,10 +515,7 @@ bool MainWindow::confirmOverwrite(const logic::DrawHistory& history, int p, cons
     const logic::DrawRecord& stored = history[static_cast<std::size_t>(p)];
     if (stored.isPlaceholder())
         return true;
-    logic::NumberSet storedNumbers;
-    for (std::uint8_t number : stored.GZ)
-        storedNumbers.insert(number);
-    if (storedNumbers == selection && stored.plus5.text() == plus5.left(5))
+    if (stored.numberSet() == selection && stored.plus5.text() == plus5.left(5))
         return true;
     return askYesNo(this, QStringLiteral("Für den %1 ist bereits eine Ziehung gespeichert, die von Ihrer "
                                          "Eingabe abweicht.\r\rSoll sie ersetzt werden?")
