@@ -1,9 +1,10 @@
 // A downloaded draw set: either refused with a reason, or made of sound draws that merge
-// into the history without losing a stored draw before the block.
+// into the history without losing a stored draw.
 
 #include "fuzz_support.h"
 
 #include "logic/core/error.h"
+#include "logic/draws/archive_import.h"
 #include "logic/draws/draw_merge.h"
 #include "logic/draws/update_need.h"
 
@@ -39,5 +40,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (auto d = history.begin(); d != history.end() && d->datum < block.front().datum; ++d)
         FUZZ_CHECK(merged[static_cast<std::size_t>(d - history.begin())] == *d);
     determineUpdateNeed(merged, fuzz::now());
+
+    // Merged by date, no stored date is lost and the dates keep increasing.
+    try {
+        const DrawSetMerge byDate = mergeDrawSet(history, block);
+        if (followsDayOrder(history) && !history.empty()) {
+            for (std::size_t i = 1; i < byDate.history.size(); ++i)
+                FUZZ_CHECK(byDate.history[i - 1].datum < byDate.history[i].datum);
+            for (const DrawRecord& d : history)
+                FUZZ_CHECK(std::binary_search(
+                    byDate.history.begin(), byDate.history.end(), d,
+                    [](const DrawRecord& a, const DrawRecord& b) { return a.datum < b.datum; }));
+        }
+    } catch (const Error& e) {
+        FUZZ_CHECK(!e.text().isEmpty()); // more records than the program keeps
+    }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "support/history_builder.h"
 #include "support/qstring_printer.h"
 #include "support/temp_files.h"
+#include "support/undo_files.h"
 #include "tools/generated_history.h"
 
 #include <QFileInfo>
@@ -55,12 +56,12 @@ TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, report);
     EXPECT_EQ(readFile(history), before);
-    EXPECT_FALSE(QFileInfo::exists(history + QStringLiteral(".bak")));
+    EXPECT_EQ(test::undoFileCount(history), 0);
 
     r = import(history, file);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, report);
-    EXPECT_EQ(readFile(history + QStringLiteral(".bak")), before);
+    EXPECT_EQ(test::newestUndoBytes(history), before);
     const QStringList rows =
         runCli({QStringLiteral("history"), history}).out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 4);
@@ -72,12 +73,18 @@ TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
     const QByteArray imported = readFile(history);
     r = import(history, file, {QStringLiteral("--replace")});
     EXPECT_EQ(r.out.left(56), "neu\t0\nersetzt\t1\nabweichend\t0\ngleich\t2\nfehlerhaft\t2\nZeile");
-    EXPECT_EQ(readFile(history + QStringLiteral(".bak")), imported);
+    EXPECT_EQ(test::newestUndoBytes(history), imported);
 
-    // Nothing new: nothing written, the backup of the last change stays.
+    // Nothing new: nothing written, no undo point added.
     r = import(history, file, {QStringLiteral("--replace")});
     EXPECT_EQ(r.out.left(56), "neu\t0\nersetzt\t0\nabweichend\t0\ngleich\t3\nfehlerhaft\t2\nZeile");
-    EXPECT_EQ(readFile(history + QStringLiteral(".bak")), imported);
+    EXPECT_EQ(test::newestUndoBytes(history), imported);
+    const QStringList changes =
+        runCli({QStringLiteral("undo"), QStringLiteral("--history"), history, QStringLiteral("--list")})
+            .out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(changes.size(), 2);
+    EXPECT_EQ(changes[0].section(u'\t', 2), "Import archiv.csv: 0 neu, 0 Platzhalter, 1 ersetzt");
+    EXPECT_EQ(changes[1].section(u'\t', 2), "Import archiv.csv: 1 neu, 1 Platzhalter");
 }
 
 TEST(CliImport, FilesWithoutAGoodRowChangeNothing) {
@@ -97,7 +104,7 @@ TEST(CliImport, FilesWithoutAGoodRowChangeNothing) {
         EXPECT_FALSE(r.err.isEmpty());
     }
     EXPECT_EQ(readFile(history), before);
-    EXPECT_FALSE(QFileInfo::exists(history + QStringLiteral(".bak")));
+    EXPECT_EQ(test::undoFileCount(history), 0);
 
     // A history out of date order is refused, naming the first record out of place.
     logic::DrawHistory shuffled = test::drawDays(QDate(2024, 3, 4), 3);
@@ -165,27 +172,35 @@ TEST(CliExportCsv, ExportOfAHistoryImportsIntoAnEmptyOneAsTheSameDraws) {
     const auto r = import(target, csv);
     EXPECT_EQ(r.out, "neu\t600\nersetzt\t0\nabweichend\t0\ngleich\t0\nfehlerhaft\t0\n");
     EXPECT_EQ(readFile(target), readFile(source));
-    EXPECT_EQ(readFile(target + QStringLiteral(".bak")), QByteArray()); // there was no history
+    EXPECT_EQ(test::undoFileCount(target), 1);
+    EXPECT_EQ(test::newestUndoBytes(target), QByteArray()); // there was no history
 }
 
-TEST(CliUndo, RestoresTheFileBeforeTheLastChange) {
+TEST(CliUndo, TakesBackChangesNewestFirst) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
-    const QString bak = history + QStringLiteral(".bak");
     const auto undo = [&] { return runCli({QStringLiteral("undo"), QStringLiteral("--history"), history}); };
-    const auto store = [&](const QString& date) {
+    const auto list = [&] {
+        return runCli(
+            {QStringLiteral("undo"), QStringLiteral("--history"), history, QStringLiteral("--list")});
+    };
+    const auto store = [&](const QString& date, const QString& now) {
         return runCli({QStringLiteral("store"), QStringLiteral("--history"), history,
                        QStringLiteral("--position"), QStringLiteral("1"), QStringLiteral("--date"), date,
                        QStringLiteral("--numbers"),
-                       QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20")});
+                       QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20"),
+                       QStringLiteral("--now"), now});
     };
     auto r = undo();
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_FALSE(r.err.isEmpty());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("keine Änderung der Ziehungen"))) << r.err.toStdString();
+    r = list();
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "");
 
     // The first store: there was no history, so undo leaves an empty one.
-    ASSERT_EQ(store(QStringLiteral("04.03.2024")).exitCode, 0);
-    EXPECT_EQ(readFile(bak), QByteArray());
+    ASSERT_EQ(store(QStringLiteral("04.03.2024"), QStringLiteral("2024-03-04 20:15")).exitCode, 0);
+    EXPECT_EQ(list().out, "1\t04.03.2024 20:15\tZiehung 04.03.2024 gespeichert\n");
     const QByteArray first = readFile(history);
     r = undo();
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -193,16 +208,19 @@ TEST(CliUndo, RestoresTheFileBeforeTheLastChange) {
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(QFileInfo::exists(history));
     EXPECT_EQ(QFileInfo(history).size(), 0);
-    EXPECT_FALSE(QFileInfo::exists(bak));
-    EXPECT_EQ(undo().exitCode, 1); // one level only
+    EXPECT_EQ(list().out, "");
+    EXPECT_EQ(undo().exitCode, 1); // an undo is no change of its own
 
-    ASSERT_EQ(store(QStringLiteral("04.03.2024")).exitCode, 0);
-    ASSERT_EQ(store(QStringLiteral("04.03.2024")).exitCode, 0); // the same bytes: no write
-    EXPECT_EQ(readFile(bak), QByteArray());
-    ASSERT_EQ(store(QStringLiteral("05.03.2024")).exitCode, 0);
-    EXPECT_EQ(readFile(bak), first);
+    ASSERT_EQ(store(QStringLiteral("04.03.2024"), QStringLiteral("2024-03-04 20:15")).exitCode, 0);
+    ASSERT_EQ(store(QStringLiteral("04.03.2024"), QStringLiteral("2024-03-04 20:16")).exitCode,
+              0); // no write
+    ASSERT_EQ(store(QStringLiteral("05.03.2024"), QStringLiteral("2024-03-05 19:01")).exitCode, 0);
+    EXPECT_EQ(list().out, "1\t05.03.2024 19:01\tZiehung 05.03.2024 gespeichert\n"
+                          "2\t04.03.2024 20:15\tZiehung 04.03.2024 gespeichert\n");
     ASSERT_EQ(undo().exitCode, 0);
     EXPECT_EQ(readFile(history), first);
+    ASSERT_EQ(undo().exitCode, 0);
+    EXPECT_EQ(QFileInfo(history).size(), 0);
 }
 
 } // namespace

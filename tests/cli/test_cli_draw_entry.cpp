@@ -2,7 +2,9 @@
 #include "support/cli_runner.h"
 #include "support/history_builder.h"
 #include "support/qstring_printer.h"
+#include "support/temp_files.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -73,20 +75,63 @@ TEST(CliStore, APositionFarBehindTheHistoryIsRefused) {
     // The days filled in before the new draw would lie before the first draw of all.
     for (const char* position : {"2000000000", "40000", "9000"}) {
         const auto r = store(QString::fromLatin1(position), QStringLiteral("12.03.2024"));
-        EXPECT_EQ(r.exitCode, 2) << position << " " << r.err.toStdString();
-        EXPECT_FALSE(r.err.isEmpty()) << position;
+        EXPECT_EQ(r.exitCode, 1) << position << " " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Es wurde nichts gespeichert."))) << position;
     }
     EXPECT_EQ(QFileInfo(path).size(), 80);
 
     // Nine draw days lie from 02.02.2004 to 11.02.2004 (a Sunday between): nine days can be
-    // filled in before a draw of 12.02.2004, ten cannot.
-    EXPECT_EQ(store(QStringLiteral("13"), QStringLiteral("12.02.2004")).exitCode, 2);
-    EXPECT_EQ(QFileInfo(path).size(), 80);
-    const auto r = store(QStringLiteral("12"), QStringLiteral("12.02.2004"));
+    // filled in before a draw of 12.02.2004 as the first of a new history, ten cannot.
+    QFile::remove(path);
+    EXPECT_EQ(store(QStringLiteral("11"), QStringLiteral("12.02.2004")).exitCode, 1);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    const auto r = store(QStringLiteral("10"), QStringLiteral("12.02.2004"));
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const auto h = runCli({QStringLiteral("history"), path}).out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(h.size(), 12);
-    EXPECT_EQ(h[2].section(u'\t', 1, 1), "02.02.2004");
+    ASSERT_EQ(h.size(), 10);
+    EXPECT_EQ(h[0].section(u'\t', 1, 1), "02.02.2004");
+}
+
+TEST(CliStore, ADrawThatDoesNotFitIsRefused) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    // Thursday 07.03. to Saturday 09.03.2024.
+    logic::saveDrawHistory(path, test::drawDays(QDate(2024, 3, 7), 3));
+    const QByteArray before = test::readFile(path);
+    const auto store = [&](const QString& position, const QString& date, const QString& plus5) {
+        return runCli({QStringLiteral("store"), QStringLiteral("--history"), path,
+                       QStringLiteral("--position"), position, QStringLiteral("--date"), date,
+                       QStringLiteral("--numbers"), twenty(1), QStringLiteral("--plus5"), plus5,
+                       QStringLiteral("--now"), QStringLiteral("2024-03-12 20:00")});
+    };
+    struct Case {
+        const char* position;
+        const char* date;
+        const char* plus5;
+        const char* says;
+    };
+    for (const Case& c : {Case{"4", "13.03.2024", "", "liegt nach dem heutigen Tag"},
+                          Case{"4", "01.01.2200", "", "liegt nach dem heutigen Tag"},
+                          Case{"50001", "01.01.2200", "", "liegt nach dem heutigen Tag"},
+                          Case{"50001", "12.03.2024", "", "so viele"},
+                          Case{"4", "09.03.2024", "", "passt nicht an diese Stelle"},
+                          Case{"2", "10.03.2024", "", "passt nicht an diese Stelle"},
+                          Case{"4", "11.03.2024", "ab€x$", "besteht nicht nur aus Ziffern"}}) {
+        const auto r =
+            store(QString::fromLatin1(c.position), QString::fromLatin1(c.date), QString::fromUtf8(c.plus5));
+        EXPECT_EQ(r.exitCode, 1) << c.position << " " << c.date;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(test::readFile(path), before) << c.position << " " << c.date;
+    }
+    // Today itself fits, and so does a plus 5 cut to its first five digits.
+    const auto r = store(QStringLiteral("5"), QStringLiteral("12.03.2024"), QStringLiteral("0123456"));
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const auto h = runCli({QStringLiteral("history"), path}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(h.size(), 5);
+    EXPECT_EQ(h[3].section(u'\t', 1, 1), "11.03.2024"); // filled in
+    EXPECT_EQ(h[4].section(u'\t', 1, 1), "12.03.2024");
+    EXPECT_EQ(h[4].section(u'\t', 3), "01234");
 }
 
 TEST(CliStore, GapsOfADailyHistoryKeepTheirSundays) {

@@ -71,9 +71,14 @@ TEST_F(CliUpdate, DownloadsMergesAndPrintsTheDrawCount) {
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "100\n");
     EXPECT_EQ(talvo::test::readFile(history), talvo::logic::drawsToBytes(full));
-    // The history before the update is kept for undo.
-    EXPECT_EQ(talvo::test::readFile(history + QStringLiteral(".bak")), before);
     EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("tempGZ.tpp"))));
+    // The history before the update is kept for undo.
+    const auto list =
+        runCli({QStringLiteral("undo"), QStringLiteral("--history"), history, QStringLiteral("--list")});
+    EXPECT_TRUE(list.out.endsWith(QStringLiteral("\tUpdate: 10 neu, 0 ersetzt\n"))) << list.out.toStdString();
+    EXPECT_EQ(list.out.count(u'\n'), 1);
+    EXPECT_EQ(runCli({QStringLiteral("undo"), QStringLiteral("--history"), history}).exitCode, 0);
+    EXPECT_EQ(talvo::test::readFile(history), before);
 }
 
 TEST_F(CliUpdate, FailedDownloadsChangeNothing) {
@@ -87,7 +92,9 @@ TEST_F(CliUpdate, FailedDownloadsChangeNothing) {
             << choice;
         EXPECT_EQ(talvo::test::readFile(history), before) << choice;
     }
-    EXPECT_FALSE(QFile::exists(history + QStringLiteral(".bak")));
+    EXPECT_EQ(
+        runCli({QStringLiteral("undo"), QStringLiteral("--history"), history, QStringLiteral("--list")}).out,
+        QString());
     const auto none = update(QStringLiteral("0"));
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("Es wurde kein Aktualisierungsbedarf gesetzt.")));

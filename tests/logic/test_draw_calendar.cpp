@@ -134,7 +134,9 @@ TEST(DrawCalendar, EveryRuleFollowsTheHistory) {
         case Rule::BackFill: {
             DrawHistory stored = h;
             const int p = static_cast<int>(h.size()) + c.gap;
-            ASSERT_TRUE(storeDraw(stored, p, dateToSerial(c.a), twentyNumbers(), QString()));
+            // The clock is of no matter here: every date lies in the past.
+            ASSERT_TRUE(
+                storeDraw(stored, p, dateToSerial(c.a), twentyNumbers(), QString(), dateToSerial(c.a)));
             QStringList filled;
             for (std::size_t i = h.size(); i < static_cast<std::size_t>(p); ++i) {
                 EXPECT_TRUE(stored[i].isPlaceholder());

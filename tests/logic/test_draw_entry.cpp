@@ -1,3 +1,4 @@
+#include "logic/core/error.h"
 #include "logic/core/number_set.h"
 #include "logic/draws/board_number_toggle.h"
 #include "logic/draws/digit_runs.h"
@@ -11,6 +12,8 @@
 using namespace talvo::logic;
 
 namespace {
+
+constexpr DaySerial kToday = 45371; // 20.03.2024
 
 NumberSet firstNumbers(int count, int from = 1) {
     NumberSet s;
@@ -61,17 +64,18 @@ TEST(toggleBoardNumber, TogglesAtMostTwentyNumbers) {
 TEST(storeDraw, OnlyTwentyNumbersAreStored) {
     DrawHistory h = talvo::test::drawDays(QDate(2024, 3, 4), 3);
     const DrawHistory before = h;
-    EXPECT_FALSE(storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), firstNumbers(19), QStringLiteral("1")));
+    EXPECT_FALSE(
+        storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), firstNumbers(19), QStringLiteral("1"), kToday));
     NumberSet withZero = firstNumbers(19);
     withZero.insert(0);
-    EXPECT_FALSE(storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), withZero, QString()));
+    EXPECT_FALSE(storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), withZero, QString(), kToday));
     EXPECT_EQ(h, before);
 }
 
 TEST(storeDraw, AppendsAtTheProposedDateAndOverwritesInPlace) {
     DrawHistory h = talvo::test::drawDays(QDate(2024, 3, 4), 3);
     NumberSet z = firstNumbers(20, 40);
-    ASSERT_TRUE(storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), z, QStringLiteral("1234567")));
+    ASSERT_TRUE(storeDraw(h, 3, dateToSerial(QDate(2024, 3, 7)), z, QStringLiteral("1234567"), kToday));
     ASSERT_EQ(h.size(), 4u);
     EXPECT_EQ(serialToText(h[3].datum), "07.03.2024");
     EXPECT_EQ(h[3].GZ[0], 40);
@@ -82,7 +86,7 @@ TEST(storeDraw, AppendsAtTheProposedDateAndOverwritesInPlace) {
     NumberSet other;
     for (int n : {70, 1, 35, 2, 69, 3, 68, 4, 67, 5, 66, 6, 65, 7, 64, 8, 63, 9, 62, 10})
         other.insert(n);
-    ASSERT_TRUE(storeDraw(h, 1, dateToSerial(QDate(2024, 3, 5)), other, QString()));
+    ASSERT_TRUE(storeDraw(h, 1, dateToSerial(QDate(2024, 3, 5)), other, QString(), kToday));
     ASSERT_EQ(h.size(), 4u);
     EXPECT_EQ(h[1].GZ[0], 1);
     EXPECT_EQ(h[1].GZ[10], 35);
@@ -93,7 +97,8 @@ TEST(storeDraw, AppendsAtTheProposedDateAndOverwritesInPlace) {
 TEST(storeDraw, MissingDaysAreFilledBackSkippingSundays) {
     DrawHistory h = talvo::test::drawDays(QDate(2024, 3, 7), 1); // Thursday
     // Tuesday of the following week: Friday, Saturday and Monday are missing.
-    ASSERT_TRUE(storeDraw(h, 4, dateToSerial(QDate(2024, 3, 12)), firstNumbers(20), QStringLiteral("1")));
+    ASSERT_TRUE(
+        storeDraw(h, 4, dateToSerial(QDate(2024, 3, 12)), firstNumbers(20), QStringLiteral("1"), kToday));
     ASSERT_EQ(h.size(), 5u);
     EXPECT_EQ(serialToText(h[1].datum), "08.03.2024");
     EXPECT_EQ(serialToText(h[2].datum), "09.03.2024");
@@ -102,8 +107,62 @@ TEST(storeDraw, MissingDaysAreFilledBackSkippingSundays) {
     EXPECT_EQ(h[3].plus5.text(), "");
 
     DrawHistory empty;
-    ASSERT_TRUE(storeDraw(empty, 2, dateToSerial(QDate(2024, 3, 12)), firstNumbers(20), QString()));
+    ASSERT_TRUE(storeDraw(empty, 2, dateToSerial(QDate(2024, 3, 12)), firstNumbers(20), QString(), kToday));
     EXPECT_EQ(serialToText(empty[0].datum), "09.03.2024");
+}
+
+TEST(storeDraw, DrawsThatDoNotFitAreRefusedAndNothingChanges) {
+    // Thursday 07.03. to Saturday 09.03.2024; "today" is Wednesday 20.03.2024.
+    const DrawHistory stored = talvo::test::drawDays(QDate(2024, 3, 7), 3);
+    struct Case {
+        int position;
+        QDate date;
+        const char* plus5;
+        const char* says; // a piece of the refusal, or nullptr when the draw is stored
+    };
+    const Case cases[] = {
+        {3, QDate(2024, 3, 21), "", "liegt nach dem heutigen Tag"},
+        {3, QDate(2200, 1, 1), "", "liegt nach dem heutigen Tag"},
+        {3, QDate(2024, 3, 20), "", nullptr},                              // today itself
+        {3, QDate(2024, 3, 9), "", "passt nicht an diese Stelle"},         // the date before it
+        {3, QDate(2024, 3, 6), "", "passt nicht an diese Stelle"},         // before the stored ones
+        {1, QDate(2024, 3, 9), "", "passt nicht an diese Stelle"},         // the date after it
+        {1, QDate(2024, 3, 7), "", "passt nicht an diese Stelle"},         // the date before it
+        {1, QDate(2024, 3, 8), "", nullptr},                               // its own date
+        {0, QDate(2024, 3, 6), "", nullptr},                               // earlier, nothing before it
+        {5, QDate(2024, 3, 11), "", "passt nicht an diese Stelle"},        // the filled-in day: 09.03.
+        {5, QDate(2024, 3, 13), "", nullptr},                              // filled in: 11. and 12.03.
+        {3, QDate(2024, 3, 11), "ab€x$", "besteht nicht nur aus Ziffern"}, //
+        {3, QDate(2024, 3, 11), "12 34", "besteht nicht nur aus Ziffern"}, //
+        {3, QDate(2024, 3, 11), "1234x", "besteht nicht nur aus Ziffern"}, //
+        {3, QDate(2024, 3, 11), "12345x", nullptr},                        // cut to five digits first
+        {3, QDate(2024, 3, 11), "042", nullptr},                           //
+        {50000, QDate(2024, 3, 20), "", "so viele"},                       // the position behind the cap
+        {7000, QDate(2024, 3, 20), "", "vor der ersten KENO-Ziehung"},     // filled in back to 2004
+        {3, QDate(2004, 2, 1), "", "ab der ersten KENO-Ziehung"},          //
+    };
+    for (const Case& c : cases) {
+        DrawHistory h = stored;
+        const QString where = QStringLiteral("%1 %2 %3").arg(c.position).arg(c.date.toString()).arg(c.plus5);
+        if (!c.says) {
+            EXPECT_TRUE(storeDraw(h, c.position, dateToSerial(c.date), firstNumbers(20),
+                                  QString::fromUtf8(c.plus5), kToday))
+                << where.toStdString();
+            for (std::size_t i = 1; i < h.size(); ++i)
+                EXPECT_LT(h[i - 1].datum, h[i].datum) << where.toStdString();
+            continue;
+        }
+        try {
+            storeDraw(h, c.position, dateToSerial(c.date), firstNumbers(20), QString::fromUtf8(c.plus5),
+                      kToday);
+            ADD_FAILURE() << "stored: " << where.toStdString();
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(c.says))) << e.text().toStdString();
+            EXPECT_TRUE(e.text().endsWith(QStringLiteral("Es wurde nichts gespeichert.")))
+                << where.toStdString();
+        }
+        EXPECT_EQ(h, stored) << where.toStdString();
+    }
 }
 
 TEST(storeDraw, FirstProposalIsTodayOrTheSaturdayBefore) {

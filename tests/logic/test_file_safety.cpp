@@ -4,7 +4,8 @@
 #include "logic/core/slip_file.h"
 #include "logic/core/system_error_text.h"
 #include "logic/draws/draw_sets.h"
-#include "logic/draws/history_backup.h"
+#include "logic/draws/history_lock.h"
+#include "logic/draws/undo_history.h"
 #include "logic/export/tip_text.h"
 #include "logic/settings/options_file.h"
 #include "support/builders.h"
@@ -62,9 +63,13 @@ const std::vector<Writer>& writers() {
              e.farbschema = 3;
              saveOptions(p, e);
          }},
-        {"history with backup",
+        {"history with undo point",
          [](const QString& p) {
-             writeHistoryKeepingBackup(p, talvo::test::drawDays(QDate(2024, 1, 2), 100));
+             // The lock lies outside the full folder: here it only stands for the caller's.
+             const QTemporaryDir lockDir;
+             const HistoryLock lock(lockDir.filePath(QStringLiteral("KenoZahlen.tpp")));
+             writeHistoryWithUndo(lock, p, talvo::test::drawDays(QDate(2024, 1, 2), 100),
+                                  QStringLiteral("Test"));
          }},
         {"tip text",
          [](const QString& p) { writeTipText(p, QStringList(50, QStringLiteral("3 14 15 26 53 58"))); }},
@@ -82,10 +87,10 @@ TEST(FullDisk, EveryWriterFailsWithAGermanMessageAndKeepsTheOldFile) {
             talvo::test::onFullDisk(dir.path(), [&] { return errorOf([&] { w.write(path); }); });
         if (!text)
             GTEST_SKIP() << "neither a mount namespace nor a file size limit is available";
-        // The message names the file that failed: the target or, before it, its backup.
+        // The message names the file that failed: the target or, before it, its undo point.
         const QString failed = text->section(QLatin1Char('"'), 1, 1);
         EXPECT_TRUE(failed == QDir::toNativeSeparators(path) ||
-                    failed == QDir::toNativeSeparators(path) + ".bak")
+                    failed == QDir::toNativeSeparators(path) + ".undo-1.neu")
             << w.kind << ": " << text->toStdString();
         EXPECT_TRUE(text->contains(QStringLiteral("\" konnte nicht vollständig geschrieben werden")))
             << w.kind << ": " << text->toStdString();

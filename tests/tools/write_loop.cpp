@@ -1,10 +1,11 @@
-// Rewrites the draw history (keeping its backup), a play-slip file and the options file
+// Rewrites the draw history (with its lock and undo point), a play-slip file and the options file
 // in the given folder, alternating between two versions of each, until it is killed.
 // Prints "started" before the first write and "round" after each round of all three.
 
 #include "support/write_versions.h"
 
-#include "logic/draws/history_backup.h"
+#include "logic/draws/history_lock.h"
+#include "logic/draws/undo_history.h"
 
 #include <array>
 #include <cstdio>
@@ -24,7 +25,11 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     for (int round = 1;; ++round) {
         const int v = round % 2;
-        logic::writeHistoryKeepingBackup(folder + QStringLiteral("KenoZahlen.tpp"), histories[v]);
+        {
+            const QString history = folder + QStringLiteral("KenoZahlen.tpp");
+            const logic::HistoryLock lock(history);
+            logic::writeHistoryWithUndo(lock, history, histories[v], QStringLiteral("Runde"));
+        }
         logic::saveSlips(folder + QStringLiteral("scheine.tix"), slips[v]);
         logic::saveOptions(folder + QStringLiteral("optionen.kop"), options[v]);
         std::puts("round");

@@ -8,6 +8,7 @@
 #include "support/named_child.h"
 #include "support/temp_files.h"
 #include "support/temp_folder.h"
+#include "support/undo_files.h"
 #include "support/visible_window.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
@@ -69,7 +70,8 @@ class ArchiveImportTest : public QObject {
         const QDate newest = logic::serialToDate(full.back().datum);
         ui::setClockForTests([newest] { return QDateTime(newest.addDays(1), QTime(20, 0)); });
         logic::saveDrawHistory(paths.historyFile(), logic::DrawHistory(full.begin(), full.end() - 12));
-        QFile::remove(paths.historyFile() + QStringLiteral(".bak"));
+        for (const QString& name : QDir(paths.dataDir).entryList({QStringLiteral("KenoZahlen.tpp.undo-*")}))
+            QFile::remove(QDir(paths.dataDir).filePath(name));
     }
 
     void cleanup() {
@@ -130,7 +132,7 @@ class ArchiveImportTest : public QObject {
         QCOMPARE(program.state().history(), logic::loadDrawHistory(paths.historyFile()));
         QCOMPARE(program.state().history().size(), 80u);
         QCOMPARE(program.state().history()[3].GZ, archived[3].GZ);
-        QCOMPARE(test::readFile(paths.historyFile() + QStringLiteral(".bak")), before);
+        QCOMPARE(test::newestUndoBytes(paths.historyFile()), before);
         auto* drawNumberCombo = namedChild<QComboBox>(*program.mainWindow(), "comboNr");
         QCOMPARE(drawNumberCombo->count(), 80);
         QCOMPARE(drawNumberCombo->currentText(), QStringLiteral("80"));
@@ -145,13 +147,20 @@ class ArchiveImportTest : public QObject {
         messages.clear();
         namedChild<QAction>(*program.mainWindow(), "MRueckgaengig")->trigger();
         QCOMPARE(messages.size(), 1);
+        // The question names the change it takes back.
+        QVERIFY(messages[0].contains(QStringLiteral("\"Import ")));
+        QVERIFY(messages[0].contains(QStringLiteral(": 12 neu, 0 Platzhalter, 1 ersetzt\"")));
         QCOMPARE(test::readFile(paths.historyFile()), before);
-        QVERIFY(!QFileInfo::exists(paths.historyFile() + QStringLiteral(".bak")));
+        QCOMPARE(test::undoFileCount(paths.historyFile()), 0);
         QCOMPARE(program.state().history().size(), 68u);
         QCOMPARE(drawNumberCombo->count(), 68);
+        // The entry page stands on the last restored draw, which the board shows.
+        QCOMPARE(namedChild<QComboBox>(*program.mainWindow(), "comboNr2")->currentText(),
+                 QStringLiteral("68"));
+        QCOMPARE(program.state().boardSelection(), program.state().history().back().numberSet());
         QCOMPARE(stats->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(full.end() - 22, full.end() - 12));
-        // One level only.
+        // The undo is no change of its own: nothing is left to take back.
         namedChild<QAction>(*program.mainWindow(), "MRueckgaengig")->trigger();
         QCOMPARE(messages.size(), 2);
         QVERIFY(messages[1].contains(QStringLiteral("keine Änderung")));

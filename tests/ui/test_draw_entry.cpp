@@ -3,14 +3,17 @@
 #include "logic/state/program_state.h"
 #include "platform/download.h"
 #include "support/builders.h"
+#include "support/cli_runner.h"
 #include "support/form_lookup.h"
 #include "support/history_builder.h"
 #include "support/message_capture.h"
 #include "support/named_child.h"
 #include "support/temp_files.h"
 #include "support/temp_folder.h"
+#include "support/undo_files.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
+#include "ui/draws/history_undo.h"
 #include "ui/draws/paste_window.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/navigation/navigator.h"
@@ -23,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -126,9 +130,11 @@ class DrawEntryTest : public QObject {
         QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->count(), 4);
         QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->currentText(), QStringLiteral("10.03.2024"));
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->count(), 5);
-        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("11.03.2024"));
-        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr2")->currentText(), QStringLiteral("5"));
-        QVERIFY(marked(w).isEmpty());
+        // The page stays on the draw just stored and shows it.
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr2")->currentText(), QStringLiteral("4"));
+        QCOMPARE(marked(w).size(), 20);
+        QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QStringLiteral("12345"));
     }
 
     void storingOverAStoredDrawKeepsItsPlace() {
@@ -143,16 +149,91 @@ class DrawEntryTest : public QObject {
         mark(w, {history[1].GZ[0] == 70 ? 69 : 70});
         test::namedChild<QCheckBox>(w, "cbDel")->setChecked(true);
         const QByteArray before = test::readFile(paths.historyFile());
+        // Asked first, naming the date; saying no stores nothing.
+        capture.answer(false);
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(
+            messages[0].contains(QStringLiteral("Für den 08.03.2024 ist bereits eine Ziehung gespeichert")));
+        QCOMPARE(test::readFile(paths.historyFile()), before);
+        capture.answer(true);
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        QCOMPARE(messages.size(), 2);
         const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{3});
-        QCOMPARE(test::readFile(paths.historyFile() + QStringLiteral(".bak")), before); // kept for undo
+        QCOMPARE(test::newestUndoBytes(paths.historyFile()), before); // kept for undo
         QVERIFY(stored[1].GZ != history[1].GZ);
         QCOMPARE(stored[1].datum, history[1].datum);
-        // The next entry is chosen; "cbDel" then clears the board and the plus 5 field.
-        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentIndex(), 2);
+        // The page stays on the stored date; "cbDel" clears the board and the plus 5 field.
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentIndex(), 1);
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
+
+        // The same numbers once more: nothing to ask, nothing written.
+        chooseEntry(w, 1);
+        test::namedChild<QCheckBox>(w, "cbDel")->setChecked(false);
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(test::readFile(paths.historyFile()), logic::drawsToBytes(stored));
+    }
+
+    void aDrawStoredByTheCommandLineMeanwhileIsKept() {
+        logic::ProgramState state;
+        ui::MainWindow w(state, paths);
+        w.setUpAtStart();
+        test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
+        // While the window is open, talvo-cli stores the draw of 10.03.2024.
+        const QStringList cliStore{
+            QStringLiteral("store"),
+            QStringLiteral("--history"),
+            paths.historyFile(),
+            QStringLiteral("--position"),
+            QStringLiteral("4"),
+            QStringLiteral("--date"),
+            QStringLiteral("10.03.2024"),
+            QStringLiteral("--numbers"),
+            QStringLiteral("51 52 53 54 55 56 57 58 59 60 61 62 63 64 65 66 67 68 69 70"),
+            QStringLiteral("--now"),
+            QStringLiteral("2024-03-10 12:00")};
+        QCOMPARE(test::runCli(cliStore).exitCode, 0);
+        QCOMPARE(state.history().size(), std::size_t{3}); // the window does not know it yet
+
+        // The window then corrects the draw of 08.03.
+        chooseEntry(w, 1);
+        mark(w, {history[1].GZ[0]});
+        mark(w, {history[1].GZ[0] == 70 ? 69 : 70});
+        test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
+        QCOMPARE(stored.size(), std::size_t{4});
+        QCOMPARE(logic::serialToText(stored[3].datum), QStringLiteral("10.03.2024"));
+        QCOMPARE(stored[3].GZ[0], std::uint8_t{51});
+        QVERIFY(stored[1].GZ != history[1].GZ);
+        QCOMPARE(state.history(), stored);
+        QVERIFY(w.statusBar()->currentMessage().contains(QStringLiteral("anderes Programm")));
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("08.03.2024"));
+
+        // Once more: the proposed 10.03. of the window is the command line's draw now, so the
+        // window asks before it would replace it; saying no keeps it.
+        QFile::remove(paths.historyFile());
+        logic::saveDrawHistory(paths.historyFile(), history);
+        logic::ProgramState second;
+        ui::MainWindow v(second, paths);
+        v.setUpAtStart();
+        test::namedChild<QTabWidget>(v, "PC0")->setCurrentIndex(1);
+        QCOMPARE(test::namedChild<QComboBox>(v, "combo2")->currentText(), QStringLiteral("10.03.2024"));
+        QCOMPARE(test::runCli(cliStore).exitCode, 0);
+        messages.clear();
+        capture.answer(false);
+        for (int n = 1; n <= 20; ++n)
+            mark(v, {n});
+        test::namedChild<QPushButton>(v, "BSpeichern1")->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(
+            messages[0].contains(QStringLiteral("Für den 10.03.2024 ist bereits eine Ziehung gespeichert")));
+        const logic::DrawHistory kept = logic::loadDrawHistory(paths.historyFile());
+        QCOMPARE(kept.size(), std::size_t{4});
+        QCOMPARE(kept[3].GZ[0], std::uint8_t{51});
+        QCOMPARE(second.history(), kept);
     }
 
     void theVeryFirstDrawGetsAProposedDate() {
@@ -169,8 +250,17 @@ class DrawEntryTest : public QObject {
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         QCOMPARE(logic::loadDrawHistory(paths.historyFile()).size(), std::size_t{1});
         QCOMPARE(test::namedChild<QComboBox>(w, "comboDatum")->itemText(0), QStringLiteral("09.03.2024"));
-        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("09.03.2024"));
         QVERIFY(test::namedChild<QDateEdit>(w, "DateErste")->isHidden());
+
+        // Undone, the draw no longer exists: the lists and the board show an empty history.
+        QVERIFY(ui::undoLastDrawChange(&w, state, paths.historyFile()));
+        QVERIFY(messages.last().contains(
+            QStringLiteral("\"Ziehung 09.03.2024 gespeichert\" vom 10.03.2024 09:00")));
+        QVERIFY(state.history().empty());
+        QCOMPARE(test::namedChild<QComboBox>(w, "comboNr")->count(), 0);
+        QVERIFY(marked(w).isEmpty());
+        QVERIFY(!test::namedChild<QDateEdit>(w, "DateErste")->isHidden());
     }
 
     void theVeryFirstDrawMayBeOfAnyDaySinceTheFirstDraw() {
@@ -194,7 +284,7 @@ class DrawEntryTest : public QObject {
         const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{1});
         QCOMPARE(logic::serialToDate(stored[0].datum), QDate(2010, 6, 4));
-        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("05.06.2010"));
+        QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("04.06.2010"));
         QVERIFY(firstDateEdit->isHidden());
         QVERIFY(!test::namedChild<QComboBox>(w, "combo2")->isHidden());
     }
@@ -316,10 +406,11 @@ class DrawEntryTest : public QObject {
         QCOMPARE(test::namedChild<QPlainTextEdit>(*p, "M1")->toPlainText(), QString());
         QCOMPARE(test::namedChild<QLineEdit>(*p, "ez7")->text(), QStringLiteral("07"));
 
-        // Saving moves the hint to the next proposed date.
+        // Saving keeps the hint on the date just stored, where the entry page stays.
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+        QCOMPARE(logic::loadDrawHistory(paths.historyFile()).size(), std::size_t{4});
         QCOMPARE(test::namedChild<QLabel>(*p, "LHinweis")->text(),
-                 QStringLiteral("Gewinnzahlen gelten für 11.03.2024"));
+                 QStringLiteral("Gewinnzahlen gelten für 10.03.2024"));
     }
 
     void closingHidesAndKeepsTheContents() {

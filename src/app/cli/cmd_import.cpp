@@ -4,10 +4,13 @@
 #include "logic/core/dates.h"
 #include "logic/core/history_file.h"
 #include "logic/draws/archive_import.h"
-#include "logic/draws/history_backup.h"
+#include "logic/draws/change_text.h"
+#include "logic/draws/history_lock.h"
+#include "logic/draws/undo_history.h"
 
 #include <QFileInfo>
 #include <QTextStream>
+#include <optional>
 
 namespace talvo::cli {
 namespace {
@@ -18,14 +21,22 @@ int importDraws(const Arguments& opts, Io& io) {
         throw UsageError{QStringLiteral("Genau eine Datei zum Importieren angeben.")};
     const logic::ArchiveFile archive =
         logic::readArchiveFile(opts.positional().first(), logic::wholeDay(opts.now()));
+    const bool dryRun = opts.has(QStringLiteral("dry-run"));
+    // A dry run writes nothing and so waits for no other writer.
+    std::optional<logic::HistoryLock> lock;
+    if (!dryRun)
+        lock.emplace(historyPath);
     const logic::DrawHistory history =
         QFileInfo::exists(historyPath) ? logic::loadDrawHistory(historyPath) : logic::DrawHistory{};
     const logic::ImportResult result =
         logic::mergeArchive(history, archive, opts.has(QStringLiteral("replace")));
 
     const logic::ImportReport& report = result.report;
-    if (report.changesHistory() && !opts.has(QStringLiteral("dry-run")))
-        logic::writeHistoryKeepingBackup(historyPath, result.history);
+    if (report.changesHistory() && !dryRun)
+        logic::writeHistoryWithUndo(
+            *lock, historyPath, result.history,
+            logic::importChangeText(QFileInfo(opts.positional().first()).fileName(), history, result),
+            opts.nowDateTime());
     io.out << "neu\t" << report.added << "\nersetzt\t" << report.replaced << "\nabweichend\t"
            << report.differing << "\ngleich\t" << report.identical << "\nfehlerhaft\t" << report.faulty.size()
            << '\n';

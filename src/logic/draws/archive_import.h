@@ -62,4 +62,11 @@ struct ImportResult {
 // history is not one record per day in date order or the file holds no good row.
 ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive, bool replace);
 
+// Whether the history holds one record per day in date order, as merging by date needs.
+bool followsDayOrder(const DrawHistory& history);
+
+// Gives every draw day between two records that has none an empty record, as the import
+// does. Throws Error when that would grow the history beyond what the program loads.
+DrawHistory withDrawDaysFilled(const DrawHistory& history);
+
 } // namespace talvo::logic

@@ -156,4 +156,17 @@ ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive
     return result;
 }
 
+bool followsDayOrder(const DrawHistory& history) {
+    try {
+        checkDayOrder(history);
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
+DrawHistory withDrawDaysFilled(const DrawHistory& history) {
+    return withGapsFilled(history);
+}
+
 } // namespace talvo::logic

@@ -5,10 +5,14 @@
 #include "logic/core/number_set.h"
 #include "logic/core/paths.h"
 #include "logic/core/record_file.h"
-#include "logic/draws/history_backup.h"
+#include "logic/draws/archive_import.h"
+#include "logic/draws/change_text.h"
+#include "logic/draws/history_lock.h"
+#include "logic/draws/undo_history.h"
 #include "logic/state/program_state.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <algorithm>
 #include <cmath>
@@ -110,6 +114,91 @@ DrawHistory mergeDrawBlock(const DrawHistory& history, const DrawHistory& block)
     return merged;
 }
 
+namespace {
+
+bool sameNumbers(const DrawRecord& a, const DrawRecord& b) {
+    auto x = a.GZ;
+    auto y = b.GZ;
+    std::sort(x.begin(), x.end());
+    std::sort(y.begin(), y.end());
+    return x == y;
+}
+
+// A stored plus 5 of fewer than five digits lost its leading zeros.
+QString fiveDigits(const QString& plus5) {
+    const bool digits =
+        !plus5.isEmpty() && plus5.size() < 5 &&
+        std::all_of(plus5.begin(), plus5.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return digits ? plus5.rightJustified(5, u'0') : plus5;
+}
+
+// Lays the downloaded draw over the stored record of its day; tells whether anything changed.
+bool takeDownloaded(DrawRecord& stored, const DrawRecord& downloaded) {
+    const QString plus5 = downloaded.plus5.text();
+    if (stored.isPlaceholder()) {
+        stored.GZ = downloaded.GZ;
+        stored.plus5 = downloaded.plus5;
+        return true;
+    }
+    const bool samePlus5 = plus5.isEmpty() || fiveDigits(stored.plus5.text()) == fiveDigits(plus5);
+    if (sameNumbers(stored, downloaded) && samePlus5)
+        return false;
+    stored.GZ = downloaded.GZ;
+    if (!plus5.isEmpty())
+        stored.plus5 = downloaded.plus5;
+    return true;
+}
+
+DrawSetMerge mergeByPosition(const DrawHistory& history, const DrawHistory& set) {
+    DrawSetMerge merge;
+    merge.history = mergeDrawBlock(history, set);
+    for (std::size_t i = 0; i < merge.history.size(); ++i) {
+        const bool fresh = i >= history.size();
+        if (fresh || drawsToBytes({history[i]}) != drawsToBytes({merge.history[i]}))
+            ++(fresh || history[i].isPlaceholder() ? merge.added : merge.replaced);
+    }
+    return merge;
+}
+
+} // namespace
+
+DrawSetMerge mergeDrawSet(const DrawHistory& history, const DrawHistory& set) {
+    DrawSetMerge merge;
+    if (history.empty()) {
+        merge.history = set;
+        merge.added = static_cast<int>(
+            std::count_if(set.begin(), set.end(), [](const DrawRecord& d) { return !d.isPlaceholder(); }));
+        return merge;
+    }
+    if (!followsDayOrder(history))
+        return mergeByPosition(history, set);
+
+    DrawHistory merged;
+    merged.reserve(history.size() + set.size());
+    auto stored = history.begin();
+    for (const DrawRecord& downloaded : set) {
+        while (stored != history.end() && stored->datum < downloaded.datum)
+            merged.push_back(*stored++);
+        if (stored != history.end() && stored->datum == downloaded.datum) {
+            DrawRecord record = *stored++;
+            // A downloaded empty record knows less than any stored draw.
+            if (!downloaded.isPlaceholder()) {
+                const bool wasPlaceholder = record.isPlaceholder();
+                if (takeDownloaded(record, downloaded))
+                    ++(wasPlaceholder ? merge.added : merge.replaced);
+            }
+            merged.push_back(record);
+        } else {
+            merged.push_back(downloaded);
+            if (!downloaded.isPlaceholder())
+                ++merge.added;
+        }
+    }
+    merged.insert(merged.end(), stored, history.end());
+    merge.history = withDrawDaysFilled(merged);
+    return merge;
+}
+
 QString keepValidDrawSet(const QString& blockPath, DaySerial today) {
     try {
         checkedDrawSet(readWholeFile(blockPath, kMaxDrawFileBytes), today);
@@ -126,11 +215,14 @@ bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const Q
         return false;
     // A block that fails here would only fail again: it never outlives the merge.
     const auto removeBlock = qScopeGuard([&] { QFile::remove(blockPath); });
-    DrawHistory merged =
-        mergeDrawBlock(state.history(), checkedDrawSet(readWholeFile(blockPath, kMaxDrawFileBytes), today));
+    const DrawHistory set = checkedDrawSet(readWholeFile(blockPath, kMaxDrawFileBytes), today);
+    const HistoryLock lock(historyPath);
+    // Merged into the file as it is now: another program may have stored draws meanwhile.
+    const DrawHistory stored = QFileInfo::exists(historyPath) ? loadDrawHistory(historyPath) : DrawHistory{};
+    DrawSetMerge merge = mergeDrawSet(stored, set);
     // The file first: when it cannot be written, memory and disk still agree.
-    writeHistoryKeepingBackup(historyPath, merged);
-    state.setHistory(std::move(merged));
+    writeHistoryWithUndo(lock, historyPath, merge.history, drawSetChangeText(merge));
+    state.setHistory(std::move(merge.history));
     return true;
 }
 

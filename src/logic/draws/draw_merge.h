@@ -17,17 +17,36 @@ class ProgramState;
 // or a broken set never reaches the history.
 DrawHistory checkedDrawSet(const QByteArray& bytes, DaySerial today);
 
-// Lays a block of downloaded draws over the history by date: the block starts at the
-// stored draw of its first date and overwrites from there on, growing the history.
+// Lays a block of downloaded draws over the history by position: the block starts at the
+// stored draw of its first date and overwrites from there on, growing the history. Only for
+// an old history that is not one record per day in date order, which a merge by date
+// cannot place draws into.
 DrawHistory mergeDrawBlock(const DrawHistory& history, const DrawHistory& block);
+
+struct DrawSetMerge {
+    DrawHistory history;
+    int added = 0;    // draws of days that had none, or only an empty record
+    int replaced = 0; // stored draws that the downloaded ones changed
+};
+
+// Merges a checked download (strictly increasing by date) into the history by date, as the
+// archive import does: a draw of a day not stored is inserted in date order; a stored draw
+// of the same day is replaced by the downloaded one, except that a downloaded empty record
+// never replaces a stored draw and a downloaded draw without plus 5 keeps the stored one;
+// stored draws of days the set does not hold stay. Draw days left without a record get an
+// empty one, so the result is strictly increasing by date. An empty history becomes the set
+// as downloaded; a history not in day order is merged by position (mergeDrawBlock).
+DrawSetMerge mergeDrawSet(const DrawHistory& history, const DrawHistory& set);
 
 // Keeps a downloaded draw set only when checkedDrawSet accepts it; deletes it otherwise
 // and returns why (empty when it is kept).
 QString keepValidDrawSet(const QString& blockPath, DaySerial today);
 
-// Merges the block file into the program's history, rewrites the history file and
-// deletes the block file, also when the merge fails. Returns false when there was no
-// block file.
+// Merges the block file into the history file by date (mergeDrawSet) while holding the
+// history's lock, writes it with its undo point when the merge changes it, hands the result
+// to the program state and deletes the block file, also when the merge fails. The history
+// file is read anew, so draws another program stored meanwhile are kept. Returns false when
+// there was no block file.
 bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const QString& historyPath,
                           DaySerial today);
 

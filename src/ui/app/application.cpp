@@ -194,8 +194,11 @@ void Application::createWindows() {
     connect(versionCheck_, &VersionCheck::newVersionFound, this,
             [this] { navigator_->go(Route::NewVersion); });
     navigator_->addAction(Route::UndoDrawChange, [this] {
-        if (undoLastDrawChange(main_, *state_, paths_.historyFile()))
-            followNewHistory();
+        if (!undoLastDrawChange(main_, *state_, paths_.historyFile()))
+            return;
+        // Both pages show the restored history: no draw that no longer exists stays on the board.
+        main_->alignEntryWithViewing();
+        followNewHistory();
     });
 }
 

@@ -10,9 +10,9 @@ class ProgramState;
 
 namespace talvo::ui {
 
-// "Letzte Änderung der Ziehungen rückgängig machen": after a confirmation, puts the history
-// file back as it was before its last change and loads it. Returns whether it did; throws
-// the German error when there is nothing to undo.
+// "Letzte Änderung der Ziehungen rückgängig machen": after a question that names the change,
+// takes back the newest change of the undo history and loads the history file. Returns
+// whether it did; throws the German error when there is nothing to undo.
 bool undoLastDrawChange(QWidget* parent, logic::ProgramState& state, const QString& historyPath);
 
 } // namespace talvo::ui

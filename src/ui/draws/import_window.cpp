@@ -3,7 +3,10 @@
 #include "logic/core/dates.h"
 #include "logic/core/error.h"
 #include "logic/core/paths.h"
-#include "logic/draws/history_backup.h"
+#include "logic/draws/change_text.h"
+#include "logic/draws/history_lock.h"
+#include "logic/draws/history_sync.h"
+#include "logic/draws/undo_history.h"
 #include "logic/state/program_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
@@ -240,21 +243,33 @@ void ImportWindow::importDraws() {
     if (archive_.draws.empty())
         return;
     // Merged anew: the history may have changed since the preview.
-    const logic::ImportResult result =
-        logic::mergeArchive(state_.history(), archive_, replaceCheck->isChecked());
-    const logic::ImportReport& report = result.report;
-    if (!report.changesHistory()) {
+    logic::ImportResult result = logic::mergeArchive(state_.history(), archive_, replaceCheck->isChecked());
+    if (!result.report.changesHistory()) {
         showPreview();
         return;
     }
     if (!askYesNo(this, QStringLiteral(
                             "%1 Ziehungen kommen neu hinzu, %2 gespeicherte Ziehungen werden ersetzt.\r\r"
                             "Sollen die Ziehungen jetzt importiert werden?")
-                            .arg(report.added)
-                            .arg(report.replaced)))
+                            .arg(result.report.added)
+                            .arg(result.report.replaced)))
         return;
-    logic::writeHistoryKeepingBackup(paths_.historyFile(), result.history);
-    state_.setHistory(result.history);
+    const QString path = paths_.historyFile();
+    {
+        const logic::HistoryLock lock(path);
+        // Another program may have changed the file while the question was open: the rows
+        // are merged into what it holds now.
+        if (logic::reloadChangedHistory(state_, path))
+            result = logic::mergeArchive(state_.history(), archive_, replaceCheck->isChecked());
+        if (result.report.changesHistory())
+            logic::writeHistoryWithUndo(
+                lock, path, result.history,
+                logic::importChangeText(QFileInfo(QDir::fromNativeSeparators(fileLabel_->text())).fileName(),
+                                        state_.history(), result),
+                currentDateTime());
+    }
+    const logic::ImportReport report = result.report;
+    state_.setHistory(std::move(result.history));
     emit historyImported();
     showPreview();
     statusLabel_->setText(

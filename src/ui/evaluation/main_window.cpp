@@ -5,9 +5,12 @@
 #include "logic/core/paths.h"
 #include "logic/core/slip_file.h"
 #include "logic/draws/board_number_toggle.h"
+#include "logic/draws/change_text.h"
 #include "logic/draws/draw_sets.h"
-#include "logic/draws/history_backup.h"
+#include "logic/draws/history_lock.h"
+#include "logic/draws/history_sync.h"
 #include "logic/draws/store_draw.h"
+#include "logic/draws/undo_history.h"
 #include "logic/evaluation/evaluation_messages.h"
 #include "logic/evaluation/range_preset.h"
 #include "logic/state/program_state.h"
@@ -43,6 +46,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QToolButton>
@@ -365,6 +369,8 @@ void MainWindow::fillDrawLists() {
         const QSignalBlocker blockFirstDate(firstDrawDateEdit_);
         firstDrawDateEdit_->setMaximumDate(std::max(proposal, kFirstDrawDate));
         firstDrawDateEdit_->setDate(proposal);
+        // Nothing stored is left to show (an undo took back the only draw).
+        clearBoardAndPlus5();
         return;
     }
     fill(drawNumberCombo_, numbers);
@@ -462,22 +468,58 @@ void MainWindow::clearPlus5() {
 void MainWindow::saveEnteredDraw() {
     if (state_.history().empty())
         firstDrawDateEdit_->commitTyping();
-    const int p = entryDateCombo_->currentIndex();
+    int p = entryDateCombo_->currentIndex();
     logic::DaySerial datum = 0;
     if (p < 0 || !logic::textToSerial(entryDateCombo_->itemText(p), datum))
         return;
-    logic::DrawHistory history = state_.history();
-    if (!logic::storeDraw(history, p, datum, state_.boardSelection(), plus5Edit_->text()))
+    // Taken before anything is reloaded: a reload shows the last draw on the board.
+    const logic::NumberSet selection = state_.boardSelection();
+    const QString plus5 = plus5Edit_->text();
+    if (selection.count() != 20)
         return;
-    // The lists follow the new history; the file is written last, so a failed write
-    // leaves the change in memory as the lists show it.
+    const QString path = paths_.historyFile();
+    if (logic::reloadChangedHistory(state_, path)) {
+        statusBar()->showMessage(QStringLiteral("Ein anderes Programm hat die Ziehungen inzwischen geändert; "
+                                                "sie sind neu geladen."));
+        p = logic::positionForDate(state_.history(), datum);
+    }
+    logic::DrawHistory history = state_.history();
+    if (!confirmOverwrite(history, p, selection, plus5))
+        return;
+    const logic::DaySerial today = logic::dateTimeToSerial(currentDateTime());
+    if (!logic::storeDraw(history, p, datum, selection, plus5, today))
+        return;
+    {
+        const logic::HistoryLock lock(path);
+        // Changed again while the question was open: nothing is stored over it unseen.
+        if (logic::reloadChangedHistory(state_, path)) {
+            statusBar()->showMessage(QStringLiteral("Ein anderes Programm hat die Ziehungen eben geändert; "
+                                                    "sie sind neu geladen. Bitte noch einmal speichern."));
+            return;
+        }
+        // The file first: when it cannot be written, memory and disk still agree.
+        logic::writeHistoryWithUndo(lock, path, history, logic::storedDrawText(datum), currentDateTime());
+    }
     state_.setHistory(std::move(history));
-    logic::writeHistoryKeepingBackup(paths_.historyFile(), state_.history());
-    if (p + 1 < entryDateCombo_->count())
-        selectEntryPosition(p + 1);
+    // The page stays on the draw just stored, so the user sees what was saved.
+    selectEntryPosition(p);
     if (clearAfterSaveCheck_->isChecked() && entryDateCombo_->count() > drawDateCombo_->count())
         clearBoardAndPlus5();
     pasteWindow_->setDateNote(entryDateCombo_->currentText());
+}
+
+bool MainWindow::confirmOverwrite(const logic::DrawHistory& history, int p, const logic::NumberSet& selection,
+                                  const QString& plus5) {
+    if (p < 0 || p >= static_cast<int>(history.size()))
+        return true;
+    const logic::DrawRecord& stored = history[static_cast<std::size_t>(p)];
+    if (stored.isPlaceholder())
+        return true;
+    if (stored.numberSet() == selection && stored.plus5.text() == plus5.left(5))
+        return true;
+    return askYesNo(this, QStringLiteral("Für den %1 ist bereits eine Ziehung gespeichert, die von Ihrer "
+                                         "Eingabe abweicht.\r\rSoll sie ersetzt werden?")
+                              .arg(logic::serialToText(stored.datum)));
 }
 
 void MainWindow::showDraw(int p) {

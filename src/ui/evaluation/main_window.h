@@ -19,6 +19,7 @@ class QToolButton;
 namespace talvo::logic {
 class ProgramState;
 struct AppPaths;
+struct NumberSet;
 } // namespace talvo::logic
 
 namespace talvo::ui {
@@ -69,6 +70,9 @@ class MainWindow : public QMainWindow {
     void clearPlus5();
     // "Speichern" of the entry page: the board's numbers as the draw of the chosen date.
     void saveEnteredDraw();
+    // Asks before a stored draw is overwritten by different numbers; true when it may be.
+    bool confirmOverwrite(const logic::DrawHistory& history, int p, const logic::NumberSet& selection,
+                          const QString& plus5);
     // "Einfügen..." leads to it; it toggles the board's numbers and stays until the program ends.
     PasteWindow* pasteWindow() const { return pasteWindow_; }
 
