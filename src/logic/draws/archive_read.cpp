@@ -51,7 +51,7 @@ template <typename Text, typename Unit> class LineSplitter {
             if (!overlong_) {
                 if (stop - from > kMaxLineLength - line_.size()) {
                     overlong_ = true;
-                    line_.clear();
+                    line_.resize(0);
                 } else {
                     line_.append(piece.constData() + from, stop - from);
                 }
@@ -59,7 +59,7 @@ template <typename Text, typename Unit> class LineSplitter {
             if (end < 0)
                 return;
             take(line_, overlong_);
-            line_.clear();
+            line_.resize(0); // keeps its room for the next line
             overlong_ = false;
             from = end + 1;
         }
@@ -74,28 +74,46 @@ template <typename Text, typename Unit> class LineSplitter {
 };
 
 // Splits at separators outside double quotes; each field loses its quotes ("" inside
-// quotes stands for one quote), then its blanks at both ends.
+// quotes stands for one quote), then its blanks at both ends. The fields' texts are used
+// again from line to line, as a file may hold millions of lines.
+void trim(QString& field) {
+    if (!field.isEmpty() && (field.front().isSpace() || field.back().isSpace()))
+        field = std::move(field).trimmed();
+}
+
 void splitFields(QStringView line, QChar separator, std::vector<QString>& fields) {
-    fields.clear();
-    QString field;
+    std::size_t count = 0;
+    const auto nextField = [&]() -> QString& {
+        if (count == fields.size())
+            fields.emplace_back();
+        QString& field = fields[count++];
+        field.resize(0);
+        return field;
+    };
+    QString* field = &nextField();
     bool quoted = false;
+    qsizetype run = 0; // where the characters taken as they are begin
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
         if (c == u'"') {
+            field->append(line.sliced(run, i - run));
             if (quoted && i + 1 < line.size() && line[i + 1] == u'"') {
-                field += u'"';
+                field->append(u'"');
                 ++i;
             } else {
                 quoted = !quoted;
             }
+            run = i + 1;
         } else if (c == separator && !quoted) {
-            fields.push_back(field.trimmed());
-            field.clear();
-        } else {
-            field += c;
+            field->append(line.sliced(run, i - run));
+            trim(*field);
+            field = &nextField();
+            run = i + 1;
         }
     }
-    fields.push_back(field.trimmed());
+    field->append(line.sliced(run));
+    trim(*field);
+    fields.resize(count);
 }
 
 // Reads minLen..maxLen ASCII digits at pos, and no more.
@@ -233,10 +251,11 @@ QString checkRow(const std::vector<QString>& fields, QChar separator, int year, 
     return {};
 }
 
-void addFaulty(ArchiveFile& archive, int line, const QString& reason) {
+// `reason` makes the text only when it is kept.
+template <typename Reason> void addFaulty(ArchiveFile& archive, int line, const Reason& reason) {
     ++archive.faultyCount;
     if (archive.faulty.size() < kKeptFaultyReasons)
-        archive.faulty.push_back({line, reason});
+        archive.faulty.push_back({line, reason()});
 }
 
 // Checks the lines one at a time, as they come.
@@ -248,9 +267,10 @@ class RowReader {
         const int lineNumber = ++lineNumber_;
         if (overlong) {
             headerPossible_ = false;
-            addFaulty(archive_, lineNumber,
-                      QStringLiteral("Die Zeile ist länger als %1 Zeichen und damit keine Ziehung.")
-                          .arg(QLocale(QLocale::German).toString(kMaxLineLength)));
+            addFaulty(archive_, lineNumber, [] {
+                return QStringLiteral("Die Zeile ist länger als %1 Zeichen und damit keine Ziehung.")
+                    .arg(QLocale(QLocale::German).toString(kMaxLineLength));
+            });
             return;
         }
         if (line.endsWith(u'\r'))
@@ -270,7 +290,7 @@ class RowReader {
         if (header)
             return;
         if (!dated) {
-            addFaulty(archive_, lineNumber, notADate(fields_[0]));
+            addFaulty(archive_, lineNumber, [this] { return notADate(fields_[0]); });
             return;
         }
         ArchiveDraw draw;
@@ -286,7 +306,7 @@ class RowReader {
         if (reason.isEmpty())
             archive_.draws.push_back(std::move(draw));
         else
-            addFaulty(archive_, lineNumber, reason);
+            addFaulty(archive_, lineNumber, [&reason] { return reason; });
     }
 
   private:
