@@ -57,8 +57,10 @@ TEST(CliHostileArchives, StayWithinMemoryAndEndWithAGermanMessage) {
     const QByteArray before = readFile(history);
 
     const qint64 cap = talvo::logic::kMaxArchiveFileBytes;
-    const QString shortLines = talvo::test::writeFile(dir, QStringLiteral("zeilen.csv"), QByteArray("x\n").repeated(cap / 2));
-    const QString oneLine = talvo::test::writeFile(dir, QStringLiteral("eine.csv"), QByteArray(60 << 20, '7'));
+    const QString shortLines =
+        talvo::test::writeFile(dir, QStringLiteral("zeilen.csv"), QByteArray("x\n").repeated(cap / 2));
+    const QString oneLine =
+        talvo::test::writeFile(dir, QStringLiteral("eine.csv"), QByteArray(60 << 20, '7'));
     const QString tooBig = dir.filePath(QStringLiteral("gross.csv"));
     {
         QFile f(tooBig);
@@ -80,8 +82,8 @@ TEST(CliHostileArchives, StayWithinMemoryAndEndWithAGermanMessage) {
     };
     for (const Case& c : cases) {
         const Outcome r = importLimited(history, c.file);
-        std::cout << c.file.section(u'/', -1).toStdString() << ": " << r.milliseconds << " ms, largest child so far "
-                  << largestChildMiB() << " MiB\n";
+        std::cout << c.file.section(u'/', -1).toStdString() << ": " << r.milliseconds
+                  << " ms, largest child so far " << largestChildMiB() << " MiB\n";
         EXPECT_EQ(r.exitCode, 1) << c.file.toStdString() << ": " << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
         EXPECT_FALSE(r.err.contains(QStringLiteral("bad_alloc")));
