@@ -39,6 +39,22 @@ bool isSystemPseudoFile(const QFileInfo& info) {
     return false;
 }
 
+// Why a file could not be opened for writing. A missing right is named with the folder or
+// the file it concerns, so the user knows where to look.
+QString openForWritingCause(const QString& path, const QFileDevice& file) {
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    const QString system = file.errorString();
+    if (system.contains(QLatin1String("denied")) || system.contains(QLatin1String("not permitted")) ||
+        system.contains(QLatin1String("not writable"))) {
+        if (!QFileInfo(folder).isWritable())
+            return QStringLiteral("Keine Schreibrechte für den Ordner \"%1\".").arg(shown(folder));
+        if (info.exists() && !info.isWritable())
+            return QStringLiteral("Keine Schreibrechte für die Datei \"%1\".").arg(shown(path));
+    }
+    return germanFileError(system);
+}
+
 [[noreturn]] void failWrite(const QString& path, bool existed, const QFileDevice& file) {
     throw Error(QStringLiteral("Die Datei \"%1\" konnte nicht vollständig geschrieben werden%2.\r%3")
                     .arg(shown(path),
@@ -97,7 +113,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden%2.\r%3")
                         .arg(shown(path),
                              existed ? QStringLiteral("; der bisherige Inhalt bleibt erhalten") : QString(),
-                             germanFileError(file.errorString())));
+                             openForWritingCause(path, file)));
     if (file.write(bytes) != bytes.size())
         failWrite(path, existed, file);
     if (!file.flush())
