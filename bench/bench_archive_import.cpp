@@ -1,6 +1,8 @@
 // Importing a published draw archive of 20,000 rows (newest first, as the lottery lists
 // them, with the stake column) from the file on disk into a history: reading, merging
 // and writing the history with its undo point, holding its lock. Must stay well under one second.
+// Reading the hostile files of the largest size allowed (64 MB of one-character lines, one
+// line of 60 MB, random bytes) must stay under ten seconds each.
 
 #include "logic/draws/archive_import.h"
 #include "logic/draws/history_lock.h"
@@ -63,6 +65,39 @@ void ImportTwentyThousandRows(benchmark::State& state) {
                                                   benchmark::Counter::kIsRate);
 }
 BENCHMARK(ImportTwentyThousandRows)->Unit(benchmark::kMillisecond);
+
+// kind 0: short lines, 1: one endless line, 2: random bytes.
+void ReadHostileArchive(benchmark::State& state) {
+    const qsizetype size = state.range(0) == 1 ? qsizetype(60) << 20 : logic::kMaxArchiveFileBytes;
+    QByteArray bytes;
+    if (state.range(0) == 0) {
+        bytes = QByteArray("x\n").repeated(size / 2);
+    } else if (state.range(0) == 1) {
+        bytes = QByteArray(size, '7');
+    } else {
+        bytes.resize(size);
+        quint32 seed = 7;
+        for (char& b : bytes) {
+            seed = seed * 1664525u + 1013904223u;
+            b = static_cast<char>(seed >> 24);
+        }
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("feindlich.csv"));
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+    bytes.clear();
+    for (auto _ : state) {
+        const logic::ArchiveFile archive = logic::readArchiveFile(path, INT_MAX);
+        if (archive.faulty.size() > logic::kKeptFaultyReasons)
+            state.SkipWithError("too many reasons kept");
+        benchmark::DoNotOptimize(archive.faultyCount);
+    }
+}
+BENCHMARK(ReadHostileArchive)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

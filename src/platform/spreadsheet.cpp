@@ -4,6 +4,7 @@
 #include "logic/core/record_file.h"
 #include "logic/core/system_error_text.h"
 #include "logic/export/export_table.h"
+#include "platform/stderr_capture.h"
 
 #include <QDir>
 #include <QFile>
@@ -126,10 +127,24 @@ QString reason(lxw_error error) {
     }
 }
 
-// `shown`: the file the user asked for; the library writes elsewhere.
-void check(lxw_error error, const QString& shown) {
-    if (error != LXW_NO_ERROR)
-        throw logic::Error(cannotSave(shown, reason(error)));
+// The library names the system's cause of a failed write at the end of its own English
+// line ("... System error = No space left on device"); the user reads it in German.
+QString systemCause(const QByteArray& libraryLines) {
+    static const QRegularExpression cause(QStringLiteral("System error = ([^\\n]+)"));
+    const QRegularExpressionMatch match = cause.match(QString::fromLocal8Bit(libraryLines));
+    return match.hasMatch() ? logic::germanFileError(match.captured(1)) : QString();
+}
+
+// `shown`: the file the user asked for; the library writes elsewhere. `libraryLines`
+// holds what the library printed about the failure.
+void check(lxw_error error, const QString& shown, StderrCapture& libraryLines) {
+    if (error == LXW_NO_ERROR)
+        return;
+    QString text = cannotSave(shown, reason(error));
+    const QString cause = systemCause(libraryLines.text());
+    if (!cause.isEmpty())
+        text += u'\r' + cause;
+    throw logic::Error(text);
 }
 
 QString workbookPath(const QString& folder, const QString& title) {
@@ -172,9 +187,10 @@ class OpenWorkbook {
 void buildWorkbook(const logic::ExportTable& table, const QString& title, int mode, const QString& built,
                    const QString& path) {
     const CNumericLocale numbers;
+    StderrCapture libraryLines;
     OpenWorkbook workbook(built);
     if (!workbook.get())
-        check(LXW_ERROR_CREATING_XLSX_FILE, path);
+        check(LXW_ERROR_CREATING_XLSX_FILE, path, libraryLines);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook.get(), title.toUtf8().constData());
     if (!sheet)
         throw logic::Error(
@@ -193,11 +209,13 @@ void buildWorkbook(const logic::ExportTable& table, const QString& title, int mo
             const auto row = static_cast<lxw_row_t>(r);
             const auto col = static_cast<lxw_col_t>(c);
             if (c == text)
-                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), textFormat), path);
+                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), textFormat), path,
+                      libraryLines);
             else if (isWholeNumber(cell))
-                check(worksheet_write_number(sheet, row, col, cell.toDouble(), nullptr), path);
+                check(worksheet_write_number(sheet, row, col, cell.toDouble(), nullptr), path, libraryLines);
             else if (!cell.isEmpty())
-                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), nullptr), path);
+                check(worksheet_write_string(sheet, row, col, cell.toUtf8().constData(), nullptr), path,
+                      libraryLines);
         }
     }
     for (int c = 0; c < logic::ExportTable::kMaxColumns; ++c) {
@@ -207,9 +225,9 @@ void buildWorkbook(const logic::ExportTable& table, const QString& title, int mo
         const double width = fit ? fittedWidth(longest[static_cast<std::size_t>(c)]) : LXW_DEF_COL_WIDTH;
         check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width,
                                    c == text ? textFormat : nullptr),
-              path);
+              path, libraryLines);
     }
-    check(workbook.close(), path);
+    check(workbook.close(), path, libraryLines);
 }
 
 } // namespace

@@ -49,7 +49,9 @@ TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
          QStringLiteral("31.02.2024;") + numbers(1) + QStringLiteral("\r\n") + QStringLiteral("Summe;1\r\n"))
             .toUtf8());
 
+    // The gap between 05.03. and 07.03. gets one empty record.
     const QString report = QStringLiteral("neu\t1\nersetzt\t0\nabweichend\t1\ngleich\t1\nfehlerhaft\t2\n"
+                                          "platzhalter\t1\n"
                                           "Zeile\t6\tDas Datum 31.02.2024 gibt es nicht.\n"
                                           "Zeile\t7\t\"Summe\" ist kein Datum.\n");
     auto r = import(history, file, {QStringLiteral("--dry-run")});
@@ -72,12 +74,14 @@ TEST(CliImport, PrintsTheReportAndWritesWithABackup) {
     // Replacing: the differing draw takes the file's numbers.
     const QByteArray imported = readFile(history);
     r = import(history, file, {QStringLiteral("--replace")});
-    EXPECT_EQ(r.out.left(56), "neu\t0\nersetzt\t1\nabweichend\t0\ngleich\t2\nfehlerhaft\t2\nZeile");
+    EXPECT_EQ(r.out.left(70),
+              "neu\t0\nersetzt\t1\nabweichend\t0\ngleich\t2\nfehlerhaft\t2\nplatzhalter\t0\nZeile");
     EXPECT_EQ(test::newestUndoBytes(history), imported);
 
     // Nothing new: nothing written, no undo point added.
     r = import(history, file, {QStringLiteral("--replace")});
-    EXPECT_EQ(r.out.left(56), "neu\t0\nersetzt\t0\nabweichend\t0\ngleich\t3\nfehlerhaft\t2\nZeile");
+    EXPECT_EQ(r.out.left(70),
+              "neu\t0\nersetzt\t0\nabweichend\t0\ngleich\t3\nfehlerhaft\t2\nplatzhalter\t0\nZeile");
     EXPECT_EQ(test::newestUndoBytes(history), imported);
     const QStringList changes =
         runCli({QStringLiteral("undo"), QStringLiteral("--history"), history, QStringLiteral("--list")})
@@ -100,9 +104,16 @@ TEST(CliImport, FilesWithoutAGoodRowChangeNothing) {
     for (const QByteArray& bytes : {noise, QByteArray(), QByteArray("Datum;Keno_Z1\r\n"), future}) {
         const auto r = import(history, writeFile(dir, QStringLiteral("x.csv"), bytes));
         EXPECT_EQ(r.exitCode, 1) << bytes.left(20).toStdString();
-        EXPECT_EQ(r.out, "");
-        EXPECT_FALSE(r.err.isEmpty());
+        // The report still names the faulty lines; the message says what a row must hold.
+        EXPECT_TRUE(
+            r.out.startsWith(QStringLiteral("neu\t0\nersetzt\t0\nabweichend\t0\ngleich\t0\nfehlerhaft\t")))
+            << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Erwartet wird"))) << r.err.toStdString();
     }
+    const auto late = import(history, writeFile(dir, QStringLiteral("x.csv"), future));
+    EXPECT_TRUE(
+        late.out.contains(QStringLiteral("Zeile\t1\tDas Datum 01.07.2024 liegt nach dem heutigen Tag.")))
+        << late.out.toStdString();
     EXPECT_EQ(readFile(history), before);
     EXPECT_EQ(test::undoFileCount(history), 0);
 
@@ -117,6 +128,34 @@ TEST(CliImport, FilesWithoutAGoodRowChangeNothing) {
 
     EXPECT_EQ(import(history, dir.filePath(QStringLiteral("fehlt.csv"))).exitCode, 1);
     EXPECT_EQ(runCli({QStringLiteral("import"), QStringLiteral("--history"), history}).exitCode, 2);
+}
+
+TEST(CliImport, KeepsTheFirstThousandReasonsAndCountsTheRest) {
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    QByteArray bytes = (QStringLiteral("04.03.2024;") + numbers(1) + QStringLiteral("\n")).toUtf8();
+    for (int i = 0; i < 1500; ++i)
+        bytes += "x\n";
+    bytes += QByteArray(10000, '7'); // a line far longer than a row
+    const auto r =
+        import(history, writeFile(dir, QStringLiteral("a.csv"), bytes), {QStringLiteral("--dry-run")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6 + 1000 + 1);
+    EXPECT_EQ(lines[4], "fehlerhaft\t1501");
+    EXPECT_EQ(lines[5], "platzhalter\t0");
+    EXPECT_EQ(lines[6], "Zeile\t2\t\"x\" ist kein Datum.");
+    EXPECT_EQ(lines[1005], "Zeile\t1001\t\"x\" ist kein Datum.");
+    EXPECT_EQ(lines[1006], "weitere\t501");
+    EXPECT_FALSE(QFileInfo::exists(history));
+
+    // Up to a thousand reasons, no line of left-out ones.
+    const auto few =
+        import(history, writeFile(dir, QStringLiteral("b.csv"), bytes.left(bytes.indexOf("x\n") + 2)),
+               {QStringLiteral("--dry-run")});
+    EXPECT_FALSE(few.out.contains(QStringLiteral("weitere"))) << few.out.toStdString();
+    EXPECT_TRUE(few.out.endsWith(QStringLiteral("Zeile\t2\t\"x\" ist kein Datum.\n")))
+        << few.out.toStdString();
 }
 
 TEST(CliExportCsv, WritesTheArchiveColumns) {
@@ -170,7 +209,7 @@ TEST(CliExportCsv, ExportOfAHistoryImportsIntoAnEmptyOneAsTheSameDraws) {
                   runCli({QStringLiteral("export-csv"), QStringLiteral("--history"), source}).out.toUtf8());
     const QString target = dir.filePath(QStringLiteral("ziel.tpp"));
     const auto r = import(target, csv);
-    EXPECT_EQ(r.out, "neu\t600\nersetzt\t0\nabweichend\t0\ngleich\t0\nfehlerhaft\t0\n");
+    EXPECT_EQ(r.out, "neu\t600\nersetzt\t0\nabweichend\t0\ngleich\t0\nfehlerhaft\t0\nplatzhalter\t0\n");
     EXPECT_EQ(readFile(target), readFile(source));
     EXPECT_EQ(test::undoFileCount(target), 1);
     EXPECT_EQ(test::newestUndoBytes(target), QByteArray()); // there was no history

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -80,6 +81,31 @@ TEST(CliReads, DevicesAndPipesAreRefusedAtOnce) {
 
 // 40 continuous-play slips over 10,000 draws make 400,000 result tables: far more than
 // fit the memory the evaluation may take here when it keeps them all before printing.
+// Files of the kernel claim a size of 0 and may wait for ever (/proc/kmsg waits for the next
+// kernel message); they are refused before anything is read.
+TEST(CliReads, SystemFilesAreRefusedWithAGermanMessage) {
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+    const QString link = dir.filePath(QStringLiteral("verweis.csv"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/status"), link));
+    const QStringList files{QStringLiteral("/proc/kmsg"), QStringLiteral("/proc/self/status"),
+                            QStringLiteral("/sys/kernel/uevent_seqnum"), link};
+    for (const QString& path : files) {
+        for (const QStringList& args :
+             {QStringList{QStringLiteral("import"), QStringLiteral("--history"), history, path},
+              QStringList{QStringLiteral("options"), path}}) {
+            QElapsedTimer clock;
+            clock.start();
+            const auto r = runCli(args);
+            EXPECT_EQ(r.exitCode, 1) << args.join(u' ').toStdString();
+            EXPECT_TRUE(r.err.contains(QStringLiteral("Systemdateien unter /proc oder /sys")))
+                << r.err.toStdString();
+            EXPECT_LT(clock.elapsed(), 30000) << path.toStdString();
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(history));
+}
+
 TEST(CliEvaluateStreams, HugeRunningTimeEvaluationPrintsAsItGoes) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));

@@ -116,6 +116,12 @@ TEST(ReadArchive, FaultyRowsAndTheirReasons) {
         {QStringLiteral("Summe;") + n19, "\"Summe\" ist kein Datum"},
         {QStringLiteral("3.3.20;") + n19, "\"3.3.20\" ist kein Datum"},
         {QStringLiteral("2020-3-3;") + n19, "ist kein Datum"},
+        // Forms other programs write say which one is wanted.
+        {QStringLiteral("2020-03-03T00:00:00Z;") + n19, "ohne Uhrzeit, als TT.MM.JJJJ oder JJJJ-MM-TT"},
+        {QStringLiteral("03.03.2020 00:00;") + n19, "ohne Uhrzeit"},
+        {QStringLiteral("03.03.2020;1-2-3-4-5-6-7-8-9-10-11-12-13-14-15-16-17-18-19-20"),
+         "nur 1 der 20 Gewinnzahlen. Erwartet wird jede Zahl in einem eigenen Feld, getrennt durch \";\""},
+        {QString(5000, u'x'), "länger als 4.096 Zeichen"},
     };
     for (const Case& c : cases) {
         // A good first row: the case's row is never taken for a header.
@@ -217,8 +223,48 @@ TEST(ReadArchive, RandomBytesNeverGiveADraw) {
             EXPECT_FALSE(row.reason.contains(u'\n') || row.reason.contains(u'\t') ||
                          row.reason.contains(u'\r'));
         }
-        EXPECT_THROW(mergeArchive({}, a, true), Error);
+        const ImportResult r = mergeArchive({}, a, true);
+        EXPECT_FALSE(r.report.changesHistory()) << seed;
+        EXPECT_EQ(r.report.faultyCount, a.faultyCount) << seed;
     }
+}
+
+TEST(ReadArchive, LinesAcrossPiecesAndEncodingsAreWhole) {
+    // Rows long enough that some cross the boundary between two pieces of a megabyte.
+    QString text = QStringLiteral("Datum;Gewinnzahlen\n");
+    const QString filler = QStringLiteral(";") + QString(3000, u' ');
+    const int rows = 2000;
+    for (int i = 0; i < rows; ++i)
+        text += archiveRow(serialToText(day(2010, 1, 1) + i), 1 + i % 50) + filler + u'\n';
+    const QByteArray utf16 = QByteArray("\xFF\xFE") + QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    for (const QByteArray& bytes : {text.toUtf8(), utf16}) {
+        std::vector<std::pair<int, int>> reports;
+        const ArchiveFile a =
+            readArchive(bytes, today(), [&](int done, int total) { reports.emplace_back(done, total); });
+        EXPECT_EQ(a.draws.size(), static_cast<std::size_t>(rows));
+        EXPECT_EQ(a.faultyCount, 0) << (a.faulty.empty() ? "" : a.faulty[0].reason.toStdString());
+        EXPECT_EQ(a.draws.back().line, rows + 1);
+        ASSERT_FALSE(reports.empty());
+        EXPECT_EQ(reports.back(), std::make_pair(int(bytes.size()), int(bytes.size())));
+    }
+}
+
+TEST(ReadArchive, KeepsTheFirstReasonsAndCountsEveryFaultyLine) {
+    QByteArray bytes = archiveRow(QStringLiteral("01.01.2018")).toUtf8() + '\n';
+    const int faulty = 2500;
+    for (int i = 0; i < faulty; ++i)
+        bytes += "x\n";
+    // A last line that never ends, far beyond any row.
+    bytes += QByteArray(3 << 20, ';');
+    const ArchiveFile a = readArchive(bytes, today());
+    EXPECT_EQ(a.draws.size(), 1u);
+    EXPECT_EQ(a.faultyCount, faulty + 1);
+    ASSERT_EQ(a.faulty.size(), kKeptFaultyReasons);
+    EXPECT_EQ(a.faulty.front().line, 2);
+    EXPECT_EQ(a.faulty.back().line, 1001);
+    const ImportResult r = mergeArchive({}, a, false);
+    EXPECT_EQ(r.report.faultyCount, faulty + 1);
+    EXPECT_EQ(r.report.faulty.size(), kKeptFaultyReasons);
 }
 
 // ---- merge
@@ -387,8 +433,32 @@ TEST(MergeArchive, RefusesAHistoryOutOfDayOrder) {
     }
 }
 
-TEST(MergeArchive, AFileWithoutGoodRowsIsRefused) {
-    EXPECT_THROW(mergeArchive({}, fileOf({}), false), Error);
+TEST(MergeArchive, AFileWithoutGoodRowsChangesNothingButKeepsItsReasons) {
+    const DrawHistory stored{draw(QDate(2024, 3, 4), run20(1))};
+    const ArchiveFile file = readText(QStringLiteral("Datum;Z\n1.2.2024;1-2-3\n"));
+    ASSERT_TRUE(file.draws.empty());
+    const ImportResult r = mergeArchive(stored, file, true);
+    EXPECT_FALSE(r.report.changesHistory());
+    EXPECT_EQ(r.report.placeholders, 0);
+    EXPECT_EQ(r.history.size(), 1u);
+    ASSERT_EQ(r.report.faulty.size(), 1u);
+    EXPECT_EQ(r.report.faultyCount, 1);
+    EXPECT_TRUE(noUsableRowText().contains(QStringLiteral("TT.MM.JJJJ")));
+}
+
+TEST(MergeArchive, CountsTheEmptyRecordsItAdds) {
+    // Two Mondays a week apart: the draw days between become empty records.
+    const int mon = day(2024, 3, 4);
+    const ImportResult r = mergeArchive({}, fileOf({row(mon, run20(1)), row(mon + 7, run20(2))}), false);
+    EXPECT_EQ(r.report.added, 2);
+    EXPECT_GE(r.report.placeholders, 5);
+    EXPECT_EQ(r.history.size(), 2u + static_cast<std::size_t>(r.report.placeholders));
+    // Filling one of them is a new draw, no new placeholder.
+    const ImportResult again = mergeArchive(r.history, fileOf({row(mon + 3, run20(3))}), false);
+    EXPECT_EQ(again.report.added, 1);
+    EXPECT_EQ(again.report.placeholders, 0);
+    // Nothing changes, nothing is added.
+    EXPECT_EQ(mergeArchive(r.history, fileOf({row(mon, run20(1))}), false).report.placeholders, 0);
 }
 
 // ---- export

@@ -19,6 +19,8 @@
 #include <future>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace talvo::logic;
 using talvo::test::readFile;
@@ -181,6 +183,46 @@ TEST(CappedRead, EveryKindHasACapThatFitsIt) {
         f.close();
         EXPECT_TRUE(errorOf([&] { c.read(path); }).contains(QStringLiteral("zu groß"))) << c.kind;
     }
+}
+
+// A folder the user may not write into is named in the message. Root may write anywhere,
+// so the write runs in a child that gives up root's rights first.
+TEST(WriteRights, AFolderWithoutWriteRightsIsNamed) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("fremd"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    const QString path = folder + QStringLiteral("/KenoZahlen.tpp");
+    int channel[2];
+    ASSERT_EQ(pipe(channel), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        const QByteArray text = errorOf([&] { writeWholeFile(path, "x"); }).toUtf8();
+        const bool sent =
+            write(channel[1], text.constData(), static_cast<size_t>(text.size())) == text.size();
+        _exit(sent ? 0 : 3);
+    }
+    close(channel[1]);
+    QByteArray text;
+    char piece[4096];
+    ssize_t n = 0;
+    while ((n = read(channel[0], piece, sizeof piece)) > 0)
+        text.append(piece, n);
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(
+        QString::fromUtf8(text),
+        QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.\rKeine Schreibrechte für den Ordner "
+                       "\"%2\".")
+            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(folder)));
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST(SystemErrorText, CommonFileErrorsAreGerman) {

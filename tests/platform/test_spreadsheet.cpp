@@ -197,4 +197,41 @@ TEST(Spreadsheet, AFullDiskKeepsTheEarlierWorkbookAndSaysWhyInGerman) {
               QStringList{QStringLiteral("Tops.xlsx")});
 }
 
+// The library builds the workbook in the folder for temporary files; when that is full,
+// the message names the cause in German and the library's own English lines stay hidden.
+TEST(Spreadsheet, AFullTemporaryFolderIsNamedInGermanWithoutTheLibrarysLines) {
+    QTemporaryDir full;
+    QTemporaryDir target;
+    QTemporaryDir logs;
+    const QString path = target.filePath(QStringLiteral("Tops.xlsx"));
+    const QString errors = logs.filePath(QStringLiteral("stderr.txt"));
+    logic::ExportTable t(23, 2000);
+    for (int r = 0; r < t.rowCount(); ++r)
+        for (int c = 0; c < t.columnCount(); ++c)
+            t.setCell(c, r, QStringLiteral("Zelle %1/%2").arg(r).arg(c));
+    const auto text = test::onFullDisk(full.path(), [&] {
+        qputenv("TMPDIR", QFile::encodeName(full.path()));
+        // What the program's standard error shows while the workbook is written.
+        std::fflush(stderr);
+        if (!std::freopen(QFile::encodeName(errors).constData(), "w", stderr))
+            return QStringLiteral("stderr not redirected");
+        try {
+            platform::writeWorkbook(t, QStringLiteral("Tops"), 5, path);
+            return QStringLiteral("no error");
+        } catch (const logic::Error& e) {
+            return e.text();
+        }
+    });
+    if (!text)
+        GTEST_SKIP() << "neither a mount namespace nor a file size limit is available";
+    EXPECT_TRUE(text->startsWith(QStringLiteral("Die Tabelle kann nicht als \"%1\" gespeichert werden")
+                                     .arg(QDir::toNativeSeparators(path))))
+        << text->toStdString();
+    EXPECT_TRUE(text->endsWith(QStringLiteral("\rAuf dem Datenträger ist kein Platz mehr frei.")) ||
+                text->endsWith(QStringLiteral("\rDie Datei ist zu groß für den Datenträger.")))
+        << text->toStdString();
+    EXPECT_EQ(test::readFile(errors), QByteArray());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
 } // namespace

@@ -112,8 +112,10 @@ class ArchiveImportTest : public QObject {
             test::runCli({QStringLiteral("import"), QStringLiteral("--history"), paths.historyFile(), csv,
                           QStringLiteral("--dry-run"), QStringLiteral("--now"),
                           ui::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))});
-        QCOMPARE(cli.out.section(u'\n', 0, 4),
-                 QStringLiteral("neu\t12\nersetzt\t0\nabweichend\t1\ngleich\t67\nfehlerhaft\t1"));
+        QCOMPARE(
+            cli.out.section(u'\n', 0, 5),
+            QStringLiteral("neu\t12\nersetzt\t0\nabweichend\t1\ngleich\t67\nfehlerhaft\t1\nplatzhalter\t") +
+                count(window, "LPlatzhalter"));
 
         namedChild<QCheckBox>(*window, "cbErsetzen")->setChecked(true);
         QCOMPARE(count(window, "LErsetzt"), QStringLiteral("1"));
@@ -182,7 +184,11 @@ class ArchiveImportTest : public QObject {
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(QStringLiteral("keine Ziehung")));
         QVERIFY(!namedChild<QPushButton>(*window, "BImportieren")->isEnabled());
-        QCOMPARE(count(window, "LNeu"), QStringLiteral("–"));
+        QCOMPARE(count(window, "LNeu"), QStringLiteral("0"));
+        // The faulty lines stay listed, so the user sees why nothing could be taken.
+        QVERIFY(count(window, "LFehlerhaft") != QStringLiteral("0"));
+        QVERIFY(namedChild<QTableWidget>(*window, "GFehler")->rowCount() > 0);
+        QVERIFY(namedChild<QLabel>(*window, "LStatus")->text().contains(QStringLiteral("Erwartet wird")));
         QCOMPARE(test::readFile(paths.historyFile()), before);
         window->close();
 

@@ -2,6 +2,7 @@
 #include "command.h"
 
 #include "logic/core/dates.h"
+#include "logic/core/error.h"
 #include "logic/core/history_file.h"
 #include "logic/draws/archive_import.h"
 #include "logic/draws/change_text.h"
@@ -38,10 +39,16 @@ int importDraws(const Arguments& opts, Io& io) {
             logic::importChangeText(QFileInfo(opts.positional().first()).fileName(), history, result),
             opts.nowDateTime());
     io.out << "neu\t" << report.added << "\nersetzt\t" << report.replaced << "\nabweichend\t"
-           << report.differing << "\ngleich\t" << report.identical << "\nfehlerhaft\t" << report.faulty.size()
-           << '\n';
+           << report.differing << "\ngleich\t" << report.identical << "\nfehlerhaft\t" << report.faultyCount
+           << "\nplatzhalter\t" << report.placeholders << '\n';
     for (const logic::FaultyRow& row : report.faulty)
         io.out << "Zeile\t" << row.line << '\t' << row.reason << '\n';
+    const auto leftOut = report.faultyCount - static_cast<int>(report.faulty.size());
+    if (leftOut > 0)
+        io.out << "weitere\t" << leftOut << '\n';
+    // The report names the faulty lines first, so the user sees why nothing could be taken.
+    if (archive.draws.empty())
+        throw logic::Error(logic::noUsableRowText());
     return 0;
 }
 

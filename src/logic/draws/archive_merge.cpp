@@ -108,9 +108,6 @@ DrawHistory withGapsFilled(const DrawHistory& history) {
 
 ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive, bool replace) {
     checkDayOrder(history);
-    if (archive.draws.empty())
-        throw Error(QStringLiteral("Die Datei enthält keine Ziehung, die sich übernehmen lässt.\r\r"
-                                   "Die gespeicherten Ziehungen bleiben unverändert."));
 
     std::vector<const ArchiveDraw*> rows;
     rows.reserve(archive.draws.size());
@@ -122,6 +119,7 @@ ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive
     ImportResult result;
     ImportReport& report = result.report;
     report.faulty = archive.faulty;
+    report.faultyCount = archive.faultyCount;
     DrawHistory merged;
     merged.reserve(history.size() + rows.size());
     auto stored = history.begin();
@@ -152,7 +150,12 @@ ImportResult mergeArchive(const DrawHistory& history, const ArchiveFile& archive
     }
     merged.insert(merged.end(), stored, history.end());
 
-    result.history = report.changesHistory() ? withGapsFilled(merged) : history;
+    if (report.changesHistory()) {
+        result.history = withGapsFilled(merged);
+        report.placeholders = static_cast<int>(result.history.size() - merged.size());
+    } else {
+        result.history = history;
+    }
     return result;
 }
 
@@ -167,6 +170,14 @@ bool followsDayOrder(const DrawHistory& history) {
 
 DrawHistory withDrawDaysFilled(const DrawHistory& history) {
     return withGapsFilled(history);
+}
+
+QString noUsableRowText() {
+    return QStringLiteral(
+        "Die Datei enthält keine Ziehung, die sich übernehmen lässt. Erwartet wird je Zeile "
+        "das Datum als TT.MM.JJJJ oder JJJJ-MM-TT, dann die 20 Gewinnzahlen und auf Wunsch "
+        "die Plus-5-Zahl, jedes in einem eigenen Feld, getrennt durch Semikolon, Komma oder "
+        "Tabulator.\r\rDie gespeicherten Ziehungen bleiben unverändert.");
 }
 
 } // namespace talvo::logic

@@ -34,10 +34,7 @@ namespace talvo::ui {
 
 namespace {
 
-// More faulty rows than this say little more; a file of random bytes has thousands.
-constexpr int kShownFaultyRows = 1000;
-
-enum Count { Added, Replaced, Differing, Unchanged, Faulty };
+enum Count { Added, Replaced, Differing, Unchanged, Faulty, Placeholders, CountRows };
 
 struct CountText {
     const char* name;
@@ -50,7 +47,16 @@ constexpr CountText kCounts[] = {
     {"abweichend", "LAbweichend", "gespeicherte Ziehungen, die von der Datei abweichen und bleiben"},
     {"gleich", "LGleich", "Ziehungen, die schon so gespeichert sind"},
     {"fehlerhaft", "LFehlerhaft", "Zeilen der Datei, die nicht übernommen werden"},
+    {"platzhalter", "LPlatzhalter",
+     "leere Ziehungen für Ziehungstage, die weder gespeichert noch in der Datei sind"},
 };
+
+// Empty records the import adds are no draws; the user learns of them beside the draws.
+QString placeholderNote(int placeholders) {
+    return placeholders > 0 ? QStringLiteral(" sowie %1 leere Ziehungen für Ziehungstage ohne Ziehung")
+                                  .arg(QLocale(QLocale::German).toString(placeholders))
+                            : QString();
+}
 
 } // namespace
 
@@ -83,7 +89,7 @@ ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& pa
     auto* preview = new QGroupBox(QStringLiteral("Vorschau"), this);
     auto* grid = new QGridLayout(preview);
     grid->setHorizontalSpacing(12);
-    for (int c = Added; c <= Faulty; ++c) {
+    for (int c = Added; c < CountRows; ++c) {
         const CountText& t = kCounts[c];
         grid->addWidget(new QLabel(QString::fromUtf8(t.name), preview), c, 0);
         counts_[c] = new QLabel(preview);
@@ -99,8 +105,8 @@ ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& pa
     replaceCheck = new QCheckBox(
         QStringLiteral("Abweichende gespeicherte Ziehungen durch die der Datei &ersetzen"), preview);
     replaceCheck->setObjectName(QStringLiteral("cbErsetzen"));
-    grid->addWidget(replaceCheck, Faulty + 1, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Fehlerhafte Zeilen"), preview), Faulty + 2, 0, 1, 3);
+    grid->addWidget(replaceCheck, CountRows, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Fehlerhafte Zeilen"), preview), CountRows + 1, 0, 1, 3);
     faultyTable_ = new QTableWidget(0, 2, preview);
     faultyTable_->setObjectName(QStringLiteral("GFehler"));
     faultyTable_->setHorizontalHeaderLabels({QStringLiteral("Zeile"), QStringLiteral("Grund")});
@@ -111,7 +117,7 @@ ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& pa
     faultyTable_->setTabKeyNavigation(false);
     faultyTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     faultyTable_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("Zeile 000000")));
-    grid->addWidget(faultyTable_, Faulty + 3, 0, 1, 3);
+    grid->addWidget(faultyTable_, CountRows + 2, 0, 1, 3);
     layout->addWidget(preview, 1);
 
     progress_ = new QProgressBar(this);
@@ -196,6 +202,8 @@ void ImportWindow::readFinished() {
         archive_ = reader_->archive();
         if (!runAction(this, [this] { showPreview(); }))
             clearPreview(QStringLiteral("Die Datei lässt sich nicht importieren."));
+        else if (archive_.draws.empty())
+            showMessage(this, logic::noUsableRowText(), MessageIcon::Error);
     }
     emit previewReady();
 }
@@ -212,12 +220,12 @@ void ImportWindow::showPreview() {
     const logic::ImportResult result =
         logic::mergeArchive(state_.history(), archive_, replaceCheck->isChecked());
     const logic::ImportReport& report = result.report;
-    const int values[] = {report.added, report.replaced, report.differing, report.identical,
-                          static_cast<int>(report.faulty.size())};
-    for (int c = Added; c <= Faulty; ++c)
+    const int values[] = {report.added,     report.replaced,    report.differing,
+                          report.identical, report.faultyCount, report.placeholders};
+    for (int c = Added; c < CountRows; ++c)
         counts_[c]->setText(QLocale(QLocale::German).toString(values[c]));
 
-    const int shown = std::min<int>(static_cast<int>(report.faulty.size()), kShownFaultyRows);
+    const int shown = static_cast<int>(report.faulty.size());
     faultyTable_->setRowCount(shown);
     for (int r = 0; r < shown; ++r) {
         const logic::FaultyRow& row = report.faulty[static_cast<std::size_t>(r)];
@@ -227,15 +235,21 @@ void ImportWindow::showPreview() {
         faultyTable_->setItem(r, 1, new QTableWidgetItem(row.reason));
     }
     importButton_->setEnabled(report.changesHistory());
-    QString status =
-        report.changesHistory()
-            ? QStringLiteral("\"Importieren\" übernimmt %1 neue und %2 ersetzte Ziehungen.")
-                  .arg(report.added)
-                  .arg(report.replaced)
-            : QStringLiteral("Die Datei bringt nichts Neues: Die gespeicherten Ziehungen bleiben, wie sie "
-                             "sind.");
-    if (static_cast<int>(report.faulty.size()) > shown)
-        status += QStringLiteral(" Die Liste zeigt die ersten %1 fehlerhaften Zeilen.").arg(shown);
+    QString status;
+    if (archive_.draws.empty())
+        status = logic::noUsableRowText().section(QStringLiteral("\r\r"), 0, 0);
+    else if (report.changesHistory())
+        status = QStringLiteral("\"Importieren\" übernimmt %1 neue und %2 ersetzte Ziehungen%3.")
+                     .arg(report.added)
+                     .arg(report.replaced)
+                     .arg(placeholderNote(report.placeholders));
+    else
+        status = QStringLiteral("Die Datei bringt nichts Neues: Die gespeicherten Ziehungen bleiben, wie sie "
+                                "sind.");
+    if (report.faultyCount > shown)
+        status += QStringLiteral(" Die Liste zeigt die ersten %1 der %2 fehlerhaften Zeilen.")
+                      .arg(QLocale(QLocale::German).toString(shown),
+                           QLocale(QLocale::German).toString(report.faultyCount));
     statusLabel_->setText(status);
 }
 
@@ -249,10 +263,11 @@ void ImportWindow::importDraws() {
         return;
     }
     if (!askYesNo(this, QStringLiteral(
-                            "%1 Ziehungen kommen neu hinzu, %2 gespeicherte Ziehungen werden ersetzt.\r\r"
+                            "%1 Ziehungen kommen neu hinzu, %2 gespeicherte Ziehungen werden ersetzt%3.\r\r"
                             "Sollen die Ziehungen jetzt importiert werden?")
                             .arg(result.report.added)
-                            .arg(result.report.replaced)))
+                            .arg(result.report.replaced)
+                            .arg(placeholderNote(result.report.placeholders))))
         return;
     const QString path = paths_.historyFile();
     {
@@ -273,10 +288,11 @@ void ImportWindow::importDraws() {
     emit historyImported();
     showPreview();
     statusLabel_->setText(
-        QStringLiteral("Die Ziehungen sind importiert: %1 neu, %2 ersetzt. Der Datenbestand umfasst "
-                       "jetzt %3 Ziehungen.")
+        QStringLiteral("Die Ziehungen sind importiert: %1 neu, %2 ersetzt, %3 Platzhalter. Der "
+                       "Datenbestand umfasst jetzt %4 Ziehungen.")
             .arg(report.added)
             .arg(report.replaced)
+            .arg(report.placeholders)
             .arg(state_.history().size()));
 }
 

@@ -53,7 +53,7 @@ class ImportWindow : public QWidget {
     logic::ArchiveFile archive_;
     bool asked_ = false;
     QLabel* fileLabel_ = nullptr;
-    QLabel* counts_[5] = {};
+    QLabel* counts_[6] = {};
     QCheckBox* replaceCheck = nullptr;
     QTableWidget* faultyTable_ = nullptr;
     QLabel* statusLabel_ = nullptr;
