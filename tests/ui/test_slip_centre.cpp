@@ -158,16 +158,20 @@ class SlipCentreTest : public QObject {
     void newSlipHasTheDocumentedDefaults() {
         logic::OptionsRecord options = state->options();
         options.scheinTyp = {5, 0, 0, 0, 9};
+        options.einsatzIndex = 2;
+        options.laufzeitIndex = 3;
+        options.plus5Mitspiel = 1;
         state->setOptions(options);
         ui::SlipEditorFrame* s = newSlip();
         QVERIFY(!centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(tabs()->tabText(0), QStringLiteral("S1"));
         QCOMPARE(tabs()->widget(0)->property("tag").toInt(), 10002);
-        QCOMPARE(control<QLineEdit>(s, "E77")->text(), QStringLiteral("77777"));
-        QVERIFY(!control<QCheckBox>(s, "cbPlus")->isChecked());
-        QVERIFY(control<QRadioButton>(s, "RGEins_1")->isChecked());
-        QCOMPARE(control<QComboBox>(s, "comboDauer")->currentText(), QStringLiteral("0"));
+        // Stake, duration and plus 5 play as the options say; the plus 5 number is the player's.
+        QVERIFY(control<QLineEdit>(s, "E77")->text().isEmpty());
+        QVERIFY(control<QCheckBox>(s, "cbPlus")->isChecked());
+        QVERIFY(control<QRadioButton>(s, "RGEins_2")->isChecked());
+        QCOMPARE(control<QComboBox>(s, "comboDauer")->currentText(), QStringLiteral("3"));
         QCOMPARE(control<QComboBox>(s, "comboDauer")->count(), 11);
         QCOMPARE(control<QDateEdit>(s, "date1")->date(), QDate(2024, 3, 4));
         QVERIFY(!control<QComboBox>(s, "ComboTG")->isEnabled());

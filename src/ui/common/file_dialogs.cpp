@@ -1,5 +1,7 @@
 #include "ui/common/file_dialogs.h"
 
+#include "ui/common/dialog_parent.h"
+
 #include <QFileDialog>
 #include <optional>
 
@@ -34,14 +36,14 @@ std::optional<QString> takeNext(const QString& title, const QString& filter, con
 QString chooseOpenFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
     if (auto n = takeNext(title, filter, folder))
         return *n;
-    return QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter));
+    return QFileDialog::getOpenFileName(dialogParent(parent), title, folder, qtFilter(filter));
 }
 
 QString chooseSaveFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
     if (auto n = takeNext(title, filter, folder))
         return *n;
     // The program's save actions replace an existing file without asking.
-    return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter), nullptr,
+    return QFileDialog::getSaveFileName(dialogParent(parent), title, folder, qtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

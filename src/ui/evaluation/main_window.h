@@ -24,6 +24,7 @@ struct AppPaths;
 namespace talvo::ui {
 
 class DateField;
+class EmptyHistoryPage;
 class HelpPanel;
 class PasteWindow;
 class SlipFileFrame;
@@ -81,9 +82,13 @@ class MainWindow : public QMainWindow {
 
   signals:
     void closed();
+    // A draw archive (.csv) was dropped on the window.
+    void archiveDropped(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildMenus();
@@ -100,6 +105,8 @@ class MainWindow : public QMainWindow {
     void rangeToChanged();
     void presetDateRange();
     void showResults(logic::ResultTables& tables);
+    // Without file tabs: the help panel, or while no draw is stored, how to get draws.
+    void showIdleArea();
     std::span<const logic::SlipRecord> activeSlips() const;
     bool needsFileTab();
 
@@ -131,6 +138,7 @@ class MainWindow : public QMainWindow {
     QStackedWidget* area_ = nullptr;
     QTabWidget* fileTabs_ = nullptr;
     HelpPanel* helpPanel_ = nullptr;
+    EmptyHistoryPage* emptyHistoryPage_ = nullptr;
     std::function<bool()> closeCheck_;
 };
 

@@ -12,6 +12,7 @@
 #include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
+#include "ui/common/user_folders.h"
 #include "ui/navigation/navigator.h"
 #include "ui/slips/slip_editor_frame.h"
 #include "ui/slips/slip_message_box.h"
@@ -348,9 +349,11 @@ void SlipCentreWindow::newSlip() {
 
 void SlipCentreWindow::openSlipFile() {
     const QString path = chooseOpenFile(this, QStringLiteral("Öffne KENO-Schein-Dateien"),
-                                        QStringLiteral("KENO-Schein-Dateien|*.tix"), paths_.dataDir);
+                                        QStringLiteral("KENO-Schein-Dateien|*.tix"),
+                                        startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
     if (path.isEmpty())
         return;
+    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
     // The whole file is read before the first slip is built.
     const logic::SlipList records = logic::loadSlips(path);
     if (records.empty())
@@ -383,9 +386,11 @@ void SlipCentreWindow::saveSlipFile() {
         return;
     }
     QString path = chooseSaveFile(this, QStringLiteral("Speichere KENO-Spielschein-Dateien"),
-                                  QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
+                                  QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
+                                  startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
     if (path.isEmpty())
         return;
+    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".tix");
     logic::saveSlips(path, state_.slipCentreSlips());
