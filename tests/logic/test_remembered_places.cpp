@@ -15,7 +15,8 @@ class RememberedPlaces : public ::testing::Test {
 };
 
 TEST_F(RememberedPlaces, NothingIsRememberedAtFirst) {
-    for (auto place : {RememberedPlace::ArchiveAddress, RememberedPlace::ExportFolder, RememberedPlace::SlipFolder})
+    for (auto place :
+         {RememberedPlace::ArchiveAddress, RememberedPlace::ExportFolder, RememberedPlace::SlipFolder})
         EXPECT_TRUE(remembered(dataDir(), place).isEmpty());
     EXPECT_FALSE(QFile::exists(rememberedPlacesFile(dataDir())));
 }

@@ -76,7 +76,9 @@ class DrawsInOneStepTest : public QObject {
         return ready.wait(15000) ? import : nullptr;
     }
 
-    static QString count(QWidget* window, const char* name) { return namedChild<QLabel>(*window, name)->text(); }
+    static QString count(QWidget* window, const char* name) {
+        return namedChild<QLabel>(*window, name)->text();
+    }
 
     bool dropOnMain(const QList<QUrl>& urls) {
         QMimeData mime;
@@ -175,7 +177,8 @@ class DrawsInOneStepTest : public QObject {
         load->click();
         QVERIFY(previewOf(import));
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith(QStringLiteral("Das Archiv konnte nicht aus dem Internet geladen werden.")),
+        QVERIFY2(messages[0].startsWith(
+                     QStringLiteral("Das Archiv konnte nicht aus dem Internet geladen werden.")),
                  qPrintable(messages[0]));
         QVERIFY(messages[0].contains(QStringLiteral("404")));
         QCOMPARE(count(import, "LNeu"), QStringLiteral("–"));

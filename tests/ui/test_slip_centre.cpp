@@ -1,6 +1,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/colour_scheme.h"
+#include "logic/settings/remembered_places.h"
 #include "logic/slips/slip_centre.h"
 #include "logic/state/program_state.h"
 #include "support/builders.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -152,6 +154,32 @@ class SlipCentreTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QCOMPARE(QApplication::focusWidget(), s->numberCell(1, 1));
+        QVERIFY(messages.isEmpty());
+    }
+
+    // Slip files are the user's own: their dialogs start in the documents folder, then in the
+    // folder last used for slips, never in the hidden data folder.
+    void slipDialogsStartInTheDocumentsFolderThenInTheLastOne() {
+        QFile::remove(logic::rememberedPlacesFile(paths.dataDir));
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString expectedStart = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        ui::setNextFileName(QString());
+        action("BOeffnen")->trigger();
+        QCOMPARE(ui::lastFileDialogRequest().folder, expectedStart);
+
+        QDir(data.path()).mkdir(QStringLiteral("Scheine"));
+        const QString folder = data.filePath(QStringLiteral("Scheine"));
+        ui::SlipEditorFrame* s = newSlip();
+        s->typeButtons(1)->button(0)->click();
+        tick(s, 1, {3, 4});
+        control<QCheckBox>(s, "cbPlus")->setChecked(false);
+        transfer(s);
+        ui::setNextFileName(folder + QStringLiteral("/Woche"));
+        action("BSpeichern")->trigger();
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/Woche.tix")));
+        ui::setNextFileName(QString());
+        action("BOeffnen")->trigger();
+        QCOMPARE(ui::lastFileDialogRequest().folder, folder);
         QVERIFY(messages.isEmpty());
     }
 

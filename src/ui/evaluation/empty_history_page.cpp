@@ -54,24 +54,27 @@ EmptyHistoryPage::EmptyHistoryPage(QWidget* parent) : QFrame(parent) {
     auto* importLink = link(QStringLiteral("LLeerImport"), QStringLiteral("Archivdatei importieren"), this);
     routeTo(importLink, Route::ArchiveImport);
     layout->addWidget(importLink);
-    layout->addWidget(paragraph(QStringLiteral("Die Lotterie veröffentlicht alle KENO-Gewinnzahlen als "
-                                               "CSV-Datei. Laden Sie sie herunter und wählen Sie sie hier aus. "
-                                               "Sie können die Datei auch auf dieses Fenster ziehen."),
-                                this));
+    layout->addWidget(
+        paragraph(QStringLiteral("Die Lotterie veröffentlicht alle KENO-Gewinnzahlen als "
+                                 "CSV-Datei. Laden Sie sie herunter und wählen Sie sie hier aus. "
+                                 "Sie können die Datei auch auf dieses Fenster ziehen."),
+                  this));
 
     auto* addressLink =
         link(QStringLiteral("LLeerAdresse"), QStringLiteral("Archiv aus dem Internet laden"), this);
     routeTo(addressLink, Route::ArchiveDownload);
     layout->addWidget(addressLink);
-    layout->addWidget(
-        paragraph(QStringLiteral("Kennen Sie die Adresse der Archivdatei, lädt TALVO sie selbst herunter."), this));
+    layout->addWidget(paragraph(
+        QStringLiteral("Kennen Sie die Adresse der Archivdatei, lädt TALVO sie selbst herunter."), this));
 
-    auto* entryLink = link(QStringLiteral("LLeerEingabe"), QStringLiteral("Gewinnzahlen von Hand eingeben"), this);
+    auto* entryLink =
+        link(QStringLiteral("LLeerEingabe"), QStringLiteral("Gewinnzahlen von Hand eingeben"), this);
     connect(entryLink, &QLabel::linkActivated, this, &EmptyHistoryPage::entryRequested);
     layout->addWidget(entryLink);
-    layout->addWidget(paragraph(QStringLiteral("Klicken Sie die 20 Zahlen einer Ziehung auf der Tafel links an, "
-                                               "tragen Sie plus 5 ein und wählen Sie \"Speichern\"."),
-                                this));
+    layout->addWidget(
+        paragraph(QStringLiteral("Klicken Sie die 20 Zahlen einer Ziehung auf der Tafel links an, "
+                                 "tragen Sie plus 5 ein und wählen Sie \"Speichern\"."),
+                  this));
     layout->addStretch(1);
 }
 
