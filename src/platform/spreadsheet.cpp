@@ -147,7 +147,9 @@ void check(lxw_error error, const QString& shown, StderrCapture& libraryLines) {
     throw logic::Error(text);
 }
 
-QString workbookPath(const QString& folder, const QString& title) {
+} // namespace
+
+QString freeWorkbookPath(const QString& folder, const QString& title) {
     QString name = title;
     name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
     if (name.trimmed().isEmpty())
@@ -161,6 +163,8 @@ QString workbookPath(const QString& folder, const QString& title) {
             return path;
     }
 }
+
+namespace {
 
 // A workbook being built; one that is not closed on purpose is closed (and freed) when
 // left by an error. Its half-built file goes with the temporary folder it lies in.
@@ -248,7 +252,7 @@ void writeWorkbook(const logic::ExportTable& table, const QString& title, int mo
 }
 
 QString saveWorkbook(const logic::ExportTable& table, const QString& title, int mode, const QString& folder) {
-    const QString path = workbookPath(folder, title);
+    const QString path = freeWorkbookPath(folder, title);
     writeWorkbook(table, title, mode, path);
     return path;
 }

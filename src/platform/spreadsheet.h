@@ -21,6 +21,10 @@ enum ExportMode {
 // from A1, formatted and fitted as the mode says. An error when the file cannot be written.
 void writeWorkbook(const logic::ExportTable& table, const QString& title, int mode, const QString& path);
 
+// The path a new workbook named by the title gets in `folder`: the title with the characters
+// a file name cannot hold replaced, and a number added while that name is taken.
+QString freeWorkbookPath(const QString& folder, const QString& title);
+
 // Writes the table into a new workbook in `folder`, named by the title, and returns its
 // path. An earlier workbook is never replaced: the new one takes the next free name.
 QString saveWorkbook(const logic::ExportTable& table, const QString& title, int mode, const QString& folder);

@@ -35,14 +35,16 @@ class SlipEditorTest : public ::testing::Test {
 
 TEST_F(SlipEditorTest, NewSlipStartsWithTheDocumentedDefaults) {
     options.scheinTyp = {5, 0, 10, -1, 9};
-    options.einsatzIndex = 3; // options of this kind belong to the tip centre only
+    options.einsatzIndex = 3;
+    options.laufzeitIndex = 7;
     options.plus5Mitspiel = 1;
     SlipEditor e = newEditor();
     EXPECT_EQ(e.fieldCount(), 5);
-    EXPECT_EQ(e.choices.plus5Number, "77777");
-    EXPECT_FALSE(e.choices.plus5);
-    EXPECT_EQ(e.choices.stakeIndex, 1);
-    EXPECT_EQ(e.choices.durationIndex, 0);
+    // Stake, duration and plus 5 play as the options say; the plus 5 number is the player's.
+    EXPECT_TRUE(e.choices.plus5Number.isEmpty());
+    EXPECT_TRUE(e.choices.plus5);
+    EXPECT_EQ(e.choices.stakeIndex, 3);
+    EXPECT_EQ(e.choices.durationIndex, 7);
     EXPECT_EQ(e.choices.startDay, kMonday);
     EXPECT_EQ(e.choices.syndicate, -1);
     EXPECT_TRUE(e.choices.name.isEmpty());
@@ -157,14 +159,34 @@ TEST_F(SlipEditorTest, FieldCheckWithNothingTicked) {
     EXPECT_EQ(e.checkFields()->kind, SlipMessage::Kind::Information);
 }
 
-TEST_F(SlipEditorTest, Plus5CheckLooksOnlyAtTheLengthWhenPlayed) {
+TEST_F(SlipEditorTest, NewSlipTakesOnlyStakesAndDurationsItsTablesKnow) {
+    struct Case {
+        int stake, duration, plus5;
+        int wantStake, wantDuration;
+        bool wantPlus5;
+    };
+    for (const Case c : {Case{0, 0, 0, 0, 0, false}, Case{1, 10, 1, 1, 10, true}, Case{4, 11, 0, 0, 0, false},
+                         Case{-1, -1, 255, 0, 0, true}, Case{1000, 3, 0, 0, 3, false}}) {
+        options.einsatzIndex = c.stake;
+        options.laufzeitIndex = c.duration;
+        options.plus5Mitspiel = static_cast<std::uint8_t>(c.plus5);
+        SlipEditor e = newEditor();
+        EXPECT_EQ(e.choices.stakeIndex, c.wantStake) << c.stake;
+        EXPECT_EQ(e.choices.durationIndex, c.wantDuration) << c.duration;
+        EXPECT_EQ(e.choices.plus5, c.wantPlus5) << c.plus5;
+    }
+}
+
+TEST_F(SlipEditorTest, Plus5CheckWantsFiveDigitsWhenPlayed) {
     struct Case {
         const char* number;
         bool plays;
         bool ok;
     };
-    for (const Case c : {Case{"77777", true, true}, Case{"123", true, false}, Case{"", true, false},
-                         Case{"abcde", true, true}, Case{"123", false, true}, Case{"", false, true}}) {
+    for (const Case c : {Case{"77777", true, true}, Case{"00000", true, true}, Case{"123", true, false},
+                         Case{"", true, false}, Case{"abcde", true, false}, Case{"offen", true, false},
+                         Case{"1234 ", true, false}, Case{"123456", true, false}, Case{"123", false, true},
+                         Case{"", false, true}, Case{"offen", false, true}}) {
         SlipEditor e = newEditor();
         e.choices.plus5Number = QString::fromLatin1(c.number);
         e.choices.plus5 = c.plays;
@@ -346,7 +368,7 @@ TEST_F(SlipEditorTest, DamagedRecordBuildsAnEditorThatShowsWhatIsMissing) {
     EXPECT_EQ(e.tickedCount(4), 0);
     EXPECT_EQ(e.tickedNumbers(5), (std::vector<std::uint8_t>{70}));
     EXPECT_EQ(e.tickedCount(5), 1);
-    EXPECT_EQ(e.choices.stakeIndex, 1);
+    EXPECT_EQ(e.choices.stakeIndex, 0); // a damaged stake keeps the new slip's, from the options
     EXPECT_EQ(e.choices.durationIndex, 0);
     EXPECT_EQ(e.choices.startDay, kMonday);
     // 0x81 is no character of the code page: it stays the control character of that value,

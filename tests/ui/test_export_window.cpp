@@ -1,5 +1,6 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
+#include "logic/settings/remembered_places.h"
 #include "logic/state/program_state.h"
 #include "platform/shell.h"
 #include "support/history_builder.h"
@@ -9,6 +10,7 @@
 #include "support/workbook_reader.h"
 #include "ui/app/application.h"
 #include "ui/common/clock.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/evaluation/main_window.h"
 #include "ui/export/draw_export_window.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QtTest>
 
@@ -48,7 +51,12 @@ class ExportWindowTest : public QObject {
     static QRadioButton* choice(QWidget& w, int c) {
         return namedChild<QRadioButton>(w, QStringLiteral("RG1_%1").arg(c));
     }
-    static void exportNow(QWidget& w) { namedChild<QPushButton>(w, "BExcel1")->click(); }
+    // The export, saved where the save dialog is answered: in the test's folder under `name`.
+    void exportNow(QWidget& w, const QString& name = QStringLiteral("Tabelle")) {
+        ui::setNextFileName(data.filePath(name + QStringLiteral(".xlsx")));
+        namedChild<QPushButton>(w, "BExcel1")->click();
+        ui::setNextFileName({});
+    }
     QStringList workbooks() const { return QDir(data.path()).entryList({QStringLiteral("*.xlsx")}); }
 
   private slots:
@@ -117,7 +125,7 @@ class ExportWindowTest : public QObject {
         state.setHistory(history());
         ui::DrawExportWindow w(state, paths);
         w.setUpAtStart();
-        exportNow(w);
+        exportNow(w, QStringLiteral("Gewinnzahlen und plus 5"));
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
         QCOMPARE(opened, QStringList{data.filePath(QStringLiteral("Gewinnzahlen und plus 5.xlsx"))});
         const test::Workbook book = test::readWorkbook(opened[0], {QStringLiteral("W5")});
@@ -148,7 +156,7 @@ class ExportWindowTest : public QObject {
         choice(w, 2)->click();
         date(w, "DateV")->setDate(QDate(2024, 3, 3)); // Sundays
         date(w, "DateB")->setDate(QDate(2024, 3, 10));
-        exportNow(w);
+        exportNow(w, QStringLiteral("nur plus 5"));
         QCOMPARE(opened, QStringList{data.filePath(QStringLiteral("nur plus 5.xlsx"))});
         const test::Workbook plus5 = test::readWorkbook(opened[0]);
         QVERIFY2(plus5.ok, qPrintable(plus5.error));
@@ -229,6 +237,47 @@ class ExportWindowTest : public QObject {
         QCOMPARE(date(w, "DateB")->date(), QDate(2024, 3, 7));
         exportNow(w);
         QCOMPARE(test::readWorkbook(opened.value(0)).dimensions(), QStringLiteral("A1:V10"));
+    }
+
+    // The workbook goes where the user says, not into the hidden data folder: the save dialog
+    // starts in the documents folder, later in the folder of the last export.
+    void theSaveDialogStartsInTheDocumentsFolderAndThenInTheLastOne() {
+        logic::ProgramState state;
+        state.setHistory(history());
+        ui::DrawExportWindow w(state, paths);
+        w.setUpAtStart();
+        QFile::remove(logic::rememberedPlacesFile(paths.dataDir));
+
+        ui::setNextFileName(QString()); // cancelled: nothing is written or opened
+        namedChild<QPushButton>(w, "BExcel1")->click();
+        const ui::FileDialogRequest first = ui::lastFileDialogRequest();
+        QCOMPARE(first.title, QStringLiteral("Tabelle speichern"));
+        QCOMPARE(first.filter, QStringLiteral("Excel-Arbeitsmappe|*.xlsx"));
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString expectedStart = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        QCOMPARE(first.folder, QDir(expectedStart).filePath(QStringLiteral("Gewinnzahlen und plus 5.xlsx")));
+        QVERIFY(opened.isEmpty());
+        QVERIFY(messages.isEmpty());
+
+        // A name without ending gets ".xlsx"; its folder is where the next export starts.
+        QDir(data.path()).mkdir(QStringLiteral("Auswertungen"));
+        const QString folder = data.filePath(QStringLiteral("Auswertungen"));
+        ui::setNextFileName(folder + QStringLiteral("/Ziehungen März"));
+        namedChild<QPushButton>(w, "BExcel1")->click();
+        QCOMPARE(opened, QStringList{folder + QStringLiteral("/Ziehungen März.xlsx")});
+        QVERIFY(test::readWorkbook(opened[0]).ok);
+        ui::setNextFileName(QString());
+        namedChild<QPushButton>(w, "BExcel1")->click();
+        QCOMPARE(ui::lastFileDialogRequest().folder,
+                 folder + QStringLiteral("/Gewinnzahlen und plus 5.xlsx"));
+
+        // A folder that is gone again: back to the documents folder.
+        QDir(folder).removeRecursively();
+        ui::setNextFileName(QString());
+        namedChild<QPushButton>(w, "BExcel1")->click();
+        QCOMPARE(ui::lastFileDialogRequest().folder,
+                 QDir(expectedStart).filePath(QStringLiteral("Gewinnzahlen und plus 5.xlsx")));
+        QCOMPARE(opened.size(), 1);
     }
 
     void theMainWindowsButtonShowsTheWindowMadeAtStart() {

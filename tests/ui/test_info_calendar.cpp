@@ -1,4 +1,5 @@
 #include "logic/core/contact.h"
+#include "logic/core/placeholder_address.h"
 #include "platform/download.h"
 #include "platform/shell.h"
 #include "support/form_lookup.h"
@@ -7,6 +8,7 @@
 #include "support/temp_folder.h"
 #include "ui/app/application.h"
 #include "ui/app/calendar_window.h"
+#include "ui/app/info_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
@@ -22,6 +24,10 @@
 using namespace talvo;
 
 namespace {
+
+// Contacts of a configured build.
+const QString kMail = QStringLiteral("post@talvo-keno.de");
+const QString kWeb = QStringLiteral("https://www.talvo-keno.de/");
 
 int windowsNamed(const QString& name) {
     int count = 0;
@@ -107,32 +113,49 @@ class InfoCalendarTest : public QObject {
         QCOMPARE(info->windowTitle(), QStringLiteral("Programm-Info"));
         QVERIFY(info->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(test::namedChild<QLabel>(*info, "LVersion")->text(), QStringLiteral("TALVO 1.7.1.0"));
-        auto* mail = test::namedChild<QLabel>(*info, "LMail");
-        auto* web = test::namedChild<QLabel>(*info, "LWeb");
-        QVERIFY(mail->text().contains(QString::fromUtf8(logic::kContactMail)));
-        QVERIFY(web->text().contains(QString::fromUtf8(logic::kWebSite)));
+        // The contacts the program was built with, unless they are still example addresses.
+        const QString builtMail = QString::fromUtf8(logic::kContactMail);
+        const QString builtWeb = QString::fromUtf8(logic::kWebSite);
+        QCOMPARE(info->findChild<QLabel*>(QStringLiteral("LMail")) != nullptr,
+                 !logic::isPlaceholderAddress(builtMail));
+        QCOMPARE(info->findChild<QLabel*>(QStringLiteral("LWeb")) != nullptr,
+                 !logic::isPlaceholderAddress(builtWeb));
+        QPointer<QWidget> gone = info;
+        test::namedChild<QAbstractButton>(*info, "BSchliessen")->click();
+        QTRY_VERIFY(!gone);
+
+        ui::InfoWindow real(kMail, kWeb);
+        auto* mail = test::namedChild<QLabel>(real, "LMail");
+        auto* web = test::namedChild<QLabel>(real, "LWeb");
+        QVERIFY(mail->text().contains(kMail));
+        QVERIFY(web->text().contains(kWeb));
         QCOMPARE(mail->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
 
         emit mail->linkActivated(QStringLiteral("#"));
         emit web->linkActivated(QStringLiteral("#"));
-        QCOMPARE(opened,
-                 (QStringList{
-                     QStringLiteral("mailto:%1?subject=TALVO").arg(QString::fromUtf8(logic::kContactMail)),
-                     QString::fromUtf8(logic::kWebSite)}));
+        QCOMPARE(opened, (QStringList{QStringLiteral("mailto:%1?subject=TALVO").arg(kMail), kWeb}));
         QVERIFY(messages.isEmpty());
+    }
 
-        QPointer<QWidget> gone = info;
-        test::namedChild<QAbstractButton>(*info, "BSchliessen")->click();
-        QTRY_VERIFY(!gone);
+    // An unconfigured build's example addresses can only fail: the info window leaves them out.
+    void theInfoWindowLeavesOutExampleAddresses() {
+        ui::InfoWindow placeholders(QStringLiteral("talvo@example.net"),
+                                    QStringLiteral("https://talvo.example.net/"));
+        QVERIFY(!placeholders.findChild<QLabel*>(QStringLiteral("LMail")));
+        QVERIFY(!placeholders.findChild<QLabel*>(QStringLiteral("LWeb")));
+        ui::InfoWindow mixed(kMail, QStringLiteral("https://talvo.example.net/"));
+        QVERIFY(mixed.findChild<QLabel*>(QStringLiteral("LMail")));
+        QVERIFY(!mixed.findChild<QLabel*>(QStringLiteral("LWeb")));
+        for (QLabel* label : placeholders.findChildren<QLabel*>())
+            QVERIFY2(!label->text().contains(QStringLiteral("example")), qPrintable(label->text()));
     }
 
     // A link that cannot be followed says so; nothing silently does nothing.
     void linksThatCannotBeFollowedSaySo() {
-        trigger("MInfo");
-        QWidget* info = program->navigator().window(ui::Route::Info);
-        auto* mail = test::namedChild<QLabel>(*info, "LMail");
-        auto* web = test::namedChild<QLabel>(*info, "LWeb");
+        ui::InfoWindow info(kMail, kWeb);
+        auto* mail = test::namedChild<QLabel>(info, "LMail");
+        auto* web = test::namedChild<QLabel>(info, "LWeb");
         const QString offline =
             QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen.");
 

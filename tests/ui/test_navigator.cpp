@@ -180,7 +180,8 @@ class NavigatorTest : public QObject {
 
     void everyToolWindowOfTheProgramOpensWithinTheScreensHeight() {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        ui::Application program(data.paths());
+        // A download server of its own, so that the update entries lead to the update window.
+        ui::Application program(data.paths(), QStringLiteral("http://127.0.0.1:9/downloads/"));
         program.start();
         ui::Navigator& navigator = program.navigator();
         for (auto route :

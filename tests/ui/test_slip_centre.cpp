@@ -1,6 +1,7 @@
 #include "logic/core/paths.h"
 #include "logic/core/slip_file.h"
 #include "logic/settings/colour_scheme.h"
+#include "logic/settings/remembered_places.h"
 #include "logic/slips/slip_centre.h"
 #include "logic/state/program_state.h"
 #include "support/builders.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -156,19 +158,49 @@ class SlipCentreTest : public QObject {
         QVERIFY(messages.isEmpty());
     }
 
+    // Slip files are the user's own: their dialogs start in the documents folder, then in the
+    // folder last used for slips, never in the hidden data folder.
+    void slipDialogsStartInTheDocumentsFolderThenInTheLastOne() {
+        QFile::remove(logic::rememberedPlacesFile(paths.dataDir));
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString expectedStart = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        ui::setNextFileName(QString());
+        action("BOeffnen")->trigger();
+        QCOMPARE(ui::lastFileDialogRequest().folder, expectedStart);
+
+        QDir(data.path()).mkdir(QStringLiteral("Scheine"));
+        const QString folder = data.filePath(QStringLiteral("Scheine"));
+        ui::SlipEditorFrame* s = newSlip();
+        s->typeButtons(1)->button(0)->click();
+        tick(s, 1, {3, 4});
+        control<QCheckBox>(s, "cbPlus")->setChecked(false);
+        transfer(s);
+        ui::setNextFileName(folder + QStringLiteral("/Woche"));
+        action("BSpeichern")->trigger();
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/Woche.tix")));
+        ui::setNextFileName(QString());
+        action("BOeffnen")->trigger();
+        QCOMPARE(ui::lastFileDialogRequest().folder, folder);
+        QVERIFY(messages.isEmpty());
+    }
+
     void newSlipHasTheDocumentedDefaults() {
         logic::OptionsRecord options = state->options();
         options.scheinTyp = {5, 0, 0, 0, 9};
+        options.einsatzIndex = 2;
+        options.laufzeitIndex = 3;
+        options.plus5Mitspiel = 1;
         state->setOptions(options);
         ui::SlipEditorFrame* s = newSlip();
         QVERIFY(!centre->findChild<QWidget*>(QStringLiteral("PHinweis"))->isVisible());
         QCOMPARE(tabs()->count(), 1);
         QCOMPARE(tabs()->tabText(0), QStringLiteral("S1"));
         QCOMPARE(tabs()->widget(0)->property("tag").toInt(), 10002);
-        QCOMPARE(control<QLineEdit>(s, "E77")->text(), QStringLiteral("77777"));
-        QVERIFY(!control<QCheckBox>(s, "cbPlus")->isChecked());
-        QVERIFY(control<QRadioButton>(s, "RGEins_1")->isChecked());
-        QCOMPARE(control<QComboBox>(s, "comboDauer")->currentText(), QStringLiteral("0"));
+        // Stake, duration and plus 5 play as the options say; the plus 5 number is the player's.
+        QVERIFY(control<QLineEdit>(s, "E77")->text().isEmpty());
+        QVERIFY(control<QCheckBox>(s, "cbPlus")->isChecked());
+        QVERIFY(control<QRadioButton>(s, "RGEins_2")->isChecked());
+        QCOMPARE(control<QComboBox>(s, "comboDauer")->currentText(), QStringLiteral("3"));
         QCOMPARE(control<QComboBox>(s, "comboDauer")->count(), 11);
         QCOMPARE(control<QDateEdit>(s, "date1")->date(), QDate(2024, 3, 4));
         QVERIFY(!control<QComboBox>(s, "ComboTG")->isEnabled());

@@ -9,6 +9,7 @@
 #include "support/message_capture.h"
 #include "support/temp_folder.h"
 #include "tools/generated_history.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/statistics/best_combinations_page.h"
 #include "ui/statistics/result_grid.h"
@@ -55,6 +56,8 @@ class StatisticsWindowTest : public QObject {
                          [this](int index) { followed << index; });
     }
     void click(const QString& name) { child<QPushButton>(name)->click(); }
+    // The answer of the next save dialog: a workbook of that name in the test's folder.
+    void saveAs(const QString& name) { ui::setNextFileName(data.filePath(name + QStringLiteral(".xlsx"))); }
 
   private slots:
     void init() {
@@ -192,18 +195,25 @@ class StatisticsWindowTest : public QObject {
             opened << QUrl(address).toLocalFile();
             return desktopHasAProgram;
         });
-        for (const char* name : {"BExcel1", "BExcel2", "BExcel3", "BExcel4", "BExcel5"})
-            click(name);
+        // Each click asks where its workbook goes; the flops go beside the tops.
+        const QStringList titles = {"Einzelnummern", "Endzahlen", "Zehner", "Ausgeblieben", "Tops"};
+        for (int i = 0; i < 5; ++i) {
+            saveAs(titles[i]);
+            click(QStringLiteral("BExcel%1").arg(i + 1));
+            QCOMPARE(ui::lastFileDialogRequest().title,
+                     i < 4 ? QStringLiteral("Tabelle speichern") : QStringLiteral("Tabellen speichern"));
+        }
         QTRY_COMPARE(opened.size(), 6);
-        QVERIFY(opened[0].endsWith("/Einzelnummern.xlsx"));
-        QVERIFY(opened[4].endsWith("/Tops.xlsx"));
-        QVERIFY(opened[5].endsWith("/Flops.xlsx"));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(opened[i], data.filePath(titles[i] + QStringLiteral(".xlsx")));
+        QCOMPARE(opened[5], data.filePath(QStringLiteral("Flops.xlsx")));
         QTest::qWait(50);
         QVERIFY(messages.isEmpty());
 
         // Nothing opens workbooks: they are saved all the same, and one message per click
         // names where.
         desktopHasAProgram = false;
+        saveAs(QStringLiteral("Tops"));
         click("BExcel5");
         QTRY_COMPARE(messages.size(), 1);
         QTest::qWait(50);
@@ -214,6 +224,7 @@ class StatisticsWindowTest : public QObject {
             QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
         }
         QVERIFY(messages[0].startsWith(QStringLiteral("Die Tabellen wurden gespeichert unter:\r")));
+        saveAs(QStringLiteral("Endzahlen (2)"));
         click("BExcel2");
         QTRY_COMPARE(messages.size(), 2);
         QCOMPARE(messages[1],

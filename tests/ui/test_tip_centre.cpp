@@ -353,7 +353,7 @@ class TipCentreTest : public QObject {
                 field.insert(s.typZ[k][j]);
             QCOMPARE(field, tipUnderTest.games[static_cast<std::size_t>(k)].numbers);
         }
-        QCOMPARE(s.plus5.text(), QStringLiteral("offen"));
+        QVERIFY(s.plus5.text().isEmpty());
         QCOMPARE(s.einsatz, 2);
         QCOMPARE(s.dauer, 3);
         QCOMPARE(s.p5, 1);

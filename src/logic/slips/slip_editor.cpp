@@ -6,6 +6,7 @@
 #include "logic/core/tables.h"
 #include "logic/settings/options_file.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace talvo::logic {
@@ -35,6 +36,10 @@ SlipEditor::SlipEditor(int slipNumber, int fieldCount, const QString& caption, S
     : slipNumber_(slipNumber), fieldCount_(fieldCountFor(fieldCount)), caption_(caption), state_(state),
       options_(options) {
     choices.startDay = wholeDay(today);
+    // A damaged options file may hold any index; the slip gets one its tables know.
+    choices.stakeIndex = listEntryFor(options.einsatzIndex, static_cast<int>(kStakeEuro.size()));
+    choices.durationIndex = listEntryFor(options.laufzeitIndex, static_cast<int>(kDurationDraws.size()));
+    choices.plus5 = options.plus5Mitspiel != 0;
     // A field without a default type stays untouched here (typeChoice 0, never chosen);
     // only a later change to "no choice" records 1.
     for (int f = 1; f <= fieldCount_; ++f)
@@ -124,7 +129,9 @@ void SlipEditor::clearSlip() {
 }
 
 std::optional<SlipMessage> SlipEditor::checkPlus5() const {
-    if (choices.plus5 && choices.plus5Number.size() != 5)
+    // Evaluations compare the five digits; anything else would fail every one of them.
+    static const QRegularExpression fiveDigits(QStringLiteral("^[0-9]{5}$"));
+    if (choices.plus5 && !fiveDigits.match(choices.plus5Number).hasMatch())
         return SlipMessage{SlipMessage::Kind::Critical,
                            QStringLiteral("Wenn Sie plus 5 mitspielen, geben Sie bitte die Zahl von Ihrem "
                                           "Spielschein ein.")};

@@ -16,14 +16,15 @@ struct OptionsRecord;
 struct SlipRecord;
 
 // Slip-wide choices of an editor, as its controls hold them.
+// A new slip takes the stake, duration and plus 5 play of the options.
 struct SlipChoices {
-    QString plus5Number = QStringLiteral("77777"); // E77
-    bool plus5 = false;                            // cbPlus
-    int stakeIndex = 1;                            // RGEins: index into the stake table, 2 €
-    int durationIndex = 0;                         // comboDauer: index into the duration table
-    DaySerial startDay = 0;                        // date1, whole days
-    int syndicate = -1;                            // ComboTG: holds no entries
-    QString name;                                  // EName
+    QString plus5Number;    // E77: the five digits of the player's slip
+    bool plus5 = false;     // cbPlus
+    int stakeIndex = 0;     // RGEins: index into the stake table
+    int durationIndex = 0;  // comboDauer: index into the duration table
+    DaySerial startDay = 0; // date1, whole days
+    int syndicate = -1;     // ComboTG: holds no entries
+    QString name;           // EName
 };
 
 // What a click on a number did.

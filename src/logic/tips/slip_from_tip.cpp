@@ -20,7 +20,8 @@ SlipRecord slipFromTip(const Tip& tip, const OptionsRecord& options, int today,
         const auto numbers = toNumberList(game.numbers, game.kenoType, 70);
         std::copy(numbers.begin(), numbers.end(), s.typZ[k].begin());
     }
-    s.plus5.setText(QStringLiteral("offen"));
+    // The plus 5 number is the one printed on the player's slip, which the tip cannot know:
+    // it stays empty until the player types it in.
     // A damaged options file may hold any index; the slip gets one its tables know.
     s.einsatz =
         static_cast<std::uint8_t>(listEntryFor(options.einsatzIndex, static_cast<int>(kStakeEuro.size())));

@@ -10,8 +10,8 @@ struct Tip;
 struct OptionsRecord;
 
 // The play slip "Tipp in Spielschein schreiben" fills from a tip: its games in order
-// with their numbers ascending, as many fields as games, plus 5 "offen", stake, duration
-// and plus 5 play from the options. It starts today, or on the next day when today is
+// with their numbers ascending, as many fields as games, no plus 5 number yet, stake,
+// duration and plus 5 play from the options. It starts today, or on the next day when today is
 // a Sunday without a draw.
 SlipRecord slipFromTip(const Tip& tip, const OptionsRecord& options, int today, const DrawCalendar& calendar);
 

@@ -1,5 +1,6 @@
 #include "ui/app/application.h"
 
+#include "logic/core/placeholder_address.h"
 #include "logic/state/program_state.h"
 #include "logic/statistics/statistics_selection.h"
 #include "platform/download_base.h"
@@ -8,6 +9,7 @@
 #include "ui/app/new_version_window.h"
 #include "ui/app/start_window.h"
 #include "ui/app/version_check.h"
+#include "ui/common/dialog_parent.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
@@ -91,6 +93,7 @@ void Application::createWindows() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         main_->move(screen->availableGeometry().center() - main_->rect().center());
     connect(main_, &MainWindow::closed, this, &Application::finished);
+    setMainDialogParent(main_);
     navigator_->setMainWindow(main_);
     navigator_->setHelpFiles(paths_.helpFile, paths_.helpCollection);
     navigator_->adopt(main_);
@@ -173,16 +176,31 @@ void Application::createWindows() {
         followNewHistory();
     });
     runAction(start_, [this] { updateWindow_->setUpAtStart(); });
-    navigator_->addWindow(Route::DrawUpdate, updateWindow_);
+    // A build that names no real download server offers no update that can only fail: its
+    // update entries lead to the import of the lottery's archive instead.
+    if (logic::isPlaceholderAddress(downloadBase_))
+        navigator_->addAction(Route::DrawUpdate, [this] { navigator_->go(Route::ArchiveImport); });
+    else
+        navigator_->addWindow(Route::DrawUpdate, updateWindow_);
 
     export_ = new DrawExportWindow(*state_, paths_);
     runAction(start_, [this] { export_->setUpAtStart(); });
     navigator_->addWindow(Route::DrawExport, export_);
 
     navigator_->addWindowOnDemand(Route::ArchiveImport, [this] {
-        auto* window = new ImportWindow(*state_, paths_);
+        auto* window = new ImportWindow(*state_, paths_,
+                                        importAsksForFile_ ? ImportWindow::Start::AskForFile
+                                                           : ImportWindow::Start::WaitForChoice);
         connect(window, &ImportWindow::historyImported, this, &Application::followNewHistory);
         return window;
+    });
+    navigator_->addAction(Route::ArchiveDownload, [this] {
+        if (ImportWindow* window = openImportWaiting())
+            window->focusAddress();
+    });
+    connect(main_, &MainWindow::archiveDropped, this, [this](const QString& path) {
+        if (ImportWindow* window = openImportWaiting())
+            runAction(window, [window, &path] { window->readFile(path); });
     });
     navigator_->addWindowOnDemand(Route::ArchiveExport,
                                   [this] { return new CsvExportWindow(*state_, paths_); });
@@ -200,6 +218,13 @@ void Application::createWindows() {
         main_->alignEntryWithViewing();
         followNewHistory();
     });
+}
+
+ImportWindow* Application::openImportWaiting() {
+    importAsksForFile_ = false;
+    navigator_->go(Route::ArchiveImport);
+    importAsksForFile_ = true;
+    return qobject_cast<ImportWindow*>(navigator_->window(Route::ArchiveImport));
 }
 
 void Application::followNewHistory() {

@@ -26,6 +26,7 @@ class SlipCentreWindow;
 class DrawExportWindow;
 class TipCentreWindow;
 class VersionCheck;
+class ImportWindow;
 
 // The program as a whole: owns the shared lists, the statistics choice the windows share,
 // the paths and the long-lived windows, and runs the start-up in its fixed order.
@@ -68,6 +69,8 @@ class Application : public QObject {
     // After an update, an import or an undo replaced the draw history.
     void followNewHistory();
     void createWindows();
+    // The import window, opened without asking for a file; nullptr if it could not open.
+    ImportWindow* openImportWaiting();
     void built(QWidget* window);
 
     logic::AppPaths paths_;
@@ -77,6 +80,8 @@ class Application : public QObject {
     std::unique_ptr<Navigator> navigator_;
     std::function<void(QWidget*)> windowBuilt_;
     bool handedOver_ = false;
+    // Whether the next import window asks for a file when it appears.
+    bool importAsksForFile_ = true;
     StartWindow* start_ = nullptr;
     MainWindow* main_ = nullptr;
     StatisticsWindow* statistics_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "logic/core/contact.h"
 #include "logic/core/paths.h"
+#include "logic/core/placeholder_address.h"
 #include "logic/core/version.h"
 #include "ui/app/logo_widget.h"
 #include "ui/common/links.h"
@@ -25,7 +26,11 @@ QLabel* linkLabel(const QString& name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+InfoWindow::InfoWindow(QWidget* parent)
+    : InfoWindow(QString::fromUtf8(logic::kContactMail), QString::fromUtf8(logic::kWebSite), parent) {}
+
+InfoWindow::InfoWindow(const QString& mail, const QString& webSite, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), mail_(mail), webSite_(webSite) {
     setObjectName(QStringLiteral("FInfo"));
     setWindowTitle(QStringLiteral("Programm-Info"));
 
@@ -46,12 +51,16 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
     layout->addWidget(version);
     layout->addSpacing(6);
 
-    auto* mail = linkLabel(QStringLiteral("LMail"), QString::fromUtf8(logic::kContactMail), this);
-    connect(mail, &QLabel::linkActivated, this, &InfoWindow::writeMail);
-    layout->addWidget(mail);
-    auto* web = linkLabel(QStringLiteral("LWeb"), QString::fromUtf8(logic::kWebSite), this);
-    connect(web, &QLabel::linkActivated, this, &InfoWindow::openWebSite);
-    layout->addWidget(web);
+    if (!logic::isPlaceholderAddress(mail_)) {
+        auto* mailLink = linkLabel(QStringLiteral("LMail"), mail_, this);
+        connect(mailLink, &QLabel::linkActivated, this, &InfoWindow::writeMail);
+        layout->addWidget(mailLink);
+    }
+    if (!logic::isPlaceholderAddress(webSite_)) {
+        auto* webLink = linkLabel(QStringLiteral("LWeb"), webSite_, this);
+        connect(webLink, &QLabel::linkActivated, this, &InfoWindow::openWebSite);
+        layout->addWidget(webLink);
+    }
     layout->addSpacing(10);
 
     auto* closeButton = new QPushButton(QStringLiteral("Sch&ließen"), this);
@@ -64,12 +73,11 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
 }
 
 void InfoWindow::writeMail() {
-    openMailLink(this, QStringLiteral("mailto:%1?subject=%2")
-                           .arg(QString::fromUtf8(logic::kContactMail), QLatin1String(logic::kProductName)));
+    openMailLink(this, QStringLiteral("mailto:%1?subject=%2").arg(mail_, QLatin1String(logic::kProductName)));
 }
 
 void InfoWindow::openWebSite() {
-    openWebLink(this, QString::fromUtf8(logic::kWebSite),
+    openWebLink(this, webSite_,
                 QStringLiteral("Mir fehlt der Kontakt zum Internet. Ich muss leider abbrechen."));
 }
 

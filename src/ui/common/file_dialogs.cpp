@@ -1,5 +1,7 @@
 #include "ui/common/file_dialogs.h"
 
+#include "ui/common/dialog_parent.h"
+
 #include <QFileDialog>
 #include <optional>
 
@@ -34,13 +36,13 @@ std::optional<QString> takeNext(const QString& title, const QString& filter, con
 QString chooseOpenFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
     if (auto n = takeNext(title, filter, folder))
         return *n;
-    return QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter));
+    return QFileDialog::getOpenFileName(dialogParent(parent), title, folder, qtFilter(filter));
 }
 
 QString chooseSaveFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
     if (auto n = takeNext(title, filter, folder))
         return *n;
-    QFileDialog dialog(parent, title, folder, qtFilter(filter));
+    QFileDialog dialog(dialogParent(parent), title, folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without the extension gets the filter's, before the dialog asks whether
     // an existing file of that name is to be replaced.

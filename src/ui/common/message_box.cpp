@@ -1,6 +1,7 @@
 #include "ui/common/message_box.h"
 
 #include "logic/core/paths.h"
+#include "ui/common/dialog_parent.h"
 
 #include <QMessageBox>
 
@@ -33,7 +34,9 @@ bool run(QWidget* parent, const QString& text, MessageIcon icon, QMessageBox::St
         return hook()(text, icon);
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(toQt(icon), QString::fromLatin1(logic::kProductName), shown, buttons, parent);
+    QMessageBox box(toQt(icon), QString::fromLatin1(logic::kProductName), shown, buttons,
+                    dialogParent(parent));
+    raiseWhenShown(&box);
     return box.exec() == QMessageBox::Yes;
 }
 } // namespace

@@ -2,9 +2,12 @@
 
 #include "platform/shell.h"
 #include "platform/spreadsheet.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
+#include "ui/common/user_folders.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 #include <memory>
@@ -32,10 +35,27 @@ QString notOpenedText(const QStringList& paths) {
 
 } // namespace
 
-void exportTables(QWidget* parent, const std::vector<ExportSheet>& sheets, const QString& folder) {
+void exportTables(QWidget* parent, const std::vector<ExportSheet>& sheets, const QString& dataDir) {
+    if (sheets.empty())
+        return;
+    const ExportSheet& first = sheets.front();
+    const QString suggested =
+        platform::freeWorkbookPath(startFolder(dataDir, logic::RememberedPlace::ExportFolder), first.title);
+    QString firstPath = chooseSaveFile(parent,
+                                       sheets.size() == 1 ? QStringLiteral("Tabelle speichern")
+                                                          : QStringLiteral("Tabellen speichern"),
+                                       QStringLiteral("Excel-Arbeitsmappe|*.xlsx"), suggested);
+    if (firstPath.isEmpty())
+        return;
+    if (QFileInfo(firstPath).suffix().isEmpty())
+        firstPath += QStringLiteral(".xlsx");
+    rememberFolderOf(dataDir, logic::RememberedPlace::ExportFolder, firstPath);
     QStringList paths;
-    for (const ExportSheet& sheet : sheets)
-        paths << platform::saveWorkbook(sheet.table, sheet.title, sheet.mode, folder);
+    platform::writeWorkbook(first.table, first.title, first.mode, firstPath);
+    paths << firstPath;
+    const QString folder = QFileInfo(firstPath).absolutePath();
+    for (std::size_t i = 1; i < sheets.size(); ++i)
+        paths << platform::saveWorkbook(sheets[i].table, sheets[i].title, sheets[i].mode, folder);
     auto round = std::make_shared<OpenRound>();
     round->pending = static_cast<int>(paths.size());
     for (const QString& path : paths) {

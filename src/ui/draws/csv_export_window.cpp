@@ -9,6 +9,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
+#include "ui/common/user_folders.h"
 #include "ui/draws/archive_window_parts.h"
 #include "ui/navigation/navigator.h"
 
@@ -112,11 +113,13 @@ void CsvExportWindow::showCount() {
 
 void CsvExportWindow::exportDraws() {
     const QString text = csv(); // a reversed range stops here with its message
-    const QString path = chooseSaveFile(this, QStringLiteral("Ziehungen als CSV exportieren"),
-                                        QStringLiteral("CSV-Datei|*.csv"),
-                                        paths_.dataDir + QStringLiteral("KENO-Ziehungen.csv"));
+    const QString path = chooseSaveFile(
+        this, QStringLiteral("Ziehungen als CSV exportieren"), QStringLiteral("CSV-Datei|*.csv"),
+        QDir(startFolder(paths_.dataDir, logic::RememberedPlace::ExportFolder))
+            .filePath(QStringLiteral("KENO-Ziehungen.csv")));
     if (path.isEmpty())
         return;
+    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::ExportFolder, path);
     logic::writeWholeFile(path, text.toUtf8());
     showMessage(this,
                 QStringLiteral("%1 Ziehungen sind in \"%2\" gespeichert.")

@@ -7,7 +7,9 @@
 #include "logic/draws/history_lock.h"
 #include "logic/draws/history_sync.h"
 #include "logic/draws/undo_history.h"
+#include "logic/settings/remembered_places.h"
 #include "logic/state/program_state.h"
+#include "platform/download.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
@@ -18,16 +20,19 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace talvo::ui {
@@ -60,8 +65,10 @@ QString placeholderNote(int placeholders) {
 
 } // namespace
 
-ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), paths_(paths), reader_(new ArchiveReader(this)) {
+ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& paths, Start start,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), paths_(paths), reader_(new ArchiveReader(this)),
+      download_(new platform::FileDownload(this)), asked_(start == Start::WaitForChoice) {
     setObjectName(QStringLiteral("FImport"));
     setWindowTitle(QStringLiteral("Ziehungen importieren"));
     setHelpContext(this, kArchiveHelpContext);
@@ -85,6 +92,21 @@ ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& pa
     fileRow->addWidget(fileLabel_, 1);
     fileRow->addWidget(chooseButton_);
     layout->addLayout(fileRow);
+
+    auto* addressRow = new QHBoxLayout;
+    auto* addressLabel = new QLabel(QStringLiteral("&Adresse"), this);
+    addressEdit_ =
+        new QLineEdit(logic::remembered(paths_.dataDir, logic::RememberedPlace::ArchiveAddress), this);
+    addressEdit_->setObjectName(QStringLiteral("EAdresse"));
+    addressEdit_->setPlaceholderText(QStringLiteral("https://..."));
+    addressEdit_->setToolTip(QStringLiteral("Adresse, unter der das Archiv als CSV-Datei im Internet liegt"));
+    addressLabel->setBuddy(addressEdit_);
+    loadButton_ = new QPushButton(QStringLiteral("Aus dem Internet &laden"), this);
+    loadButton_->setObjectName(QStringLiteral("BLaden"));
+    addressRow->addWidget(addressLabel);
+    addressRow->addWidget(addressEdit_, 1);
+    addressRow->addWidget(loadButton_);
+    layout->addLayout(addressRow);
 
     auto* preview = new QGroupBox(QStringLiteral("Vorschau"), this);
     auto* grid = new QGridLayout(preview);
@@ -139,6 +161,16 @@ ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& pa
 
     connect(chooseButton_, &QPushButton::clicked, this,
             [this] { runAction(this, [this] { chooseFile(); }); });
+    connect(loadButton_, &QPushButton::clicked, this,
+            [this] { runAction(this, [this] { loadFromAddress(); }); });
+    connect(addressEdit_, &QLineEdit::returnPressed, this,
+            [this] { runAction(this, [this] { loadFromAddress(); }); });
+    connect(download_, &platform::FileDownload::progress, this, [this](qint64 received, qint64 total) {
+        // Kilobytes keep the bar's int range clear of the limit of a download.
+        progress_->setRange(0, total > 0 ? static_cast<int>(total / 1024) + 1 : 0);
+        progress_->setValue(static_cast<int>(received / 1024));
+    });
+    connect(download_, &platform::FileDownload::finished, this, &ImportWindow::downloadFinished);
     connect(importButton_, &QPushButton::clicked, this,
             [this] { runAction(this, [this] { importDraws(); }); });
     connect(replaceCheck, &QCheckBox::toggled, this, [this] {
@@ -156,10 +188,30 @@ ImportWindow::~ImportWindow() {
     // A read still running ends before the window goes; its reports have nowhere to go.
     disconnect(reader_, nullptr, this, nullptr);
     delete reader_;
+    disconnect(download_, nullptr, this, nullptr);
+    download_->abort();
+    QFile::remove(downloadTarget());
 }
 
 bool ImportWindow::isReading() const {
-    return reader_->isRunning();
+    return reader_->isRunning() || download_->isRunning();
+}
+
+QString ImportWindow::downloadTarget() const {
+    return paths_.dataDir + QStringLiteral("Archiv-Download.csv");
+}
+
+void ImportWindow::focusAddress() {
+    addressEdit_->setFocus();
+    addressEdit_->selectAll();
+}
+
+void ImportWindow::setBusy(bool busy) {
+    chooseButton_->setEnabled(!busy);
+    loadButton_->setEnabled(!busy);
+    addressEdit_->setReadOnly(busy);
+    progress_->setRange(0, 0);
+    progress_->setVisible(busy);
 }
 
 void ImportWindow::showEvent(QShowEvent* event) {
@@ -170,31 +222,72 @@ void ImportWindow::showEvent(QShowEvent* event) {
         asked_ = true;
         QTimer::singleShot(0, this, [this] {
             runAction(this, [this] { chooseFile(); });
-            if (archive_.draws.empty() && archive_.faulty.empty() && !reader_->isRunning())
+            if (archive_.draws.empty() && archive_.faulty.empty() && !isReading())
                 close();
         });
     }
 }
 
 void ImportWindow::chooseFile() {
-    if (reader_->isRunning())
+    if (isReading())
         return;
     const QString path = chooseOpenFile(this, QStringLiteral("Ziehungen importieren"),
                                         QStringLiteral("KENO-Archiv|*.csv *.txt"), paths_.dataDir);
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        readFile(path);
+}
+
+void ImportWindow::readFile(const QString& path) {
+    if (isReading())
         return;
     fileLabel_->setText(QDir::toNativeSeparators(path));
     archive_ = {};
     clearPreview(QStringLiteral("Die Datei wird gelesen ..."));
-    chooseButton_->setEnabled(false);
-    progress_->setRange(0, 0);
-    progress_->setVisible(true);
+    setBusy(true);
     reader_->start(path, logic::wholeDay(logic::dateTimeToSerial(currentDateTime())));
 }
 
+void ImportWindow::loadFromAddress() {
+    if (isReading())
+        return;
+    const QString text = addressEdit_->text().trimmed();
+    const QUrl address(text, QUrl::StrictMode);
+    const QString scheme = address.scheme().toLower();
+    if (!address.isValid() || address.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        showMessage(this,
+                    QStringLiteral("Bitte geben Sie die vollständige Adresse des Archivs ein, beginnend mit "
+                                   "\"https://\" oder \"http://\"."),
+                    MessageIcon::Information);
+        focusAddress();
+        return;
+    }
+    logic::remember(paths_.dataDir, logic::RememberedPlace::ArchiveAddress, text);
+    fileLabel_->setText(text);
+    archive_ = {};
+    clearPreview(QStringLiteral("Das Archiv wird aus dem Internet geladen ..."));
+    setBusy(true);
+    download_->start(address, downloadTarget());
+}
+
+void ImportWindow::downloadFinished(bool ok, const QString& error) {
+    if (!ok) {
+        setBusy(false);
+        const QString text =
+            QStringLiteral("Das Archiv konnte nicht aus dem Internet geladen werden.\r%1").arg(error);
+        clearPreview(QString(text).replace(QLatin1Char('\r'), QLatin1Char(' ')));
+        showMessage(this, text, MessageIcon::Error);
+        emit previewReady();
+        return;
+    }
+    clearPreview(QStringLiteral("Das geladene Archiv wird gelesen ..."));
+    reader_->start(downloadTarget(), logic::wholeDay(logic::dateTimeToSerial(currentDateTime())));
+}
+
 void ImportWindow::readFinished() {
-    progress_->setVisible(false);
-    chooseButton_->setEnabled(true);
+    setBusy(false);
+    // The downloaded copy has served once it is read.
+    QFile::remove(downloadTarget());
     if (!reader_->error().isEmpty()) {
         clearPreview(reader_->error());
         showMessage(this, reader_->error(), MessageIcon::Error);

@@ -22,6 +22,15 @@
 
 namespace talvo::ui {
 
+namespace {
+// A failed update is no dead end: the draws come in without the download server too.
+constexpr char kOtherWaysToDraws[] =
+    "\r\rDie Gewinnzahlen bekommen Sie auch ohne die Aktualisierung: Laden Sie das Archiv der "
+    "Lotterie über \"Datei > Ziehungen importieren...\" oder \"Datei > Archiv aus dem Internet "
+    "laden...\", oder geben Sie die Zahlen einer Ziehung im Hauptfenster auf der Seite "
+    "\"neu/ändern...\" ein.";
+} // namespace
+
 UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& paths,
                            const QString& downloadBase, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
@@ -137,9 +146,10 @@ void UpdateWindow::downloadFinished(QString failure) {
     startButton_->setEnabled(true);
     statusLabel_->setText(failure);
     if (!failure.isEmpty())
-        showMessage(
-            this, QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r") + failure,
-            MessageIcon::Information);
+        showMessage(this,
+                    QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r") +
+                        failure + QString::fromUtf8(kOtherWaysToDraws),
+                    MessageIcon::Information);
     bool merged = false;
     runAction(this,
               [&] { merged = logic::mergeDownloadedDraws(state_, target, paths_.historyFile(), today); });

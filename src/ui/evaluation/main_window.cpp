@@ -22,7 +22,9 @@
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
+#include "ui/common/user_folders.h"
 #include "ui/draws/paste_window.h"
+#include "ui/evaluation/empty_history_page.h"
 #include "ui/evaluation/help_panel.h"
 #include "ui/evaluation/picture_link.h"
 #include "ui/evaluation/slip_file_frame.h"
@@ -36,12 +38,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -92,6 +97,16 @@ DateField* dateField(const QString& name, QWidget* parent) {
     return edit;
 }
 
+// The one local .csv file a drag carries; empty for anything else.
+QString droppedArchive(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return {};
+    return url.toLocalFile();
+}
+
 // The file name without folder and without the text from its last dot on.
 QString fileCaption(const QString& path) {
     const QString name = QFileInfo(path).fileName();
@@ -118,6 +133,8 @@ MainWindow::MainWindow(logic::ProgramState& state, const logic::AppPaths& paths,
     setCentralWidget(central);
 
     connect(&state_, &logic::ProgramState::historyChanged, this, &MainWindow::fillDrawLists);
+    connect(&state_, &logic::ProgramState::historyChanged, this, &MainWindow::showIdleArea);
+    setAcceptDrops(true);
 
     // Built last: the window's own controls come first when they are looked up by name.
     pasteWindow_ = new PasteWindow(this);
@@ -135,6 +152,30 @@ void MainWindow::setUpAtStart() {
         fillDrawLists(); // only the entry page's proposal for the first draw
     }
     drawPages_->setCurrentIndex(0);
+    showIdleArea();
+}
+
+void MainWindow::showIdleArea() {
+    if (fileTabs_->count() > 0)
+        return;
+    area_->setCurrentWidget(state_.history().empty() ? static_cast<QWidget*>(emptyHistoryPage_) : helpPanel_);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedArchive(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QMainWindow::dragEnterEvent(event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedArchive(event->mimeData());
+    if (path.isEmpty()) {
+        QMainWindow::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    emit archiveDropped(path);
 }
 
 // ---------------------------------------------------------------- left column
@@ -629,9 +670,15 @@ QWidget* MainWindow::buildEvaluationArea() {
                                area);
     area_ = new QStackedWidget(area);
     area_->setObjectName(QStringLiteral("evaluationArea"));
+    emptyHistoryPage_ = new EmptyHistoryPage(area);
     area_->addWidget(helpPanel_);
+    area_->addWidget(emptyHistoryPage_);
     area_->addWidget(fileTabs_);
     area_->setCurrentWidget(helpPanel_);
+    connect(emptyHistoryPage_, &EmptyHistoryPage::entryRequested, this, [this] {
+        drawPages_->setCurrentIndex(1);
+        board_->setFocus();
+    });
     v->addWidget(area_, 1);
 
     connect(helpPanel_, &HelpPanel::demoRequested, this,
@@ -815,9 +862,12 @@ void MainWindow::loadDemoSlip() {
 
 void MainWindow::openEvaluationFile() {
     const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei öffnen"),
-                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
-    if (!path.isEmpty())
-        loadEvaluationFile(path);
+                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
+                                        startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
+    if (path.isEmpty())
+        return;
+    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
+    loadEvaluationFile(path);
 }
 
 void MainWindow::closeFileTab() {
@@ -826,8 +876,7 @@ void MainWindow::closeFileTab() {
         fileTabs_->removeTab(fileTabs_->currentIndex());
         delete page;
     }
-    if (fileTabs_->count() == 0)
-        area_->setCurrentWidget(helpPanel_);
+    showIdleArea();
 }
 
 void MainWindow::closeAllFileTabs() {
@@ -836,7 +885,7 @@ void MainWindow::closeAllFileTabs() {
         fileTabs_->removeTab(i);
         delete page;
     }
-    area_->setCurrentWidget(helpPanel_);
+    showIdleArea();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

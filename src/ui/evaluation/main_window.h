@@ -25,6 +25,7 @@ struct NumberSet;
 namespace talvo::ui {
 
 class DateField;
+class EmptyHistoryPage;
 class HelpPanel;
 class PasteWindow;
 class SlipFileFrame;
@@ -85,9 +86,13 @@ class MainWindow : public QMainWindow {
 
   signals:
     void closed();
+    // A draw archive (.csv) was dropped on the window.
+    void archiveDropped(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildMenus();
@@ -104,6 +109,8 @@ class MainWindow : public QMainWindow {
     void rangeToChanged();
     void presetDateRange();
     void showResults(logic::ResultTables& tables);
+    // Without file tabs: the help panel, or while no draw is stored, how to get draws.
+    void showIdleArea();
     std::span<const logic::SlipRecord> activeSlips() const;
     bool needsFileTab();
 
@@ -135,6 +142,7 @@ class MainWindow : public QMainWindow {
     QStackedWidget* area_ = nullptr;
     QTabWidget* fileTabs_ = nullptr;
     HelpPanel* helpPanel_ = nullptr;
+    EmptyHistoryPage* emptyHistoryPage_ = nullptr;
     std::function<bool()> closeCheck_;
 };
 

@@ -42,6 +42,9 @@ void MainWindow::buildMenus() {
     fileMenu->addSeparator();
     fileMenu->addAction(routeAction(Route::ArchiveImport, QStringLiteral("Ziehungen &importieren..."),
                                     QStringLiteral("MImport"), this));
+    fileMenu->addAction(routeAction(Route::ArchiveDownload,
+                                    QStringLiteral("Archiv aus dem I&nternet laden..."),
+                                    QStringLiteral("MArchivLaden"), this));
     fileMenu->addAction(routeAction(Route::ArchiveExport, QStringLiteral("Ziehungen als &CSV exportieren..."),
                                     QStringLiteral("MCsvExport"), this));
     fileMenu->addAction(routeAction(Route::UndoDrawChange,

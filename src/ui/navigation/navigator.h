@@ -48,10 +48,11 @@ enum class Route {
     DrawExport, // "Excel-Export..."
     UpdateCheck,
     Info,
-    WebSite,        // the KENO web page behind the picture links
-    ArchiveImport,  // "Ziehungen importieren..."
-    ArchiveExport,  // "Ziehungen als CSV exportieren..."
-    UndoDrawChange, // "Letzte Änderung der Ziehungen rückgängig machen"
+    WebSite,         // the KENO web page behind the picture links
+    ArchiveImport,   // "Ziehungen importieren..."
+    ArchiveDownload, // "Archiv aus dem Internet laden...": the import, starting at its address
+    ArchiveExport,   // "Ziehungen als CSV exportieren..."
+    UndoDrawChange,  // "Letzte Änderung der Ziehungen rückgängig machen"
     StrategyTest,
     PasteNumbers, // "Einfügen...": winning numbers from a web page's text
     NewVersion,   // the window of the version an update check found

@@ -11,6 +11,7 @@
 #include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
+#include "ui/common/user_folders.h"
 #include "ui/navigation/navigator.h"
 
 #include <QButtonGroup>
@@ -337,9 +338,12 @@ void OptionsWindow::openStartFileNow() {
 
 void OptionsWindow::browseStartFile() {
     const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei wählen"),
-                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
-    if (!path.isEmpty())
-        startFileEdit->setText(path);
+                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
+                                        startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
+    if (path.isEmpty())
+        return;
+    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
+    startFileEdit->setText(path);
 }
 
 } // namespace talvo::ui

@@ -13,6 +13,7 @@
 #include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
 #include "ui/common/user_action.h"
+#include "ui/common/user_folders.h"
 #include "ui/navigation/navigator.h"
 #include "ui/slips/slip_editor_frame.h"
 #include "ui/slips/slip_message_box.h"
@@ -349,9 +350,11 @@ void SlipCentreWindow::newSlip() {
 
 void SlipCentreWindow::openSlipFile() {
     const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei öffnen"),
-                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
+                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
+                                        startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
     if (path.isEmpty())
         return;
+    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
     // The whole file is read before the first slip is built.
     const logic::SlipList records = logic::loadSlips(path);
     if (records.empty())
@@ -384,9 +387,11 @@ void SlipCentreWindow::saveSlipFile() {
         return;
     }
     QString path = chooseSaveFile(this, QStringLiteral("KENO-Spielschein-Datei speichern"),
-                                  QStringLiteral("KENO-Spielschein-Dateien|*.tix"), paths_.dataDir);
+                                  QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
+                                  startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
     if (path.isEmpty())
         return;
+    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".tix");
     const logic::SlipList records = centre_->recordsToSave();
