@@ -66,7 +66,8 @@ TEST(CombinationChance, ARandomHistoryIsNot) {
     for (int k : {2, 3}) {
         const DrawSetList draws = collectDrawSets(talvo::tools::generatedHistory(313, QDate(2004, 2, 2), 5));
         const CombinationChance c = estimateCombinationChance(parametersFor(draws, k, 200));
-        SCOPED_TRACE(testing::Message() << "k = " << k << ", top " << c.highChance() << ", flop " << c.lowChance());
+        SCOPED_TRACE(testing::Message()
+                     << "k = " << k << ", top " << c.highChance() << ", flop " << c.lowChance());
         EXPECT_EQ(c.runs, 200);
         EXPECT_GT(c.highChance(), 0.05);
         EXPECT_GT(c.lowChance(), 0.05);

@@ -16,7 +16,8 @@ namespace {
 double integratedUpperTail(double x, int degrees) {
     const double k = degrees / 2.0;
     const auto density = [k](double t) {
-        return t <= 0.0 ? 0.0 : std::exp((k - 1.0) * std::log(t) - t / 2.0 - k * std::log(2.0) - std::lgamma(k));
+        return t <= 0.0 ? 0.0
+                        : std::exp((k - 1.0) * std::log(t) - t / 2.0 - k * std::log(2.0) - std::lgamma(k));
     };
     const double end = x + 40.0 * std::sqrt(2.0 * degrees) + 200.0;
     const int steps = 200000;
@@ -124,10 +125,12 @@ TEST(NumberFrequencyTest, Sentences) {
               "Eine so große Abweichung entsteht bei 313 Ziehungen auch rein zufällig in 43 % der Fälle.");
     t.pValue = 0.004;
     t.drawCount = 6884;
-    EXPECT_EQ(numberFrequencyTestSentence(t), "Eine so große Abweichung entsteht bei 6.884 Ziehungen auch rein "
-                                              "zufällig in weniger als 1 % der Fälle.");
-    EXPECT_EQ(unusualNumbersSentence(t),
-              "Keine Zahl weicht so weit ab, dass es bei 70 Zahlen mehr als Zufall sein müsste (|z| über 3,38).");
+    EXPECT_EQ(numberFrequencyTestSentence(t),
+              "Eine so große Abweichung entsteht bei 6.884 Ziehungen auch rein "
+              "zufällig in weniger als 1 % der Fälle.");
+    EXPECT_EQ(
+        unusualNumbersSentence(t),
+        "Keine Zahl weicht so weit ab, dass es bei 70 Zahlen mehr als Zufall sein müsste (|z| über 3,38).");
     t.zScores[5] = 3.5;
     t.zScores[41] = -3.4;
     EXPECT_EQ(unusualNumbersSentence(t),

@@ -46,8 +46,9 @@ TEST(ReturnDifference, IntervalFromTheExactVariance) {
     EXPECT_NEAR(d.difference - d.low, d.high - d.difference, 1e-9);
     EXPECT_FALSE(d.distinguishable());
     EXPECT_EQ(returnDifferenceSentence(d),
-              QStringLiteral("Die Strategie liegt 5,0 Prozentpunkte über den Zufallstipps (95-%-Intervall %1 bis %2 "
-                             "Prozentpunkte); dieser Unterschied ist vom Zufall nicht zu unterscheiden.")
+              QStringLiteral(
+                  "Die Strategie liegt 5,0 Prozentpunkte über den Zufallstipps (95-%-Intervall %1 bis %2 "
+                  "Prozentpunkte); dieser Unterschied ist vom Zufall nicht zu unterscheiden.")
                   .arg(QString::number(d.low, 'f', 1).replace('.', ','),
                        QString::number(d.high, 'f', 1).replace('.', ',')));
 }
@@ -57,8 +58,10 @@ TEST(ReturnDifference, ALargeGapOverManyDrawsIsMoreThanChance) {
     EXPECT_NEAR(d.difference, -30.0, 1e-9);
     EXPECT_LT(d.high, 0.0);
     EXPECT_TRUE(d.distinguishable());
-    EXPECT_TRUE(returnDifferenceSentence(d).startsWith("Die Strategie liegt 30,0 Prozentpunkte unter den Zufallstipps"));
-    EXPECT_TRUE(returnDifferenceSentence(d).endsWith("dieser Unterschied ist größer, als Zufall ihn erklärt."));
+    EXPECT_TRUE(returnDifferenceSentence(d).startsWith(
+        "Die Strategie liegt 30,0 Prozentpunkte unter den Zufallstipps"));
+    EXPECT_TRUE(
+        returnDifferenceSentence(d).endsWith("dieser Unterschied ist größer, als Zufall ihn erklärt."));
 }
 
 TEST(ReturnDifference, NothingTestedSaysNothing) {

@@ -99,7 +99,8 @@ DrawSetList randomDrawSets(int drawCount, quint64 seed) {
     return draws;
 }
 
-CombinationChance estimateCombinationChance(const CombinationChanceParameters& p, const std::atomic<bool>* stop,
+CombinationChance estimateCombinationChance(const CombinationChanceParameters& p,
+                                            const std::atomic<bool>* stop,
                                             const std::function<void(int)>& progress) {
     CombinationChance c;
     c.k = p.k;
@@ -114,7 +115,8 @@ CombinationChance estimateCombinationChance(const CombinationChanceParameters& p
             break;
         if (c.runs > 0 && p.budget.count() > 0 && timer.elapsed() >= p.budget.count())
             break;
-        const CombinationExtremes e = combinationExtremes(randomDrawSets(p.drawCount, runSeed(p.seed, r)), p.k);
+        const CombinationExtremes e =
+            combinationExtremes(randomDrawSets(p.drawCount, runSeed(p.seed, r)), p.k);
         ++c.runs;
         if (e.highest >= p.observed.highest)
             ++c.highReached;

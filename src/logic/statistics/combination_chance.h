@@ -39,8 +39,8 @@ struct CombinationChanceParameters {
     int k = 2;
     int drawCount = 0;
     CombinationExtremes observed;
-    int runs = 200;                               // at most this many
-    std::chrono::milliseconds budget{0};          // also stop after this time once a run is done; 0: none
+    int runs = 200;                      // at most this many
+    std::chrono::milliseconds budget{0}; // also stop after this time once a run is done; 0: none
     quint64 seed = 0;
 };
 

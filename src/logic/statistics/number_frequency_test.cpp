@@ -48,7 +48,8 @@ QString chanceText(double chance) {
 QString numberFrequencyTestSentence(const NumberFrequencyTest& test) {
     if (test.drawCount <= 0)
         return QStringLiteral("Ohne Ziehungen gibt es keine Abweichung zu prüfen.");
-    return QStringLiteral("Eine so große Abweichung entsteht bei %1 Ziehungen auch rein zufällig in %2 der Fälle.")
+    return QStringLiteral(
+               "Eine so große Abweichung entsteht bei %1 Ziehungen auch rein zufällig in %2 der Fälle.")
         .arg(formatNumber(test.drawCount, 0), chanceText(test.pValue));
 }
 

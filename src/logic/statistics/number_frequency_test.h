@@ -14,7 +14,7 @@ struct NumberFrequencyTest {
     int drawCount = 0;
     double statistic = 0.0; // T = 69/50 · Σ (O − E)² / E, E = 20 W / 70
     int degrees = 69;
-    double pValue = 1.0;       // the chance of a T at least this large
+    double pValue = 1.0;         // the chance of a T at least this large
     std::vector<double> zScores; // (O − E) / √(W · 2/7 · 5/7) of number n at index n − 1
 };
 
