@@ -91,10 +91,6 @@ void NumberBoard::setRemark(int position, const QString& remark) {
     }
 }
 
-QString NumberBoard::remark(int position) const {
-    return numbers_[position]->toolTip();
-}
-
 ItemRows::ItemRows(const QString& labelPrefix, const QString& valuePrefix, const QStringList& labels,
                    QWidget* parent)
     : QWidget(parent), labels_(1, nullptr), values_(1, nullptr) {

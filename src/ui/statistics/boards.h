@@ -27,7 +27,6 @@ class NumberBoard : public QWidget {
     QString valueText(int position) const;
     // Marks a cell as standing out, with the reason as its tip; an empty remark unmarks it.
     void setRemark(int position, const QString& remark);
-    QString remark(int position) const;
 
   private:
     std::array<QLabel*, 71> numbers_{};
