@@ -109,6 +109,12 @@ TEST(CombinationChance, Sentences) {
     EXPECT_EQ(lowCombinationSentence(c),
               "Dass die seltenste der 2.415 Zweierkombinationen in 313 Ziehungen höchstens 11-mal vorkommt, "
               "geschieht rein zufällig in 94 % der Fälle (± 1,7 Prozentpunkte, 200 Simulationen).");
+    c.k = 4;
+    c.observed.lowest = 0;
+    c.lowReached = 200;
+    EXPECT_EQ(lowCombinationSentence(c),
+              "Dass die seltenste der 916.895 Viererkombinationen in 313 Ziehungen gar nicht vorkommt, "
+              "geschieht rein zufällig in mehr als 99 % der Fälle (± 0,0 Prozentpunkte, 200 Simulationen).");
 }
 
 } // namespace

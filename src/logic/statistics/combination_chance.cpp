@@ -137,11 +137,12 @@ QString highCombinationSentence(const CombinationChance& c) {
 }
 
 QString lowCombinationSentence(const CombinationChance& c) {
-    return QStringLiteral("Dass die seltenste der %1 %2 in %3 Ziehungen höchstens %4-mal vorkommt, "
+    const QString often = c.observed.lowest == 0 ? QStringLiteral("gar nicht")
+                                                 : QStringLiteral("höchstens %1-mal").arg(c.observed.lowest);
+    return QStringLiteral("Dass die seltenste der %1 %2 in %3 Ziehungen %4 vorkommt, "
                           "geschieht rein zufällig in %5.")
         .arg(formatNumber(static_cast<double>(combinationsOf70(c.k)), 0), sizeWord(c.k),
-             formatNumber(c.drawCount, 0), QString::number(c.observed.lowest),
-             estimateText(c.lowReached, c.runs));
+             formatNumber(c.drawCount, 0), often, estimateText(c.lowReached, c.runs));
 }
 
 } // namespace talvo::logic
