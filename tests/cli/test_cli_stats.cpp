@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using talvo::test::runCli;
@@ -74,12 +75,80 @@ TEST_F(CliStatistics, CombosPrintsLabelsAndBothLists) {
     const QStringList first = l[2].split('\t');
     EXPECT_EQ(first[2].split(' ').size(), 2);
     EXPECT_EQ(l.filter(QRegularExpression("^TOP\t")).size(), 1000);
-    // Pairs pushed out of the top list never reach the flop list, so it has gaps at the end.
+    // Every pair is offered to the flop list, which so holds the 1000 rarest, the pairs of
+    // the top list included when they are rare enough.
     const QStringList flop = l.filter(QRegularExpression("^FLOP\t"));
-    ASSERT_FALSE(flop.isEmpty());
-    EXPECT_EQ(flop.last().split('\t')[1].toInt(), flop.size());
+    ASSERT_EQ(flop.size(), 1000);
+    EXPECT_EQ(flop.last().split('\t')[1].toInt(), 1000);
+    EXPECT_EQ(flop.first().split('\t')[2].split(' ').size(), 2);
     EXPECT_TRUE(QRegularExpression("^Dauer: \\d+:\\d\\d:\\d\\d,\\d\n$").match(r.err).hasMatch())
         << r.err.toStdString();
+}
+
+TEST_F(CliStatistics, StatsTestPrintsChiSquarePValueAndZScores) {
+    const auto plain = runCli({"stats", "--history", path, "--last", "10"});
+    const auto r = runCli({"stats", "--history", path, "--last", "10", "--test"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_TRUE(r.out.startsWith(plain.out));
+    const QStringList l = lines(r.out.mid(plain.out.size()));
+    ASSERT_EQ(l.size(), 3 + 70);
+    EXPECT_TRUE(QRegularExpression("^Chi-Quadrat\t\\d+,\\d\\d$").match(l[0]).hasMatch())
+        << l[0].toStdString();
+    EXPECT_EQ(l[1], "Freiheitsgrade\t69");
+    EXPECT_TRUE(QRegularExpression("^p-Wert\t[01],\\d{4}$").match(l[2]).hasMatch()) << l[2].toStdString();
+    // The same T and z from the counts the item lines print: E = 200 / 70.
+    const QStringList items = lines(plain.out).filter(QRegularExpression("^item\t")).mid(0, 70);
+    const double e = 200.0 / 70.0;
+    double sum = 0.0;
+    for (int n = 1; n <= 70; ++n) {
+        const int count = items[n - 1].split('\t')[2].toInt();
+        sum += (count - e) * (count - e) / e;
+        const double z = (count - e) / std::sqrt(10.0 * 2.0 / 7.0 * 5.0 / 7.0);
+        const QStringList cells = l[2 + n].split('\t');
+        ASSERT_EQ(cells.size(), 3);
+        EXPECT_EQ(cells[0], "z");
+        EXPECT_EQ(cells[1].toInt(), n);
+        EXPECT_NEAR(QString(cells[2]).replace(',', '.').toDouble(), z, 0.0051) << n;
+        EXPECT_TRUE(QRegularExpression("^-?\\d+,\\d\\d$").match(cells[2]).hasMatch())
+            << cells[2].toStdString();
+    }
+    EXPECT_NEAR(l[0].section('\t', 1).replace(',', '.').toDouble(), 69.0 / 50.0 * sum, 0.0051);
+}
+
+TEST_F(CliStatistics, CombosTestPrintsTheTwoChancesAfterTheLists) {
+    const QStringList args = {"combos", "--history", path,     "--k", "2",      "--last",
+                              "0",      "--test",    "--runs", "50",  "--seed", "11"};
+    const auto r = runCli(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList l = lines(r.out);
+    ASSERT_GE(l.size(), 5);
+    const QStringList tail = l.mid(l.size() - 5);
+    const QString top = l.filter(QRegularExpression("^TOP\t1\t")).value(0).section('\t', 3);
+    const QString flop = l.filter(QRegularExpression("^FLOP\t1\t")).value(0).section('\t', 3);
+    EXPECT_TRUE(
+        QRegularExpression("^TEST-TOP\t" + top + "\t[01],\\d{4}\t0,\\d{4}$").match(tail[0]).hasMatch())
+        << tail[0].toStdString();
+    EXPECT_TRUE(
+        QRegularExpression("^TEST-FLOP\t" + flop + "\t[01],\\d{4}\t0,\\d{4}$").match(tail[1]).hasMatch())
+        << tail[1].toStdString();
+    EXPECT_EQ(tail[2], "TEST-RUNS\t50\t11");
+    EXPECT_TRUE(tail[3].startsWith("Dass die häufigste der 2.415 Zweierkombinationen in 30 Ziehungen " + top +
+                                   "-mal"));
+    const QString rarest =
+        flop == "0" ? QStringLiteral("gar nicht") : QStringLiteral("höchstens %1-mal").arg(flop);
+    EXPECT_TRUE(tail[4].startsWith("Dass die seltenste der 2.415 Zweierkombinationen in 30 Ziehungen " +
+                                   rarest + " vorkommt"))
+        << tail[4].toStdString();
+    EXPECT_TRUE(tail[4].endsWith("50 Simulationen)."));
+    // The seed repeats the estimate.
+    EXPECT_EQ(runCli(args).out, r.out);
+    // Without --test the lists end the output.
+    EXPECT_TRUE(lines(runCli(args.mid(0, 7)).out).last().startsWith("FLOP\t1000\t"));
+    for (const char* runs : {"0", "-3", "viele"})
+        EXPECT_EQ(runCli({"combos", "--history", path, "--k", "2", "--last", "0", "--test", "--runs", runs})
+                      .exitCode,
+                  2)
+            << runs;
 }
 
 TEST_F(CliStatistics, FreeSearchPrintsDetailAndSummary) {

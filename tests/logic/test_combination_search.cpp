@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <random>
 
 using namespace talvo::logic;
@@ -133,7 +135,7 @@ TEST(CombinationSearch, FewerPositiveCountsThanPositionsAndTies) {
     EXPECT_EQ(r.flopCombinations[1], (CombinationEntry{combo({68, 70}), 0}));
 }
 
-TEST(CombinationPlacement, PushedOutOfTheTopListIsNeverOfferedToTheFlopList) {
+TEST(CombinationPlacement, PushedOutOfTheTopListStillReachesTheFlopList) {
     // The first 1000 pairs occur once, the other 1415 twice.
     std::vector<std::uint32_t> counts(2415, 2);
     std::fill(counts.begin(), counts.begin() + 1000, 1);
@@ -142,11 +144,76 @@ TEST(CombinationPlacement, PushedOutOfTheTopListIsNeverOfferedToTheFlopList) {
     expectSameLists(r, straightLists(counts, 2));
     for (const auto& e : r.topCombinations)
         EXPECT_EQ(e.occurrences, 2);
-    // Only the 415 pairs counted twice after the top list was full reach the flop list.
-    EXPECT_EQ(occupied(r.flopCombinations), 415);
-    for (int p = 0; p < 415; ++p)
-        EXPECT_EQ(r.flopCombinations[static_cast<std::size_t>(p)].occurrences, 2);
-    EXPECT_EQ(r.flopCombinations[0].combination, combo({69, 70}));
+    // The pairs counted once entered the top list first and were pushed out; they are the
+    // rarest, so the flop list holds them, the latest first.
+    EXPECT_EQ(occupied(r.flopCombinations), 1000);
+    for (const auto& e : r.flopCombinations)
+        EXPECT_EQ(e.occurrences, 1);
+    std::vector<std::uint32_t> first(1000, 1);
+    CombinationSearchResult alone = emptyCombinationSearchResult(2);
+    fillCombinationLists(first, alone);
+    EXPECT_EQ(r.flopCombinations.front().combination, alone.topCombinations.back().combination);
+    EXPECT_EQ(r.flopCombinations.back().combination, combo({1, 2}));
+}
+
+// Every combination's count from the draws themselves: each draw adds one to each of the
+// C(20, k) combinations it holds. Indexed by the combination's numbers.
+std::map<std::vector<int>, std::int32_t> countedByDraws(const DrawSetList& draws, int k) {
+    std::map<std::vector<int>, std::int32_t> counts;
+    std::vector<int> c(static_cast<std::size_t>(k));
+    const auto all = [&](auto&& self, int depth, int from) -> void {
+        if (depth == k) {
+            counts.emplace(c, 0);
+            return;
+        }
+        for (int n = from; n <= 70; ++n) {
+            c[static_cast<std::size_t>(depth)] = n;
+            self(self, depth + 1, n + 1);
+        }
+    };
+    all(all, 0, 1);
+    for (const NumberSet& d : draws) {
+        std::vector<int> numbers;
+        for (int n = 1; n <= 70; ++n)
+            if (d.contains(n))
+                numbers.push_back(n);
+        const auto each = [&](auto&& self, int depth, std::size_t from) -> void {
+            if (depth == k) {
+                ++counts[c];
+                return;
+            }
+            for (std::size_t i = from; i < numbers.size(); ++i) {
+                c[static_cast<std::size_t>(depth)] = numbers[i];
+                self(self, depth + 1, i + 1);
+            }
+        };
+        each(each, 0, 0);
+    }
+    return counts;
+}
+
+// The flop list is a plain sort of all combinations: by ascending count, the one later in
+// lexicographic order first on equal counts.
+TEST(CombinationSearch, FlopListHoldsTheRarestOfAllCombinations) {
+    for (int k : {2, 3}) {
+        SCOPED_TRACE(testing::Message() << "k = " << k);
+        const DrawSetList draws = collectDrawSets(generatedHistory(6884, QDate(2004, 2, 2), 30 + k));
+        const auto counts = countedByDraws(draws, k);
+        std::vector<std::pair<std::int32_t, std::vector<int>>> sorted;
+        for (const auto& [numbers, count] : counts)
+            sorted.emplace_back(count, numbers);
+        std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : a.second > b.second;
+        });
+        const CombinationSearchResult r = searchCombinations(draws, k);
+        for (std::size_t p = 0; p < kCombinationListLength; ++p) {
+            NumberSet expected;
+            for (int n : sorted[p].second)
+                expected.insert(n);
+            ASSERT_EQ(r.flopCombinations[p], (CombinationEntry{expected, sorted[p].first}))
+                << "flop position " << p + 1;
+        }
+    }
 }
 
 TEST(CombinationPlacement, AgreesWithTheSequentialPlacementOnSkewedCounts) {

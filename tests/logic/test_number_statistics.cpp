@@ -167,3 +167,26 @@ TEST(NumberStatistics, FrequencyOrderKeepsNumbersOfEqualCountAscending) {
 }
 
 } // namespace
+
+namespace {
+
+// The window's legends read every range from its lower bound up; the class texts keep
+// the larger bound first below the mean.
+TEST(LegendTexts, EveryRangeFromItsLowerBoundUp) {
+    using talvo::logic::ascendingRangeTexts;
+    using talvo::logic::classRangeTexts;
+    const std::array<int, 6> digits = {33, 28, 24, 16, 12, 7}; // final digits, 10 draws
+    EXPECT_EQ(classRangeTexts(digits)[4], "15 bis 12");
+    const std::array<QString, 7> legend = ascendingRangeTexts(digits);
+    const std::array<QString, 7> expected = {"> 33",      "28 bis 33", "24 bis 27", "16 bis 23",
+                                             "12 bis 15", "7 bis 11",  "< 7"};
+    EXPECT_EQ(legend, expected);
+    // Numbers, 12 draws: "1 bis 0" below the mean, the rest irrelevant.
+    const std::array<QString, 7> twelve = ascendingRangeTexts({9, 7, 5, 2, 0, 0});
+    EXPECT_EQ(twelve[4], "0 bis 1");
+    EXPECT_EQ(twelve[5], "irrelevant");
+    EXPECT_EQ(twelve[6], "irrelevant");
+    EXPECT_EQ(twelve[2], "5 bis 6");
+}
+
+} // namespace

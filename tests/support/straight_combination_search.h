@@ -12,18 +12,17 @@
 
 namespace talvo::test {
 
-inline bool placeTop(std::vector<logic::CombinationEntry>& list, const logic::CombinationEntry& e) {
+inline void placeTop(std::vector<logic::CombinationEntry>& list, const logic::CombinationEntry& e) {
     const int L = static_cast<int>(list.size());
     int m = 0;
     while (m < L && list[static_cast<std::size_t>(L - 1 - m)].occurrences < e.occurrences)
         ++m;
     if (m == 0)
-        return false;
+        return;
     const int p = L - m; // 0-based
     for (int i = L - 1; i > p; --i)
         list[static_cast<std::size_t>(i)] = list[static_cast<std::size_t>(i - 1)];
     list[static_cast<std::size_t>(p)] = e;
-    return true;
 }
 
 inline void placeFlop(std::vector<logic::CombinationEntry>& list, const logic::CombinationEntry& e) {
@@ -64,8 +63,8 @@ template <typename Fn> void forEachCombination(int k, Fn fn) {
 
 inline void straightPlace(logic::CombinationSearchResult& r, const logic::CombinationEntry& e) {
     ++r.combinationsTaken;
-    if (!placeTop(r.topCombinations, e))
-        placeFlop(r.flopCombinations, e);
+    placeTop(r.topCombinations, e);
+    placeFlop(r.flopCombinations, e);
 }
 
 // stopAfter >= 0 ends the search after that many combinations, as a stop would.

@@ -3,6 +3,7 @@
 #include "logic/state/program_state.h"
 #include "logic/statistics/combination_search.h"
 #include "logic/statistics/free_search.h"
+#include "logic/statistics/number_frequency_test.h"
 #include "logic/statistics/statistics_selection.h"
 #include "platform/shell.h"
 #include "support/builders.h"
@@ -23,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QUrl>
@@ -127,6 +129,20 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(text("LAuswertung2"), QStringLiteral("Auswertung für 50 Ziehungen (1000 Zahlen)"));
         const logic::FrequencyResult& r = *window->statistics().result(logic::StatisticKind::Numbers);
         QCOMPARE(text("PDelta1"), r.rangeTexts[0]);
+        // The legend reads every range from its lower bound up.
+        const auto& t = r.thresholds;
+        QCOMPARE(text("PDelta5"), QStringLiteral("%1 bis %2").arg(t[4]).arg(t[3] - 1));
+        QCOMPARE(text("PDelta6"), QStringLiteral("%1 bis %2").arg(t[5]).arg(t[4] - 1));
+        QCOMPARE(r.rangeTexts[4], QStringLiteral("%1 bis %2").arg(t[3] - 1).arg(t[4]));
+        // The test of the counts in one sentence, and the numbers beyond the limit marked.
+        const logic::NumberFrequencyTest test = logic::testNumberFrequencies(r.occurrences, 50);
+        QVERIFY(text("LTest1").startsWith(
+            QStringLiteral(
+                "Eine so große Abweichung entsteht bei 50 Ziehungen auch rein zufällig in %1 der Fälle.")
+                .arg(logic::chanceText(test.pValue))));
+        for (int n = 1; n <= 70; ++n)
+            QCOMPARE(child<QLabel>(QStringLiteral("PNummer%1").arg(n))->toolTip().isEmpty(),
+                     !logic::isUnusualNumber(test.zScores[n - 1]));
         QCOMPARE(text("PDelta37"), window->statistics().result(logic::StatisticKind::Tens)->rangeTexts[6]);
         QCOMPARE(text("PNummerWert12"), QString::number(r.occurrences[11]));
         const auto& digits = *window->statistics().result(logic::StatisticKind::FinalDigits);
@@ -141,6 +157,22 @@ class StatisticsWindowTest : public QObject {
         window->setDrawCountIndex(0);
         QCOMPARE(followed, (QList<int>{7, 0}));
         QCOMPARE(text("LMittel1"), QStringLiteral("114,3"));
+    }
+
+    void aNumberDrawnFarTooOftenIsMarkedUnusual() {
+        logic::DrawHistory h = tools::generatedHistory(313, QDate(2004, 2, 2), 12);
+        // 7 in every draw instead of about 89 of them.
+        for (auto& d : h)
+            if (std::find(d.GZ.begin(), d.GZ.end(), 7) == d.GZ.end())
+                d.GZ[d.GZ[0] == 1 ? 1 : 0] = 7;
+        state->setHistory(h);
+        window->setDrawCountIndex(9);
+        QVERIFY(text("LTest1").contains("in weniger als 1 % der Fälle."));
+        QVERIFY2(text("LTest1").contains(QRegularExpression("Auffällig \\(.*\\): (.*, )?7[,.]")),
+                 qPrintable(text("LTest1")));
+        QVERIFY(child<QLabel>("PNummer7")->toolTip().startsWith("auffällig: z = "));
+        QVERIFY(child<QLabel>("PNummer7")->font().bold());
+        QVERIFY(child<QLabel>("PNummer8")->toolTip().isEmpty());
     }
 
     void numbersBoardToggleKeepsItsArrangementOnRecompute() {
@@ -284,6 +316,18 @@ class StatisticsWindowTest : public QObject {
         QVERIFY(child<QLabel>("LGestartet")->isHidden());
         QVERIFY(text("LDauer").startsWith("Dauer: 0:00:"));
         QCOMPARE(child<QProgressBar>("Gauge1")->value(), 54740);
+        // The extremes compared with 200 random histories of 313 draws.
+        const QStringList chance = text("LZufall").split("\n\n");
+        QCOMPARE(chance.size(), 2);
+        QVERIFY2(
+            chance[0].startsWith(QStringLiteral("Dass die häufigste der 54.740 Dreierkombinationen in 313 "
+                                                "Ziehungen %1-mal")
+                                     .arg(grid("gk1")->cellText(2, 1))),
+            qPrintable(chance[0]));
+        const QString rarest = grid("GK2")->cellText(2, 1);
+        QVERIFY(chance[1].contains(rarest == "0" ? QStringLiteral("gar nicht vorkommt")
+                                                 : QStringLiteral("höchstens %1-mal").arg(rarest)));
+        QVERIFY(chance[1].endsWith("200 Simulationen)."));
         const logic::CombinationSearchResult expected =
             logic::searchCombinations(logic::lastDrawSets(window->statistics().drawSets(), 313), 3);
         for (int r : {1, 2, 500, 1000}) {

@@ -2,6 +2,7 @@
 #include "logic/core/format.h"
 #include "logic/export/export_table.h"
 #include "logic/state/program_state.h"
+#include "logic/tips/return_difference.h"
 #include "logic/tips/strategy_test.h"
 #include "logic/tips/type_odds.h"
 #include "support/message_capture.h"
@@ -102,6 +103,12 @@ class StrategyTestWindowTest : public QObject {
                      .arg(logic::formatNumber(expected.returnRate(), 1),
                           logic::formatNumber(expected.randomReturnRate(), 1)));
         QVERIFY(child<QLabel>("LHinweis")->text().contains(QStringLiteral("nur mit den Ziehungen davor")));
+        // A month of draws tells the strategy from chance by its interval alone.
+        const logic::ReturnDifference difference = logic::returnDifference(expected, 4);
+        QVERIFY(difference.high - difference.low > 50.0);
+        QCOMPARE(child<QLabel>("LZufallsvergleich")->text(), logic::returnDifferenceSentence(difference));
+        QVERIFY(
+            child<QLabel>("LZufallsvergleich")->text().startsWith(QStringLiteral("Die Strategie liegt ")));
 
         // Both charts: the two balances per tested draw, observed and expected hits per count.
         auto* historyChart = child<QChartView>("CVerlauf")->chart();

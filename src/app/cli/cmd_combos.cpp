@@ -1,7 +1,9 @@
 #include "arguments.h"
 #include "command.h"
 #include "history_option.h"
+#include "seed_option.h"
 
+#include "logic/statistics/combination_chance.h"
 #include "logic/statistics/combination_search.h"
 #include "logic/statistics/combination_values.h"
 #include "logic/statistics/free_search.h"
@@ -19,11 +21,39 @@ void printList(const char* name, const std::vector<logic::CombinationEntry>& lis
                 << list[p].occurrences << '\n';
 }
 
+QString chance(double value) {
+    return QString::number(value, 'f', 4).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+// How often random histories of the window's size reach the lists' extremes.
+void printChances(const logic::CombinationSearchResult& result, int w, int runs, quint64 seed,
+                  QTextStream& out) {
+    logic::CombinationChanceParameters p;
+    p.k = result.k;
+    p.drawCount = w;
+    p.observed = {static_cast<std::uint32_t>(result.topCombinations.front().occurrences),
+                  static_cast<std::uint32_t>(result.flopCombinations.front().occurrences)};
+    p.runs = runs;
+    p.seed = seed;
+    const logic::CombinationChance c = logic::estimateCombinationChance(p);
+    out << "TEST-TOP\t" << c.observed.highest << '\t' << chance(c.highChance()) << '\t'
+        << chance(c.highError()) << '\n';
+    out << "TEST-FLOP\t" << c.observed.lowest << '\t' << chance(c.lowChance()) << '\t' << chance(c.lowError())
+        << '\n';
+    out << "TEST-RUNS\t" << c.runs << '\t' << p.seed << '\n';
+    out << logic::highCombinationSentence(c) << '\n' << logic::lowCombinationSentence(c) << '\n';
+}
+
 int combos(const Arguments& arguments, Io& io) {
     const int k = arguments.integer(QStringLiteral("k"), 0);
     if (k < 2 || k > 4)
         throw UsageError{QStringLiteral("--k erwartet 2, 3 oder 4.")};
     const int n = lastOption(arguments);
+    const bool test = arguments.has(QStringLiteral("test"));
+    const int runs = arguments.integer(QStringLiteral("runs"), 200);
+    if (runs < 1)
+        throw UsageError{QStringLiteral("--runs erwartet eine ganze Zahl ab 1.")};
+    const quint64 seed = test ? seedOption(arguments) : 0;
     const logic::DrawSetList window =
         logic::lastDrawSets(logic::collectDrawSets(historyOption(arguments)), n);
     const int w = static_cast<int>(window.size());
@@ -36,6 +66,8 @@ int combos(const Arguments& arguments, Io& io) {
     io.err << logic::durationText(timer.elapsed()) << '\n';
     printList("TOP", result.topCombinations, io.out);
     printList("FLOP", result.flopCombinations, io.out);
+    if (test)
+        printChances(result, w, runs, seed, io.out);
     return 0;
 }
 

@@ -49,19 +49,18 @@ NumberSet unrank(std::int64_t r, int k) {
 
 // The placement of the sequential search, decided combination by combination as they
 // are counted. The top list takes a combination exactly when it is counted more often
-// than the 1000th best combination before it (nothing counted 0 ever enters); every other
-// combination is offered to the flop list, which takes it exactly when fewer than 1000
-// combinations offered before it were counted less often. What the lists hold at the end
-// is, of all combinations each list ever took, the 1000 best: by descending count and
-// earlier first on ties for the top list, by ascending count and later first on ties for
-// the flop list. So only the takers are kept, and of those counted alike for the flop
-// list only the latest 1000.
+// than the 1000th best combination before it (nothing counted 0 ever enters). The flop
+// list is offered every combination, also one the top list took, so that it ends with
+// the 1000 rarest of all; it takes one exactly when fewer than 1000 combinations before
+// it were counted less often. What the lists hold at the end is, of all combinations each
+// list ever took, the 1000 best: by descending count and earlier first on ties for the
+// top list, by ascending count and later first on ties for the flop list. So only the
+// takers are kept, and of those counted alike for the flop list only the latest 1000.
 class Placement {
   public:
     // maxCount bounds every count that will be taken.
     explicit Placement(std::size_t maxCount)
-        : all_(maxCount + 2, 0), offered_(maxCount + 2, 0), flopTaken_(maxCount + 2), flopBar_(maxCount + 1) {
-    }
+        : all_(maxCount + 2, 0), seen_(maxCount + 2, 0), flopTaken_(maxCount + 2), flopBar_(maxCount + 1) {}
 
     void take(std::uint32_t j) {
         const auto rank = static_cast<std::uint32_t>(taken_++);
@@ -70,15 +69,14 @@ class Placement {
             top_.emplace_back(j, rank);
             if (++aboveTopBar_ >= kCombinationListLength)
                 raiseTopBar();
-            return;
-        }
-        // Only counts from the top bar up can become the bar later, and only counts below
-        // the flop bar are ever looked at again when that bar comes down.
-        if (j == topBar_)
+        } else if (j == topBar_) {
+            // Only counts from the top bar up can become the bar later.
             ++all_[j];
+        }
+        // Only counts below the flop bar are ever looked at again when that bar comes down.
         if (j > flopBar_)
             return;
-        ++offered_[j];
+        ++seen_[j];
         Latest& latest = flopTaken_[j];
         if (latest.ranks.size() < kCombinationListLength) {
             latest.ranks.push_back(rank);
@@ -152,19 +150,19 @@ class Placement {
         while (belowFlopBar_ >= kCombinationListLength) {
             flopTaken_[flopBar_] = {};
             --flopBar_;
-            belowFlopBar_ -= offered_[flopBar_];
+            belowFlopBar_ -= seen_[flopBar_];
         }
     }
 
     std::size_t taken_ = 0;
-    std::vector<std::int64_t> all_;     // combinations so far by count
-    std::vector<std::int64_t> offered_; // combinations offered to the flop list by count
+    std::vector<std::int64_t> all_;  // combinations so far by count
+    std::vector<std::int64_t> seen_; // combinations so far by count, from the flop bar down
     std::vector<std::pair<std::uint32_t, std::uint32_t>> top_; // top list takers: count, rank
     std::vector<Latest> flopTaken_;                            // latest flop list takers by count
     std::uint32_t topBar_ = 0;      // the 1000th best count so far, 0 while fewer exist
     std::int64_t aboveTopBar_ = 0;  // combinations so far counted more often than topBar_
     std::uint32_t flopBar_;         // the largest count the flop list still takes
-    std::int64_t belowFlopBar_ = 0; // offered combinations so far counted less than flopBar_
+    std::int64_t belowFlopBar_ = 0; // combinations so far counted less than flopBar_
 };
 
 } // namespace

@@ -37,18 +37,17 @@ DrawSetList lastDrawSets(const DrawSetList& all, int n);
 
 // The best-combination search over the given draws for combinations of k = 2..4 numbers.
 // Its lists are exactly those of the sequential search that runs through the combinations
-// in lexicographic order and offers each to the top list and, when not placed there, to
-// the flop list. `stop` is read between groups of combinations; a stopped search gives the
-// lists of that sequential search stopped after `combinationsTaken` combinations. `progress` gets
-// the number of combinations taken up now and then, from the calling thread.
+// in lexicographic order and offers each to the top list and to the flop list, so the
+// flop list holds the 1000 rarest combinations of all. `stop` is read between groups of combinations; a
+// stopped search gives the lists of that sequential search stopped after `combinationsTaken` combinations.
+// `progress` gets the number of combinations taken up now and then, from the calling thread.
 CombinationSearchResult searchCombinations(const DrawSetList& draws, int k,
                                            const std::atomic<bool>* stop = nullptr,
                                            const std::function<void(std::int64_t)>& progress = {});
 
 // Places the combinations whose counts are given, in lexicographic order from the first
 // combination of k numbers on, into the two lists of `result` as the sequential search
-// does: one pass decides which combinations the top list takes, then both lists are
-// selected from the counts.
+// does.
 void fillCombinationLists(const std::vector<std::uint32_t>& counts, CombinationSearchResult& result);
 
 } // namespace talvo::logic

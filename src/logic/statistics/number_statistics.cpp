@@ -3,6 +3,7 @@
 #include "logic/core/format.h"
 #include "logic/statistics/draw_window.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -122,6 +123,19 @@ std::array<QString, 7> classRangeTexts(const std::array<int, 6>& thresholds) {
     return rangeTexts;
 }
 
+std::array<QString, 7> ascendingRangeTexts(const std::array<int, 6>& thresholds) {
+    std::array<QString, 7> texts = classRangeTexts(thresholds);
+    for (QString& text : texts) {
+        const QStringList bounds = text.split(QStringLiteral(" bis "));
+        if (bounds.size() != 2)
+            continue;
+        const int a = bounds[0].toInt();
+        const int b = bounds[1].toInt();
+        text = range(std::min(a, b), std::max(a, b));
+    }
+    return texts;
+}
+
 std::vector<int> itemNumbers(StatisticKind kind, int item) {
     std::vector<int> numbers;
     for (int n = 1; n <= 70; ++n)
@@ -150,6 +164,7 @@ FrequencyResult frequencyStatistic(StatisticKind kind, const DrawHistory& histor
     r.sigma = e.sigma;
     r.thresholds = computeThresholds(r.mu, r.sigma);
     r.rangeTexts = classRangeTexts(r.thresholds);
+    r.legendTexts = ascendingRangeTexts(r.thresholds);
     r.itemClass.reserve(r.occurrences.size());
     for (int item = 1; item <= kindTable.items; ++item) {
         const int itemClass = classify(r.occurrences[static_cast<std::size_t>(item - 1)], r.thresholds);

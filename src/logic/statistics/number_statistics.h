@@ -30,6 +30,8 @@ std::array<int, 6> computeThresholds(double mu, double sigma);
 // Class 1..7 of a count, or 0 when thresholds moved past each other leave it in none.
 int classify(int x, const std::array<int, 6>& thresholds);
 std::array<QString, 7> classRangeTexts(const std::array<int, 6>& thresholds);
+// The range texts as a legend reads them: each "bis" range from its smaller bound up.
+std::array<QString, 7> ascendingRangeTexts(const std::array<int, 6>& thresholds);
 // The numbers 1..70 an item of a kind stands for.
 std::vector<int> itemNumbers(StatisticKind kind, int item);
 

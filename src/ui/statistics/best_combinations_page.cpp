@@ -1,6 +1,7 @@
 #include "ui/statistics/best_combinations_page.h"
 
 #include "logic/export/export_table.h"
+#include "logic/statistics/combination_chance.h"
 #include "logic/statistics/combination_values.h"
 #include "logic/statistics/free_search.h"
 #include "logic/statistics/statistics.h"
@@ -113,6 +114,9 @@ BestCombinationsPage::BestCombinationsPage(const logic::Statistics& statistics,
     buttons->addWidget(startButton_, 1);
     buttons->addWidget(stopButton_);
     side->addLayout(buttons);
+    chanceLabel_ = label(QStringLiteral("LZufall"), QString());
+    chanceLabel_->setWordWrap(true);
+    chanceLabel_->setMaximumWidth(260);
     side->addStretch(1);
 
     auto* excel = new QPushButton(QStringLiteral("Excel-Export"), this);
@@ -170,7 +174,10 @@ void BestCombinationsPage::startSearch() {
             grid->setCellText(1, r, QString());
             grid->setCellText(2, r, QString());
         }
+    startedLabel_->setText(QStringLiteral("gestartet..."));
     startedLabel_->show();
+    searchTimed_ = false;
+    chanceLabel_->clear();
     expectedValueLabel_->setText(logic::expectedValueText(combinationSize_, static_cast<int>(window.size())));
     checkCountLabel_->setText(logic::checkCountText(combinationSize_, static_cast<int>(window.size())));
     progressBar_->setRange(0, static_cast<int>(logic::combinationsOf70(combinationSize_)));
@@ -180,6 +187,17 @@ void BestCombinationsPage::startSearch() {
     worker_ = std::make_unique<CombinationSearchWorker>(window, combinationSize_);
     connect(worker_.get(), &CombinationSearchWorker::progress, this,
             [this](qint64 taken) { progressBar_->setValue(static_cast<int>(taken)); });
+    connect(worker_.get(), &CombinationSearchWorker::simulationStarted, this, [this](int runs) {
+        // The duration is the search's, without the comparison.
+        if (!searchTimed_)
+            durationLabel_->setText(logic::durationText(started_.elapsed()));
+        searchTimed_ = true;
+        startedLabel_->setText(QStringLiteral("Vergleich mit Zufallsziehungen..."));
+        progressBar_->setRange(0, runs);
+        progressBar_->setValue(0);
+    });
+    connect(worker_.get(), &CombinationSearchWorker::simulated, this,
+            [this](int runs) { progressBar_->setValue(runs); });
     connect(worker_.get(), &CombinationSearchWorker::finished, this, &BestCombinationsPage::finishSearch);
     worker_->start(pool_);
 }
@@ -191,9 +209,15 @@ void BestCombinationsPage::stopSearch() {
 
 void BestCombinationsPage::finishSearch() {
     pool_.waitForDone();
+    progressBar_->setRange(0, static_cast<int>(logic::combinationsOf70(worker_->result().k)));
     progressBar_->setValue(static_cast<int>(worker_->result().combinationsTaken));
     startedLabel_->hide();
-    durationLabel_->setText(logic::durationText(started_.elapsed()));
+    const logic::CombinationChance& chance = worker_->chance();
+    if (chance.runs > 0)
+        chanceLabel_->setText(logic::highCombinationSentence(chance) + QStringLiteral("\n\n") +
+                              logic::lowCombinationSentence(chance));
+    if (!searchTimed_)
+        durationLabel_->setText(logic::durationText(started_.elapsed()));
     showLists();
     worker_.reset();
     startButton_->setEnabled(true);

@@ -59,6 +59,7 @@ class BestCombinationsPage : public QWidget {
     QLabel* checkCountLabel_ = nullptr;
     QLabel* durationLabel_ = nullptr;
     QLabel* startedLabel_ = nullptr;
+    QLabel* chanceLabel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* stopButton_ = nullptr;
@@ -67,6 +68,7 @@ class BestCombinationsPage : public QWidget {
     QThreadPool pool_;
     std::unique_ptr<CombinationSearchWorker> worker_;
     QElapsedTimer started_;
+    bool searchTimed_ = false; // the duration of the running search is shown already
 };
 
 } // namespace talvo::ui

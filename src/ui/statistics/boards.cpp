@@ -79,6 +79,18 @@ QString NumberBoard::valueText(int position) const {
     return values_[position]->text();
 }
 
+void NumberBoard::setRemark(int position, const QString& remark) {
+    if (position < 1 || position > 70)
+        return;
+    for (QLabel* label : {numbers_[position], values_[position]}) {
+        label->setToolTip(remark);
+        QFont f = label->font();
+        f.setUnderline(!remark.isEmpty());
+        f.setBold(!remark.isEmpty());
+        label->setFont(f);
+    }
+}
+
 ItemRows::ItemRows(const QString& labelPrefix, const QString& valuePrefix, const QStringList& labels,
                    QWidget* parent)
     : QWidget(parent), labels_(1, nullptr), values_(1, nullptr) {

@@ -25,6 +25,8 @@ class NumberBoard : public QWidget {
                  const logic::Rgb& text);
     QString numberText(int position) const;
     QString valueText(int position) const;
+    // Marks a cell as standing out, with the reason as its tip; an empty remark unmarks it.
+    void setRemark(int position, const QString& remark);
 
   private:
     std::array<QLabel*, 71> numbers_{};

@@ -1,9 +1,11 @@
 #include "ui/statistics/statistics_window.h"
 
+#include "logic/core/format.h"
 #include "logic/core/paths.h"
 #include "logic/core/tables.h"
 #include "logic/export/export_table.h"
 #include "logic/state/program_state.h"
+#include "logic/statistics/number_frequency_test.h"
 #include "logic/statistics/statistics_selection.h"
 #include "platform/spreadsheet.h"
 #include "ui/common/standard_icon.h"
@@ -159,6 +161,10 @@ QWidget* StatisticsWindow::buildNumbersPage() {
     left->addWidget(headings_[0]);
     numbers_ = new NumberBoard(QStringLiteral("PNummer"), QStringLiteral("PNummerWert"), page);
     left->addWidget(numbers_);
+    testLabel_ = new QLabel(page);
+    testLabel_->setObjectName(QStringLiteral("LTest1"));
+    testLabel_->setWordWrap(true);
+    left->addWidget(testLabel_);
     left->addStretch(1);
     row->addLayout(left, 1);
 
@@ -292,7 +298,7 @@ void StatisticsWindow::showFrequencies() {
         if (!r)
             continue;
         headings_[static_cast<std::size_t>(kind - 1)]->setText(r->heading);
-        legends_[static_cast<std::size_t>(kind - 1)]->show(r->legend, r->rangeTexts, r->meanText);
+        legends_[static_cast<std::size_t>(kind - 1)]->show(r->legend, r->legendTexts, r->meanText);
         if (kind > 1) {
             ItemRows* rows = itemRows_[static_cast<std::size_t>(kind - 2)];
             for (int item = 1; item <= r->items(); ++item) {
@@ -308,16 +314,28 @@ void StatisticsWindow::showFrequencies() {
 
 void StatisticsWindow::showNumbers() {
     const auto& r = statistics_.result(logic::StatisticKind::Numbers);
+    std::vector<double> zScores;
+    if (r) {
+        const logic::NumberFrequencyTest test = logic::testNumberFrequencies(r->occurrences, r->drawCount);
+        testLabel_->setText(logic::numberFrequencyTestSentence(test) + QLatin1Char(' ') +
+                            logic::unusualNumbersSentence(test));
+        zScores = test.zScores;
+    }
     for (int cell = 1; cell <= 70; ++cell) {
         const int n = numberInCell_[static_cast<std::size_t>(cell - 1)];
         if (!r) {
             numbers_->setCell(cell, QString::number(n), QString(), {246, 246, 246}, {32, 32, 32});
+            numbers_->setRemark(cell, QString());
             continue;
         }
         const logic::ClassColour f = logic::classColour(r->itemClass[static_cast<std::size_t>(n - 1)]);
         numbers_->setCell(cell, QString::number(n),
                           QString::number(r->occurrences[static_cast<std::size_t>(n - 1)]), f.background,
                           f.text);
+        const double z = zScores[static_cast<std::size_t>(n - 1)];
+        numbers_->setRemark(cell, logic::isUnusualNumber(z)
+                                      ? QStringLiteral("auffällig: z = %1").arg(logic::formatNumber(z, 2))
+                                      : QString());
     }
 }
 

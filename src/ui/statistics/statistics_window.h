@@ -70,6 +70,7 @@ class StatisticsWindow : public QWidget {
     std::array<QLabel*, 3> headings_{};
     std::array<ClassLegend*, 3> legends_{};
     NumberBoard* numbers_ = nullptr;
+    QLabel* testLabel_ = nullptr; // whether the numbers' counts are more uneven than chance
     std::array<ItemRows*, 2> itemRows_{};
     NumberBoard* absences_ = nullptr;
     FreeSearchPage* freeSearch_ = nullptr;

@@ -10,6 +10,7 @@
 #include "logic/state/program_state.h"
 #include "logic/statistics/draw_window.h"
 #include "logic/tips/candidate_list.h"
+#include "logic/tips/return_difference.h"
 #include "logic/tips/type_odds.h"
 #include "platform/spreadsheet.h"
 #include "ui/common/clock.h"
@@ -131,6 +132,10 @@ StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::
     details_->setObjectName(QStringLiteral("LDetails"));
     details_->setWordWrap(true);
     body->addWidget(details_);
+    chanceLabel_ = new QLabel(this);
+    chanceLabel_->setObjectName(QStringLiteral("LZufallsvergleich"));
+    chanceLabel_->setWordWrap(true);
+    body->addWidget(chanceLabel_);
     noteLabel_ = new QLabel(this);
     noteLabel_->setObjectName(QStringLiteral("LHinweis"));
     noteLabel_->setWordWrap(true);
@@ -306,6 +311,8 @@ void StrategyTestWindow::showResult() {
                  euro(r.lowestBalance), logic::formatNumber(r.winningDraws, 0))
             .arg(logic::formatNumber(r.longestLosingStreak, 0), percent(expectedReturn));
     details_->setText(details);
+    chanceLabel_->setText(
+        logic::returnDifferenceSentence(logic::returnDifference(r, runParameters_.kenoType)));
     noteLabel_->setText(
         runParameters_.windowSize > 0
             ? QStringLiteral(

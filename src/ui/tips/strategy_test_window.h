@@ -82,6 +82,7 @@ class StrategyTestWindow : public QWidget {
     QProgressBar* progressBar_ = nullptr;
     QLabel* resultLabel_ = nullptr;
     QLabel* details_ = nullptr;
+    QLabel* chanceLabel_ = nullptr; // the strategy against chance
     QLabel* noteLabel_ = nullptr;
     QChartView* balanceView_ = nullptr;
     QChartView* hitsView_ = nullptr;
