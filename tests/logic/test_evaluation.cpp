@@ -1,5 +1,6 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
+#include "logic/core/format.h"
 #include "logic/core/number_set.h"
 #include "logic/evaluation/evaluate_slip.h"
 #include "logic/evaluation/evaluation.h"
@@ -102,8 +103,68 @@ TEST(evaluateSlip, PlusFiveIsChargedOncePerSlipOnTheFirstUsedRow) {
     RunningTotals totals;
     evaluateSlip(t, setOf({1, 2}), QStringLiteral("99345"), s, totals);
     ASSERT_EQ(t.rows.size(), 2u);
-    EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "2", "1", "6", "6", "3", "6", "4,25"}));
-    EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "0", "1", "", "", "", "", "3,25"}));
+    // Three matching final digits win 50 euro on the first row, beside the game's 6.
+    EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "2", "1", "6", "6", "3", "56", "54,25"}));
+    EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "0", "1", "", "", "", "", "53,25"}));
+}
+
+TEST(evaluateSlip, PlusFivePaysTheSamePrizePerLevelWhateverTheStake) {
+    struct Case {
+        const char* drawText;
+        const char* level;
+        int prize;
+    };
+    // The slip's number is 12345; its one field (type 2, stake 10) wins nothing.
+    for (const Case c :
+         {Case{"99990", "0", 0}, Case{"99995", "1", 2}, Case{"99945", "2", 5}, Case{"99345", "3", 50},
+          Case{"92345", "4", 500}, Case{"12345", "5", 5000}, Case{"", "", 0}}) {
+        SlipRecord s = slip({{1, 2}}, 3);
+        s.p5 = 1;
+        s.plus5.setText(QStringLiteral("12345"));
+        ResultTable t;
+        RunningTotals totals;
+        const SlipOutcome outcome =
+            evaluateSlip(t, setOf({3, 4}), QString::fromLatin1(c.drawText), s, totals);
+        const QString balance = formatNumber(c.prize - 10.75, 2);
+        const QString total = c.prize > 0 ? QString::number(c.prize) : QString();
+        ASSERT_EQ(t.rows.size(), 1u);
+        EXPECT_EQ(rowTexts(t, 0),
+                  (QStringList{"1", "2", "0", "10", "", "", QString::fromLatin1(c.level), total, balance}))
+            << c.drawText;
+        EXPECT_EQ(outcome.plus5Prize, c.prize);
+        EXPECT_EQ(outcome.plus5Digits, *c.drawText ? QString::fromLatin1(c.level).toInt() : -1);
+        // An unknown plus 5 number is still charged.
+        EXPECT_EQ(outcome.stakeCents, 1075);
+        EXPECT_EQ(outcome.gamePrize, 0);
+    }
+}
+
+TEST(evaluateSlip, PlusFivePrizeAddsToTheGameTotalOnItsRow) {
+    SlipRecord s = slip({{}, {1, 2}, {3, 4}}, 1);
+    s.p5 = 1;
+    s.plus5.setText(QStringLiteral("777"));
+    ResultTable t;
+    RunningTotals totals;
+    totals.totalPrize = 100; // an earlier slip of the same table
+    // Draw 00777: all five digits match ("00777" = 777).
+    evaluateSlip(t, setOf({3, 4}), QStringLiteral("00777"), s, totals);
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "0", "2", "", "", "5", "5100", "4.997,25"}));
+    EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "2", "2", "6", "12", "", "5112", "5.007,25"}));
+}
+
+TEST(evaluateSlip, ASlipWithoutGamesPutsItsPlusFivePrizeIntoTheBalanceOnly) {
+    SlipRecord s = slip({});
+    s.p5 = 1;
+    s.plus5.setText(QStringLiteral("45"));
+    ResultTable t;
+    RunningTotals totals;
+    const SlipOutcome outcome = evaluateSlip(t, setOf({1}), QStringLiteral("11145"), s, totals);
+    EXPECT_TRUE(t.rows.empty());
+    EXPECT_EQ(totals.totalPrize, 0);
+    EXPECT_DOUBLE_EQ(totals.balance, 4.25);
+    EXPECT_EQ(outcome.plus5Prize, 5);
+    EXPECT_EQ(outcome.stakeCents, 75);
 }
 
 TEST(evaluateSlip, OddRecordsAreEvaluatedWithoutCrashing) {
@@ -124,7 +185,7 @@ TEST(evaluateSlip, OddRecordsAreEvaluatedWithoutCrashing) {
     SlipRecord emptySlip = slip({});
     emptySlip.p5 = 1;
     emptySlip.plus5.setText(QStringLiteral("1"));
-    evaluateSlip(t, setOf({1}), QStringLiteral("1"), emptySlip, totals);
+    evaluateSlip(t, setOf({1}), QStringLiteral("2"), emptySlip, totals);
     EXPECT_EQ(t.rows.size(), 4u);
     EXPECT_DOUBLE_EQ(totals.balance, -0.75);
 }

@@ -29,13 +29,13 @@ std::size_t startPosition(const DrawHistory& history, int start) {
 
 } // namespace
 
-ResultTable& ResultList::newTable() {
+ResultTable* ResultList::newTable() {
     if (tables_.size() >= kMaxResultTables)
         throw Error(QStringLiteral(
                         "Die Auswertung ergäbe mehr als %1 Ergebnistabellen; gezeigt werden die ersten %1. "
                         "Für den Rest wählen Sie bitte weniger Spielscheine oder einen kürzeren Zeitraum.")
                         .arg(QLocale(QLocale::German).toString(static_cast<qulonglong>(kMaxResultTables))));
-    return tables_.emplace_back();
+    return &tables_.emplace_back();
 }
 
 void evaluateDraw(std::span<const SlipRecord> slips, const NumberSet& numbers, const QString& plus5,
@@ -44,18 +44,21 @@ void evaluateDraw(std::span<const SlipRecord> slips, const NumberSet& numbers, c
     if (slips.empty())
         return;
     RunningTotals totals;
-    ResultTable& table = out.newTable();
-    table.caption = caption;
-    for (const SlipRecord& slip : slips)
-        evaluateSlip(table, numbers, plus5, slip, totals);
+    ResultTable* table = out.newTable();
+    if (table)
+        table->caption = caption;
+    for (std::size_t i = 0; i < slips.size(); ++i) {
+        const SlipOutcome outcome = evaluateSlip(table, numbers, plus5, slips[i], totals);
+        out.slipEvaluated({slips[i], static_cast<int>(i), ResultTable::kNoPosition, 0, outcome});
+    }
 }
 
-void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningTime,
+void evaluateSlipRunningTime(const SlipRecord& slip, int slipIndex, const RunningTime& runningTime,
                              const DrawHistory& history, DaySerial now, ResultSink& out) {
     RunningTotals totals;
     const long long n = runningTime.n == 0 ? kMaxContinuousPlayDraws : runningTime.n;
     const std::size_t first = startPosition(history, runningTime.start);
-    const QString name = slip.name.text();
+    QString name;
     for (std::size_t i = first; i < history.size() && static_cast<long long>(i - first) < n; ++i) {
         const DrawRecord& draw = history[i];
         if (draw.datum > now || draw.isPlaceholder())
@@ -64,10 +67,16 @@ void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningT
             continue;
         totals.rowNumber = 0;
         totals.totalPrize = 0;
-        ResultTable& table = out.newTable();
-        table.caption = name + QStringLiteral(": ") + serialToText(draw.datum);
-        table.position = static_cast<int>(i);
-        evaluateSlip(table, draw.numberSet(), draw.plus5.text(), slip, totals);
+        // Captions cost more than the evaluation itself; a sink that keeps no table needs none.
+        ResultTable* table = out.newTable();
+        if (table) {
+            if (name.isNull())
+                name = slip.name.text();
+            table->caption = name + QStringLiteral(": ") + serialToText(draw.datum);
+            table->position = static_cast<int>(i);
+        }
+        const SlipOutcome outcome = evaluateSlip(table, draw.numberSet(), draw.plus5.text(), slip, totals);
+        out.slipEvaluated({slip, slipIndex, static_cast<int>(i), draw.datum, outcome});
     }
 }
 
@@ -75,7 +84,8 @@ int evaluateRunningTimes(std::span<const SlipRecord> slips, const DrawHistory& h
                          ResultSink& out) {
     int slipsWithoutDraws = 0;
     const int last = history.empty() ? 0 : wholeDay(history.back().datum);
-    for (const SlipRecord& slip : slips) {
+    for (std::size_t index = 0; index < slips.size(); ++index) {
+        const SlipRecord& slip = slips[index];
         // A start that is no calendar day has no draws, as one after the last draw.
         const int start = wholeDay(slip.ab);
         if (history.empty() || !isCalendarDay(slip.ab) || start > last) {
@@ -85,7 +95,7 @@ int evaluateRunningTimes(std::span<const SlipRecord> slips, const DrawHistory& h
         // A duration index outside the table gives no draws at all.
         const int n = durationDraws(slip.dauer);
         if (n >= 0)
-            evaluateSlipRunningTime(slip, {start, n}, history, now, out);
+            evaluateSlipRunningTime(slip, static_cast<int>(index), {start, n}, history, now, out);
     }
     return slipsWithoutDraws;
 }
@@ -106,8 +116,8 @@ void evaluateRange(std::span<const SlipRecord> slips, DaySerial from, DaySerial 
     // does not reach past it.
     const RunningTime runningTime{firstDay, countDrawDaysInRange(firstDay, lastDay, DrawCalendar(history)),
                                   lastDay};
-    for (const SlipRecord& slip : slips)
-        evaluateSlipRunningTime(slip, runningTime, history, now, out);
+    for (std::size_t index = 0; index < slips.size(); ++index)
+        evaluateSlipRunningTime(slips[index], static_cast<int>(index), runningTime, history, now, out);
 }
 
 QString runningTimeMessage(int slips, int slipsWithoutDraws) {
