@@ -4,6 +4,7 @@
 #include "logic/core/number_set.h"
 #include "logic/evaluation/evaluate_slip.h"
 #include "logic/evaluation/evaluation.h"
+#include "logic/evaluation/evaluation_summary.h"
 #include "logic/evaluation/plus5_class.h"
 #include "support/builders.h"
 #include "support/qstring_printer.h"
@@ -394,3 +395,52 @@ TEST(EvaluationRun, ABadPlusFiveNumberStopsButKeepsWhatWasWritten) {
 }
 
 } // namespace
+
+TEST(EvaluationSummary, SumsEachSlipAndKeepsTablesOnlyUpToItsCap) {
+    // Draw i holds i+1 .. i+20 and plus 5 "1234" + i.
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 3);
+    SlipRecord a = slip({{1, 2}}, 1, 0, QDate(2024, 1, 1), QStringLiteral("A"));
+    a.p5 = 1;
+    a.plus5.setText(QStringLiteral("12342"));
+    const SlipRecord b = slip({{21, 22, 23}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("B"));
+    ResultTables kept;
+    EvaluationSummary summary({&kept, 2, true});
+    evaluateRunningTimes(std::vector{a, b}, h, kFarFuture, summary);
+
+    EXPECT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(summary.tablesCapped());
+    ASSERT_EQ(summary.slips().size(), 2u);
+    const SlipSummary& sa = summary.slips()[0];
+    EXPECT_EQ(sa.name, "A");
+    EXPECT_EQ(sa.evaluations, 3);
+    EXPECT_EQ(sa.stakeCents, 3 * 275);
+    // Draw 0: two hits, 6 x 2; draw 1: one hit; draw 2: none, but plus 5 "12342" matches fully.
+    EXPECT_EQ(sa.gamePrize, 12);
+    EXPECT_EQ(sa.plus5Prize, 5000);
+    EXPECT_EQ(sa.largestPrize, 5000);
+    EXPECT_EQ(sa.largestPrizeDate, h[2].datum);
+    EXPECT_EQ(sa.hits[2][2], 1);
+    EXPECT_EQ(sa.hits[2][1], 1);
+    EXPECT_EQ(sa.hits[2][0], 1);
+    EXPECT_EQ(sa.plus5Hits[5], 1);
+    EXPECT_EQ(sa.plus5Hits[0], 2);
+    EXPECT_NEAR(sa.expectedHits(2, 2), 3.0 * 190.0 / 2415.0, 1e-12);
+    EXPECT_NEAR(sa.expectedPlus5Hits(5), 3e-5, 1e-15);
+    // Per euro: type 2 returns 6 x 190 / 2415; plus 5 returns 0,365 per play.
+    EXPECT_NEAR(sa.expectedBalance(), 3 * (2 * 6.0 * 190.0 / 2415.0 + 0.365) - 8.25, 1e-9);
+
+    const SlipSummary& sb = summary.slips()[1];
+    EXPECT_EQ(sb.evaluations, 2);
+    // Draw 1 (2..21): one hit; draw 2 (3..22): two hits, factor 1.
+    EXPECT_EQ(sb.gamePrize, 1);
+    const SlipSummary total = summary.total();
+    EXPECT_EQ(total.evaluations, 5);
+    EXPECT_EQ(total.balanceCents(), (12 + 5000 + 1) * 100 - 3 * 275 - 200);
+
+    // The running balance over both slips, one point per draw.
+    const std::vector<BalancePoint> series = summary.balanceSeries();
+    ASSERT_EQ(series.size(), 3u);
+    EXPECT_DOUBLE_EQ(series[0].balance, 12 - 2.75);
+    EXPECT_DOUBLE_EQ(series[2].balance, total.balanceCents() / 100.0);
+    EXPECT_NEAR(series[2].expected, total.expectedBalance(), 1e-9);
+}
