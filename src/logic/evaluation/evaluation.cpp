@@ -2,6 +2,7 @@
 
 #include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
+#include "logic/core/number_set.h"
 #include "logic/core/records.h"
 #include "logic/core/tables.h"
 #include "logic/evaluation/evaluate_slip.h"
@@ -26,6 +27,33 @@ std::size_t startPosition(const DrawHistory& history, int start) {
     }
     return history.size();
 }
+
+// The numbers and plus 5 text of each draw, made once for all slips of an evaluation.
+class DrawInputs {
+  public:
+    explicit DrawInputs(const DrawHistory& history) : history_(history), made_(history.size(), false) {
+        numbers_.resize(history.size());
+        plus5_.resize(history.size());
+    }
+    void prepare(std::size_t i) {
+        if (made_[i])
+            return;
+        numbers_[i] = history_[i].numberSet();
+        plus5_[i] = history_[i].plus5.text();
+        made_[i] = true;
+    }
+    const NumberSet& numbers(std::size_t i) const { return numbers_[i]; }
+    const QString& plus5(std::size_t i) const { return plus5_[i]; }
+
+  private:
+    const DrawHistory& history_;
+    std::vector<bool> made_;
+    std::vector<NumberSet> numbers_;
+    std::vector<QString> plus5_;
+};
+
+void evaluateOverDraws(const SlipRecord& slip, int slipIndex, const RunningTime& runningTime,
+                       const DrawHistory& history, DrawInputs& inputs, DaySerial now, ResultSink& out);
 
 } // namespace
 
@@ -55,6 +83,14 @@ void evaluateDraw(std::span<const SlipRecord> slips, const NumberSet& numbers, c
 
 void evaluateSlipRunningTime(const SlipRecord& slip, int slipIndex, const RunningTime& runningTime,
                              const DrawHistory& history, DaySerial now, ResultSink& out) {
+    DrawInputs inputs(history);
+    evaluateOverDraws(slip, slipIndex, runningTime, history, inputs, now, out);
+}
+
+namespace {
+
+void evaluateOverDraws(const SlipRecord& slip, int slipIndex, const RunningTime& runningTime,
+                       const DrawHistory& history, DrawInputs& inputs, DaySerial now, ResultSink& out) {
     RunningTotals totals;
     const long long n = runningTime.n == 0 ? kMaxContinuousPlayDraws : runningTime.n;
     const std::size_t first = startPosition(history, runningTime.start);
@@ -75,14 +111,18 @@ void evaluateSlipRunningTime(const SlipRecord& slip, int slipIndex, const Runnin
             table->caption = name + QStringLiteral(": ") + serialToText(draw.datum);
             table->position = static_cast<int>(i);
         }
-        const SlipOutcome outcome = evaluateSlip(table, draw.numberSet(), draw.plus5.text(), slip, totals);
+        inputs.prepare(i);
+        const SlipOutcome outcome = evaluateSlip(table, inputs.numbers(i), inputs.plus5(i), slip, totals);
         out.slipEvaluated({slip, slipIndex, static_cast<int>(i), draw.datum, outcome});
     }
 }
 
+} // namespace
+
 int evaluateRunningTimes(std::span<const SlipRecord> slips, const DrawHistory& history, DaySerial now,
                          ResultSink& out) {
     int slipsWithoutDraws = 0;
+    DrawInputs inputs(history);
     const int last = history.empty() ? 0 : wholeDay(history.back().datum);
     for (std::size_t index = 0; index < slips.size(); ++index) {
         const SlipRecord& slip = slips[index];
@@ -95,7 +135,7 @@ int evaluateRunningTimes(std::span<const SlipRecord> slips, const DrawHistory& h
         // A duration index outside the table gives no draws at all.
         const int n = durationDraws(slip.dauer);
         if (n >= 0)
-            evaluateSlipRunningTime(slip, static_cast<int>(index), {start, n}, history, now, out);
+            evaluateOverDraws(slip, static_cast<int>(index), {start, n}, history, inputs, now, out);
     }
     return slipsWithoutDraws;
 }
@@ -116,8 +156,9 @@ void evaluateRange(std::span<const SlipRecord> slips, DaySerial from, DaySerial 
     // does not reach past it.
     const RunningTime runningTime{firstDay, countDrawDaysInRange(firstDay, lastDay, DrawCalendar(history)),
                                   lastDay};
+    DrawInputs inputs(history);
     for (std::size_t index = 0; index < slips.size(); ++index)
-        evaluateSlipRunningTime(slips[index], static_cast<int>(index), runningTime, history, now, out);
+        evaluateOverDraws(slips[index], static_cast<int>(index), runningTime, history, inputs, now, out);
 }
 
 QString runningTimeMessage(int slips, int slipsWithoutDraws) {
