@@ -38,8 +38,8 @@ void SummaryOfThousandSlipsOverSevenThousandDraws(benchmark::State& state) {
         logic::evaluateRange(slips, history.front().datum, history.back().datum, history, 1.0e6, summary);
         benchmark::DoNotOptimize(summary.total().balanceCents());
     }
-    state.counters["evaluations/s"] = benchmark::Counter(7.0e6 * static_cast<double>(state.iterations()),
-                                                         benchmark::Counter::kIsRate);
+    state.counters["evaluations/s"] =
+        benchmark::Counter(7.0e6 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(SummaryOfThousandSlipsOverSevenThousandDraws)->Unit(benchmark::kMillisecond);
 

@@ -25,6 +25,7 @@ namespace talvo::ui {
 
 class DateField;
 class HelpPanel;
+class OverviewWindow;
 class PasteWindow;
 class SlipFileFrame;
 class WinningNumberBoard;
@@ -72,6 +73,9 @@ class MainWindow : public QMainWindow {
     // "copy paste" leads to it; it toggles the board's numbers and stays until the program ends.
     PasteWindow* pasteWindow() const { return pasteWindow_; }
 
+    // The overview of the last range or running-time evaluation; null before the first.
+    OverviewWindow* overviewWindow() const { return overview_; }
+
     int fileTabCount() const;
     SlipFileFrame* fileFrame(int index) const;
     SlipFileFrame* activeFileFrame() const;
@@ -100,6 +104,10 @@ class MainWindow : public QMainWindow {
     void rangeToChanged();
     void presetDateRange();
     void showResults(logic::ResultTables& tables);
+    // Shows the tables kept and the overview of a range or running-time evaluation, which
+    // `evaluate` runs over the slips it is given; returns what `evaluate` returned.
+    using SlipEvaluation = std::function<int(std::span<const logic::SlipRecord>, logic::ResultSink&)>;
+    int evaluateWithOverview(const QString& title, const SlipEvaluation& evaluate);
     std::span<const logic::SlipRecord> activeSlips() const;
     bool needsFileTab();
 
@@ -131,6 +139,7 @@ class MainWindow : public QMainWindow {
     QStackedWidget* area_ = nullptr;
     QTabWidget* fileTabs_ = nullptr;
     HelpPanel* helpPanel_ = nullptr;
+    OverviewWindow* overview_ = nullptr;
     std::function<bool()> closeCheck_;
 };
 
