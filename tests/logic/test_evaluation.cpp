@@ -6,6 +6,7 @@
 #include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/evaluation_summary.h"
 #include "logic/evaluation/plus5_class.h"
+#include "logic/tips/plus5_odds.h"
 #include "support/builders.h"
 #include "support/qstring_printer.h"
 
@@ -443,4 +444,17 @@ TEST(EvaluationSummary, SumsEachSlipAndKeepsTablesOnlyUpToItsCap) {
     EXPECT_DOUBLE_EQ(series[0].balance, 12 - 2.75);
     EXPECT_DOUBLE_EQ(series[2].balance, total.balanceCents() / 100.0);
     EXPECT_NEAR(series[2].expected, total.expectedBalance(), 1e-9);
+}
+
+TEST(plus5Odds, ChancesAddUpAndReturnHalfTheStake) {
+    double sum = 0;
+    for (int digits = 0; digits <= 5; ++digits)
+        sum += plus5Probability(digits);
+    EXPECT_NEAR(sum, 1.0, 1e-15);
+    EXPECT_DOUBLE_EQ(plus5Probability(1), 0.09);
+    EXPECT_DOUBLE_EQ(plus5Probability(5), 1e-5);
+    EXPECT_EQ(plus5Probability(6), 0.0);
+    // 0,18 + 0,045 + 0,045 + 0,045 + 0,05 euro per play of 0,75.
+    EXPECT_NEAR(plus5ExpectedPrize(), 0.365, 1e-12);
+    EXPECT_NEAR(plus5ReturnRate(), 0.365 / 0.75, 1e-12);
 }

@@ -39,7 +39,8 @@ class EvaluationOverviewTest : public QObject {
     const logic::DrawHistory history = test::drawDays(QDate(2024, 2, 5), 12);
 
     logic::SlipList slips() const {
-        logic::SlipRecord a = test::slip({{1, 2}, {5, 6, 7}}, 1, 0, QDate(2024, 2, 5), QStringLiteral("Alpha"));
+        logic::SlipRecord a =
+            test::slip({{1, 2}, {5, 6, 7}}, 1, 0, QDate(2024, 2, 5), QStringLiteral("Alpha"));
         a.p5 = 1;
         a.plus5.setText(QStringLiteral("99003"));
         const logic::SlipRecord b =

@@ -98,6 +98,11 @@ class StrategyTestWindowTest : public QObject {
                      .arg(logic::formatNumber(expected.returnRate(), 1),
                           logic::formatNumber(expected.randomReturnRate(), 1)));
         QVERIFY(child<QLabel>("LHinweis")->text().contains(QStringLiteral("nur mit den Ziehungen davor")));
+        // plus 5 is stated beside the game's return, by its own odds.
+        QVERIFY(child<QLabel>("LDetails")
+                    ->text()
+                    .contains(
+                        QStringLiteral("plus 5: erwarteter Rückfluss 0,365 € je 0,75 € Einsatz (48,67 %)")));
 
         // Both charts: the two balances per tested draw, observed and expected hits per count.
         auto* historyChart = child<QChartView>("CVerlauf")->chart();
@@ -148,6 +153,10 @@ class StrategyTestWindowTest : public QObject {
         const logic::TypeOdds q = logic::oddsOfType(4);
         QCOMPARE(odds->item(0, 2)->text(), ui::chanceText(q.probability(4)));
         QCOMPARE(odds->item(0, 3)->text(), QString::number(q.factors[4]));
+        QCOMPARE(
+            child<QLabel>("LPlus5Rueckfluss")->text(),
+            QStringLiteral(
+                "plus 5: erwarteter Rückfluss 0,365 € je 0,75 € Einsatz (48,67 %), für jede Zahl gleich"));
         auto* types = child<QTableWidget>("GTypen");
         QCOMPARE(types->item(0, 1)->text(),
                  logic::formatNumber(100 * q.returnRate(), 2) + QStringLiteral(" %"));

@@ -69,7 +69,8 @@ void showBalanceLines(QChartView* view, const std::vector<BalanceLine>& lines) {
         }
         line->replace(points);
     }
-    QLineSeries* expected = addLine(QStringLiteral("Erwartet (%1)").arg(lines.front().name), 0x7F8C8D, Qt::DashLine);
+    QLineSeries* expected =
+        addLine(QStringLiteral("Erwartet (%1)").arg(lines.front().name), 0x7F8C8D, Qt::DashLine);
     QList<QPointF> points;
     for (const logic::BalancePoint& p : lines.front().points) {
         points.append({chartTime(p.date), p.expected});

@@ -32,17 +32,16 @@ QTableWidgetItem* cell(const QString& text, bool number = true) {
 }
 
 void fillRow(QTableWidget* table, int row, const logic::SlipSummary& s) {
-    const QStringList texts = {QString(),
-                               count(s.evaluations),
-                               euro(static_cast<double>(s.stakeCents) / 100.0),
-                               euro(static_cast<double>(s.gamePrize)),
-                               euro(static_cast<double>(s.plus5Prize)),
-                               euro(static_cast<double>(s.balanceCents()) / 100.0),
-                               euro(s.expectedBalance()),
-                               s.largestPrize > 0 ? euro(static_cast<double>(s.largestPrize)) : QString(),
-                               s.largestPrize > 0 && s.largestPrizeDate > 0
-                                   ? logic::serialToText(s.largestPrizeDate)
-                                   : QString()};
+    const QStringList texts = {
+        QString(),
+        count(s.evaluations),
+        euro(static_cast<double>(s.stakeCents) / 100.0),
+        euro(static_cast<double>(s.gamePrize)),
+        euro(static_cast<double>(s.plus5Prize)),
+        euro(static_cast<double>(s.balanceCents()) / 100.0),
+        euro(s.expectedBalance()),
+        s.largestPrize > 0 ? euro(static_cast<double>(s.largestPrize)) : QString(),
+        s.largestPrize > 0 && s.largestPrizeDate > 0 ? logic::serialToText(s.largestPrizeDate) : QString()};
     for (int c = 1; c < texts.size(); ++c)
         table->setItem(row, c, cell(texts[c]));
 }
@@ -70,21 +69,21 @@ OverviewWindow::OverviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* split = new QSplitter(Qt::Vertical, this);
     summaryTable_ = new QTableWidget(0, 9, split);
     summaryTable_->setObjectName(QStringLiteral("TUebersicht"));
-    summaryTable_->setHorizontalHeaderLabels({QStringLiteral("Schein"), QStringLiteral("Auswertungen"),
-                                              QStringLiteral("Einsatz"), QStringLiteral("Gewinn"),
-                                              QStringLiteral("plus 5"), QStringLiteral("Saldo"),
-                                              QStringLiteral("Erwarteter Saldo"), QStringLiteral("Größter Gewinn"),
-                                              QStringLiteral("am")});
+    summaryTable_->setHorizontalHeaderLabels(
+        {QStringLiteral("Schein"), QStringLiteral("Auswertungen"), QStringLiteral("Einsatz"),
+         QStringLiteral("Gewinn"), QStringLiteral("plus 5"), QStringLiteral("Saldo"),
+         QStringLiteral("Erwarteter Saldo"), QStringLiteral("Größter Gewinn"), QStringLiteral("am")});
     summaryTable_->verticalHeader()->hide();
     summaryTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     summaryTable_->setSelectionMode(QAbstractItemView::SingleSelection);
-    summaryTable_->setToolTip(QStringLiteral("Haken setzen, um den Saldo eines Scheins im Diagramm zu zeigen"));
+    summaryTable_->setToolTip(
+        QStringLiteral("Haken setzen, um den Saldo eines Scheins im Diagramm zu zeigen"));
 
     auto* lower = new QSplitter(Qt::Horizontal, split);
     hitsTable_ = new QTableWidget(0, 4, lower);
     hitsTable_->setObjectName(QStringLiteral("TTrefferklassen"));
-    hitsTable_->setHorizontalHeaderLabels(
-        {QStringLiteral("Spiel"), QStringLiteral("Treffer"), QStringLiteral("Anzahl"), QStringLiteral("Erwartet")});
+    hitsTable_->setHorizontalHeaderLabels({QStringLiteral("Spiel"), QStringLiteral("Treffer"),
+                                           QStringLiteral("Anzahl"), QStringLiteral("Erwartet")});
     hitsTable_->verticalHeader()->hide();
     chart_ = overviewChart(lower);
     lower->setStretchFactor(1, 2);
@@ -109,9 +108,10 @@ void OverviewWindow::showSummary(const logic::EvaluationSummary& summary, const 
     slipBalance_ = std::move(slipBalance);
     title_->setText(title);
     capNote_->setVisible(summary.tablesCapped());
-    capNote_->setText(QStringLiteral("Diese Auswertung ergab mehr Ergebnistabellen, als Reiter gezeigt werden: "
-                                     "Reiter gibt es für die ersten %1 Tabellen. Die Übersicht umfasst alle.")
-                          .arg(count(static_cast<long long>(logic::kMaxResultTables))));
+    capNote_->setText(
+        QStringLiteral("Diese Auswertung ergab mehr Ergebnistabellen, als Reiter gezeigt werden: "
+                       "Reiter gibt es für die ersten %1 Tabellen. Die Übersicht umfasst alle.")
+            .arg(count(static_cast<long long>(logic::kMaxResultTables))));
 
     const QSignalBlocker block(summaryTable_);
     summaryTable_->clearContents();
@@ -153,12 +153,13 @@ void OverviewWindow::showHitsOf(int row) {
         if (s.fieldsOfType[static_cast<std::size_t>(t)] == 0)
             continue;
         for (int h = 0; h <= t; ++h)
-            addRow(QStringLiteral("Typ %1").arg(t), h, s.hits[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)],
-                   s.expectedHits(t, h));
+            addRow(QStringLiteral("Typ %1").arg(t), h,
+                   s.hits[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)], s.expectedHits(t, h));
     }
     if (s.plus5Plays > 0) {
         for (int d = 0; d < static_cast<int>(s.plus5Hits.size()); ++d)
-            addRow(QStringLiteral("plus 5"), d, s.plus5Hits[static_cast<std::size_t>(d)], s.expectedPlus5Hits(d));
+            addRow(QStringLiteral("plus 5"), d, s.plus5Hits[static_cast<std::size_t>(d)],
+                   s.expectedPlus5Hits(d));
     }
     hitsTable_->resizeColumnsToContents();
 }
