@@ -90,9 +90,9 @@ TEST_F(CliEvaluation, CurrentDrawGivesOneTable) {
                   QStringLiteral("9934567"), QStringLiteral("--caption"), QStringLiteral("29.02.2024")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "# 29.02.2024\n" + kHeader +
-                         "1\t2\t2\t2\t6\t12\t3\t12\t9,25\n"
-                         "2\t3\t1\t2\t\t\t\t\t7,25\n"
-                         "3\t8\t1\t1\t\t\t\t\t6,25\n");
+                         "1\t2\t2\t2\t6\t12\t3\t62\t59,25\n"
+                         "2\t3\t1\t2\t\t\t\t\t57,25\n"
+                         "3\t8\t1\t1\t\t\t\t\t56,25\n");
     EXPECT_EQ(r.err, "");
 }
 
@@ -104,15 +104,63 @@ TEST_F(CliEvaluation, RunningTimeGivesOneTablePerDraw) {
                          "2\t3\t1\t2\t\t\t\t\t7,25\n"
                          "# Alpha: 27.02.2024\n" +
                          kHeader +
-                         "1\t2\t0\t2\t\t\t5\t\t4,50\n"
-                         "2\t3\t2\t2\t1\t2\t\t2\t4,50\n"
+                         "1\t2\t0\t2\t\t\t5\t5000\t5.004,50\n"
+                         "2\t3\t2\t2\t1\t2\t\t5002\t5.004,50\n"
                          "# Alpha: 29.02.2024\n" +
                          kHeader +
-                         "1\t2\t0\t2\t\t\t3\t\t1,75\n"
-                         "2\t3\t1\t2\t\t\t\t\t-0,25\n"
+                         "1\t2\t0\t2\t\t\t3\t50\t5.051,75\n"
+                         "2\t3\t1\t2\t\t\t\t\t5.049,75\n"
                          "# Beta: 27.02.2024\n" +
                          kHeader + "1\t8\t8\t1\t10000\t10000\t\t10000\t9.999,00\n");
     EXPECT_EQ(r.err, "");
+}
+
+TEST_F(CliEvaluation, SummaryAddsUpTheTablesPerSlip) {
+    const QString header = QStringLiteral("Schein\tAuswertungen\tEinsatz\tGewinn\tplus 5\tSaldo\n");
+    // Alpha: three draws at 2 x 2 + 0,75 euro; games 12 + 2, plus 5 5000 + 50 (26.02. has no
+    // matching digit). Beta: one draw at 1 euro, eight of eight hits.
+    const QString running = header + "Alpha\t3\t14,25\t14,00\t5.050,00\t5.049,75\n" +
+                            "Beta\t1\t1,00\t10.000,00\t0,00\t9.999,00\n" +
+                            "Summe\t4\t15,25\t10.014,00\t5.050,00\t15.048,75\n";
+    const auto laufzeit = evaluate({QStringLiteral("--laufzeit"), QStringLiteral("--summary")});
+    EXPECT_EQ(laufzeit.exitCode, 0) << laufzeit.err.toStdString();
+    EXPECT_EQ(laufzeit.out, running);
+
+    // Beta's balance runs from its first table to its last; the range gives both slips both days.
+    const auto range = evaluate({QStringLiteral("--range"), QStringLiteral("27.02.2024"),
+                                 QStringLiteral("28.02.2024"), QStringLiteral("--summary")});
+    EXPECT_EQ(range.exitCode, 0) << range.err.toStdString();
+    EXPECT_EQ(range.out, header + "Alpha\t1\t4,75\t2,00\t5.000,00\t4.997,25\n" +
+                             "Beta\t1\t1,00\t10.000,00\t0,00\t9.999,00\n" +
+                             "Summe\t2\t5,75\t10.002,00\t5.000,00\t14.996,25\n");
+
+    const auto current =
+        evaluate({QStringLiteral("--current"), QStringLiteral("1 2 15 21"), QStringLiteral("--plus5"),
+                  QStringLiteral("99345"), QStringLiteral("--summary")});
+    EXPECT_EQ(current.exitCode, 0) << current.err.toStdString();
+    EXPECT_EQ(current.out, header + "Alpha\t1\t4,75\t12,00\t50,00\t57,25\n" +
+                               "Beta\t1\t1,00\t0,00\t0,00\t-1,00\n" +
+                               "Summe\t2\t5,75\t12,00\t50,00\t56,25\n");
+}
+
+TEST_F(CliEvaluation, SummaryIsPrintedAlsoWhenNothingOrOnlyPartWasEvaluated) {
+    const QString header = QStringLiteral("Schein\tAuswertungen\tEinsatz\tGewinn\tplus 5\tSaldo\n");
+    const auto nothing = evaluate({QStringLiteral("--range"), QStringLiteral("01.01.2020"),
+                                   QStringLiteral("02.01.2020"), QStringLiteral("--summary")});
+    EXPECT_EQ(nothing.exitCode, 0);
+    EXPECT_EQ(nothing.out, header + "Summe\t0\t0,00\t0,00\t0,00\t0,00\n");
+
+    // The second slip's plus 5 number is broken: the first slip's sums are printed, then the error.
+    logic::SlipRecord good = test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 26), QStringLiteral("Gut\tSchein"));
+    logic::SlipRecord bad = test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 26), QStringLiteral("Kaputt"));
+    bad.p5 = 1;
+    bad.plus5.setText(QStringLiteral("x"));
+    logic::saveSlips(slips, {good, bad});
+    const auto partly = evaluate({QStringLiteral("--laufzeit"), QStringLiteral("--summary")});
+    EXPECT_EQ(partly.exitCode, 1);
+    EXPECT_EQ(partly.out,
+              header + "Gut Schein\t1\t1,00\t6,00\t0,00\t5,00\n" + "Summe\t1\t1,00\t6,00\t0,00\t5,00\n");
+    EXPECT_TRUE(partly.err.contains(QStringLiteral("Kaputt"))) << partly.err.toStdString();
 }
 
 TEST_F(CliEvaluation, RangeAndTheClock) {

@@ -1,9 +1,12 @@
 #include "logic/core/draw_calendar.h"
 #include "logic/core/error.h"
+#include "logic/core/format.h"
 #include "logic/core/number_set.h"
 #include "logic/evaluation/evaluate_slip.h"
 #include "logic/evaluation/evaluation.h"
+#include "logic/evaluation/evaluation_summary.h"
 #include "logic/evaluation/plus5_class.h"
+#include "logic/tips/plus5_odds.h"
 #include "support/builders.h"
 #include "support/qstring_printer.h"
 
@@ -102,8 +105,68 @@ TEST(evaluateSlip, PlusFiveIsChargedOncePerSlipOnTheFirstUsedRow) {
     RunningTotals totals;
     evaluateSlip(t, setOf({1, 2}), QStringLiteral("99345"), s, totals);
     ASSERT_EQ(t.rows.size(), 2u);
-    EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "2", "1", "6", "6", "3", "6", "4,25"}));
-    EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "0", "1", "", "", "", "", "3,25"}));
+    // Three matching final digits win 50 euro on the first row, beside the game's 6.
+    EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "2", "1", "6", "6", "3", "56", "54,25"}));
+    EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "0", "1", "", "", "", "", "53,25"}));
+}
+
+TEST(evaluateSlip, PlusFivePaysTheSamePrizePerLevelWhateverTheStake) {
+    struct Case {
+        const char* drawText;
+        const char* level;
+        int prize;
+    };
+    // The slip's number is 12345; its one field (type 2, stake 10) wins nothing.
+    for (const Case c :
+         {Case{"99990", "0", 0}, Case{"99995", "1", 2}, Case{"99945", "2", 5}, Case{"99345", "3", 50},
+          Case{"92345", "4", 500}, Case{"12345", "5", 5000}, Case{"", "", 0}}) {
+        SlipRecord s = slip({{1, 2}}, 3);
+        s.p5 = 1;
+        s.plus5.setText(QStringLiteral("12345"));
+        ResultTable t;
+        RunningTotals totals;
+        const SlipOutcome outcome =
+            evaluateSlip(t, setOf({3, 4}), QString::fromLatin1(c.drawText), s, totals);
+        const QString balance = formatNumber(c.prize - 10.75, 2);
+        const QString total = c.prize > 0 ? QString::number(c.prize) : QString();
+        ASSERT_EQ(t.rows.size(), 1u);
+        EXPECT_EQ(rowTexts(t, 0),
+                  (QStringList{"1", "2", "0", "10", "", "", QString::fromLatin1(c.level), total, balance}))
+            << c.drawText;
+        EXPECT_EQ(outcome.plus5Prize, c.prize);
+        EXPECT_EQ(outcome.plus5Digits, *c.drawText ? QString::fromLatin1(c.level).toInt() : -1);
+        // An unknown plus 5 number is still charged.
+        EXPECT_EQ(outcome.stakeCents, 1075);
+        EXPECT_EQ(outcome.gamePrize, 0);
+    }
+}
+
+TEST(evaluateSlip, PlusFivePrizeAddsToTheGameTotalOnItsRow) {
+    SlipRecord s = slip({{}, {1, 2}, {3, 4}}, 1);
+    s.p5 = 1;
+    s.plus5.setText(QStringLiteral("777"));
+    ResultTable t;
+    RunningTotals totals;
+    totals.totalPrize = 100; // an earlier slip of the same table
+    // Draw 00777: all five digits match ("00777" = 777).
+    evaluateSlip(t, setOf({3, 4}), QStringLiteral("00777"), s, totals);
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(rowTexts(t, 0), row({"1", "2", "0", "2", "", "", "5", "5100", "4.997,25"}));
+    EXPECT_EQ(rowTexts(t, 1), row({"2", "2", "2", "2", "6", "12", "", "5112", "5.007,25"}));
+}
+
+TEST(evaluateSlip, ASlipWithoutGamesPutsItsPlusFivePrizeIntoTheBalanceOnly) {
+    SlipRecord s = slip({});
+    s.p5 = 1;
+    s.plus5.setText(QStringLiteral("45"));
+    ResultTable t;
+    RunningTotals totals;
+    const SlipOutcome outcome = evaluateSlip(t, setOf({1}), QStringLiteral("11145"), s, totals);
+    EXPECT_TRUE(t.rows.empty());
+    EXPECT_EQ(totals.totalPrize, 0);
+    EXPECT_DOUBLE_EQ(totals.balance, 4.25);
+    EXPECT_EQ(outcome.plus5Prize, 5);
+    EXPECT_EQ(outcome.stakeCents, 75);
 }
 
 TEST(evaluateSlip, OddRecordsAreEvaluatedWithoutCrashing) {
@@ -124,7 +187,7 @@ TEST(evaluateSlip, OddRecordsAreEvaluatedWithoutCrashing) {
     SlipRecord emptySlip = slip({});
     emptySlip.p5 = 1;
     emptySlip.plus5.setText(QStringLiteral("1"));
-    evaluateSlip(t, setOf({1}), QStringLiteral("1"), emptySlip, totals);
+    evaluateSlip(t, setOf({1}), QStringLiteral("2"), emptySlip, totals);
     EXPECT_EQ(t.rows.size(), 4u);
     EXPECT_DOUBLE_EQ(totals.balance, -0.75);
 }
@@ -333,3 +396,65 @@ TEST(EvaluationRun, ABadPlusFiveNumberStopsButKeepsWhatWasWritten) {
 }
 
 } // namespace
+
+TEST(EvaluationSummary, SumsEachSlipAndKeepsTablesOnlyUpToItsCap) {
+    // Draw i holds i+1 .. i+20 and plus 5 "1234" + i.
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 3);
+    SlipRecord a = slip({{1, 2}}, 1, 0, QDate(2024, 1, 1), QStringLiteral("A"));
+    a.p5 = 1;
+    a.plus5.setText(QStringLiteral("12342"));
+    const SlipRecord b = slip({{21, 22, 23}}, 0, 0, QDate(2024, 1, 2), QStringLiteral("B"));
+    ResultTables kept;
+    EvaluationSummary summary({&kept, 2, true});
+    evaluateRunningTimes(std::vector{a, b}, h, kFarFuture, summary);
+
+    EXPECT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(summary.tablesCapped());
+    ASSERT_EQ(summary.slips().size(), 2u);
+    const SlipSummary& sa = summary.slips()[0];
+    EXPECT_EQ(sa.name, "A");
+    EXPECT_EQ(sa.evaluations, 3);
+    EXPECT_EQ(sa.stakeCents, 3 * 275);
+    // Draw 0: two hits, 6 x 2; draw 1: one hit; draw 2: none, but plus 5 "12342" matches fully.
+    EXPECT_EQ(sa.gamePrize, 12);
+    EXPECT_EQ(sa.plus5Prize, 5000);
+    EXPECT_EQ(sa.largestPrize, 5000);
+    EXPECT_EQ(sa.largestPrizeDate, h[2].datum);
+    EXPECT_EQ(sa.hits[2][2], 1);
+    EXPECT_EQ(sa.hits[2][1], 1);
+    EXPECT_EQ(sa.hits[2][0], 1);
+    EXPECT_EQ(sa.plus5Hits[5], 1);
+    EXPECT_EQ(sa.plus5Hits[0], 2);
+    EXPECT_NEAR(sa.expectedHits(2, 2), 3.0 * 190.0 / 2415.0, 1e-12);
+    EXPECT_NEAR(sa.expectedPlus5Hits(5), 3e-5, 1e-15);
+    // Per euro: type 2 returns 6 x 190 / 2415; plus 5 returns 0,365 per play.
+    EXPECT_NEAR(sa.expectedBalance(), 3 * (2 * 6.0 * 190.0 / 2415.0 + 0.365) - 8.25, 1e-9);
+
+    const SlipSummary& sb = summary.slips()[1];
+    EXPECT_EQ(sb.evaluations, 2);
+    // Draw 1 (2..21): one hit; draw 2 (3..22): two hits, factor 1.
+    EXPECT_EQ(sb.gamePrize, 1);
+    const SlipSummary total = summary.total();
+    EXPECT_EQ(total.evaluations, 5);
+    EXPECT_EQ(total.balanceCents(), (12 + 5000 + 1) * 100 - 3 * 275 - 200);
+
+    // The running balance over both slips, one point per draw.
+    const std::vector<BalancePoint> series = summary.balanceSeries();
+    ASSERT_EQ(series.size(), 3u);
+    EXPECT_DOUBLE_EQ(series[0].balance, 12 - 2.75);
+    EXPECT_DOUBLE_EQ(series[2].balance, total.balanceCents() / 100.0);
+    EXPECT_NEAR(series[2].expected, total.expectedBalance(), 1e-9);
+}
+
+TEST(plus5Odds, ChancesAddUpAndReturnHalfTheStake) {
+    double sum = 0;
+    for (int digits = 0; digits <= 5; ++digits)
+        sum += plus5Probability(digits);
+    EXPECT_NEAR(sum, 1.0, 1e-15);
+    EXPECT_DOUBLE_EQ(plus5Probability(1), 0.09);
+    EXPECT_DOUBLE_EQ(plus5Probability(5), 1e-5);
+    EXPECT_EQ(plus5Probability(6), 0.0);
+    // 0,18 + 0,045 + 0,045 + 0,045 + 0,05 euro per play of 0,75.
+    EXPECT_NEAR(plus5ExpectedPrize(), 0.365, 1e-12);
+    EXPECT_NEAR(plus5ReturnRate(), 0.365 / 0.75, 1e-12);
+}

@@ -109,6 +109,11 @@ class StrategyTestWindowTest : public QObject {
         QCOMPARE(child<QLabel>("LZufallsvergleich")->text(), logic::returnDifferenceSentence(difference));
         QVERIFY(
             child<QLabel>("LZufallsvergleich")->text().startsWith(QStringLiteral("Die Strategie liegt ")));
+        // plus 5 is stated beside the game's return, by its own odds.
+        QVERIFY(child<QLabel>("LDetails")
+                    ->text()
+                    .contains(
+                        QStringLiteral("plus 5: erwarteter Rückfluss 0,365 € je 0,75 € Einsatz (48,67 %)")));
 
         // Both charts: the two balances per tested draw, observed and expected hits per count.
         auto* historyChart = child<QChartView>("CVerlauf")->chart();
@@ -257,6 +262,10 @@ class StrategyTestWindowTest : public QObject {
         const logic::TypeOdds q = logic::oddsOfType(4);
         QCOMPARE(odds->item(0, 2)->text(), ui::chanceText(q.probability(4)));
         QCOMPARE(odds->item(0, 3)->text(), QString::number(q.factors[4]));
+        QCOMPARE(
+            child<QLabel>("LPlus5Rueckfluss")->text(),
+            QStringLiteral(
+                "plus 5: erwarteter Rückfluss 0,365 € je 0,75 € Einsatz (48,67 %), für jede Zahl gleich"));
         auto* types = child<QTableWidget>("GTypen");
         QCOMPARE(types->item(0, 1)->text(),
                  logic::formatNumber(100 * q.returnRate(), 2) + QStringLiteral(" %"));

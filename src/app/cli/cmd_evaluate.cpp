@@ -3,11 +3,13 @@
 #include "command.h"
 
 #include "logic/core/error.h"
+#include "logic/core/format.h"
 #include "logic/core/history_file.h"
 #include "logic/core/number_set.h"
 #include "logic/core/slip_file.h"
 #include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/evaluation_messages.h"
+#include "logic/evaluation/evaluation_summary.h"
 
 #include <QTextStream>
 #include <optional>
@@ -20,10 +22,9 @@ namespace {
 class TablePrinter final : public logic::ResultSink {
   public:
     explicit TablePrinter(QTextStream& out) : out_(out) {}
-    logic::ResultTable& newTable() override {
+    logic::ResultTable* newTable() override {
         finish();
-        open_.emplace();
-        return *open_;
+        return &open_.emplace();
     }
     // Prints the table being filled, also after an error: it keeps the rows made so far.
     void finish() {
@@ -46,6 +47,23 @@ class TablePrinter final : public logic::ResultSink {
     QTextStream& out_;
     std::optional<logic::ResultTable> open_;
 };
+
+QString euro(std::int64_t cents) {
+    return logic::formatNumber(static_cast<double>(cents) / 100.0, 2);
+}
+
+void printSummaryLine(QTextStream& out, const QString& name, const logic::SlipSummary& s) {
+    out << name << '\t' << s.evaluations << '\t' << euro(s.stakeCents) << '\t' << euro(s.gamePrize * 100)
+        << '\t' << euro(s.plus5Prize * 100) << '\t' << euro(s.balanceCents()) << '\n';
+}
+
+// One line per slip evaluated and the sums, in place of the tables.
+void printSummary(QTextStream& out, const logic::EvaluationSummary& summary) {
+    out << "Schein\tAuswertungen\tEinsatz\tGewinn\tplus 5\tSaldo\n";
+    for (const logic::SlipSummary& slip : summary.slips())
+        printSummaryLine(out, cellText(slip.name), slip);
+    printSummaryLine(out, QStringLiteral("Summe"), summary.total());
+}
 
 // The numbers of the board: 1..70, at most 20 of them.
 logic::NumberSet boardNumbers(const QString& text) {
@@ -71,12 +89,24 @@ int evaluate(const Arguments& opts, Io& io) {
     if (modes != 1)
         throw UsageError{QStringLiteral("Genau eine Art der Auswertung angeben.")};
 
-    const logic::DrawHistory history = logic::loadDrawHistory(opts.required(QStringLiteral("history")));
-    const logic::SlipList slips = logic::loadSlips(opts.required(QStringLiteral("slips")));
+    const QString historyPath = opts.required(QStringLiteral("history"));
+    const QString slipsPath = opts.required(QStringLiteral("slips"));
     const logic::DaySerial now = opts.now();
-    TablePrinter tables(io.out);
+    const bool summaryOnly = opts.has(QStringLiteral("summary"));
+    TablePrinter printer(io.out);
+    logic::EvaluationSummary summary;
+    logic::ResultSink& tables = summaryOnly ? static_cast<logic::ResultSink&>(summary) : printer;
+    // Whatever was evaluated is printed, also when an error stops the evaluation.
+    const auto finish = [&] {
+        if (summaryOnly)
+            printSummary(io.out, summary);
+        else
+            printer.finish();
+    };
     QString message;
     try {
+        const logic::DrawHistory history = logic::loadDrawHistory(historyPath);
+        const logic::SlipList slips = logic::loadSlips(slipsPath);
         if (opts.has(QStringLiteral("current"))) {
             const logic::NumberSet numbers = boardNumbers(opts.value(QStringLiteral("current")));
             if (numbers.empty())
@@ -93,10 +123,10 @@ int evaluate(const Arguments& opts, Io& io) {
             logic::evaluateRange(slips, parseDate(range[0]), parseDate(range[1]), history, now, tables);
         }
     } catch (const logic::Error&) {
-        tables.finish();
+        finish();
         throw;
     }
-    tables.finish();
+    finish();
     if (!message.isEmpty())
         io.err << message.replace(QLatin1Char('\r'), QLatin1Char('\n')) << '\n';
     return 0;

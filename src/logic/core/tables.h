@@ -14,6 +14,9 @@ inline constexpr std::array<int, 10> kDrawCounts = {0, 10, 12, 18, 20, 24, 30, 5
 // Sizes of the downloadable draw sets; 0 stands for all draws.
 inline constexpr std::array<int, 5> kDrawSetSizes = {6, 30, 90, 300, 0};
 inline constexpr double kPlus5Stake = 0.75;
+// The plus 5 prize in euro by the number of matching final digits 0..5; the same for every
+// slip, whatever its stake.
+inline constexpr std::array<int, 6> kPlus5Prize = {0, 2, 5, 50, 500, 5000};
 
 // Payout factor in whole euro per euro staked, row = KENO type 0..10, column 0 = the
 // type's pick count, columns 1..11 = hits 0..10. Types 0 and 1 have no picks and no prize.
@@ -43,6 +46,10 @@ constexpr int payoutFactor(int type, int hits) {
 // Euro per field and draw for a stake index; 0 for an index outside the table.
 constexpr int stakeEuro(int index) {
     return index >= 0 && index < static_cast<int>(kStakeEuro.size()) ? kStakeEuro[index] : 0;
+}
+// Euro won by plus 5 with `digits` matching final digits; 0 outside the table.
+constexpr int plus5Prize(int digits) {
+    return digits >= 0 && digits < static_cast<int>(kPlus5Prize.size()) ? kPlus5Prize[digits] : 0;
 }
 // Draws of a duration index; -1 for an index outside the table.
 constexpr int durationDraws(int index) {

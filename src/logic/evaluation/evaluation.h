@@ -12,16 +12,28 @@ namespace talvo::logic {
 
 class DrawCalendar;
 struct SlipRecord;
+struct SlipOutcome;
 struct NumberSet;
 
 using ResultTables = std::vector<ResultTable>;
 
+// One slip evaluated against one draw, as the evaluation reports it.
+struct EvaluatedSlip {
+    const SlipRecord& slip;
+    int slipIndex;  // in the evaluated slips, counted from 0
+    int position;   // the draw's history position; ResultTable::kNoPosition for the board
+    DaySerial date; // the draw's date; 0 for the board
+    const SlipOutcome& outcome;
+};
+
 // Takes the result tables of an evaluation one by one as they are made, so a caller that
-// prints them need not keep them all.
+// prints them need not keep them all, and hears of every slip evaluated.
 class ResultSink {
   public:
     // A new, empty table for the evaluation to fill; the one handed out before is complete.
-    virtual ResultTable& newTable() = 0;
+    // Null when the sink keeps no more tables: the evaluation then goes on without rows.
+    virtual ResultTable* newTable() = 0;
+    virtual void slipEvaluated(const EvaluatedSlip& evaluated) { (void)evaluated; }
 
   protected:
     ~ResultSink() = default;
@@ -35,7 +47,7 @@ inline constexpr std::size_t kMaxResultTables = 100000;
 class ResultList final : public ResultSink {
   public:
     explicit ResultList(ResultTables& tables) : tables_(tables) {}
-    ResultTable& newTable() override;
+    ResultTable* newTable() override;
 
   private:
     ResultTables& tables_;
@@ -58,7 +70,7 @@ struct RunningTime {
     int n = 0;
     int until = -1; // no last day
 };
-void evaluateSlipRunningTime(const SlipRecord& slip, const RunningTime& runningTime,
+void evaluateSlipRunningTime(const SlipRecord& slip, int slipIndex, const RunningTime& runningTime,
                              const DrawHistory& history, DaySerial now, ResultSink& out);
 
 // Every slip over its own running time. Returns how many slips could not be evaluated

@@ -36,7 +36,8 @@ QString ResultTable::cell(std::size_t row, int column) const {
     case 6:
         return z.plus5Class >= 0 ? QString::number(z.plus5Class) : QString();
     case 7:
-        return prize ? QString::number(z.totalPrize) : QString();
+        // A plus 5 prize shows the total also on a row whose game won nothing.
+        return prize || z.plus5Prize > 0 ? QString::number(z.totalPrize) : QString();
     case 8:
         return formatNumber(z.balance, 2);
     default:

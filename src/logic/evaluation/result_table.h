@@ -16,7 +16,9 @@ struct ResultRow {
     std::int32_t factor = 0;
     std::int32_t prize = 0;
     std::int64_t totalPrize = 0;
-    std::int32_t plus5Class = -1; // -1: the slip plays no plus 5, or this is not its first row
+    // -1: the slip plays no plus 5, its draw's plus 5 is unknown, or this is not its first row
+    std::int32_t plus5Class = -1;
+    std::int32_t plus5Prize = 0; // euro, counted into totalPrize and balance of this row
     double balance = 0;
 };
 

@@ -12,6 +12,7 @@
 #include "logic/draws/store_draw.h"
 #include "logic/draws/undo_history.h"
 #include "logic/evaluation/evaluation_messages.h"
+#include "logic/evaluation/evaluation_summary.h"
 #include "logic/evaluation/range_preset.h"
 #include "logic/state/program_state.h"
 #include "platform/sound.h"
@@ -26,6 +27,7 @@
 #include "ui/draws/paste_window.h"
 #include "ui/evaluation/empty_history_page.h"
 #include "ui/evaluation/help_panel.h"
+#include "ui/evaluation/overview_window.h"
 #include "ui/evaluation/picture_link.h"
 #include "ui/evaluation/slip_file_frame.h"
 #include "ui/evaluation/tool_icons.h"
@@ -799,23 +801,50 @@ void MainWindow::evaluateMarkedNumbers() {
     showResults(tables);
 }
 
+int MainWindow::evaluateWithOverview(const QString& title, const SlipEvaluation& evaluate) {
+    const std::span<const logic::SlipRecord> slips = activeSlips();
+    logic::ResultTables tables;
+    logic::EvaluationSummary summary({&tables, logic::kMaxResultTables, true});
+    // A slip's own balance is worked out again when the user picks it for the chart, from
+    // copies of what this evaluation saw.
+    const auto slipBalance = [evaluate, copies = std::vector<logic::SlipRecord>(slips.begin(), slips.end())](
+                                 int slipIndex) {
+        logic::EvaluationSummary one({nullptr, 0, true});
+        evaluate(std::span<const logic::SlipRecord>(copies).subspan(static_cast<std::size_t>(slipIndex), 1),
+                 one);
+        return one.balanceSeries();
+    };
+    const auto show = [&] {
+        showResults(tables);
+        if (!overview_)
+            overview_ = new OverviewWindow(this);
+        overview_->showSummary(summary, title, slipBalance);
+        overview_->show();
+        overview_->raise();
+    };
+    const BusyCursor busy;
+    int result = 0;
+    try {
+        result = evaluate(slips, summary);
+    } catch (...) {
+        show();
+        throw;
+    }
+    show();
+    return result;
+}
+
 void MainWindow::evaluateOverRunTime() {
     if (needsFileTab())
         return;
     const std::span<const logic::SlipRecord> slips = activeSlips();
-    logic::ResultTables tables;
-    int slipsWithoutDraws = 0;
-    {
-        const BusyCursor busy;
-        try {
-            slipsWithoutDraws = logic::evaluateRunningTimes(
-                slips, state_.history(), logic::dateTimeToSerial(currentDateTime()), tables);
-        } catch (...) {
-            showResults(tables);
-            throw;
-        }
-        showResults(tables);
-    }
+    // The history and the clock as they are now, also for a slip picked later.
+    const int slipsWithoutDraws =
+        evaluateWithOverview(QStringLiteral("Auswertung über die Laufzeit der Scheine"),
+                             [history = state_.history(), now = logic::dateTimeToSerial(currentDateTime())](
+                                 std::span<const logic::SlipRecord> some, logic::ResultSink& out) {
+                                 return logic::evaluateRunningTimes(some, history, now, out);
+                             });
     const QString message = logic::runningTimeMessage(static_cast<int>(slips.size()), slipsWithoutDraws);
     if (!message.isEmpty())
         showMessage(this, message, MessageIcon::Information);
@@ -834,17 +863,15 @@ void MainWindow::evaluateDateRange() {
             MessageIcon::Information);
         return;
     }
-    logic::ResultTables tables;
-    const BusyCursor busy;
-    try {
-        logic::evaluateRange(activeSlips(), logic::dateToSerial(rangeFromEdit_->date()),
-                             logic::dateToSerial(rangeToEdit_->date()), state_.history(),
-                             logic::dateTimeToSerial(currentDateTime()), tables);
-    } catch (...) {
-        showResults(tables);
-        throw;
-    }
-    showResults(tables);
+    const logic::DaySerial from = logic::dateToSerial(rangeFromEdit_->date());
+    const logic::DaySerial until = logic::dateToSerial(rangeToEdit_->date());
+    evaluateWithOverview(
+        QStringLiteral("Auswertung vom %1 bis %2").arg(logic::serialToText(from), logic::serialToText(until)),
+        [from, until, history = state_.history(), now = logic::dateTimeToSerial(currentDateTime())](
+            std::span<const logic::SlipRecord> some, logic::ResultSink& out) {
+            logic::evaluateRange(some, from, until, history, now, out);
+            return 0;
+        });
 }
 
 void MainWindow::loadDemoSlip() {

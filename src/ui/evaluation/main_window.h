@@ -27,6 +27,7 @@ namespace talvo::ui {
 class DateField;
 class EmptyHistoryPage;
 class HelpPanel;
+class OverviewWindow;
 class PasteWindow;
 class SlipFileFrame;
 class WinningNumberBoard;
@@ -77,6 +78,9 @@ class MainWindow : public QMainWindow {
     // "Einfügen..." leads to it; it toggles the board's numbers and stays until the program ends.
     PasteWindow* pasteWindow() const { return pasteWindow_; }
 
+    // The overview of the last range or running-time evaluation; null before the first.
+    OverviewWindow* overviewWindow() const { return overview_; }
+
     int fileTabCount() const;
     SlipFileFrame* fileFrame(int index) const;
     SlipFileFrame* activeFileFrame() const;
@@ -111,6 +115,10 @@ class MainWindow : public QMainWindow {
     void showResults(logic::ResultTables& tables);
     // Without file tabs: the help panel, or while no draw is stored, how to get draws.
     void showIdleArea();
+    // Shows the tables kept and the overview of a range or running-time evaluation, which
+    // `evaluate` runs over the slips it is given; returns what `evaluate` returned.
+    using SlipEvaluation = std::function<int(std::span<const logic::SlipRecord>, logic::ResultSink&)>;
+    int evaluateWithOverview(const QString& title, const SlipEvaluation& evaluate);
     std::span<const logic::SlipRecord> activeSlips() const;
     bool needsFileTab();
 
@@ -143,6 +151,7 @@ class MainWindow : public QMainWindow {
     QTabWidget* fileTabs_ = nullptr;
     HelpPanel* helpPanel_ = nullptr;
     EmptyHistoryPage* emptyHistoryPage_ = nullptr;
+    OverviewWindow* overview_ = nullptr;
     std::function<bool()> closeCheck_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "logic/core/format.h"
 #include "logic/core/tables.h"
+#include "logic/tips/plus5_odds.h"
 #include "logic/tips/type_odds.h"
 
 #include <QCheckBox>
@@ -50,6 +51,12 @@ QString chanceText(double probability) {
     return QStringLiteral("1 zu ") + logic::formatNumber(x, x < 10 ? 2 : x < 1000 ? 1 : 0);
 }
 
+QString plus5ReturnText() {
+    return QStringLiteral("plus 5: erwarteter Rückfluss %1 € je %2 € Einsatz (%3), für jede Zahl gleich")
+        .arg(logic::formatNumber(logic::plus5ExpectedPrize(), 3), logic::formatNumber(logic::kPlus5Stake, 2),
+             percent(logic::plus5ReturnRate()));
+}
+
 OddsPanel::OddsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PQuoten"));
     auto* layout = new QVBoxLayout(this);
@@ -77,6 +84,9 @@ OddsPanel::OddsPanel(QWidget* parent) : QWidget(parent) {
                          QStringLiteral("Chance auf einen Gewinn"), QString()},
                         this);
     layout->addWidget(typesTable_, 1);
+    plus5Label_ = new QLabel(plus5ReturnText(), this);
+    plus5Label_->setObjectName(QStringLiteral("LPlus5Rueckfluss"));
+    layout->addWidget(plus5Label_);
 
     connect(allTypesCheck_, &QCheckBox::toggled, this, &OddsPanel::refresh);
     connect(drawCountSpin_, &QSpinBox::valueChanged, this, &OddsPanel::refresh);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QSpinBox;
 class QTableWidget;
 
@@ -26,9 +27,12 @@ class OddsPanel : public QWidget {
     QSpinBox* drawCountSpin_;
     QTableWidget* hitsTable_;
     QTableWidget* typesTable_;
+    QLabel* plus5Label_;
 };
 
 // A chance as "1 zu 4,2"; "–" for a chance of nothing.
 QString chanceText(double probability);
+// What plus 5 gives back by the exact odds, beside the game's return.
+QString plus5ReturnText();
 
 } // namespace talvo::ui

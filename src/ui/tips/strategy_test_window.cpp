@@ -310,7 +310,7 @@ void StrategyTestWindow::showResult() {
                  r.stopped ? QStringLiteral(" (angehalten)") : QString(), euro(r.stake), euro(r.winnings),
                  euro(r.lowestBalance), logic::formatNumber(r.winningDraws, 0))
             .arg(logic::formatNumber(r.longestLosingStreak, 0), percent(expectedReturn));
-    details_->setText(details);
+    details_->setText(details + QLatin1Char(' ') + plus5ReturnText() + QLatin1Char('.'));
     chanceLabel_->setText(
         logic::returnDifferenceSentence(logic::returnDifference(r, runParameters_.kenoType)));
     noteLabel_->setText(
