@@ -69,10 +69,10 @@ inline const logic::SlipList& slips() {
 class ReadAndDropTables final : public logic::ResultSink {
   public:
     ~ReadAndDropTables() { readOpen(); }
-    logic::ResultTable& newTable() override {
+    logic::ResultTable* newTable() override {
         readOpen();
         open_.emplace();
-        return *open_;
+        return &*open_;
     }
 
   private:
