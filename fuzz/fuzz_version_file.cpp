@@ -5,6 +5,7 @@
 
 #include "logic/core/ansi.h"
 #include "logic/core/error.h"
+#include "logic/core/printable_text.h"
 #include "logic/update/program_update.h"
 
 #include <QFile>
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const int length = static_cast<std::uint8_t>(bytes[8]);
     FUZZ_CHECK(bytes.size() >= VersionRecord::kSize && length >= 1 && length <= 15);
-    FUZZ_CHECK(version == ansiToText(bytes.mid(9, length)));
+    FUZZ_CHECK(version == printableText(ansiToText(bytes.mid(9, length))));
     isCurrentVersion(version);
     return 0;
 }
