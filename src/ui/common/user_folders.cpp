@@ -1,5 +1,7 @@
 #include "ui/common/user_folders.h"
 
+#include "ui/common/file_dialogs.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -19,6 +21,14 @@ QString startFolder(const QString& dataDir, logic::RememberedPlace place) {
 void rememberFolderOf(const QString& dataDir, logic::RememberedPlace place, const QString& chosenFile) {
     if (!chosenFile.isEmpty())
         logic::remember(dataDir, place, QFileInfo(chosenFile).absolutePath());
+}
+
+QString chooseSlipFileToOpen(QWidget* parent, const QString& title, const QString& dataDir) {
+    const QString path = chooseOpenFile(parent, title, QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
+                                        startFolder(dataDir, logic::RememberedPlace::SlipFolder));
+    if (!path.isEmpty())
+        rememberFolderOf(dataDir, logic::RememberedPlace::SlipFolder, path);
+    return path;
 }
 
 } // namespace talvo::ui

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace talvo::ui {
 
 // Where the file dialogs for the user's own files (slips, exports) start: the folder last
@@ -12,5 +14,8 @@ namespace talvo::ui {
 QString startFolder(const QString& dataDir, logic::RememberedPlace place);
 // Remembers the folder of a file the user chose in such a dialog.
 void rememberFolderOf(const QString& dataDir, logic::RememberedPlace place, const QString& chosenFile);
+// A play-slip file to open, asked for under `title` from the slip folder, whose place is
+// remembered; empty when the user cancels.
+QString chooseSlipFileToOpen(QWidget* parent, const QString& title, const QString& dataDir);
 
 } // namespace talvo::ui

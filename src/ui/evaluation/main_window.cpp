@@ -888,12 +888,10 @@ void MainWindow::loadDemoSlip() {
 }
 
 void MainWindow::openEvaluationFile() {
-    const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei öffnen"),
-                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
-                                        startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
+    const QString path =
+        chooseSlipFileToOpen(this, QStringLiteral("KENO-Spielschein-Datei öffnen"), paths_.dataDir);
     if (path.isEmpty())
         return;
-    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
     loadEvaluationFile(path);
 }
 

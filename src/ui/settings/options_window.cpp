@@ -337,12 +337,10 @@ void OptionsWindow::openStartFileNow() {
 }
 
 void OptionsWindow::browseStartFile() {
-    const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei wählen"),
-                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
-                                        startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
+    const QString path =
+        chooseSlipFileToOpen(this, QStringLiteral("KENO-Spielschein-Datei wählen"), paths_.dataDir);
     if (path.isEmpty())
         return;
-    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
     startFileEdit->setText(path);
 }
 

@@ -349,12 +349,10 @@ void SlipCentreWindow::newSlip() {
 }
 
 void SlipCentreWindow::openSlipFile() {
-    const QString path = chooseOpenFile(this, QStringLiteral("KENO-Spielschein-Datei öffnen"),
-                                        QStringLiteral("KENO-Spielschein-Dateien|*.tix"),
-                                        startFolder(paths_.dataDir, logic::RememberedPlace::SlipFolder));
+    const QString path =
+        chooseSlipFileToOpen(this, QStringLiteral("KENO-Spielschein-Datei öffnen"), paths_.dataDir);
     if (path.isEmpty())
         return;
-    rememberFolderOf(paths_.dataDir, logic::RememberedPlace::SlipFolder, path);
     // The whole file is read before the first slip is built.
     const logic::SlipList records = logic::loadSlips(path);
     if (records.empty())
