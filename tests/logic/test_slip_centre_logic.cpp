@@ -236,6 +236,16 @@ TEST_F(SlipCentreLogicTest, SlipsOnlyInMemoryAreThoseNoFileHoldsAsTheyStand) {
         std::function<void(SlipCentre&)> act;
         int inMemory;
     };
+    // A new slip of two numbers, transferred and written to a file.
+    const auto newSlipTransferredAndSaved = [&](SlipCentre& c) -> SlipEditor& {
+        SlipEditor& e = c.createSlip(5, {}, kToday);
+        e.selectType(1, 0);
+        e.toggleNumber(1, 7);
+        e.toggleNumber(1, 8);
+        EXPECT_FALSE(c.transferSlip(e.slipNumber()));
+        c.markSaved();
+        return e;
+    };
     const std::vector<Case> cases = {
         {"opened, untouched", [&](SlipCentre& c) { c.openStoredSlip(stored, kToday); }, 0},
         {"opened, a number more",
@@ -267,27 +277,9 @@ TEST_F(SlipCentreLogicTest, SlipsOnlyInMemoryAreThoseNoFileHoldsAsTheyStand) {
              c.markSaved();
          },
          0},
-        {"new, transferred and saved",
-         [&](SlipCentre& c) {
-             SlipEditor& e = c.createSlip(5, {}, kToday);
-             e.selectType(1, 0);
-             e.toggleNumber(1, 7);
-             e.toggleNumber(1, 8);
-             ASSERT_FALSE(c.transferSlip(e.slipNumber()));
-             c.markSaved();
-         },
-         0},
+        {"new, transferred and saved", [&](SlipCentre& c) { newSlipTransferredAndSaved(c); }, 0},
         {"saved, then changed without a transfer",
-         [&](SlipCentre& c) {
-             SlipEditor& e = c.createSlip(5, {}, kToday);
-             e.selectType(1, 0);
-             e.toggleNumber(1, 7);
-             e.toggleNumber(1, 8);
-             ASSERT_FALSE(c.transferSlip(e.slipNumber()));
-             c.markSaved();
-             e.toggleNumber(1, 8);
-         },
-         1},
+         [&](SlipCentre& c) { newSlipTransferredAndSaved(c).toggleNumber(1, 8); }, 1},
         {"a changed slip closed",
          [&](SlipCentre& c) {
              c.loadSlip(stored, kToday);
