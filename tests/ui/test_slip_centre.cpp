@@ -77,6 +77,15 @@ class SlipCentreTest : public QObject {
         return cells.join(QLatin1Char('|'));
     }
 
+    // A thousand slips of two numbers each, named "Nr 1" to "Nr 1000".
+    static logic::SlipList thousandSlips() {
+        logic::SlipList records;
+        for (int i = 1; i <= 1000; ++i)
+            records.push_back(test::slip({{i % 70 + 1, (i + 1) % 70 + 1}}, 0, 0, QDate(2024, 1, 2),
+                                         QStringLiteral("Nr %1").arg(i)));
+        return records;
+    }
+
     ui::SlipEditorFrame* newSlip() {
         action("BNeu")->trigger();
         return centre->activeSlipFrame();
@@ -453,10 +462,7 @@ class SlipCentreTest : public QObject {
     // save that would leave fewer slips in the file than it holds asks first.
     void savingKeepsEveryOpenedSlipAndTheNewOne() {
         const QString file = data.filePath(QStringLiteral("tausend.tix"));
-        logic::SlipList records;
-        for (int i = 1; i <= 1000; ++i)
-            records.push_back(test::slip({{i % 70 + 1, (i + 1) % 70 + 1}}, 0, 0, QDate(2024, 1, 2),
-                                         QStringLiteral("Nr %1").arg(i)));
+        const logic::SlipList records = thousandSlips();
         logic::saveSlips(file, records);
         ui::setNextFileName(file);
         action("BOeffnen")->trigger();
@@ -598,10 +604,7 @@ class SlipCentreTest : public QObject {
 
     void manySlipsOpenWithoutAnEditorEach() {
         const QString file = data.filePath(QStringLiteral("gross.tix"));
-        logic::SlipList records;
-        for (int i = 1; i <= 1000; ++i)
-            records.push_back(test::slip({{i % 70 + 1, (i + 1) % 70 + 1}}, 0, 0, QDate(2024, 1, 2),
-                                         QStringLiteral("Nr %1").arg(i)));
+        const logic::SlipList records = thousandSlips();
         logic::saveSlips(file, records);
         ui::setNextFileName(file);
         action("BOeffnen")->trigger();
