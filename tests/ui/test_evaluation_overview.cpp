@@ -67,6 +67,14 @@ class EvaluationOverviewTest : public QObject {
                 s.largestPrize > 0 ? logic::serialToText(s.largestPrizeDate) : QString()};
     }
 
+    // The window started, with the two slips open as its evaluation file.
+    void openSlips(ui::MainWindow& w) {
+        w.setUpAtStart();
+        const QString file = dir.filePath(QStringLiteral("s.tix"));
+        logic::saveSlips(file, slips());
+        w.loadEvaluationFile(file);
+    }
+
   private slots:
     void init() {
         paths = dir.emptyDataAndProgramFolders();
@@ -79,10 +87,7 @@ class EvaluationOverviewTest : public QObject {
     void aRangeShowsEachSlipTheSumsAndTheBalance() {
         logic::ProgramState state;
         ui::MainWindow w(state, paths);
-        w.setUpAtStart();
-        const QString file = dir.filePath(QStringLiteral("s.tix"));
-        logic::saveSlips(file, slips());
-        w.loadEvaluationFile(file);
+        openSlips(w);
         QVERIFY(!w.overviewWindow());
         test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 5));
         test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 17));
@@ -138,10 +143,7 @@ class EvaluationOverviewTest : public QObject {
     void runningTimeFillsTheSameWindowAgain() {
         logic::ProgramState state;
         ui::MainWindow w(state, paths);
-        w.setUpAtStart();
-        const QString file = dir.filePath(QStringLiteral("s.tix"));
-        logic::saveSlips(file, slips());
-        w.loadEvaluationFile(file);
+        openSlips(w);
         test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 12));
         test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 12));
         test::namedChild<QToolButton>(w, "BZeitraum")->click();
