@@ -36,7 +36,7 @@ int importDraws(const Arguments& opts, Io& io) {
     if (report.changesHistory() && !dryRun)
         logic::writeHistoryWithUndo(
             *lock, historyPath, result.history,
-            logic::importChangeText(QFileInfo(opts.positional().first()).fileName(), history, result),
+            logic::importChangeText(QFileInfo(opts.positional().first()).fileName(), result),
             opts.nowDateTime());
     io.out << "neu\t" << report.added << "\nersetzt\t" << report.replaced << "\nabweichend\t"
            << report.differing << "\ngleich\t" << report.identical << "\nfehlerhaft\t" << report.faultyCount

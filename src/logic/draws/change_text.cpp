@@ -4,24 +4,12 @@
 #include "logic/draws/draw_merge.h"
 
 #include <QLocale>
-#include <algorithm>
 
 namespace talvo::logic {
 
 namespace {
 QString count(long long n) {
     return QLocale(QLocale::German).toString(n);
-}
-
-// The empty records of days `before` did not hold; the import keeps both in date order.
-long long addedPlaceholders(const DrawHistory& before, const DrawHistory& after) {
-    return std::count_if(after.begin(), after.end(), [&](const DrawRecord& d) {
-        if (!d.isPlaceholder())
-            return false;
-        const auto at = std::lower_bound(before.begin(), before.end(), d.datum,
-                                         [](const DrawRecord& r, double datum) { return r.datum < datum; });
-        return at == before.end() || at->datum != d.datum;
-    });
 }
 } // namespace
 
@@ -33,10 +21,9 @@ QString drawSetChangeText(const DrawSetMerge& merge) {
     return QStringLiteral("Update: %1 neu, %2 ersetzt").arg(count(merge.added), count(merge.replaced));
 }
 
-QString importChangeText(const QString& fileName, const DrawHistory& before, const ImportResult& result) {
-    QString text =
-        QStringLiteral("Import %1: %2 neu, %3 Platzhalter")
-            .arg(fileName, count(result.report.added), count(addedPlaceholders(before, result.history)));
+QString importChangeText(const QString& fileName, const ImportResult& result) {
+    QString text = QStringLiteral("Import %1: %2 neu, %3 Platzhalter")
+                       .arg(fileName, count(result.report.added), count(result.report.placeholders));
     if (result.report.replaced > 0)
         text += QStringLiteral(", %1 ersetzt").arg(count(result.report.replaced));
     return text;

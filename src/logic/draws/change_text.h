@@ -1,7 +1,6 @@
 #pragma once
 
 #include "logic/core/dates.h"
-#include "logic/core/history_file.h"
 
 #include <QString>
 
@@ -18,6 +17,6 @@ QString storedDrawText(DaySerial datum);
 QString drawSetChangeText(const DrawSetMerge& merge);
 // "Import KENO_ab_2004.csv: 6.884 neu, 5 Platzhalter" (the empty records it adds), with
 // ", 2 ersetzt" when it replaced stored draws.
-QString importChangeText(const QString& fileName, const DrawHistory& before, const ImportResult& result);
+QString importChangeText(const QString& fileName, const ImportResult& result);
 
 } // namespace talvo::logic

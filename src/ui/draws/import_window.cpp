@@ -373,7 +373,7 @@ void ImportWindow::importDraws() {
             logic::writeHistoryWithUndo(
                 lock, path, result.history,
                 logic::importChangeText(QFileInfo(QDir::fromNativeSeparators(fileLabel_->text())).fileName(),
-                                        state_.history(), result),
+                                        result),
                 currentDateTime());
     }
     const logic::ImportReport report = result.report;
