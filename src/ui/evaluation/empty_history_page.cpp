@@ -48,7 +48,7 @@ EmptyHistoryPage::EmptyHistoryPage(QWidget* parent) : QFrame(parent) {
     layout->addWidget(title);
     layout->addWidget(paragraph(
         QStringLiteral("Für Auswertungen, Statistik und Tipps braucht TALVO die Gewinnzahlen der bisherigen "
-                       "Ziehungen. So kommen sie in einem Schritt ins Programm:"),
+                       "Ziehungen. So kommen Sie in einem Schritt ins Programm:"),
         this));
 
     auto* importLink = link(QStringLiteral("LLeerImport"), QStringLiteral("Archivdatei importieren"), this);
