@@ -8,7 +8,8 @@
 #include "logic/state/program_state.h"
 #include "support/builders.h"
 #include "tools/generated_history.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/evaluation/evaluation_area.h"
 #include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
 #include "ui/evaluation/slip_file_frame.h"
@@ -83,16 +84,16 @@ void MainWindowRunningTimeWithSevenThousandDraws(benchmark::State& state) {
     ui::MainWindow window(programState, paths);
     window.setUpAtStart();
     window.show();
-    window.loadEvaluationFile(slips);
+    window.evaluationArea()->loadEvaluationFile(slips);
     QApplication::processEvents();
     std::size_t tabs = 0;
     for (auto _ : state) {
-        window.evaluateOverRunTime();
+        window.evaluationArea()->evaluateOverRunTime();
         window.repaint();
         QApplication::processEvents();
         state.PauseTiming();
-        tabs = static_cast<std::size_t>(window.activeFileFrame()->results()->count());
-        window.activeFileFrame()->results()->closeAll();
+        tabs = static_cast<std::size_t>(window.evaluationArea()->activeFileFrame()->results()->count());
+        window.evaluationArea()->activeFileFrame()->results()->closeAll();
         state.ResumeTiming();
     }
     state.counters["tabs"] = static_cast<double>(tabs);

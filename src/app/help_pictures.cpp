@@ -12,7 +12,8 @@
 #include "ui/common/message_box.h"
 #include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/draws/draw_panel.h"
 #include "ui/navigation/help_picture.h"
 #include "ui/settings/options_window.h"
 #include "ui/slips/slip_centre_window.h"
@@ -81,7 +82,7 @@ int main(int argc, char* argv[]) {
     ok = save(main->findChild<QWidget*>(QStringLiteral("leftColumn")), folder, QStringLiteral("ziehungen")) &&
          ok;
     main->findChild<QPushButton*>(QStringLiteral("BCopyPaste"))->click();
-    ok = save(main->pasteWindow(), folder, QStringLiteral("einfuegen"), 560) && ok;
+    ok = save(main->drawPanel()->pasteWindow(), folder, QStringLiteral("einfuegen"), 560) && ok;
     ok = save(program.updateWindow(), folder, QStringLiteral("aktualisierung")) && ok;
     ok = save(program.optionsWindow(), folder, QStringLiteral("optionen"), 600) && ok;
     ok = save(program.slipCentre(), folder, QStringLiteral("spielscheincenter")) && ok;

@@ -3,7 +3,8 @@
 // The result tables of the main window's active file tab as text, in the form
 // `talvo-cli evaluate` prints them: per tab "# caption", the header row, then the rows.
 
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/evaluation/evaluation_area.h"
 #include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
 #include "ui/evaluation/slip_file_frame.h"
@@ -16,7 +17,7 @@
 namespace talvo::test {
 
 inline QString shownResults(ui::MainWindow& window) {
-    ui::ResultTabs* tabs = window.activeFileFrame()->results();
+    ui::ResultTabs* tabs = window.evaluationArea()->activeFileFrame()->results();
     const QAbstractItemModel* model = tabs->grid()->model();
     QString shown;
     for (int i = 0; i < tabs->count(); ++i) {

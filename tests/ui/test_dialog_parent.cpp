@@ -3,7 +3,7 @@
 #include "ui/app/start_window.h"
 #include "ui/common/dialog_parent.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/navigation/navigator.h"
 #include "ui/slips/slip_centre_window.h"
 #include "ui/tips/tip_centre_window.h"

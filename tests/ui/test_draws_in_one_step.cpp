@@ -14,7 +14,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/draws/import_window.h"
 #include "ui/draws/update_window.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAction>

@@ -11,7 +11,8 @@
 #include "support/named_child.h"
 #include "support/temp_folder.h"
 #include "ui/common/clock.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/evaluation/evaluation_area.h"
 #include "ui/evaluation/overview_window.h"
 #include "ui/evaluation/result_tabs.h"
 #include "ui/evaluation/slip_file_frame.h"
@@ -72,7 +73,7 @@ class EvaluationOverviewTest : public QObject {
         w.setUpAtStart();
         const QString file = dir.filePath(QStringLiteral("s.tix"));
         logic::saveSlips(file, slips());
-        w.loadEvaluationFile(file);
+        w.evaluationArea()->loadEvaluationFile(file);
     }
 
   private slots:
@@ -88,18 +89,18 @@ class EvaluationOverviewTest : public QObject {
         logic::ProgramState state;
         ui::MainWindow w(state, paths);
         openSlips(w);
-        QVERIFY(!w.overviewWindow());
+        QVERIFY(!w.evaluationArea()->overviewWindow());
         test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 5));
         test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 17));
         test::namedChild<QToolButton>(w, "BZeitraum")->click();
 
-        ui::OverviewWindow* overview = w.overviewWindow();
+        ui::OverviewWindow* overview = w.evaluationArea()->overviewWindow();
         QVERIFY(overview);
         QVERIFY(overview->isVisible());
         QCOMPARE(overview->parentWidget(), &w);
         QVERIFY(!overview->capNote()->isVisible());
         // The result tabs stay as they were: one per slip and draw.
-        QCOMPARE(w.activeFileFrame()->results()->count(), 24);
+        QCOMPARE(w.evaluationArea()->activeFileFrame()->results()->count(), 24);
 
         logic::EvaluationSummary expected;
         logic::evaluateRange(slips(), history.front().datum, history.back().datum, history, 1e6, expected);
@@ -147,10 +148,10 @@ class EvaluationOverviewTest : public QObject {
         test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 12));
         test::namedChild<QDateEdit>(w, "DateB")->setDate(QDate(2024, 2, 12));
         test::namedChild<QToolButton>(w, "BZeitraum")->click();
-        ui::OverviewWindow* first = w.overviewWindow();
+        ui::OverviewWindow* first = w.evaluationArea()->overviewWindow();
         QCOMPARE(first->summaryTable()->item(2, 1)->text(), QStringLiteral("2"));
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
-        QCOMPARE(w.overviewWindow(), first);
+        QCOMPARE(w.evaluationArea()->overviewWindow(), first);
         // Continuous play from the first draw: every stored draw.
         QCOMPARE(first->summaryTable()->item(2, 1)->text(), QStringLiteral("24"));
     }

@@ -9,7 +9,8 @@
 #include "support/temp_folder.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/draws/draw_panel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -134,7 +135,7 @@ class MainWindowDrawsTest : public QObject {
         QCOMPARE(marked(w), numbersOf(h[29]));
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), h[29].plus5.text());
-        QCOMPARE(state.boardSelectionCount(), 20);
+        QCOMPARE(w.drawPanel()->markedNumbers().count(), 20);
 
         auto* entryNumberCombo = test::namedChild<QComboBox>(w, "comboNr2");
         auto* entryDateCombo = test::namedChild<QComboBox>(w, "combo2");
@@ -176,7 +177,7 @@ class MainWindowDrawsTest : public QObject {
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 0);
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
-        QVERIFY(state.boardSelection().empty());
+        QVERIFY(w.drawPanel()->markedNumbers().empty());
 
         // showDrawButton shows the chosen draw again after numbers were marked by hand.
         test::namedChild<QPushButton>(w, "lot1")->click();
@@ -191,10 +192,10 @@ class MainWindowDrawsTest : public QObject {
         logic::ProgramState state;
         ui::MainWindow w(state, paths);
         w.setUpAtStart();
-        w.showDraw(0);
+        w.drawPanel()->showDraw(0);
         QVERIFY(marked(w).isEmpty());
         QCOMPARE(test::namedChild<QLineEdit>(w, "E77")->text(), QString());
-        w.showDraw(3); // outside the history: nothing happens
+        w.drawPanel()->showDraw(3); // outside the history: nothing happens
         QVERIFY(marked(w).isEmpty());
     }
 
@@ -270,8 +271,8 @@ class MainWindowDrawsTest : public QObject {
         ui::MainWindow w(state, paths);
         for (int n = 1; n <= 21; ++n)
             test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
-        QCOMPARE(state.boardSelectionCount(), 20);
-        QVERIFY(!state.boardSelection().contains(21));
+        QCOMPARE(w.drawPanel()->markedNumbers().count(), 20);
+        QVERIFY(!w.drawPanel()->markedNumbers().contains(21));
         QVERIFY(!test::namedChild<QPushButton>(w, "lot21")->isChecked());
         QCOMPARE(test::namedChild<QProgressBar>(w, "gauge1")->value(), 20);
         test::namedChild<QPushButton>(w, "lot3")->click();

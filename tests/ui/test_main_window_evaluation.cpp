@@ -12,7 +12,9 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/draws/draw_panel.h"
+#include "ui/evaluation/evaluation_area.h"
 #include "ui/evaluation/result_tab_strip.h"
 #include "ui/evaluation/result_tabs.h"
 #include "ui/evaluation/slip_file_frame.h"
@@ -49,7 +51,7 @@ class MainWindowEvaluationTest : public QObject {
         return path;
     }
 
-    static ui::ResultTabs* results(ui::MainWindow& w) { return w.activeFileFrame()->results(); }
+    static ui::ResultTabs* results(ui::MainWindow& w) { return w.evaluationArea()->activeFileFrame()->results(); }
 
     static QStringList gridRow(QTableView* grid, int row) {
         QStringList cells;
@@ -71,7 +73,6 @@ class MainWindowEvaluationTest : public QObject {
 
     void loadingOpensAFileTabPerFile() {
         logic::ProgramState state;
-        state.setSlipCentreSlips({test::slip({{9, 10}})});
         ui::MainWindow w(state, paths);
         w.setUpAtStart();
         auto* area = test::namedChild<QStackedWidget>(w, "evaluationArea");
@@ -80,19 +81,18 @@ class MainWindowEvaluationTest : public QObject {
         const QString path =
             slipFile(QStringLiteral("Woche.1.tix"),
                      {test::slip({{1, 2}, {3, 4, 5}, {}, {6, 7}}, 1, 8), test::slip({{8, 9}}, 0, 0)});
-        w.loadEvaluationFile(path);
-        w.loadEvaluationFile(path);
-        QCOMPARE(w.fileTabCount(), 2);
+        w.evaluationArea()->loadEvaluationFile(path);
+        w.evaluationArea()->loadEvaluationFile(path);
+        QCOMPARE(w.evaluationArea()->fileTabCount(), 2);
         auto* resultTabs = test::namedChild<QTabWidget>(w, "PC2");
         QCOMPARE(resultTabs->tabText(0), QStringLiteral("Woche.1"));
         QCOMPARE(resultTabs->widget(0)->objectName(), QStringLiteral("TabAusw1"));
         QCOMPARE(resultTabs->widget(1)->objectName(), QStringLiteral("TabAusw2"));
         QCOMPARE(resultTabs->currentIndex(), 1);
         QCOMPARE(area->currentWidget(), resultTabs);
-        QCOMPARE(state.evaluationSlips().size(), std::size_t{4});
-        QCOMPARE(state.slipCentreSlips().size(), std::size_t{1});
+        QCOMPARE(w.evaluationArea()->evaluationSlips().size(), std::size_t{4});
 
-        ui::SlipFileFrame* second = w.fileFrame(1);
+        ui::SlipFileFrame* second = w.evaluationArea()->fileFrame(1);
         QCOMPARE(second->objectName(), QStringLiteral("Ausw2"));
         QCOMPARE(second->first(), 2);
         QCOMPARE(second->last(), 3);
@@ -106,12 +106,12 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(gridRow(listingView, 3)[15], QStringLiteral("Dauer"));
 
         // An empty file gets a tab with an empty listing, and its evaluations do nothing.
-        w.loadEvaluationFile(slipFile(QStringLiteral("leer"), {}));
+        w.evaluationArea()->loadEvaluationFile(slipFile(QStringLiteral("leer"), {}));
         QCOMPARE(resultTabs->tabText(2), QStringLiteral("leer"));
-        QCOMPARE(w.fileFrame(2)->listing()->model()->rowCount(), 0);
-        QCOMPARE(w.fileFrame(2)->last(), w.fileFrame(2)->first() - 1);
-        w.evaluateOverRunTime();
-        w.evaluateMarkedNumbers();
+        QCOMPARE(w.evaluationArea()->fileFrame(2)->listing()->model()->rowCount(), 0);
+        QCOMPARE(w.evaluationArea()->fileFrame(2)->last(), w.evaluationArea()->fileFrame(2)->first() - 1);
+        w.evaluationArea()->evaluateOverRunTime();
+        test::namedChild<QPushButton>(w, "Baktuell")->click();
         QCOMPARE(results(w)->count(), 0);
         QVERIFY(messages.isEmpty());
     }
@@ -120,26 +120,26 @@ class MainWindowEvaluationTest : public QObject {
         logic::ProgramState state;
         ui::MainWindow w(state, paths);
         ui::setNextFileName(QString());
-        w.openEvaluationFile();
-        QCOMPARE(w.fileTabCount(), 0);
+        w.evaluationArea()->openEvaluationFile();
+        QCOMPARE(w.evaluationArea()->fileTabCount(), 0);
         ui::setNextFileName(slipFile(QStringLiteral("a.tix"), {test::slip({{1, 2}})}));
         w.findChild<QAction*>(QStringLiteral("MOeffnen"))->trigger();
-        QCOMPARE(w.fileTabCount(), 1);
+        QCOMPARE(w.evaluationArea()->fileTabCount(), 1);
 
-        w.loadDemoSlip();
+        w.evaluationArea()->loadDemoSlip();
         QCOMPARE(lastMessage(),
                  QStringLiteral("Die Datei mit dem Demo-Spielschein \"Demo.tix\" wurde nicht gefunden.\r\r"
                                 "Ich muss abbrechen."));
         QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
-        QCOMPARE(w.fileTabCount(), 1);
+        QCOMPARE(w.evaluationArea()->fileTabCount(), 1);
 
         // The demo file the project ships lies beside the programs.
         QVERIFY(QFile::copy(QStringLiteral(TALVO_BIN_DIR "/Demo.tix"),
                             paths.programDir + QStringLiteral("Demo.tix")));
         test::namedChild<QPushButton>(w, "BDemo")->click();
-        QCOMPARE(w.fileTabCount(), 2);
+        QCOMPARE(w.evaluationArea()->fileTabCount(), 2);
         QCOMPARE(test::namedChild<QTabWidget>(w, "PC2")->tabText(1), QStringLiteral("Demo"));
-        QVERIFY(w.activeFileFrame()->listing()->model()->rowCount() >= 4);
+        QVERIFY(w.evaluationArea()->activeFileFrame()->listing()->model()->rowCount() >= 4);
 
         // A file that cannot be read opens no tab; the general error handling reports it.
         messages.clear();
@@ -147,7 +147,7 @@ class MainWindowEvaluationTest : public QObject {
         w.findChild<QAction*>(QStringLiteral("TOeffnen"))->trigger();
         QCOMPARE(messages.size(), 1);
         QVERIFY(lastMessage().contains(QStringLiteral("fehlt.tix")));
-        QCOMPARE(w.fileTabCount(), 2);
+        QCOMPARE(w.evaluationArea()->fileTabCount(), 2);
     }
 
     void evaluationNeedsALoadedFile() {
@@ -171,19 +171,19 @@ class MainWindowEvaluationTest : public QObject {
         logic::ProgramState state;
         ui::MainWindow w(state, paths);
         w.setUpAtStart();
-        w.loadEvaluationFile(
+        w.evaluationArea()->loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}, {3, 4, 5}}), test::slip({{6, 7}}, 3)}));
         test::namedChild<QToolButton>(w, "closeFileTab")->click(); // nothing evaluated yet; the tab goes
-        w.loadEvaluationFile(
+        w.evaluationArea()->loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}, {3, 4, 5}}), test::slip({{6, 7}}, 3)}));
 
         // An empty board is refused with the error icon.
         test::namedChild<QPushButton>(w, "lot1")->click();
         for (int n = 1; n <= 70; ++n) {
-            if (state.boardSelection().contains(n))
+            if (w.drawPanel()->markedNumbers().contains(n))
                 test::namedChild<QPushButton>(w, QStringLiteral("lot%1").arg(n))->click();
         }
-        QVERIFY(state.boardSelection().empty());
+        QVERIFY(w.drawPanel()->markedNumbers().empty());
         test::namedChild<QPushButton>(w, "Baktuell")->click();
         QCOMPARE(lastMessage(), QStringLiteral("Keine Gewinnzahlen für die Auswertung angegeben."));
         QCOMPARE(messages.last().icon, ui::MessageIcon::Error);
@@ -211,7 +211,7 @@ class MainWindowEvaluationTest : public QObject {
         w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.loadEvaluationFile(
+        w.evaluationArea()->loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"),
                      {test::slip({{1, 2}}, 0, 3, QDate(2024, 2, 6), QStringLiteral("Eins")),
                       test::slip({{3, 4}}, 0, 3, QDate(2024, 2, 13), QStringLiteral("Zwei")),
@@ -247,14 +247,14 @@ class MainWindowEvaluationTest : public QObject {
         QCOMPARE(r->tabName(11), QStringLiteral("TabG12"));
 
         // The left icon button closes the shown tab, the right one all of them.
-        test::namedChild<QToolButton>(*w.activeFileFrame(), "closeResultTab")->click();
+        test::namedChild<QToolButton>(*w.evaluationArea()->activeFileFrame(), "closeResultTab")->click();
         QCOMPARE(r->count(), 11);
         QCOMPARE(r->currentIndex(), 10);
         QCOMPARE(r->tabName(10), QStringLiteral("TabG11"));
-        test::namedChild<QToolButton>(*w.activeFileFrame(), "closeAllResultTabs")->click();
+        test::namedChild<QToolButton>(*w.evaluationArea()->activeFileFrame(), "closeAllResultTabs")->click();
         QCOMPARE(r->count(), 0);
         QCOMPARE(r->grid()->model()->rowCount(), 0);
-        test::namedChild<QToolButton>(*w.activeFileFrame(), "closeResultTab")->click();
+        test::namedChild<QToolButton>(*w.evaluationArea()->activeFileFrame(), "closeResultTab")->click();
         QCOMPARE(r->count(), 0);
     }
 
@@ -265,9 +265,9 @@ class MainWindowEvaluationTest : public QObject {
         w.showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QString name = QStringLiteral("Tippgemeinschaft Süd");
-        w.loadEvaluationFile(
+        w.evaluationArea()->loadEvaluationFile(
             slipFile(QStringLiteral("lang.tix"), {test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 15), name)}));
-        QTableView* listingView = w.activeFileFrame()->listing();
+        QTableView* listingView = w.evaluationArea()->activeFileFrame()->listing();
         const QFontMetrics cells(listingView->font());
         QVERIFY(listingView->columnWidth(1) > cells.horizontalAdvance(name));
         QVERIFY(listingView->columnWidth(16) > cells.horizontalAdvance(QStringLiteral("15.02.2024")));
@@ -288,7 +288,7 @@ class MainWindowEvaluationTest : public QObject {
         w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.loadEvaluationFile(
+        w.evaluationArea()->loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2024, 2, 6))}));
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         test::namedChild<QPushButton>(w, "Baktuell")->click();
@@ -306,7 +306,7 @@ class MainWindowEvaluationTest : public QObject {
         logic::ProgramState state;
         ui::MainWindow w(state, paths);
         w.setUpAtStart();
-        w.loadEvaluationFile(
+        w.evaluationArea()->loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1, QDate(2030, 1, 1)),
                                                test::slip({{3, 4}}, 0, 1, QDate(2020, 1, 1))}));
         test::namedChild<QDateEdit>(w, "DateV")->setDate(QDate(2024, 2, 5));
@@ -326,7 +326,7 @@ class MainWindowEvaluationTest : public QObject {
         w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.loadEvaluationFile(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1)}));
+        w.evaluationArea()->loadEvaluationFile(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1)}));
         auto* fromField = test::namedChild<QDateEdit>(w, "DateV");
         QCOMPARE(fromField->date(), QDate(2024, 2, 12)); // preset from the newest draw, Saturday 17.02.
         // 10.02. typed over the field, then straight to the button: Saturday 10.02. and
@@ -354,7 +354,7 @@ class MainWindowEvaluationTest : public QObject {
         logic::SlipRecord bad = test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 6), QStringLiteral("Kaputt"));
         bad.p5 = 1;
         bad.plus5.setText(QStringLiteral("12a"));
-        w.loadEvaluationFile(
+        w.evaluationArea()->loadEvaluationFile(
             slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 2, QDate(2024, 2, 6)), bad}));
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QCOMPARE(messages.size(), 1);
@@ -369,21 +369,21 @@ class MainWindowEvaluationTest : public QObject {
         w.setUpAtStart();
         auto* area = test::namedChild<QStackedWidget>(w, "evaluationArea");
         const QString path = slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}})});
-        w.loadEvaluationFile(path);
-        w.loadEvaluationFile(path);
-        w.loadEvaluationFile(path);
+        w.evaluationArea()->loadEvaluationFile(path);
+        w.evaluationArea()->loadEvaluationFile(path);
+        w.evaluationArea()->loadEvaluationFile(path);
         test::namedChild<QToolButton>(w, "closeFileTab")->click();
-        QCOMPARE(w.fileTabCount(), 2);
+        QCOMPARE(w.evaluationArea()->fileTabCount(), 2);
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("PC2"));
         test::namedChild<QToolButton>(w, "closeAllFileTabs")->click();
-        QCOMPARE(w.fileTabCount(), 0);
+        QCOMPARE(w.evaluationArea()->fileTabCount(), 0);
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
-        QCOMPARE(state.evaluationSlips().size(), std::size_t{3});
+        QCOMPARE(w.evaluationArea()->evaluationSlips().size(), std::size_t{3});
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         QVERIFY(lastMessage().startsWith(QStringLiteral("Sie haben keinen Spielschein")));
 
         // Counters go on after closing.
-        w.loadEvaluationFile(path);
+        w.evaluationArea()->loadEvaluationFile(path);
         QCOMPARE(test::namedChild<QTabWidget>(w, "PC2")->widget(0)->objectName(), QStringLiteral("TabAusw4"));
         test::namedChild<QToolButton>(w, "closeFileTab")->click();
         QCOMPARE(area->currentWidget()->objectName(), QStringLiteral("p100"));
@@ -400,7 +400,7 @@ class MainWindowEvaluationTest : public QObject {
         p5.plus5.setText(QStringLiteral("10005"));
         const QString path = slipFile(QStringLiteral("s.tix"),
                                       {test::slip({{1, 2}, {5, 9, 30}}, 1, 7, QDate(2024, 2, 5)), p5});
-        w.loadEvaluationFile(path);
+        w.evaluationArea()->loadEvaluationFile(path);
         test::namedChild<QPushButton>(w, "BLaufzeit")->click();
         const QString shown = test::shownResults(w);
         const auto cli =

@@ -5,7 +5,7 @@
 #include "support/temp_folder.h"
 #include "ui/app/application.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAbstractButton>

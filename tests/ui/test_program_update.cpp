@@ -12,7 +12,7 @@
 #include "ui/app/version_check.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/navigation/help_window.h"
 #include "ui/navigation/navigator.h"
 

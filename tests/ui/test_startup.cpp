@@ -13,7 +13,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/navigation/navigator.h"
 #include "ui/slips/number_cell.h"
 #include "ui/slips/slip_centre_window.h"
@@ -127,7 +127,7 @@ class StartupTest : public QObject {
         slip->numberCell(1, 8)->click();
         slip->numberCell(1, 9)->click();
         slip->findChild<QPushButton*>(QStringLiteral("BGo"))->click();
-        QCOMPARE(program.state().slipCentreSlips().size(), std::size_t{1});
+        QCOMPARE(program.slipCentre()->transferredSlips().size(), std::size_t{1});
         QVERIFY(messages.isEmpty());
 
         QSignalSpy finished(&program, &ui::Application::finished);

@@ -11,7 +11,8 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/evaluation/evaluation_area.h"
 #include "ui/evaluation/result_tabs.h"
 #include "ui/evaluation/slip_file_frame.h"
 #include "ui/settings/options_window.h"
@@ -91,8 +92,8 @@ class StartupSlipsTest : public QObject {
         program.start();
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
         ui::MainWindow* main = program.mainWindow();
-        QCOMPARE(main->fileTabCount(), 1);
-        QCOMPARE(program.state().evaluationSlips().size(), std::size_t{1});
+        QCOMPARE(main->evaluationArea()->fileTabCount(), 1);
+        QCOMPARE(main->evaluationArea()->evaluationSlips().size(), std::size_t{1});
         ui::StatisticsWindow* statsWindow = program.statisticsWindow();
         QCOMPARE(statsWindow->drawCountIndex(), 1);
         QCOMPARE(statsWindow->findChild<QTabWidget*>(QStringLiteral("PC1"))->currentIndex(), 5);
@@ -119,13 +120,13 @@ class StartupSlipsTest : public QObject {
 
         // Load it in the main window and evaluate its running time.
         ui::setNextFileName(saved + QStringLiteral(".tix"));
-        main->openEvaluationFile();
-        QCOMPARE(main->fileTabCount(), 2);
-        QCOMPARE(program.state().evaluationSlips().size(), std::size_t{2});
-        QCOMPARE(program.state().evaluationSlips()[1].typ, (std::array<std::uint8_t, 5>{2, 3, 0, 0, 0}));
-        main->evaluateOverRunTime();
+        main->evaluationArea()->openEvaluationFile();
+        QCOMPARE(main->evaluationArea()->fileTabCount(), 2);
+        QCOMPARE(main->evaluationArea()->evaluationSlips().size(), std::size_t{2});
+        QCOMPARE(main->evaluationArea()->evaluationSlips()[1].typ, (std::array<std::uint8_t, 5>{2, 3, 0, 0, 0}));
+        main->evaluationArea()->evaluateOverRunTime();
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
-        QCOMPARE(main->activeFileFrame()->results()->count(), 3);
+        QCOMPARE(main->evaluationArea()->activeFileFrame()->results()->count(), 3);
         ui::setClockForTests({});
     }
 };

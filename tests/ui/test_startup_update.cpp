@@ -12,7 +12,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/update_window.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/statistics/statistics_window.h"
 
 #include <QComboBox>

@@ -22,7 +22,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/export/text_frame.h"
 #include "ui/slips/slip_centre_window.h"
 #include "ui/slips/slip_editor_frame.h"

@@ -24,7 +24,8 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/import_window.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/evaluation/evaluation_area.h"
 #include "ui/slips/slip_centre_window.h"
 #include "ui/slips/slip_editor_frame.h"
 #include "ui/statistics/statistics_window.h"
@@ -157,7 +158,7 @@ class WalkTest : public QObject {
         const test::CliResult demo = evaluated(paths, paths.demoFile());
         QCOMPARE(demo.exitCode, 0);
         QCOMPARE(test::shownResults(main), demo.out);
-        QVERIFY(main.activeFileFrame()->results()->count() > 121); // the continuous slip: one per draw
+        QVERIFY(main.evaluationArea()->activeFileFrame()->results()->count() > 121); // the continuous slip: one per draw
         QCOMPARE(takeMessages(), demo.err);
 
         // Statistics of the last ten draws, the stored one among them.
@@ -214,7 +215,7 @@ class WalkTest : public QObject {
         namedChild<QAction>(main, "MOeffnen")->trigger();
         QCOMPARE(namedChild<QTabWidget>(main, "PC2")->tabText(1), QStringLiteral("Mein Tipp"));
         namedChild<QPushButton>(main, "BLaufzeit")->click();
-        QCOMPARE(main.activeFileFrame()->results()->count(), 6);
+        QCOMPARE(main.evaluationArea()->activeFileFrame()->results()->count(), 6);
         const test::CliResult mine = evaluated(paths, saved);
         QCOMPARE(mine.exitCode, 0);
         QCOMPARE(test::shownResults(main), mine.out);

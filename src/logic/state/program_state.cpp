@@ -9,28 +9,8 @@ void ProgramState::setHistory(DrawHistory draws) {
     emit historyChanged();
 }
 
-void ProgramState::appendEvaluationSlips(const SlipList& slips) {
-    if (slips.empty())
-        return;
-    evaluationSlips_.insert(evaluationSlips_.end(), slips.begin(), slips.end());
-    emit evaluationSlipsChanged();
-}
-
-void ProgramState::setSlipCentreSlips(SlipList slips) {
-    slipCentreSlips_ = std::move(slips);
-    emit slipCentreSlipsChanged();
-}
-
-void ProgramState::setBoardSelection(const NumberSet& numbers) {
-    if (numbers == boardSelection_)
-        return;
-    boardSelection_ = numbers;
-    emit boardSelectionChanged();
-}
-
 void ProgramState::setOptions(const OptionsRecord& options) {
     options_ = options;
-    emit optionsChanged();
 }
 
 void ProgramState::setColourScheme(int scheme) {

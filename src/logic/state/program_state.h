@@ -1,16 +1,15 @@
 #pragma once
 
 #include "logic/core/history_file.h"
-#include "logic/core/number_set.h"
-#include "logic/core/slip_file.h"
 #include "logic/settings/options_file.h"
 
 #include <QObject>
 
 namespace talvo::logic {
 
-// The lists the whole program shares, living from start to end. Windows read them here
-// and learn of every change through the signal beside each setter.
+// What more than one window uses, living from start to end: the draw history, the options
+// and the colour scheme. Windows read them here and follow the history and the scheme
+// through the signal beside their setters; what one window alone uses, it keeps itself.
 class ProgramState : public QObject {
     Q_OBJECT
   public:
@@ -19,19 +18,6 @@ class ProgramState : public QObject {
     const DrawHistory& history() const { return history_; }
     // Replaces the in-memory history and tells every listener.
     void setHistory(DrawHistory draws);
-
-    // Every slip of every file loaded for evaluation, in load order.
-    const SlipList& evaluationSlips() const { return evaluationSlips_; }
-    void appendEvaluationSlips(const SlipList& slips);
-
-    // The slips transferred in the slip centre.
-    const SlipList& slipCentreSlips() const { return slipCentreSlips_; }
-    void setSlipCentreSlips(SlipList slips);
-
-    // The numbers marked on the main window's board.
-    const NumberSet& boardSelection() const { return boardSelection_; }
-    void setBoardSelection(const NumberSet& numbers);
-    int boardSelectionCount() const { return boardSelection_.count(); }
 
     // The options record as read at start-up and last saved. Windows read it when they
     // need it; the reference stays valid for the life of the state, so readers may keep it.
@@ -45,17 +31,10 @@ class ProgramState : public QObject {
 
   signals:
     void historyChanged();
-    void evaluationSlipsChanged();
-    void slipCentreSlipsChanged();
-    void boardSelectionChanged();
-    void optionsChanged();
     void colourSchemeChanged();
 
   private:
     DrawHistory history_;
-    SlipList evaluationSlips_;
-    SlipList slipCentreSlips_;
-    NumberSet boardSelection_;
     OptionsRecord options_;
     int colourScheme_ = 1;
 };

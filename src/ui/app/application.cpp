@@ -6,6 +6,7 @@
 #include "platform/download_base.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"
+#include "ui/app/main_window.h"
 #include "ui/app/new_version_window.h"
 #include "ui/app/start_window.h"
 #include "ui/app/version_check.h"
@@ -14,11 +15,12 @@
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/csv_export_window.h"
+#include "ui/draws/draw_panel.h"
 #include "ui/draws/history_undo.h"
 #include "ui/draws/import_window.h"
 #include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
-#include "ui/evaluation/main_window.h"
+#include "ui/evaluation/evaluation_area.h"
 #include "ui/export/draw_export_window.h"
 #include "ui/navigation/navigator.h"
 #include "ui/settings/options_window.h"
@@ -97,7 +99,7 @@ void Application::createWindows() {
     navigator_->setMainWindow(main_);
     navigator_->setHelpFiles(paths_.helpFile, paths_.helpCollection);
     navigator_->adopt(main_);
-    navigator_->addWindow(Route::PasteNumbers, main_->pasteWindow());
+    navigator_->addWindow(Route::PasteNumbers, main_->drawPanel()->pasteWindow());
     navigator_->addAction(Route::StartWindow, [this] { start_->show(); });
     navigator_->addWindowOnDemand(Route::Calendar, [] { return new CalendarWindow; });
     navigator_->addWindowOnDemand(Route::Info, [] { return new InfoWindow; });
@@ -119,7 +121,7 @@ void Application::createWindows() {
     connect(options_, &OptionsWindow::evaluationFileRequested, this, [this](const QString& path) {
         // Before "Weiter" the start window is the one the user sees the message over.
         runAction(handedOver_ ? static_cast<QWidget*>(options_) : start_,
-                  [this, &path] { main_->loadEvaluationFile(path); });
+                  [this, &path] { main_->evaluationArea()->loadEvaluationFile(path); });
     });
     runAction(start_, [this] { options_->setUpAtStart(); });
     navigator_->addWindow(Route::Options, options_);
@@ -172,7 +174,7 @@ void Application::createWindows() {
     connect(updateWindow_, &UpdateWindow::updateFinished, this, [this](bool merged) {
         if (!merged)
             return;
-        main_->alignEntryWithViewing();
+        main_->drawPanel()->alignEntryWithViewing();
         followNewHistory();
     });
     runAction(start_, [this] { updateWindow_->setUpAtStart(); });
@@ -215,7 +217,7 @@ void Application::createWindows() {
         if (!undoLastDrawChange(main_, *state_, paths_.historyFile()))
             return;
         // Both pages show the restored history: no draw that no longer exists stays on the board.
-        main_->alignEntryWithViewing();
+        main_->drawPanel()->alignEntryWithViewing();
         followNewHistory();
     });
 }

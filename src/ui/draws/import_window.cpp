@@ -182,6 +182,12 @@ ImportWindow::ImportWindow(logic::ProgramState& state, const logic::AppPaths& pa
         progress_->setValue(done);
     });
     connect(reader_, &ArchiveReader::finished, this, &ImportWindow::readFinished);
+    // The report tells what the file would change in the history as it is now: after an
+    // undo or a draw stored elsewhere it is worked out anew.
+    connect(&state_, &logic::ProgramState::historyChanged, this, [this] {
+        if (!archive_.draws.empty() && !isReading())
+            runAction(this, [this] { showPreview(); });
+    });
 }
 
 ImportWindow::~ImportWindow() {

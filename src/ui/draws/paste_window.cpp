@@ -1,9 +1,9 @@
 #include "ui/draws/paste_window.h"
 
 #include "logic/core/paths.h"
-#include "logic/core/read_number.h"
+#include "logic/core/number_set.h"
 #include "logic/core/version.h"
-#include "logic/draws/digit_runs.h"
+#include "logic/draws/pasted_draw.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/common/user_action.h"
@@ -80,6 +80,7 @@ PasteWindow::PasteWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Win
         box->setFixedWidth(38);
         boxes->addWidget(box, i / 10, i % 10);
         numberBoxes[static_cast<std::size_t>(i)] = box;
+        connect(box, &QLineEdit::textEdited, this, [this] { boxesEdited_ = true; });
     }
     auto* filterButton = new QPushButton(QStringLiteral("Zahlen\nfiltern"), this);
     filterButton->setObjectName(QStringLiteral("BParsen"));
@@ -127,26 +128,40 @@ void PasteWindow::setDateNote(const QString& date) {
 }
 
 void PasteWindow::filterNumbers() {
-    const QStringList pieces = logic::extractDigitRuns(pastedTextEdit->toPlainText());
-    for (qsizetype i = 0; i < pieces.size() && i < 20; ++i)
-        numberBoxes[static_cast<std::size_t>(i)]->setText(pieces[i]);
+    fillBoxes(logic::readPastedText(pastedTextEdit->toPlainText()).pieces);
+}
+
+void PasteWindow::fillBoxes(const QStringList& pieces) {
+    for (std::size_t i = 0; i < numberBoxes.size(); ++i)
+        numberBoxes[i]->setText(i < static_cast<std::size_t>(pieces.size()) ? pieces[static_cast<qsizetype>(i)]
+                                                                              : QString());
+    boxesEdited_ = false;
 }
 
 void PasteWindow::transferNumbers() {
-    for (int i = 0; i < 20; ++i) {
-        std::int32_t number = 0;
-        // A number the board does not have is as faulty as one that is no number.
-        if (!logic::readNumber(numberBoxes[static_cast<std::size_t>(i)]->text(), number) || number < 1 ||
-            number > 70) {
-            showMessage(this,
-                        QStringLiteral("Mit dem Eintrag in das ") + QString::number(i + 1) +
-                            QStringLiteral(". Kästchen stimmt etwas nicht.") + QStringLiteral("\r\r") +
-                            QStringLiteral("Ich breche erst einmal ab."),
-                        MessageIcon::Information);
-            return;
+    QStringList pieces;
+    std::optional<int> day;
+    const QString text = pastedTextEdit->toPlainText();
+    if (!boxesEdited_ && !text.trimmed().isEmpty()) {
+        const logic::PastedText pasted = logic::readPastedText(text);
+        pieces = pasted.pieces;
+        day = pasted.day;
+        fillBoxes(pieces);
+    } else {
+        for (const QLineEdit* box : numberBoxes) {
+            if (!box->text().trimmed().isEmpty())
+                pieces << box->text().trimmed();
         }
-        emit numberTransferred(number);
     }
+    const logic::DrawNumbersCheck check = logic::checkDrawNumbers(pieces);
+    if (!check.ok()) {
+        showMessage(this,
+                    QString(check.problem).replace(QLatin1Char('\n'), QLatin1Char('\r')) +
+                        QStringLiteral("\r\rDie Zahlen wurden nicht übertragen; das Spielfeld bleibt, wie es ist."),
+                    MessageIcon::Information);
+        return;
+    }
+    emit drawPasted(check.numbers, day);
     if (clearAfterTransferCheck->isChecked())
         pastedTextEdit->clear();
 }

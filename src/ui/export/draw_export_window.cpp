@@ -96,18 +96,31 @@ DrawExportWindow::DrawExportWindow(logic::ProgramState& state, const logic::AppP
 }
 
 void DrawExportWindow::setUpAtStart() {
-    if (holdsDraw(state_)) {
+    // Set up by the first draw that arrives (an import, an update or a stored draw), not
+    // left without choices until the next start.
+    connect(&state_, &logic::ProgramState::historyChanged, this, &DrawExportWindow::historyChanged);
+    historyChanged();
+}
+
+void DrawExportWindow::historyChanged() {
+    if (!holdsDraw(state_))
+        return;
+    if (!setUpDone_) {
         setUp();
         return;
     }
-    // Set up by the first draw that arrives (an import, an update or a stored draw), not
-    // left without choices until the next start.
-    waitingForDraw_ = connect(&state_, &logic::ProgramState::historyChanged, this, [this] {
-        if (!holdsDraw(state_))
-            return;
-        disconnect(waitingForDraw_);
-        setUp();
-    });
+    // The help promises all stored draws: a draw stored since is taken in, unless the user
+    // chose a range of their own.
+    if (std::pair(fromDateField->date(), toDateField->date()) != shownDefault_)
+        return;
+    shownDefault_ = defaultRange();
+    setRange(shownDefault_.first, shownDefault_.second);
+}
+
+std::pair<QDate, QDate> DrawExportWindow::defaultRange() const {
+    const QDate lastDrawDay = logic::lastDrawDate(state_.history());
+    return {logic::firstExportDate(),
+            logic::adjustedEndDate(logic::firstExportDate(), lastDrawDay, currentDateTime().date())};
 }
 
 void DrawExportWindow::setUp() {
@@ -118,10 +131,10 @@ void DrawExportWindow::setUp() {
         choices_->layout()->addWidget(radio);
     }
     choiceGroup->button(logic::kNumbersAndPlus5)->setChecked(true);
-    const QDate lastDrawDay = logic::lastDrawDate(state_.history());
-    setRange(logic::firstExportDate(),
-             logic::adjustedEndDate(logic::firstExportDate(), lastDrawDay, currentDateTime().date()));
+    shownDefault_ = defaultRange();
+    setRange(shownDefault_.first, shownDefault_.second);
     range_->setEnabled(true);
+    setUpDone_ = true;
 }
 
 void DrawExportWindow::fromDateChanged() {
@@ -145,7 +158,10 @@ void DrawExportWindow::setRange(const QDate& from, const QDate& to) {
 
 void DrawExportWindow::showEvent(QShowEvent* event) {
     // Today may have moved on since the window was last open.
+    const bool onDefault = std::pair(fromDateField->date(), toDateField->date()) == shownDefault_;
     toDateChanged();
+    if (onDefault)
+        shownDefault_ = {fromDateField->date(), toDateField->date()};
     QWidget::showEvent(event);
 }
 

@@ -25,7 +25,8 @@ class DrawExportWindow : public QWidget {
 
     // At program start, once the history is loaded: the choices and the range from the
     // first KENO draw to the last stored one. While no draw is stored, the first stored
-    // draw sets them up; afterwards they stay as the user leaves them.
+    // draw sets them up. The range follows every change of the history until the user
+    // changes it; then it stays as the user leaves it.
     void setUpAtStart();
     // "Excel-Export...".
     void exportToSpreadsheet();
@@ -38,6 +39,8 @@ class DrawExportWindow : public QWidget {
     void fromDateChanged();
     void toDateChanged();
     void setRange(const QDate& from, const QDate& to);
+    void historyChanged();
+    std::pair<QDate, QDate> defaultRange() const;
 
     logic::ProgramState& state_;
     const logic::AppPaths& paths_;
@@ -46,7 +49,9 @@ class DrawExportWindow : public QWidget {
     QGroupBox* range_ = nullptr;
     DateField* fromDateField = nullptr;
     DateField* toDateField = nullptr;
-    QMetaObject::Connection waitingForDraw_;
+    bool setUpDone_ = false;
+    // The range last set from the history.
+    std::pair<QDate, QDate> shownDefault_;
 };
 
 } // namespace talvo::ui

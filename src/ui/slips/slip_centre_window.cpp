@@ -116,7 +116,6 @@ class SlipPage : public QWidget {
 
 SlipCentreWindow::SlipCentreWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
-      transferredRecords_(state.slipCentreSlips()),
       centre_(std::make_unique<logic::SlipCentre>(transferredRecords_, state.options())) {
     setObjectName(QStringLiteral("FEingabe2"));
     setWindowTitle(QStringLiteral("Spielscheincenter"));
@@ -421,7 +420,6 @@ void SlipCentreWindow::closeSlip() {
     tabs_->removeTab(tabs_->currentIndex());
     delete page;
     centre_->closeSlip(slipNumber);
-    state_.setSlipCentreSlips(transferredRecords_);
     showSlipTable();
 }
 
@@ -430,7 +428,6 @@ void SlipCentreWindow::transferSlip(int slipNumber) {
         showSlipMessage(this, *m);
         return;
     }
-    state_.setSlipCentreSlips(transferredRecords_);
     showSlipTable();
 }
 

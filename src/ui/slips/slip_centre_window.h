@@ -45,6 +45,8 @@ class SlipCentreWindow : public QWidget {
     int slipsOnlyInMemory() const;
 
     const logic::SlipCentre& centre() const { return *centre_; }
+    // The slips transferred into the slip table.
+    const logic::SlipList& transferredSlips() const { return transferredRecords_; }
     SlipEditorFrame* activeSlipFrame();
     // The editor on tab `index`, built when it is first asked for; nullptr without that tab.
     SlipEditorFrame* slipFrame(int index);
@@ -62,8 +64,7 @@ class SlipCentreWindow : public QWidget {
 
     logic::ProgramState& state_;
     const logic::AppPaths& paths_;
-    // The records the slip centre keeps of transferred slips; the program state gets a
-    // copy after each change.
+    // The records the slip centre keeps of transferred slips.
     logic::SlipList transferredRecords_;
     std::unique_ptr<logic::SlipCentre> centre_;
     QStackedWidget* stack_ = nullptr;

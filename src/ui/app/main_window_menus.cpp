@@ -1,8 +1,10 @@
-#include "ui/evaluation/main_window.h"
+#include "ui/app/main_window.h"
+
+#include "ui/evaluation/evaluation_area.h"
 
 #include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
-#include "ui/evaluation/picture_link.h"
+#include "ui/common/picture_link.h"
 #include "ui/evaluation/tool_icons.h"
 #include "ui/navigation/navigator.h"
 
@@ -35,7 +37,7 @@ void MainWindow::buildMenus() {
     openAction->setObjectName(QStringLiteral("MOeffnen"));
     openAction->setShortcut(QKeySequence::Open);
     connect(openAction, &QAction::triggered, this,
-            [this] { runAction(this, [this] { openEvaluationFile(); }); });
+            [this] { runAction(this, [this] { evaluationArea_->openEvaluationFile(); }); });
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
     fileMenu->addAction(openAction);

@@ -1,4 +1,4 @@
-#include "ui/evaluation/picture_link.h"
+#include "ui/common/picture_link.h"
 
 #include <QPainter>
 #include <QPixmap>

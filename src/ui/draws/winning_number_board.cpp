@@ -1,4 +1,4 @@
-#include "ui/evaluation/winning_number_board.h"
+#include "ui/draws/winning_number_board.h"
 
 #include "logic/core/number_set.h"
 #include "ui/common/board_keys.h"
