@@ -85,6 +85,8 @@ TEST(CliStore, TwoStoresAtOnceNeverLoseADraw) {
     }
     // Which of the two comes first is up to the machine; both endings are fine.
     EXPECT_EQ(bothStored + oneRefused, 50);
+    RecordProperty("bothStored", bothStored);
+    RecordProperty("oneRefused", oneRefused);
 }
 
 } // namespace

@@ -218,10 +218,11 @@ TEST(markedCountMessage, SaysHowManyAreMarkedAndWhatToDo) {
                    "heben Sie bei einer Zahl die Markierung auf."},
           Case{23, "Bitte heben Sie bei 3 Zahlen die Markierung auf."}}) {
         const QString message = markedCountMessage(c.marked);
-        if (!c.says)
+        if (!c.says) {
             EXPECT_TRUE(message.isEmpty()) << c.marked;
-        else
+        } else {
             EXPECT_TRUE(message.contains(QString::fromUtf8(c.says))) << message.toStdString();
+        }
     }
 }
 
