@@ -3,10 +3,12 @@
 #include "support/history_builder.h"
 #include "support/qstring_printer.h"
 #include "support/temp_files.h"
+#include "support/undo_files.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace talvo;
@@ -110,13 +112,14 @@ TEST(CliStore, ADrawThatDoesNotFitIsRefused) {
         const char* plus5;
         const char* says;
     };
-    for (const Case& c : {Case{"4", "13.03.2024", "", "liegt nach dem heutigen Tag"},
-                          Case{"4", "01.01.2200", "", "liegt nach dem heutigen Tag"},
-                          Case{"50001", "01.01.2200", "", "liegt nach dem heutigen Tag"},
-                          Case{"50001", "12.03.2024", "", "so viele"},
-                          Case{"4", "09.03.2024", "", "passt nicht an diese Stelle"},
-                          Case{"2", "10.03.2024", "", "passt nicht an diese Stelle"},
-                          Case{"4", "11.03.2024", "ab€x$", "besteht nicht nur aus Ziffern"}}) {
+    for (const Case& c :
+         {Case{"4", "13.03.2024", "", "liegt nach dem heutigen Tag"},
+          Case{"4", "01.01.2200", "", "liegt nach dem heutigen Tag"},
+          Case{"50001", "01.01.2200", "", "liegt nach dem heutigen Tag"},
+          Case{"50001", "12.03.2024", "", "so viele"},
+          Case{"4", "09.03.2024", "", "passt nicht an diese Stelle"},
+          Case{"2", "10.03.2024", "", "Die Nummer 2 ist die Ziehung vom 08.03.2024, nicht vom 10.03.2024."},
+          Case{"4", "11.03.2024", "ab€x$", "besteht nicht nur aus Ziffern"}}) {
         const auto r =
             store(QString::fromLatin1(c.position), QString::fromLatin1(c.date), QString::fromUtf8(c.plus5));
         EXPECT_EQ(r.exitCode, 1) << c.position << " " << c.date;
@@ -150,6 +153,92 @@ TEST(CliStore, GapsOfADailyHistoryKeepTheirSundays) {
         filled << h[i].section(u'\t', 1, 1);
     EXPECT_EQ(filled.join(u' '), "11.03.2024 12.03.2024 13.03.2024 14.03.2024 15.03.2024 16.03.2024 "
                                  "17.03.2024 18.03.2024");
+}
+
+// Each case stores into a history of its own, as the command line is told.
+TEST(CliStore, TheDateDecidesWhereTheDrawGoes) {
+    using test::draw;
+    using test::drawDays;
+    // Thursday 07.03. to Saturday 09.03.2024, the Friday an empty record.
+    logic::DrawHistory withEmpty = drawDays(QDate(2024, 3, 7), 3);
+    withEmpty[1] = draw(QDate(2024, 3, 8), {});
+    struct Case {
+        const char* what;
+        logic::DrawHistory history;
+        const char* position;
+        const char* date;
+        int exitCode;
+        const char* dates; // of the records from the last draw before it on; the refusal on error
+    };
+    const Case cases[] = {
+        {"the same date: replaced", drawDays(QDate(2024, 3, 7), 3), "2", "08.03.2024", 0,
+         "07.03.2024 08.03.2024* 09.03.2024"},
+        {"an empty record of the date: filled", withEmpty, "2", "08.03.2024", 0,
+         "07.03.2024 08.03.2024* 09.03.2024"},
+        {"across a gap, daily", drawDays(QDate(2024, 2, 28), 10, QDate(2024, 2, 28)), "11", "12.03.2024", 0,
+         "08.03.2024 09.03.2024- 10.03.2024- 11.03.2024- 12.03.2024*"},
+        {"across a gap at the number the date gives, daily",
+         drawDays(QDate(2024, 2, 28), 10, QDate(2024, 2, 28)), "14", "12.03.2024", 0,
+         "08.03.2024 09.03.2024- 10.03.2024- 11.03.2024- 12.03.2024*"},
+        {"across a gap, Monday to Saturday", drawDays(QDate(2024, 2, 29), 8), "9", "12.03.2024", 0,
+         "08.03.2024 09.03.2024- 11.03.2024- 12.03.2024*"},
+        {"the day after the last draw of the year", drawDays(QDate(2024, 12, 1), 31, QDate(2024, 12, 1)),
+         "32", "01.01.2025", 0, "31.12.2024 01.01.2025*"},
+        {"a number holding another day", drawDays(QDate(2024, 12, 1), 31, QDate(2024, 12, 1)), "31",
+         "01.01.2025", 1, "Die Nummer 31 ist die Ziehung vom 31.12.2024, nicht vom 01.01.2025."},
+        {"a number holding another day's empty record", withEmpty, "2", "09.03.2024", 1,
+         "Die Nummer 2 ist der noch leere Eintrag vom 08.03.2024, nicht vom 09.03.2024."},
+        {"a number behind the last for a stored date", drawDays(QDate(2024, 3, 7), 3), "4", "08.03.2024", 1,
+         "Der 08.03.2024 passt nicht an diese Stelle: Seine Ziehung ist die Nummer 2"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
+        logic::saveDrawHistory(path, c.history);
+        const QByteArray before = test::readFile(path);
+        const auto r =
+            runCli({QStringLiteral("store"), QStringLiteral("--history"), path, QStringLiteral("--position"),
+                    QString::fromLatin1(c.position), QStringLiteral("--date"), QString::fromLatin1(c.date),
+                    QStringLiteral("--numbers"), twenty(41), QStringLiteral("--plus5"),
+                    QStringLiteral("24680"), QStringLiteral("--now"), QStringLiteral("2025-06-01 12:00")});
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err.toStdString();
+        EXPECT_EQ(r.out, "") << c.what;
+        if (c.exitCode != 0) {
+            EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.dates))) << c.what << ": " << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(QStringLiteral("Es wurde nichts gespeichert."))) << c.what;
+            EXPECT_EQ(test::readFile(path), before) << c.what;
+            EXPECT_EQ(test::undoFileCount(path), 0) << c.what;
+            continue;
+        }
+        EXPECT_EQ(test::newestUndoBytes(path), before) << c.what;
+        const logic::DrawHistory h = logic::loadDrawHistory(path);
+        const auto at = std::find_if(h.begin(), h.end(), [&](const logic::DrawRecord& d) {
+            return logic::serialToText(d.datum) == QString::fromLatin1(c.date);
+        });
+        ASSERT_NE(at, h.end()) << c.what;
+        QStringList dates;
+        auto first = at;
+        while (first != h.begin() && (first - 1)->isPlaceholder())
+            --first;
+        for (auto d = first == h.begin() ? first : first - 1; d != h.end(); ++d)
+            dates << logic::serialToText(d->datum) + (d == at              ? QStringLiteral("*")
+                                                      : d->isPlaceholder() ? QStringLiteral("-")
+                                                                           : QString());
+        EXPECT_EQ(dates.join(u' '), QString::fromLatin1(c.dates)) << c.what;
+        EXPECT_EQ(runCli({QStringLiteral("history"), path})
+                      .out.split(u'\n', Qt::SkipEmptyParts)
+                      .value(at - h.begin()),
+                  QStringLiteral("%1\t%2\t41 42 43 44 45 46 47 48 49 50 51 52 53 54 55 56 57 58 59 60\t24680")
+                      .arg(at - h.begin() + 1)
+                      .arg(QString::fromLatin1(c.date)))
+            << c.what;
+        // Every other stored draw is still there.
+        for (const logic::DrawRecord& d : c.history) {
+            if (logic::serialToText(d.datum) != QString::fromLatin1(c.date)) {
+                EXPECT_NE(std::find(h.begin(), h.end(), d), h.end()) << c.what;
+            }
+        }
+    }
 }
 
 } // namespace

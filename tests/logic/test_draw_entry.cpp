@@ -2,6 +2,7 @@
 #include "logic/core/number_set.h"
 #include "logic/draws/board_number_toggle.h"
 #include "logic/draws/digit_runs.h"
+#include "logic/draws/draw_entry.h"
 #include "logic/draws/store_draw.h"
 #include "support/builders.h"
 #include "support/history_builder.h"
@@ -170,6 +171,83 @@ TEST(storeDraw, FirstProposalIsTodayOrTheSaturdayBefore) {
               "12.03.2024");
     EXPECT_EQ(serialToText(proposedFirstDrawDay(static_cast<int>(dateToSerial(QDate(2024, 3, 10))))),
               "09.03.2024");
+}
+
+TEST(proposedNextDrawDay, TheDayAfterTheLastSkippingSundaysOnlyBeforeDailyDraws) {
+    using talvo::test::draw;
+    using talvo::test::drawDays;
+    using talvo::test::run20;
+    struct Case {
+        const char* what;
+        DrawHistory history;
+        const char* proposal;
+    };
+    DrawHistory endsEmpty = drawDays(QDate(2024, 3, 6), 2);
+    endsEmpty.push_back(draw(QDate(2024, 3, 8), {}));
+    DrawHistory oldSundayDraw = drawDays(QDate(2009, 12, 3), 3);
+    oldSundayDraw.insert(oldSundayDraw.begin(), draw(QDate(2009, 11, 29), run20(5)));
+    const Case cases[] = {
+        {"Saturday, Monday to Saturday, daily era", drawDays(QDate(2026, 12, 3), 3), "06.12.2026"},
+        {"Saturday, Monday to Saturday era", drawDays(QDate(2009, 12, 3), 3), "07.12.2009"},
+        {"Saturday, a history with a Sunday draw before", oldSundayDraw, "06.12.2009"},
+        {"Friday", drawDays(QDate(2009, 12, 2), 3), "05.12.2009"},
+        {"Sunday, daily", drawDays(QDate(2024, 3, 8), 3, QDate(2024, 3, 1)), "11.03.2024"},
+        {"the last Saturday before daily draws", drawDays(QDate(2010, 6, 10), 3), "13.06.2010"},
+        {"the Saturday a week before", drawDays(QDate(2010, 6, 3), 3), "07.06.2010"},
+        {"an empty record last", endsEmpty, "09.03.2024"},
+        {"the first draw of all last", drawDays(QDate(2004, 2, 2), 1), "03.02.2004"},
+        {"nothing stored", {}, "02.02.2004"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(serialToText(proposedNextDrawDay(c.history)), QString::fromLatin1(c.proposal)) << c.what;
+}
+
+TEST(markedCountMessage, SaysHowManyAreMarkedAndWhatToDo) {
+    struct Case {
+        int marked;
+        const char* says; // nullptr: no message
+    };
+    for (const Case& c :
+         {Case{20, nullptr},
+          Case{19, "Es sind erst 19 von 20 Gewinnzahlen markiert. Bitte markieren Sie alle 20 Zahlen "
+                   "der Ziehung."},
+          Case{2, "Es sind erst 2 von 20 Gewinnzahlen markiert."},
+          Case{1, "Es ist erst eine von 20 Gewinnzahlen markiert."},
+          Case{0, "Es ist noch keine Gewinnzahl markiert."},
+          Case{21, "Es sind 21 Zahlen markiert, eine Ziehung hat aber genau 20 Gewinnzahlen. Bitte "
+                   "heben Sie bei einer Zahl die Markierung auf."},
+          Case{23, "Bitte heben Sie bei 3 Zahlen die Markierung auf."}}) {
+        const QString message = markedCountMessage(c.marked);
+        if (!c.says) {
+            EXPECT_TRUE(message.isEmpty()) << c.marked;
+        } else {
+            EXPECT_TRUE(message.contains(QString::fromUtf8(c.says))) << message.toStdString();
+        }
+    }
+}
+
+TEST(plus5EntryMessage, TakesNothingOrTheFiveDigitsOfTheReceipt) {
+    struct Case {
+        const char* plus5;
+        const char* says; // nullptr: no message
+    };
+    for (const Case& c :
+         {Case{"", nullptr}, Case{"12345", nullptr}, Case{"01245", nullptr}, Case{"00000", nullptr},
+          Case{"1245", "Die plus 5-Zahl \"1245\" hat nur 4 Ziffern."},
+          Case{"7", "Die plus 5-Zahl \"7\" hat nur eine Ziffer."},
+          Case{"123456", "Die plus 5-Zahl \"123456\" hat 6 Ziffern, eine plus 5-Zahl aber genau fünf."},
+          Case{"12a45", "besteht nicht nur aus Ziffern"}, Case{"1234 ", "besteht nicht nur aus Ziffern"},
+          Case{" ", "besteht nicht nur aus Ziffern"},
+          Case{"١٢٣٤٥", "besteht nicht nur aus Ziffern"}}) { // digits, but not 0 to 9
+        const QString message = plus5EntryMessage(QString::fromUtf8(c.plus5));
+        if (!c.says) {
+            EXPECT_TRUE(message.isEmpty()) << c.plus5;
+            continue;
+        }
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.says))) << message.toStdString();
+        EXPECT_TRUE(message.contains(QStringLiteral("fünf Ziffern von Ihrer Quittung")))
+            << message.toStdString();
+    }
 }
 
 } // namespace

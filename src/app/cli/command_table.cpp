@@ -113,7 +113,9 @@ std::vector<CommandSpec> buildTable() {
                      {.name = "plus5", .value = "T", .meaning = "die plus 5-Zahl"},
                      now()},
         .description = "Speichert eine Ziehung wie \"Speichern\" auf der Eingabeseite und schreibt die "
-                       "Ziehungsdatei neu; die vorige Fassung kann mit undo zurückgeholt werden.",
+                       "Ziehungsdatei neu; die vorige Fassung kann mit undo zurückgeholt werden. Die "
+                       "Nummer muss zum Datum passen: Trägt sie eine Ziehung oder einen leeren Eintrag "
+                       "eines anderen Tages, wird nichts gespeichert.",
         .examples =
             {"talvo-cli store --history KenoZahlen.tpp --position 7001 --date 10.12.2026 --numbers \"1 2 "
              "3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\" --plus5 12345"},

@@ -1,18 +1,24 @@
 #include "logic/draws/history_sync.h"
 
-#include "logic/state/program_state.h"
-
 #include <QFileInfo>
 #include <algorithm>
 
 namespace talvo::logic {
 
-bool reloadChangedHistory(ProgramState& state, const QString& historyPath) {
-    DrawHistory onDisk = QFileInfo::exists(historyPath) ? loadDrawHistory(historyPath) : DrawHistory{};
-    if (drawsToBytes(onDisk) == drawsToBytes(state.history()))
-        return false;
-    state.setHistory(std::move(onDisk));
-    return true;
+DrawHistory loadHistoryOrEmpty(const QString& historyPath) {
+    return QFileInfo::exists(historyPath) ? loadDrawHistory(historyPath) : DrawHistory{};
+}
+
+std::optional<DrawHistory> changedHistoryOnDisk(const QString& historyPath, const DrawHistory& known) {
+    DrawHistory onDisk = loadHistoryOrEmpty(historyPath);
+    if (sameHistoryBytes(onDisk, known))
+        return std::nullopt;
+    return onDisk;
+}
+
+bool sameHistoryBytes(const DrawHistory& a, const DrawHistory& b) {
+    // As bytes: a damaged date that is not a number would never equal itself as a double.
+    return a.size() == b.size() && drawsToBytes(a) == drawsToBytes(b);
 }
 
 int positionForDate(const DrawHistory& history, DaySerial datum) {

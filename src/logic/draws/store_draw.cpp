@@ -10,6 +10,9 @@ namespace talvo::logic {
 
 namespace {
 
+// Sunday 13.06.2010, the first KENO draw on a Sunday: KENO is drawn every day since.
+constexpr int kDailyDrawsFrom = 40342;
+
 constexpr std::size_t kMostRecords = static_cast<std::size_t>(kMaxDrawFileBytes / DrawRecord::kSize);
 
 bool isDated(const DrawRecord& record) {
@@ -54,12 +57,7 @@ bool storeDraw(DrawHistory& history, int position, DaySerial datum, const Number
         return false;
     const QString shortPlus5 = plus5.left(5);
     checkPlus5(shortPlus5);
-    if (serialToText(datum).isEmpty() || datum < kFirstDrawSerial)
-        refuse(QStringLiteral("Eine Ziehung braucht ein Datum ab der ersten KENO-Ziehung am 02.02.2004."));
-    if (wholeDay(datum) > wholeDay(today))
-        refuse(QStringLiteral("Der %1 liegt nach dem heutigen Tag; seine Ziehung kann noch nicht "
-                              "gespeichert werden.")
-                   .arg(serialToText(datum)));
+    checkDrawDate(datum, today);
     const auto pos = static_cast<std::size_t>(position);
     if (pos >= kMostRecords)
         refuse(QStringLiteral("Die Nummer %1 liegt weit hinter der letzten gespeicherten Ziehung; so viele "
@@ -87,9 +85,27 @@ bool storeDraw(DrawHistory& history, int position, DaySerial datum, const Number
     return true;
 }
 
+void checkDrawDate(DaySerial datum, DaySerial today) {
+    if (serialToText(datum).isEmpty() || datum < kFirstDrawSerial)
+        refuse(QStringLiteral("Eine Ziehung braucht ein Datum ab der ersten KENO-Ziehung am 02.02.2004."));
+    if (wholeDay(datum) > wholeDay(today))
+        refuse(QStringLiteral("Der %1 liegt nach dem heutigen Tag; seine Ziehung kann noch nicht "
+                              "gespeichert werden.")
+                   .arg(serialToText(datum)));
+}
+
 int proposedFirstDrawDay(int today) {
     // An empty history knows no Sunday draws.
     return DrawCalendar().drawDayBefore(today + 1);
+}
+
+int proposedNextDrawDay(const DrawHistory& history) {
+    if (history.empty())
+        return kFirstDrawSerial;
+    const int next = std::max(wholeDay(history.back().datum) + 1, kFirstDrawSerial);
+    if (next >= kDailyDrawsFrom || DrawCalendar(history).isDrawDay(next))
+        return next;
+    return next + 1;
 }
 
 } // namespace talvo::logic

@@ -1,5 +1,6 @@
 #include "logic/state/program_state.h"
 
+#include "logic/draws/history_sync.h"
 #include "logic/settings/colour_scheme.h"
 
 namespace talvo::logic {
@@ -19,6 +20,14 @@ void ProgramState::setColourScheme(int scheme) {
         return;
     colourScheme_ = valid;
     emit colourSchemeChanged();
+}
+
+bool reloadChangedHistory(ProgramState& state, const QString& historyPath) {
+    std::optional<DrawHistory> changed = changedHistoryOnDisk(historyPath, state.history());
+    if (!changed)
+        return false;
+    state.setHistory(std::move(*changed));
+    return true;
 }
 
 } // namespace talvo::logic

@@ -4,6 +4,7 @@
 #include "logic/settings/options_file.h"
 
 #include <QObject>
+#include <QString>
 
 namespace talvo::logic {
 
@@ -38,5 +39,9 @@ class ProgramState : public QObject {
     OptionsRecord options_;
     int colourScheme_ = 1;
 };
+
+// Loads the history file into the state when it holds other draws than the state (a missing
+// file counts as an empty history); returns whether it did.
+bool reloadChangedHistory(ProgramState& state, const QString& historyPath);
 
 } // namespace talvo::logic

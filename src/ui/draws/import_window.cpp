@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace talvo::ui {
 
@@ -373,8 +374,10 @@ void ImportWindow::importDraws() {
         const logic::HistoryLock lock(path);
         // Another program may have changed the file while the question was open: the rows
         // are merged into what it holds now.
-        if (logic::reloadChangedHistory(state_, path))
+        if (std::optional<logic::DrawHistory> changed = logic::changedHistoryOnDisk(path, state_.history())) {
+            state_.setHistory(std::move(*changed));
             result = logic::mergeArchive(state_.history(), archive_, replaceCheck->isChecked());
+        }
         if (result.report.changesHistory())
             logic::writeHistoryWithUndo(
                 lock, path, result.history,
