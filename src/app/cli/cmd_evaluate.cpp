@@ -2,6 +2,7 @@
 #include "cell_text.h"
 #include "command.h"
 
+#include "logic/core/draw_number.h"
 #include "logic/core/error.h"
 #include "logic/core/format.h"
 #include "logic/core/history_file.h"
@@ -69,11 +70,10 @@ void printSummary(QTextStream& out, const logic::EvaluationSummary& summary) {
 logic::NumberSet boardNumbers(const QString& text) {
     logic::NumberSet set;
     for (const QString& piece : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int n = piece.toInt(&ok);
-        if (!ok || n < 1 || n > 70)
+        const std::optional<int> n = logic::readDrawNumber(piece);
+        if (!n)
             throw UsageError{QStringLiteral("\"%1\" ist keine Zahl von 1 bis 70.").arg(piece)};
-        set.insert(n);
+        set.insert(*n);
     }
     if (set.count() > 20)
         throw UsageError{QStringLiteral("Höchstens 20 Gewinnzahlen angeben.")};
