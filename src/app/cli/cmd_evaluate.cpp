@@ -8,6 +8,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/number_set.h"
 #include "logic/core/slip_file.h"
+#include "logic/evaluation/date_range_check.h"
 #include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/evaluation_messages.h"
 #include "logic/evaluation/evaluation_summary.h"
@@ -120,7 +121,12 @@ int evaluate(const Arguments& opts, Io& io) {
             const int withoutDraws = logic::evaluateRunningTimes(slips, history, now, tables);
             message = logic::runningTimeMessage(static_cast<int>(slips.size()), withoutDraws);
         } else {
-            logic::evaluateRange(slips, parseDate(range[0]), parseDate(range[1]), history, now, tables);
+            // With both dates wrong, the message names the end date, as it always has.
+            const logic::DaySerial until = parseDate(range[1]);
+            const logic::DaySerial from = parseDate(range[0]);
+            if (const std::optional<QString> problem = logic::checkDateRange(from, until))
+                throw UsageError{*problem};
+            logic::evaluateRange(slips, from, until, history, now, tables);
         }
     } catch (const logic::Error&) {
         finish();
