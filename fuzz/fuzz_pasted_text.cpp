@@ -1,11 +1,15 @@
-// Pasted text: the digit runs extractDigitRuns finds are exactly the text's digits, and
-// readNumber accepts exactly the integers it describes, with their values.
+// Pasted text: the digit runs extractDigitRuns finds are exactly the text's digits,
+// readPastedText keeps some of them in order, and readNumber accepts exactly the integers
+// it describes, with their values.
 
 #include "fuzz_support.h"
 
+#include "logic/core/dates.h"
+#include "logic/core/draw_number.h"
 #include "logic/core/error.h"
 #include "logic/core/read_number.h"
 #include "logic/draws/digit_runs.h"
+#include "logic/draws/pasted_draw.h"
 #include "logic/evaluation/plus5_class.h"
 
 #include <QString>
@@ -72,6 +76,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             FUZZ_CHECK(piece.toLongLong() > 2147483647LL || piece.size() > 18);
     }
+
+    // The paste window's reading: the pieces are the runs less those of dates and times,
+    // in order, and the check passes exactly for 20 different numbers of the board.
+    const PastedText pasted = readPastedText(text);
+    qsizetype next = 0;
+    for (const QString& piece : pasted.pieces) {
+        while (next < pieces.size() && pieces[next] != piece)
+            ++next;
+        FUZZ_CHECK(next < pieces.size());
+        ++next;
+    }
+    FUZZ_CHECK(!pasted.day || isCalendarDay(*pasted.day));
+    const DrawNumbersCheck check = checkDrawNumbers(pasted.pieces);
+    FUZZ_CHECK(check.ok() == (pasted.pieces.size() == 20 && check.numbers.count() == 20));
+    FUZZ_CHECK(check.problem.count(u'\n') <= 2);
+    if (check.ok())
+        for (const QString& piece : pasted.pieces)
+            FUZZ_CHECK(check.numbers.contains(readDrawNumber(piece).value_or(0)));
 
     std::int32_t value = 0;
     const bool read = readNumber(text, value);

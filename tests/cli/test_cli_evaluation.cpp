@@ -178,6 +178,41 @@ TEST_F(CliEvaluation, RangeAndTheClock) {
     EXPECT_EQ(early.out.count(QStringLiteral("# ")), 3);
 }
 
+// A range that ends before it starts is a wrong call, as the window refuses it: nothing
+// evaluated, not even an empty summary. A range of one day is a range.
+TEST_F(CliEvaluation, AReversedRangeIsRefused) {
+    struct Case {
+        const char* from;
+        const char* until;
+        bool summary;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"01.05.2004", "01.04.2004", false, 2}, {"29.02.2024", "27.02.2024", false, 2},
+        {"28.02.2024", "27.02.2024", true, 2},  {"01.01.2025", "31.12.2024", true, 2},
+        {"27.02.2024", "27.02.2024", false, 0}, {"27.02.2024", "28.02.2024", true, 0},
+    };
+    for (const Case& c : cases) {
+        QStringList mode{QStringLiteral("--range"), QString::fromLatin1(c.from),
+                         QString::fromLatin1(c.until)};
+        if (c.summary)
+            mode << QStringLiteral("--summary");
+        const auto r = evaluate(mode);
+        const std::string call = mode.join(u' ').toStdString();
+        EXPECT_EQ(r.exitCode, c.exitCode) << call;
+        if (c.exitCode == 0) {
+            EXPECT_FALSE(r.out.isEmpty()) << call;
+            EXPECT_EQ(r.err, "") << call;
+            continue;
+        }
+        EXPECT_EQ(r.out, "") << call;
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral(
+            "Das Datum \"von\" liegt nach dem Datum \"bis\". Bitte den Zeitraum berichtigen.\nAufruf: "
+            "talvo-cli evaluate ")))
+            << call << ": " << r.err.toStdString();
+    }
+}
+
 TEST_F(CliEvaluation, RangeCountsSundaysOnceTheyAreDrawn) {
     // Drawn every day from Sunday 03.03.2024 on: the week to Sunday 10.03. holds eight draws.
     logic::DrawHistory h;
@@ -233,6 +268,11 @@ TEST_F(CliEvaluation, WrongUsage) {
                       QStringLiteral("32.01.2024")}}) {
         EXPECT_EQ(evaluate(mode).exitCode, 2) << mode.join(u' ').toStdString();
     }
+    const auto bothWrong =
+        evaluate({QStringLiteral("--range"), QStringLiteral("32.01.2024"), QStringLiteral("33.01.2024")});
+    EXPECT_EQ(bothWrong.exitCode, 2);
+    EXPECT_TRUE(bothWrong.err.startsWith(QStringLiteral("\"33.01.2024\" ist kein Datum (TT.MM.JJJJ).\n")))
+        << bothWrong.err.toStdString();
     QStringList many;
     for (int n = 1; n <= 21; ++n)
         many << QString::number(n);

@@ -107,6 +107,9 @@ TEST(ReadArchive, FaultyRowsAndTheirReasons) {
         {withNumber(QStringLiteral("71")), "\"71\""},
         {withNumber(QStringLiteral("0")), "\"0\""},
         {withNumber(QStringLiteral("-5")), "\"-5\""},
+        // A sign is no part of a spreadsheet's number, even where the value would fit.
+        {withNumber(QStringLiteral("+20")), "\"+20\""},
+        {withNumber(QStringLiteral("00")), "\"00\""},
         {withNumber(QStringLiteral("5,0")), "\"5,0\""},
         {withNumber(QStringLiteral("٥")), "keine ganze Zahl"}, // an Arabic-Indic five
         {withNumber(QStringLiteral("19")), "19 kommt zweimal"},

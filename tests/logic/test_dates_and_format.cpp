@@ -46,6 +46,41 @@ TEST(Format, GermanNumbers) {
     EXPECT_EQ(formatNumber(1234567.0, 0), "1.234.567");
 }
 
+// The command line's measures: the grouped formatter's digits, sign and rounding without
+// the grouping dots, which a script would take for decimal points.
+TEST(Format, GermanNumbersWithoutGrouping) {
+    struct Case {
+        double value;
+        int decimals;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1234.5, 2, "1234,50"},
+        {1234567.125, 2, "1234567,13"},
+        {-98765.4321, 4, "-98765,4321"},
+        {0.12345, 4, "0,1235"},
+        {14.26, 1, "14,3"},
+        {1234567.0, 0, "1234567"},
+        {3.0, 2, "3,00"},
+        {-3.0, 2, "-3,00"},
+        {-0.001, 2, "0,00"},
+        {-0.00004, 4, "0,0000"},
+        {-0.0, 2, "0,00"},
+        {-0.4, 0, "0"},
+        {-0.006, 2, "-0,01"},
+        {-0.00005, 4, "-0,0001"},
+        {std::numeric_limits<double>::quiet_NaN(), 2, "nan"},
+        {std::numeric_limits<double>::infinity(), 2, "inf"},
+        {-std::numeric_limits<double>::infinity(), 4, "-inf"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(formatNumberUngrouped(c.value, c.decimals), QString::fromLatin1(c.text))
+            << c.value << " " << c.decimals;
+        // Only the grouping dots tell the two apart.
+        EXPECT_EQ(formatNumber(c.value, c.decimals).remove(u'.'), QString::fromLatin1(c.text)) << c.value;
+    }
+}
+
 TEST(Ansi, Windows1252RoundTrip) {
     QByteArray all;
     for (int b = 0; b < 256; ++b)

@@ -2,6 +2,7 @@
 #include "logic/core/error.h"
 #include "logic/core/format.h"
 #include "logic/core/number_set.h"
+#include "logic/evaluation/date_range_check.h"
 #include "logic/evaluation/evaluate_slip.h"
 #include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/evaluation_summary.h"
@@ -368,6 +369,34 @@ TEST(evaluateRange, EverySlipOverTheSameDraws) {
     ASSERT_EQ(fromSunday.size(), 12u);
     EXPECT_EQ(fromSunday[5].caption, "A: 13.01.2024");
     EXPECT_TRUE(tablesFor(QDate(2024, 1, 10), QDate(2024, 1, 9)).empty());
+}
+
+// Whatever checkDateRange lets through, evaluateRange evaluates, and the other way round.
+TEST(checkDateRange, RefusesExactlyTheRangesEvaluateRangeSkips) {
+    const DrawHistory h = historyFrom(QDate(2024, 1, 1), 30);
+    const std::vector<SlipRecord> slips = {slip({{1, 2}}, 0, 1, QDate(2020, 1, 1))};
+    const DaySerial day = dateToSerial(QDate(2024, 1, 10));
+    struct Case {
+        DaySerial from;
+        DaySerial until;
+        bool refused;
+    };
+    const Case cases[] = {
+        {day, day, false},           {day + 0.9, day + 0.1, false}, // the same day, a later hour first
+        {day, day + 1, false},       {day - 300, day, false},       {day + 1, day, true},
+        {day + 1, day + 0.99, true}, {day + 31, day, true},
+    };
+    for (const Case& c : cases) {
+        const std::optional<QString> problem = checkDateRange(c.from, c.until);
+        EXPECT_EQ(problem.has_value(), c.refused) << c.from << " " << c.until;
+        if (problem) {
+            EXPECT_EQ(*problem, QStringLiteral("Das Datum \"von\" liegt nach dem Datum \"bis\". Bitte den "
+                                               "Zeitraum berichtigen."));
+        }
+        ResultTables out;
+        evaluateRange(slips, c.from, c.until, h, kFarFuture, out);
+        EXPECT_EQ(out.empty(), c.refused) << c.from << " " << c.until;
+    }
 }
 
 TEST(EvaluationRun, ABadPlusFiveNumberStopsButKeepsWhatWasWritten) {

@@ -212,6 +212,64 @@ class StatisticsWindowTest : public QObject {
         QCOMPARE(text("PNummerA1"), QStringLiteral("1"));
     }
 
+    // Every sheet holds what its tab shows: the numbers by number whatever the board's
+    // order, the items' labels and counts, and the absences in the board's order. Before
+    // the first run the counts are empty on the tab and in the sheet alike.
+    void exportsHoldWhatTheTabsShow() {
+        const auto compareTabs = [this](const char* step) {
+            const logic::ExportTable numbers = window->exportTable(0);
+            QCOMPARE(numbers.rowCount(), 71);
+            for (int cell = 1; cell <= 70; ++cell) {
+                const int n = text(QStringLiteral("PNummer%1").arg(cell)).toInt();
+                QVERIFY2(n >= 1 && n <= 70, step);
+                QCOMPARE(numbers.cell(0, n), QString::number(n));
+                QCOMPARE(numbers.cell(1, n), text(QStringLiteral("PNummerWert%1").arg(cell)));
+            }
+            const std::array<std::pair<QString, QString>, 2> itemNames = {
+                {{QStringLiteral("PFinale"), QStringLiteral("PFinaleWert")},
+                 {QStringLiteral("Pdec"), QStringLiteral("PDecWert")}}};
+            for (int tab = 1; tab <= 2; ++tab) {
+                const logic::ExportTable items = window->exportTable(tab);
+                const auto& [label, value] = itemNames[static_cast<std::size_t>(tab - 1)];
+                const int count = tab == 1 ? 10 : 7;
+                QCOMPARE(items.rowCount(), tab == 1 ? 71 : 8);
+                for (int item = 1; item <= count; ++item) {
+                    QCOMPARE(items.cell(0, item), text(label + QString::number(item)));
+                    QCOMPARE(items.cell(1, item), text(value + QString::number(item)));
+                }
+                for (int r = count + 1; r < items.rowCount(); ++r)
+                    QVERIFY2(items.cell(0, r).isEmpty() && items.cell(1, r).isEmpty(), step);
+            }
+            const logic::ExportTable absences = window->exportTable(3);
+            QCOMPARE(absences.rowCount(), 71);
+            for (int cell = 1; cell <= 70; ++cell) {
+                QCOMPARE(absences.cell(0, cell), text(QStringLiteral("PNummerA%1").arg(cell)));
+                QCOMPARE(absences.cell(1, cell), text(QStringLiteral("PNummerWertA%1").arg(cell)));
+            }
+        };
+        compareTabs("before the first run");
+        // Numbers away for more than 1000 draws leave the ordered board's last cells empty.
+        logic::DrawHistory h = tools::generatedHistory(1100, QDate(2004, 2, 2), 5);
+        for (auto& d : h) {
+            const auto seventy = std::find(d.GZ.begin(), d.GZ.end(), 70);
+            if (seventy == d.GZ.end())
+                continue;
+            int other = 1;
+            while (std::find(d.GZ.begin(), d.GZ.end(), other) != d.GZ.end())
+                ++other;
+            *seventy = static_cast<std::uint8_t>(other);
+        }
+        state->setHistory(h);
+        window->setDrawCountIndex(9);
+        compareTabs("313 draws");
+        click("BSortieren1");
+        click("BSortieren6");
+        QVERIFY(text("PNummerA70").isEmpty());
+        compareTabs("both boards ordered");
+        window->setDrawCountIndex(0);
+        compareTabs("all draws, ordered");
+    }
+
     void absencesFollowAChangedHistory() {
         logic::DrawHistory h = state->history();
         h.push_back(test::draw(QDate(2030, 1, 2), test::run20(51)));

@@ -3,6 +3,7 @@
 #include "history_option.h"
 #include "seed_option.h"
 
+#include "logic/core/format.h"
 #include "logic/statistics/combination_chance.h"
 #include "logic/statistics/combination_search.h"
 #include "logic/statistics/combination_values.h"
@@ -22,7 +23,7 @@ void printList(const char* name, const std::vector<logic::CombinationEntry>& lis
 }
 
 QString chance(double value) {
-    return QString::number(value, 'f', 4).replace(QLatin1Char('.'), QLatin1Char(','));
+    return logic::formatNumberUngrouped(value, 4);
 }
 
 // How often random histories of the window's size reach the lists' extremes.

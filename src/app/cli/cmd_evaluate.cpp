@@ -2,11 +2,13 @@
 #include "cell_text.h"
 #include "command.h"
 
+#include "logic/core/draw_number.h"
 #include "logic/core/error.h"
 #include "logic/core/format.h"
 #include "logic/core/history_file.h"
 #include "logic/core/number_set.h"
 #include "logic/core/slip_file.h"
+#include "logic/evaluation/date_range_check.h"
 #include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/evaluation_messages.h"
 #include "logic/evaluation/evaluation_summary.h"
@@ -69,11 +71,10 @@ void printSummary(QTextStream& out, const logic::EvaluationSummary& summary) {
 logic::NumberSet boardNumbers(const QString& text) {
     logic::NumberSet set;
     for (const QString& piece : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int n = piece.toInt(&ok);
-        if (!ok || n < 1 || n > 70)
+        const std::optional<int> n = logic::readDrawNumber(piece);
+        if (!n)
             throw UsageError{QStringLiteral("\"%1\" ist keine Zahl von 1 bis 70.").arg(piece)};
-        set.insert(n);
+        set.insert(*n);
     }
     if (set.count() > 20)
         throw UsageError{QStringLiteral("Höchstens 20 Gewinnzahlen angeben.")};
@@ -120,7 +121,12 @@ int evaluate(const Arguments& opts, Io& io) {
             const int withoutDraws = logic::evaluateRunningTimes(slips, history, now, tables);
             message = logic::runningTimeMessage(static_cast<int>(slips.size()), withoutDraws);
         } else {
-            logic::evaluateRange(slips, parseDate(range[0]), parseDate(range[1]), history, now, tables);
+            // With both dates wrong, the message names the end date, as it always has.
+            const logic::DaySerial until = parseDate(range[1]);
+            const logic::DaySerial from = parseDate(range[0]);
+            if (const std::optional<QString> problem = logic::checkDateRange(from, until))
+                throw UsageError{*problem};
+            logic::evaluateRange(slips, from, until, history, now, tables);
         }
     } catch (const logic::Error&) {
         finish();

@@ -2,9 +2,11 @@
 #include "command.h"
 #include "history_option.h"
 
+#include "logic/core/draw_number.h"
 #include "logic/statistics/free_search.h"
 
 #include <QTextStream>
+#include <optional>
 
 namespace talvo::cli {
 namespace {
@@ -12,11 +14,10 @@ namespace {
 logic::NumberSet pickedNumbers(const QStringList& words) {
     logic::NumberSet picked;
     for (const QString& word : words) {
-        bool ok = false;
-        const int n = word.toInt(&ok);
-        if (!ok || n < 1 || n > 70 || picked.contains(n))
+        const std::optional<int> n = logic::readDrawNumber(word);
+        if (!n || picked.contains(*n))
             throw UsageError{QStringLiteral("\"%1\" ist keine neue Zahl von 1 bis 70.").arg(word)};
-        if (!logic::togglePick(picked, n))
+        if (!logic::togglePick(picked, *n))
             throw UsageError{QStringLiteral("Höchstens 10 Zahlen angeben.")};
     }
     if (picked.empty())

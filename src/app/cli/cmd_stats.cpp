@@ -2,12 +2,12 @@
 #include "command.h"
 #include "history_option.h"
 
+#include "logic/core/format.h"
 #include "logic/state/program_state.h"
 #include "logic/statistics/number_frequency_test.h"
 #include "logic/statistics/statistics.h"
 
 #include <QTextStream>
-#include <cmath>
 
 namespace talvo::cli {
 namespace {
@@ -34,22 +34,15 @@ void printResult(const logic::FrequencyResult& r, QTextStream& out) {
             << r.itemClass[static_cast<std::size_t>(j - 1)] << '\n';
 }
 
-// Decimal comma, no grouping, and never a "-0,00".
-QString decimals(double value, int places) {
-    const double scale = std::pow(10.0, places);
-    if (std::round(value * scale) == 0.0)
-        value = 0.0;
-    return QString::number(value, 'f', places).replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
 void printFrequencyTest(const logic::FrequencyResult& numbers, QTextStream& out) {
     const logic::NumberFrequencyTest test =
         logic::testNumberFrequencies(numbers.occurrences, numbers.drawCount);
-    out << "Chi-Quadrat\t" << decimals(test.statistic, 2) << '\n';
+    out << "Chi-Quadrat\t" << logic::formatNumberUngrouped(test.statistic, 2) << '\n';
     out << "Freiheitsgrade\t" << test.degrees << '\n';
-    out << "p-Wert\t" << decimals(test.pValue, 4) << '\n';
+    out << "p-Wert\t" << logic::formatNumberUngrouped(test.pValue, 4) << '\n';
     for (int n = 1; n <= 70; ++n)
-        out << "z\t" << n << '\t' << decimals(test.zScores[static_cast<std::size_t>(n - 1)], 2) << '\n';
+        out << "z\t" << n << '\t'
+            << logic::formatNumberUngrouped(test.zScores[static_cast<std::size_t>(n - 1)], 2) << '\n';
 }
 
 int stats(const Arguments& arguments, Io& io) {

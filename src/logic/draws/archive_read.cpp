@@ -2,6 +2,7 @@
 
 #include "logic/core/ansi.h"
 #include "logic/core/dates.h"
+#include "logic/core/draw_number.h"
 #include "logic/core/error.h"
 #include "logic/core/record_file.h"
 
@@ -154,17 +155,12 @@ bool allDigits(const QString& field) {
            std::all_of(field.begin(), field.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-// The value of a whole number in 1..70, or 0 for any other field.
+// The value of a whole number in 1..70, or 0 for any other field. A spreadsheet writes
+// a number as bare digits, so a sign is as foreign here as a letter.
 int drawnNumber(const QString& field) {
     if (!allDigits(field))
         return 0;
-    int value = 0;
-    for (QChar c : field) {
-        value = value * 10 + (c.unicode() - u'0');
-        if (value > 70)
-            return 0;
-    }
-    return value;
+    return readDrawNumber(field).value_or(0);
 }
 
 // A field as a reason may quote it: on one line and short.

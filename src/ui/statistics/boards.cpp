@@ -72,13 +72,6 @@ void NumberBoard::setCell(int position, const QString& number, const QString& va
     paintLabel(values_[position], ground, text);
 }
 
-QString NumberBoard::numberText(int position) const {
-    return numbers_[position]->text();
-}
-QString NumberBoard::valueText(int position) const {
-    return values_[position]->text();
-}
-
 void NumberBoard::setRemark(int position, const QString& remark) {
     if (position < 1 || position > 70)
         return;
@@ -118,13 +111,6 @@ void ItemRows::setValue(int item, const QString& value, const logic::Rgb& ground
         return;
     values_[static_cast<std::size_t>(item)]->setText(value);
     paintLabel(values_[static_cast<std::size_t>(item)], ground, text);
-}
-
-QString ItemRows::labelText(int item) const {
-    return labels_[static_cast<std::size_t>(item)]->text();
-}
-QString ItemRows::valueText(int item) const {
-    return values_[static_cast<std::size_t>(item)]->text();
 }
 
 ClassLegend::ClassLegend(const QString& rowPrefix, const QString& headingName, const QString& meanName,

@@ -23,8 +23,6 @@ class NumberBoard : public QWidget {
     // Position 1..70, counted row by row. An empty number leaves the cell blank.
     void setCell(int position, const QString& number, const QString& value, const logic::Rgb& ground,
                  const logic::Rgb& text);
-    QString numberText(int position) const;
-    QString valueText(int position) const;
     // Marks a cell as standing out, with the reason as its tip; an empty remark unmarks it.
     void setRemark(int position, const QString& remark);
 
@@ -41,8 +39,6 @@ class ItemRows : public QWidget {
              QWidget* parent = nullptr);
 
     void setValue(int item, const QString& value, const logic::Rgb& ground, const logic::Rgb& text);
-    QString labelText(int item) const;
-    QString valueText(int item) const;
     int items() const { return static_cast<int>(labels_.size()) - 1; }
 
   private:

@@ -4,7 +4,9 @@
 #include "logic/core/paths.h"
 #include "logic/core/tables.h"
 #include "logic/export/export_table.h"
+#include "logic/export/statistics_export_table.h"
 #include "logic/state/program_state.h"
+#include "logic/statistics/item_labels.h"
 #include "logic/statistics/number_frequency_test.h"
 #include "logic/statistics/statistics_selection.h"
 #include "platform/spreadsheet.h"
@@ -49,18 +51,6 @@ QPushButton* pageButton(const QString& text, const QString& name, QWidget* paren
     b->setObjectName(name);
     b->setMinimumWidth(130);
     return b;
-}
-
-QStringList itemLabels(int kind) {
-    QStringList labels;
-    if (kind == 2) {
-        for (int d = 0; d <= 9; ++d)
-            labels << QStringLiteral("Gewinnzahlen mit Endzahl %1:").arg(d);
-    } else {
-        for (int j = 1; j <= 7; ++j)
-            labels << QStringLiteral("Gewinnzahlen von %1 - %2").arg(10 * j - 9).arg(10 * j);
-    }
-    return labels;
 }
 
 } // namespace
@@ -191,10 +181,11 @@ QWidget* StatisticsWindow::buildItemPage(int kind) {
         headingLabel(QStringLiteral("LAuswertung%1").arg(kind), page);
     left->addWidget(headings_[static_cast<std::size_t>(kind - 1)]);
     left->addSpacing(8);
-    ItemRows* rows =
-        kind == 2
-            ? new ItemRows(QStringLiteral("PFinale"), QStringLiteral("PFinaleWert"), itemLabels(2), page)
-            : new ItemRows(QStringLiteral("Pdec"), QStringLiteral("PDecWert"), itemLabels(3), page);
+    ItemRows* rows = kind == 2
+                         ? new ItemRows(QStringLiteral("PFinale"), QStringLiteral("PFinaleWert"),
+                                        logic::statisticItemLabels(logic::StatisticKind::FinalDigits), page)
+                         : new ItemRows(QStringLiteral("Pdec"), QStringLiteral("PDecWert"),
+                                        logic::statisticItemLabels(logic::StatisticKind::Tens), page);
     itemRows_[static_cast<std::size_t>(kind - 2)] = rows;
     left->addWidget(rows);
     left->addStretch(1);
@@ -378,40 +369,18 @@ void StatisticsWindow::toggleAbsencesOrder() {
 
 logic::ExportTable StatisticsWindow::exportTable(int tab) const {
     switch (tab) {
-    case 0: {
-        logic::ExportTable t(2, 71);
-        t.setCell(0, 0, QStringLiteral("Zahl"));
-        t.setCell(1, 0, QStringLiteral("Häufigkeit"));
-        for (int cell = 1; cell <= 70; ++cell) {
-            const int n = numberInCell_[static_cast<std::size_t>(cell - 1)];
-            t.setCell(0, n, numbers_->numberText(cell));
-            t.setCell(1, n, numbers_->valueText(cell));
-        }
-        return t;
-    }
+    case 0:
+        return logic::buildNumbersExportTable(statistics_.result(logic::StatisticKind::Numbers));
     case 1:
-    case 2: {
-        ItemRows* rows = itemRows_[static_cast<std::size_t>(tab - 1)];
-        // The final digits go out in a table of 71 rows, like the numbers.
-        logic::ExportTable t(2, tab == 1 ? 71 : rows->items() + 1);
-        t.setCell(0, 0, tab == 1 ? QStringLiteral("Endnummer") : QStringLiteral("Zehner"));
-        t.setCell(1, 0, QStringLiteral("Häufigkeit"));
-        for (int item = 1; item <= rows->items(); ++item) {
-            t.setCell(0, item, rows->labelText(item));
-            t.setCell(1, item, rows->valueText(item));
-        }
-        return t;
-    }
-    default: {
-        logic::ExportTable t(2, 71);
-        t.setCell(0, 0, QStringLiteral("Zahl"));
-        t.setCell(1, 0, QStringLiteral("Seit Ziehungen..."));
-        for (int cell = 1; cell <= 70; ++cell) {
-            t.setCell(0, cell, absences_->numberText(cell));
-            t.setCell(1, cell, absences_->valueText(cell));
-        }
-        return t;
-    }
+        return logic::buildItemsExportTable(logic::StatisticKind::FinalDigits,
+                                            statistics_.result(logic::StatisticKind::FinalDigits));
+    case 2:
+        return logic::buildItemsExportTable(logic::StatisticKind::Tens,
+                                            statistics_.result(logic::StatisticKind::Tens));
+    default:
+        return logic::buildAbsencesExportTable(statistics_.absences(), absencesNatural_
+                                                                           ? logic::AbsenceOrder::ByNumber
+                                                                           : logic::AbsenceOrder::ByAbsence);
     }
 }
 
