@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace talvo::test {
 
@@ -26,6 +27,9 @@ class MessageCapture {
 
     // The answer to the questions from now on: true for Yes.
     void answer(bool yes) { yes_ = yes; }
+    // Runs once while the next box is shown, as something the user or another program does
+    // meanwhile.
+    void whileNextIsShown(std::function<void()> action) { meanwhile_ = std::move(action); }
     // Forgets what was shown and answers Yes again, for the start of each test.
     void clear();
 
@@ -38,6 +42,7 @@ class MessageCapture {
     QList<ShownMessage> shown_;
     QStringList texts_;
     bool yes_ = true;
+    std::function<void()> meanwhile_;
 };
 
 } // namespace talvo::test

@@ -112,16 +112,31 @@ class DrawEntryTest : public QObject {
         QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("10.03.2024"));
         QVERIFY(marked(w).isEmpty()); // the proposed date starts from an empty board
 
-        // 19 numbers: nothing happens.
+        // 19 numbers: nothing is stored, and the window says how many are marked.
+        const QByteArray before = test::readFile(paths.historyFile());
         mark(w, {70, 3, 55, 12, 8, 41, 27, 33, 64, 1, 19, 22, 46, 50, 58, 61, 66, 9, 14});
-        test::namedChild<QLineEdit>(w, "E77")->setText(QStringLiteral("1234567"));
+        test::namedChild<QLineEdit>(w, "E77")->setText(QStringLiteral("12345"));
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
-        QCOMPARE(state.history().size(), std::size_t{3});
-        QVERIFY(messages.isEmpty());
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(QStringLiteral("19 von 20")));
+        QCOMPARE(test::readFile(paths.historyFile()), before);
 
+        // A plus 5 of other than five digits is refused, not cut or stored short.
         mark(w, {36});
+        for (const char* plus5 : {"1234567", "1245", "123456"}) {
+            messages.clear();
+            test::namedChild<QLineEdit>(w, "E77")->setText(QString::fromLatin1(plus5));
+            test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].contains(QStringLiteral("fünf Ziffern")), qPrintable(messages[0]));
+            QCOMPARE(test::readFile(paths.historyFile()), before);
+            QVERIFY(w.statusBar()->currentMessage().isEmpty());
+        }
+        messages.clear();
+        test::namedChild<QLineEdit>(w, "E77")->setText(QStringLiteral("12345"));
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         QVERIFY(messages.isEmpty());
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Die Ziehung vom 10.03.2024 ist gespeichert."));
         const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{4});
         QCOMPARE(logic::serialToText(stored[3].datum), QStringLiteral("10.03.2024"));
@@ -235,6 +250,44 @@ class DrawEntryTest : public QObject {
         QCOMPARE(kept.size(), std::size_t{4});
         QCOMPARE(kept[3].GZ[0], std::uint8_t{51});
         QCOMPARE(second.history(), kept);
+    }
+
+    // The history changes while the replace question is open: the board keeps the player's
+    // numbers, and the question is asked again against what is stored now.
+    void theReplaceQuestionIsAskedAgainWhenTheHistoryChangesMeanwhile() {
+        for (const bool secondAnswer : {true, false}) {
+            logic::saveDrawHistory(paths.historyFile(), history);
+            messages.clear();
+            logic::ProgramState state;
+            ui::MainWindow w(state, paths);
+            w.setUpAtStart();
+            test::namedChild<QTabWidget>(w, "PC0")->setCurrentIndex(1);
+            chooseEntry(w, 2); // 09.03.2024
+            test::namedChild<QToolButton>(w, "BDel")->click();
+            mark(w, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+            const QList<int> entered = marked(w);
+            logic::DrawHistory changed = history;
+            changed[2] = test::draw(QDate(2024, 3, 9), test::run20(51), QStringLiteral("99999"));
+            capture.whileNextIsShown([&] {
+                logic::saveDrawHistory(paths.historyFile(), changed);
+                capture.whileNextIsShown([&] { capture.answer(secondAnswer); });
+            });
+            test::namedChild<QPushButton>(w, "BSpeichern1")->click();
+            capture.answer(true);
+            QCOMPARE(messages.size(), 2);
+            for (const QString& m : messages)
+                QVERIFY(m.contains(QStringLiteral("Für den 09.03.2024 ist bereits eine Ziehung gespeichert")));
+            const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
+            QCOMPARE(state.history(), stored);
+            QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("09.03.2024"));
+            QCOMPARE(marked(w), entered);
+            QVERIFY(w.statusBar()->currentMessage().contains(QStringLiteral("anderes Programm")));
+            if (secondAnswer) {
+                QCOMPARE(stored[2].numberSet(), test::draw(QDate(2024, 3, 9), test::run20(1)).numberSet());
+            } else {
+                QCOMPARE(stored, changed);
+            }
+        }
     }
 
     void theVeryFirstDrawGetsAProposedDate() {

@@ -1,7 +1,6 @@
 #include "logic/core/history_file.h"
 #include "logic/draws/archive_export.h"
 #include "logic/state/program_state.h"
-#include "logic/state/statistics_selection.h"
 #include "logic/statistics/number_statistics.h"
 #include "logic/tips/class_rows.h"
 #include "support/message_capture.h"

@@ -1,6 +1,5 @@
 #include "logic/state/program_state.h"
 
-#include "logic/draws/history_sync.h"
 #include "logic/settings/colour_scheme.h"
 
 namespace talvo::logic {
@@ -20,14 +19,6 @@ void ProgramState::setColourScheme(int scheme) {
         return;
     colourScheme_ = valid;
     emit colourSchemeChanged();
-}
-
-bool reloadChangedHistory(ProgramState& state, const QString& historyPath) {
-    std::optional<DrawHistory> changed = changedHistoryOnDisk(historyPath, state.history());
-    if (!changed)
-        return false;
-    state.setHistory(std::move(*changed));
-    return true;
 }
 
 } // namespace talvo::logic

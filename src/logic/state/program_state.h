@@ -40,8 +40,4 @@ class ProgramState : public QObject {
     int colourScheme_ = 1;
 };
 
-// Loads the history file into the state when it holds other draws than the state (a missing
-// file counts as an empty history); returns whether it did.
-bool reloadChangedHistory(ProgramState& state, const QString& historyPath);
-
 } // namespace talvo::logic

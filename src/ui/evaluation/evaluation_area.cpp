@@ -2,13 +2,14 @@
 
 #include "logic/core/draw_calendar.h"
 #include "logic/core/paths.h"
+#include "logic/evaluation/date_range_check.h"
 #include "logic/evaluation/evaluation_messages.h"
 #include "logic/evaluation/evaluation_summary.h"
 #include "logic/evaluation/range_preset.h"
 #include "logic/state/program_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_field.h"
-#include "ui/common/file_dialogs.h"
+#include "ui/common/user_folders.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
@@ -334,15 +335,12 @@ void EvaluationArea::evaluateDateRange() {
     // A date typed without Enter counts as it stands on the screen.
     rangeFromEdit_->commitTyping();
     rangeToEdit_->commitTyping();
-    if (rangeFromEdit_->date() > rangeToEdit_->date()) {
-        showMessage(
-            this,
-            QStringLiteral("Das Datum \"von\" liegt nach dem Datum \"bis\". Bitte den Zeitraum berichtigen."),
-            MessageIcon::Information);
-        return;
-    }
     const logic::DaySerial from = logic::dateToSerial(rangeFromEdit_->date());
     const logic::DaySerial until = logic::dateToSerial(rangeToEdit_->date());
+    if (const std::optional<QString> problem = logic::checkDateRange(from, until)) {
+        showMessage(this, *problem, MessageIcon::Information);
+        return;
+    }
     evaluateWithOverview(
         QStringLiteral("Auswertung vom %1 bis %2").arg(logic::serialToText(from), logic::serialToText(until)),
         [from, until, history = state_.history(), now = logic::dateTimeToSerial(currentDateTime())](

@@ -4,7 +4,9 @@
 #include "logic/evaluation/evaluation.h"
 #include "ui/evaluation/help_panel.h"
 
+#include <QDate>
 #include <QWidget>
+#include <utility>
 #include <functional>
 #include <span>
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QMetaObject>
+#include <QDate>
 #include <QWidget>
+#include <utility>
 
 class QButtonGroup;
 class QDate;
