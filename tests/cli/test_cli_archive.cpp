@@ -223,9 +223,12 @@ TEST(CliUndo, TakesBackChangesNewestFirst) {
         return runCli(
             {QStringLiteral("undo"), QStringLiteral("--history"), history, QStringLiteral("--list")});
     };
+    // Each draw at the number its date takes: 04.03. first, 05.03. second.
     const auto store = [&](const QString& date, const QString& now) {
+        const QString position =
+            date.startsWith(QStringLiteral("05")) ? QStringLiteral("2") : QStringLiteral("1");
         return runCli({QStringLiteral("store"), QStringLiteral("--history"), history,
-                       QStringLiteral("--position"), QStringLiteral("1"), QStringLiteral("--date"), date,
+                       QStringLiteral("--position"), position, QStringLiteral("--date"), date,
                        QStringLiteral("--numbers"),
                        QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20"),
                        QStringLiteral("--now"), now});

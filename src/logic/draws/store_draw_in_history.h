@@ -32,12 +32,14 @@ using ReplaceQuestion = std::function<bool(const DrawRecord& stored)>;
 //
 // The draw goes into the record of its date (a draw or an empty record). A date after the
 // last record goes after it, and the draw days between get empty records as the draw
-// calendar says. A date between stored dates that no record holds is inserted in date
-// order. `requestedPosition` (counted from 0) is the place the caller means, and the date
-// must agree with it: a record of another date there is refused with Error, and so is a
-// place behind the last record for a date that is not after it. Any place behind the last
-// record up to where the date goes means that place; further on storeDraw refuses, but an
-// empty history takes the draw there with the days before it filled in.
+// calendar says. A date between stored dates that no record holds (an old history that
+// skipped days) is inserted in date order, the draw days around it without a record getting
+// empty ones, as merging a download or an archive does: nothing stored is lost.
+// `requestedPosition` (counted from 0) is the place the caller means, and the date must
+// agree with it: a record of another date there is refused with Error, and so is a place
+// behind the last record for a date that is not after it. A place behind the last record
+// up to where the date goes means "after the last record"; one further on storeDraw
+// refuses, but an empty history takes the draw there with the days before it filled in.
 //
 // The file is read, and written with an undo point, under the history's lock, so another
 // program's change is never lost; the draws the file holds are taken, not `known`. Before a
