@@ -3,8 +3,8 @@
 #include "history_option.h"
 
 #include "logic/state/program_state.h"
+#include "logic/state/statistics.h"
 #include "logic/statistics/number_frequency_test.h"
-#include "logic/statistics/statistics.h"
 
 #include <QTextStream>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include "logic/export/tip_text.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/game_draw.h"
 #include "logic/tips/tip_generator.h"

@@ -2,7 +2,7 @@
 
 #include "logic/core/placeholder_address.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics_selection.h"
+#include "logic/state/statistics_selection.h"
 #include "platform/download_base.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"

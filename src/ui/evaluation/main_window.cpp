@@ -22,6 +22,7 @@
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
+#include "ui/common/tool_icons.h"
 #include "ui/common/user_action.h"
 #include "ui/common/user_folders.h"
 #include "ui/draws/paste_window.h"
@@ -30,7 +31,6 @@
 #include "ui/evaluation/overview_window.h"
 #include "ui/evaluation/picture_link.h"
 #include "ui/evaluation/slip_file_frame.h"
-#include "ui/evaluation/tool_icons.h"
 #include "ui/evaluation/winning_number_board.h"
 #include "ui/navigation/navigator.h"
 

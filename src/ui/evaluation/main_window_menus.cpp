@@ -1,9 +1,9 @@
 #include "ui/evaluation/main_window.h"
 
 #include "ui/common/standard_icon.h"
+#include "ui/common/tool_icons.h"
 #include "ui/common/user_action.h"
 #include "ui/evaluation/picture_link.h"
-#include "ui/evaluation/tool_icons.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "logic/statistics/statistics_selection.h"
+#include "logic/state/statistics_selection.h"
 
 #include "logic/core/tables.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 
 #include "logic/state/program_state.h"
 #include "logic/statistics/number_statistics.h"
