@@ -2,8 +2,8 @@
 #include "command.h"
 #include "history_option.h"
 
-#include "logic/state/program_state.h"
-#include "logic/state/statistics.h"
+#include "logic/statistics/absences.h"
+#include "logic/statistics/frequency_statistics.h"
 #include "logic/statistics/number_frequency_test.h"
 
 #include <QTextStream>
@@ -54,10 +54,8 @@ void printFrequencyTest(const logic::FrequencyResult& numbers, QTextStream& out)
 
 int stats(const Arguments& arguments, Io& io) {
     const int n = lastOption(arguments);
-    logic::ProgramState state;
-    state.setHistory(historyOption(arguments));
-    logic::Statistics statistics(state);
-    statistics.computeFrequencies(n);
+    const logic::DrawHistory history = historyOption(arguments);
+    const logic::FrequencyStatistics statistics = logic::computeFrequencyStatistics(history, n);
 
     for (auto kind :
          {logic::StatisticKind::Numbers, logic::StatisticKind::FinalDigits, logic::StatisticKind::Tens})
@@ -66,11 +64,11 @@ int stats(const Arguments& arguments, Io& io) {
     for (int kind = 1; kind <= 3; ++kind)
         for (int level = 1; level <= logic::kLevelCount; ++level) {
             std::vector<int> numbers;
-            for (auto v : logic::toNumberList(statistics.classSets().at(kind, level), 70, 70))
+            for (auto v : logic::toNumberList(statistics.classSets.at(kind, level), 70, 70))
                 numbers.push_back(v);
             io.out << "KLASSEN\t" << kind << '\t' << level << '\t' << joined(numbers) << '\n';
         }
-    const logic::Absences& absences = statistics.absences();
+    const logic::Absences absences = logic::computeAbsences(logic::collectDrawSets(history));
     for (int number = 1; number <= 70; ++number)
         io.out << "ABSENCE\t" << number << '\t' << absences.drawsSince[static_cast<std::size_t>(number)]
                << '\n';
