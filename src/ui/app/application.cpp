@@ -173,7 +173,6 @@ void Application::createWindows() {
         if (!merged)
             return;
         main_->alignEntryWithViewing();
-        followNewHistory();
     });
     runAction(start_, [this] { updateWindow_->setUpAtStart(); });
     // A build that names no real download server offers no update that can only fail: its
@@ -191,7 +190,6 @@ void Application::createWindows() {
         auto* window = new ImportWindow(*state_, paths_,
                                         importAsksForFile_ ? ImportWindow::Start::AskForFile
                                                            : ImportWindow::Start::WaitForChoice);
-        connect(window, &ImportWindow::historyImported, this, &Application::followNewHistory);
         return window;
     });
     navigator_->addAction(Route::ArchiveDownload, [this] {
@@ -216,7 +214,6 @@ void Application::createWindows() {
             return;
         // Both pages show the restored history: no draw that no longer exists stays on the board.
         main_->alignEntryWithViewing();
-        followNewHistory();
     });
 }
 
@@ -225,12 +222,6 @@ ImportWindow* Application::openImportWaiting() {
     navigator_->go(Route::ArchiveImport);
     importAsksForFile_ = true;
     return qobject_cast<ImportWindow*>(navigator_->window(Route::ArchiveImport));
-}
-
-void Application::followNewHistory() {
-    // The main window's lists follow the history by themselves; the statistics are
-    // computed anew for the chosen draw count.
-    runAction(statistics_, [this] { statisticsSelection_->computeAgain(); });
 }
 
 void Application::startWindowClosed() {
