@@ -5,7 +5,7 @@
 #include "logic/core/history_file.h"
 #include "logic/core/paths.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics_selection.h"
+#include "logic/state/statistics_selection.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
 #include "ui/app/start_window.h"

@@ -13,8 +13,8 @@
 #include "logic/evaluation/range_preset.h"
 #include "logic/export/draw_export_table.h"
 #include "logic/state/program_state.h"
+#include "logic/state/statistics.h"
 #include "logic/statistics/combination_search.h"
-#include "logic/statistics/statistics.h"
 #include "logic/tips/tip_generator.h"
 
 #include <QRandomGenerator>

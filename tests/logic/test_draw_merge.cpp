@@ -1,14 +1,13 @@
 #include "logic/core/error.h"
 #include "logic/draws/draw_merge.h"
-#include "logic/state/program_state.h"
 #include "support/history_builder.h"
 #include "support/temp_files.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 
 using namespace talvo::logic;
 using talvo::test::drawDays;
@@ -149,20 +148,20 @@ TEST(mergeDownloadedDraws, MergesRewritesAndDeletesTheBlock) {
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     const QString block = dir.filePath(QStringLiteral("tempGZ.tpp"));
     const DrawHistory full = drawDays(QDate(2024, 1, 2), 10);
-    ProgramState state;
-    state.setHistory(DrawHistory(full.begin(), full.begin() + 7));
-    saveDrawHistory(history, state.history());
+    saveDrawHistory(history, DrawHistory(full.begin(), full.begin() + 7));
     const QByteArray before = talvo::test::readFile(history);
-    QSignalSpy changed(&state, &ProgramState::historyChanged);
 
-    EXPECT_FALSE(mergeDownloadedDraws(state, block, history, kToday)) << "no block, nothing happens";
+    EXPECT_FALSE(mergeDownloadedDraws(block, history, kToday)) << "no block, nothing happens";
     EXPECT_EQ(talvo::test::readFile(history), before);
 
-    saveDrawHistory(block, blockOf(full, 5, 9));
-    EXPECT_TRUE(mergeDownloadedDraws(state, block, history, kToday));
-    EXPECT_EQ(state.history().size(), 10u);
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(loadDrawHistory(history).size(), 10u);
+    const DrawHistory downloaded = blockOf(full, 5, 9);
+    saveDrawHistory(block, downloaded);
+    const std::optional<DrawHistory> merged = mergeDownloadedDraws(block, history, kToday);
+    ASSERT_TRUE(merged.has_value());
+    EXPECT_EQ(merged->size(), 10u);
+    // What comes back is what was written, the downloaded draws laid over the stored ones.
+    EXPECT_EQ(drawsToBytes(*merged), talvo::test::readFile(history));
+    EXPECT_EQ(drawsToBytes({(*merged)[9]}), drawsToBytes({downloaded.back()}));
     EXPECT_FALSE(QFile::exists(block));
 }
 
@@ -172,13 +171,10 @@ TEST(mergeDownloadedDraws, InvalidBlockChangesNothingAndIsDeleted) {
     const DrawHistory stored = drawDays(QDate(2024, 1, 2), 7);
     saveDrawHistory(history, stored);
     const QByteArray before = talvo::test::readFile(history);
-    ProgramState state;
-    state.setHistory(stored);
 
     const QString block = talvo::test::writeFile(dir, QStringLiteral("tempGZ.tpp"), QByteArray(123, 'x'));
-    EXPECT_THROW(mergeDownloadedDraws(state, block, history, kToday), Error);
+    EXPECT_THROW(mergeDownloadedDraws(block, history, kToday), Error);
     EXPECT_EQ(talvo::test::readFile(history), before);
-    EXPECT_EQ(state.history().size(), 7u);
     EXPECT_FALSE(QFile::exists(block));
 
     talvo::test::writeFile(dir, QStringLiteral("tempGZ.tpp"), QByteArray(40, '\0'));
@@ -190,17 +186,15 @@ TEST(mergeDownloadedDraws, InvalidBlockChangesNothingAndIsDeleted) {
     EXPECT_TRUE(QFile::exists(block));
 }
 
-TEST(mergeDownloadedDraws, UnwritableHistoryKeepsMemoryAndLeavesNoBlock) {
+TEST(mergeDownloadedDraws, UnwritableHistoryThrowsAndLeavesNoBlock) {
     QTemporaryDir dir;
     const QString history = dir.filePath(QStringLiteral("KenoZahlen.tpp"));
     QDir(dir.path()).mkdir(QStringLiteral("KenoZahlen.tpp")); // cannot be replaced by a file
     const DrawHistory full = drawDays(QDate(2024, 1, 2), 10);
-    ProgramState state;
-    state.setHistory(DrawHistory(full.begin(), full.begin() + 7));
     const QString block = dir.filePath(QStringLiteral("tempGZ.tpp"));
     saveDrawHistory(block, blockOf(full, 5, 9));
-    EXPECT_THROW(mergeDownloadedDraws(state, block, history, kToday), Error);
-    EXPECT_EQ(state.history().size(), 7u);
+    // Thrown, not returned: the caller keeps the history it holds.
+    EXPECT_THROW(mergeDownloadedDraws(block, history, kToday), Error);
     EXPECT_FALSE(QFile::exists(block));
 }
 

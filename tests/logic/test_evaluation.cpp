@@ -3,11 +3,11 @@
 #include "logic/core/format.h"
 #include "logic/core/number_set.h"
 #include "logic/evaluation/date_range_check.h"
+#include "logic/core/plus5_odds.h"
 #include "logic/evaluation/evaluate_slip.h"
 #include "logic/evaluation/evaluation.h"
 #include "logic/evaluation/evaluation_summary.h"
 #include "logic/evaluation/plus5_class.h"
-#include "logic/tips/plus5_odds.h"
 #include "support/builders.h"
 #include "support/qstring_printer.h"
 

@@ -1,6 +1,6 @@
+#include "logic/core/type_odds.h"
 #include "logic/tips/return_difference.h"
 #include "logic/tips/strategy_test.h"
-#include "logic/tips/type_odds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 #include "support/builders.h"
 #include "tools/generated_history.h"
 

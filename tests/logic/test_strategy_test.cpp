@@ -1,11 +1,11 @@
 #include "logic/core/error.h"
 #include "logic/core/format.h"
 #include "logic/core/tables.h"
+#include "logic/core/type_odds.h"
 #include "logic/statistics/number_statistics.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/sliding_class_sets.h"
 #include "logic/tips/strategy_test.h"
-#include "logic/tips/type_odds.h"
 #include "support/builders.h"
 #include "tools/generated_history.h"
 

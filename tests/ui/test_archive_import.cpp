@@ -1,7 +1,7 @@
 #include "logic/core/history_file.h"
 #include "logic/draws/archive_export.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 #include "support/cli_runner.h"
 #include "support/draw_counts.h"
 #include "support/message_capture.h"

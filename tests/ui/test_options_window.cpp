@@ -1,7 +1,7 @@
 #include "logic/core/paths.h"
 #include "logic/settings/options_file.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics_selection.h"
+#include "logic/state/statistics_selection.h"
 #include "support/message_capture.h"
 #include "support/temp_files.h"
 #include "support/temp_folder.h"

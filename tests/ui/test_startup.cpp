@@ -3,7 +3,7 @@
 #include "logic/core/slip_file.h"
 #include "logic/settings/options_file.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 #include "support/builders.h"
 #include "support/form_lookup.h"
 #include "support/message_capture.h"

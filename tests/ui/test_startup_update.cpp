@@ -1,6 +1,6 @@
 #include "logic/core/history_file.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 #include "platform/download.h"
 #include "support/draw_counts.h"
 #include "support/http_test_server.h"

@@ -5,7 +5,7 @@
 #include "support/temp_files.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/export/text_frame.h"
+#include "ui/common/text_frame.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include "logic/draws/archive_export.h"
 #include "logic/slips/slip_editor.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 #include "logic/tips/tip_generator.h"
 #include "support/builders.h"
 #include "support/cli_runner.h"

@@ -2,7 +2,7 @@
 #include "command.h"
 
 #include "logic/core/tables.h"
-#include "logic/tips/type_odds.h"
+#include "logic/core/type_odds.h"
 
 #include <QTextStream>
 #include <array>

@@ -3,9 +3,9 @@
 #include "history_option.h"
 
 #include "logic/core/format.h"
-#include "logic/state/program_state.h"
+#include "logic/statistics/absences.h"
+#include "logic/statistics/frequency_statistics.h"
 #include "logic/statistics/number_frequency_test.h"
-#include "logic/statistics/statistics.h"
 
 #include <QTextStream>
 
@@ -47,10 +47,8 @@ void printFrequencyTest(const logic::FrequencyResult& numbers, QTextStream& out)
 
 int stats(const Arguments& arguments, Io& io) {
     const int n = lastOption(arguments);
-    logic::ProgramState state;
-    state.setHistory(historyOption(arguments));
-    logic::Statistics statistics(state);
-    statistics.computeFrequencies(n);
+    const logic::DrawHistory history = historyOption(arguments);
+    const logic::FrequencyStatistics statistics = logic::computeFrequencyStatistics(history, n);
 
     for (auto kind :
          {logic::StatisticKind::Numbers, logic::StatisticKind::FinalDigits, logic::StatisticKind::Tens})
@@ -59,11 +57,11 @@ int stats(const Arguments& arguments, Io& io) {
     for (int kind = 1; kind <= 3; ++kind)
         for (int level = 1; level <= logic::kLevelCount; ++level) {
             std::vector<int> numbers;
-            for (auto v : logic::toNumberList(statistics.classSets().at(kind, level), 70, 70))
+            for (auto v : logic::toNumberList(statistics.classSets.at(kind, level), 70, 70))
                 numbers.push_back(v);
             io.out << "KLASSEN\t" << kind << '\t' << level << '\t' << joined(numbers) << '\n';
         }
-    const logic::Absences& absences = statistics.absences();
+    const logic::Absences absences = logic::computeAbsences(logic::collectDrawSets(history));
     for (int number = 1; number <= 70; ++number)
         io.out << "ABSENCE\t" << number << '\t' << absences.drawsSince[static_cast<std::size_t>(number)]
                << '\n';

@@ -4,8 +4,7 @@
 #include "seed_option.h"
 
 #include "logic/export/tip_text.h"
-#include "logic/state/program_state.h"
-#include "logic/statistics/statistics.h"
+#include "logic/statistics/frequency_statistics.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/game_draw.h"
 #include "logic/tips/tip_generator.h"
@@ -64,14 +63,12 @@ int tip(const Arguments& arguments, Io& io) {
     const int n = lastOption(arguments);
     const quint64 seed = seedOption(arguments);
 
-    logic::ProgramState state;
-    state.setHistory(historyOption(arguments));
-    logic::Statistics statistics(state);
-    statistics.computeFrequencies(n);
+    const logic::FrequencyStatistics statistics =
+        logic::computeFrequencyStatistics(historyOption(arguments), n);
 
     if (candidates) {
         QStringList numbers;
-        for (auto number : logic::buildCandidateList(statistics.classSets(), strategy))
+        for (auto number : logic::buildCandidateList(statistics.classSets, strategy))
             numbers << QString::number(number);
         io.out << "Kandidaten\t" << numbers.join(QLatin1Char(' ')) << '\n';
         return 0;
@@ -81,8 +78,7 @@ int tip(const Arguments& arguments, Io& io) {
     logic::TipGenerator generator;
     QStringList lastText;
     for (int k = 1; k <= count; ++k) {
-        const logic::TipResult generated =
-            generator.generate(statistics.classSets(), strategy, types, random);
+        const logic::TipResult generated = generator.generate(statistics.classSets, strategy, types, random);
         if (k > 1)
             io.out << '\n';
         lastText = generated.text();

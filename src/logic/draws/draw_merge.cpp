@@ -9,7 +9,6 @@
 #include "logic/draws/change_text.h"
 #include "logic/draws/history_lock.h"
 #include "logic/draws/undo_history.h"
-#include "logic/state/program_state.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -209,10 +208,10 @@ QString keepValidDrawSet(const QString& blockPath, DaySerial today) {
     }
 }
 
-bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const QString& historyPath,
-                          DaySerial today) {
+std::optional<DrawHistory> mergeDownloadedDraws(const QString& blockPath, const QString& historyPath,
+                                                DaySerial today) {
     if (!QFile::exists(blockPath))
-        return false;
+        return std::nullopt;
     // A block that fails here would only fail again: it never outlives the merge.
     const auto removeBlock = qScopeGuard([&] { QFile::remove(blockPath); });
     const DrawHistory set = checkedDrawSet(readWholeFile(blockPath, kMaxDrawFileBytes), today);
@@ -220,10 +219,10 @@ bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const Q
     // Merged into the file as it is now: another program may have stored draws meanwhile.
     const DrawHistory stored = QFileInfo::exists(historyPath) ? loadDrawHistory(historyPath) : DrawHistory{};
     DrawSetMerge merge = mergeDrawSet(stored, set);
-    // The file first: when it cannot be written, memory and disk still agree.
+    // Throws when the file cannot be written: then the caller keeps the history it holds,
+    // and memory and disk still agree.
     writeHistoryWithUndo(lock, historyPath, merge.history, drawSetChangeText(merge));
-    state.setHistory(std::move(merge.history));
-    return true;
+    return std::move(merge.history);
 }
 
 } // namespace talvo::logic

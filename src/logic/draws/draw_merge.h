@@ -4,11 +4,11 @@
 #include "logic/core/history_file.h"
 
 #include <QString>
+#include <optional>
 
 namespace talvo::logic {
 
 struct AppPaths;
-class ProgramState;
 
 // Checks a downloaded draw set: a whole number of 40-byte records, dated on whole days
 // from 02.02.2004 to today, each after the one before; a plus 5 of up to five digits; and
@@ -43,12 +43,12 @@ DrawSetMerge mergeDrawSet(const DrawHistory& history, const DrawHistory& set);
 QString keepValidDrawSet(const QString& blockPath, DaySerial today);
 
 // Merges the block file into the history file by date (mergeDrawSet) while holding the
-// history's lock, writes it with its undo point when the merge changes it, hands the result
-// to the program state and deletes the block file, also when the merge fails. The history
-// file is read anew, so draws another program stored meanwhile are kept. Returns false when
-// there was no block file.
-bool mergeDownloadedDraws(ProgramState& state, const QString& blockPath, const QString& historyPath,
-                          DaySerial today);
+// history's lock, writes it with its undo point when the merge changes it and deletes the
+// block file, also when the merge fails. The history file is read anew, so draws another
+// program stored meanwhile are kept. Returns the history as written, for the caller to hold
+// from now on; nothing when there was no block file.
+std::optional<DrawHistory> mergeDownloadedDraws(const QString& blockPath, const QString& historyPath,
+                                                DaySerial today);
 
 // The download target "tempGZ.tpp" in the data directory.
 QString tempDrawSetPath(const AppPaths& paths);

@@ -1,9 +1,9 @@
 #include "logic/evaluation/slip_summary.h"
 
+#include "logic/core/plus5_odds.h"
 #include "logic/core/tables.h"
+#include "logic/core/type_odds.h"
 #include "logic/evaluation/evaluate_slip.h"
-#include "logic/tips/plus5_odds.h"
-#include "logic/tips/type_odds.h"
 
 namespace talvo::logic {
 

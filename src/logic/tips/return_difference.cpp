@@ -1,8 +1,8 @@
 #include "logic/tips/return_difference.h"
 
 #include "logic/core/format.h"
+#include "logic/core/type_odds.h"
 #include "logic/tips/strategy_test.h"
-#include "logic/tips/type_odds.h"
 
 #include <cmath>
 

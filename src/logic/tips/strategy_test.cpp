@@ -2,11 +2,11 @@
 
 #include "logic/core/error.h"
 #include "logic/core/tables.h"
+#include "logic/core/type_odds.h"
 #include "logic/statistics/draw_window.h"
 #include "logic/tips/candidate_list.h"
 #include "logic/tips/game_draw.h"
 #include "logic/tips/sliding_class_sets.h"
-#include "logic/tips/type_odds.h"
 
 #include <QRandomGenerator>
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "logic/core/placeholder_address.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics_selection.h"
+#include "logic/state/statistics_selection.h"
 #include "platform/download_base.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"
@@ -175,7 +175,6 @@ void Application::createWindows() {
         if (!merged)
             return;
         main_->drawPanel()->alignEntryWithViewing();
-        followNewHistory();
     });
     runAction(start_, [this] { updateWindow_->setUpAtStart(); });
     // A build that names no real download server offers no update that can only fail: its
@@ -193,7 +192,6 @@ void Application::createWindows() {
         auto* window = new ImportWindow(*state_, paths_,
                                         importAsksForFile_ ? ImportWindow::Start::AskForFile
                                                            : ImportWindow::Start::WaitForChoice);
-        connect(window, &ImportWindow::historyImported, this, &Application::followNewHistory);
         return window;
     });
     navigator_->addAction(Route::ArchiveDownload, [this] {
@@ -218,7 +216,6 @@ void Application::createWindows() {
             return;
         // Both pages show the restored history: no draw that no longer exists stays on the board.
         main_->drawPanel()->alignEntryWithViewing();
-        followNewHistory();
     });
 }
 
@@ -227,12 +224,6 @@ ImportWindow* Application::openImportWaiting() {
     navigator_->go(Route::ArchiveImport);
     importAsksForFile_ = true;
     return qobject_cast<ImportWindow*>(navigator_->window(Route::ArchiveImport));
-}
-
-void Application::followNewHistory() {
-    // The main window's lists follow the history by themselves; the statistics are
-    // computed anew for the chosen draw count.
-    runAction(statistics_, [this] { statisticsSelection_->computeAgain(); });
 }
 
 void Application::startWindowClosed() {

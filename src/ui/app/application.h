@@ -66,8 +66,6 @@ class Application : public QObject {
   private:
     void handOverToMainWindow();
     void startWindowClosed();
-    // After an update, an import or an undo replaced the draw history.
-    void followNewHistory();
     void createWindows();
     // The import window, opened without asking for a file; nullptr if it could not open.
     ImportWindow* openImportWaiting();

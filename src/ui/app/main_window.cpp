@@ -1,7 +1,7 @@
 #include "ui/app/main_window.h"
 
 #include "logic/core/paths.h"
-#include "ui/evaluation/tool_icons.h"
+#include "ui/common/tool_icons.h"
 #include "ui/common/user_action.h"
 #include "ui/draws/draw_panel.h"
 #include "ui/evaluation/evaluation_area.h"

@@ -387,7 +387,6 @@ void ImportWindow::importDraws() {
     }
     const logic::ImportReport report = result.report;
     state_.setHistory(std::move(result.history));
-    emit historyImported();
     showPreview();
     statusLabel_->setText(
         QStringLiteral("Die Ziehungen sind importiert: %1 neu, %2 ersetzt, %3 Platzhalter. Der "

@@ -52,8 +52,6 @@ class ImportWindow : public QWidget {
     bool isReading() const;
 
   signals:
-    // The history was rewritten from an archive.
-    void historyImported();
     // A file was read and its preview is shown (or its error reported).
     void previewReady();
 

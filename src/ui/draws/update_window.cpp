@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace talvo::ui {
 
@@ -151,8 +152,13 @@ void UpdateWindow::downloadFinished(QString failure) {
                         failure + QString::fromUtf8(kOtherWaysToDraws),
                     MessageIcon::Information);
     bool merged = false;
-    runAction(this,
-              [&] { merged = logic::mergeDownloadedDraws(state_, target, paths_.historyFile(), today); });
+    runAction(this, [&] {
+        if (std::optional<logic::DrawHistory> history =
+                logic::mergeDownloadedDraws(target, paths_.historyFile(), today)) {
+            state_.setHistory(std::move(*history));
+            merged = true;
+        }
+    });
     if (merged)
         statusLabel_->setText(
             QStringLiteral("Der Datenbestand umfasst jetzt %1 Ziehungen.").arg(state_.history().size()));

@@ -5,7 +5,7 @@
 #include "logic/settings/colour_scheme.h"
 #include "logic/settings/options_file.h"
 #include "logic/state/program_state.h"
-#include "logic/statistics/statistics_selection.h"
+#include "logic/state/statistics_selection.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"

@@ -1,10 +1,10 @@
 #include "ui/statistics/best_combinations_page.h"
 
 #include "logic/export/export_table.h"
+#include "logic/state/statistics.h"
 #include "logic/statistics/combination_chance.h"
 #include "logic/statistics/combination_values.h"
 #include "logic/statistics/free_search.h"
-#include "logic/statistics/statistics.h"
 #include "platform/spreadsheet.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/table_export.h"

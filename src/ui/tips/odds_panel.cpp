@@ -1,9 +1,9 @@
 #include "ui/tips/odds_panel.h"
 
 #include "logic/core/format.h"
+#include "logic/core/plus5_odds.h"
 #include "logic/core/tables.h"
-#include "logic/tips/plus5_odds.h"
-#include "logic/tips/type_odds.h"
+#include "logic/core/type_odds.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -6,13 +6,13 @@
 #include "logic/core/history_file.h"
 #include "logic/draws/draw_merge.h"
 #include "logic/draws/update_need.h"
-#include "logic/state/program_state.h"
 #include "platform/download.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <optional>
 
 namespace talvo::cli {
 namespace {
@@ -24,12 +24,11 @@ int update(const Arguments& o, Io& io) {
     QString base = o.required(QStringLiteral("base"));
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
-    logic::ProgramState state;
-    state.setHistory(historyOrEmpty(o));
+    logic::DrawHistory history = historyOrEmpty(o);
 
     const int choice = o.has(QStringLiteral("choice"))
                            ? o.integer(QStringLiteral("choice"), 0)
-                           : logic::determineUpdateNeed(state.history(), o.nowDateTime()).choice;
+                           : logic::determineUpdateNeed(history, o.nowDateTime()).choice;
     if (choice < 0 || choice >= logic::kUpdateChoices)
         throw UsageError{QStringLiteral("--choice erwartet 0 bis 5.")};
     const QString file = logic::updateFileName(choice);
@@ -50,8 +49,9 @@ int update(const Arguments& o, Io& io) {
         throw logic::Error(QStringLiteral("Das Herunterladen aktueller Daten hat leider nicht geklappt.\r") +
                            why);
     }
-    logic::mergeDownloadedDraws(state, target, historyPath, o.now());
-    io.out << state.history().size() << '\n';
+    if (std::optional<logic::DrawHistory> merged = logic::mergeDownloadedDraws(target, historyPath, o.now()))
+        history = std::move(*merged);
+    io.out << history.size() << '\n';
     return 0;
 }
 

@@ -1,6 +1,8 @@
-// Includes the layer check must refuse, one per line, and a few it must let through.
+// Includes the layer check must refuse, one per line, and a few it must let through. Core
+// sits below every other folder of logic, so it uses none of them.
 #pragma once
 #include "../app/cli/command.h"
+#include "../state/program_state.h"
 #include "logic/core/records.h"
 #include "logic/update/program_update.h"
 #include "platform/download.h"

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "logic/statistics/absences.h"
-#include "logic/statistics/frequency_classes.h"
-#include "logic/statistics/frequency_result.h"
+#include "logic/statistics/frequency_statistics.h"
 
 #include <QObject>
 #include <optional>
+#include <vector>
 
 namespace talvo::logic {
 
@@ -26,12 +26,14 @@ class Statistics : public QObject {
     void computeFrequencies(int n);
 
     // The last result of a kind; empty before the first run.
-    const std::optional<FrequencyResult>& result(StatisticKind kind) const;
+    const std::optional<FrequencyResult>& result(StatisticKind kind) const {
+        return frequencies_.result(kind);
+    }
     // The numbers by ascending count of the last numbers statistic.
-    std::vector<int> frequencyOrder() const;
+    std::vector<int> frequencyOrder() const { return frequencies_.frequencyOrder(); }
 
     // The numbers each frequency class singled out in the last run; the tips draw on them.
-    const ClassSets& classSets() const { return classSets_; }
+    const ClassSets& classSets() const { return frequencies_.classSets; }
     // Replaces the class sets as a run would, without computing anything.
     void setClassSets(const ClassSets& sets);
 
@@ -42,15 +44,14 @@ class Statistics : public QObject {
   signals:
     void frequenciesComputed();
     void classSetsChanged();
+    // Draw sets and absences follow the changed history.
     void absencesComputed();
 
   private:
     void historyChanged();
 
     const ProgramState& state_;
-    ClassSets classSets_;
-    std::array<std::optional<FrequencyResult>, 3> results_;
-    std::vector<int> numberOccurrences_ = std::vector<int>(70, 0);
+    FrequencyStatistics frequencies_;
     DrawSetList drawSets_;
     Absences absences_;
 };

@@ -1,4 +1,4 @@
-#include "logic/tips/type_odds.h"
+#include "logic/core/type_odds.h"
 
 #include "logic/core/tables.h"
 

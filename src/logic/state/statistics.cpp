@@ -1,7 +1,6 @@
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 
 #include "logic/state/program_state.h"
-#include "logic/statistics/number_statistics.h"
 
 namespace talvo::logic {
 
@@ -19,26 +18,14 @@ void Statistics::historyChanged() {
 void Statistics::computeFrequencies(int n) {
     if (drawSets_.empty())
         return;
-    classSets_.clear();
-    for (StatisticKind kind : {StatisticKind::Numbers, StatisticKind::FinalDigits, StatisticKind::Tens})
-        results_[static_cast<std::size_t>(kind) - 1] =
-            frequencyStatistic(kind, state_.history(), n, classSets_);
-    numberOccurrences_ = results_[0]->occurrences;
+    frequencies_ = computeFrequencyStatistics(state_.history(), n);
     emit classSetsChanged();
     emit frequenciesComputed();
 }
 
 void Statistics::setClassSets(const ClassSets& sets) {
-    classSets_ = sets;
+    frequencies_.classSets = sets;
     emit classSetsChanged();
-}
-
-const std::optional<FrequencyResult>& Statistics::result(StatisticKind kind) const {
-    return results_[static_cast<std::size_t>(kind) - 1];
-}
-
-std::vector<int> Statistics::frequencyOrder() const {
-    return logic::frequencyOrder(numberOccurrences_);
 }
 
 } // namespace talvo::logic

@@ -1,4 +1,4 @@
-#include "ui/export/text_frame.h"
+#include "ui/common/text_frame.h"
 
 #include "logic/export/tip_text.h"
 #include "platform/default_printer.h"
@@ -7,7 +7,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/tool_bar.h"
-#include "ui/evaluation/tool_icons.h"
+#include "ui/common/tool_icons.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ui/evaluation/tool_icons.h"
+#include "ui/common/tool_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

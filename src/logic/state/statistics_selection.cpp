@@ -1,11 +1,19 @@
-#include "logic/statistics/statistics_selection.h"
+#include "logic/state/statistics_selection.h"
 
 #include "logic/core/tables.h"
 
 namespace talvo::logic {
 
 StatisticsSelection::StatisticsSelection(const ProgramState& state, QObject* parent)
-    : QObject(parent), statistics_(state) {}
+    : QObject(parent), statistics_(state) {
+    // Counted once the statistics hold the new draw sets, so the run never sees the old
+    // history. Before the first choice there is nothing to follow: the choice made at start
+    // computes the history loaded before it.
+    connect(&statistics_, &Statistics::absencesComputed, this, [this] {
+        if (drawCountIndex_ >= 0)
+            computeAgain();
+    });
+}
 
 int StatisticsSelection::drawCount() const {
     return drawCountIndex_ >= 0 ? kDrawCounts[static_cast<std::size_t>(drawCountIndex_)] : 0;

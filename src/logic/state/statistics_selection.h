@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/statistics/statistics.h"
+#include "logic/state/statistics.h"
 
 #include <QObject>
 
@@ -12,6 +12,7 @@ class ProgramState;
 // share, with the statistics computed for it. Each window changes the choice here and
 // follows it through drawCountApplied, so a choice is computed once, whichever window
 // made it.
+// Every change of the history computes the choice again, whoever made the change.
 class StatisticsSelection : public QObject {
     Q_OBJECT
   public:

@@ -1,4 +1,4 @@
-#include "logic/tips/plus5_odds.h"
+#include "logic/core/plus5_odds.h"
 
 #include "logic/core/tables.h"
 
