@@ -135,7 +135,9 @@ set(logic_domain draws evaluation export slips statistics tips update)
 # edge that leads back to its user, directly or through others, would close a circle.
 set(logic_domain_uses
     # A tip is drawn from the frequency classes and the draw windows of the statistics.
-    "tips>statistics")
+    "tips>statistics"
+    # The statistics window's sheets are tables of the statistics' results.
+    "export>statistics")
 set(logic_folders core settings ${logic_domain} state)
 string(JOIN "|" placed ${logic_folders})
 set(reached "^logic/(${placed})/")

@@ -12,12 +12,12 @@
 #include "support/visible_window.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/draws/import_window.h"
-#include "ui/app/main_window.h"
 #include "ui/draws/draw_panel.h"
+#include "ui/draws/import_window.h"
 #include "ui/navigation/navigator.h"
 #include "ui/statistics/statistics_window.h"
 
@@ -160,7 +160,8 @@ class ArchiveImportTest : public QObject {
         // The entry page stands on the last restored draw, which the board shows.
         QCOMPARE(namedChild<QComboBox>(*program.mainWindow(), "comboNr2")->currentText(),
                  QStringLiteral("68"));
-        QCOMPARE(program.mainWindow()->drawPanel()->markedNumbers(), program.state().history().back().numberSet());
+        QCOMPARE(program.mainWindow()->drawPanel()->markedNumbers(),
+                 program.state().history().back().numberSet());
         QCOMPARE(stats->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(full.end() - 22, full.end() - 12));
         // The undo is no change of its own: nothing is left to take back.

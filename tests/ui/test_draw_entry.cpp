@@ -11,12 +11,12 @@
 #include "support/temp_files.h"
 #include "support/temp_folder.h"
 #include "support/undo_files.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
+#include "ui/draws/draw_panel.h"
 #include "ui/draws/history_undo.h"
 #include "ui/draws/paste_window.h"
-#include "ui/app/main_window.h"
-#include "ui/draws/draw_panel.h"
 #include "ui/navigation/navigator.h"
 
 #include <QCheckBox>
@@ -136,7 +136,8 @@ class DrawEntryTest : public QObject {
         test::namedChild<QLineEdit>(w, "E77")->setText(QStringLiteral("12345"));
         test::namedChild<QPushButton>(w, "BSpeichern1")->click();
         QVERIFY(messages.isEmpty());
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Die Ziehung vom 10.03.2024 ist gespeichert."));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("Die Ziehung vom 10.03.2024 ist gespeichert."));
         const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
         QCOMPARE(stored.size(), std::size_t{4});
         QCOMPARE(logic::serialToText(stored[3].datum), QStringLiteral("10.03.2024"));
@@ -276,7 +277,8 @@ class DrawEntryTest : public QObject {
             capture.answer(true);
             QCOMPARE(messages.size(), 2);
             for (const QString& m : messages)
-                QVERIFY(m.contains(QStringLiteral("Für den 09.03.2024 ist bereits eine Ziehung gespeichert")));
+                QVERIFY(
+                    m.contains(QStringLiteral("Für den 09.03.2024 ist bereits eine Ziehung gespeichert")));
             const logic::DrawHistory stored = logic::loadDrawHistory(paths.historyFile());
             QCOMPARE(state.history(), stored);
             QCOMPARE(test::namedChild<QComboBox>(w, "combo2")->currentText(), QStringLiteral("09.03.2024"));
@@ -451,11 +453,18 @@ class DrawEntryTest : public QObject {
             {"a repeated number", {}, nineteen + QStringLiteral(" 11"), false, QStringLiteral("11"), {}},
             {"71", {}, nineteen + QStringLiteral(" 71"), false, QStringLiteral("71"), {}},
             {"0", {}, nineteen + QStringLiteral(" 0"), false, QStringLiteral("0"), {}},
-            {"a stored day in the text", {}, QStringLiteral("Ziehung vom 09.03.2024: ") + all, true, {},
+            {"a stored day in the text",
+             {},
+             QStringLiteral("Ziehung vom 09.03.2024: ") + all,
+             true,
+             {},
              QStringLiteral("09.03.2024")},
             {"3 after a paste of 20",
              QString(all).replace(QStringLiteral("11 "), QStringLiteral("41 ")),
-             QStringLiteral("Nur drei Zahlen: 1 2 3"), false, QStringLiteral("3"), {}},
+             QStringLiteral("Nur drei Zahlen: 1 2 3"),
+             false,
+             QStringLiteral("3"),
+             {}},
         };
         for (const char* board : {"empty", "partly marked", "a stored draw"}) {
             for (const auto& t : texts)

@@ -10,11 +10,11 @@
 #include "support/visible_window.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/draws/import_window.h"
 #include "ui/draws/update_window.h"
-#include "ui/app/main_window.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAction>

@@ -9,10 +9,10 @@
 #include "support/temp_folder.h"
 #include "support/workbook_reader.h"
 #include "ui/app/application.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/app/main_window.h"
 #include "ui/export/draw_export_window.h"
 #include "ui/navigation/navigator.h"
 
@@ -229,14 +229,15 @@ class ExportWindowTest : public QObject {
         QCOMPARE(date(w, "DateV")->date(), QDate(2004, 2, 2));
         QCOMPARE(date(w, "DateB")->date(), QDate(2024, 3, 7));
 
-        // Set up once: later draws leave the choices and dates as they are.
+        // Set up once: later draws leave the choice as it is, and the range the user left at
+        // its default takes them in (all stored draws, as the help says).
         choice(w, 1)->click();
         state.setHistory(history());
         QCOMPARE(w.findChildren<QRadioButton*>().size(), 3);
         QVERIFY(choice(w, 1)->isChecked());
-        QCOMPARE(date(w, "DateB")->date(), QDate(2024, 3, 7));
+        QCOMPARE(date(w, "DateB")->date(), QDate(2024, 3, 30));
         exportNow(w);
-        QCOMPARE(test::readWorkbook(opened.value(0)).dimensions(), QStringLiteral("A1:V10"));
+        QCOMPARE(test::readWorkbook(opened.value(0)).dimensions(), QStringLiteral("A1:V30"));
     }
 
     // The workbook goes where the user says, not into the hidden data folder: the save dialog

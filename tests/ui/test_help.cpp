@@ -2,12 +2,12 @@
 #include "support/named_child.h"
 #include "support/temp_folder.h"
 #include "ui/app/application.h"
+#include "ui/app/main_window.h"
 #include "ui/app/start_window.h"
 #include "ui/common/message_box.h"
+#include "ui/draws/draw_panel.h"
 #include "ui/draws/paste_window.h"
 #include "ui/draws/update_window.h"
-#include "ui/app/main_window.h"
-#include "ui/draws/draw_panel.h"
 #include "ui/navigation/help_picture.h"
 #include "ui/navigation/help_window.h"
 #include "ui/navigation/navigator.h"
@@ -84,7 +84,9 @@ class HelpTest : public QObject {
              [&] { emit control<QLabel>(start, "LWieGeht")->linkActivated(QStringLiteral("#")); },
              "einstieg.html"},
             {"F1 in the paste window",
-             [&] { QTest::keyClick(control<QPlainTextEdit>(m->drawPanel()->pasteWindow(), "M1"), Qt::Key_F1); },
+             [&] {
+                 QTest::keyClick(control<QPlainTextEdit>(m->drawPanel()->pasteWindow(), "M1"), Qt::Key_F1);
+             },
              "einfuegen.html"},
             {"F1 in the update window", [&] { QTest::keyClick(update, Qt::Key_F1); }, "aktualisierung.html"},
             {"options Hilfe", [&] { control<QAction>(options, "BHilfe")->trigger(); }, "optionen.html"},

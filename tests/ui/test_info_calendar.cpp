@@ -9,10 +9,10 @@
 #include "ui/app/application.h"
 #include "ui/app/calendar_window.h"
 #include "ui/app/info_window.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/links.h"
 #include "ui/common/message_box.h"
-#include "ui/app/main_window.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAbstractButton>

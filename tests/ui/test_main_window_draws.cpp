@@ -7,9 +7,9 @@
 #include "support/named_child.h"
 #include "support/temp_files.h"
 #include "support/temp_folder.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
-#include "ui/app/main_window.h"
 #include "ui/draws/draw_panel.h"
 
 #include <QApplication>

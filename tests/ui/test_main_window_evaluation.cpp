@@ -9,10 +9,10 @@
 #include "support/named_child.h"
 #include "support/shown_results.h"
 #include "support/temp_folder.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/app/main_window.h"
 #include "ui/draws/draw_panel.h"
 #include "ui/evaluation/evaluation_area.h"
 #include "ui/evaluation/result_tab_strip.h"
@@ -51,7 +51,9 @@ class MainWindowEvaluationTest : public QObject {
         return path;
     }
 
-    static ui::ResultTabs* results(ui::MainWindow& w) { return w.evaluationArea()->activeFileFrame()->results(); }
+    static ui::ResultTabs* results(ui::MainWindow& w) {
+        return w.evaluationArea()->activeFileFrame()->results();
+    }
 
     static QStringList gridRow(QTableView* grid, int row) {
         QStringList cells;
@@ -326,7 +328,8 @@ class MainWindowEvaluationTest : public QObject {
         w.setUpAtStart();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.evaluationArea()->loadEvaluationFile(slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1)}));
+        w.evaluationArea()->loadEvaluationFile(
+            slipFile(QStringLiteral("s.tix"), {test::slip({{1, 2}}, 0, 1)}));
         auto* fromField = test::namedChild<QDateEdit>(w, "DateV");
         QCOMPARE(fromField->date(), QDate(2024, 2, 12)); // preset from the newest draw, Saturday 17.02.
         // 10.02. typed over the field, then straight to the button: Saturday 10.02. and

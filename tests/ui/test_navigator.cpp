@@ -4,8 +4,8 @@
 #include "support/named_child.h"
 #include "support/temp_folder.h"
 #include "ui/app/application.h"
-#include "ui/common/message_box.h"
 #include "ui/app/main_window.h"
+#include "ui/common/message_box.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAbstractButton>

@@ -8,11 +8,11 @@
 #include "support/temp_folder.h"
 #include "support/version_file.h"
 #include "ui/app/application.h"
+#include "ui/app/main_window.h"
 #include "ui/app/new_version_window.h"
 #include "ui/app/version_check.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
-#include "ui/app/main_window.h"
 #include "ui/navigation/help_window.h"
 #include "ui/navigation/navigator.h"
 

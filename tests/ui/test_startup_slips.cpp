@@ -8,10 +8,10 @@
 #include "support/message_capture.h"
 #include "support/temp_folder.h"
 #include "ui/app/application.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
-#include "ui/app/main_window.h"
 #include "ui/evaluation/evaluation_area.h"
 #include "ui/evaluation/result_tabs.h"
 #include "ui/evaluation/slip_file_frame.h"
@@ -123,7 +123,8 @@ class StartupSlipsTest : public QObject {
         main->evaluationArea()->openEvaluationFile();
         QCOMPARE(main->evaluationArea()->fileTabCount(), 2);
         QCOMPARE(main->evaluationArea()->evaluationSlips().size(), std::size_t{2});
-        QCOMPARE(main->evaluationArea()->evaluationSlips()[1].typ, (std::array<std::uint8_t, 5>{2, 3, 0, 0, 0}));
+        QCOMPARE(main->evaluationArea()->evaluationSlips()[1].typ,
+                 (std::array<std::uint8_t, 5>{2, 3, 0, 0, 0}));
         main->evaluationArea()->evaluateOverRunTime();
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
         QCOMPARE(main->evaluationArea()->activeFileFrame()->results()->count(), 3);

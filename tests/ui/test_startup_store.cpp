@@ -10,8 +10,8 @@
 #include "support/temp_folder.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
-#include "ui/common/clock.h"
 #include "ui/app/main_window.h"
+#include "ui/common/clock.h"
 #include "ui/statistics/statistics_window.h"
 
 #include <QLineEdit>

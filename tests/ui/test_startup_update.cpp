@@ -9,10 +9,10 @@
 #include "support/temp_folder.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
+#include "ui/app/main_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/update_window.h"
-#include "ui/app/main_window.h"
 #include "ui/statistics/statistics_window.h"
 
 #include <QComboBox>

@@ -19,12 +19,12 @@
 #include "support/visible_window.h"
 #include "tools/generated_history.h"
 #include "ui/app/application.h"
+#include "ui/app/main_window.h"
 #include "ui/app/start_window.h"
 #include "ui/common/clock.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_box.h"
 #include "ui/draws/import_window.h"
-#include "ui/app/main_window.h"
 #include "ui/evaluation/evaluation_area.h"
 #include "ui/slips/slip_centre_window.h"
 #include "ui/slips/slip_editor_frame.h"
@@ -158,7 +158,8 @@ class WalkTest : public QObject {
         const test::CliResult demo = evaluated(paths, paths.demoFile());
         QCOMPARE(demo.exitCode, 0);
         QCOMPARE(test::shownResults(main), demo.out);
-        QVERIFY(main.evaluationArea()->activeFileFrame()->results()->count() > 121); // the continuous slip: one per draw
+        QVERIFY(main.evaluationArea()->activeFileFrame()->results()->count() >
+                121); // the continuous slip: one per draw
         QCOMPARE(takeMessages(), demo.err);
 
         // Statistics of the last ten draws, the stored one among them.

@@ -59,9 +59,8 @@ MainWindow::MainWindow(logic::ProgramState& state, const logic::AppPaths& paths,
     setCentralWidget(central);
 
     connect(drawPanel_, &DrawPanel::viewingDateChanged, evaluationArea_, &EvaluationArea::setMarkedCaption);
-    connect(drawPanel_, &DrawPanel::statusMessage, statusBar(), [this](const QString& text) {
-        statusBar()->showMessage(text);
-    });
+    connect(drawPanel_, &DrawPanel::statusMessage, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
     connect(evaluationArea_, &EvaluationArea::drawChosen, drawPanel_, &DrawPanel::showViewingPosition);
     connect(evaluationArea_, &EvaluationArea::entryRequested, drawPanel_, &DrawPanel::startEntry);
     connect(evaluationArea_, &EvaluationArea::markedEvaluationRequested, this, [this] {

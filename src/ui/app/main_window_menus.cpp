@@ -2,10 +2,10 @@
 
 #include "ui/evaluation/evaluation_area.h"
 
+#include "ui/common/picture_link.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/tool_icons.h"
 #include "ui/common/user_action.h"
-#include "ui/common/picture_link.h"
 #include "ui/navigation/navigator.h"
 
 #include <QAction>

@@ -308,13 +308,15 @@ void DrawPanel::saveEnteredDraw() {
         // The player keeps the stored draw, and what they entered stays to be corrected.
         setMarked(entry.numbers);
         plus5Edit_->setText(entry.plus5);
-        status = QStringLiteral("Die Ziehung vom %1 bleibt, wie sie gespeichert ist.").arg(logic::serialToText(*day));
+        status = QStringLiteral("Die Ziehung vom %1 bleibt, wie sie gespeichert ist.")
+                     .arg(logic::serialToText(*day));
     } else {
         // The page stays on the draw just stored, so the player sees what was saved.
         showDraw(result.position);
         status = result.outcome == logic::StoreOutcome::Stored
                      ? QStringLiteral("Die Ziehung vom %1 ist gespeichert.").arg(logic::serialToText(*day))
-                     : QStringLiteral("Die Ziehung vom %1 war schon so gespeichert.").arg(logic::serialToText(*day));
+                     : QStringLiteral("Die Ziehung vom %1 war schon so gespeichert.")
+                           .arg(logic::serialToText(*day));
         if (pages_->clearAfterSave())
             clearBoardAndPlus5();
     }

@@ -1,7 +1,7 @@
 #include "ui/draws/paste_window.h"
 
-#include "logic/core/paths.h"
 #include "logic/core/number_set.h"
+#include "logic/core/paths.h"
 #include "logic/core/version.h"
 #include "logic/draws/pasted_draw.h"
 #include "ui/common/links.h"
@@ -133,8 +133,8 @@ void PasteWindow::filterNumbers() {
 
 void PasteWindow::fillBoxes(const QStringList& pieces) {
     for (std::size_t i = 0; i < numberBoxes.size(); ++i)
-        numberBoxes[i]->setText(i < static_cast<std::size_t>(pieces.size()) ? pieces[static_cast<qsizetype>(i)]
-                                                                              : QString());
+        numberBoxes[i]->setText(
+            i < static_cast<std::size_t>(pieces.size()) ? pieces[static_cast<qsizetype>(i)] : QString());
     boxesEdited_ = false;
 }
 
@@ -155,10 +155,11 @@ void PasteWindow::transferNumbers() {
     }
     const logic::DrawNumbersCheck check = logic::checkDrawNumbers(pieces);
     if (!check.ok()) {
-        showMessage(this,
-                    QString(check.problem).replace(QLatin1Char('\n'), QLatin1Char('\r')) +
-                        QStringLiteral("\r\rDie Zahlen wurden nicht übertragen; das Spielfeld bleibt, wie es ist."),
-                    MessageIcon::Information);
+        showMessage(
+            this,
+            QString(check.problem).replace(QLatin1Char('\n'), QLatin1Char('\r')) +
+                QStringLiteral("\r\rDie Zahlen wurden nicht übertragen; das Spielfeld bleibt, wie es ist."),
+            MessageIcon::Information);
         return;
     }
     emit drawPasted(check.numbers, day);

@@ -9,10 +9,10 @@
 #include "logic/state/program_state.h"
 #include "ui/common/clock.h"
 #include "ui/common/date_field.h"
-#include "ui/common/user_folders.h"
 #include "ui/common/message_box.h"
 #include "ui/common/standard_icon.h"
 #include "ui/common/user_action.h"
+#include "ui/common/user_folders.h"
 #include "ui/evaluation/empty_history_page.h"
 #include "ui/evaluation/overview_window.h"
 #include "ui/evaluation/slip_file_frame.h"
@@ -90,6 +90,7 @@ EvaluationArea::EvaluationArea(const logic::ProgramState& state, const logic::Ap
 
     presetRange_ = {rangeFromEdit_->date(), rangeToEdit_->date()};
     connect(&state_, &logic::ProgramState::historyChanged, this, &EvaluationArea::historyChanged);
+    showIdleArea();
 }
 
 EvaluationArea::~EvaluationArea() = default;
@@ -296,7 +297,7 @@ int EvaluationArea::evaluateWithOverview(const QString& title, const SlipEvaluat
     const auto show = [&] {
         showResults(tables);
         if (!overview_)
-            overview_ = new OverviewWindow(this);
+            overview_ = new OverviewWindow(window()); // owned by the main window, in front of it
         overview_->showSummary(summary, title, slipBalance);
         overview_->show();
         overview_->raise();

@@ -6,9 +6,9 @@
 
 #include <QDate>
 #include <QWidget>
-#include <utility>
 #include <functional>
 #include <span>
+#include <utility>
 
 class QPushButton;
 class QStackedWidget;
