@@ -93,6 +93,12 @@ TEST_P(CliSwitches, UnknownSwitchIsRefused) {
                   QStringLiteral("Unbekannter Schalter --gibtsnicht."));
 }
 
+TEST_P(CliSwitches, StrayWordIsRefusedWhereNoneIsTaken) {
+    if (*command->operands != '\0')
+        GTEST_SKIP() << "takes words beside its switches";
+    expectRefused(runCli(requiredArgs() << QStringLiteral("6")), QStringLiteral("Unerwartete Angabe \"6\"."));
+}
+
 TEST_P(CliSwitches, MissingValueIsRefused) {
     for (const Switch& option : command->switches) {
         if (option.isFlag())

@@ -52,6 +52,10 @@ Arguments::Arguments(const QStringList& args, const CommandSpec& command) {
                     : QStringLiteral("Der Schalter %1 braucht %2 Werte.").arg(word).arg(option->valueCount));
         values_.insert(name, taken);
     }
+    // A command that takes no words beside its switches does not pass over one: a stray
+    // word is a mistake in the call ("odds 6" for "odds --type 6"), not something to ignore.
+    if (*command.operands == '\0' && !positional_.isEmpty())
+        refuse(QStringLiteral("Unerwartete Angabe \"%1\".").arg(positional_.first()));
     for (const Switch& option : command.switches)
         if (option.required && !values_.contains(QString::fromUtf8(option.name)))
             refuse(QStringLiteral("Der Schalter --%1 fehlt.").arg(QString::fromUtf8(option.name)));

@@ -83,8 +83,6 @@ logic::NumberSet boardNumbers(const QString& text) {
 
 int evaluate(const Arguments& opts, Io& io) {
     const QStringList range = opts.values(QStringLiteral("range"));
-    if (!opts.positional().isEmpty())
-        throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     const int modes = (opts.has(QStringLiteral("current")) ? 1 : 0) +
                       (opts.has(QStringLiteral("laufzeit")) ? 1 : 0) + (range.isEmpty() ? 0 : 1);
     if (modes != 1)

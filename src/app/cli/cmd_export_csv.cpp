@@ -11,8 +11,6 @@ namespace talvo::cli {
 namespace {
 
 int exportCsv(const Arguments& opts, Io& io) {
-    if (!opts.positional().isEmpty())
-        throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     const auto day = [&](const QString& name, int fallback) {
         return opts.has(name) ? logic::wholeDay(parseDate(opts.value(name))) : fallback;
     };

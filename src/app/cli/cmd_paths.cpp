@@ -14,8 +14,6 @@ namespace {
 // The folders and files the desktop program uses when started from the same folder as
 // this tool; an installation is checked with it. A missing demo slip or help fails.
 int paths(const Arguments& args, Io& io) {
-    if (!args.positional().isEmpty())
-        throw UsageError{QStringLiteral("paths nimmt keine Angaben.")};
     using logic::AppPaths;
     const AppPaths p = AppPaths::forUser(AppPaths::programFolder(QCoreApplication::applicationDirPath()));
     const auto line = [&io](const char* name, const QString& path) {

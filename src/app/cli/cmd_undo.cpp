@@ -10,8 +10,6 @@ namespace talvo::cli {
 namespace {
 
 int undo(const Arguments& opts, Io& io) {
-    if (!opts.positional().isEmpty())
-        throw UsageError{QStringLiteral("Unerwartete Angabe \"%1\".").arg(opts.positional().first())};
     const QString historyPath = opts.required(QStringLiteral("history"));
     if (opts.has(QStringLiteral("list"))) {
         for (const logic::UndoPoint& point : logic::undoPoints(historyPath))
