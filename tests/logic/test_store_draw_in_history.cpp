@@ -398,6 +398,25 @@ TEST_F(StoreSequence, ADrawThatDoesNotFitIsRefusedBeforeAnyoneIsAsked) {
     }
 }
 
+// A file whose dates run backwards takes no draw: filling in the days "missing" after its
+// last record would store a day it holds already.
+TEST_F(StoreSequence, AFileOutOfDateOrderIsRefusedAndLeftAsItIs) {
+    DrawHistory stored = threeDraws();
+    std::swap(stored[1], stored[2]); // 07.03., 09.03., 08.03.
+    write(stored);
+    const QByteArray before = talvo::test::readFile(path);
+    for (const QDate& date : {QDate(2024, 3, 11), QDate(2024, 3, 8), QDate(2024, 3, 7)}) {
+        try {
+            store(stored, entryOf(date, 40));
+            ADD_FAILURE() << "stored into a file out of date order";
+        } catch (const Error& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("09.03.2024"))) << e.what();
+        }
+        EXPECT_EQ(talvo::test::readFile(path), before);
+        EXPECT_TRUE(asked.empty());
+    }
+}
+
 TEST_F(StoreSequence, OnlyTwentyNumbersAreTakenAndTheFileIsNotTouchedForOthers) {
     write(threeDraws());
     // Another writer holds the lock: a refusal that came after taking it would wait for it.

@@ -169,6 +169,26 @@ std::size_t putDraw(DrawHistory& history, const Placement& place, const DrawEntr
     return at + before.size();
 }
 
+// A file whose dates run backwards is damaged: where a day goes and which days are missing
+// can no longer be told, and filling in "missing" days would store a day twice.
+void checkDateOrder(const DrawHistory& history) {
+    const DrawRecord* previous = nullptr;
+    for (const DrawRecord& record : history) {
+        if (!isDated(record))
+            continue;
+        if (previous && wholeDay(record.datum) < wholeDay(previous->datum))
+            refuse(QStringLiteral("Die gespeicherten Ziehungen stehen nicht in der Reihenfolge ihrer Daten: "
+                                  "Auf die Nummer %1 vom %2 folgt die Nummer %3 vom %4. Bitte nehmen Sie die "
+                                  "Änderung zurück, die sie durcheinandergebracht hat, oder importieren Sie "
+                                  "die Ziehungen neu.")
+                       .arg(previous - history.data() + 1)
+                       .arg(serialToText(previous->datum))
+                       .arg(&record - history.data() + 1)
+                       .arg(serialToText(record.datum)));
+        previous = &record;
+    }
+}
+
 // As the entry page compares: the numbers as a set, the plus 5 as it would be stored.
 bool holdsEntry(const DrawRecord& stored, const DrawEntry& entry) {
     return stored.numberSet() == entry.numbers && stored.plus5.text() == entry.plus5.left(5);
@@ -193,6 +213,7 @@ StoreResult storeDrawInHistory(const QString& historyPath, const DrawHistory& kn
         result.history = loadHistoryOrEmpty(historyPath);
         const QByteArray bytes = drawsToBytes(result.history);
         result.reloaded = bytes != knownBytes;
+        checkDateOrder(result.history);
         const Placement place = placeEntry(result.history, day, requestedPosition);
         result.position = static_cast<int>(place.position);
         const bool replaces =
