@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 using namespace talvo;
@@ -156,6 +157,10 @@ class NavigatorTest : public QObject {
         navigator.go(ui::Route::Options);
         QVERIFY(tool.isVisible());
         QVERIFY((tool.geometry().center() - main.geometry().center()).manhattanLength() <= 4);
+        // Owned by the main window: in front of it, never in front of other programs.
+        QVERIFY(tool.windowHandle());
+        QCOMPARE(tool.windowHandle()->transientParent(), main.windowHandle());
+        QVERIFY(!(tool.windowFlags() & Qt::WindowStaysOnTopHint));
         // Later it keeps where the user put it.
         tool.hide();
         tool.move(10, 10);

@@ -184,7 +184,7 @@ class ProgramUpdateTest : public QObject {
         QCOMPARE(w->windowTitle(), QStringLiteral("Angaben zur aktuellen Version"));
         QCOMPARE(labelText(*w, "LJetzt"), QStringLiteral("TALVO 1.7.1.0"));
         QCOMPARE(labelText(*w, "LNeu"), QStringLiteral("1.6.0.0"));
-        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(w->x() < screen.left() + 100 && w->y() < screen.top() + 100);
         QVERIFY(!test::namedChild<QWidget>(*w, "p1")->isVisible());

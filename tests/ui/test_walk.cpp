@@ -42,6 +42,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QWindow>
 #include <QtTest>
 
 using namespace talvo;
@@ -230,6 +231,15 @@ class WalkTest : public QObject {
         QCOMPARE(namedChild<QComboBox>(main, "comboNr")->count(), 120);
         QCOMPARE(statistics->statistics().result(logic::StatisticKind::Numbers)->occurrences,
                  test::drawCounts(archive.end() - 10, archive.end()));
+
+        // Every window the walk opened stays in front of the main window only: none is kept
+        // above other programs.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY2(!(window->windowFlags() & Qt::WindowStaysOnTopHint), qPrintable(window->objectName()));
+            if (window->isVisible() && window != &main && window->windowHandle())
+                QVERIFY2(window->windowHandle()->transientParent() == main.windowHandle(),
+                         qPrintable(window->objectName()));
+        }
     }
 };
 

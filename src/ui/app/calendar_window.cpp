@@ -11,7 +11,7 @@
 
 namespace talvo::ui {
 
-CalendarWindow::CalendarWindow(QWidget* parent) : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+CalendarWindow::CalendarWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setObjectName(QStringLiteral("FKal"));
     setWindowTitle(QStringLiteral("Kalender"));
     setHelpContext(this, 0);

@@ -30,7 +30,7 @@ InfoWindow::InfoWindow(QWidget* parent)
     : InfoWindow(QString::fromUtf8(logic::kContactMail), QString::fromUtf8(logic::kWebSite), parent) {}
 
 InfoWindow::InfoWindow(const QString& mail, const QString& webSite, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), mail_(mail), webSite_(webSite) {
+    : QWidget(parent, Qt::Window), mail_(mail), webSite_(webSite) {
     setObjectName(QStringLiteral("FInfo"));
     setWindowTitle(QStringLiteral("Programm-Info"));
 

@@ -101,7 +101,7 @@ QString megabytes(qint64 bytes) {
 
 NewVersionWindow::NewVersionWindow(const logic::AppPaths& paths, const QString& downloadBase,
                                    const QString& serverVersion, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), paths_(paths), downloadBase_(downloadBase),
+    : QWidget(parent, Qt::Window), paths_(paths), downloadBase_(downloadBase),
       download_(new platform::InstallerDownload(this)) {
     setObjectName(QStringLiteral("FNeueVersion"));
     setWindowTitle(QStringLiteral("Angaben zur aktuellen Version"));

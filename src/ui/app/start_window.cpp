@@ -12,7 +12,7 @@
 
 namespace talvo::ui {
 
-StartWindow::StartWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+StartWindow::StartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FStart"));
     setHelpContext(this, 40);
     setWindowTitle(

@@ -27,7 +27,7 @@ const QString kNumbersLink = QStringLiteral("https://www.lotto.de/keno/gewinnzah
 const QString kOddsLink = QStringLiteral("https://www.westlotto.de/keno/gewinnzahlen/gewinnzahlen.html");
 } // namespace
 
-PasteWindow::PasteWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+PasteWindow::PasteWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FGewinnzahlen"));
     setWindowTitle(
         QStringLiteral("%1 %2 ").arg(QLatin1String(logic::kProductName), QLatin1String(logic::kVersionText)));

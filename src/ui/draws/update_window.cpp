@@ -34,8 +34,8 @@ constexpr char kOtherWaysToDraws[] =
 
 UpdateWindow::UpdateWindow(logic::ProgramState& state, const logic::AppPaths& paths,
                            const QString& downloadBase, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
-      downloadBase_(downloadBase), download_(new platform::FileDownload(this)) {
+    : QWidget(parent, Qt::Window), state_(state), paths_(paths), downloadBase_(downloadBase),
+      download_(new platform::FileDownload(this)) {
     setObjectName(QStringLiteral("FAktuell1"));
     setWindowTitle(QStringLiteral("Aktualisieren Sie..."));
     setHelpContext(this, 50);

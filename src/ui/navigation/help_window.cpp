@@ -62,8 +62,7 @@ class TopicBrowser : public QTextBrowser {
 } // namespace
 
 HelpWindow::HelpWindow(const QString& helpFile, const QString& collectionFile, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
-      engine_(platform::openHelp(helpFile, collectionFile)) {
+    : QWidget(parent, Qt::Window), engine_(platform::openHelp(helpFile, collectionFile)) {
     setObjectName(QStringLiteral("FHilfe"));
     setWindowTitle(QStringLiteral("TALVO Hilfe"));
     resize(1040, 720);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 namespace talvo::ui {
 
@@ -207,10 +208,22 @@ void Navigator::present(QWidget* window) {
             keepOnScreen(window, main_->screen());
         }
     }
+    ownByMainWindow(window);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// A tool window stays in front of the main window, as windows a program owns do, but never
+// in front of other programs or of the questions the main window asks.
+void Navigator::ownByMainWindow(QWidget* window) {
+    if (!main_ || window == main_ || window->parentWidget())
+        return;
+    window->winId();
+    main_->winId();
+    if (QWindow* handle = window->windowHandle())
+        handle->setTransientParent(main_->windowHandle());
 }
 
 void Navigator::setHelpFiles(const QString& helpFile, const QString& collectionFile) {

@@ -116,6 +116,7 @@ class Navigator : public QObject {
     void bind(QObject* control);
     void refresh();
     void present(QWidget* window);
+    void ownByMainWindow(QWidget* window);
     HelpWindow& openHelpWindow();
 
     QPointer<QWidget> main_;

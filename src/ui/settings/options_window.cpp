@@ -77,8 +77,7 @@ int selectedIndex(const QComboBox* combo) {
 
 OptionsWindow::OptionsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
                              const logic::AppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), selection_(selection),
-      paths_(paths) {
+    : QWidget(parent, Qt::Window), state_(state), selection_(selection), paths_(paths) {
     setObjectName(QStringLiteral("FOptionen"));
     setWindowTitle(QStringLiteral("Optionen - Programmeinstellungen"));
     setHelpContext(this, 55);

@@ -115,7 +115,7 @@ class SlipPage : public QWidget {
 } // namespace
 
 SlipCentreWindow::SlipCentreWindow(logic::ProgramState& state, const logic::AppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths),
+    : QWidget(parent, Qt::Window), state_(state), paths_(paths),
       centre_(std::make_unique<logic::SlipCentre>(transferredRecords_, state.options())) {
     setObjectName(QStringLiteral("FEingabe2"));
     setWindowTitle(QStringLiteral("Spielscheincenter"));

@@ -57,8 +57,8 @@ QPushButton* pageButton(const QString& text, const QString& name, QWidget* paren
 
 StatisticsWindow::StatisticsWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
                                    const logic::AppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), selection_(selection),
-      statistics_(selection.statistics()), paths_(paths) {
+    : QWidget(parent, Qt::Window), state_(state), selection_(selection), statistics_(selection.statistics()),
+      paths_(paths) {
     setObjectName(QStringLiteral("FStatistik1"));
     setWindowTitle(QStringLiteral("Statistische Auswertungen"));
     setHelpContext(this, kHelpContext);

@@ -75,7 +75,7 @@ QString euro(long long amount) {
 
 StrategyTestWindow::StrategyTestWindow(logic::ProgramState& state, const logic::AppPaths& paths,
                                        const StrategyTestPreset& preset, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), paths_(paths) {
+    : QWidget(parent, Qt::Window), state_(state), paths_(paths) {
     setObjectName(QStringLiteral("FStrategieTest"));
     setWindowTitle(QStringLiteral("Strategie-Test"));
     setHelpContext(this, kHelpContext);

@@ -66,8 +66,7 @@ QToolButton* smallButton(QStyle::StandardPixmap icon, const QString& hint, const
 
 TipCentreWindow::TipCentreWindow(logic::ProgramState& state, logic::StatisticsSelection& selection,
                                  const logic::AppPaths& paths, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), selection_(selection),
-      paths_(paths) {
+    : QWidget(parent, Qt::Window), state_(state), selection_(selection), paths_(paths) {
     setObjectName(QStringLiteral("FTipp1"));
     setWindowTitle(QStringLiteral("Tippcenter"));
     setHelpContext(this, kHelpContext);
