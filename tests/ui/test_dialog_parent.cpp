@@ -77,7 +77,13 @@ class DialogParentTest : public QObject {
         window->show();
         window->raise();
         window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
+        return isActive(window);
+    }
+    // The program counts a window as active once the activation has reached it, which for a
+    // window owned by the main window comes a moment after the platform reports it.
+    static bool isActive(QWidget* window) {
+        return QTest::qWaitForWindowActive(window) &&
+               QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
     }
 
   private slots:
@@ -92,7 +98,7 @@ class DialogParentTest : public QObject {
     void aMessageOfTheMainWindowOpensOverTheActiveSlipCentre() {
         program->navigator().go(ui::Route::SlipCentre);
         QWidget* centre = program->slipCentre();
-        QVERIFY(QTest::qWaitForWindowActive(centre));
+        QVERIFY(isActive(centre));
 
         BoxAnswerer answerer(QMessageBox::Ok);
         ui::showMessage(main(), QStringLiteral("Die Tabelle ist voll."), ui::MessageIcon::Information);
@@ -106,7 +112,7 @@ class DialogParentTest : public QObject {
     void aQuestionOfTheMainWindowOpensOverTheActiveSlipCentreAndIsAnswered() {
         for (auto [button, yes] : {std::pair{QMessageBox::Yes, true}, std::pair{QMessageBox::No, false}}) {
             program->navigator().go(ui::Route::SlipCentre);
-            QVERIFY(QTest::qWaitForWindowActive(program->slipCentre()));
+            QVERIFY(isActive(program->slipCentre()));
             BoxAnswerer answerer(button);
             QCOMPARE(ui::askYesNo(main(), QStringLiteral("Trotzdem beenden?")), yes);
             QCOMPARE(answerer.seen().parent.data(), static_cast<QWidget*>(program->slipCentre()));
@@ -125,7 +131,7 @@ class DialogParentTest : public QObject {
         QWidget* centre = program->slipCentre();
         QWidget* tips = program->tipCentre();
         program->navigator().go(ui::Route::SlipCentre);
-        QVERIFY(QTest::qWaitForWindowActive(centre));
+        QVERIFY(isActive(centre));
         QCOMPARE(ui::dialogParent(main()), centre);
         QCOMPARE(ui::dialogParent(nullptr), centre);
         QCOMPARE(ui::dialogParent(tips), centre); // a hidden window asking
