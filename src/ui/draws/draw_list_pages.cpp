@@ -18,7 +18,8 @@ namespace talvo::ui {
 
 namespace {
 
-const QDate kFirstDrawDate(2004, 2, 2);
+// The day of the first KENO draw of all.
+const QDate kFirstDrawDate = logic::serialToDate(logic::kFirstDrawSerial);
 
 QComboBox* listBox(const QString& name, QWidget* parent) {
     auto* c = new QComboBox(parent);

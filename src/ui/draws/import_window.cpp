@@ -386,8 +386,8 @@ void ImportWindow::importDraws() {
                 currentDateTime());
     }
     const logic::ImportReport report = result.report;
+    // The state's change signal makes the report anew for the imported history.
     state_.setHistory(std::move(result.history));
-    showPreview();
     statusLabel_->setText(
         QStringLiteral("Die Ziehungen sind importiert: %1 neu, %2 ersetzt, %3 Platzhalter. Der "
                        "Datenbestand umfasst jetzt %4 Ziehungen.")

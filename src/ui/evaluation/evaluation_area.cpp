@@ -1,5 +1,6 @@
 #include "ui/evaluation/evaluation_area.h"
 
+#include "logic/core/dates.h"
 #include "logic/core/draw_calendar.h"
 #include "logic/core/paths.h"
 #include "logic/evaluation/date_range_check.h"
@@ -33,7 +34,8 @@ namespace talvo::ui {
 
 namespace {
 
-const QDate kFirstDrawDate(2004, 2, 2);
+// The day of the first KENO draw of all.
+const QDate kFirstDrawDate = logic::serialToDate(logic::kFirstDrawSerial);
 
 // While the slips are evaluated and their tabs are built.
 class BusyCursor {

@@ -105,7 +105,7 @@ void DrawExportWindow::setUpAtStart() {
 void DrawExportWindow::historyChanged() {
     if (!holdsDraw(state_))
         return;
-    if (!setUpDone_) {
+    if (choiceGroup->buttons().isEmpty()) {
         setUp();
         return;
     }
@@ -134,7 +134,6 @@ void DrawExportWindow::setUp() {
     shownDefault_ = defaultRange();
     setRange(shownDefault_.first, shownDefault_.second);
     range_->setEnabled(true);
-    setUpDone_ = true;
 }
 
 void DrawExportWindow::fromDateChanged() {

@@ -50,7 +50,6 @@ class DrawExportWindow : public QWidget {
     QGroupBox* range_ = nullptr;
     DateField* fromDateField = nullptr;
     DateField* toDateField = nullptr;
-    bool setUpDone_ = false;
     // The range last set from the history.
     std::pair<QDate, QDate> shownDefault_;
 };
