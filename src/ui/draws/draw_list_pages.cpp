@@ -18,8 +18,11 @@ namespace talvo::ui {
 
 namespace {
 
-// The day of the first KENO draw of all.
-const QDate kFirstDrawDate = logic::serialToDate(logic::kFirstDrawSerial);
+// The day of the first KENO draw of all; made when asked for, as the date conversion's own
+// constants may not be made yet while this file's are.
+QDate firstDrawDate() {
+    return logic::serialToDate(logic::kFirstDrawSerial);
+}
 
 QComboBox* listBox(const QString& name, QWidget* parent) {
     auto* c = new QComboBox(parent);
@@ -128,7 +131,7 @@ QWidget* DrawListPages::buildEntryPage() {
     // With no stored draw the first one may be of any day since the first draw.
     firstDrawDateEdit_ = new DateField(entry);
     firstDrawDateEdit_->setObjectName(QStringLiteral("DateErste"));
-    firstDrawDateEdit_->setMinimumDate(kFirstDrawDate);
+    firstDrawDateEdit_->setMinimumDate(firstDrawDate());
     firstDrawDateEdit_->setToolTip(QStringLiteral("Datum der ersten Ziehung, die Sie eingeben"));
     firstDrawDateEdit_->hide();
     e->addWidget(new QLabel(QStringLiteral("Datum"), entry), 1, 0);
@@ -188,7 +191,7 @@ void DrawListPages::fill(const logic::DrawHistory& history, int nextDay) {
         // The very first draw: any day since the first draw up to the proposal may be chosen.
         const QDate proposal = logic::serialToDate(nextDay);
         const QSignalBlocker blockFirstDate(firstDrawDateEdit_);
-        firstDrawDateEdit_->setMaximumDate(std::max(proposal, kFirstDrawDate));
+        firstDrawDateEdit_->setMaximumDate(std::max(proposal, firstDrawDate()));
         firstDrawDateEdit_->setDate(proposal);
     }
     selectViewingPosition(n - 1);

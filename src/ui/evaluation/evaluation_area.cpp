@@ -34,8 +34,11 @@ namespace talvo::ui {
 
 namespace {
 
-// The day of the first KENO draw of all.
-const QDate kFirstDrawDate = logic::serialToDate(logic::kFirstDrawSerial);
+// The day of the first KENO draw of all; made when asked for, as the date conversion's own
+// constants may not be made yet while this file's are.
+QDate firstDrawDate() {
+    return logic::serialToDate(logic::kFirstDrawSerial);
+}
 
 // While the slips are evaluated and their tabs are built.
 class BusyCursor {
@@ -186,8 +189,8 @@ void EvaluationArea::showIdleArea() {
 
 void EvaluationArea::rangeFromChanged() {
     const QSignalBlocker block(rangeFromEdit_);
-    if (rangeFromEdit_->date() < kFirstDrawDate)
-        rangeFromEdit_->setDate(kFirstDrawDate);
+    if (rangeFromEdit_->date() < firstDrawDate())
+        rangeFromEdit_->setDate(firstDrawDate());
 }
 
 void EvaluationArea::rangeToChanged() {
